@@ -1,0 +1,263 @@
+#include "inspection.h"
+
+#include "block_insertion.h"
+#include "byte_order.h"
+#include "messages.h"
+#include "ogg_crc.h"
+#include "ogg_layout.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <string_view>
+
+namespace kelvane {
+
+namespace {
+
+using namespace std::string_literals;
+
+constexpr std::array<std::uint8_t, 4> kCapturePattern{'O', 'g', 'g', 'S'};
+constexpr std::array<std::uint8_t, 7> kCommentSignature{0x03, 'v', 'o', 'r', 'b', 'i', 's'};
+
+std::string hex2(std::uint8_t value)
+{
+    std::array<char, 3> text{};
+    std::snprintf(text.data(), text.size(), "%02X", static_cast<unsigned>(value));
+    return text.data();
+}
+
+class Inspector
+{
+public:
+    explicit Inspector(FileImage &image)
+        : image_(image)
+        , bytes_(image.bytes())
+    {
+        if (image.headersOnly())
+            report_.attrStatus = msg::kLargeFile;
+    }
+
+    Inspection run();
+
+private:
+    // True when `count` bytes from `offset` were read; written so that it cannot overflow.
+    [[nodiscard]] bool has(std::size_t offset, std::size_t count) const
+    {
+        return offset <= bytes_.size() && count <= bytes_.size() - offset;
+    }
+    [[nodiscard]] bool capturePatternAt(std::size_t offset) const
+    {
+        return std::equal(kCapturePattern.begin(), kCapturePattern.end(),
+                          bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
+    }
+    Inspection refuse(std::string_view message)
+    {
+        report_.outcome = LoadOutcome::Refused;
+        report_.attrStatus = message;
+        return std::move(report_);
+    }
+    void addIdentificationLines();
+    void scanSegmentTable(std::size_t n);
+    // Compares the comment header signature; returns the message of a mismatch, if any.
+    [[nodiscard]] std::optional<std::string> checkSignature(std::size_t body) const;
+    Inspection finishWithBlock(std::size_t blockOffset, bool pageComplete);
+    Inspection finishWithoutBlock(bool pageComplete);
+
+    FileImage &image_;
+    std::span<std::uint8_t> bytes_;
+    Inspection report_;
+    CommentLayout comment_;
+};
+
+void Inspector::addIdentificationLines()
+{
+    const unsigned channels = bytes_[layout::kChannels];
+    auto &lines = report_.infoLines;
+    lines.push_back("Number of channels:  "s + std::to_string(channels) +
+                    (channels > 1 ? " (* not for SoC *)" : " "));
+    lines.push_back("Audio sample rate:     "s +
+                    std::to_string(readU32LE(bytes_, layout::kSampleRate)) + " Hz");
+    lines.push_back("Nominal bitrate:           "s +
+                    std::to_string(readI32LE(bytes_, layout::kNominalBitrate)));
+    lines.push_back("Min/max bitrate:           "s +
+                    std::to_string(readI32LE(bytes_, layout::kMinBitrate)) + " / " +
+                    std::to_string(readI32LE(bytes_, layout::kMaxBitrate)));
+}
+
+void Inspector::scanSegmentTable(std::size_t n)
+{
+    comment_.segmentCount = n;
+    std::size_t pageBody = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint8_t lacing = bytes_[layout::kPage2SegmentTable + i];
+        pageBody += lacing;
+        if (!comment_.packetEndOffset) {
+            comment_.packetLength += lacing;
+            if (lacing < 255) {
+                comment_.packetEndOffset = layout::kPage2SegmentTable + i;
+                comment_.packetEndLacing = lacing;
+            }
+        }
+    }
+    image_.commentPageLength = layout::kPageHeaderSize + n + pageBody;
+}
+
+std::optional<std::string> Inspector::checkSignature(std::size_t body) const
+{
+    for (std::size_t i = 0; i < kCommentSignature.size() && has(body + i, 1); ++i) {
+        if (bytes_[body + i] != kCommentSignature[i])
+            return std::string(msg::kBadHeaderChar) + hex2(bytes_[body + i]);
+    }
+    return std::nullopt;
+}
+
+Inspection Inspector::run()
+{
+    if (!has(0, 4))
+        return refuse(msg::kEndsTooEarly);
+    if (!capturePatternAt(0))
+        return refuse(msg::kNotOgg);
+    if (!has(layout::kPage2, 4))
+        return refuse(msg::kEndsTooEarly);
+    if (!capturePatternAt(layout::kPage2))
+        return refuse(msg::kNotValidOgg);
+    if (!has(layout::kPage2SegmentCount, 1))
+        return refuse(msg::kEndsTooEarly);
+    const std::size_t n = bytes_[layout::kPage2SegmentCount];
+    if (n == 0)
+        return refuse(msg::kNoSegments);
+    if (!has(layout::kPage2SegmentTable, n))
+        return refuse(msg::kEndsTooEarly);
+
+    scanSegmentTable(n);
+    addIdentificationLines();
+    report_.storedChecksum = readU32LE(bytes_, layout::kPage2Checksum);
+    writeU32LE(bytes_, layout::kPage2Checksum, 0);
+
+    const std::size_t body = layout::kPage2SegmentTable + n;
+    if (auto mismatch = checkSignature(body))
+        return refuse(*mismatch);
+    if (!has(body, 11))
+        return refuse(msg::kEndsTooEarly);
+    const std::uint32_t vendorLength = readU32LE(bytes_, body + 7);
+    if (!has(body + 11, vendorLength))
+        return refuse(msg::kEndsTooEarly);
+    if (vendorLength > 0) {
+        const auto vendor = bytes_.subspan(body + 11, vendorLength);
+        const auto end = std::find(vendor.begin(), vendor.end(), std::uint8_t{0});
+        report_.infoLines.push_back("Vendor:");
+        report_.infoLines.push_back("  "s + std::string(vendor.begin(), end));
+    }
+
+    comment_.countOffset = body + 11 + vendorLength;
+    if (!has(comment_.countOffset, 4))
+        return refuse(msg::kEndsTooEarly);
+    comment_.commentCount = readU32LE(bytes_, comment_.countOffset);
+    std::optional<std::size_t> blockOffset;
+    if (comment_.commentCount > 0) {
+        const std::size_t lengthOffset = comment_.countOffset + 4;
+        if (!has(lengthOffset, 4))
+            return refuse(msg::kEndsTooEarly);
+        const std::uint32_t firstLength = readU32LE(bytes_, lengthOffset);
+        if (!has(lengthOffset + 4, firstLength))
+            return refuse(msg::kEndsTooEarly);
+        if (firstLength == kAttributeBlockSize &&
+            readU32LE(bytes_, lengthOffset + 4) == kAttributeBlockVersion)
+            blockOffset = lengthOffset + 4;
+    }
+
+    report_.infoLines.push_back("File size:                        "s +
+                                std::to_string(image_.fileSize()) + " bytes");
+    const bool pageComplete = has(layout::kPage2, image_.commentPageLength);
+    report_.infoLines.push_back("Comment CRC:           "s + hex8(report_.storedChecksum) +
+                                " (File)");
+    if (pageComplete) {
+        report_.computedChecksum =
+            OggPageCrc(bytes_.subspan(layout::kPage2, image_.commentPageLength));
+        report_.infoLines.push_back("Comment CRC:           "s + hex8(*report_.computedChecksum) +
+                                    " (Calculated)");
+    }
+    report_.statusLine = " Read "s + std::to_string(image_.bytesRead()) + " bytes. ";
+
+    return blockOffset ? finishWithBlock(*blockOffset, pageComplete)
+                       : finishWithoutBlock(pageComplete);
+}
+
+Inspection Inspector::finishWithBlock(std::size_t blockOffset, bool pageComplete)
+{
+    image_.blockOffset = blockOffset;
+    report_.fileAttrs = readAttributeBlock(bytes_.subspan(blockOffset));
+    report_.savedAttrs = report_.fileAttrs;
+    report_.shownAttrs = report_.fileAttrs;
+    report_.selectFirstLine = true;
+    report_.outcome = LoadOutcome::ViewOnly;
+    if (image_.headersOnly())
+        return std::move(report_);
+    if (!pageComplete) {
+        report_.attrStatus = msg::kEndsTooEarly;
+        return std::move(report_);
+    }
+    // Saving recomputes only page 2's checksum, so a block beyond page 2 cannot be written.
+    if (blockOffset + kAttributeBlockSize > layout::kPage2 + image_.commentPageLength) {
+        report_.attrStatus = msg::kBlockOffPage2;
+        return std::move(report_);
+    }
+    image_.writable = true;
+    report_.outcome = LoadOutcome::Clean;
+    if (*report_.computedChecksum != report_.storedChecksum) {
+        report_.outcome = LoadOutcome::BadChecksum;
+        report_.armed = true;
+        report_.savedAttrs.version = 0;
+        report_.attrStatus = msg::kBadCrc;
+    }
+    return std::move(report_);
+}
+
+Inspection Inspector::finishWithoutBlock(bool pageComplete)
+{
+    if (image_.headersOnly()) {
+        return refuse(std::string(msg::kNotGscSoundPrefix) +
+                      std::to_string(layout::kWholeReadLimit) +
+                      std::string(msg::kNotGscSoundSuffix));
+    }
+    if (!pageComplete)
+        return refuse(msg::kEndsTooEarly);
+    const InsertionResult inserted = InsertAttributeBlock(image_, comment_);
+    if (!inserted.inserted)
+        return refuse(msg::kCannotInsert);
+
+    image_.writable = true;
+    if (inserted.lacingByteAdded)
+        report_.infoLines.push_back(std::string(msg::kInsertedLacingByte));
+    report_.infoLines.push_back("New file size:                "s +
+                                std::to_string(image_.fileSize()) + " bytes (when saved)");
+    report_.outcome = LoadOutcome::Inserted;
+    report_.fileAttrs = defaultAttrs;
+    report_.savedAttrs = defaultAttrs;
+    report_.savedAttrs.version = 0;
+    report_.shownAttrs = defaultAttrs;
+    report_.armed = true;
+    report_.selectFirstLine = true;
+    report_.attrStatus = msg::kBlockInserted;
+    return std::move(report_);
+}
+
+} // namespace
+
+std::string hex8(std::uint32_t value)
+{
+    std::array<char, 9> text{};
+    std::snprintf(text.data(), text.size(), "%08X", static_cast<unsigned>(value));
+    return text.data();
+}
+
+Inspection inspectImage(FileImage &image)
+{
+    image.blockOffset.reset();
+    image.writable = false;
+    image.commentPageLength = 0;
+    return Inspector(image).run();
+}
+
+} // namespace kelvane

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "file_image.h"
+#include "sound_attributes.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+enum class LoadOutcome
+{
+    Refused,     // a check failed: no attributes, nothing armed
+    Clean,       // block found, checksum right
+    BadChecksum, // block found, checksum wrong: saving repairs it
+    Inserted,    // no block: the default block was inserted in the image
+    ViewOnly,    // block shown, but the image must not be written
+};
+
+// What inspecting a freshly read image found, as the window and the command line present it.
+struct Inspection
+{
+    LoadOutcome outcome = LoadOutcome::Refused;
+    std::vector<std::string> infoLines;
+    // The attribute strip's text when inspection ends; empty hides the strip.
+    std::string attrStatus;
+    // The status line's text (" Read N bytes. "), empty when inspection did not get that far.
+    std::string statusLine;
+    // True when the details list should show its first line (inspection got through).
+    bool selectFirstLine = false;
+    // The block to put into the controls: the one found, or the inserted default.
+    std::optional<TSoundAttributes> shownAttrs;
+    // What Revert returns to, and what the last save holds. A version of 0 in savedAttrs makes
+    // any block built from the controls differ from it, so Apply writes it.
+    TSoundAttributes fileAttrs{};
+    TSoundAttributes savedAttrs{};
+    // Changes are pending from the start (bad checksum or inserted block).
+    bool armed = false;
+    std::uint32_t storedChecksum = 0;
+    std::optional<std::uint32_t> computedChecksum;
+};
+
+// Checks the fixed shape of the first two pages, builds the detail lines, finds the attribute
+// block or inserts the default one, and compares the stored checksum of page 2 with the
+// computed one. Reads only the bytes the image holds. Zeroes page 2's checksum field once the
+// shape checks pass, and sets the image's companion values, `writable` among them.
+[[nodiscard]] Inspection inspectImage(FileImage &image);
+
+[[nodiscard]] std::string hex8(std::uint32_t value);
+
+} // namespace kelvane

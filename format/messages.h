@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string_view>
+
+// The texts the core reports, shared by every front end and by the tests.
+namespace kelvane::msg {
+
+inline constexpr std::string_view kLargeFile = "Large file, reading just headers.";
+inline constexpr std::string_view kNotOgg = "Not an Ogg file.";
+inline constexpr std::string_view kNotValidOgg = "Not a valid Ogg sound file.";
+inline constexpr std::string_view kNoSegments =
+    "Not a valid Ogg sound file; no comment page segments.";
+inline constexpr std::string_view kEndsTooEarly = "Not a valid Ogg sound file; it ends too early.";
+inline constexpr std::string_view kBadHeaderChar = " Invalid Ogg Vorbis comment header char: 0x";
+inline constexpr std::string_view kBadCrc = "File has a bad CRC checksum. Click Apply to fix.";
+inline constexpr std::string_view kNotGscSoundPrefix = " File size > ";
+inline constexpr std::string_view kNotGscSoundSuffix =
+    " bytes; not a GSC sound - it cannot be viewed/edited.";
+inline constexpr std::string_view kBlockInserted =
+    "Comment block inserted.  Adjust values and click Apply to fix.";
+inline constexpr std::string_view kCannotInsert =
+    "Comment block cannot be inserted: the comment header does not fit on page 2.";
+inline constexpr std::string_view kBlockOffPage2 =
+    "Comment block does not lie on page 2; the file cannot be edited.";
+inline constexpr std::string_view kInsertedLacingByte = "  ** Inserted new segment lacing byte **";
+
+inline constexpr std::string_view kCouldNotOpen = "Could not open file for reading.";
+inline constexpr std::string_view kCouldNotScan = "Could not scan file for reading.";
+inline constexpr std::string_view kReadProblem = "A problem occurred opening or reading file ";
+inline constexpr std::string_view kWriteProblem = " Problem creating/writing updated file ";
+
+} // namespace kelvane::msg

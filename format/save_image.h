@@ -1,0 +1,12 @@
+#pragma once
+
+#include "file_image.h"
+#include "sound_attributes.h"
+
+namespace kelvane {
+
+// Puts `attrs` into the image's block and stores page 2's new checksum. False, with the image
+// unchanged, when the image may not be written (read in part, no block, page 2 incomplete).
+[[nodiscard]] bool prepareImageForSave(FileImage &image, const TSoundAttributes &attrs);
+
+} // namespace kelvane
