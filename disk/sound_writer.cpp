@@ -56,11 +56,14 @@ SaveResult saveSoundFile(FileImage &image, const TSoundAttributes &attrs, const 
         // Without the fallback a folder we cannot create files in fails the save; writing the
         // target in place would also change a hard-linked backup.
         out.setDirectWriteFallback(false);
-        if (!out.open(QIODevice::WriteOnly))
+        // Unbuffered, so a short write (a full disk, a file-size limit) shows in write()'s
+        // result: a buffered QSaveFile can lose the tail of the file and still commit.
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return failed(shownName);
         const auto data = image.bytes();
         const auto size = static_cast<qint64>(data.size());
-        if (out.write(reinterpret_cast<const char *>(data.data()), size) != size) {
+        if (out.write(reinterpret_cast<const char *>(data.data()), size) != size ||
+            out.size() != size) {
             out.cancelWriting();
             return failed(shownName);
         }

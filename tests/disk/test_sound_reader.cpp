@@ -1,0 +1,137 @@
+#include "child_process.h"
+#include "messages.h"
+#include "sound_fixtures.h"
+#include "sound_reader.h"
+#include "sound_writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace kelvane;
+
+namespace {
+
+QString text(std::string_view message)
+{
+    return QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
+}
+
+// A real sound padded (sparsely) to `size` bytes: the pages come first, zeros after.
+QString paddedSound(const QString &folder, const QString &name, qint64 size)
+{
+    const QString path = fixtures::copySample(QStringLiteral("mono_block.ogg"), folder);
+    const QString target = QDir(folder).filePath(name);
+    QFile::rename(path, target);
+    QFile file(target);
+    if (!file.resize(size))
+        return {};
+    return target;
+}
+
+} // namespace
+
+class TestSoundReader : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+private slots:
+    // Exactly 10 MiB is read whole and can be saved; one byte more is read as headers only.
+    void tenMebibyteBoundary()
+    {
+        const QString whole = paddedSound(dir_.path(), "whole.ogg", 10'485'760);
+        LoadResult loaded = loadSoundFile(whole, "whole.ogg");
+        QVERIFY(loaded.image);
+        QVERIFY(!loaded.image->headersOnly());
+        QCOMPARE(loaded.image->bytesRead(), std::size_t(10'485'760));
+        QCOMPARE(loaded.inspection.outcome, LoadOutcome::Clean);
+        QCOMPARE(loaded.inspection.statusLine, std::string(" Read 10485760 bytes. "));
+        const SaveResult saved = saveSoundFile(*loaded.image, loaded.inspection.fileAttrs, whole,
+                                               "whole.ogg", Backup::None);
+        QVERIFY2(saved.ok, qPrintable(saved.failure));
+        QCOMPARE(saved.bytesWritten, 10'485'760);
+
+        const QString large = paddedSound(dir_.path(), "large.ogg", 10'485'761);
+        loaded = loadSoundFile(large, "large.ogg");
+        QVERIFY(loaded.image);
+        QVERIFY(loaded.image->headersOnly());
+        QCOMPARE(loaded.image->bytesRead(), std::size_t(10'240));
+        QCOMPARE(loaded.inspection.outcome, LoadOutcome::ViewOnly);
+        QCOMPARE(loaded.inspection.attrStatus, std::string(msg::kLargeFile));
+        QCOMPARE(loaded.inspection.statusLine, std::string(" Read 10240 bytes. "));
+        QCOMPARE(loaded.inspection.infoLines.at(6),
+                 std::string("File size:                        10485761 bytes"));
+        QVERIFY(!loaded.inspection.armed);
+    }
+
+    // Sizes are 64-bit: a file of 2 GiB and more is shown from its headers and never written.
+    void filesOfTwoGibibytesAndMore_data()
+    {
+        QTest::addColumn<qint64>("size");
+        QTest::newRow("2 GiB") << (qint64(1) << 31);
+        QTest::newRow("4 GiB + 5") << (qint64(1) << 32) + 5;
+    }
+    void filesOfTwoGibibytesAndMore()
+    {
+        QFETCH(qint64, size);
+        const QString huge = paddedSound(dir_.path(), "huge.ogg", size);
+        QVERIFY(!huge.isEmpty());
+        LoadResult loaded = loadSoundFile(huge, "huge.ogg");
+        QVERIFY(loaded.image);
+        QVERIFY(loaded.image->headersOnly());
+        QCOMPARE(loaded.inspection.infoLines.at(6),
+                 "File size:                        " + std::to_string(size) + " bytes");
+        const SaveResult saved = saveSoundFile(*loaded.image, loaded.inspection.fileAttrs, huge,
+                                               "huge.ogg", Backup::IfAbsent);
+        QVERIFY(!saved.ok);
+        QCOMPARE(saved.failure, text(msg::kWriteProblem) + "huge.ogg");
+        QCOMPARE(QFileInfo(huge).size(), size);
+        QVERIFY(!QFile::exists(huge + ".bak"));
+        QFile::remove(huge);
+    }
+
+    void filesThatCannotBeRead()
+    {
+        const QDir dir(dir_.path());
+        QCOMPARE(loadSoundFile(dir.filePath("missing.ogg"), "missing.ogg").failure,
+                 text(msg::kCouldNotOpen));
+        QVERIFY(!QFile::exists(dir.filePath("missing.ogg")));
+
+        QVERIFY(dir.mkdir("folder.ogg"));
+        QCOMPARE(loadSoundFile(dir.filePath("folder.ogg"), "folder.ogg").failure,
+                 text(msg::kCouldNotOpen));
+
+        // A pipe has no size and reading it could block the window for ever.
+        const QString fifo = dir.filePath("pipe.ogg");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+        QCOMPARE(loadSoundFile(fifo, "pipe.ogg").failure, text(msg::kCouldNotScan));
+
+        QCOMPARE(
+            loadSoundFile(fixtures::copySample("mono_block.ogg", dir_.path()), "mono_block.ogg")
+                .failure,
+            QString());
+    }
+
+    // A file the user may not change is refused before anything is shown for it.
+    void fileThatCannotBeWrittenIsRefused()
+    {
+        QTemporaryDir open;
+        QFile::setPermissions(open.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadOther | QFile::ExeOther);
+        const QString path = fixtures::copySample("mono_block.ogg", open.path());
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
+        const int status = runInChild({.asOrdinaryUser = true}, [&] {
+            const LoadResult loaded = loadSoundFile(path, "mono_block.ogg");
+            return loaded.failure == text(msg::kCouldNotOpen) ? 0 : 1;
+        });
+        QCOMPARE(status, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSoundReader)
+#include "test_sound_reader.moc"

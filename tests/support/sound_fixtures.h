@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// Real sound files for the tests: the committed samples, and tones encoded on the spot by sox
+// and oggenc. Tests always work on copies in a temporary folder.
+namespace fixtures {
+
+QString samplePath(const QString &name);
+QByteArray readFile(const QString &path);
+void writeFile(const QString &path, const QByteArray &bytes);
+// Copies a committed sample into `folder` (writable) and returns the copy's path.
+QString copySample(const QString &name, const QString &folder);
+
+// Encodes a tone with oggenc; `comments` are NAME=value texts. Empty on failure.
+QString encodeTone(const QString &folder, const QString &name, int channels, double seconds,
+                   const QStringList &comments = {}, int quality = 0);
+
+// The decoded audio, as raw 16-bit samples from oggdec; empty when it cannot decode.
+QByteArray decodedSamples(const QString &path);
+
+// What ogginfo complains about, less the expected remark that the binary block is not NAME=value.
+QStringList ogginfoComplaints(const QString &path);
+
+// Every entry of a folder with a digest of its content, to show that nothing else changed.
+QMap<QString, QByteArray> folderState(const QString &folder);
+
+// A Vorbis comment of `length` bytes that gives a NAME=value text of that exact size.
+QString textCommentOfLength(int length);
+
+} // namespace fixtures
+
+#include "file_image.h"
+
+#include <memory>
+
+namespace fixtures {
+
+// An image holding `bytes` as if read whole from a file of that size.
+std::unique_ptr<kelvane::FileImage> imageOf(const QByteArray &bytes);
+QByteArray bytesOf(const kelvane::FileImage &image);
+
+} // namespace fixtures
