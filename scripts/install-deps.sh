@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing need, if any is missing.
+# Usage: scripts/install-deps.sh [--bench]
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config      # build
+    qt6-base-dev libgl-dev                # Qt 6 Core, Widgets and Test
+    libogg-dev vorbis-tools sox           # the independent judges and the encoder for tests
+    python3                               # remakes the samples
+    xvfb xauth imagemagick                # screenshots of the window
+)
+if [[ "${1:-}" == "--bench" ]]; then
+    packages+=(libbenchmark-dev)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+as_root=()
+if ((EUID != 0)); then
+    if ! command -v sudo >/dev/null; then
+        echo "Run as root, or install sudo, to install: ${missing[*]}" >&2
+        exit 1
+    fi
+    as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
