@@ -1,0 +1,71 @@
+#pragma once
+
+#include "desktop_launcher.h"
+
+#include <memory>
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QListWidget;
+
+// Drives the real window from a test: finds controls by name, clicks list entries, and answers
+// the modal boxes and file dialogs that the window opens.
+namespace driver {
+
+// Records what the window hands to the desktop instead of starting anything.
+class RecordingLauncher final : public kelvane::DesktopLauncher
+{
+public:
+    bool openFolder(const QString &path) override
+    {
+        folders << path;
+        return true;
+    }
+    bool openDocument(const QString &path) override
+    {
+        documents << path;
+        return true;
+    }
+    QStringList folders;
+    QStringList documents;
+};
+
+template<typename T>
+T *find(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QString::fromLatin1(name));
+}
+
+QStringList entries(QListWidget *list);
+// Clicks (or double-clicks) the entry with this text, with optional modifiers.
+bool clickEntry(QListWidget *list, const QString &text, bool twice = false);
+
+// What a message box showed, filled in when it was answered.
+struct SeenBox
+{
+    bool seen = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+// Answers the next message box that opens by clicking `button` (Escape when NoButton).
+std::shared_ptr<SeenBox> answerMessageBox(QMessageBox::StandardButton button);
+
+// Answers the next file dialog: types `path` into its name field and confirms, or cancels
+// when `path` is empty. Sets the returned directory to the dialog's folder when it opened.
+std::shared_ptr<QString> answerFileDialog(const QString &path);
+
+// Runs the event loop until it has been idle for a moment, as between a user's actions: the
+// window's hint tracking runs whenever the loop waits for more events.
+void idle(int milliseconds = 30);
+
+// True when no modal box or dialog is open now.
+bool noModalOpen();
+
+} // namespace driver

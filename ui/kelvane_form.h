@@ -1,0 +1,154 @@
+#pragma once
+
+#include "file_image.h"
+#include "sound_attributes.h"
+
+#include <memory>
+
+#include <QMainWindow>
+
+class QCheckBox;
+class QComboBox;
+class QFileDialog;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStatusBar;
+
+namespace kelvane {
+
+class DesktopLauncher;
+class HintTracker;
+class TCaptionPanel;
+
+// The one window: the folder list on the left, the sound's details and its five attributes on
+// the right, Apply, Revert, Copy and Paste below them. Its methods live in several files by
+// concern: layout, display, browsing, editing and saving, help.
+class TKelvaneForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // `launcher` opens the file manager and the help file; the window does not own it. Without
+    // one the desktop's own is used.
+    explicit TKelvaneForm(DesktopLauncher *launcher = nullptr, QWidget *parent = nullptr);
+    ~TKelvaneForm() override;
+
+    [[nodiscard]] QString statusText() const;
+    [[nodiscard]] bool dataChanged() const { return dataChanged_; }
+    [[nodiscard]] const QString &currentFileName() const { return currentFileName_; }
+    [[nodiscard]] const QString &programDir() const { return programDir_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Layout (kelvane_form_layout.cpp)
+    void buildControls();
+    void buildTopStrip(QWidget *parent);
+    void buildAttributeArea(QWidget *parent);
+    void setTabOrderChain();
+    void setHints();
+    void wireEvents();
+    void FormCreate();
+    void FormDestroy();
+
+    // Display (kelvane_form_display.cpp)
+    void setStatusText(const QString &text);
+    void ShowHintInStatus(const QString &longHint);
+    void ClearFileDisplay();
+    void ShowAttributes(const TSoundAttributes &attrs);
+    void ShowAttrStatus(const QString &text);
+    void LoadSoundFile();
+    void setAttributeControlsEnabled(bool enabled);
+    void updatePasteEnabled();
+    // A block is shown and may be written back: the file was read whole and its block lies
+    // on page 2.
+    [[nodiscard]] bool canSave() const;
+
+    // Browsing (kelvane_form_browsing.cpp)
+    void ListDirectory();
+    void RefreshAndReselect();
+    void selectEntry(const QString &name);
+    void btnSelectDirectoryClick();
+    void pnlCurrentDirClick();
+    void btnMouseDown(Qt::KeyboardModifiers modifiers);
+    void lstFilesClick();
+    void lstFilesDblClick();
+    bool lstFilesKeyPress(int key);
+
+    // Editing and saving (kelvane_form_editing.cpp, kelvane_form_saving.cpp)
+    void DataChanged(QWidget *sender);
+    [[nodiscard]] bool ReadAttributes(TSoundAttributes &destination);
+    void btnCopyClick();
+    void btnPasteClick();
+    void btnRevertClick();
+    void btnApplyClick();
+    [[nodiscard]] bool QuerySaveChanges();
+    [[nodiscard]] bool SaveSoundFile();
+    void showPlainMessage(const QString &text);
+
+    // Help and About (kelvane_form_help.cpp)
+    void btnHelpClick();
+    void btnAboutClick();
+
+    // Components, in the order the window declares them.
+    QFrame *pnlMetaControl = nullptr;
+    QPushButton *btnSelectDirectory = nullptr;
+    QFrame *pnlHelpAbout = nullptr;
+    QPushButton *btnAbout = nullptr;
+    QPushButton *btnHelp = nullptr;
+    QStatusBar *sbStatus = nullptr;
+    QFrame *pnlFileList = nullptr;
+    QListWidget *lstFiles = nullptr;
+    TCaptionPanel *pnlCurrentDir = nullptr;
+    QFileDialog *dlgOpen = nullptr;
+    QFrame *pnlControl = nullptr;
+    QFrame *pnlAttributes = nullptr;
+    QLabel *lblGameSoundType = nullptr;
+    QLabel *lblBaseValue = nullptr;
+    QLabel *lblMinDist = nullptr;
+    QLabel *lblMaxDist = nullptr;
+    QLabel *lblMaxAIDist = nullptr;
+    QLabel *lblInfo = nullptr;
+    TCaptionPanel *pnlFileName = nullptr;
+    QComboBox *cmbGameType = nullptr;
+    QLineEdit *txtBaseValue = nullptr;
+    QLineEdit *txtMinDist = nullptr;
+    QLineEdit *txtMaxDist = nullptr;
+    QLineEdit *txtMaxAIDist = nullptr;
+    QComboBox *cmbInfo = nullptr;
+    QFrame *pnlFileChange = nullptr;
+    QPushButton *btnApply = nullptr;
+    QPushButton *btnRevert = nullptr;
+    QPushButton *btnCopy = nullptr;
+    QPushButton *btnPaste = nullptr;
+    QCheckBox *cbxRenameOriginals = nullptr;
+    TCaptionPanel *pnlAttrStatus = nullptr;
+    QFileDialog *dlgSave = nullptr;
+    QLabel *statusLabel_ = nullptr; // the status bar's one text area
+
+    // Program state.
+    std::unique_ptr<DesktopLauncher> ownLauncher_;
+    DesktopLauncher *launcher_ = nullptr;
+    HintTracker *hints_ = nullptr;
+    std::unique_ptr<FileImage> image_;
+    TSoundAttributes fileAttrs_{};
+    TSoundAttributes editAttrs_{};
+    TSoundAttributes savedAttrs_{};
+    TSoundAttributes copiedAttrs_{};
+    bool copyValid_ = false; // the last Copy validated, so Paste may offer it
+    bool dataChanged_ = false;
+    bool headersOnly_ = false;
+    bool fillingControls_ = false;
+    bool shiftDown_ = false;
+    bool ctrlDown_ = false;
+    QString currentFileName_;
+    QString currentDir_;
+    QString programDir_;
+};
+
+} // namespace kelvane

@@ -1,0 +1,158 @@
+// The file list and the folder strip. The listed folder is always the working directory, and
+// the list holds bare names that are opened relative to it.
+#include "desktop_launcher.h"
+#include "kelvane_form.h"
+#include "panels.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QListWidget>
+
+namespace kelvane {
+
+namespace {
+
+const QString kFolderPrefix = QStringLiteral("<dir>  ");
+
+bool isFolderEntry(const QString &entry)
+{
+    return entry.startsWith(kFolderPrefix);
+}
+
+QString withSeparator(QString path)
+{
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
+} // namespace
+
+void TKelvaneForm::ListDirectory()
+{
+    const QDir dir(QDir::currentPath());
+    pnlCurrentDir->setText(withSeparator(dir.absolutePath()));
+    const QSignalBlocker programmatic(lstFiles);
+    lstFiles->clear();
+
+    // Hidden entries (names starting with ".") are left out, but ".." is listed except at the
+    // root. Each group is sorted by name without regard to case, as a user reads a folder.
+    const auto byName = QDir::Name | QDir::IgnoreCase;
+    QStringList entries;
+    if (!dir.isRoot())
+        entries << kFolderPrefix + QStringLiteral("..");
+    for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, byName))
+        entries << kFolderPrefix + name;
+    // Name filters match without regard to case unless asked otherwise: x.OGG is listed.
+    entries << dir.entryList({QStringLiteral("*.ogg")}, QDir::Files, byName);
+    lstFiles->addItems(entries);
+    lstFiles->setCurrentRow(-1);
+}
+
+void TKelvaneForm::selectEntry(const QString &name)
+{
+    const QSignalBlocker programmatic(lstFiles);
+    lstFiles->clearSelection();
+    lstFiles->setCurrentRow(-1);
+    for (int row = 0; row < lstFiles->count(); ++row) {
+        if (lstFiles->item(row)->text().compare(name, Qt::CaseInsensitive) == 0) {
+            lstFiles->setCurrentRow(row);
+            return;
+        }
+    }
+}
+
+void TKelvaneForm::RefreshAndReselect()
+{
+    ListDirectory();
+    // Only a name that ends in a lower-case ".ogg" found nowhere earlier is reselected.
+    const qsizetype n = currentFileName_.size();
+    if (n > 4 && currentFileName_.indexOf(QStringLiteral(".ogg")) == n - 4) {
+        selectEntry(currentFileName_);
+        lstFilesClick();
+    }
+    lstFiles->setFocus();
+}
+
+void TKelvaneForm::btnMouseDown(Qt::KeyboardModifiers modifiers)
+{
+    shiftDown_ = modifiers.testFlag(Qt::ShiftModifier);
+    ctrlDown_ = modifiers.testFlag(Qt::ControlModifier);
+}
+
+void TKelvaneForm::btnSelectDirectoryClick()
+{
+    if (shiftDown_) {
+        const QString folder = pnlCurrentDir->text();
+        setStatusText(QStringLiteral("Explorer.exe /n,/e,") + folder);
+        launcher_->openFolder(folder);
+        return;
+    }
+    if (!QuerySaveChanges())
+        return;
+    if (ctrlDown_) {
+        ClearFileDisplay();
+        RefreshAndReselect();
+        return;
+    }
+    dlgOpen->selectFile(QStringLiteral("Folder Selection."));
+    if (dlgOpen->exec() != QDialog::Accepted || dlgOpen->selectedFiles().isEmpty())
+        return;
+    const QFileInfo chosen(dlgOpen->selectedFiles().constFirst());
+    currentFileName_ = chosen.fileName();
+    currentDir_ = withSeparator(chosen.absolutePath());
+    // Qt's dialog leaves the working directory alone; the chosen folder becomes it here.
+    QDir::setCurrent(currentDir_);
+    pnlCurrentDir->setText(currentDir_);
+    setStatusText(QStringLiteral("Changing directory to ") + currentDir_);
+    ClearFileDisplay();
+    RefreshAndReselect();
+}
+
+void TKelvaneForm::pnlCurrentDirClick()
+{
+    dlgOpen->setDirectory(pnlCurrentDir->text());
+    btnSelectDirectoryClick();
+}
+
+void TKelvaneForm::lstFilesClick()
+{
+    const QList<QListWidgetItem *> selected = lstFiles->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QString entry = selected.constFirst()->text();
+    if (!QuerySaveChanges()) {
+        selectEntry(currentFileName_);
+        return;
+    }
+    ClearFileDisplay();
+    currentFileName_ = entry;
+    if (isFolderEntry(currentFileName_))
+        return;
+    pnlFileName->setText(currentFileName_);
+    LoadSoundFile();
+}
+
+void TKelvaneForm::lstFilesDblClick()
+{
+    const QList<QListWidgetItem *> selected = lstFiles->selectedItems();
+    if (selected.isEmpty())
+        return;
+    currentFileName_ = selected.constFirst()->text();
+    if (!isFolderEntry(currentFileName_))
+        return;
+    if (!QDir::setCurrent(currentFileName_.mid(kFolderPrefix.size())))
+        return;
+    ListDirectory();
+}
+
+bool TKelvaneForm::lstFilesKeyPress(int key)
+{
+    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || lstFiles->selectedItems().isEmpty())
+        return false;
+    lstFilesDblClick();
+    return true;
+}
+
+} // namespace kelvane

@@ -1,0 +1,149 @@
+// What the window shows of the loaded sound: the two message surfaces, the attribute controls
+// and the details list, and how a load is presented.
+#include "game_sound_types.h"
+#include "inspection.h"
+#include "kelvane_form.h"
+#include "messages.h"
+#include "number_text.h"
+#include "panels.h"
+#include "sound_reader.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kelvane {
+
+namespace {
+
+QString fromStd(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QString TKelvaneForm::statusText() const
+{
+    return statusLabel_->text();
+}
+
+void TKelvaneForm::setStatusText(const QString &text)
+{
+    statusLabel_->setText(text);
+}
+
+void TKelvaneForm::ShowHintInStatus(const QString &longHint)
+{
+    setStatusText(longHint);
+}
+
+void TKelvaneForm::ShowAttrStatus(const QString &text)
+{
+    pnlAttrStatus->setText(text);
+    pnlAttrStatus->setVisible(!text.isEmpty());
+}
+
+// Back to the no-file state. The boxes are emptied before the change state is reset, so the
+// change events they fire leave nothing pending.
+void TKelvaneForm::ClearFileDisplay()
+{
+    ShowAttrStatus(QString());
+    pnlFileName->setText(QStringLiteral("< No File Selected >"));
+    cmbInfo->clear();
+    {
+        const QSignalBlocker programmatic(cmbGameType);
+        cmbGameType->setCurrentIndex(-1);
+    }
+    for (QLineEdit *box : {txtBaseValue, txtMinDist, txtMaxDist, txtMaxAIDist})
+        box->setText(QString());
+    dataChanged_ = false;
+    btnApply->setEnabled(false);
+    btnRevert->setEnabled(false);
+    btnCopy->setEnabled(false);
+    // Without a block nothing may be typed, pasted or written.
+    setAttributeControlsEnabled(false);
+    setStatusText(QString());
+}
+
+void TKelvaneForm::ShowAttributes(const TSoundAttributes &attrs)
+{
+    fillingControls_ = true;
+    {
+        const QSignalBlocker programmatic(cmbGameType);
+        cmbGameType->setCurrentIndex(static_cast<int>(gameTypeIndex(attrs.gameType)));
+    }
+    const QChar separator = userDecimalSeparator();
+    txtBaseValue->setText(formatNumber(attrs.baseValue, separator));
+    txtMinDist->setText(formatNumber(attrs.minDist, separator));
+    txtMaxDist->setText(formatNumber(attrs.maxDist, separator));
+    txtMaxAIDist->setText(formatNumber(attrs.maxAIDist, separator));
+    fillingControls_ = false;
+    btnCopy->setEnabled(true);
+    setAttributeControlsEnabled(true);
+    editAttrs_ = attrs;
+}
+
+void TKelvaneForm::setAttributeControlsEnabled(bool enabled)
+{
+    for (QWidget *control :
+         {static_cast<QWidget *>(cmbGameType), static_cast<QWidget *>(txtBaseValue),
+          static_cast<QWidget *>(txtMinDist), static_cast<QWidget *>(txtMaxDist),
+          static_cast<QWidget *>(txtMaxAIDist)})
+        control->setEnabled(enabled);
+    updatePasteEnabled();
+}
+
+void TKelvaneForm::updatePasteEnabled()
+{
+    btnPaste->setEnabled(copyValid_ && txtBaseValue->isEnabled());
+}
+
+bool TKelvaneForm::canSave() const
+{
+    return image_ && !headersOnly_ && image_->writable && image_->blockOffset;
+}
+
+void TKelvaneForm::LoadSoundFile()
+{
+    headersOnly_ = false;
+    image_.reset();
+    cmbInfo->clear();
+
+    ReadResult read = readSoundFile(currentFileName_, currentFileName_);
+    if (!read.image) {
+        ShowAttrStatus(read.failure);
+        return;
+    }
+    headersOnly_ = read.image->headersOnly();
+    if (headersOnly_)
+        ShowAttrStatus(fromStd(msg::kLargeFile));
+    image_ = std::move(read.image);
+    const Inspection found = inspectImage(*image_);
+
+    for (const std::string &line : found.infoLines)
+        cmbInfo->addItem(fromStd(line));
+    cmbInfo->setCurrentIndex(-1);
+    if (found.shownAttrs) {
+        fileAttrs_ = found.fileAttrs;
+        savedAttrs_ = found.savedAttrs;
+        ShowAttributes(*found.shownAttrs);
+    }
+    if (!found.statusLine.empty())
+        setStatusText(fromStd(found.statusLine));
+    if (found.armed) {
+        dataChanged_ = true;
+        btnApply->setEnabled(true);
+    }
+    if (!found.selectFirstLine) {
+        ShowAttrStatus(fromStd(found.attrStatus));
+        return;
+    }
+    pnlAttrStatus->setText(fromStd(found.attrStatus));
+    pnlAttrStatus->setVisible(!pnlAttrStatus->text().isEmpty());
+    if (cmbInfo->count() > 0)
+        cmbInfo->setCurrentIndex(0);
+}
+
+} // namespace kelvane

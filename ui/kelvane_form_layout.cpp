@@ -1,0 +1,381 @@
+// The window's controls: docking strips, fixed-position controls, fonts, keyboard order, hints
+// and the wiring of their events.
+#include "desktop_launcher.h"
+#include "error_display.h"
+#include "game_sound_types.h"
+#include "hint_tracker.h"
+#include "kelvane_form.h"
+#include "panels.h"
+
+#include <exception>
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kToolTipDelay = 50;
+
+// Tooltips show 50 ms after the pointer comes to rest and follow on after 50 ms.
+class TooltipTimingStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay || hint == SH_ToolTip_FallAsleepDelay)
+            return kToolTipDelay;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// The nearest plain sans-serif face: 8 pt for the window, 10 pt for most controls.
+QFont sansFont(int pointSize, bool bold = false)
+{
+    QFont font(QStringLiteral("Sans Serif"), pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(bold);
+    return font;
+}
+
+template<typename W>
+W *named(W *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// A right-aligned label whose text ends at x = `right`.
+QLabel *labelEndingAt(QWidget *parent, const char *name, const QString &text, int right, int y)
+{
+    auto *label = named(new QLabel(text, parent), name);
+    label->setFont(sansFont(10));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int width = std::min(right, 200);
+    label->setGeometry(right - width, y - 1, width, 18);
+    return label;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry,
+                    bool bold = false)
+{
+    auto *b = named(new QPushButton(caption, parent), name);
+    b->setFont(sansFont(10, bold));
+    // Positions as laid out; wider where the face needs it.
+    geometry.setWidth(std::max(geometry.width(), b->sizeHint().width()));
+    b->setGeometry(geometry);
+    return b;
+}
+
+QLineEdit *numberBox(QWidget *parent, const char *name, int y)
+{
+    auto *box = named(new QLineEdit(parent), name);
+    box->setFont(sansFont(10));
+    box->setGeometry(256, y, 189, 24);
+    return box;
+}
+
+QFileDialog *soundDialog(QWidget *parent, const char *name, QFileDialog::AcceptMode mode)
+{
+    auto *dialog = named(new QFileDialog(parent), name);
+    // Qt's own dialog on every desktop: the Open dialog picks a folder by confirming a name
+    // that does not exist, which native dialogs refuse.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(mode);
+    dialog->setNameFilters(
+        {QStringLiteral("Ogg Vorbis sound files (*.ogg)"), QStringLiteral("All files (*)")});
+    dialog->setFileMode(QFileDialog::AnyFile);
+    return dialog;
+}
+
+} // namespace
+
+TKelvaneForm::TKelvaneForm(DesktopLauncher *launcher, QWidget *parent)
+    : QMainWindow(parent)
+    , launcher_(launcher)
+{
+    setObjectName(QStringLiteral("KelvaneForm"));
+    if (!launcher_) {
+        ownLauncher_ = std::make_unique<SystemDesktopLauncher>();
+        launcher_ = ownLauncher_.get();
+    }
+    QApplication::setStyle(new TooltipTimingStyle);
+    buildControls();
+
+    QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
+    setWindowTitle(QStringLiteral("S.T.A.L.K.E.R. Kelvane 1.0"));
+    programDir_ = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+
+    try {
+        FormCreate();
+    } catch (const std::exception &error) {
+        showErrorDisplay(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+TKelvaneForm::~TKelvaneForm()
+{
+    FormDestroy();
+}
+
+void TKelvaneForm::buildControls()
+{
+    setFont(sansFont(8));
+    resize(712, 464);
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    setCentralWidget(central);
+
+    buildTopStrip(central);
+    column->addWidget(pnlMetaControl);
+    pnlCurrentDir = new TCaptionPanel(QStringLiteral("pnlCurrentDir"), central);
+    pnlCurrentDir->setFont(sansFont(8));
+    pnlCurrentDir->setFixedHeight(25);
+    pnlCurrentDir->setText(QStringLiteral("< No Directory Selected >"));
+    column->addWidget(pnlCurrentDir);
+
+    auto *body = new QHBoxLayout;
+    body->setSpacing(0);
+    column->addLayout(body, 1);
+    pnlFileList = new TPanel(QStringLiteral("pnlFileList"), central);
+    pnlFileList->setFixedWidth(245);
+    auto *listColumn = new QVBoxLayout(pnlFileList);
+    listColumn->setContentsMargins(0, 0, 0, 0);
+    lstFiles = named(new QListWidget(pnlFileList), "lstFiles");
+    lstFiles->setFont(sansFont(10));
+    lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstFiles->setUniformItemSizes(true);
+    listColumn->addWidget(lstFiles);
+    body->addWidget(pnlFileList);
+
+    pnlControl = new TPanel(QStringLiteral("pnlControl"), central);
+    auto *controlColumn = new QVBoxLayout(pnlControl);
+    controlColumn->setContentsMargins(0, 0, 0, 0);
+    controlColumn->setSpacing(0);
+    buildAttributeArea(pnlControl);
+    controlColumn->addWidget(pnlAttributes, 1);
+    pnlFileChange = new TPanel(QStringLiteral("pnlFileChange"), pnlControl);
+    pnlFileChange->setFixedHeight(48);
+    btnApply = button(pnlFileChange, "btnApply", tr("&Apply"), {14, 10, 75, 25}, true);
+    btnRevert = button(pnlFileChange, "btnRevert", tr("&Revert"), {134, 10, 75, 25}, true);
+    btnCopy = button(pnlFileChange, "btnCopy", tr("&Copy"), {254, 10, 75, 25}, true);
+    btnPaste = button(pnlFileChange, "btnPaste", tr("&Paste"), {374, 10, 75, 25}, true);
+    for (QPushButton *b : {btnApply, btnRevert, btnCopy, btnPaste})
+        b->setEnabled(false);
+    controlColumn->addWidget(pnlFileChange);
+    body->addWidget(pnlControl, 1);
+
+    sbStatus = named(new QStatusBar(this), "sbStatus");
+    sbStatus->setFixedHeight(27);
+    sbStatus->setFont(sansFont(8));
+    sbStatus->setSizeGripEnabled(true);
+    statusLabel_ = named(new QLabel(sbStatus), "sbStatusText");
+    statusLabel_->setTextFormat(Qt::PlainText);
+    sbStatus->addWidget(statusLabel_, 1);
+    setStatusBar(sbStatus);
+
+    dlgOpen = soundDialog(this, "dlgOpen", QFileDialog::AcceptOpen);
+    dlgSave = soundDialog(this, "dlgSave", QFileDialog::AcceptSave);
+    dlgSave->setDefaultSuffix(QStringLiteral("ogg"));
+
+    setAttributeControlsEnabled(false);
+    setTabOrderChain();
+    setHints();
+    wireEvents();
+}
+
+void TKelvaneForm::buildTopStrip(QWidget *parent)
+{
+    pnlMetaControl = new TPanel(QStringLiteral("pnlMetaControl"), parent);
+    pnlMetaControl->setFixedHeight(37);
+    btnSelectDirectory = button(pnlMetaControl, "btnSelectDirectory", tr("Select Drive/Directory"),
+                                {14, 6, 151, 25});
+    cbxRenameOriginals = named(new QCheckBox(tr("Rename Originals with .bak"), pnlMetaControl),
+                               "cbxRenameOriginals");
+    cbxRenameOriginals->setFont(sansFont(10));
+    cbxRenameOriginals->setGeometry(184, 12, std::max(189, cbxRenameOriginals->sizeHint().width()),
+                                    std::max(17, cbxRenameOriginals->sizeHint().height()));
+    cbxRenameOriginals->setChecked(true);
+
+    pnlHelpAbout = new TPanel(QStringLiteral("pnlHelpAbout"), pnlMetaControl, false);
+    pnlHelpAbout->setFixedWidth(196);
+    btnHelp = button(pnlHelpAbout, "btnHelp", tr("Help"), {14, 6, 75, 25});
+    btnAbout = button(pnlHelpAbout, "btnAbout", tr("About"), {105, 6, 75, 25});
+    auto *row = new QHBoxLayout(pnlMetaControl);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch(1);
+    row->addWidget(pnlHelpAbout);
+}
+
+void TKelvaneForm::buildAttributeArea(QWidget *parent)
+{
+    pnlAttributes = new TPanel(QStringLiteral("pnlAttributes"), parent);
+    auto *column = new QVBoxLayout(pnlAttributes);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    pnlFileName = new TCaptionPanel(QStringLiteral("pnlFileName"), pnlAttributes);
+    pnlFileName->setFont(sansFont(10, true));
+    pnlFileName->setFixedHeight(32);
+    pnlFileName->setText(QStringLiteral("< No File Selected >"));
+    column->addWidget(pnlFileName);
+    column->addStretch(1);
+
+    // The inverse of a tooltip: its text colour as background, its background as text.
+    pnlAttrStatus = new TCaptionPanel(QStringLiteral("pnlAttrStatus"), pnlAttributes);
+    pnlAttrStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    pnlAttrStatus->setMargin(4);
+    pnlAttrStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    pnlAttrStatus->setFont(sansFont(10, true));
+    pnlAttrStatus->setFixedHeight(28);
+    QPalette inverse = pnlAttrStatus->palette();
+    inverse.setColor(QPalette::Window, inverse.color(QPalette::ToolTipText));
+    inverse.setColor(QPalette::WindowText, inverse.color(QPalette::ToolTipBase));
+    pnlAttrStatus->setPalette(inverse);
+    pnlAttrStatus->setAutoFillBackground(true);
+    pnlAttrStatus->hide();
+    column->addWidget(pnlAttrStatus);
+
+    // Fixed positions from the panel's top-left corner; the layout above does not move them.
+    lblInfo = labelEndingAt(pnlAttributes, "lblInfo", tr("Sound File Info"), 109, 48);
+    cmbInfo = named(new QComboBox(pnlAttributes), "cmbInfo");
+    cmbInfo->setFont(sansFont(10));
+    cmbInfo->setGeometry(120, 44, 325, 24);
+    lblGameSoundType =
+        labelEndingAt(pnlAttributes, "lblGameSoundType", tr("Game Sound Type"), 245, 96);
+    cmbGameType = named(new QComboBox(pnlAttributes), "cmbGameType");
+    cmbGameType->setFont(sansFont(10));
+    cmbGameType->setGeometry(256, 92, 189, 24);
+    for (const GameSoundType &type : GameSoundTypes)
+        cmbGameType->addItem(QString::fromLatin1(type.name.data(), qsizetype(type.name.size())));
+    cmbGameType->setCurrentIndex(-1);
+    lblBaseValue = labelEndingAt(pnlAttributes, "lblBaseValue", tr("Base Sound Volume"), 245, 136);
+    txtBaseValue = numberBox(pnlAttributes, "txtBaseValue", 132);
+    lblMinDist = labelEndingAt(pnlAttributes, "lblMinDist", tr("Minimum Distance"), 245, 168);
+    txtMinDist = numberBox(pnlAttributes, "txtMinDist", 164);
+    lblMaxDist = labelEndingAt(pnlAttributes, "lblMaxDist", tr("Maximum Distance"), 245, 200);
+    txtMaxDist = numberBox(pnlAttributes, "txtMaxDist", 196);
+    lblMaxAIDist =
+        labelEndingAt(pnlAttributes, "lblMaxAIDist", tr("Maximum AI Distance"), 245, 232);
+    txtMaxAIDist = numberBox(pnlAttributes, "txtMaxAIDist", 228);
+}
+
+void TKelvaneForm::setTabOrderChain()
+{
+    const QList<QWidget *> chain{btnSelectDirectory,
+                                 cbxRenameOriginals,
+                                 btnHelp,
+                                 btnAbout,
+                                 lstFiles,
+                                 cmbInfo,
+                                 cmbGameType,
+                                 txtBaseValue,
+                                 txtMinDist,
+                                 txtMaxDist,
+                                 txtMaxAIDist,
+                                 btnApply,
+                                 btnRevert,
+                                 btnCopy,
+                                 btnPaste};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
+void TKelvaneForm::setHints()
+{
+    HintTracker::setHint(btnSelectDirectory, tr("Shift-click to open Explorer"));
+    HintTracker::setHint(cbxRenameOriginals,
+                         tr("Make backups when saving|When a changed file is saved, the original "
+                            "can be renamed with .bak extension"));
+    HintTracker::setHint(pnlCurrentDir, tr("|Click for Open dialog, Shift-click to explore this "
+                                           "dir, Ctrl-click to refresh list"));
+    HintTracker::setHint(cmbInfo, tr("Read-only details about the sound"));
+    HintTracker::setHint(cmbGameType, tr("Determines how AI will react|Determines how AI will "
+                                         "react if they hear the sound."));
+    HintTracker::setHint(txtBaseValue, tr("0.0 to 2.0, typically 1.0"));
+    HintTracker::setHint(txtMinDist, tr("Full volume up to here|You will still hear the sound at "
+                                        "full volume up to this distance."));
+    HintTracker::setHint(txtMaxDist, tr("Still hear sound up to here|You will still be able to "
+                                        "hear the sound up to this distance."));
+    HintTracker::setHint(txtMaxAIDist, tr("AI will react up to this distance|Up to this distance, "
+                                          "AI will \"hear\" the sound for certain sound types."));
+    HintTracker::setHint(btnApply, tr("Shift-click for Save as..."));
+    HintTracker::setHint(btnRevert, tr("Restore original file attributes"));
+    HintTracker::setHint(btnCopy, tr("Make a copy of these attributes"));
+    HintTracker::setHint(btnPaste, tr("Use previously-copied attributes"));
+}
+
+void TKelvaneForm::wireEvents()
+{
+    connect(btnSelectDirectory, &QPushButton::clicked, this,
+            &TKelvaneForm::btnSelectDirectoryClick);
+    connect(pnlCurrentDir, &TCaptionPanel::pressed, this, &TKelvaneForm::btnMouseDown);
+    connect(pnlCurrentDir, &TCaptionPanel::clicked, this, &TKelvaneForm::pnlCurrentDirClick);
+    btnSelectDirectory->installEventFilter(this);
+    btnApply->installEventFilter(this);
+
+    connect(lstFiles, &QListWidget::itemSelectionChanged, this, &TKelvaneForm::lstFilesClick);
+    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &TKelvaneForm::lstFilesDblClick);
+    lstFiles->installEventFilter(this);
+
+    connect(cmbGameType, &QComboBox::currentIndexChanged, this,
+            [this] { DataChanged(cmbGameType); });
+    for (QLineEdit *box : {txtBaseValue, txtMinDist, txtMaxDist, txtMaxAIDist})
+        connect(box, &QLineEdit::textChanged, this, [this, box] { DataChanged(box); });
+
+    connect(btnApply, &QPushButton::clicked, this, &TKelvaneForm::btnApplyClick);
+    connect(btnRevert, &QPushButton::clicked, this, &TKelvaneForm::btnRevertClick);
+    connect(btnCopy, &QPushButton::clicked, this, &TKelvaneForm::btnCopyClick);
+    connect(btnPaste, &QPushButton::clicked, this, &TKelvaneForm::btnPasteClick);
+    connect(btnHelp, &QPushButton::clicked, this, &TKelvaneForm::btnHelpClick);
+    connect(btnAbout, &QPushButton::clicked, this, &TKelvaneForm::btnAboutClick);
+}
+
+void TKelvaneForm::FormCreate()
+{
+    hints_ = new HintTracker(this);
+    connect(hints_, &HintTracker::hintChanged, this, &TKelvaneForm::ShowHintInStatus);
+    hints_->install();
+    ListDirectory();
+}
+
+void TKelvaneForm::FormDestroy()
+{
+    image_.reset();
+}
+
+void TKelvaneForm::closeEvent(QCloseEvent *event)
+{
+    // FormCloseQuery: pending changes are offered for saving; stop keeps the window open.
+    if (QuerySaveChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TKelvaneForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == btnSelectDirectory || watched == btnApply)) {
+        btnMouseDown(static_cast<QMouseEvent *>(event)->modifiers());
+    } else if (event->type() == QEvent::KeyPress && watched == lstFiles) {
+        if (lstFilesKeyPress(static_cast<QKeyEvent *>(event)->key()))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace kelvane

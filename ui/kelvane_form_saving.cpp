@@ -1,0 +1,68 @@
+// Writing the loaded sound back: the backup or the Save-as dialog, the write itself (shared with
+// every front end), and bringing the list and the folder up to date.
+#include "kelvane_form.h"
+#include "panels.h"
+#include "sound_writer.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+
+namespace kelvane {
+
+bool TKelvaneForm::SaveSoundFile()
+{
+    if (!canSave())
+        return false;
+    const QString listedFolder = pnlCurrentDir->text();
+    QString target = currentFileName_;
+    QString targetFolder = listedFolder;
+    Backup backup = Backup::None;
+    if (shiftDown_) {
+        dlgSave->setDirectory(targetFolder);
+        dlgSave->selectFile(currentFileName_);
+        if (dlgSave->exec() != QDialog::Accepted || dlgSave->selectedFiles().isEmpty())
+            return false;
+        target = dlgSave->selectedFiles().constFirst();
+        targetFolder = QFileInfo(target).absolutePath() + QLatin1Char('/');
+    } else if (cbxRenameOriginals->isChecked()) {
+        backup = Backup::IfAbsent;
+    }
+
+    const SaveResult saved =
+        saveSoundFile(*image_, editAttrs_, target, QDir::toNativeSeparators(target), backup);
+    if (!saved.ok) {
+        ShowAttrStatus(saved.failure);
+        return false;
+    }
+    setStatusText(QStringLiteral(" Wrote %1 bytes").arg(saved.bytesWritten));
+    savedAttrs_ = editAttrs_;
+    btnApply->setEnabled(false);
+
+    // The folder is compared as exact text: the same folder spelled in other letters counts as
+    // another one.
+    if (targetFolder == listedFolder) {
+        if (target != currentFileName_) {
+            currentFileName_ = QFileInfo(target).fileName();
+            RefreshAndReselect();
+        }
+    } else {
+        currentDir_ = listedFolder;
+        if (!QDir::setCurrent(currentDir_)) {
+            // The listed folder has gone: the target's folder is listed instead.
+            QDir::setCurrent(targetFolder);
+            pnlCurrentDir->setText(targetFolder);
+            currentDir_ = targetFolder;
+        }
+        currentFileName_ = QStringLiteral("< No File Selected >");
+        ClearFileDisplay();
+        RefreshAndReselect();
+    }
+    pnlAttrStatus->setVisible(!pnlAttrStatus->text().isEmpty());
+    return true;
+}
+
+} // namespace kelvane

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+
+#include <QChar>
+#include <QString>
+
+namespace kelvane {
+
+// The attribute boxes show a float with exactly seven decimals, rounded half away from zero on
+// the float's exact value at its seventh significant digit or its seventh decimal, whichever is
+// further left; values with more than seven integer digits are written in scientific form.
+[[nodiscard]] QString formatNumber(float value, QChar decimalSeparator);
+
+// Reads a box back: blanks around, an optional sign, digits with an optional decimal separator
+// (the user's), an optional exponent. A text with no digit and no separator, any other
+// character, or a value beyond the range of a 32-bit float does not convert.
+[[nodiscard]] std::optional<float> parseNumber(const QString &text, QChar decimalSeparator);
+
+// The user's decimal separator, "." when the locale gives none.
+[[nodiscard]] QChar userDecimalSeparator();
+
+} // namespace kelvane

@@ -1,0 +1,45 @@
+#include "panels.h"
+
+#include <QMouseEvent>
+
+namespace kelvane {
+
+TPanel::TPanel(const QString &name, QWidget *parent, bool bevel)
+    : QFrame(parent)
+{
+    setObjectName(name);
+    if (bevel)
+        setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+}
+
+TCaptionPanel::TCaptionPanel(const QString &name, QWidget *parent)
+    : QLabel(parent)
+{
+    setObjectName(name);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(1);
+    setAlignment(Qt::AlignCenter);
+    setTextFormat(Qt::PlainText);
+}
+
+void TCaptionPanel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        pressedInside_ = true;
+        emit pressed(event->modifiers());
+    }
+    QLabel::mousePressEvent(event);
+}
+
+void TCaptionPanel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = pressedInside_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressedInside_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+} // namespace kelvane

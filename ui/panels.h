@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+
+namespace kelvane {
+
+// A panel: a frame with a one-pixel raised bevel that holds other controls.
+class TPanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit TPanel(const QString &name, QWidget *parent, bool bevel = true);
+};
+
+// A panel that shows a caption. The folder strip also reports presses and clicks.
+class TCaptionPanel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    TCaptionPanel(const QString &name, QWidget *parent);
+
+signals:
+    void pressed(Qt::KeyboardModifiers modifiers);
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool pressedInside_ = false;
+};
+
+} // namespace kelvane
