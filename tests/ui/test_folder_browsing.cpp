@@ -1,4 +1,223 @@
-int main()
+#include "error_display.h"
+#include "kelvane_form.h"
+#include "sound_fixtures.h"
+#include "window_driver.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kelvane;
+using driver::find;
+
+class TestFolderBrowsing : public QObject
 {
-    return 0;
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString root_;
+    driver::RecordingLauncher launcher_;
+    std::unique_ptr<TKelvaneForm> form_;
+
+    QListWidget *list() { return find<QListWidget>(form_.get(), "lstFiles"); }
+    QString shownFolder() { return find<QLabel>(form_.get(), "pnlCurrentDir")->text(); }
+    QString firstInfoLine() { return find<QComboBox>(form_.get(), "cmbInfo")->currentText(); }
+    QString fileName() { return find<QLabel>(form_.get(), "pnlFileName")->text(); }
+    QStringList selected()
+    {
+        QStringList texts;
+        for (auto *item : list()->selectedItems())
+            texts << item->text();
+        return texts;
+    }
+    void copy(const QString &sample, const QString &as)
+    {
+        const QString path = fixtures::copySample(sample, root_);
+        QVERIFY(QFile::rename(path, QDir(root_).filePath(as)));
+    }
+
+private slots:
+    // A folder holding hidden and visible sub-folders, sounds in mixed letter case, a hidden
+    // sound and a file of another kind.
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        root_ = QDir(dir_->path()).canonicalPath();
+        QDir root(root_);
+        for (const char *folder : {".hidden", "b", "C", "b/deeper"})
+            QVERIFY(root.mkpath(folder));
+        copy("mono_block.ogg", "x.OGG");
+        copy("stereo_block.ogg", "y.ogg");
+        copy("mono_block.ogg", "Z.ogg");
+        copy("mono_block.ogg", ".z.ogg");
+        copy("mono_block.ogg", "a.ogg.ogg");
+        copy("mono_block.ogg", "b/inner.ogg");
+        fixtures::writeFile(root.filePath("w.wav"), "RIFF");
+        QVERIFY(QDir::setCurrent(root_));
+        form_ = std::make_unique<TKelvaneForm>(&launcher_);
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        launcher_.folders.clear();
+    }
+    void cleanup()
+    {
+        form_.reset();
+        dir_.reset();
+    }
+
+    void listsFoldersThenSoundsByName()
+    {
+        QCOMPARE(driver::entries(list()), QStringList({"<dir>  ..", "<dir>  b", "<dir>  C",
+                                                       "a.ogg.ogg", "x.OGG", "y.ogg", "Z.ogg"}));
+        QCOMPARE(selected(), QStringList());
+        QCOMPARE(shownFolder(), root_ + "/");
+        QCOMPARE(form_->statusText(), QString());
+    }
+
+    void rootHasNoParentEntry()
+    {
+        QVERIFY(QDir::setCurrent("/"));
+        QTest::mouseClick(find<QPushButton>(form_.get(), "btnSelectDirectory"), Qt::LeftButton,
+                          Qt::ControlModifier);
+        QCOMPARE(shownFolder(), QString("/"));
+        QVERIFY(!driver::entries(list()).contains("<dir>  .."));
+        QVERIFY(driver::entries(list()).contains("<dir>  tmp"));
+    }
+
+    // One click on a folder clears the display; a double click or Enter goes into it.
+    void foldersAreEnteredByDoubleClickOrEnter()
+    {
+        QVERIFY(driver::clickEntry(list(), "y.ogg"));
+        QCOMPARE(fileName(), QString("y.ogg"));
+        QVERIFY(driver::clickEntry(list(), "<dir>  b"));
+        QCOMPARE(fileName(), QString("< No File Selected >"));
+        QCOMPARE(find<QComboBox>(form_.get(), "cmbInfo")->count(), 0);
+        QCOMPARE(form_->currentFileName(), QString("<dir>  b"));
+        QCOMPARE(QDir::currentPath(), root_);
+
+        QVERIFY(driver::clickEntry(list(), "<dir>  b", true));
+        QCOMPARE(QDir::currentPath(), root_ + "/b");
+        QCOMPARE(shownFolder(), root_ + "/b/");
+        QCOMPARE(driver::entries(list()), QStringList({"<dir>  ..", "<dir>  deeper", "inner.ogg"}));
+
+        QVERIFY(driver::clickEntry(list(), "<dir>  .."));
+        QTest::keyClick(list(), Qt::Key_Return);
+        QCOMPARE(QDir::currentPath(), root_);
+        QCOMPARE(shownFolder(), root_ + "/");
+
+        // Enter on a sound changes nothing: selecting it has already loaded it.
+        QVERIFY(driver::clickEntry(list(), "x.OGG"));
+        QCOMPARE(firstInfoLine(), QString("Number of channels:  1 "));
+        QTest::keyClick(list(), Qt::Key_Return);
+        QCOMPARE(QDir::currentPath(), root_);
+        QCOMPARE(fileName(), QString("x.OGG"));
+        QCOMPARE(firstInfoLine(), QString("Number of channels:  1 "));
+    }
+
+    void arrowKeysLoadTheSelectedSound()
+    {
+        QVERIFY(driver::clickEntry(list(), "x.OGG"));
+        QTest::keyClick(list(), Qt::Key_Down);
+        QCOMPARE(fileName(), QString("y.ogg"));
+        QCOMPARE(firstInfoLine(), QString("Number of channels:  2 (* not for SoC *)"));
+    }
+
+    // Ctrl-click reads the current sound again from disk, when its name ends in ".ogg".
+    void refreshReloadsTheCurrentSound()
+    {
+        auto *select = find<QPushButton>(form_.get(), "btnSelectDirectory");
+        QVERIFY(driver::clickEntry(list(), "y.ogg"));
+        QCOMPARE(firstInfoLine(), QString("Number of channels:  2 (* not for SoC *)"));
+        QVERIFY(QFile::remove(QDir(root_).filePath("y.ogg")));
+        copy("mono_block.ogg", "y.ogg");
+        fixtures::writeFile(QDir(root_).filePath("new.ogg"), "new");
+        QTest::mouseClick(select, Qt::LeftButton, Qt::ControlModifier);
+        QVERIFY(driver::entries(list()).contains("new.ogg"));
+        QCOMPARE(selected(), QStringList{"y.ogg"});
+        QCOMPARE(firstInfoLine(), QString("Number of channels:  1 "));
+        QCOMPARE(list(), QApplication::focusWidget());
+
+        for (const QString name : {"x.OGG", "a.ogg.ogg"}) {
+            QVERIFY(driver::clickEntry(list(), name));
+            QCOMPARE(fileName(), name);
+            QTest::mouseClick(select, Qt::LeftButton, Qt::ControlModifier);
+            QCOMPARE(selected(), QStringList());
+            QCOMPARE(fileName(), QString("< No File Selected >"));
+        }
+    }
+
+    // Shift opens the file manager on the shown folder, without asking about pending changes.
+    void shiftClickOpensTheFileManager()
+    {
+        copy("bad_checksum.ogg", "bad.ogg");
+        QTest::mouseClick(find<QPushButton>(form_.get(), "btnSelectDirectory"), Qt::LeftButton,
+                          Qt::ControlModifier);
+        QVERIFY(driver::clickEntry(list(), "bad.ogg"));
+        QVERIFY(form_->dataChanged());
+
+        QTest::mouseClick(find<QLabel>(form_.get(), "pnlCurrentDir"), Qt::LeftButton,
+                          Qt::ShiftModifier);
+        QCOMPARE(form_->statusText(), "Explorer.exe /n,/e," + root_ + "/");
+        QCOMPARE(launcher_.folders, QStringList{root_ + "/"});
+        QVERIFY(driver::noModalOpen());
+        QCOMPARE(fileName(), QString("bad.ogg"));
+
+        // Shift is tested first.
+        QTest::mouseClick(find<QPushButton>(form_.get(), "btnSelectDirectory"), Qt::LeftButton,
+                          Qt::ShiftModifier | Qt::ControlModifier);
+        QCOMPARE(launcher_.folders.size(), 2);
+
+        // The flags keep the last press: Shift-click on Apply (Save-as, cancelled), then the
+        // button pressed from the keyboard opens the file manager again.
+        const auto dialog = driver::answerFileDialog(QString());
+        QTest::mouseClick(find<QPushButton>(form_.get(), "btnApply"), Qt::LeftButton,
+                          Qt::ShiftModifier);
+        QTRY_VERIFY(driver::noModalOpen());
+        auto *select = find<QPushButton>(form_.get(), "btnSelectDirectory");
+        select->setFocus();
+        QTest::keyClick(select, Qt::Key_Space);
+        QCOMPARE(launcher_.folders.size(), 3);
+    }
+
+    // The Open dialog picks a folder through the preset name, or a sound to load.
+    void openDialogPicksAFolderOrASound()
+    {
+        auto *select = find<QPushButton>(form_.get(), "btnSelectDirectory");
+        const auto none = driver::answerFileDialog(QString());
+        QTest::mouseClick(select, Qt::LeftButton);
+        QTRY_VERIFY(driver::noModalOpen());
+        QCOMPARE(shownFolder(), root_ + "/");
+
+        auto opened = driver::answerFileDialog(root_ + "/b/Folder Selection.");
+        QTest::mouseClick(select, Qt::LeftButton);
+        QTRY_VERIFY(driver::noModalOpen());
+        QCOMPARE(QDir::currentPath(), root_ + "/b");
+        QCOMPARE(shownFolder(), root_ + "/b/");
+        QCOMPARE(driver::entries(list()), QStringList({"<dir>  ..", "<dir>  deeper", "inner.ogg"}));
+        QCOMPARE(selected(), QStringList());
+        QCOMPARE(form_->statusText(), QString());
+
+        // A click on the folder strip opens the dialog in the shown folder.
+        opened = driver::answerFileDialog(root_ + "/y.ogg");
+        QTest::mouseClick(find<QLabel>(form_.get(), "pnlCurrentDir"), Qt::LeftButton);
+        QTRY_VERIFY(driver::noModalOpen());
+        QCOMPARE(*opened, root_ + "/b");
+        QCOMPARE(QDir::currentPath(), root_);
+        QCOMPARE(selected(), QStringList{"y.ogg"});
+        QCOMPARE(fileName(), QString("y.ogg"));
+        QCOMPARE(firstInfoLine(), QString("Number of channels:  2 (* not for SoC *)"));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    KelvaneApplication app(argc, argv);
+    TestFolderBrowsing test;
+    return QTest::qExec(&test, argc, argv);
 }
+
+#include "test_folder_browsing.moc"

@@ -1,0 +1,37 @@
+// Takes a picture of the window on a copy of samples/ with one sound loaded, as a user sees it.
+// Usage: kelvane_screenshot OUTPUT.png [SOUND]   (run under a real X server, e.g. xvfb-run)
+#include "error_display.h"
+#include "kelvane_form.h"
+#include "sound_fixtures.h"
+#include "window_driver.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTest>
+
+int main(int argc, char *argv[])
+{
+    kelvane::KelvaneApplication app(argc, argv);
+    if (argc < 2)
+        return 2;
+    const QString output = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString sound = argc > 2 ? QString::fromLocal8Bit(argv[2]) : "mono_block.ogg";
+    QTemporaryDir dir;
+    const QString folder = QDir(dir.path()).filePath("samples");
+    QDir().mkpath(folder);
+    for (const QString &name : QDir(fixtures::samplePath("")).entryList({"*.ogg"}))
+        fixtures::copySample(name, folder);
+    QDir::setCurrent(folder);
+
+    driver::RecordingLauncher launcher;
+    kelvane::TKelvaneForm form(&launcher);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 1;
+    driver::clickEntry(form.findChild<QListWidget *>("lstFiles"), sound);
+    driver::idle(300);
+    return form.grab().save(output) ? 0 : 1;
+}
