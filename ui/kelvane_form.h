@@ -1,5 +1,6 @@
 #pragma once
 
+#include "change_tracking.h"
 #include "file_image.h"
 #include "sound_attributes.h"
 
@@ -64,7 +65,8 @@ private:
     void ShowAttrStatus(const QString &text);
     void LoadSoundFile();
     void setAttributeControlsEnabled(bool enabled);
-    void updatePasteEnabled();
+    // Applies the change-tracking table's row for `event` to the flag and the four buttons.
+    void trackChange(ChangeEvent event);
     // A block is shown and may be written back: the file was read whole and its block lies
     // on page 2.
     [[nodiscard]] bool canSave() const;
@@ -140,7 +142,8 @@ private:
     TSoundAttributes editAttrs_{};
     TSoundAttributes savedAttrs_{};
     TSoundAttributes copiedAttrs_{};
-    bool copyValid_ = false; // the last Copy validated, so Paste may offer it
+    bool copyValid_ = false;  // the last Copy validated, so Paste may offer it
+    bool blockShown_ = false; // a block is in the controls (found, inserted or pasted)
     bool dataChanged_ = false;
     bool headersOnly_ = false;
     bool fillingControls_ = false;

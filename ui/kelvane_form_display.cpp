@@ -58,12 +58,10 @@ void TKelvaneForm::ClearFileDisplay()
     }
     for (QLineEdit *box : {txtBaseValue, txtMinDist, txtMaxDist, txtMaxAIDist})
         box->setText(QString());
-    dataChanged_ = false;
-    btnApply->setEnabled(false);
-    btnRevert->setEnabled(false);
-    btnCopy->setEnabled(false);
     // Without a block nothing may be typed, pasted or written.
+    blockShown_ = false;
     setAttributeControlsEnabled(false);
+    trackChange(ChangeEvent::ClearDisplay);
     setStatusText(QString());
 }
 
@@ -80,8 +78,9 @@ void TKelvaneForm::ShowAttributes(const TSoundAttributes &attrs)
     txtMaxDist->setText(formatNumber(attrs.maxDist, separator));
     txtMaxAIDist->setText(formatNumber(attrs.maxAIDist, separator));
     fillingControls_ = false;
-    btnCopy->setEnabled(true);
+    blockShown_ = true;
     setAttributeControlsEnabled(true);
+    trackChange(ChangeEvent::ShowAttributes);
     editAttrs_ = attrs;
 }
 
@@ -92,12 +91,20 @@ void TKelvaneForm::setAttributeControlsEnabled(bool enabled)
           static_cast<QWidget *>(txtMinDist), static_cast<QWidget *>(txtMaxDist),
           static_cast<QWidget *>(txtMaxAIDist)})
         control->setEnabled(enabled);
-    updatePasteEnabled();
 }
 
-void TKelvaneForm::updatePasteEnabled()
+void TKelvaneForm::trackChange(ChangeEvent event)
 {
-    btnPaste->setEnabled(copyValid_ && txtBaseValue->isEnabled());
+    const Facts facts{canSave(), !SameAttributes(editAttrs_, savedAttrs_),
+                      !SameAttributes(editAttrs_, fileAttrs_), copyValid_, blockShown_};
+    const Tracking before{dataChanged_, btnApply->isEnabled(), btnRevert->isEnabled(),
+                          btnCopy->isEnabled(), btnPaste->isEnabled()};
+    const Tracking after = track(event, before, facts);
+    dataChanged_ = after.dataChanged;
+    btnApply->setEnabled(after.apply);
+    btnRevert->setEnabled(after.revert);
+    btnCopy->setEnabled(after.copy);
+    btnPaste->setEnabled(after.paste);
 }
 
 bool TKelvaneForm::canSave() const
@@ -132,10 +139,8 @@ void TKelvaneForm::LoadSoundFile()
     }
     if (!found.statusLine.empty())
         setStatusText(fromStd(found.statusLine));
-    if (found.armed) {
-        dataChanged_ = true;
-        btnApply->setEnabled(true);
-    }
+    if (found.armed)
+        trackChange(ChangeEvent::LoadArmed);
     if (!found.selectFirstLine) {
         ShowAttrStatus(fromStd(found.attrStatus));
         return;

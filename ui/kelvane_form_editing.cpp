@@ -33,9 +33,7 @@ void TKelvaneForm::DataChanged(QWidget *sender)
     if (fillingControls_)
         return;
     // A file that may not be written never has changes to save.
-    dataChanged_ = canSave();
-    btnApply->setEnabled(dataChanged_);
-    btnRevert->setEnabled(dataChanged_);
+    trackChange(ChangeEvent::UserChange);
     if (sender == cmbGameType)
         return;
     auto *box = static_cast<QLineEdit *>(sender);
@@ -94,39 +92,37 @@ bool TKelvaneForm::ReadAttributes(TSoundAttributes &destination)
 void TKelvaneForm::btnCopyClick()
 {
     copyValid_ = ReadAttributes(copiedAttrs_);
-    updatePasteEnabled();
+    trackChange(ChangeEvent::Copy);
 }
 
 void TKelvaneForm::btnPasteClick()
 {
     ShowAttributes(copiedAttrs_);
-    dataChanged_ = canSave() && !SameAttributes(editAttrs_, savedAttrs_);
-    btnApply->setEnabled(dataChanged_);
-    btnRevert->setEnabled(!SameAttributes(editAttrs_, fileAttrs_));
+    trackChange(ChangeEvent::Paste);
 }
 
 void TKelvaneForm::btnRevertClick()
 {
     ShowAttributes(fileAttrs_);
-    dataChanged_ = canSave() && !SameAttributes(editAttrs_, savedAttrs_);
-    btnApply->setEnabled(dataChanged_);
-    btnRevert->setEnabled(false);
+    trackChange(ChangeEvent::Revert);
 }
 
 void TKelvaneForm::btnApplyClick()
 {
     ShowAttrStatus(QString());
-    if (!ReadAttributes(editAttrs_))
+    if (!ReadAttributes(editAttrs_)) {
+        trackChange(ChangeEvent::ApplyInvalid);
         return;
-    dataChanged_ = false;
+    }
+    trackChange(ChangeEvent::ApplyValid);
     if (SameAttributes(editAttrs_, savedAttrs_)) {
         setStatusText(QStringLiteral(" Nothing written -- nothing changed!"));
         return;
     }
     // An unsuccessful save (Save-as cancelled, write failed) keeps the edits pending, so
     // leaving the file still asks.
-    if (!canSave() || !SaveSoundFile())
-        dataChanged_ = canSave();
+    if (!SaveSoundFile())
+        trackChange(ChangeEvent::NotWritten);
 }
 
 bool TKelvaneForm::QuerySaveChanges()
@@ -145,7 +141,10 @@ bool TKelvaneForm::QuerySaveChanges()
     question.setDefaultButton(QMessageBox::Yes);
     switch (question.exec()) {
     case QMessageBox::Yes:
-        return SaveSoundFile();
+        if (SaveSoundFile())
+            return true;
+        trackChange(ChangeEvent::NotWritten);
+        return false;
     case QMessageBox::No:
         return true;
     default:

@@ -174,8 +174,6 @@ void TKelvaneForm::buildControls()
     btnRevert = button(pnlFileChange, "btnRevert", tr("&Revert"), {134, 10, 75, 25}, true);
     btnCopy = button(pnlFileChange, "btnCopy", tr("&Copy"), {254, 10, 75, 25}, true);
     btnPaste = button(pnlFileChange, "btnPaste", tr("&Paste"), {374, 10, 75, 25}, true);
-    for (QPushButton *b : {btnApply, btnRevert, btnCopy, btnPaste})
-        b->setEnabled(false);
     controlColumn->addWidget(pnlFileChange);
     body->addWidget(pnlControl, 1);
 
@@ -193,6 +191,7 @@ void TKelvaneForm::buildControls()
     dlgSave->setDefaultSuffix(QStringLiteral("ogg"));
 
     setAttributeControlsEnabled(false);
+    trackChange(ChangeEvent::StartUp);
     setTabOrderChain();
     setHints();
     wireEvents();

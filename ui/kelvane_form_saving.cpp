@@ -40,7 +40,7 @@ bool TKelvaneForm::SaveSoundFile()
     }
     setStatusText(QStringLiteral(" Wrote %1 bytes").arg(saved.bytesWritten));
     savedAttrs_ = editAttrs_;
-    btnApply->setEnabled(false);
+    trackChange(ChangeEvent::Written);
 
     // The folder is compared as exact text: the same folder spelled in other letters counts as
     // another one.

@@ -57,22 +57,61 @@ bool clickEntry(QListWidget *list, const QString &text, bool twice)
     return true;
 }
 
+namespace {
+
+void answer(QMessageBox *box, QMessageBox::StandardButton button, SeenBox &seen)
+{
+    seen.seen = true;
+    seen.title = box->windowTitle();
+    seen.text = box->text();
+    seen.icon = box->icon();
+    seen.buttons = box->standardButtons();
+    seen.defaultButton = box->standardButton(box->defaultButton());
+    if (button == QMessageBox::NoButton)
+        QTest::keyClick(box, Qt::Key_Escape);
+    else
+        QTest::mouseClick(box->button(button), Qt::LeftButton);
+}
+
+// Polls while the test holds the log and has not stopped it.
+void answerUntilStopped(const std::weak_ptr<BoxLog> &weak, QMessageBox::StandardButton button)
+{
+    QTimer::singleShot(5, [weak, button] {
+        const auto log = weak.lock();
+        if (!log || log->stop)
+            return;
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box && box->isVisible()) {
+            SeenBox seen;
+            answer(box, button, seen);
+            log->boxes << seen;
+        }
+        answerUntilStopped(weak, button);
+    });
+}
+
+} // namespace
+
 std::shared_ptr<SeenBox> answerMessageBox(QMessageBox::StandardButton button)
 {
     auto seen = std::make_shared<SeenBox>();
-    whenModal<QMessageBox>([seen, button](QMessageBox *box) {
-        seen->seen = true;
-        seen->title = box->windowTitle();
-        seen->text = box->text();
-        seen->icon = box->icon();
-        seen->buttons = box->standardButtons();
-        seen->defaultButton = box->standardButton(box->defaultButton());
-        if (button == QMessageBox::NoButton)
-            QTest::keyClick(box, Qt::Key_Escape);
-        else
-            QTest::mouseClick(box->button(button), Qt::LeftButton);
-    });
+    whenModal<QMessageBox>([seen, button](QMessageBox *box) { answer(box, button, *seen); });
     return seen;
+}
+
+QStringList BoxLog::texts() const
+{
+    QStringList all;
+    for (const SeenBox &box : boxes)
+        all << box.text;
+    return all;
+}
+
+std::shared_ptr<BoxLog> answerMessageBoxes(QMessageBox::StandardButton button)
+{
+    auto log = std::make_shared<BoxLog>();
+    answerUntilStopped(log, button);
+    return log;
 }
 
 std::shared_ptr<QString> answerFileDialog(const QString &path)

@@ -57,6 +57,16 @@ struct SeenBox
 // Answers the next message box that opens by clicking `button` (Escape when NoButton).
 std::shared_ptr<SeenBox> answerMessageBox(QMessageBox::StandardButton button);
 
+// Answers every message box that opens with `button` while the returned log is held and not
+// stopped, keeping what each showed: for typing that may raise a box at any keystroke.
+struct BoxLog
+{
+    QList<SeenBox> boxes;
+    bool stop = false;
+    QStringList texts() const;
+};
+std::shared_ptr<BoxLog> answerMessageBoxes(QMessageBox::StandardButton button);
+
 // Answers the next file dialog: types `path` into its name field and confirms, or cancels
 // when `path` is empty. Sets the returned directory to the dialog's folder when it opened.
 std::shared_ptr<QString> answerFileDialog(const QString &path);

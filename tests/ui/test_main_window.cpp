@@ -1,6 +1,7 @@
 #include "error_display.h"
 #include "hint_tracker.h"
 #include "kelvane_form.h"
+#include "sound_fixtures.h"
 #include "window_driver.h"
 
 #include <stdexcept>
@@ -242,6 +243,53 @@ private slots:
         QCOMPARE(form_->statusText(),
                  QString("You will still hear the sound at full volume up to this distance."));
         hover(find<QListWidget>(form_.get(), "lstFiles")->viewport());
+        QCOMPARE(form_->statusText(), QString());
+    }
+
+    // Help hands the text file beside the program to the desktop, wherever the list is.
+    void helpOpensTheFileBesideTheProgram()
+    {
+        const QString path = QCoreApplication::applicationDirPath() + "/Kelvane_Help.txt";
+        QFile::remove(path);
+        QTest::mouseClick(find<QPushButton>(form_.get(), "btnHelp"), Qt::LeftButton);
+        QCOMPARE(form_->statusText(), " Could not find " + path);
+        QVERIFY(launcher_.documents.isEmpty());
+
+        fixtures::writeFile(path, "help");
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
+        QTest::mouseClick(find<QPushButton>(form_.get(), "btnHelp"), Qt::LeftButton);
+        QCOMPARE(form_->statusText(), " " + path);
+        QCOMPARE(launcher_.documents, QStringList{path});
+        QVERIFY(QFile::remove(path));
+        launcher_.documents.clear();
+    }
+
+    void aboutNamesTheProgramAndItsSources()
+    {
+        hover(find<QWidget>(form_.get(), "btnAbout"));
+        QCOMPARE(form_->statusText(), QString());
+        const auto seen = driver::answerMessageBox(QMessageBox::Ok);
+        QTest::mouseClick(find<QPushButton>(form_.get(), "btnAbout"), Qt::LeftButton);
+        QTRY_VERIFY(seen->seen);
+        QCOMPARE(seen->title, QString("Kelvane 1.0"));
+        QCOMPARE(seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        const QStringList lines = seen->text.split('\n');
+        QCOMPARE(lines.size(), 20);
+        QCOMPARE(lines.at(0), QString("Ogg Vorbis Kelvane"));
+        QCOMPARE(lines.at(1), QString("for S.T.A.L.K.E.R. SoC/CS/CoP"));
+        QCOMPARE(lines.at(3), QString("Version 1.0"));
+        QVERIFY(lines.at(6).contains("The Kelvane developers"));
+        QCOMPARE(lines.at(7), QString(34, '_'));
+        QCOMPARE(lines.at(9), QString("   Acknowledgements with great thanks:"));
+        QCOMPARE(lines.at(10), QString(34, '_'));
+        for (int empty : {2, 4, 8, 11, 15})
+            QCOMPARE(lines.at(empty), QString());
+        for (int heading : {12, 16}) {
+            QVERIFY(lines.at(heading).startsWith("    ") && lines.at(heading).endsWith(':'));
+            QVERIFY(lines.at(heading + 1).startsWith("        "));
+        }
+        QVERIFY(lines.at(13).contains("Ogg") && seen->text.contains("RFC 3533"));
+        QVERIFY(seen->text.contains("Vorbis I specification"));
         QCOMPARE(form_->statusText(), QString());
     }
 

@@ -1,0 +1,256 @@
+#include "comment_page_builder.h"
+#include "error_display.h"
+#include "form_fixture.h"
+#include "sound_reader.h"
+
+#include <QApplication>
+
+using namespace kelvane;
+
+namespace {
+
+const QString kNotValid = " Floating point value is not valid.";
+const QString kVolume = " Must be valid floating point value from 0.0 to 2.0";
+const QString kAtLeastZero = " Number value must be equal to or greater than 0.0";
+const QString kAtLeastMinimum = " Number value must be equal to or greater than minimum";
+
+TSoundAttributes attributesOf(const QString &path)
+{
+    return loadSoundFile(path, path).inspection.fileAttrs;
+}
+
+} // namespace
+
+class TestAttributeEditing : public QObject, FormFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { QVERIFY(open()); }
+    void cleanup() { close(); }
+
+    // Each keystroke is checked: a lone "-" is no number yet, a lone separator is.
+    void typedNumbersAreCheckedAtOnce()
+    {
+        add("mono_block.ogg");
+        QVERIFY(load("mono_block.ogg"));
+        auto log = driver::answerMessageBoxes(QMessageBox::Ok);
+        type("txtMinDist", "-");
+        QTRY_COMPARE(log->texts(), QStringList{kNotValid});
+        QCOMPARE(log->boxes.first().title, QString("Kelvane 1.0"));
+        QCOMPARE(log->boxes.first().icon, QMessageBox::NoIcon);
+        QCOMPARE(form->statusText(), kNotValid);
+        QCOMPARE(form->focusWidget(), w<QWidget>("txtMinDist"));
+        QCOMPARE(text("txtMinDist"), QString("-"));
+        QVERIFY(enabled("btnApply") && enabled("btnRevert"));
+        QVERIFY(form->dataChanged());
+
+        type("txtMaxDist", ".");
+        type("txtMaxAIDist", "");
+        driver::idle();
+        QCOMPARE(log->boxes.size(), 1);
+        log->stop = true;
+    }
+
+    // Apply checks the boxes in screen order and stops at the first failure, with the status
+    // text, a message box only for what is no number, and the focus on the box to mend.
+    void validation_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("messageBox");
+        QTest::newRow("volume not a number") << "txtBaseValue"
+                                             << "a" << kVolume << true;
+        QTest::newRow("volume above 2") << "txtBaseValue"
+                                        << "2.000001" << kVolume << false;
+        QTest::newRow("volume below 0") << "txtBaseValue"
+                                        << "-0.1" << kVolume << false;
+        QTest::newRow("volume 2 as a float") << "txtBaseValue"
+                                             << "2.0000001"
+                                             << "" << false;
+        QTest::newRow("volume 0") << "txtBaseValue"
+                                  << "0"
+                                  << "" << false;
+        QTest::newRow("minimum negative") << "txtMinDist"
+                                          << "-1" << kAtLeastZero << false;
+        QTest::newRow("minimum empty") << "txtMinDist"
+                                       << "" << kAtLeastZero << true;
+        QTest::newRow("maximum below minimum") << "txtMaxDist"
+                                               << "0.5" << kAtLeastMinimum << false;
+        QTest::newRow("maximum equal to minimum") << "txtMaxDist"
+                                                  << "0.7"
+                                                  << "" << false;
+        QTest::newRow("maximum not a number") << "txtMaxDist"
+                                              << "x" << kAtLeastMinimum << true;
+        QTest::newRow("AI negative") << "txtMaxAIDist"
+                                     << "-0.5" << kAtLeastZero << false;
+        QTest::newRow("AI zero") << "txtMaxAIDist"
+                                 << "0"
+                                 << "" << false;
+        QTest::newRow("AI beyond a float") << "txtMaxAIDist"
+                                           << "1e39" << kAtLeastZero << true;
+        QTest::newRow("no upper limit") << "txtMaxDist"
+                                        << "1e30"
+                                        << "" << false;
+    }
+    void validation()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(QString, status);
+        QFETCH(bool, messageBox);
+        const QString file = add("mono_block.ogg");
+        const QByteArray before = fixtures::readFile(file);
+        QVERIFY(load("mono_block.ogg"));
+        w<QCheckBox>("cbxRenameOriginals")->setChecked(false);
+        auto typing = driver::answerMessageBoxes(QMessageBox::Ok);
+        type(qPrintable(box), typed);
+        driver::idle();
+        typing->stop = true;
+
+        auto applying = driver::answerMessageBoxes(QMessageBox::Ok);
+        press("btnApply");
+        driver::idle();
+        applying->stop = true;
+        if (status.isEmpty()) {
+            QVERIFY2(form->statusText().startsWith(" Wrote "), qPrintable(form->statusText()));
+            QVERIFY(fixtures::readFile(file) != before);
+            const TSoundAttributes saved = attributesOf(file);
+            QCOMPARE(saved.minDist, 0.7f);
+            QVERIFY(!enabled("btnApply"));
+            return;
+        }
+        QCOMPARE(form->statusText(), status);
+        QCOMPARE(applying->texts(), messageBox ? QStringList{kNotValid} : QStringList());
+        QCOMPARE(form->focusWidget(), w<QWidget>(qPrintable(box)));
+        QCOMPARE(text(qPrintable(box)), typed);
+        QCOMPARE(fixtures::readFile(file), before);
+        QVERIFY(enabled("btnApply"));
+    }
+
+    // Changing a value and changing it back writes nothing and leaves nothing pending.
+    void nothingChangedWritesNothing()
+    {
+        const QString file = add("mono_block.ogg");
+        add("stereo_block.ogg");
+        const QByteArray before = fixtures::readFile(file);
+        QVERIFY(load("mono_block.ogg"));
+        type("txtMaxDist", "25");
+        type("txtMaxDist", "20");
+        chooseType(3);
+        chooseType(18);
+        QVERIFY(enabled("btnApply"));
+        press("btnApply");
+        QCOMPARE(form->statusText(), QString(" Nothing written -- nothing changed!"));
+        QVERIFY(enabled("btnApply"));
+        QVERIFY(!form->dataChanged());
+        QCOMPARE(fixtures::readFile(file), before);
+        QVERIFY(!QFile::exists(file + ".bak"));
+        QVERIFY(click("stereo_block.ogg")); // no question: nothing is pending
+        QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("stereo_block.ogg"));
+    }
+
+    void copyAndPasteCarryAttributesToOtherFiles()
+    {
+        add("mono_block.ogg");
+        add("stereo_block.ogg");
+        QVERIFY(QDir(folder).mkdir("sub"));
+        QVERIFY(load("mono_block.ogg"));
+        type("txtBaseValue", "1.5");
+        press("btnCopy");
+        QVERIFY(enabled("btnPaste"));
+
+        auto question = driver::answerMessageBox(QMessageBox::No);
+        QVERIFY(click("stereo_block.ogg"));
+        QTRY_VERIFY(question->seen);
+        QVERIFY(enabled("btnPaste"));
+        QCOMPARE(text("txtBaseValue"), QString("1.0000000"));
+        press("btnPaste");
+        QCOMPARE(w<QComboBox>("cmbGameType")->currentText(), QString("weapon_recharging"));
+        QCOMPARE(text("txtBaseValue"), QString("1.5000000"));
+        QCOMPARE(text("txtMinDist"), QString("0.7000000"));
+        QVERIFY(enabled("btnApply") && enabled("btnRevert") && form->dataChanged());
+
+        press("btnRevert");
+        QCOMPARE(text("txtMinDist"), QString("5.0000000"));
+        QVERIFY(!enabled("btnApply") && !enabled("btnRevert") && !form->dataChanged());
+        QVERIFY(enabled("btnCopy"));
+
+        // A folder entry shows no block: nothing to edit, nothing to paste into.
+        QVERIFY(click("<dir>  sub"));
+        QVERIFY(!enabled("btnPaste"));
+        QVERIFY(!w<QLineEdit>("txtBaseValue")->isEnabled());
+        QVERIFY(!w<QComboBox>("cmbGameType")->isEnabled());
+        QVERIFY(click("mono_block.ogg"));
+        QVERIFY(enabled("btnPaste"));
+
+        // A copy that does not validate takes Paste away.
+        auto boxes = driver::answerMessageBoxes(QMessageBox::Ok);
+        type("txtMaxDist", "q");
+        press("btnCopy");
+        driver::idle();
+        boxes->stop = true;
+        QCOMPARE(boxes->texts(), QStringList({kNotValid, kNotValid}));
+        QCOMPARE(form->statusText(), kAtLeastMinimum);
+        QVERIFY(!enabled("btnPaste"));
+    }
+
+    // After an insertion and an edit, Revert shows the defaults again, still to be saved.
+    void revertAfterInsertionShowsTheDefaults()
+    {
+        add("no_comments.ogg");
+        QVERIFY(load("no_comments.ogg"));
+        type("txtMinDist", "3");
+        chooseType(20);
+        press("btnRevert");
+        QCOMPARE(text("txtMinDist"), QString("2.0000000"));
+        QCOMPARE(w<QComboBox>("cmbGameType")->currentText(), QString("undefined"));
+        QVERIFY(enabled("btnApply") && !enabled("btnRevert") && form->dataChanged());
+    }
+
+    // A file read in part is never armed, whatever the user does.
+    void fileReadInPartIsNeverArmed()
+    {
+        add("mono_block.ogg");
+        QByteArray big = fixtures::readFile(fixtures::samplePath("stereo_block.ogg"));
+        big.resize(10'485'761);
+        fixtures::writeFile(path("big.ogg"), big);
+        QVERIFY(load("mono_block.ogg"));
+        press("btnCopy");
+        QVERIFY(click("big.ogg"));
+        type("txtBaseValue", "1.25");
+        QVERIFY(!enabled("btnApply") && !enabled("btnRevert"));
+        press("btnPaste");
+        QVERIFY(!enabled("btnApply"));
+        press("btnRevert");
+        QVERIFY(!enabled("btnApply"));
+        QVERIFY(!form->dataChanged());
+        QVERIFY(click("mono_block.ogg")); // no question
+        QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("mono_block.ogg"));
+    }
+
+    // A type code the list does not hold shows as "undefined" and is written as 0.
+    void unlistedGameTypeIsWrittenAsZero()
+    {
+        const QByteArray file = builder::withCommentPacket(
+            fixtures::readFile(fixtures::samplePath("no_comments.ogg")),
+            builder::commentPacket("v", {builder::blockBytes({.gameType = 0xC0800000u})}));
+        fixtures::writeFile(path("combined.ogg"), file);
+        QVERIFY(load("combined.ogg"));
+        QCOMPARE(w<QComboBox>("cmbGameType")->currentText(), QString("undefined"));
+        type("txtBaseValue", "0.5");
+        press("btnApply");
+        QCOMPARE(attributesOf(path("combined.ogg")).gameType, 0u);
+        QCOMPARE(attributesOf(path("combined.ogg")).baseValue, 0.5f);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    KelvaneApplication app(argc, argv);
+    TestAttributeEditing test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_attribute_editing.moc"

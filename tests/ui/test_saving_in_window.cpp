@@ -1,0 +1,315 @@
+#include "comment_page_builder.h"
+#include "error_display.h"
+#include "form_fixture.h"
+#include "ogg_judge.h"
+#include "sound_reader.h"
+
+#include <csignal>
+
+#include <QApplication>
+
+#include <sys/resource.h>
+
+using namespace kelvane;
+
+namespace {
+
+TSoundAttributes attributesOf(const QString &path)
+{
+    return loadSoundFile(path, path).inspection.fileAttrs;
+}
+
+// libogg accepts every page, the first comment is the block, and the audio decodes as before.
+void judge(const QString &saved, const QString &original)
+{
+    const OggVerdict verdict = judgeOgg(fixtures::readFile(saved));
+    QVERIFY2(verdict.valid, qPrintable(verdict.problem));
+    QCOMPARE(vorbisComments(verdict.headerPackets.at(1)).front().size(), 24);
+    QCOMPARE(fixtures::ogginfoComplaints(saved), QStringList());
+    const QByteArray audio = fixtures::decodedSamples(original);
+    QVERIFY(!audio.isEmpty());
+    QCOMPARE(fixtures::decodedSamples(saved), audio);
+}
+
+} // namespace
+
+class TestSavingInWindow : public QObject, FormFixture
+{
+    Q_OBJECT
+
+    // Edits every attribute of the loaded sound.
+    void editAll()
+    {
+        chooseType(20);
+        type("txtBaseValue", "0.75");
+        type("txtMinDist", "3.5");
+        type("txtMaxDist", "150");
+        type("txtMaxAIDist", "40");
+    }
+
+private slots:
+    void init() { QVERIFY(open()); }
+    void cleanup() { close(); }
+
+    // Apply: the new values and a right checksum on page 2, every other byte as it was, the old
+    // file kept as x.ogg.bak, the list not relisted.
+    void applyWritesTheBlockAndKeepsABackup()
+    {
+        const QString file = add("mono_block.ogg");
+        const QByteArray before = fixtures::readFile(file);
+        QVERIFY(load("mono_block.ogg"));
+        editAll();
+        press("btnApply");
+        QCOMPARE(form->statusText(), " Wrote " + QString::number(before.size()) + " bytes");
+        QVERIFY(!enabled("btnApply") && !form->dataChanged());
+        QCOMPARE(fixtures::readFile(file + ".bak"), before);
+        QCOMPARE(selectedEntry(), QString("mono_block.ogg"));
+        QVERIFY(!driver::entries(w<QListWidget>("lstFiles")).contains("mono_block.ogg.bak"));
+
+        const QByteArray after = fixtures::readFile(file);
+        QCOMPARE(after.size(), before.size());
+        const int pageEnd = 58 + builder::page2Length(before);
+        QCOMPARE(after.left(80), before.left(80));
+        QCOMPARE(after.mid(pageEnd), before.mid(pageEnd));
+        judge(file, file + ".bak");
+        const TSoundAttributes saved = attributesOf(file);
+        QCOMPARE(saved.gameType, 0x08000080u);
+        QCOMPARE(saved.baseValue, 0.75f);
+        QCOMPARE(saved.minDist, 3.5f);
+        QCOMPARE(saved.maxDist, 150.0f);
+        QCOMPARE(saved.maxAIDist, 40.0f);
+
+        // A second save keeps the first backup; without the box no backup is made at all.
+        type("txtMaxAIDist", "41");
+        press("btnApply");
+        QCOMPARE(fixtures::readFile(file + ".bak"), before);
+        QCOMPARE(attributesOf(file).maxAIDist, 41.0f);
+        const QString other = add("stereo_block.ogg");
+        QVERIFY(load("stereo_block.ogg"));
+        w<QCheckBox>("cbxRenameOriginals")->setChecked(false);
+        type("txtMinDist", "6");
+        press("btnApply");
+        QVERIFY(!QFile::exists(other + ".bak"));
+        QCOMPARE(attributesOf(other).minDist, 6.0f);
+
+        // Loaded again, the file shows what was saved and two equal checksums.
+        QVERIFY(load("mono_block.ogg"));
+        QCOMPARE(text("txtMaxAIDist"), QString("41.0000000"));
+        auto *info = w<QComboBox>("cmbInfo");
+        QCOMPARE(info->itemText(7).mid(23, 8), info->itemText(8).mid(23, 8));
+    }
+
+    void applyRepairsABadChecksumWithoutEdits()
+    {
+        const QString file = add("bad_checksum.ogg");
+        QVERIFY(load("bad_checksum.ogg"));
+        press("btnApply");
+        QVERIFY(form->statusText().startsWith(" Wrote "));
+        QCOMPARE(strip(), QString());
+        const OggVerdict verdict = judgeOgg(fixtures::readFile(file));
+        QVERIFY2(verdict.valid, qPrintable(verdict.problem));
+        QVERIFY(load("bad_checksum.ogg"));
+        QCOMPARE(strip(), QString());
+        QVERIFY(!enabled("btnApply"));
+    }
+
+    void insertedBlockIsSavedAndFoundAgain_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("growth");
+        QTest::newRow("no comments") << "no_comments.ogg" << 28;
+        QTest::newRow("text comment") << "text_comment.ogg" << 28;
+        QTest::newRow("lacing 240") << "lacing_240.ogg" << 29;
+    }
+    void insertedBlockIsSavedAndFoundAgain()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, growth);
+        const QString file = add(name);
+        const qint64 size = QFileInfo(file).size();
+        QVERIFY(load(name));
+        type("txtMaxDist", "120");
+        press("btnApply");
+        QCOMPARE(QFileInfo(file).size(), size + growth);
+        judge(file, file + ".bak");
+        QVERIFY(load(name));
+        QCOMPARE(strip(), QString());
+        QCOMPARE(text("txtMaxDist"), QString("120.0000000"));
+        QVERIFY(!enabled("btnApply"));
+    }
+
+    // Shift-click Apply saves under a name from the Save dialog and never makes a backup.
+    void saveAsIntoTheListedFolder()
+    {
+        const QString file = add("mono_block.ogg");
+        const QByteArray before = fixtures::readFile(file);
+        QVERIFY(load("mono_block.ogg"));
+        type("txtMinDist", "1.25");
+        const auto dialog = driver::answerFileDialog(path("copy"));
+        press("btnApply", Qt::ShiftModifier);
+        QTRY_VERIFY(driver::noModalOpen());
+        QCOMPARE(*dialog, folder);
+        QCOMPARE(fixtures::readFile(file), before);
+        QVERIFY(!QFile::exists(file + ".bak"));
+        QCOMPARE(attributesOf(path("copy.ogg")).minDist, 1.25f);
+        QCOMPARE(selectedEntry(), QString("copy.ogg"));
+        QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("copy.ogg"));
+        QCOMPARE(text("txtMinDist"), QString("1.2500000"));
+        judge(path("copy.ogg"), file);
+    }
+
+    // Into another folder, or the listed one spelled in other letters: the listed folder is
+    // shown again, cleared, with nothing selected.
+    void saveAsIntoAnotherFolder_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("another folder") << "elsewhere/moved.ogg";
+        QTest::newRow("same folder, other letters") << "SAME/moved.ogg";
+    }
+    void saveAsIntoAnotherFolder()
+    {
+        QFETCH(QString, target);
+        add("mono_block.ogg");
+        QVERIFY(QDir(folder).mkdir("elsewhere"));
+        QVERIFY(QFile::link(folder, path("SAME")));
+        QVERIFY(load("mono_block.ogg"));
+        type("txtMinDist", "1.5");
+        const auto dialog = driver::answerFileDialog(path(target));
+        press("btnApply", Qt::ShiftModifier);
+        QTRY_VERIFY(driver::noModalOpen());
+        QCOMPARE(attributesOf(path(target)).minDist, 1.5f);
+        QCOMPARE(QDir::currentPath(), folder);
+        QCOMPARE(w<QLabel>("pnlCurrentDir")->text(), folder + "/");
+        QCOMPARE(selectedEntry(), QString());
+        QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("< No File Selected >"));
+        QCOMPARE(form->statusText(), QString());
+        QCOMPARE(form->currentFileName(), QString("< No File Selected >"));
+    }
+
+    void cancelledSaveAsKeepsTheEditsPending()
+    {
+        const QString file = add("mono_block.ogg");
+        const QByteArray before = fixtures::readFile(file);
+        QVERIFY(load("mono_block.ogg"));
+        type("txtMinDist", "1.5");
+        const auto dialog = driver::answerFileDialog(QString());
+        press("btnApply", Qt::ShiftModifier);
+        QTRY_VERIFY(driver::noModalOpen());
+        QCOMPARE(fixtures::readFile(file), before);
+        QVERIFY(enabled("btnApply") && form->dataChanged());
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"mono_block.ogg"});
+    }
+
+    // A write that fails leaves the file as it was and the edits pending.
+    void failedWriteKeepsTheFileAndTheEdits()
+    {
+        const QString file = add("mono_block.ogg");
+        add("stereo_block.ogg");
+        const QByteArray before = fixtures::readFile(file);
+        QVERIFY(load("mono_block.ogg"));
+        type("txtMinDist", "1.5");
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit tight = old;
+        tight.rlim_cur = 1000;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        press("btnApply");
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &old), 0);
+
+        QCOMPARE(strip(), QString(" Problem creating/writing updated file mono_block.ogg"));
+        QCOMPARE(fixtures::readFile(file), before);
+        QCOMPARE(QDir(folder).entryList(QDir::Files),
+                 QStringList({"mono_block.ogg", "mono_block.ogg.bak", "stereo_block.ogg"}));
+        QCOMPARE(fixtures::readFile(file + ".bak"), before);
+        QVERIFY(enabled("btnApply") && form->dataChanged());
+        QCOMPARE(text("txtMinDist"), QString("1.5"));
+
+        // Leaving the file still asks; Cancel keeps the file and its edits.
+        const auto question = driver::answerMessageBox(QMessageBox::Cancel);
+        QVERIFY(click("stereo_block.ogg"));
+        QTRY_VERIFY(question->seen);
+        QCOMPARE(selectedEntry(), QString("mono_block.ogg"));
+        QCOMPARE(text("txtMinDist"), QString("1.5"));
+    }
+
+    // Before the selection moves: Cancel stays, No drops the edits, Yes writes them.
+    void pendingChangesAreOfferedBeforeMoving()
+    {
+        const QString file = add("mono_block.ogg");
+        add("stereo_block.ogg");
+        const QByteArray before = fixtures::readFile(file);
+        QVERIFY(load("mono_block.ogg"));
+        type("txtMinDist", "1.5");
+
+        auto question = driver::answerMessageBox(QMessageBox::Cancel);
+        QVERIFY(click("stereo_block.ogg"));
+        QTRY_VERIFY(question->seen);
+        QCOMPARE(question->title, QString("The data has changed"));
+        QCOMPARE(question->text, QString("Save changes first?"));
+        QCOMPARE(question->buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(question->defaultButton, QMessageBox::Yes);
+        QCOMPARE(selectedEntry(), QString("mono_block.ogg"));
+        QCOMPARE(text("txtMinDist"), QString("1.5"));
+
+        question = driver::answerMessageBox(QMessageBox::No);
+        QVERIFY(click("stereo_block.ogg"));
+        QTRY_VERIFY(question->seen);
+        QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("stereo_block.ogg"));
+        QCOMPARE(fixtures::readFile(file), before);
+
+        QVERIFY(click("mono_block.ogg"));
+        type("txtMinDist", "1.75");
+        question = driver::answerMessageBox(QMessageBox::Yes);
+        QVERIFY(click("stereo_block.ogg"));
+        QTRY_VERIFY(question->seen);
+        QCOMPARE(attributesOf(file).minDist, 1.75f);
+        QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("stereo_block.ogg"));
+
+        // A value that does not validate stops the move without asking.
+        type("txtMaxDist", "1");
+        QVERIFY(click("mono_block.ogg"));
+        QCOMPARE(selectedEntry(), QString("stereo_block.ogg"));
+        QCOMPARE(form->statusText(),
+                 QString(" Number value must be equal to or greater than minimum"));
+    }
+
+    void closingAsksAboutPendingChanges_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("Yes") << int(QMessageBox::Yes) << true << true;
+        QTest::newRow("No") << int(QMessageBox::No) << true << false;
+        QTest::newRow("Cancel") << int(QMessageBox::Cancel) << false << false;
+    }
+    void closingAsksAboutPendingChanges()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        QFETCH(bool, written);
+        const QString file = add("mono_block.ogg");
+        QVERIFY(load("mono_block.ogg"));
+        type("txtMaxDist", "33");
+        const auto question =
+            driver::answerMessageBox(static_cast<QMessageBox::StandardButton>(answer));
+        form->close();
+        QTRY_VERIFY(question->seen);
+        QCOMPARE(form->isVisible(), !closes);
+        QCOMPARE(attributesOf(file).maxDist, written ? 33.0f : 20.0f);
+        if (!closes) {
+            QCOMPARE(text("txtMaxDist"), QString("33"));
+            QVERIFY(form->dataChanged());
+        }
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    KelvaneApplication app(argc, argv);
+    TestSavingInWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_saving_in_window.moc"
