@@ -3,9 +3,12 @@
 #include <functional>
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
+#include <QPointer>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -114,21 +117,78 @@ std::shared_ptr<BoxLog> answerMessageBoxes(QMessageBox::StandardButton button)
     return log;
 }
 
-std::shared_ptr<QString> answerFileDialog(const QString &path)
+namespace {
+
+// One answer to a file dialog, followed tick by tick: the dialog lists its folder on a worker
+// thread and may still change its name field (for the preset name) after it has opened, so the
+// name is set only once the folder is listed, and set again if the dialog stays open. An
+// overwrite question from the dialog is answered No.
+struct FileDialogAnswer
 {
-    auto folder = std::make_shared<QString>();
-    whenModal<QFileDialog>([folder, path](QFileDialog *dialog) {
-        *folder = dialog->directory().absolutePath();
-        if (path.isEmpty()) {
-            QTest::keyClick(dialog, Qt::Key_Escape);
+    QString path;
+    std::shared_ptr<QString> folder;
+    QPointer<QFileDialog> dialog;
+    int ticks = 0;
+    bool done = false;  // the dialog closed: a later opening of it is not ours
+};
+
+bool folderListed(QFileDialog *dialog)
+{
+    auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));
+    return view && view->model()->rowCount(view->rootIndex()) > 0;
+}
+
+void tick(std::shared_ptr<FileDialogAnswer> answer)
+{
+    QTimer::singleShot(20, [answer] {
+        if (answer->done)
+            return;
+        if (++answer->ticks > 1500)
+            return qWarning("the file dialog was not answered");
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!answer->dialog) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            if (dialog && dialog->isVisible()) {
+                answer->dialog = dialog;
+                QObject::connect(
+                    dialog, &QDialog::finished, dialog, [answer] { answer->done = true; },
+                    Qt::SingleShotConnection);
+                *answer->folder = dialog->directory().absolutePath();
+                answer->ticks = 0;
+            }
+            return tick(answer);
+        }
+        tick(answer);  // the next look comes even while a click below runs a nested box
+        if (auto *box = qobject_cast<QMessageBox *>(modal); box && box->parent() == answer->dialog) {
+            QTest::keyClick(box, Qt::Key_Escape);
             return;
         }
-        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        name->clear();
-        QTest::keyClicks(name, path);
-        QTest::keyClick(name, Qt::Key_Return);
+        if (modal != answer->dialog)
+            return;
+        if (answer->path.isEmpty()) {
+            QTest::keyClick(answer->dialog, Qt::Key_Escape);
+            return;
+        }
+        if (!folderListed(answer->dialog) && answer->ticks < 100)
+            return;
+        answer->dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(answer->path);
+        auto *buttons = answer->dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        QPushButton *accept = buttons->button(QDialogButtonBox::Open);
+        if (!accept)
+            accept = buttons->button(QDialogButtonBox::Save);
+        QTest::mouseClick(accept, Qt::LeftButton);
     });
-    return folder;
+}
+
+} // namespace
+
+std::shared_ptr<QString> answerFileDialog(const QString &path)
+{
+    auto answer = std::make_shared<FileDialogAnswer>();
+    answer->path = path;
+    answer->folder = std::make_shared<QString>();
+    tick(answer);
+    return answer->folder;
 }
 
 void idle(int milliseconds)
