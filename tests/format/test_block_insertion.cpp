@@ -36,6 +36,19 @@ std::vector<QByteArray> savedComments(FileImage &image, const QString &path)
     return vorbisComments(verdict.headerPackets.at(1));
 }
 
+const QByteArray kVendor("Xiph.Org libVorbis I 20200704 (Reducing Environment)");
+
+// An encoder-made file whose comment packet ends on lacing value 240 and whose page 2 has
+// `segments` segments in all.
+QByteArray withSegments(int segments)
+{
+    const QByteArray base = sample("no_comments.ogg");
+    const int setupSegments = builder::segmentCount(base) - 1;
+    const int packetLength = (segments - setupSegments - 1) * 255 + 240;
+    const QByteArray text = "COMMENT=" + QByteArray(packetLength - 72 - 8, 'k');
+    return builder::withCommentPacket(base, builder::commentPacket(kVendor, {text}));
+}
+
 CommentLayout layoutOfNoComments()
 {
     const int n = builder::segmentCount(sample("no_comments.ogg"));
@@ -132,10 +145,8 @@ private slots:
             << sample("text_comment.ogg") << QList<QByteArray>{"TITLE=Kelvane test tone"};
         const QList<QByteArray> old{builder::blockBytes({.version = 2}), "ARTIST=x"};
         QTest::newRow("version 2 block")
-            << builder::withCommentPacket(
-                   sample("no_comments.ogg"),
-                   builder::commentPacket("Xiph.Org libVorbis I 20200704 (Reducing Environment)",
-                                          old))
+            << builder::withCommentPacket(sample("no_comments.ogg"),
+                                          builder::commentPacket(kVendor, old))
             << old;
     }
     void existingCommentsFollowTheBlock()
@@ -169,13 +180,7 @@ private slots:
         QTest::newRow("packet does not end on page 2") << allContinue;
 
         // A comment packet ending on 240 that fills the segment table up to 255 entries.
-        const QByteArray base = sample("no_comments.ogg");
-        const int setupSegments = builder::segmentCount(base) - 1;
-        const int packetLength = (255 - setupSegments - 1) * 255 + 240;
-        const QByteArray text = "COMMENT=" + QByteArray(packetLength - 72 - 8, 'k');
-        const QByteArray full = builder::withCommentPacket(
-            base,
-            builder::commentPacket("Xiph.Org libVorbis I 20200704 (Reducing Environment)", {text}));
+        const QByteArray full = withSegments(255);
         QCOMPARE(builder::segmentCount(full), 255);
         QTest::newRow("segment table full") << full;
     }
@@ -194,19 +199,13 @@ private slots:
 
     void oneSegmentShortOfFullStillFits()
     {
-        const QByteArray base = sample("no_comments.ogg");
-        const int setupSegments = builder::segmentCount(base) - 1;
-        const int packetLength = (254 - setupSegments - 1) * 255 + 240;
-        const QByteArray text = "COMMENT=" + QByteArray(packetLength - 72 - 8, 'k');
-        const QByteArray file = builder::withCommentPacket(
-            base,
-            builder::commentPacket("Xiph.Org libVorbis I 20200704 (Reducing Environment)", {text}));
+        const QByteArray file = withSegments(254);
         auto image = fixtures::imageOf(file);
         QCOMPARE(inspectImage(*image).outcome, LoadOutcome::Inserted);
         QCOMPARE(int(image->bytes()[84]), 255);
         const auto comments = savedComments(*image, QDir(dir_.path()).filePath("full.ogg"));
         QCOMPARE(comments.size(), std::size_t(2));
-        QCOMPARE(comments.at(1), text);
+        QCOMPARE(comments.at(1), vorbisComments(builder::commentPacketOf(file)).at(0));
     }
 
     void layoutsThatCannotTakeTheBlock()

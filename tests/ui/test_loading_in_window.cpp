@@ -1,4 +1,5 @@
 #include "error_display.h"
+#include "form_fixture.h"
 #include "kelvane_form.h"
 #include "sound_fixtures.h"
 #include "window_driver.h"
@@ -34,34 +35,21 @@ struct Shown
 
 } // namespace
 
-class TestLoadingInWindow : public QObject
+class TestLoadingInWindow : public QObject, FormFixture
 {
     Q_OBJECT
 
-    QTemporaryDir dir_;
-    driver::RecordingLauncher launcher_;
-    std::unique_ptr<TKelvaneForm> form_;
-
-    template<typename T>
-    T *w(const char *name)
+    Shown shownAfterLoading(const QString &name)
     {
-        return find<T>(form_.get(), name);
-    }
-
-    Shown load(const QString &name)
-    {
-        QTest::mouseClick(w<QPushButton>("btnSelectDirectory"), Qt::LeftButton,
-                          Qt::ControlModifier);
-        if (!driver::clickEntry(w<QListWidget>("lstFiles"), name))
+        if (!load(name))
             qWarning() << "no entry" << name;
         Shown shown;
         auto *info = w<QComboBox>("cmbInfo");
         for (int i = 0; i < info->count(); ++i)
             shown.info << info->itemText(i);
         shown.infoIndex = info->currentIndex();
-        auto *strip = w<QLabel>("pnlAttrStatus");
-        shown.strip = strip->isVisible() ? strip->text() : QString();
-        shown.status = form_->statusText();
+        shown.strip = strip();
+        shown.status = form->statusText();
         shown.fields << w<QComboBox>("cmbGameType")->currentText();
         for (const char *box : {"txtBaseValue", "txtMinDist", "txtMaxDist", "txtMaxAIDist"})
             shown.fields << w<QLineEdit>(box)->text();
@@ -72,27 +60,19 @@ class TestLoadingInWindow : public QObject
         return shown;
     }
 
-    QString put(const QString &name, const QByteArray &bytes)
+    void put(const QString &name, const QByteArray &bytes)
     {
-        const QString path = QDir(dir_.path()).filePath(name);
-        fixtures::writeFile(path, bytes);
-        return path;
+        fixtures::writeFile(path(name), bytes);
     }
 
 private slots:
-    void init()
-    {
-        QVERIFY(QDir::setCurrent(dir_.path()));
-        form_ = std::make_unique<TKelvaneForm>(&launcher_);
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    }
-    void cleanup() { form_.reset(); }
+    void init() { QVERIFY(open()); }
+    void cleanup() { close(); }
 
     void soundWithBlock()
     {
-        fixtures::copySample("mono_block.ogg", dir_.path());
-        const Shown shown = load("mono_block.ogg");
+        add("mono_block.ogg");
+        const Shown shown = shownAfterLoading("mono_block.ogg");
         QCOMPARE(shown.info.size(), 9);
         QCOMPARE(shown.info.at(0), QString("Number of channels:  1 "));
         const QString size = QString::number(QFileInfo("mono_block.ogg").size());
@@ -104,25 +84,25 @@ private slots:
         QCOMPARE(shown.fields, QStringList({"weapon_recharging", "1.0000000", "0.7000000",
                                             "20.0000000", "8.0000000"}));
         QVERIFY(!shown.apply && !shown.revert && shown.copy && shown.editable);
-        QVERIFY(!form_->dataChanged());
+        QVERIFY(!form->dataChanged());
         QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("mono_block.ogg"));
     }
 
     void badChecksumArmsApply()
     {
-        fixtures::copySample("bad_checksum.ogg", dir_.path());
-        const Shown shown = load("bad_checksum.ogg");
+        add("bad_checksum.ogg");
+        const Shown shown = shownAfterLoading("bad_checksum.ogg");
         QCOMPARE(shown.strip, QString("File has a bad CRC checksum. Click Apply to fix."));
         QVERIFY(shown.info.at(7).mid(23, 8) != shown.info.at(8).mid(23, 8));
         QVERIFY(shown.apply && !shown.revert && shown.copy);
-        QVERIFY(form_->dataChanged());
+        QVERIFY(form->dataChanged());
         QCOMPARE(shown.fields.at(0), QString("world_ambient"));
     }
 
     void missingBlockIsInserted()
     {
-        fixtures::copySample("lacing_240.ogg", dir_.path());
-        const Shown shown = load("lacing_240.ogg");
+        add("lacing_240.ogg");
+        const Shown shown = shownAfterLoading("lacing_240.ogg");
         QCOMPARE(shown.strip,
                  QString("Comment block inserted.  Adjust values and click Apply to fix."));
         QCOMPARE(shown.info.size(), 11);
@@ -133,7 +113,7 @@ private slots:
         QCOMPARE(shown.fields,
                  QStringList({"undefined", "1.0000000", "2.0000000", "100.0000000", "50.0000000"}));
         QVERIFY(shown.apply && shown.copy);
-        QVERIFY(form_->dataChanged());
+        QVERIFY(form->dataChanged());
     }
 
     // Larger than 10 MiB: shown from the headers, never armed, and typing arms nothing.
@@ -142,19 +122,19 @@ private slots:
         QByteArray big = fixtures::readFile(fixtures::samplePath("bad_checksum.ogg"));
         big.resize(10'485'761);
         put("big.ogg", big);
-        Shown shown = load("big.ogg");
+        Shown shown = shownAfterLoading("big.ogg");
         QCOMPARE(shown.strip, QString("Large file, reading just headers."));
         QCOMPARE(shown.status, QString(" Read 10240 bytes. "));
         QCOMPARE(shown.info.at(6), QString("File size:                        10485761 bytes"));
         QVERIFY(!shown.apply && shown.copy);
         QTest::keyClicks(w<QLineEdit>("txtBaseValue"), "5");
         QVERIFY(!w<QPushButton>("btnApply")->isEnabled());
-        QVERIFY(!form_->dataChanged());
+        QVERIFY(!form->dataChanged());
 
         QByteArray bigWithout = fixtures::readFile(fixtures::samplePath("no_comments.ogg"));
         bigWithout.resize(10'485'761);
         put("big2.ogg", bigWithout);
-        shown = load("big2.ogg");
+        shown = shownAfterLoading("big2.ogg");
         QCOMPARE(shown.strip, QString(" File size > 10485760 bytes; not a GSC sound - it cannot "
                                       "be viewed/edited."));
         QCOMPARE(shown.info.size(), 9);
@@ -165,7 +145,7 @@ private slots:
         // Exactly 10 MiB is read whole.
         big.resize(10'485'760);
         put("edge.ogg", big);
-        shown = load("edge.ogg");
+        shown = shownAfterLoading("edge.ogg");
         QCOMPARE(shown.status, QString(" Read 10485760 bytes. "));
         QVERIFY(shown.apply);
     }
@@ -197,10 +177,10 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
         QFETCH(int, lines);
-        fixtures::copySample("mono_block.ogg", dir_.path());
-        load("mono_block.ogg");
+        add("mono_block.ogg");
+        QVERIFY(load("mono_block.ogg"));
         put("refused.ogg", bytes);
-        const Shown shown = load("refused.ogg");
+        const Shown shown = shownAfterLoading("refused.ogg");
         QCOMPARE(shown.strip, message);
         QCOMPARE(shown.info.size(), lines);
         QCOMPARE(shown.infoIndex, -1);
@@ -213,14 +193,13 @@ private slots:
 
     void fileGoneSinceListing()
     {
-        fixtures::copySample("mono_block.ogg", dir_.path());
+        add("mono_block.ogg");
         QTest::mouseClick(w<QPushButton>("btnSelectDirectory"), Qt::LeftButton,
                           Qt::ControlModifier);
-        QVERIFY(QFile::remove(QDir(dir_.path()).filePath("mono_block.ogg")));
-        QVERIFY(driver::clickEntry(w<QListWidget>("lstFiles"), "mono_block.ogg"));
-        QCOMPARE(w<QLabel>("pnlAttrStatus")->text(), QString("Could not open file for reading."));
-        QVERIFY(w<QLabel>("pnlAttrStatus")->isVisible());
-        QVERIFY(!QFile::exists(QDir(dir_.path()).filePath("mono_block.ogg")));
+        QVERIFY(QFile::remove(path("mono_block.ogg")));
+        QVERIFY(click("mono_block.ogg"));
+        QCOMPARE(strip(), QString("Could not open file for reading."));
+        QVERIFY(!QFile::exists(path("mono_block.ogg")));
     }
 };
 

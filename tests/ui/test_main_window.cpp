@@ -1,4 +1,5 @@
 #include "error_display.h"
+#include "form_fixture.h"
 #include "hint_tracker.h"
 #include "kelvane_form.h"
 #include "sound_fixtures.h"
@@ -38,13 +39,9 @@ public:
 
 } // namespace
 
-class TestMainWindow : public QObject
+class TestMainWindow : public QObject, FormFixture
 {
     Q_OBJECT
-
-    QTemporaryDir dir_;
-    driver::RecordingLauncher launcher_;
-    std::unique_ptr<TKelvaneForm> form_;
 
     void hover(QWidget *widget, QPoint at = {5, 5})
     {
@@ -53,18 +50,12 @@ class TestMainWindow : public QObject
     }
 
 private slots:
-    void init()
-    {
-        QVERIFY(QDir::setCurrent(dir_.path()));
-        form_ = std::make_unique<TKelvaneForm>(&launcher_);
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    }
-    void cleanup() { form_.reset(); }
+    void init() { QVERIFY(open()); }
+    void cleanup() { close(); }
 
     void startsWithEveryControlInItsInitialState()
     {
-        TKelvaneForm &w = *form_;
+        TKelvaneForm &w = *form;
         QCOMPARE(w.windowTitle(), QString("S.T.A.L.K.E.R. Kelvane 1.0"));
         QCOMPARE(QApplication::applicationDisplayName(), QString("Kelvane 1.0"));
         QCOMPARE(w.programDir(), QCoreApplication::applicationDirPath() + "/");
@@ -111,9 +102,9 @@ private slots:
 
     void docksItsStripsAndKeepsFixedControls()
     {
-        TKelvaneForm &w = *form_;
+        TKelvaneForm &w = *form;
         auto *top = find<QFrame>(&w, "pnlMetaControl");
-        auto *folder = find<QLabel>(&w, "pnlCurrentDir");
+        auto *folderStrip = find<QLabel>(&w, "pnlCurrentDir");
         auto *list = find<QFrame>(&w, "pnlFileList");
         auto *control = find<QFrame>(&w, "pnlControl");
         auto *status = find<QStatusBar>(&w, "sbStatus");
@@ -126,7 +117,7 @@ private slots:
             QTest::qWait(20);
             const int width = w.width();
             QCOMPARE(top->geometry(), QRect(0, 0, width, 37));
-            QCOMPARE(folder->geometry(), QRect(0, 37, width, 25));
+            QCOMPARE(folderStrip->geometry(), QRect(0, 37, width, 25));
             QCOMPARE(status->height(), 27);
             QCOMPARE(status->geometry().bottom(), w.height() - 1);
             QCOMPARE(list->geometry().topLeft(), QPoint(0, 62));
@@ -165,15 +156,15 @@ private slots:
                                    "btnCopy",
                                    "btnPaste"};
         QStringList chain;
-        QWidget *w = find<QWidget>(form_.get(), "btnSelectDirectory");
+        QWidget *w = find<QWidget>(form.get(), "btnSelectDirectory");
         do {
             if (expected.contains(w->objectName()) && !chain.contains(w->objectName()))
                 chain << w->objectName();
             w = w->nextInFocusChain();
-        } while (w != find<QWidget>(form_.get(), "btnSelectDirectory"));
+        } while (w != find<QWidget>(form.get(), "btnSelectDirectory"));
         QCOMPARE(chain, expected);
         // Disabled controls are skipped when tabbing.
-        find<QPushButton>(form_.get(), "btnAbout")->setFocus();
+        find<QPushButton>(form.get(), "btnAbout")->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("lstFiles"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -200,50 +191,50 @@ private slots:
             {"btnPaste", "Use previously-copied attributes"},
         };
         for (const auto &[name, tip] : tips) {
-            auto *w = find<QWidget>(form_.get(), name);
+            auto *w = find<QWidget>(form.get(), name);
             QCOMPARE(w->toolTip(), tip);
             if (!tip.isEmpty())
                 QCOMPARE(w->toolTipDuration(), 10000);
         }
         for (const char *name : {"lstFiles", "pnlMetaControl", "pnlAttributes", "lblInfo"})
-            QCOMPARE(find<QWidget>(form_.get(), name)->toolTip(), QString());
-        QCOMPARE(form_->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 50);
-        QCOMPARE(form_->style()->styleHint(QStyle::SH_ToolTip_FallAsleepDelay), 50);
+            QCOMPARE(find<QWidget>(form.get(), name)->toolTip(), QString());
+        QCOMPARE(form->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 50);
+        QCOMPARE(form->style()->styleHint(QStyle::SH_ToolTip_FallAsleepDelay), 50);
     }
 
     // The status line follows the pointer's long hint, disabled controls included; a message
     // stays until the pointer reaches another hint.
     void statusLineFollowsTheLongHint()
     {
-        hover(find<QWidget>(form_.get(), "pnlCurrentDir"));
-        QCOMPARE(form_->statusText(), QString("Click for Open dialog, Shift-click to explore "
-                                              "this dir, Ctrl-click to refresh list"));
-        auto *apply = find<QWidget>(form_.get(), "btnApply");
+        hover(find<QWidget>(form.get(), "pnlCurrentDir"));
+        QCOMPARE(form->statusText(), QString("Click for Open dialog, Shift-click to explore "
+                                             "this dir, Ctrl-click to refresh list"));
+        auto *apply = find<QWidget>(form.get(), "btnApply");
         QVERIFY(!apply->isEnabled());
         hover(apply);
-        QCOMPARE(form_->statusText(), QString("Shift-click for Save as..."));
-        hover(find<QWidget>(form_.get(), "txtMaxAIDist"));
-        QCOMPARE(form_->statusText(), QString("Up to this distance, AI will \"hear\" the sound "
-                                              "for certain sound types."));
-        hover(find<QWidget>(form_.get(), "cbxRenameOriginals"));
-        QCOMPARE(form_->statusText(), QString("When a changed file is saved, the original can be "
-                                              "renamed with .bak extension"));
+        QCOMPARE(form->statusText(), QString("Shift-click for Save as..."));
+        hover(find<QWidget>(form.get(), "txtMaxAIDist"));
+        QCOMPARE(form->statusText(), QString("Up to this distance, AI will \"hear\" the sound "
+                                             "for certain sound types."));
+        hover(find<QWidget>(form.get(), "cbxRenameOriginals"));
+        QCOMPARE(form->statusText(), QString("When a changed file is saved, the original can be "
+                                             "renamed with .bak extension"));
 
         // A click on Help writes a message; moving within the same control keeps it.
-        auto *help = find<QPushButton>(form_.get(), "btnHelp");
+        auto *help = find<QPushButton>(form.get(), "btnHelp");
         hover(help);
-        QCOMPARE(form_->statusText(), QString());
+        QCOMPARE(form->statusText(), QString());
         QTest::mouseClick(help, Qt::LeftButton);
         driver::idle();
-        QVERIFY(form_->statusText().startsWith(" Could not find "));
+        QVERIFY(form->statusText().startsWith(" Could not find "));
         hover(help, {10, 10});
-        QVERIFY(form_->statusText().startsWith(" Could not find "));
+        QVERIFY(form->statusText().startsWith(" Could not find "));
 
-        hover(find<QWidget>(form_.get(), "txtMinDist"));
-        QCOMPARE(form_->statusText(),
+        hover(find<QWidget>(form.get(), "txtMinDist"));
+        QCOMPARE(form->statusText(),
                  QString("You will still hear the sound at full volume up to this distance."));
-        hover(find<QListWidget>(form_.get(), "lstFiles")->viewport());
-        QCOMPARE(form_->statusText(), QString());
+        hover(find<QListWidget>(form.get(), "lstFiles")->viewport());
+        QCOMPARE(form->statusText(), QString());
     }
 
     // Help hands the text file beside the program to the desktop, wherever the list is.
@@ -251,25 +242,25 @@ private slots:
     {
         const QString path = QCoreApplication::applicationDirPath() + "/Kelvane_Help.txt";
         QFile::remove(path);
-        QTest::mouseClick(find<QPushButton>(form_.get(), "btnHelp"), Qt::LeftButton);
-        QCOMPARE(form_->statusText(), " Could not find " + path);
-        QVERIFY(launcher_.documents.isEmpty());
+        QTest::mouseClick(find<QPushButton>(form.get(), "btnHelp"), Qt::LeftButton);
+        QCOMPARE(form->statusText(), " Could not find " + path);
+        QVERIFY(launcher.documents.isEmpty());
 
         fixtures::writeFile(path, "help");
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
-        QTest::mouseClick(find<QPushButton>(form_.get(), "btnHelp"), Qt::LeftButton);
-        QCOMPARE(form_->statusText(), " " + path);
-        QCOMPARE(launcher_.documents, QStringList{path});
+        QTest::mouseClick(find<QPushButton>(form.get(), "btnHelp"), Qt::LeftButton);
+        QCOMPARE(form->statusText(), " " + path);
+        QCOMPARE(launcher.documents, QStringList{path});
         QVERIFY(QFile::remove(path));
-        launcher_.documents.clear();
+        launcher.documents.clear();
     }
 
     void aboutNamesTheProgramAndItsSources()
     {
-        hover(find<QWidget>(form_.get(), "btnAbout"));
-        QCOMPARE(form_->statusText(), QString());
+        hover(find<QWidget>(form.get(), "btnAbout"));
+        QCOMPARE(form->statusText(), QString());
         const auto seen = driver::answerMessageBox(QMessageBox::Ok);
-        QTest::mouseClick(find<QPushButton>(form_.get(), "btnAbout"), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(form.get(), "btnAbout"), Qt::LeftButton);
         QTRY_VERIFY(seen->seen);
         QCOMPARE(seen->title, QString("Kelvane 1.0"));
         QCOMPARE(seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
@@ -290,7 +281,7 @@ private slots:
         }
         QVERIFY(lines.at(13).contains("Ogg") && seen->text.contains("RFC 3533"));
         QVERIFY(seen->text.contains("Vorbis I specification"));
-        QCOMPARE(form_->statusText(), QString());
+        QCOMPARE(form->statusText(), QString());
     }
 
     void errorDisplayAddsTheFinalPeriod_data()
@@ -332,8 +323,8 @@ private slots:
         QCOMPARE(seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QTRY_VERIFY(driver::noModalOpen());
         // The window still answers.
-        QTest::mouseClick(find<QPushButton>(form_.get(), "btnHelp"), Qt::LeftButton);
-        QVERIFY(form_->statusText().startsWith(" Could not find "));
+        QTest::mouseClick(find<QPushButton>(form.get(), "btnHelp"), Qt::LeftButton);
+        QVERIFY(form->statusText().startsWith(" Could not find "));
     }
 };
 
