@@ -99,6 +99,38 @@ private slots:
         QCOMPARE(info->itemText(7).mid(23, 8), info->itemText(8).mid(23, 8));
     }
 
+    // Every sample: all five attributes edited, saved, and found again with a right checksum.
+    void everySampleIsEditedSavedAndReloaded_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &name : QDir(fixtures::samplePath("")).entryList({"*.ogg"}))
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void everySampleIsEditedSavedAndReloaded()
+    {
+        QFETCH(QString, name);
+        const QString file = add(name);
+        QVERIFY(load(name));
+        editAll();
+        press("btnApply");
+        QVERIFY2(form->statusText().startsWith(" Wrote "), qPrintable(form->statusText()));
+        QVERIFY(QFile::exists(file + ".bak"));
+        const OggVerdict verdict = judgeOgg(fixtures::readFile(file));
+        QVERIFY2(verdict.valid, qPrintable(verdict.problem));
+
+        QVERIFY(load(name));
+        QCOMPARE(strip(), QString());
+        QCOMPARE(w<QComboBox>("cmbGameType")->currentText(), QString("world_ambient"));
+        QCOMPARE(text("txtBaseValue"), QString("0.7500000"));
+        QCOMPARE(text("txtMinDist"), QString("3.5000000"));
+        QCOMPARE(text("txtMaxDist"), QString("150.0000000"));
+        QCOMPARE(text("txtMaxAIDist"), QString("40.0000000"));
+        auto *info = w<QComboBox>("cmbInfo");
+        QCOMPARE(info->itemText(info->count() - 2).mid(23, 8),
+                 info->itemText(info->count() - 1).mid(23, 8));
+        QVERIFY(!enabled("btnApply"));
+    }
+
     void applyRepairsABadChecksumWithoutEdits()
     {
         const QString file = add("bad_checksum.ogg");
