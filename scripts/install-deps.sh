@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config      # build
+    clang-14 libclang-rt-14-dev           # the fuzzer and its sanitizers
     qt6-base-dev libgl-dev                # Qt 6 Core, Widgets and Test
     libogg-dev vorbis-tools sox           # the independent judges and the encoder for tests
     python3                               # remakes the samples

@@ -1,8 +1,18 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (headless).
+# Installs what is missing, builds, and runs every test (headless): the normal build, the
+# fuzzer for a bounded time, and the whole suite again under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Usage: scripts/test.sh [--quick]   (--quick: the normal build only)
+# KELVANE_FUZZ_SECONDS sets the fuzzing time (default 120).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh default
 export QT_QPA_PLATFORM=offscreen
+
+scripts/build.sh default
 ctest --preset default --parallel "$(nproc)"
+if [[ "${1:-}" == "--quick" ]]; then
+    exit 0
+fi
+scripts/fuzz.sh "${KELVANE_FUZZ_SECONDS:-120}"
+scripts/build.sh asan
+ctest --preset asan --parallel "$(nproc)"

@@ -117,14 +117,22 @@ private slots:
             QString());
     }
 
-    // A file the user may not change is refused before anything is shown for it.
-    void fileThatCannotBeWrittenIsRefused()
+    // A file the user may not change, or not read at all, is refused before anything is shown
+    // for it. Run as an ordinary user, since permissions do not bind root.
+    void filesTheUserMayNotChange_data()
     {
+        QTest::addColumn<int>("permissions");
+        QTest::newRow("read-only") << int(QFile::ReadOwner | QFile::ReadOther);
+        QTest::newRow("no permission at all") << 0;
+    }
+    void filesTheUserMayNotChange()
+    {
+        QFETCH(int, permissions);
         QTemporaryDir open;
-        QFile::setPermissions(open.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                               QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(open.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                               | QFile::ReadOther | QFile::ExeOther);
         const QString path = fixtures::copySample("mono_block.ogg", open.path());
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadOther);
+        QFile::setPermissions(path, QFile::Permissions(permissions));
         const int status = runInChild({.asOrdinaryUser = true}, [&] {
             const LoadResult loaded = loadSoundFile(path, "mono_block.ogg");
             return loaded.failure == text(msg::kCouldNotOpen) ? 0 : 1;

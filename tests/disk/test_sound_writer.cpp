@@ -3,6 +3,7 @@
 #include "game_sound_types.h"
 #include "messages.h"
 #include "ogg_judge.h"
+#include "scoped_tmpfs.h"
 #include "sound_fixtures.h"
 #include "sound_reader.h"
 #include "sound_writer.h"
@@ -224,12 +225,21 @@ private slots:
         QTest::newRow("file size limit") << "fsize";
         QTest::newRow("target became a folder") << "folder";
         QTest::newRow("save-as folder removed") << "gone";
+        QTest::newRow("disk full") << "full";
+        QTest::newRow("read-only file system") << "readonly-fs";
     }
     void failuresLeaveEveryFileIntact()
     {
         QFETCH(QString, fault);
         QTemporaryDir dir;
-        const QString folder = openFolder(dir);
+        QString folder = openFolder(dir);
+        std::unique_ptr<ScopedTmpfs> disk;
+        if (fault == "full" || fault == "readonly-fs") {
+            folder = QDir(folder).filePath("disk");
+            disk = std::make_unique<ScopedTmpfs>(folder, 256 * 1024);
+            if (!disk->mounted())
+                QSKIP("mounting a small file system needs root");
+        }
         const QString path = fixtures::copySample("mono_block.ogg", folder);
         fixtures::copySample("stereo_block.ogg", folder);
         LoadResult loaded = loadSoundFile(path, "mono_block.ogg");
@@ -246,6 +256,10 @@ private slots:
         } else if (fault == "folder") {
             QVERIFY(QFile::remove(path));
             QVERIFY(QDir(folder).mkdir("mono_block.ogg"));
+        } else if (fault == "full") {
+            QVERIFY(disk->fill(1000));
+        } else if (fault == "readonly-fs") {
+            QVERIFY(disk->makeReadOnly());
         } else {
             QTemporaryDir gone;
             target = QDir(gone.path()).filePath("elsewhere.ogg");

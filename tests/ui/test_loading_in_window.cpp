@@ -191,6 +191,41 @@ private slots:
         QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("refused.ogg"));
     }
 
+    // Every hostile file in the window: its message, and Apply never armed where saving would
+    // be unsafe, whatever the user types.
+    void hostileCatalogue_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("writable");
+        const QString manifest = fixtures::readFile(KELVANE_HOSTILE_DIR "/MANIFEST.tsv");
+        for (const QString &line : manifest.split('\n', Qt::SkipEmptyParts)) {
+            const QStringList cells = line.split('\t');
+            if (!line.startsWith('#'))
+                QTest::newRow(qPrintable(cells.at(0)))
+                    << cells.at(0) << cells.at(1) << (cells.at(2) == "writable");
+        }
+    }
+    void hostileCatalogue()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QFETCH(bool, writable);
+        QVERIFY(QFile::copy(KELVANE_HOSTILE_DIR "/" + name, path(name)));
+        QFile::setPermissions(path(name), QFile::ReadOwner | QFile::WriteOwner);
+        const QByteArray before = fixtures::readFile(path(name));
+        const Shown shown = shownAfterLoading(name);
+        QCOMPARE(shown.strip, message);
+        QVERIFY(!shown.apply || writable);
+        if (!writable && shown.editable) {
+            type("txtMaxDist", "123");
+            QVERIFY(!enabled("btnApply"));
+            press("btnApply");
+        }
+        if (!writable)
+            QCOMPARE(fixtures::readFile(path(name)), before);
+    }
+
     void fileGoneSinceListing()
     {
         add("mono_block.ogg");

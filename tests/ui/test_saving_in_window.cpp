@@ -2,6 +2,7 @@
 #include "error_display.h"
 #include "form_fixture.h"
 #include "ogg_judge.h"
+#include "scoped_tmpfs.h"
 #include "sound_reader.h"
 
 #include <csignal>
@@ -232,38 +233,71 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"mono_block.ogg"});
     }
 
-    // A write that fails leaves the file as it was and the edits pending.
-    void failedWriteKeepsTheFileAndTheEdits()
+    // A write that fails, whatever the fault, leaves every file of the folder as it was and the
+    // edits pending; leaving the file still asks.
+    void failedWritesKeepTheFilesAndTheEdits_data()
     {
-        const QString file = add("mono_block.ogg");
-        add("stereo_block.ogg");
-        const QByteArray before = fixtures::readFile(file);
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("file size limit") << "fsize";
+        QTest::newRow("disk full") << "full";
+        QTest::newRow("folder not writable") << "readonly";
+        QTest::newRow("target became a folder") << "folder";
+    }
+    void failedWritesKeepTheFilesAndTheEdits()
+    {
+        QFETCH(QString, fault);
+        std::unique_ptr<ScopedTmpfs> disk;
+        QString where = folder;
+        if (fault == "full" || fault == "readonly") {
+            where = path("disk");
+            disk = std::make_unique<ScopedTmpfs>(where, 256 * 1024);
+            if (!disk->mounted())
+                QSKIP("mounting a small file system needs root");
+        }
+        const QString file = fixtures::copySample("mono_block.ogg", where);
+        fixtures::copySample("stereo_block.ogg", where);
+        const QByteArray original = fixtures::readFile(file);
+        QVERIFY(QDir::setCurrent(where));
         QVERIFY(load("mono_block.ogg"));
         type("txtMinDist", "1.5");
 
-        std::signal(SIGXFSZ, SIG_IGN);
         rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);
-        rlimit tight = old;
-        tight.rlim_cur = 1000;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        if (fault == "full") {
+            QVERIFY(disk->fill(1000));
+        } else if (fault == "readonly") {
+            QVERIFY(disk->makeReadOnly());
+        } else if (fault == "folder") {
+            QVERIFY(QFile::remove(file));
+            QVERIFY(QDir(where).mkdir("mono_block.ogg"));
+        } else {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit tight = old;
+            tight.rlim_cur = 1000;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        }
+        const auto before = fixtures::folderState(where);
         press("btnApply");
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &old), 0);
 
         QCOMPARE(strip(), QString(" Problem creating/writing updated file mono_block.ogg"));
-        QCOMPARE(fixtures::readFile(file), before);
-        QCOMPARE(QDir(folder).entryList(QDir::Files),
-                 QStringList({"mono_block.ogg", "mono_block.ogg.bak", "stereo_block.ogg"}));
-        QCOMPARE(fixtures::readFile(file + ".bak"), before);
+        auto after = fixtures::folderState(where);
+        if (after.contains("mono_block.ogg.bak")) {
+            QCOMPARE(fixtures::readFile(file + ".bak"), original);
+            after.remove("mono_block.ogg.bak");
+        }
+        QCOMPARE(after, before);
+        if (fault != "folder")
+            QCOMPARE(fixtures::readFile(file), original);
         QVERIFY(enabled("btnApply") && form->dataChanged());
         QCOMPARE(text("txtMinDist"), QString("1.5"));
 
-        // Leaving the file still asks; Cancel keeps the file and its edits.
         const auto question = driver::answerMessageBox(QMessageBox::Cancel);
         QVERIFY(click("stereo_block.ogg"));
         QTRY_VERIFY(question->seen);
         QCOMPARE(selectedEntry(), QString("mono_block.ogg"));
         QCOMPARE(text("txtMinDist"), QString("1.5"));
+        QVERIFY(QDir::setCurrent(folder));
     }
 
     // Before the selection moves: Cancel stays, No drops the edits, Yes writes them.
