@@ -73,6 +73,8 @@ private:
 void Inspector::addIdentificationLines()
 {
     const unsigned channels = bytes_[layout::kChannels];
+    report_.channels = channels;
+    report_.sampleRate = readU32LE(bytes_, layout::kSampleRate);
     auto &lines = report_.infoLines;
     lines.push_back("Number of channels:  "s + std::to_string(channels) +
                     (channels > 1 ? " (* not for SoC *)" : " "));
@@ -162,6 +164,8 @@ Inspection Inspector::run()
         const std::uint32_t firstLength = readU32LE(bytes_, lengthOffset);
         if (!has(lengthOffset + 4, firstLength))
             return refuse(msg::kEndsTooEarly);
+        const auto first = bytes_.subspan(lengthOffset + 4, firstLength);
+        report_.firstComment.emplace(first.begin(), first.end());
         if (firstLength == kAttributeBlockSize &&
             readU32LE(bytes_, lengthOffset + 4) == kAttributeBlockVersion)
             blockOffset = lengthOffset + 4;

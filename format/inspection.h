@@ -40,6 +40,11 @@ struct Inspection
     bool armed = false;
     std::uint32_t storedChecksum = 0;
     std::optional<std::uint32_t> computedChecksum;
+    // From the identification header, once the shape checks have passed.
+    unsigned channels = 0;
+    std::uint32_t sampleRate = 0;
+    // The first user comment as the file held it (before any insertion), when it was read whole.
+    std::optional<std::vector<std::uint8_t>> firstComment;
 };
 
 // Checks the fixed shape of the first two pages, builds the detail lines, finds the attribute

@@ -1,10 +1,14 @@
 // Editing the five attributes: the number check while typing, validation, Copy, Paste, Revert,
 // Apply, and the question that stands between pending changes and anything that would drop them.
+#include "attribute_rules.h"
 #include "error_display.h"
 #include "game_sound_types.h"
 #include "kelvane_form.h"
 #include "number_text.h"
 #include "panels.h"
+
+#include <array>
+#include <utility>
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,8 +20,6 @@ namespace kelvane {
 namespace {
 
 const QString kNotValid = QStringLiteral(" Floating point value is not valid.");
-const QString kVolumeRange = QStringLiteral(" Must be valid floating point value from 0.0 to 2.0");
-const QString kAtLeast = QStringLiteral(" Number value must be equal to or greater than ");
 
 } // namespace
 
@@ -48,44 +50,36 @@ void TKelvaneForm::DataChanged(QWidget *sender)
 
 bool TKelvaneForm::ReadAttributes(TSoundAttributes &destination)
 {
-    // Each failure reports in the status line, adds the message box when the text is not a
-    // number at all, and puts the focus on the box to mend.
-    const auto fail = [this](QLineEdit *box, const QString &status, bool notANumber) {
-        setStatusText(status);
-        if (notANumber)
-            showPlainMessage(kNotValid);
-        box->setFocus();
-        return false;
-    };
+    // The boxes in screen order. Each failure reports its field's rule in the status line, adds
+    // the message box when the text is no number at all, and puts the focus on the box to mend.
+    const std::array<std::pair<QLineEdit *, AttributeField>, 4> boxes{{
+        {txtBaseValue, AttributeField::Volume},
+        {txtMinDist, AttributeField::MinDist},
+        {txtMaxDist, AttributeField::MaxDist},
+        {txtMaxAIDist, AttributeField::MaxAIDist},
+    }};
     const QChar separator = userDecimalSeparator();
-    const std::optional<float> volume = parseNumber(txtBaseValue->text(), separator);
-    if (!volume)
-        return fail(txtBaseValue, kVolumeRange, true);
-    if (*volume < 0.0f || *volume > 2.0f)
-        return fail(txtBaseValue, kVolumeRange, false);
-    const std::optional<float> minimum = parseNumber(txtMinDist->text(), separator);
-    if (!minimum)
-        return fail(txtMinDist, kAtLeast + QStringLiteral("0.0"), true);
-    if (*minimum < 0.0f)
-        return fail(txtMinDist, kAtLeast + QStringLiteral("0.0"), false);
-    const std::optional<float> maximum = parseNumber(txtMaxDist->text(), separator);
-    if (!maximum)
-        return fail(txtMaxDist, kAtLeast + QStringLiteral("minimum"), true);
-    if (*maximum < *minimum)
-        return fail(txtMaxDist, kAtLeast + QStringLiteral("minimum"), false);
-    const std::optional<float> aiDistance = parseNumber(txtMaxAIDist->text(), separator);
-    if (!aiDistance)
-        return fail(txtMaxAIDist, kAtLeast + QStringLiteral("0.0"), true);
-    if (*aiDistance < 0.0f)
-        return fail(txtMaxAIDist, kAtLeast + QStringLiteral("0.0"), false);
-
+    std::array<float, 4> values{};
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const auto [box, field] = boxes[i];
+        const std::optional<float> value = parseNumber(box->text(), separator);
+        if (!value || breaksRule(field, *value, values[1])) {
+            const std::string_view rule = ruleText(field);
+            setStatusText(QString::fromLatin1(rule.data(), qsizetype(rule.size())));
+            if (!value)
+                showPlainMessage(kNotValid);
+            box->setFocus();
+            return false;
+        }
+        values[i] = *value;
+    }
     const int type = cmbGameType->currentIndex();
     destination = TSoundAttributes{kAttributeBlockVersion,
-                                   *minimum,
-                                   *maximum,
-                                   *volume,
+                                   values[1],
+                                   values[2],
+                                   values[0],
                                    gameTypeCode(type < 0 ? 0 : static_cast<std::size_t>(type)),
-                                   *aiDistance};
+                                   values[3]};
     return true;
 }
 

@@ -1,0 +1,366 @@
+#include "commands.h"
+
+#include "attribute_rules.h"
+#include "file_batch.h"
+#include "game_sound_types.h"
+#include "number_text.h"
+#include "page_walk.h"
+#include "sound_reader.h"
+#include "sound_text.h"
+#include "sound_writer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+
+#include <unistd.h>
+
+namespace kelvane::cli {
+
+namespace {
+
+QString fromStd(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr qsizetype kProgressAbove = 300;
+// The engine stops with "Invalid max distance" below this.
+constexpr float kLeastEngineDistance = 0.1f;
+constexpr std::uint32_t kEngineSampleRate = 44100;
+
+// An older block's values as a version 3 block.
+TSoundAttributes upgraded(TSoundAttributes older)
+{
+    older.version = kAttributeBlockVersion;
+    return older;
+}
+
+QString numberText(float value)
+{
+    return formatNumber(value, QLatin1Char('.'));
+}
+
+// The fields that differ, as "name old -> new".
+QStringList differences(const TSoundAttributes &from, const TSoundAttributes &to)
+{
+    QStringList changed;
+    if (from.gameType != to.gameType)
+        changed
+            << QStringLiteral("type %1 -> %2").arg(typeText(from.gameType), typeText(to.gameType));
+    const std::pair<const char *, std::pair<float, float>> numbers[] = {
+        {"volume", {from.baseValue, to.baseValue}},
+        {"min", {from.minDist, to.minDist}},
+        {"max", {from.maxDist, to.maxDist}},
+        {"ai", {from.maxAIDist, to.maxAIDist}}};
+    for (const auto &[name, pair] : numbers) {
+        if (!SameAttributes({3, pair.first}, {3, pair.second}))
+            changed << QStringLiteral("%1 %2 -> %3")
+                           .arg(QLatin1String(name), numberText(pair.first),
+                                numberText(pair.second));
+    }
+    return changed;
+}
+
+} // namespace
+
+Runner::Runner(QTextStream &out, QTextStream &err)
+    : out_(out)
+    , err_(err)
+{}
+
+Runner::Result Runner::fail(const QString &path, const QString &message)
+{
+    err_ << path << ':' << (message.startsWith(' ') ? "" : " ") << message << Qt::endl;
+    return Result::Failed;
+}
+
+template<typename PerFile>
+int Runner::forEach(const Options &options, PerFile perFile)
+{
+    const Batch batch = collectSounds(options.paths, options.recursive);
+    int read = 0, changed = 0, skipped = 0, failed = 0;
+    for (const QString &missing : batch.missing) {
+        fail(missing, QStringLiteral("no such file or folder"));
+        ++failed;
+    }
+    const bool progress = batch.files.size() > kProgressAbove && isatty(STDERR_FILENO);
+    for (qsizetype i = 0; i < batch.files.size(); ++i) {
+        ++read;
+        switch (perFile(batch.files.at(i))) {
+        case Result::Read:
+            break;
+        case Result::Changed:
+            ++changed;
+            break;
+        case Result::Skipped:
+            ++skipped;
+            break;
+        case Result::Failed:
+            ++failed;
+            break;
+        }
+        if (progress && (i % 100 == 0 || i + 1 == batch.files.size()))
+            err_ << "\r  " << (i + 1) << " / " << batch.files.size() << Qt::flush;
+    }
+    if (progress)
+        err_ << Qt::endl;
+    out_.flush();
+    if (!options.json) {
+        out_ << QStringLiteral("%1 files read, %2 changed, %3 skipped, %4 failed")
+                    .arg(read)
+                    .arg(changed)
+                    .arg(skipped)
+                    .arg(failed)
+             << Qt::endl;
+    }
+    return failed > 0 ? 1 : 0;
+}
+
+// show ---------------------------------------------------------------------------------------
+
+int Runner::show(const Options &options)
+{
+    return forEach(options, [&](const QString &path) { return showOne(path, options); });
+}
+
+Runner::Result Runner::showOne(const QString &path, const Options &options)
+{
+    const LoadResult loaded = loadSoundFile(path, path);
+    const bool refused = !loaded.image || loaded.inspection.outcome == LoadOutcome::Refused;
+    if (options.json) {
+        out_ << QJsonDocument(soundJson(path, loaded)).toJson(QJsonDocument::Compact) << '\n';
+        return refused ? Result::Failed : Result::Read;
+    }
+    if (refused)
+        return fail(path, loaded.image ? fromStd(loaded.inspection.attrStatus) : loaded.failure);
+    const Inspection &found = loaded.inspection;
+    out_ << path << '\n';
+    for (const QString &line : detailLines(found))
+        out_ << "  " << line << '\n';
+    if (found.outcome == LoadOutcome::Inserted) {
+        if (const auto older = olderBlock(found)) {
+            out_ << "  Older block, version " << older->version
+                 << " (the game reads it as):" << '\n';
+            for (const QString &line : attributeLines(*older))
+                out_ << "    " << line << '\n';
+        } else {
+            out_ << "  No attribute block." << '\n';
+        }
+        return Result::Read;
+    }
+    for (const QString &line : attributeLines(found.fileAttrs))
+        out_ << "  " << line << '\n';
+    if (!found.attrStatus.empty())
+        out_ << "  " << fromStd(found.attrStatus) << '\n';
+    return Result::Read;
+}
+
+// check --------------------------------------------------------------------------------------
+
+int Runner::check(const Options &options)
+{
+    return forEach(options, [&](const QString &path) { return checkOne(path, options); });
+}
+
+Runner::Result Runner::checkOne(const QString &path, const Options &options)
+{
+    const LoadResult loaded = loadSoundFile(path, path);
+    if (!loaded.image || loaded.inspection.outcome == LoadOutcome::Refused)
+        return fail(path, loaded.image ? fromStd(loaded.inspection.attrStatus) : loaded.failure);
+    const Inspection &found = loaded.inspection;
+    QStringList problems;
+    QStringList warnings;
+    if (found.outcome == LoadOutcome::BadChecksum ||
+        (found.outcome == LoadOutcome::Inserted && found.computedChecksum &&
+         *found.computedChecksum != found.storedChecksum))
+        problems << QStringLiteral("page 2 checksum %1, computed %2")
+                        .arg(fromStd(hex8(found.storedChecksum)),
+                             fromStd(hex8(found.computedChecksum.value_or(0))));
+    if (found.outcome == LoadOutcome::ViewOnly && !loaded.image->headersOnly())
+        problems << fromStd(found.attrStatus).trimmed();
+
+    if (options.allPages) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            problems << QStringLiteral("cannot read every page");
+        } else if (const uchar *bytes = file.map(0, file.size())) {
+            const PageWalk walk = walkPages({bytes, static_cast<std::size_t>(file.size())});
+            for (const PageProblem &p : walk.problems)
+                problems << QStringLiteral("page at %1: %2").arg(p.offset).arg(fromStd(p.problem));
+        } else if (file.size() > 0) {
+            problems << QStringLiteral("cannot read every page");
+        }
+    }
+
+    if (found.outcome == LoadOutcome::Inserted) {
+        if (const auto older = olderBlock(found))
+            warnings << QStringLiteral("older block of version %1, which the game still reads")
+                            .arg(older->version);
+        else if (found.firstComment)
+            warnings << QStringLiteral("the first comment is not an attribute block "
+                                       "(the game plays the sound with its own defaults)");
+        else
+            warnings << QStringLiteral("no attribute block (the game plays the sound with its "
+                                       "own defaults)");
+    } else if (found.shownAttrs) {
+        if (!(found.fileAttrs.maxDist >= kLeastEngineDistance))
+            warnings << QStringLiteral("maximum distance below 0.1: the game stops with "
+                                       "\"Invalid max distance\"");
+        if (!(found.fileAttrs.maxAIDist >= kLeastEngineDistance))
+            warnings << QStringLiteral("maximum AI distance below 0.1: the game stops with "
+                                       "\"Invalid max distance\"");
+    }
+    if (found.sampleRate != kEngineSampleRate)
+        warnings << QStringLiteral("sample rate %1 Hz: the game loads only 44100 Hz")
+                        .arg(found.sampleRate);
+    if (found.channels > 1)
+        warnings << QStringLiteral("%1 channels: the first game plays only mono sounds")
+                        .arg(found.channels);
+
+    if (!problems.isEmpty())
+        return fail(path,
+                    QStringLiteral("FAIL ") + (problems + warnings).join(QStringLiteral("; ")));
+    if (!warnings.isEmpty()) {
+        const QString line = QStringLiteral("warning: ") + warnings.join(QStringLiteral("; "));
+        if (options.strict)
+            return fail(path, line);
+        out_ << path << ": " << line << '\n';
+        return Result::Read;
+    }
+    out_ << path << ": ok" << '\n';
+    return Result::Read;
+}
+
+// set, copy, fix -----------------------------------------------------------------------------
+
+Runner::Result Runner::apply(const QString &path, LoadResult &loaded, const TSoundAttributes &next,
+                             const Options &options)
+{
+    const Inspection &found = loaded.inspection;
+    if (!loaded.image->writable) {
+        return fail(path, loaded.image->headersOnly()
+                              ? QStringLiteral("larger than 10 MiB: shown, never written")
+                              : fromStd(found.attrStatus).trimmed());
+    }
+    // The same rules and texts as the window's Apply.
+    if (const auto broken =
+            firstRuleBroken(next.baseValue, next.minDist, next.maxDist, next.maxAIDist))
+        return fail(path, fromStd(ruleText(*broken)));
+    if (SameAttributes(next, found.savedAttrs)) {
+        out_ << path << ": unchanged" << '\n';
+        return Result::Skipped;
+    }
+    QStringList what;
+    if (found.outcome == LoadOutcome::Inserted)
+        what << QStringLiteral("block inserted");
+    else if (found.outcome == LoadOutcome::BadChecksum)
+        what << QStringLiteral("checksum repaired");
+    what << differences(found.fileAttrs, next);
+    if (options.dryRun) {
+        out_ << path << ": would change: " << what.join(QStringLiteral(", ")) << '\n';
+        return Result::Changed;
+    }
+    const SaveResult saved = saveSoundFile(*loaded.image, next, path, path,
+                                           options.noBackup ? Backup::None : Backup::IfAbsent);
+    if (!saved.ok)
+        return fail(path, saved.failure);
+    out_ << path << ": changed: " << what.join(QStringLiteral(", ")) << '\n';
+    return Result::Changed;
+}
+
+// Loads a file to change; null, with the failure reported, when it cannot be read.
+std::optional<LoadResult> Runner::loadForChange(const QString &path)
+{
+    LoadResult loaded = loadSoundFile(path, path);
+    if (!loaded.image || loaded.inspection.outcome == LoadOutcome::Refused) {
+        fail(path, loaded.image ? fromStd(loaded.inspection.attrStatus) : loaded.failure);
+        return std::nullopt;
+    }
+    return loaded;
+}
+
+int Runner::set(const Options &options)
+{
+    return forEach(options, [&](const QString &path) {
+        auto loaded = loadForChange(path);
+        if (!loaded)
+            return Result::Failed;
+        // Unchanged fields keep what the game reads now, an older block's values included.
+        const auto older = olderBlock(loaded->inspection);
+        TSoundAttributes next = older ? upgraded(*older) : loaded->inspection.fileAttrs;
+        if (options.gameType)
+            next.gameType = *options.gameType;
+        if (options.volume)
+            next.baseValue = *options.volume;
+        if (options.minDist)
+            next.minDist = *options.minDist;
+        if (options.maxDist)
+            next.maxDist = *options.maxDist;
+        if (options.maxAIDist)
+            next.maxAIDist = *options.maxAIDist;
+        return apply(path, *loaded, next, options);
+    });
+}
+
+int Runner::copy(const Options &options)
+{
+    const LoadResult source = loadSoundFile(options.from, options.from);
+    if (!source.image || !source.inspection.shownAttrs ||
+        source.inspection.outcome == LoadOutcome::Inserted) {
+        fail(options.from, QStringLiteral("has no attribute block to copy"));
+        return 1;
+    }
+    const TSoundAttributes attrs = source.inspection.fileAttrs;
+    const QString sourceFile = QFileInfo(options.from).canonicalFilePath();
+    return forEach(options, [&](const QString &path) {
+        if (QFileInfo(path).canonicalFilePath() == sourceFile) {
+            out_ << path << ": the source, unchanged" << '\n';
+            return Result::Skipped;
+        }
+        auto loaded = loadForChange(path);
+        return loaded ? apply(path, *loaded, attrs, options) : Result::Failed;
+    });
+}
+
+int Runner::fix(const Options &options)
+{
+    return forEach(options, [&](const QString &path) { return fixOne(path, options); });
+}
+
+// Repairs a wrong page 2 checksum and gives a block to a file without one, nothing else. With
+// --upgrade an older block's values go into a version 3 block in front of it.
+Runner::Result Runner::fixOne(const QString &path, const Options &options)
+{
+    auto loaded = loadForChange(path);
+    if (!loaded)
+        return Result::Failed;
+    const Inspection &found = loaded->inspection;
+    switch (found.outcome) {
+    case LoadOutcome::BadChecksum:
+        return apply(path, *loaded, found.fileAttrs, options);
+    case LoadOutcome::Inserted: {
+        // An older block is what the game reads: only --upgrade replaces it.
+        const auto older = olderBlock(found);
+        if (older && !options.upgrade) {
+            out_ << path << ": older block of version " << older->version
+                 << ", left as it is (--upgrade converts it)" << '\n';
+            return Result::Skipped;
+        }
+        return apply(path, *loaded, older ? upgraded(*older) : defaultAttrs, options);
+    }
+    case LoadOutcome::ViewOnly:
+        if (loaded->image->headersOnly()) {
+            out_ << path << ": larger than 10 MiB: shown, never written" << '\n';
+            return Result::Skipped;
+        }
+        return fail(path, fromStd(found.attrStatus).trimmed());
+    case LoadOutcome::Clean:
+    case LoadOutcome::Refused:
+        break;
+    }
+    out_ << path << ": ok" << '\n';
+    return Result::Skipped;
+}
+
+} // namespace kelvane::cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "sound_reader.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+namespace kelvane::cli {
+
+// "weapon_shooting (0x80200000)"; a code the table does not hold is "unlisted (0x...)".
+[[nodiscard]] QString typeText(std::uint32_t code);
+
+// The five attributes, one line each, numbers as the window writes them (with ".").
+[[nodiscard]] QStringList attributeLines(const TSoundAttributes &attrs);
+
+// The details as loading read them from the file, without what an insertion in memory added.
+[[nodiscard]] QStringList detailLines(const Inspection &found);
+
+// The older block of version 1 or 2 in the first comment, when that is what it holds.
+[[nodiscard]] std::optional<TSoundAttributes> olderBlock(const Inspection &found);
+
+// Everything `show` knows of a file, with raw values as numbers, for scripts.
+[[nodiscard]] QJsonObject soundJson(const QString &path, const LoadResult &loaded);
+
+} // namespace kelvane::cli

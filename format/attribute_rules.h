@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace kelvane {
+
+// Which attribute a value belongs to, in the order they are checked.
+enum class AttributeField
+{
+    Volume,
+    MinDist,
+    MaxDist,
+    MaxAIDist
+};
+
+// The text a refused value of each field is reported with, whether it is out of range or no
+// number at all: the same in the window and on the command line.
+[[nodiscard]] std::string_view ruleText(AttributeField field);
+
+// Whether `value` breaks its field's rule; `minDist` is the minimum distance, which the maximum
+// must not be below.
+[[nodiscard]] bool breaksRule(AttributeField field, float value, float minDist);
+
+// The first field whose value breaks a rule: volume 0.0 to 2.0, distances not negative, the
+// maximum not below the minimum. No upper limit for distances.
+[[nodiscard]] std::optional<AttributeField> firstRuleBroken(float volume, float minDist,
+                                                            float maxDist, float maxAIDist);
+
+} // namespace kelvane

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "sound_attributes.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace kelvane {
+
+// The older blocks the games still read: version 1 (16 bytes: minimum, maximum, type) and
+// version 2 (20 bytes: minimum, maximum, volume, type). Returns the values the game derives
+// from one (volume 1.0 for version 1, AI distance equal to the maximum for both), with the
+// block's own version kept, or nothing when `comment` is neither.
+[[nodiscard]] std::optional<TSoundAttributes>
+readLegacyBlock(std::span<const std::uint8_t> comment);
+
+} // namespace kelvane

@@ -1,0 +1,316 @@
+#include "comment_page_builder.h"
+#include "ogg_judge.h"
+#include "sound_fixtures.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList &args, const QString &folder = QString())
+{
+    QProcess process;
+    if (!folder.isEmpty())
+        process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(KELVANE_CLI), args);
+    process.waitForFinished(120'000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString lastLine(const QString &text)
+{
+    return text.trimmed().split('\n').constLast();
+}
+
+QList<QByteArray> commentsOf(const QString &path)
+{
+    const OggVerdict verdict = judgeOgg(fixtures::readFile(path));
+    if (!verdict.valid)
+        return {};
+    const auto comments = vorbisComments(verdict.headerPackets.at(1));
+    return QList<QByteArray>(comments.begin(), comments.end());
+}
+
+// A sample whose comments are replaced by `comments`.
+QString withComments(const QString &folder, const QString &name, const QList<QByteArray> &comments)
+{
+    const QString path = QDir(folder).filePath(name);
+    fixtures::writeFile(path, builder::withCommentPacket(
+                                  fixtures::readFile(fixtures::samplePath("no_comments.ogg")),
+                                  builder::commentPacket("test", comments)));
+    return path;
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString folder_;
+
+    QString add(const QString &sample) { return fixtures::copySample(sample, folder_); }
+
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        folder_ = dir_->path();
+    }
+
+    void usage()
+    {
+        Run run = cli({"--help"});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains("Commands:") && run.out.contains("--dry-run"));
+        QCOMPARE(cli({"--version"}).out.trimmed(), QString("kelvane-cli 1.0"));
+        for (const QStringList &bad :
+             {QStringList{}, QStringList{"frob", "x.ogg"}, QStringList{"show"},
+              QStringList{"set", "--volume", "1,5", "x.ogg"},
+              QStringList{"set", "--type", "loud", "x.ogg"},
+              QStringList{"show", "--no-such-option", "x.ogg"}, QStringList{"copy", "from.ogg"}}) {
+            run = cli(bad);
+            QVERIFY2(run.status == 2, qPrintable(bad.join(' ') + " -> " + run.err));
+            QVERIFY(!run.err.isEmpty());
+        }
+        QVERIFY(cli({"set", "--volume", "abc", "x.ogg"})
+                    .err.contains("Floating point value is not valid."));
+    }
+
+    void showPrintsWhatTheWindowShows()
+    {
+        add("mono_block.ogg");
+        add("no_comments.ogg");
+        fixtures::writeFile(QDir(folder_).filePath("NOISE.OGG"), "not a sound");
+        const Run run = cli({"show", folder_});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.out.contains("  Number of channels:  1 \n"));
+        QVERIFY(run.out.contains("  Game sound type:     weapon_recharging (0x80040000)\n"));
+        QVERIFY(run.out.contains("  Minimum distance:    0.7000000\n"));
+        QVERIFY(run.out.contains("  No attribute block.\n"));
+        QVERIFY(run.err.contains("NOISE.OGG: Not an Ogg file."));
+        QCOMPARE(lastLine(run.out), QString("3 files read, 0 changed, 0 skipped, 1 failed"));
+    }
+
+    void showJsonGivesRawValues()
+    {
+        add("bad_checksum.ogg");
+        withComments(folder_, "v1.ogg", {builder::blockBytes({.version = 1}).left(16)});
+        QByteArray v2 = builder::blockBytes({.version = 2,
+                                             .minDist = 3.0f,
+                                             .maxDist = 30.0f,
+                                             .volume = 0.5f,
+                                             .gameType = 0x80200000u});
+        withComments(folder_, "v2.ogg", {v2.left(20)});
+        const Run run = cli({"show", "--json", folder_});
+        QCOMPARE(run.status, 0);
+        QMap<QString, QJsonObject> byName;
+        for (const QString &line : run.out.split('\n', Qt::SkipEmptyParts)) {
+            QJsonParseError error{};
+            const QJsonObject object = QJsonDocument::fromJson(line.toUtf8(), &error).object();
+            QCOMPARE(error.error, QJsonParseError::NoError);
+            byName.insert(QFileInfo(object["file"].toString()).fileName(), object);
+        }
+        QCOMPARE(byName.size(), 3);
+        const QJsonObject bad = byName["bad_checksum.ogg"];
+        QCOMPARE(bad["outcome"].toString(), QString("badChecksum"));
+        QCOMPARE(bad["block"].toObject()["gameType"].toInteger(), 0x08000080);
+        QCOMPARE(bad["block"].toObject()["maxDist"].toDouble(), 300.0);
+        QVERIFY(bad["storedChecksum"].toInteger() != bad["computedChecksum"].toInteger());
+        QCOMPARE(bad["sampleRate"].toInteger(), 44100);
+        const QJsonObject older = byName["v2.ogg"]["olderBlock"].toObject();
+        QCOMPARE(older["version"].toInteger(), 2);
+        QCOMPARE(older["baseValue"].toDouble(), 0.5);
+        QCOMPARE(older["maxAIDist"].toDouble(), 30.0); // the game takes the maximum
+        QVERIFY(byName["v2.ogg"]["block"].isNull());
+        QCOMPARE(byName["v1.ogg"]["olderBlock"].toObject()["baseValue"].toDouble(), 1.0);
+    }
+
+    void checkReportsWhatTheGamesReject()
+    {
+        add("mono_block.ogg");
+        add("stereo_block.ogg");
+        withComments(folder_, "tiny.ogg", {builder::blockBytes({.maxDist = 0.05f})});
+        withComments(folder_, "old.ogg", {builder::blockBytes({.version = 1}).left(16)});
+        const QString slow = fixtures::encodeTone(folder_, "slow.ogg", 1, 0.3);
+        QVERIFY(!slow.isEmpty());
+        QFile::remove(slow + ".wav");
+        Run run = cli({"check", folder_});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains("mono_block.ogg: ok\n"));
+        QVERIFY(run.out.contains("stereo_block.ogg: warning: 2 channels"));
+        QVERIFY(run.out.contains("tiny.ogg: warning: maximum distance below 0.1"));
+        QVERIFY(run.out.contains("old.ogg: warning: older block of version 1"));
+        QVERIFY(run.out.contains("slow.ogg: warning: no attribute block"));
+        run = cli({"check", "--strict", folder_});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(lastLine(run.out), QString("5 files read, 0 changed, 0 skipped, 4 failed"));
+
+        // A damaged later page shows only when every page is checked.
+        QByteArray bytes = fixtures::readFile(QDir(folder_).filePath("mono_block.ogg"));
+        bytes[bytes.size() - 10] = char(bytes.at(bytes.size() - 10) ^ 0x55);
+        fixtures::writeFile(QDir(folder_).filePath("mono_block.ogg"), bytes);
+        QCOMPARE(cli({"check", QDir(folder_).filePath("mono_block.ogg")}).status, 0);
+        run = cli({"check", "--all-pages", QDir(folder_).filePath("mono_block.ogg")});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains("FAIL page at"));
+    }
+
+    // set changes only the named fields, with the window's rules and backups, and the written
+    // files are valid and sound as before.
+    void setChangesTheNamedFields()
+    {
+        const QString mono = add("mono_block.ogg");
+        const QString plain = add("no_comments.ogg");
+        const QByteArray monoBefore = fixtures::readFile(mono);
+        const QDateTime stamp = QFileInfo(mono).lastModified();
+
+        Run run = cli({"set", "--volume", "0.5", "--ai", "12", "--dry-run", folder_});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains("mono_block.ogg: would change: volume 1.0000000 -> 0.5000000, "
+                                 "ai 8.0000000 -> 12.0000000"));
+        QCOMPARE(fixtures::readFile(mono), monoBefore);
+        QCOMPARE(QFileInfo(mono).lastModified(), stamp);
+        QCOMPARE(QDir(folder_).entryList(QDir::Files).size(), 2);
+
+        run = cli({"set", "--volume", "0.5", "--ai", "12", "--type", "0x80200000", folder_});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(lastLine(run.out), QString("2 files read, 2 changed, 0 skipped, 0 failed"));
+        QCOMPARE(fixtures::readFile(mono + ".bak"), monoBefore);
+        const QList<QByteArray> comments = commentsOf(mono);
+        QCOMPARE(comments.size(), 1);
+        QCOMPARE(comments.first(), builder::blockBytes({.minDist = 0.7f,
+                                                        .maxDist = 20.0f,
+                                                        .volume = 0.5f,
+                                                        .gameType = 0x80200000u,
+                                                        .aiDist = 12.0f}));
+        QCOMPARE(commentsOf(plain).first(),
+                 builder::blockBytes({.volume = 0.5f, .gameType = 0x80200000u, .aiDist = 12.0f}));
+        QCOMPARE(fixtures::decodedSamples(mono), fixtures::decodedSamples(mono + ".bak"));
+        QCOMPARE(fixtures::ogginfoComplaints(plain), QStringList());
+
+        // The backup is made once; the same values again change nothing.
+        run = cli({"set", "--min", "1", mono});
+        QCOMPARE(fixtures::readFile(mono + ".bak"), monoBefore);
+        run = cli({"set", "--min", "1", mono});
+        QVERIFY(run.out.contains("unchanged"));
+        const QString fresh = add("stereo_block.ogg");
+        QCOMPARE(cli({"set", "--no-backup", "--min", "2", fresh}).status, 0);
+        QVERIFY(!QFile::exists(fresh + ".bak"));
+    }
+
+    void setRefusesWhatTheWindowRefuses_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("volume") << QStringList{"--volume", "2.000001"}
+                                << " Must be valid floating point value from 0.0 to 2.0";
+        QTest::newRow("minimum") << QStringList{"--min", "-1"}
+                                 << " Number value must be equal to or greater than 0.0";
+        QTest::newRow("maximum below minimum")
+            << QStringList{"--max", "0.5"}
+            << " Number value must be equal to or greater than minimum";
+        QTest::newRow("AI") << QStringList{"--ai", "-0.5"}
+                            << " Number value must be equal to or greater than 0.0";
+    }
+    void setRefusesWhatTheWindowRefuses()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, text);
+        const QString mono = add("mono_block.ogg");
+        const QByteArray before = fixtures::readFile(mono);
+        const Run run = cli(QStringList{"set"} << args << mono);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err.trimmed(), QString(mono + ":" + text));
+        QCOMPARE(fixtures::readFile(mono), before);
+    }
+
+    // A file that fails never stops the batch; a file over 10 MiB is never written.
+    void mixedFolder()
+    {
+        add("mono_block.ogg");
+        add("stereo_block.ogg");
+        QVERIFY(QFile::copy(KELVANE_SOURCE_DIR "/tests/data/hostile/cut_in_vendor.ogg",
+                            QDir(folder_).filePath("broken.ogg")));
+        QByteArray big = fixtures::readFile(fixtures::samplePath("mono_block.ogg"));
+        big.resize(10'485'761);
+        fixtures::writeFile(QDir(folder_).filePath("big.ogg"), big);
+        QVERIFY(QDir(folder_).mkpath("deeper"));
+        fixtures::copySample("text_comment.ogg", QDir(folder_).filePath("deeper"));
+
+        const Run run = cli({"set", "--volume", "1.5", "-r", folder_});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(lastLine(run.out), QString("5 files read, 3 changed, 0 skipped, 2 failed"));
+        QVERIFY(run.err.contains("broken.ogg: Not a valid Ogg sound file; it ends too early."));
+        QVERIFY(run.err.contains("big.ogg: larger than 10 MiB: shown, never written"));
+        QCOMPARE(fixtures::readFile(QDir(folder_).filePath("big.ogg")), big);
+        QCOMPARE(commentsOf(QDir(folder_).filePath("deeper/text_comment.ogg")).size(), 2);
+    }
+
+    void copyWritesOneBlockIntoTheOthers()
+    {
+        const QString from = add("stereo_block.ogg");
+        const QString mono = add("mono_block.ogg");
+        const QString plain = add("text_comment.ogg");
+        const QByteArray source = fixtures::readFile(from);
+        const Run run = cli({"copy", from, folder_});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains("stereo_block.ogg: the source, unchanged"));
+        QCOMPARE(fixtures::readFile(from), source);
+        const QByteArray block = commentsOf(from).first();
+        QCOMPARE(commentsOf(mono).first(), block);
+        QCOMPARE(commentsOf(plain), QList<QByteArray>({block, "TITLE=Kelvane test tone"}));
+        QCOMPARE(cli({"copy", plain + ".bak", mono}).status, 1); // no block to copy
+    }
+
+    void fixRepairsAndInserts()
+    {
+        const QString bad = add("bad_checksum.ogg");
+        const QString plain = add("no_comments.ogg");
+        const QString good = add("mono_block.ogg");
+        const QByteArray goodBefore = fixtures::readFile(good);
+        QByteArray v2 = builder::blockBytes({.version = 2,
+                                             .minDist = 3.0f,
+                                             .maxDist = 30.0f,
+                                             .volume = 0.5f,
+                                             .gameType = 0x80200000u});
+        const QString old = withComments(folder_, "old.ogg", {v2.left(20)});
+
+        Run run = cli({"fix", folder_});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains("bad_checksum.ogg: changed: checksum repaired"));
+        QVERIFY(run.out.contains("no_comments.ogg: changed: block inserted"));
+        QVERIFY(run.out.contains("mono_block.ogg: ok"));
+        QVERIFY(run.out.contains("old.ogg: older block of version 2, left as it is"));
+        QVERIFY(judgeOgg(fixtures::readFile(bad)).valid);
+        QCOMPARE(commentsOf(plain), QList<QByteArray>{builder::blockBytes({})});
+        QCOMPARE(fixtures::readFile(good), goodBefore);
+        QCOMPARE(commentsOf(old).size(), 1);
+
+        run = cli({"fix", "--upgrade", old});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(commentsOf(old).first(), builder::blockBytes({.minDist = 3.0f,
+                                                               .maxDist = 30.0f,
+                                                               .volume = 0.5f,
+                                                               .gameType = 0x80200000u,
+                                                               .aiDist = 30.0f}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
