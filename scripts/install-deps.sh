@@ -13,7 +13,7 @@ packages=(
     xvfb xauth imagemagick                # screenshots of the window
 )
 if [[ "${1:-}" == "--bench" ]]; then
-    packages+=(libbenchmark-dev)
+    packages+=(libbenchmark-dev time)
 fi
 
 missing=()
