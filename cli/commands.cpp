@@ -29,13 +29,6 @@ constexpr qsizetype kProgressAbove = 300;
 constexpr float kLeastEngineDistance = 0.1f;
 constexpr std::uint32_t kEngineSampleRate = 44100;
 
-// An older block's values as a version 3 block.
-TSoundAttributes upgraded(TSoundAttributes older)
-{
-    older.version = kAttributeBlockVersion;
-    return older;
-}
-
 QString numberText(float value)
 {
     return formatNumber(value, QLatin1Char('.'));
@@ -254,6 +247,9 @@ Runner::Result Runner::apply(const QString &path, LoadResult &loaded, const TSou
     QStringList what;
     if (found.outcome == LoadOutcome::Inserted)
         what << QStringLiteral("block inserted");
+    else if (found.outcome == LoadOutcome::Upgraded)
+        what
+            << QStringLiteral("older block of version %1 upgraded").arg(olderBlock(found)->version);
     else if (found.outcome == LoadOutcome::BadChecksum)
         what << QStringLiteral("checksum repaired");
     what << differences(found.fileAttrs, next);
@@ -272,7 +268,8 @@ Runner::Result Runner::apply(const QString &path, LoadResult &loaded, const TSou
 // Loads a file to change; null, with the failure reported, when it cannot be read.
 std::optional<LoadResult> Runner::loadForChange(const QString &path)
 {
-    LoadResult loaded = loadSoundFile(path, path);
+    // An older block becomes a version 3 block with its values, rather than staying behind one.
+    LoadResult loaded = loadSoundFile(path, path, MissingBlock::UpgradeOlder);
     if (!loaded.image || loaded.inspection.outcome == LoadOutcome::Refused) {
         fail(path, loaded.image ? fromStd(loaded.inspection.attrStatus) : loaded.failure);
         return std::nullopt;
@@ -287,8 +284,7 @@ int Runner::set(const Options &options)
         if (!loaded)
             return Result::Failed;
         // Unchanged fields keep what the game reads now, an older block's values included.
-        const auto older = olderBlock(loaded->inspection);
-        TSoundAttributes next = older ? upgraded(*older) : loaded->inspection.fileAttrs;
+        TSoundAttributes next = loaded->inspection.fileAttrs;
         if (options.gameType)
             next.gameType = *options.gameType;
         if (options.volume)
@@ -339,16 +335,16 @@ Runner::Result Runner::fixOne(const QString &path, const Options &options)
     switch (found.outcome) {
     case LoadOutcome::BadChecksum:
         return apply(path, *loaded, found.fileAttrs, options);
-    case LoadOutcome::Inserted: {
+    case LoadOutcome::Inserted:
+        return apply(path, *loaded, defaultAttrs, options);
+    case LoadOutcome::Upgraded:
         // An older block is what the game reads: only --upgrade replaces it.
-        const auto older = olderBlock(found);
-        if (older && !options.upgrade) {
-            out_ << path << ": older block of version " << older->version
+        if (!options.upgrade) {
+            out_ << path << ": older block of version " << olderBlock(found)->version
                  << ", left as it is (--upgrade converts it)" << '\n';
             return Result::Skipped;
         }
-        return apply(path, *loaded, older ? upgraded(*older) : defaultAttrs, options);
-    }
+        return apply(path, *loaded, found.fileAttrs, options);
     case LoadOutcome::ViewOnly:
         if (loaded->image->headersOnly()) {
             out_ << path << ": larger than 10 MiB: shown, never written" << '\n';

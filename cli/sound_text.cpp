@@ -38,6 +38,8 @@ QString outcomeName(LoadOutcome outcome)
         return QStringLiteral("noBlock");
     case LoadOutcome::ViewOnly:
         return QStringLiteral("viewOnly");
+    case LoadOutcome::Upgraded:
+        return QStringLiteral("olderBlock");
     case LoadOutcome::Refused:
         break;
     }
@@ -73,7 +75,7 @@ QStringList detailLines(const Inspection &found)
     for (const std::string &line : found.infoLines) {
         const QString text = fromStd(line);
         // Lines about the block inserted in memory describe no file on disk.
-        if (found.outcome == LoadOutcome::Inserted &&
+        if ((found.outcome == LoadOutcome::Inserted || found.outcome == LoadOutcome::Upgraded) &&
             (text.startsWith(QStringLiteral("New file size:")) ||
              text == fromStd(msg::kInsertedLacingByte)))
             continue;

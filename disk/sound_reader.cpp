@@ -63,12 +63,12 @@ ReadResult readSoundFile(const QString &path, const QString &shownName)
     }
 }
 
-LoadResult loadSoundFile(const QString &path, const QString &shownName)
+LoadResult loadSoundFile(const QString &path, const QString &shownName, MissingBlock missing)
 {
     ReadResult read = readSoundFile(path, shownName);
     if (!read.image)
         return {nullptr, read.failure, {}};
-    Inspection inspection = inspectImage(*read.image);
+    Inspection inspection = inspectImage(*read.image, missing);
     return {std::move(read.image), {}, std::move(inspection)};
 }
 

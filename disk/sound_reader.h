@@ -29,6 +29,7 @@ struct LoadResult
 };
 
 // Reads and inspects a sound file: what the window and the command line both do on loading.
-[[nodiscard]] LoadResult loadSoundFile(const QString &path, const QString &shownName);
+[[nodiscard]] LoadResult loadSoundFile(const QString &path, const QString &shownName,
+                                       MissingBlock missing = MissingBlock::InsertDefault);
 
 } // namespace kelvane

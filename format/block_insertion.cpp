@@ -11,66 +11,98 @@ namespace kelvane {
 
 namespace {
 
-// A lacing value of 255 continues the packet, so Z + 28 must stay below 255 to end it.
-constexpr std::uint8_t kLargestGrowableLacing = 255 - 1 - 28;
 constexpr std::size_t kCommentEntrySize = 4 + kAttributeBlockSize;
 
-bool canInsert(const FileImage &image, const CommentLayout &l, std::size_t added)
+// Where the comment packet's body starts and how long it is.
+std::size_t bodyOf(const CommentLayout &l)
+{
+    return layout::kPage2SegmentTable + l.segmentCount;
+}
+
+// Makes `grow` bytes of room at file offset `split` inside the comment packet: the bytes before
+// it move to the front of the buffer, the rest of the file stays where it is. The packet's last
+// lacing value grows by `grow`; when that would reach 255 (which would not end the packet) it
+// becomes 255 and one more lacing value ends the packet. Returns the bytes added (grow, or
+// grow + 1), or 0 with the image unchanged when the packet does not end on page 2, the segment
+// table is full, `split` lies outside the packet, page 2 is not whole, or there is no room.
+std::size_t growCommentPacket(FileImage &image, const CommentLayout &l, std::size_t split,
+                              std::size_t grow)
 {
     if (!l.packetEndOffset || l.packetEndLacing == 255)
-        return false;
-    if (added > kCommentEntrySize && l.segmentCount >= layout::kMaxSegments)
-        return false;
-    if (l.commentCount == std::numeric_limits<std::uint32_t>::max())
-        return false;
-    const std::size_t body = layout::kPage2SegmentTable + l.segmentCount;
-    if (l.countOffset < body || l.packetLength < 4 || l.countOffset - body > l.packetLength - 4)
-        return false;
+        return 0;
+    const bool extraLacing = l.packetEndLacing + grow > 254;
+    if (extraLacing && l.segmentCount >= layout::kMaxSegments)
+        return 0;
+    const std::size_t body = bodyOf(l);
+    if (split < body || split - body > l.packetLength)
+        return 0;
     const std::size_t pageEnd = layout::kPage2 + image.commentPageLength;
     if (image.commentPageLength == 0 || pageEnd > image.bytes().size())
-        return false;
-    return image.frontRoom() >= added;
+        return 0;
+    const std::size_t added = grow + (extraLacing ? 1 : 0);
+    const std::size_t s = *l.packetEndOffset;
+    std::uint8_t *oldStart = image.bytes().data();
+    if (!image.extendAtFront(added))
+        return 0;
+    std::uint8_t *newStart = image.bytes().data();
+    const auto bytes = image.bytes();
+    if (extraLacing) {
+        std::memmove(newStart, oldStart, s);
+        std::memmove(newStart + s + 1, oldStart + s, split - s);
+        bytes[s] = 255;
+        bytes[s + 1] = static_cast<std::uint8_t>(l.packetEndLacing + grow - 255);
+        bytes[layout::kPage2SegmentCount] = static_cast<std::uint8_t>(l.segmentCount + 1);
+    } else {
+        std::memmove(newStart, oldStart, split);
+        bytes[s] = static_cast<std::uint8_t>(l.packetEndLacing + grow);
+    }
+    image.commentPageLength += added;
+    return added;
 }
 
 } // namespace
 
 InsertionResult InsertAttributeBlock(FileImage &image, const CommentLayout &l)
 {
-    const bool extraLacing = l.packetEndLacing > kLargestGrowableLacing;
-    const std::size_t added = kCommentEntrySize + (extraLacing ? 1 : 0);
-    if (!canInsert(image, l, added))
+    // The count field must lie inside the packet, and the count must be able to grow.
+    if (l.commentCount == std::numeric_limits<std::uint32_t>::max() || l.packetLength < 4 ||
+        l.countOffset < bodyOf(l) || l.countOffset - bodyOf(l) > l.packetLength - 4)
         return {};
-
-    const std::size_t s = *l.packetEndOffset;
-    const std::size_t p = l.countOffset;
-    // Old offsets 0..P+3 move to the front; everything from P+4 on stays where it is.
-    std::uint8_t *oldStart = image.bytes().data();
-    if (!image.extendAtFront(added))
+    const std::size_t added = growCommentPacket(image, l, l.countOffset + 4, kCommentEntrySize);
+    if (added == 0)
         return {};
-    std::uint8_t *newStart = image.bytes().data();
-    if (extraLacing) {
-        std::memmove(newStart, oldStart, s);
-        std::memmove(newStart + s + 1, oldStart + s, p + 4 - s);
-    } else {
-        std::memmove(newStart, oldStart, p + 4);
-    }
-
+    const std::size_t e = added - kCommentEntrySize;
     const auto bytes = image.bytes();
-    const std::size_t e = extraLacing ? 1 : 0;
-    if (extraLacing) {
-        bytes[s] = 255;
-        bytes[s + 1] = static_cast<std::uint8_t>(l.packetEndLacing - (kLargestGrowableLacing + 1));
-        bytes[layout::kPage2SegmentCount] = static_cast<std::uint8_t>(l.segmentCount + 1);
-    } else {
-        bytes[s] = static_cast<std::uint8_t>(l.packetEndLacing + kCommentEntrySize);
-    }
-    writeU32LE(bytes, p + e, l.commentCount + 1);
-    writeU32LE(bytes, p + e + 4, static_cast<std::uint32_t>(kAttributeBlockSize));
-    writeAttributeBlock(bytes.subspan(p + e + 8), defaultAttrs);
+    writeU32LE(bytes, l.countOffset + e, l.commentCount + 1);
+    writeU32LE(bytes, l.countOffset + e + 4, static_cast<std::uint32_t>(kAttributeBlockSize));
+    writeAttributeBlock(bytes.subspan(l.countOffset + e + 8), defaultAttrs);
+    image.blockOffset = l.countOffset + e + 8;
+    return {true, e == 1, added};
+}
 
-    image.blockOffset = p + e + 8;
-    image.commentPageLength += added;
-    return {true, extraLacing, added};
+InsertionResult ReplaceFirstComment(FileImage &image, const CommentLayout &l, std::size_t oldLength,
+                                    const TSoundAttributes &attrs)
+{
+    // The whole first comment must lie inside the packet.
+    const std::size_t first = l.countOffset + 8;
+    if (l.commentCount == 0 || oldLength > kAttributeBlockSize || first < bodyOf(l) ||
+        first - bodyOf(l) > l.packetLength || oldLength > l.packetLength - (first - bodyOf(l)))
+        return {};
+    const std::size_t grow = kAttributeBlockSize - oldLength;
+    std::size_t added = 0;
+    if (grow > 0) {
+        added = growCommentPacket(image, l, first, grow);
+        if (added == 0)
+            return {};
+    } else if (layout::kPage2 + image.commentPageLength > image.bytes().size()) {
+        return {};
+    }
+    const std::size_t e = added - grow;
+    const auto bytes = image.bytes();
+    writeU32LE(bytes, l.countOffset + e + 4, static_cast<std::uint32_t>(kAttributeBlockSize));
+    writeAttributeBlock(bytes.subspan(first + e), attrs);
+    image.blockOffset = first + e;
+    return {true, e == 1, added};
 }
 
 } // namespace kelvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "file_image.h"
+#include "sound_attributes.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -33,5 +34,12 @@ struct InsertionResult
 // does not end on page 2, when the segment table is full, when the count field is not inside
 // the packet, when the count cannot grow, or when the image has no front room left.
 [[nodiscard]] InsertionResult InsertAttributeBlock(FileImage &image, const CommentLayout &layout);
+
+// Replaces a first comment of `oldLength` bytes (an older, shorter block) by `attrs` as a
+// 24-byte block, in the image only, with the same lacing rule as the insertion; the comment
+// count and every other comment stay. Refused, with the image unchanged, like an insertion.
+[[nodiscard]] InsertionResult ReplaceFirstComment(FileImage &image, const CommentLayout &layout,
+                                                  std::size_t oldLength,
+                                                  const TSoundAttributes &attrs);
 
 } // namespace kelvane

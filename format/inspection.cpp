@@ -2,6 +2,7 @@
 
 #include "block_insertion.h"
 #include "byte_order.h"
+#include "legacy_block.h"
 #include "messages.h"
 #include "ogg_crc.h"
 #include "ogg_layout.h"
@@ -30,9 +31,10 @@ std::string hex2(std::uint8_t value)
 class Inspector
 {
 public:
-    explicit Inspector(FileImage &image)
+    Inspector(FileImage &image, MissingBlock missing)
         : image_(image)
         , bytes_(image.bytes())
+        , missing_(missing)
     {
         if (image.headersOnly())
             report_.attrStatus = msg::kLargeFile;
@@ -66,6 +68,7 @@ private:
 
     FileImage &image_;
     std::span<std::uint8_t> bytes_;
+    MissingBlock missing_;
     Inspection report_;
     CommentLayout comment_;
 };
@@ -227,7 +230,18 @@ Inspection Inspector::finishWithoutBlock(bool pageComplete)
     }
     if (!pageComplete)
         return refuse(msg::kEndsTooEarly);
-    const InsertionResult inserted = InsertAttributeBlock(image_, comment_);
+    TSoundAttributes block = defaultAttrs;
+    InsertionResult inserted;
+    std::optional<TSoundAttributes> older;
+    if (missing_ == MissingBlock::UpgradeOlder && report_.firstComment)
+        older = readLegacyBlock(*report_.firstComment);
+    if (older) {
+        block = *older;
+        block.version = kAttributeBlockVersion;
+        inserted = ReplaceFirstComment(image_, comment_, report_.firstComment->size(), block);
+    } else {
+        inserted = InsertAttributeBlock(image_, comment_);
+    }
     if (!inserted.inserted)
         return refuse(msg::kCannotInsert);
 
@@ -236,14 +250,14 @@ Inspection Inspector::finishWithoutBlock(bool pageComplete)
         report_.infoLines.push_back(std::string(msg::kInsertedLacingByte));
     report_.infoLines.push_back("New file size:                "s +
                                 std::to_string(image_.fileSize()) + " bytes (when saved)");
-    report_.outcome = LoadOutcome::Inserted;
-    report_.fileAttrs = defaultAttrs;
-    report_.savedAttrs = defaultAttrs;
+    report_.outcome = older ? LoadOutcome::Upgraded : LoadOutcome::Inserted;
+    report_.fileAttrs = block;
+    report_.savedAttrs = block;
     report_.savedAttrs.version = 0;
-    report_.shownAttrs = defaultAttrs;
+    report_.shownAttrs = block;
     report_.armed = true;
     report_.selectFirstLine = true;
-    report_.attrStatus = msg::kBlockInserted;
+    report_.attrStatus = older ? msg::kBlockUpgraded : msg::kBlockInserted;
     return std::move(report_);
 }
 
@@ -256,12 +270,12 @@ std::string hex8(std::uint32_t value)
     return text.data();
 }
 
-Inspection inspectImage(FileImage &image)
+Inspection inspectImage(FileImage &image, MissingBlock missing)
 {
     image.blockOffset.reset();
     image.writable = false;
     image.commentPageLength = 0;
-    return Inspector(image).run();
+    return Inspector(image, missing).run();
 }
 
 } // namespace kelvane

@@ -16,6 +16,7 @@ enum class LoadOutcome
     Clean,       // block found, checksum right
     BadChecksum, // block found, checksum wrong: saving repairs it
     Inserted,    // no block: the default block was inserted in the image
+    Upgraded,    // an older block was replaced in the image by a version 3 block
     ViewOnly,    // block shown, but the image must not be written
 };
 
@@ -51,7 +52,16 @@ struct Inspection
 // block or inserts the default one, and compares the stored checksum of page 2 with the
 // computed one. Reads only the bytes the image holds. Zeroes page 2's checksum field once the
 // shape checks pass, and sets the image's companion values, `writable` among them.
-[[nodiscard]] Inspection inspectImage(FileImage &image);
+// What a file without a version 3 block receives in the image.
+enum class MissingBlock
+{
+    InsertDefault, // the default block in front of the comments (the window)
+    UpgradeOlder,  // an older block of version 1 or 2 becomes a version 3 block holding the
+                   // values the game reads from it; otherwise the default block is inserted
+};
+
+[[nodiscard]] Inspection inspectImage(FileImage &image,
+                                      MissingBlock missing = MissingBlock::InsertDefault);
 
 [[nodiscard]] std::string hex8(std::uint32_t value);
 

@@ -18,6 +18,8 @@ inline constexpr std::string_view kNotGscSoundSuffix =
     " bytes; not a GSC sound - it cannot be viewed/edited.";
 inline constexpr std::string_view kBlockInserted =
     "Comment block inserted.  Adjust values and click Apply to fix.";
+inline constexpr std::string_view kBlockUpgraded =
+    "Older comment block turned into a version 3 block.  Click Apply to save it.";
 inline constexpr std::string_view kCannotInsert =
     "Comment block cannot be inserted: the comment header does not fit on page 2.";
 inline constexpr std::string_view kBlockOffPage2 =

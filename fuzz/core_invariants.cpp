@@ -2,15 +2,16 @@
 
 #include "file_image.h"
 #include "inspection.h"
+#include "legacy_block.h"
 #include "ogg_layout.h"
 #include "save_image.h"
 #include "sound_attributes.h"
 
-#include <ogg/ogg.h>
-
 #include <algorithm>
 #include <array>
 #include <vector>
+
+#include <ogg/ogg.h>
 
 using namespace kelvane;
 
@@ -20,18 +21,17 @@ using Bytes = std::vector<std::uint8_t>;
 
 std::uint32_t le32(const Bytes &b, std::size_t at)
 {
-    return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8
-           | static_cast<std::uint32_t>(b[at + 2]) << 16
-           | static_cast<std::uint32_t>(b[at + 3]) << 24;
+    return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
+           static_cast<std::uint32_t>(b[at + 2]) << 16 |
+           static_cast<std::uint32_t>(b[at + 3]) << 24;
 }
 
 bool sameRange(const Bytes &a, std::size_t aFrom, const Bytes &b, std::size_t bFrom,
                std::size_t count)
 {
-    return aFrom + count <= a.size() && bFrom + count <= b.size()
-           && std::equal(a.begin() + std::ptrdiff_t(aFrom),
-                         a.begin() + std::ptrdiff_t(aFrom + count),
-                         b.begin() + std::ptrdiff_t(bFrom));
+    return aFrom + count <= a.size() && bFrom + count <= b.size() &&
+           std::equal(a.begin() + std::ptrdiff_t(aFrom), a.begin() + std::ptrdiff_t(aFrom + count),
+                      b.begin() + std::ptrdiff_t(bFrom));
 }
 
 // Page 2 as its own segment table describes it: total length, comment packet length.
@@ -111,9 +111,50 @@ std::string checkInsertion(const Bytes &before, const Bytes &after)
     return {};
 }
 
+// An older first comment replaced by a version 3 block holding the values the game reads.
+std::string checkUpgrade(const Bytes &before, const Bytes &after)
+{
+    const std::size_t n = before[84];
+    const std::size_t body = 85 + n;
+    const std::uint32_t vendor = le32(before, body + 7);
+    const std::size_t count = body + 11 + vendor;
+    const std::size_t oldLength = le32(before, count + 4);
+    const std::size_t grow = kAttributeBlockSize - oldLength;
+    const std::size_t grownSegments = after[84];
+    if (grownSegments != n && grownSegments != n + 1)
+        return "upgrade changed the segment count by more than one";
+    if (after.size() != before.size() + grow + (grownSegments - n))
+        return "upgrade added the wrong number of bytes";
+    const Page old = pageOf(before);
+    const Page grown = pageOf(after);
+    if (grown.length != old.length + (after.size() - before.size()) ||
+        58 + grown.length > after.size() || !grown.packetEnds || grown.packet != old.packet + grow)
+        return "page 2 does not add up after the upgrade";
+    const std::size_t grownCount = 85 + grownSegments + 11 + vendor;
+    if (!sameRange(before, 0, after, 0, 58) ||
+        !sameRange(before, 58 + old.length, after, 58 + grown.length,
+                   before.size() - 58 - old.length) ||
+        !sameRange(before, body, after, 85 + grownSegments, 15 + vendor))
+        return "the upgrade changed bytes it should keep";
+    if (le32(after, grownCount + 4) != 24)
+        return "the upgraded block's length is not 24";
+    const std::span<const std::uint8_t> oldComment(before.data() + count + 8, oldLength);
+    TSoundAttributes expected = *readLegacyBlock(oldComment);
+    expected.version = kAttributeBlockVersion;
+    std::array<std::uint8_t, kAttributeBlockSize> block{};
+    writeAttributeBlock(block, expected);
+    if (!std::equal(block.begin(), block.end(), after.begin() + std::ptrdiff_t(grownCount + 8)))
+        return "the upgraded block does not hold the older block's values";
+    if (!sameRange(before, count + 8 + oldLength, after, grownCount + 8 + 24,
+                   58 + old.length - count - 8 - oldLength))
+        return "the comments after the older block do not follow unchanged";
+    return {};
+}
+
 } // namespace
 
-std::string checkCoreInvariants(std::span<const std::uint8_t> file, bool headersOnly)
+std::string checkCoreInvariants(std::span<const std::uint8_t> file, bool headersOnly,
+                                bool upgradeOlder)
 {
     const Bytes before(file.begin(), file.end());
     const auto sizeOnDisk =
@@ -121,12 +162,13 @@ std::string checkCoreInvariants(std::span<const std::uint8_t> file, bool headers
     FileImage image(file.size(), sizeOnDisk);
     std::copy(file.begin(), file.end(), image.readArea().begin());
     image.setBytesRead(file.size());
-    const Inspection found = inspectImage(image);
+    const Inspection found = inspectImage(image, upgradeOlder ? MissingBlock::UpgradeOlder
+                                                              : MissingBlock::InsertDefault);
     const Bytes after(image.bytes().begin(), image.bytes().end());
 
-    const bool mayWrite = found.outcome == LoadOutcome::Clean
-                          || found.outcome == LoadOutcome::BadChecksum
-                          || found.outcome == LoadOutcome::Inserted;
+    const bool mayWrite =
+        found.outcome == LoadOutcome::Clean || found.outcome == LoadOutcome::BadChecksum ||
+        found.outcome == LoadOutcome::Inserted || found.outcome == LoadOutcome::Upgraded;
     if (image.writable != mayWrite)
         return "writable does not match the outcome";
     if (image.writable && headersOnly)
@@ -136,8 +178,13 @@ std::string checkCoreInvariants(std::span<const std::uint8_t> file, bool headers
     if (found.outcome == LoadOutcome::Refused && found.shownAttrs)
         return "a refused file shows attributes";
 
+    if (found.outcome == LoadOutcome::Upgraded && !upgradeOlder)
+        return "upgraded an older block without being asked to";
     if (found.outcome == LoadOutcome::Inserted) {
         if (const std::string broken = checkInsertion(before, after); !broken.empty())
+            return broken;
+    } else if (found.outcome == LoadOutcome::Upgraded) {
+        if (const std::string broken = checkUpgrade(before, after); !broken.empty())
             return broken;
     } else {
         if (after.size() != before.size())

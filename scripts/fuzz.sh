@@ -12,12 +12,16 @@ cmake --build --preset fuzz --parallel "$(nproc)" >/dev/null
 run=build/fuzz/run
 rm -rf "$run"
 mkdir -p "$run/corpus" "$run/seeds" "$run/artifacts"
-# The first byte of an input chooses how it is read: 0 whole, 1 as the headers of a large file.
-for file in samples/*.ogg tests/data/hostile/*.ogg tests/data/fuzz/*; do
-    [[ -f "$file" ]] || continue
+# The first byte of an input chooses how it is read: 0 whole, 1 as the headers of a large
+# file, 2 whole with an older block upgraded. Regressions are kept as the fuzzer wrote them.
+for file in samples/*.ogg tests/data/hostile/*.ogg; do
     name=$(basename "$file")
     { printf '\0'; cat "$file"; } >"$run/seeds/whole-$name"
     { printf '\1'; cat "$file"; } >"$run/seeds/headers-$name"
+    { printf '\2'; cat "$file"; } >"$run/seeds/upgrade-$name"
+done
+for file in tests/data/fuzz/*; do
+    [[ "$file" == *.md ]] || cp "$file" "$run/seeds/"
 done
 
 build/fuzz/fuzz/fuzz_core -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \

@@ -302,13 +302,33 @@ private slots:
         QCOMPARE(fixtures::readFile(good), goodBefore);
         QCOMPARE(commentsOf(old).size(), 1);
 
+        // --upgrade replaces the older block by a version 3 block with the values the game
+        // reads from it (AI distance = maximum).
+        const QByteArray audio = fixtures::decodedSamples(old);
         run = cli({"fix", "--upgrade", old});
         QCOMPARE(run.status, 0);
-        QCOMPARE(commentsOf(old).first(), builder::blockBytes({.minDist = 3.0f,
-                                                               .maxDist = 30.0f,
-                                                               .volume = 0.5f,
-                                                               .gameType = 0x80200000u,
-                                                               .aiDist = 30.0f}));
+        QVERIFY(run.out.contains("older block of version 2 upgraded"));
+        const builder::Block upgraded{.minDist = 3.0f,
+                                      .maxDist = 30.0f,
+                                      .volume = 0.5f,
+                                      .gameType = 0x80200000u,
+                                      .aiDist = 30.0f};
+        QCOMPARE(commentsOf(old), QList<QByteArray>{builder::blockBytes(upgraded)});
+        QCOMPARE(fixtures::decodedSamples(old), audio);
+
+        // set on an older block keeps the values it does not name.
+        const QByteArray v1 =
+            builder::blockBytes({.version = 1, .minDist = 1.5f, .maxDist = 25.0f, .volume = 0.0f})
+                .left(12) +
+            QByteArray("\x00\x00\x04\x80", 4);
+        const QString older = withComments(folder_, "v1.ogg", {v1});
+        QCOMPARE(cli({"set", "--volume", "0.75", older}).status, 0);
+        const builder::Block expected{.minDist = 1.5f,
+                                      .maxDist = 25.0f,
+                                      .volume = 0.75f,
+                                      .gameType = 0x80040000u,
+                                      .aiDist = 25.0f};
+        QCOMPARE(commentsOf(older), QList<QByteArray>{builder::blockBytes(expected)});
     }
 };
 

@@ -39,6 +39,14 @@ def put32(data, at, value):
     return data
 
 
+def with_first_comment(data, comment):
+    """The sample with one user comment, page 2 re-laced (it holds the comment and setup)."""
+    import sys
+    sys.path.insert(0, SAMPLES)
+    from make_samples import with_comments
+    return with_comments(bytes(data), [comment])
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     for old in os.listdir(OUT):
@@ -124,6 +132,12 @@ def main():
     bad_crc[80] ^= 0xFF
     add("bad_crc.ogg", bad_crc, BAD_CRC, True, "a wrong page 2 checksum: Apply repairs it")
     add("no_block.ogg", plain, INSERTED, True, "no user comment: the default block is inserted")
+    for version, size, fields in [(1, 16, (1.5, 25.0, 0x80040000)), (2, 20, (3.0, 30.0, 0.5, 0x80200000))]:
+        fmt = "<Iff" + ("I" if version == 1 else "fI")
+        older = struct.pack(fmt, version, *fields)
+        add(f"older_block_v{version}.ogg", with_first_comment(plain, older), INSERTED, True,
+            f"an older block of version {version} ({size} bytes): the window puts a new block in "
+            "front of it, the command line's fix --upgrade turns it into a version 3 block")
 
     with open(os.path.join(OUT, "MANIFEST.tsv"), "w") as f:
         f.write("# file\tmessage in the attribute strip\twritable or refused\twhat it is\n")

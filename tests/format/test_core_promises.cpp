@@ -10,11 +10,12 @@ class TestCorePromises : public QObject
 {
     Q_OBJECT
 
-    static void check(const QByteArray &bytes, bool headersOnly, const QString &what)
+    static void check(const QByteArray &bytes, bool headersOnly, const QString &what,
+                      bool upgrade = false)
     {
         const std::string broken = checkCoreInvariants(
             {reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())},
-            headersOnly);
+            headersOnly, upgrade);
         QVERIFY2(broken.empty(), qPrintable(what + ": " + QString::fromStdString(broken)));
     }
 
@@ -22,13 +23,13 @@ private slots:
     void samplesAndHostileFiles()
     {
         int files = 0;
-        for (const QString &folder :
-             {QStringLiteral(KELVANE_SOURCE_DIR "/samples"),
-              QStringLiteral(KELVANE_SOURCE_DIR "/tests/data/hostile")}) {
+        for (const QString &folder : {QStringLiteral(KELVANE_SOURCE_DIR "/samples"),
+                                      QStringLiteral(KELVANE_SOURCE_DIR "/tests/data/hostile")}) {
             for (const QFileInfo &file : QDir(folder).entryInfoList({"*.ogg"}, QDir::Files)) {
                 const QByteArray bytes = fixtures::readFile(file.filePath());
                 check(bytes, false, file.fileName());
                 check(bytes, true, file.fileName());
+                check(bytes, false, file.fileName() + " upgraded", true);
                 ++files;
             }
         }
@@ -43,7 +44,8 @@ private slots:
                 continue;
             const QByteArray input = fixtures::readFile(file.filePath());
             if (!input.isEmpty())
-                check(input.mid(1), (input.at(0) & 1) != 0, file.fileName());
+                check(input.mid(1), (input.at(0) & 1) != 0, file.fileName(),
+                      (input.at(0) & 2) != 0);
         }
     }
 
