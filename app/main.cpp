@@ -1,9 +1,11 @@
 #include "error_display.h"
 #include "kelvane_form.h"
+#include "termination.h"
 
 #include <csignal>
 #include <exception>
 
+#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char *argv[])
@@ -12,6 +14,9 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     kelvane::KelvaneApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvane"));
+    QApplication::setDesktopFileName(QStringLiteral("org.kelvane.Kelvane"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kelvane.Kelvane")));
+    kelvane::TerminationRequests termination;
     try {
         kelvane::TKelvaneForm form;
         form.move(form.screen()->availableGeometry().center() - form.rect().center());

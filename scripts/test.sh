@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test (headless): the normal build, the
-# fuzzer for a bounded time, and the whole suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Usage: scripts/test.sh [--quick]   (--quick: the normal build only)
+# fuzzer for a bounded time, the Debian package installed and started, and the whole suite
+# again under AddressSanitizer and UndefinedBehaviorSanitizer. Usage: scripts/test.sh [--quick]   (--quick: the normal build only)
 # KELVANE_FUZZ_SECONDS sets the fuzzing time (default 120).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,5 +14,6 @@ if [[ "${1:-}" == "--quick" ]]; then
     exit 0
 fi
 scripts/fuzz.sh "${KELVANE_FUZZ_SECONDS:-120}"
+scripts/test_package.sh
 scripts/build.sh asan
 ctest --preset asan --parallel "$(nproc)"

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a temporary root, validates its desktop entry and
+# AppStream metadata, and starts the installed programs: the window headless until it is up,
+# then closed by SIGTERM, which must end it cleanly; and kelvane-cli --version.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake --preset package >/dev/null
+cmake --build --preset package --parallel "$(nproc)" >/dev/null
+(cd build/package && rm -f ./*.deb && cpack >/dev/null)
+deb=$(ls build/package/kelvane_*.deb)
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+fail() { echo "package: $*" >&2; exit 1; }
+
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no dependency on Debian's Qt 6"
+desktop-file-validate "$root/usr/share/applications/org.kelvane.Kelvane.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.kelvane.Kelvane.metainfo.xml" >/dev/null
+[[ -L "$root/usr/bin/kelvane" ]] || fail "bin/kelvane is not a link"
+real=$(readlink -f "$root/usr/bin/kelvane")
+[[ -f "$(dirname "$real")/Kelvane_Help.txt" ]] || fail "no help file beside the program"
+[[ -f "$root/usr/share/icons/hicolor/scalable/apps/org.kelvane.Kelvane.svg" ]] || fail "no icon"
+
+[[ "$("$root/usr/bin/kelvane-cli" --version)" == "kelvane-cli 1.0" ]] || fail "kelvane-cli --version"
+
+cd "$root"
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/kelvane" 2>/dev/null &
+pid=$!
+sleep 3
+kill -0 "$pid" 2>/dev/null || fail "the window did not stay up"
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+[[ $status -eq 0 ]] || fail "the window did not close cleanly (exit status $status)"
+echo "package: $(basename "$deb") installs, its window starts and closes cleanly, kelvane-cli runs"
