@@ -7,15 +7,15 @@
 #include "sound_reader.h"
 #include "sound_writer.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
-#include <algorithm>
-#include <cstring>
 
 namespace {
 

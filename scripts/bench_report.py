@@ -13,6 +13,7 @@ import sys
 import time
 
 MIB = 1 << 20
+START, END = "<!-- core -->", "<!-- /core -->"
 RUNS = 30
 
 
@@ -67,7 +68,8 @@ def main():
     except OSError:
         pass
     lines = [
-        "# Benchmarks",
+        START,
+        "## The core",
         "",
         "Made by `scripts/bench.sh` (release build, Google Benchmark, median of 5 repetitions; "
         f"`cp` median of {RUNS} runs), all in one run on one machine.",
@@ -76,7 +78,7 @@ def main():
         f"- Machine: {cpu}, {os.cpu_count()} cores, {platform.system()} {platform.release()}",
         "- Files: a real encoder-made sample padded with zeros to 1 MiB or 10 MiB.",
         "",
-        "## The core in memory",
+        "### In memory",
         "",
         "Inspection, insertion and save preparation touch only the first two pages, so their "
         "cost must not depend on the file size.",
@@ -90,7 +92,7 @@ def main():
         row("BM_PrepareForSave/1048576", "prepare for saving, 1 MiB"),
         row("BM_PrepareForSave/10485760", "prepare for saving, 10 MiB"),
         "",
-        "## Load and save on disk, 10 MiB",
+        "### Load and save on disk, 10 MiB",
         "",
         "The round trip reads the file, inspects it and saves it as Apply does: a new file "
         "beside the target, flushed to the disk (`fsync`), then renamed over it.",
@@ -111,8 +113,15 @@ def main():
         "by `sync` of the copy.",
         "",
     ]
+    lines.append(END)
+    section = "\n".join(lines)
+    text = open(output).read() if os.path.exists(output) else ""
+    if START in text:
+        text = text[:text.index(START)] + section + text[text.index(END) + len(END):]
+    else:
+        text = "# Benchmarks\n\n" + section + "\n" + text.replace("# Benchmarks\n", "", 1)
     with open(output, "w") as f:
-        f.write("\n".join(lines))
+        f.write(text)
 
 
 if __name__ == "__main__":

@@ -14,7 +14,7 @@ packages=(
     xvfb xauth imagemagick                # screenshots of the window
 )
 if [[ "${1:-}" == "--bench" ]]; then
-    packages+=(libbenchmark-dev time)
+    packages+=(libbenchmark-dev time xdotool)
 fi
 
 missing=()

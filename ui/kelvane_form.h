@@ -54,6 +54,8 @@ private:
     void setTabOrderChain();
     void setHints();
     void wireEvents();
+    QFileDialog *openDialog();
+    QFileDialog *saveDialog();
     void FormCreate();
     void FormDestroy();
 

@@ -96,10 +96,11 @@ void TKelvaneForm::btnSelectDirectoryClick()
         RefreshAndReselect();
         return;
     }
-    dlgOpen->selectFile(QStringLiteral("Folder Selection."));
-    if (dlgOpen->exec() != QDialog::Accepted || dlgOpen->selectedFiles().isEmpty())
+    QFileDialog *dialog = openDialog();
+    dialog->selectFile(QStringLiteral("Folder Selection."));
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return;
-    const QFileInfo chosen(dlgOpen->selectedFiles().constFirst());
+    const QFileInfo chosen(dialog->selectedFiles().constFirst());
     currentFileName_ = chosen.fileName();
     currentDir_ = withSeparator(chosen.absolutePath());
     // Qt's dialog leaves the working directory alone; the chosen folder becomes it here.
@@ -112,7 +113,7 @@ void TKelvaneForm::btnSelectDirectoryClick()
 
 void TKelvaneForm::pnlCurrentDirClick()
 {
-    dlgOpen->setDirectory(pnlCurrentDir->text());
+    openDialog()->setDirectory(pnlCurrentDir->text());
     btnSelectDirectoryClick();
 }
 

@@ -186,15 +186,29 @@ void TKelvaneForm::buildControls()
     sbStatus->addWidget(statusLabel_, 1);
     setStatusBar(sbStatus);
 
-    dlgOpen = soundDialog(this, "dlgOpen", QFileDialog::AcceptOpen);
-    dlgSave = soundDialog(this, "dlgSave", QFileDialog::AcceptSave);
-    dlgSave->setDefaultSuffix(QStringLiteral("ogg"));
-
     setAttributeControlsEnabled(false);
     trackChange(ChangeEvent::StartUp);
     setTabOrderChain();
     setHints();
     wireEvents();
+}
+
+// The file dialogs are made when first needed: building them lists a folder, which would
+// double the window's start-up time. Once made, each keeps its folder for the next use.
+QFileDialog *TKelvaneForm::openDialog()
+{
+    if (!dlgOpen)
+        dlgOpen = soundDialog(this, "dlgOpen", QFileDialog::AcceptOpen);
+    return dlgOpen;
+}
+
+QFileDialog *TKelvaneForm::saveDialog()
+{
+    if (!dlgSave) {
+        dlgSave = soundDialog(this, "dlgSave", QFileDialog::AcceptSave);
+        dlgSave->setDefaultSuffix(QStringLiteral("ogg"));
+    }
+    return dlgSave;
 }
 
 void TKelvaneForm::buildTopStrip(QWidget *parent)

@@ -22,11 +22,12 @@ bool TKelvaneForm::SaveSoundFile()
     QString targetFolder = listedFolder;
     Backup backup = Backup::None;
     if (shiftDown_) {
-        dlgSave->setDirectory(targetFolder);
-        dlgSave->selectFile(currentFileName_);
-        if (dlgSave->exec() != QDialog::Accepted || dlgSave->selectedFiles().isEmpty())
+        QFileDialog *dialog = saveDialog();
+        dialog->setDirectory(targetFolder);
+        dialog->selectFile(currentFileName_);
+        if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
             return false;
-        target = dlgSave->selectedFiles().constFirst();
+        target = dialog->selectedFiles().constFirst();
         targetFolder = QFileInfo(target).absolutePath() + QLatin1Char('/');
     } else if (cbxRenameOriginals->isChecked()) {
         backup = Backup::IfAbsent;

@@ -12,8 +12,7 @@ ScopedTmpfs::ScopedTmpfs(const QString &folder, long long bytes)
     QDir().mkpath(folder);
     const QByteArray options = "size=" + QByteArray::number(bytes) + ",mode=0755";
     mounted_ = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0,
-                       options.constData())
-               == 0;
+                       options.constData()) == 0;
 }
 
 ScopedTmpfs::~ScopedTmpfs()
@@ -24,10 +23,12 @@ ScopedTmpfs::~ScopedTmpfs()
 
 bool ScopedTmpfs::fill(long long leave)
 {
-    struct statvfs info{};
+    struct statvfs info
+    {};
     if (statvfs(QFile::encodeName(folder_).constData(), &info) != 0)
         return false;
-    const long long free = static_cast<long long>(info.f_bavail) * static_cast<long long>(info.f_frsize);
+    const long long free =
+        static_cast<long long>(info.f_bavail) * static_cast<long long>(info.f_frsize);
     if (free <= leave)
         return true;
     QFile filler(QDir(folder_).filePath(".filler"));
@@ -35,8 +36,8 @@ bool ScopedTmpfs::fill(long long leave)
         return false;
     const QByteArray chunk(4096, 'f');
     for (long long left = free - leave; left > 0; left -= chunk.size()) {
-        if (filler.write(chunk.left(static_cast<qsizetype>(std::min<long long>(left, chunk.size()))))
-            <= 0)
+        if (filler.write(
+                chunk.left(static_cast<qsizetype>(std::min<long long>(left, chunk.size())))) <= 0)
             break;
     }
     filler.close();
@@ -45,7 +46,6 @@ bool ScopedTmpfs::fill(long long leave)
 
 bool ScopedTmpfs::makeReadOnly()
 {
-    return ::mount("tmpfs", QFile::encodeName(folder_).constData(), "tmpfs",
-                   MS_REMOUNT | MS_RDONLY, nullptr)
-           == 0;
+    return ::mount("tmpfs", QFile::encodeName(folder_).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY,
+                   nullptr) == 0;
 }

@@ -8,8 +8,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
-#include <QPointer>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -129,7 +129,7 @@ struct FileDialogAnswer
     std::shared_ptr<QString> folder;
     QPointer<QFileDialog> dialog;
     int ticks = 0;
-    bool done = false;  // the dialog closed: a later opening of it is not ours
+    bool done = false; // the dialog closed: a later opening of it is not ours
 };
 
 bool folderListed(QFileDialog *dialog)
@@ -158,8 +158,9 @@ void tick(std::shared_ptr<FileDialogAnswer> answer)
             }
             return tick(answer);
         }
-        tick(answer);  // the next look comes even while a click below runs a nested box
-        if (auto *box = qobject_cast<QMessageBox *>(modal); box && box->parent() == answer->dialog) {
+        tick(answer); // the next look comes even while a click below runs a nested box
+        if (auto *box = qobject_cast<QMessageBox *>(modal);
+            box && box->parent() == answer->dialog) {
             QTest::keyClick(box, Qt::Key_Escape);
             return;
         }
@@ -171,7 +172,8 @@ void tick(std::shared_ptr<FileDialogAnswer> answer)
         }
         if (!folderListed(answer->dialog) && answer->ticks < 100)
             return;
-        answer->dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(answer->path);
+        answer->dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+            ->setText(answer->path);
         auto *buttons = answer->dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
         QPushButton *accept = buttons->button(QDialogButtonBox::Open);
         if (!accept)
@@ -196,6 +198,11 @@ void idle(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+void onFileDialog(std::function<void(QFileDialog *)> act)
+{
+    whenModal<QFileDialog>(std::move(act));
 }
 
 bool noModalOpen()

@@ -2,7 +2,10 @@
 
 #include "desktop_launcher.h"
 
+#include <functional>
 #include <memory>
+
+class QFileDialog;
 
 #include <QMessageBox>
 #include <QString>
@@ -74,6 +77,9 @@ std::shared_ptr<QString> answerFileDialog(const QString &path);
 // Runs the event loop until it has been idle for a moment, as between a user's actions: the
 // window's hint tracking runs whenever the loop waits for more events.
 void idle(int milliseconds = 30);
+
+// Hands the next file dialog that opens to `act` (which must close it).
+void onFileDialog(std::function<void(QFileDialog *)> act);
 
 // True when no modal box or dialog is open now.
 bool noModalOpen();

@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace kelvane;
 using driver::find;
@@ -76,10 +77,6 @@ private slots:
         }
         QVERIFY(find<QListWidget>(&w, "lstFiles"));
         QVERIFY(find<QStatusBar>(&w, "sbStatus"));
-        QVERIFY(find<QFileDialog>(&w, "dlgOpen"));
-        QCOMPARE(find<QFileDialog>(&w, "dlgSave")->defaultSuffix(), QString("ogg"));
-        QCOMPARE(find<QFileDialog>(&w, "dlgOpen")->nameFilters(),
-                 QStringList({"Ogg Vorbis sound files (*.ogg)", "All files (*)"}));
 
         QCOMPARE(find<QPushButton>(&w, "btnApply")->text(), QString("&Apply"));
         QCOMPARE(find<QPushButton>(&w, "btnSelectDirectory")->text(),
@@ -98,6 +95,29 @@ private slots:
         QCOMPARE(types->itemText(19), QString("weapon_shooting"));
         QCOMPARE(find<QComboBox>(&w, "cmbInfo")->count(), 0);
         QCOMPARE(w.statusText(), QString());
+    }
+
+    // Both file dialogs, as they open: Qt's own, named, with the sound filter first.
+    void fileDialogsOpenWithTheirSettings()
+    {
+        QStringList seen;
+        const auto record = [&seen](QFileDialog *dialog) {
+            seen << dialog->objectName() << dialog->nameFilters().join('|')
+                 << dialog->defaultSuffix()
+                 << QString::number(dialog->testOption(QFileDialog::DontUseNativeDialog));
+            dialog->reject();
+        };
+        driver::onFileDialog(record);
+        press("btnSelectDirectory");
+        QTRY_VERIFY(driver::noModalOpen());
+        // Save-as needs a file that may be written: a bad checksum arms Apply.
+        add("bad_checksum.ogg");
+        QVERIFY(load("bad_checksum.ogg"));
+        driver::onFileDialog(record);
+        press("btnApply", Qt::ShiftModifier);
+        QTRY_VERIFY(driver::noModalOpen());
+        const QString filters = "Ogg Vorbis sound files (*.ogg)|All files (*)";
+        QCOMPARE(seen, QStringList({"dlgOpen", filters, "", "1", "dlgSave", filters, "ogg", "1"}));
     }
 
     void docksItsStripsAndKeepsFixedControls()

@@ -1,0 +1,97 @@
+#!/usr/bin/env python3
+"""Times the window from start to shown, and its peak memory, beside a minimal Qt Widgets
+program, under one Xvfb server in one run; writes docs/benchmarks.md's start-up section.
+
+Usage: bench_startup.py KELVANE MINIMAL_WINDOW FOLDER [RUNS]
+"""
+import datetime
+import os
+import signal
+import statistics
+import subprocess
+import sys
+import time
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+START, END = "<!-- startup -->", "<!-- /startup -->"
+
+
+def shown(title, env):
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title], env=env,
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+
+
+def peak_kib(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+    return 0
+
+
+def measure(program, title, folder, env):
+    start = time.perf_counter()
+    child = subprocess.Popen([program], cwd=folder, env=env, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.PIPE)
+    while not shown(title, env):
+        if child.poll() is not None or time.perf_counter() - start > 30:
+            child.kill()
+            sys.exit(f"{program} did not show its window: {child.communicate()[1].decode()[-400:]}")
+        time.sleep(0.005)
+    seconds = time.perf_counter() - start
+    time.sleep(0.3)  # let it settle, then read its peak
+    peak = peak_kib(child.pid)
+    child.send_signal(signal.SIGTERM)
+    try:
+        child.wait(10)
+    except subprocess.TimeoutExpired:
+        child.kill()
+    return seconds, peak / 1024
+
+
+def main():
+    kelvane, minimal, folder = (os.path.abspath(p) for p in sys.argv[1:4])
+    runs = int(sys.argv[4]) if len(sys.argv) > 4 else 10
+    # Xvfb picks a free display itself and says which once it is ready.
+    server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
+                               "-nolisten", "tcp"], stdout=subprocess.PIPE,
+                              stderr=subprocess.DEVNULL)
+    display = ":" + server.stdout.readline().decode().strip()
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    results = {}
+    try:
+        for name, program, title in [("minimal Qt Widgets window", minimal, "^Minimal Qt window$"),
+                                     ("Kelvane (lists samples/)", kelvane,
+                                      "^S\\.T\\.A\\.L\\.K\\.E\\.R\\. Kelvane 1\\.0$")]:
+            measure(program, title, folder, env)  # warm the caches once
+            samples = [measure(program, title, folder, env) for _ in range(runs)]
+            results[name] = (statistics.median(s for s, _ in samples),
+                             statistics.median(m for _, m in samples))
+    finally:
+        server.terminate()
+        server.wait()
+
+    (base_s, base_mb), (ours_s, ours_mb) = results.values()
+    lines = [START, "## Start-up of the window", "",
+             f"Made by `scripts/bench_startup.sh` on {datetime.date.today().isoformat()}: from "
+             "starting the program to its window being visible on an Xvfb server (polled with "
+             f"`xdotool`), and its peak resident memory (VmHWM) once shown; median of {runs} runs "
+             "after one warm-up, both programs in the same run.", "",
+             "| Program | Start to window shown | Peak memory |", "|---|---|---|"]
+    for name, (seconds, mb) in results.items():
+        lines.append(f"| {name} | {seconds * 1000:.0f} ms | {mb:.1f} MiB |")
+    lines += ["", f"Kelvane / minimal: start **{ours_s / base_s:.2f}**, memory "
+              f"**{ours_mb / base_mb:.2f}** (bars: at most 1.5 each).", END]
+    section = "\n".join(lines)
+    path = os.path.join(ROOT, "docs", "benchmarks.md")
+    text = open(path).read()
+    if START in text:
+        text = text[:text.index(START)] + section + text[text.index(END) + len(END):]
+    else:
+        text = text.rstrip("\n") + "\n\n" + section + "\n"
+    open(path, "w").write(text)
+    print(section)
+
+
+if __name__ == "__main__":
+    main()
