@@ -11,8 +11,9 @@ import subprocess
 import sys
 import time
 
+from bench_doc import write_section
+
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
-START, END = "<!-- cli -->", "<!-- /cli -->"
 
 
 def timed(command):
@@ -49,7 +50,7 @@ def main():
         seconds, peak = timed([cli] + args + [sounds])
         rows.append((label, seconds, peak))
 
-    lines = [START, "## kelvane-cli on 10,000 files", "",
+    lines = ["## kelvane-cli on 10,000 files", "",
              f"Made by `scripts/bench_cli.sh` on {datetime.date.today().isoformat()}: {count} copies "
              f"of the encoder-made samples ({total / 2**20:.1f} MiB in {count // 500} folders), each "
              "command run once, cold from the previous one, on the same disk in the same run.", "",
@@ -60,17 +61,8 @@ def main():
               "`cp -r`; peak memory below 64 MiB (files are processed one at a time).", "",
               "`set` flushes every file to the disk before it replaces the old one (as the window "
               "does), and makes a hard-linked backup: 10,000 flushes, which `cp -r` does not do. "
-              "That flush is what keeps a sound whole through a power cut.", END]
-    section = "\n".join(lines)
-
-    path = os.path.join(ROOT, "docs", "benchmarks.md")
-    text = open(path).read() if os.path.exists(path) else "# Benchmarks\n"
-    if START in text:
-        text = text[:text.index(START)] + section + text[text.index(END) + len(END):]
-    else:
-        text = text.rstrip("\n") + "\n\n" + section + "\n"
-    open(path, "w").write(text)
-    print(section)
+              "That flush is what keeps a sound whole through a power cut."]
+    write_section("cli", lines)
 
 
 if __name__ == "__main__":

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Times `cp` of a 10 MiB file and writes docs/benchmarks.md from the benchmark's JSON.
 
-Usage: bench_report.py WORK_FOLDER OUTPUT_MARKDOWN
+Usage: bench_report.py WORK_FOLDER
 """
 import datetime
 import json
@@ -12,8 +12,9 @@ import subprocess
 import sys
 import time
 
+from bench_doc import write_section
+
 MIB = 1 << 20
-START, END = "<!-- core -->", "<!-- /core -->"
 RUNS = 30
 
 
@@ -29,7 +30,7 @@ def median_ms(command, setup=None):
 
 
 def main():
-    work, output = sys.argv[1], sys.argv[2]
+    work = sys.argv[1]
     with open(os.path.join(work, "core.json")) as f:
         report = json.load(f)
     medians = {}
@@ -68,7 +69,6 @@ def main():
     except OSError:
         pass
     lines = [
-        START,
         "## The core",
         "",
         "Made by `scripts/bench.sh` (release build, Google Benchmark, median of 5 repetitions; "
@@ -113,15 +113,7 @@ def main():
         "by `sync` of the copy.",
         "",
     ]
-    lines.append(END)
-    section = "\n".join(lines)
-    text = open(output).read() if os.path.exists(output) else ""
-    if START in text:
-        text = text[:text.index(START)] + section + text[text.index(END) + len(END):]
-    else:
-        text = "# Benchmarks\n\n" + section + "\n" + text.replace("# Benchmarks\n", "", 1)
-    with open(output, "w") as f:
-        f.write(text)
+    write_section("core", lines)
 
 
 if __name__ == "__main__":
