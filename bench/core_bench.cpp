@@ -2,7 +2,7 @@
 // only the first two pages, so they must not grow with the file; the disk round trip is
 // compared with a plain copy by scripts/bench.sh.
 #include "file_image.h"
-#include "inspection.h"
+#include "load_report.h"
 #include "save_image.h"
 #include "sound_reader.h"
 #include "sound_writer.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "file_image.h"
-#include "inspection.h"
+#include "load_report.h"
 
 #include <memory>
 

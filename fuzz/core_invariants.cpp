@@ -1,7 +1,7 @@
 #include "core_invariants.h"
 
 #include "file_image.h"
-#include "inspection.h"
+#include "load_report.h"
 #include "legacy_block.h"
 #include "ogg_layout.h"
 #include "save_image.h"

@@ -1,7 +1,7 @@
 // What the window shows of the loaded sound: the two message surfaces, the attribute controls
 // and the details list, and how a load is presented.
 #include "game_sound_types.h"
-#include "inspection.h"
+#include "load_report.h"
 #include "kelvane_form.h"
 #include "messages.h"
 #include "number_text.h"

@@ -30,12 +30,12 @@ QString aboutText()
         rule,
         QString(),
         QStringLiteral("    Page checksum routine:"),
-        QStringLiteral("        The Ogg framing specification"),
-        QStringLiteral("        RFC 3533"),
+        QStringLiteral("        RFC 3533, The Ogg Encapsulation Format"),
+        QStringLiteral("        (the Ogg framing document)"),
         QString(),
         QStringLiteral("    File and comment structure:"),
-        QStringLiteral("        The Xiph.Org Vorbis I specification"),
-        QStringLiteral("        The Ogg framing specification"),
+        QStringLiteral("        Xiph.Org, Vorbis I (the codec's reference)"),
+        QStringLiteral("        RFC 3533, The Ogg Encapsulation Format"),
         QStringLiteral("        The game modding community"),
     }
         .join(QLatin1Char('\n'));

@@ -1,6 +1,6 @@
 #include "block_insertion.h"
 #include "comment_page_builder.h"
-#include "inspection.h"
+#include "load_report.h"
 #include "messages.h"
 #include "ogg_judge.h"
 #include "save_image.h"

@@ -1,4 +1,4 @@
-#include "inspection.h"
+#include "load_report.h"
 
 #include "block_insertion.h"
 #include "byte_order.h"

@@ -1,5 +1,5 @@
 #include "comment_page_builder.h"
-#include "inspection.h"
+#include "load_report.h"
 #include "messages.h"
 #include "ogg_judge.h"
 #include "sound_fixtures.h"
@@ -43,7 +43,7 @@ const QByteArray vendor("Xiph.Org libVorbis I 20200704 (Reducing Environment)");
 
 } // namespace
 
-class TestInspection : public QObject
+class TestLoadReport : public QObject
 {
     Q_OBJECT
 
@@ -300,5 +300,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestInspection)
-#include "test_inspection.moc"
+QTEST_GUILESS_MAIN(TestLoadReport)
+#include "test_load_report.moc"
