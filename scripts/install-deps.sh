@@ -9,7 +9,9 @@ packages=(
     qt6-base-dev libgl-dev                # Qt 6 Core, Widgets and Test
     libogg-dev vorbis-tools sox           # the independent judges and the encoder for tests
     python3                               # remakes the samples
-    dpkg-dev desktop-file-utils appstream # the Debian package and its desktop metadata
+    dpkg-dev file                         # the Debian package (its dependencies are found
+                                          # with dpkg-shlibdeps, which needs file)
+    desktop-file-utils appstream          # validators of its desktop metadata
     fonts-dejavu-core                     # a plain sans-serif face for the window
     xvfb xauth imagemagick                # screenshots of the window
 )
