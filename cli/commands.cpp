@@ -5,6 +5,7 @@
 #include "game_sound_types.h"
 #include "number_text.h"
 #include "page_walk.h"
+#include "qt_text.h"
 #include "sound_reader.h"
 #include "sound_text.h"
 #include "sound_writer.h"
@@ -18,11 +19,6 @@
 namespace kelvane::cli {
 
 namespace {
-
-QString fromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr qsizetype kProgressAbove = 300;
 // The engine stops with "Invalid max distance" below this.
@@ -126,7 +122,7 @@ Runner::Result Runner::showOne(const QString &path, const Options &options)
         return refused ? Result::Failed : Result::Read;
     }
     if (refused)
-        return fail(path, loaded.image ? fromStd(loaded.inspection.attrStatus) : loaded.failure);
+        return fail(path, loaded.image ? toQString(loaded.inspection.attrStatus) : loaded.failure);
     const Inspection &found = loaded.inspection;
     out_ << path << '\n';
     for (const QString &line : detailLines(found))
@@ -145,7 +141,7 @@ Runner::Result Runner::showOne(const QString &path, const Options &options)
     for (const QString &line : attributeLines(found.fileAttrs))
         out_ << "  " << line << '\n';
     if (!found.attrStatus.empty())
-        out_ << "  " << fromStd(found.attrStatus) << '\n';
+        out_ << "  " << toQString(found.attrStatus) << '\n';
     return Result::Read;
 }
 
@@ -160,7 +156,7 @@ Runner::Result Runner::checkOne(const QString &path, const Options &options)
 {
     const LoadResult loaded = loadSoundFile(path, path);
     if (!loaded.image || loaded.inspection.outcome == LoadOutcome::Refused)
-        return fail(path, loaded.image ? fromStd(loaded.inspection.attrStatus) : loaded.failure);
+        return fail(path, loaded.image ? toQString(loaded.inspection.attrStatus) : loaded.failure);
     const Inspection &found = loaded.inspection;
     QStringList problems;
     QStringList warnings;
@@ -168,10 +164,10 @@ Runner::Result Runner::checkOne(const QString &path, const Options &options)
         (found.outcome == LoadOutcome::Inserted && found.computedChecksum &&
          *found.computedChecksum != found.storedChecksum))
         problems << QStringLiteral("page 2 checksum %1, computed %2")
-                        .arg(fromStd(hex8(found.storedChecksum)),
-                             fromStd(hex8(found.computedChecksum.value_or(0))));
+                        .arg(toQString(hex8(found.storedChecksum)),
+                             toQString(hex8(found.computedChecksum.value_or(0))));
     if (found.outcome == LoadOutcome::ViewOnly && !loaded.image->headersOnly())
-        problems << fromStd(found.attrStatus).trimmed();
+        problems << toQString(found.attrStatus).trimmed();
 
     if (options.allPages) {
         QFile file(path);
@@ -180,7 +176,8 @@ Runner::Result Runner::checkOne(const QString &path, const Options &options)
         } else if (const uchar *bytes = file.map(0, file.size())) {
             const PageWalk walk = walkPages({bytes, static_cast<std::size_t>(file.size())});
             for (const PageProblem &p : walk.problems)
-                problems << QStringLiteral("page at %1: %2").arg(p.offset).arg(fromStd(p.problem));
+                problems
+                    << QStringLiteral("page at %1: %2").arg(p.offset).arg(toQString(p.problem));
         } else if (file.size() > 0) {
             problems << QStringLiteral("cannot read every page");
         }
@@ -234,12 +231,12 @@ Runner::Result Runner::apply(const QString &path, LoadResult &loaded, const TSou
     if (!loaded.image->writable) {
         return fail(path, loaded.image->headersOnly()
                               ? QStringLiteral("larger than 10 MiB: shown, never written")
-                              : fromStd(found.attrStatus).trimmed());
+                              : toQString(found.attrStatus).trimmed());
     }
     // The same rules and texts as the window's Apply.
     if (const auto broken =
             firstRuleBroken(next.baseValue, next.minDist, next.maxDist, next.maxAIDist))
-        return fail(path, fromStd(ruleText(*broken)));
+        return fail(path, toQString(ruleText(*broken)));
     if (SameAttributes(next, found.savedAttrs)) {
         out_ << path << ": unchanged" << '\n';
         return Result::Skipped;
@@ -271,7 +268,7 @@ std::optional<LoadResult> Runner::loadForChange(const QString &path)
     // An older block becomes a version 3 block with its values, rather than staying behind one.
     LoadResult loaded = loadSoundFile(path, path, MissingBlock::UpgradeOlder);
     if (!loaded.image || loaded.inspection.outcome == LoadOutcome::Refused) {
-        fail(path, loaded.image ? fromStd(loaded.inspection.attrStatus) : loaded.failure);
+        fail(path, loaded.image ? toQString(loaded.inspection.attrStatus) : loaded.failure);
         return std::nullopt;
     }
     return loaded;
@@ -350,7 +347,7 @@ Runner::Result Runner::fixOne(const QString &path, const Options &options)
             out_ << path << ": larger than 10 MiB: shown, never written" << '\n';
             return Result::Skipped;
         }
-        return fail(path, fromStd(found.attrStatus).trimmed());
+        return fail(path, toQString(found.attrStatus).trimmed());
     case LoadOutcome::Clean:
     case LoadOutcome::Refused:
         break;

@@ -4,17 +4,13 @@
 #include "legacy_block.h"
 #include "messages.h"
 #include "number_text.h"
+#include "qt_text.h"
 
 #include <QJsonArray>
 
 namespace kelvane::cli {
 
 namespace {
-
-QString fromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QJsonObject blockJson(const TSoundAttributes &a)
 {
@@ -73,11 +69,11 @@ QStringList detailLines(const Inspection &found)
 {
     QStringList lines;
     for (const std::string &line : found.infoLines) {
-        const QString text = fromStd(line);
+        const QString text = toQString(line);
         // Lines about the block inserted in memory describe no file on disk.
         if ((found.outcome == LoadOutcome::Inserted || found.outcome == LoadOutcome::Upgraded) &&
             (text.startsWith(QStringLiteral("New file size:")) ||
-             text == fromStd(msg::kInsertedLacingByte)))
+             text == toQString(msg::kInsertedLacingByte)))
             continue;
         lines << text;
     }
@@ -102,7 +98,7 @@ QJsonObject soundJson(const QString &path, const LoadResult &loaded)
     const Inspection &found = loaded.inspection;
     json.insert("outcome", outcomeName(found.outcome));
     json.insert("message",
-                found.outcome == LoadOutcome::Inserted ? QString() : fromStd(found.attrStatus));
+                found.outcome == LoadOutcome::Inserted ? QString() : toQString(found.attrStatus));
     json.insert("details", QJsonArray::fromStringList(detailLines(found)));
     if (found.outcome == LoadOutcome::Refused && found.infoLines.empty())
         return json;

@@ -2,6 +2,7 @@
 
 #include "messages.h"
 #include "ogg_layout.h"
+#include "qt_text.h"
 
 #include <exception>
 
@@ -11,14 +12,9 @@ namespace kelvane {
 
 namespace {
 
-QString text(std::string_view message)
-{
-    return QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
-}
-
 ReadResult failed(std::string_view message)
 {
-    return {nullptr, text(message)};
+    return {nullptr, toQString(message)};
 }
 
 // Reads until `target` is full; a short read means the file changed under us.
@@ -55,11 +51,11 @@ ReadResult readSoundFile(const QString &path, const QString &shownName)
                                                                   : static_cast<std::size_t>(size);
         auto image = std::make_unique<FileImage>(toRead, size);
         if (!readFully(file, image->readArea().first(toRead)))
-            return {nullptr, text(msg::kReadProblem) + shownName};
+            return {nullptr, toQString(msg::kReadProblem) + shownName};
         image->setBytesRead(toRead);
         return {std::move(image), {}};
     } catch (const std::exception &) {
-        return {nullptr, text(msg::kReadProblem) + shownName};
+        return {nullptr, toQString(msg::kReadProblem) + shownName};
     }
 }
 

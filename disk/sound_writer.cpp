@@ -1,6 +1,7 @@
 #include "sound_writer.h"
 
 #include "messages.h"
+#include "qt_text.h"
 #include "save_image.h"
 
 #include <cerrno>
@@ -18,9 +19,7 @@ namespace {
 
 SaveResult failed(const QString &shownName)
 {
-    const auto prefix = QString::fromUtf8(msg::kWriteProblem.data(),
-                                          static_cast<qsizetype>(msg::kWriteProblem.size()));
-    return {false, 0, false, prefix + shownName};
+    return {false, 0, false, toQString(msg::kWriteProblem) + shownName};
 }
 
 // The backup shares the original's data through a hard link where the file system allows it,

@@ -1,6 +1,7 @@
 #include "page_walk.h"
 
 #include "byte_order.h"
+#include "load_report.h"
 #include "ogg_crc.h"
 #include "ogg_layout.h"
 
@@ -10,17 +11,6 @@
 #include <vector>
 
 namespace kelvane {
-
-namespace {
-
-std::string hex8(std::uint32_t value)
-{
-    std::array<char, 9> text{};
-    std::snprintf(text.data(), text.size(), "%08X", static_cast<unsigned>(value));
-    return text.data();
-}
-
-} // namespace
 
 PageWalk walkPages(std::span<const std::uint8_t> file)
 {

@@ -1,11 +1,12 @@
 // What the window shows of the loaded sound: the two message surfaces, the attribute controls
 // and the details list, and how a load is presented.
 #include "game_sound_types.h"
-#include "load_report.h"
 #include "kelvane_form.h"
+#include "load_report.h"
 #include "messages.h"
 #include "number_text.h"
 #include "panels.h"
+#include "qt_text.h"
 #include "sound_reader.h"
 
 #include <QComboBox>
@@ -15,14 +16,7 @@
 
 namespace kelvane {
 
-namespace {
-
-QString fromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
+namespace {} // namespace
 
 QString TKelvaneForm::statusText() const
 {
@@ -125,12 +119,12 @@ void TKelvaneForm::LoadSoundFile()
     }
     headersOnly_ = read.image->headersOnly();
     if (headersOnly_)
-        ShowAttrStatus(fromStd(msg::kLargeFile));
+        ShowAttrStatus(toQString(msg::kLargeFile));
     image_ = std::move(read.image);
     const Inspection found = inspectImage(*image_);
 
     for (const std::string &line : found.infoLines)
-        cmbInfo->addItem(fromStd(line));
+        cmbInfo->addItem(toQString(line));
     cmbInfo->setCurrentIndex(-1);
     if (found.shownAttrs) {
         fileAttrs_ = found.fileAttrs;
@@ -138,14 +132,14 @@ void TKelvaneForm::LoadSoundFile()
         ShowAttributes(*found.shownAttrs);
     }
     if (!found.statusLine.empty())
-        setStatusText(fromStd(found.statusLine));
+        setStatusText(toQString(found.statusLine));
     if (found.armed)
         trackChange(ChangeEvent::LoadArmed);
     if (!found.selectFirstLine) {
-        ShowAttrStatus(fromStd(found.attrStatus));
+        ShowAttrStatus(toQString(found.attrStatus));
         return;
     }
-    pnlAttrStatus->setText(fromStd(found.attrStatus));
+    pnlAttrStatus->setText(toQString(found.attrStatus));
     pnlAttrStatus->setVisible(!pnlAttrStatus->text().isEmpty());
     if (cmbInfo->count() > 0)
         cmbInfo->setCurrentIndex(0);
