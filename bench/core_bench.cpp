@@ -99,8 +99,8 @@ void BM_LoadAndSave(benchmark::State &state)
     for (auto _ : state) {
         kelvane::LoadResult loaded = kelvane::loadSoundFile(path, path);
         attrs.maxDist += 1.0f;
-        const kelvane::SaveResult saved =
-            kelvane::saveSoundFile(*loaded.image, attrs, path, path, kelvane::Backup::None);
+        const kelvane::SaveResult saved = kelvane::saveSoundFile(
+            *loaded.image, attrs, {path, path, kelvane::Backup::None, loaded.identity});
         if (!saved.ok)
             state.SkipWithError("save failed");
     }

@@ -4,7 +4,7 @@
 #include "file_batch.h"
 #include "game_sound_types.h"
 #include "number_text.h"
-#include "page_walk.h"
+#include "page_reader.h"
 #include "qt_text.h"
 #include "sound_reader.h"
 #include "sound_text.h"
@@ -58,9 +58,12 @@ Runner::Runner(QTextStream &out, QTextStream &err)
     , err_(err)
 {}
 
-Runner::Result Runner::fail(const QString &path, const QString &message)
+Runner::Result Runner::fail(const QString &path, const QString &message, const QString &reason)
 {
-    err_ << path << ':' << (message.startsWith(' ') ? "" : " ") << message << Qt::endl;
+    err_ << path << ':' << (message.startsWith(' ') ? "" : " ") << message;
+    if (!reason.isEmpty())
+        err_ << " (" << reason << ')';
+    err_ << Qt::endl;
     return Result::Failed;
 }
 
@@ -71,6 +74,11 @@ int Runner::forEach(const Options &options, PerFile perFile)
     int read = 0, changed = 0, skipped = 0, failed = 0;
     for (const QString &missing : batch.missing) {
         fail(missing, QStringLiteral("no such file or folder"));
+        ++failed;
+    }
+    for (const QString &name : batch.undecodable) {
+        fail(name, QStringLiteral("the name is not valid UTF-8, so it cannot be opened; "
+                                  "rename the file to process it"));
         ++failed;
     }
     const bool progress = batch.files.size() > kProgressAbove && isatty(STDERR_FILENO);
@@ -106,6 +114,13 @@ int Runner::forEach(const Options &options, PerFile perFile)
     return failed > 0 ? 1 : 0;
 }
 
+Runner::Result Runner::failLoad(const QString &path, const LoadResult &loaded)
+{
+    if (loaded.image)
+        return fail(path, toQString(loaded.inspection.attrStatus));
+    return fail(path, loaded.failure, loaded.reason);
+}
+
 // show ---------------------------------------------------------------------------------------
 
 int Runner::show(const Options &options)
@@ -115,14 +130,15 @@ int Runner::show(const Options &options)
 
 Runner::Result Runner::showOne(const QString &path, const Options &options)
 {
-    const LoadResult loaded = loadSoundFile(path, path);
+    const LoadResult loaded =
+        loadSoundFile(path, path, MissingBlock::InsertDefault, Access::ReadOnly);
     const bool refused = !loaded.image || loaded.inspection.outcome == LoadOutcome::Refused;
     if (options.json) {
         out_ << QJsonDocument(soundJson(path, loaded)).toJson(QJsonDocument::Compact) << '\n';
         return refused ? Result::Failed : Result::Read;
     }
     if (refused)
-        return fail(path, loaded.image ? toQString(loaded.inspection.attrStatus) : loaded.failure);
+        return failLoad(path, loaded);
     const Inspection &found = loaded.inspection;
     out_ << path << '\n';
     for (const QString &line : detailLines(found))
@@ -154,9 +170,10 @@ int Runner::check(const Options &options)
 
 Runner::Result Runner::checkOne(const QString &path, const Options &options)
 {
-    const LoadResult loaded = loadSoundFile(path, path);
+    const LoadResult loaded =
+        loadSoundFile(path, path, MissingBlock::InsertDefault, Access::ReadOnly);
     if (!loaded.image || loaded.inspection.outcome == LoadOutcome::Refused)
-        return fail(path, loaded.image ? toQString(loaded.inspection.attrStatus) : loaded.failure);
+        return failLoad(path, loaded);
     const Inspection &found = loaded.inspection;
     QStringList problems;
     QStringList warnings;
@@ -170,17 +187,11 @@ Runner::Result Runner::checkOne(const QString &path, const Options &options)
         problems << toQString(found.attrStatus).trimmed();
 
     if (options.allPages) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            problems << QStringLiteral("cannot read every page");
-        } else if (const uchar *bytes = file.map(0, file.size())) {
-            const PageWalk walk = walkPages({bytes, static_cast<std::size_t>(file.size())});
-            for (const PageProblem &p : walk.problems)
-                problems
-                    << QStringLiteral("page at %1: %2").arg(p.offset).arg(toQString(p.problem));
-        } else if (file.size() > 0) {
-            problems << QStringLiteral("cannot read every page");
-        }
+        const FilePageWalk walked = walkPagesOfFile(path);
+        for (const PageProblem &p : walked.walk.problems)
+            problems << QStringLiteral("page at %1: %2").arg(p.offset).arg(toQString(p.problem));
+        if (!walked.failure.isEmpty())
+            problems << walked.failure;
     }
 
     if (found.outcome == LoadOutcome::Inserted) {
@@ -254,11 +265,15 @@ Runner::Result Runner::apply(const QString &path, LoadResult &loaded, const TSou
         out_ << path << ": would change: " << what.join(QStringLiteral(", ")) << '\n';
         return Result::Changed;
     }
-    const SaveResult saved = saveSoundFile(*loaded.image, next, path, path,
-                                           options.noBackup ? Backup::None : Backup::IfAbsent);
+    const SaveResult saved = saveSoundFile(
+        *loaded.image, next,
+        {path, path, options.noBackup ? Backup::None : Backup::IfAbsent, loaded.identity});
     if (!saved.ok)
-        return fail(path, saved.failure);
-    out_ << path << ": changed: " << what.join(QStringLiteral(", ")) << '\n';
+        return fail(path, saved.failure.trimmed(), saved.reason);
+    out_ << path << ": changed: " << what.join(QStringLiteral(", "));
+    if (!saved.notes.isEmpty())
+        out_ << "; " << saved.notes.join(QStringLiteral("; "));
+    out_ << '\n';
     return Result::Changed;
 }
 
@@ -268,7 +283,7 @@ std::optional<LoadResult> Runner::loadForChange(const QString &path)
     // An older block becomes a version 3 block with its values, rather than staying behind one.
     LoadResult loaded = loadSoundFile(path, path, MissingBlock::UpgradeOlder);
     if (!loaded.image || loaded.inspection.outcome == LoadOutcome::Refused) {
-        fail(path, loaded.image ? toQString(loaded.inspection.attrStatus) : loaded.failure);
+        failLoad(path, loaded);
         return std::nullopt;
     }
     return loaded;
@@ -298,7 +313,8 @@ int Runner::set(const Options &options)
 
 int Runner::copy(const Options &options)
 {
-    const LoadResult source = loadSoundFile(options.from, options.from);
+    const LoadResult source =
+        loadSoundFile(options.from, options.from, MissingBlock::InsertDefault, Access::ReadOnly);
     if (!source.image || !source.inspection.shownAttrs ||
         source.inspection.outcome == LoadOutcome::Inserted) {
         fail(options.from, QStringLiteral("has no attribute block to copy"));

@@ -54,7 +54,8 @@ private:
     };
     template<typename PerFile>
     int forEach(const Options &options, PerFile perFile);
-    Result fail(const QString &path, const QString &message);
+    Result fail(const QString &path, const QString &message, const QString &reason = {});
+    Result failLoad(const QString &path, const LoadResult &loaded);
     std::optional<LoadResult> loadForChange(const QString &path);
     Result apply(const QString &path, LoadResult &loaded, const TSoundAttributes &next,
                  const Options &options);

@@ -4,68 +4,102 @@
 #include "ogg_layout.h"
 #include "qt_text.h"
 
+#include <cerrno>
 #include <exception>
 
 #include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kelvane {
 
 namespace {
 
-ReadResult failed(std::string_view message)
+ReadResult failed(const QString &message, const QString &reason = {})
 {
-    return {nullptr, toQString(message)};
+    return {nullptr, message, reason, {}};
 }
 
-// Reads until `target` is full; a short read means the file changed under us.
-bool readFully(QFile &file, std::span<std::uint8_t> target)
+// Reads until `target` is full. Returns what went wrong, if anything: a short read means the
+// file changed under us.
+std::optional<QString> readFully(int descriptor, std::span<std::uint8_t> target)
 {
-    auto *data = reinterpret_cast<char *>(target.data());
-    qint64 done = 0;
-    const auto wanted = static_cast<qint64>(target.size());
-    while (done < wanted) {
-        const qint64 got = file.read(data + done, wanted - done);
-        if (got <= 0)
-            return false;
-        done += got;
+    std::size_t done = 0;
+    while (done < target.size()) {
+        const ssize_t got = ::read(descriptor, target.data() + done, target.size() - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return systemReason(errno);
+        if (got == 0)
+            return QStringLiteral("the file ended before its size");
+        done += static_cast<std::size_t>(got);
     }
-    return true;
+    return std::nullopt;
 }
+
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd)
+        : fd_(fd)
+    {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    [[nodiscard]] int get() const { return fd_; }
+
+private:
+    int fd_;
+};
 
 } // namespace
 
-ReadResult readSoundFile(const QString &path, const QString &shownName)
+ReadResult readSoundFile(const QString &path, const QString &shownName, Access access)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
-        return failed(msg::kCouldNotOpen);
+    // Without O_NONBLOCK opening a pipe would wait for a writer forever.
+    const int flags = (access == Access::ReadWrite ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
+    const Descriptor file(::open(QFile::encodeName(path).constData(), flags));
+    if (file.get() < 0)
+        return failed(toQString(msg::kCouldNotOpen), systemReason(errno));
+    struct stat info
+    {};
     // A pipe or a device has no size to scan and could block the window forever.
-    if (file.isSequential())
-        return failed(msg::kCouldNotScan);
-    const qint64 size = file.size();
-    if (size < 0)
-        return failed(msg::kCouldNotScan);
+    const auto before = identityOfOpenFile(file.get());
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || !before)
+        return failed(toQString(msg::kCouldNotScan));
+    const QString problem = toQString(msg::kReadProblem) + shownName;
 
     try {
-        const std::size_t toRead = size > layout::kWholeReadLimit ? layout::kHeaderReadSize
-                                                                  : static_cast<std::size_t>(size);
-        auto image = std::make_unique<FileImage>(toRead, size);
-        if (!readFully(file, image->readArea().first(toRead)))
-            return {nullptr, toQString(msg::kReadProblem) + shownName};
+        const std::size_t toRead = before->size > layout::kWholeReadLimit
+                                       ? layout::kHeaderReadSize
+                                       : static_cast<std::size_t>(before->size);
+        auto image = std::make_unique<FileImage>(toRead, before->size);
+        if (const auto wrong = readFully(file.get(), image->readArea().first(toRead)))
+            return failed(problem, *wrong);
+        if (identityOfOpenFile(file.get()) != before)
+            return failed(problem, QStringLiteral("the file changed while it was read"));
         image->setBytesRead(toRead);
-        return {std::move(image), {}};
+        return {std::move(image), {}, {}, *before};
     } catch (const std::exception &) {
-        return {nullptr, toQString(msg::kReadProblem) + shownName};
+        return failed(problem, QStringLiteral("not enough memory"));
     }
 }
 
-LoadResult loadSoundFile(const QString &path, const QString &shownName, MissingBlock missing)
+LoadResult loadSoundFile(const QString &path, const QString &shownName, MissingBlock missing,
+                         Access access)
 {
-    ReadResult read = readSoundFile(path, shownName);
+    ReadResult read = readSoundFile(path, shownName, access);
     if (!read.image)
-        return {nullptr, read.failure, {}};
+        return {nullptr, read.failure, read.reason, {}, {}};
     Inspection inspection = inspectImage(*read.image, missing);
-    return {std::move(read.image), {}, std::move(inspection)};
+    return {std::move(read.image), {}, {}, read.identity, std::move(inspection)};
 }
 
 } // namespace kelvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "file_identity.h"
 #include "file_image.h"
 #include "load_report.h"
 
@@ -9,27 +10,39 @@
 
 namespace kelvane {
 
+enum class Access
+{
+    ReadOnly,  // showing and checking: read-only files and file systems are fine
+    ReadWrite, // loading to change: a file the user may not change is refused up front
+};
+
 struct ReadResult
 {
     std::unique_ptr<FileImage> image; // null when the file could not be read
     QString failure;                  // the message shown when `image` is null
+    QString reason;                   // the system's reason behind `failure`, when it gave one
+    FileIdentity identity;            // the file as it was read; a save checks it is still so
 };
 
 // Reads a sound file into a fresh image: a file of up to 10 MiB whole, a larger one only its
-// first 10,240 bytes (it then stays view-only). The file is opened for writing too, so a file
-// the user may not change is refused before anything is shown for it. `shownName` is the name
-// the read-failure message ends with.
-[[nodiscard]] ReadResult readSoundFile(const QString &path, const QString &shownName);
+// first 10,240 bytes (it then stays view-only). A file that changes while it is read is
+// refused rather than shown half old, half new. `shownName` is the name the read-failure
+// message ends with.
+[[nodiscard]] ReadResult readSoundFile(const QString &path, const QString &shownName,
+                                       Access access = Access::ReadWrite);
 
 struct LoadResult
 {
     std::unique_ptr<FileImage> image;
     QString failure; // set when the file could not be read; `inspection` is then empty
+    QString reason;
+    FileIdentity identity;
     Inspection inspection;
 };
 
 // Reads and inspects a sound file: what the window and the command line both do on loading.
 [[nodiscard]] LoadResult loadSoundFile(const QString &path, const QString &shownName,
-                                       MissingBlock missing = MissingBlock::InsertDefault);
+                                       MissingBlock missing = MissingBlock::InsertDefault,
+                                       Access access = Access::ReadWrite);
 
 } // namespace kelvane

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "file_identity.h"
 #include "file_image.h"
 #include "sound_attributes.h"
 
+#include <optional>
+
 #include <QString>
+#include <QStringList>
 
 namespace kelvane {
 
@@ -13,22 +17,46 @@ enum class Backup
     IfAbsent, // keep the file as it was under "<name>.bak", unless that name is taken
 };
 
+struct SaveTarget
+{
+    QString path;      // a symbolic link is written through to its file
+    QString shownName; // the name the messages end with
+    Backup backup = Backup::None;
+    // The file as it was loaded. When set, nothing is written unless the file behind `path`
+    // is still exactly that one: another program's newer version is never overwritten.
+    std::optional<FileIdentity> loadedAs;
+};
+
+enum class SaveProblem
+{
+    None,
+    Write,   // the new file could not be created, written, flushed or put in place
+    Changed, // the file on disk is no longer the one loaded
+    Backup,  // the backup asked for could not be made
+};
+
 struct SaveResult
 {
     bool ok = false;
     qint64 bytesWritten = 0;
     bool backupMade = false;
+    SaveProblem problem = SaveProblem::None;
     QString failure; // the message shown when `ok` is false
+    QString reason;  // the system's reason behind it, when there is one
+    // What a successful save could not do as usual: no backup by that name, other hard links
+    // that keep the old sound, an owner or attributes that could not be kept.
+    QStringList notes;
+    FileIdentity written; // the file now on disk, for the next save's check
 };
 
 // Writes `attrs` into the image's block, recomputes page 2's checksum and writes the whole image
-// to `targetPath`. The new file is written beside the target and then replaces it in one step,
-// so a failed or interrupted save leaves the target exactly as it was; a target that is a
-// symbolic link is written through to the file it points to. The backup never replaces an
-// existing one and is made so that the target never stops existing. Never writes an image that
-// was read only in part. `shownName` is the name the failure message ends with.
+// to the target. The new file is written beside the target's real file, flushed to the disk and
+// renamed over it in one step, so a failed or interrupted save leaves the target exactly as it
+// was and removes whatever it made. The new file keeps the old one's owner, group, permissions
+// and extended attributes where the system allows. The backup lies beside the real file, never
+// replaces an existing one, and is made so that the target never stops existing; when it is
+// asked for and cannot be made nothing is written. Never writes an image read in part.
 [[nodiscard]] SaveResult saveSoundFile(FileImage &image, const TSoundAttributes &attrs,
-                                       const QString &targetPath, const QString &shownName,
-                                       Backup backup);
+                                       const SaveTarget &target);
 
 } // namespace kelvane

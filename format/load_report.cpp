@@ -20,6 +20,7 @@ using namespace std::string_literals;
 
 constexpr std::array<std::uint8_t, 4> kCapturePattern{'O', 'g', 'g', 'S'};
 constexpr std::array<std::uint8_t, 7> kCommentSignature{0x03, 'v', 'o', 'r', 'b', 'i', 's'};
+constexpr std::array<std::uint8_t, 7> kIdentificationSignature{0x01, 'v', 'o', 'r', 'b', 'i', 's'};
 
 std::string hex2(std::uint8_t value)
 {
@@ -52,6 +53,15 @@ private:
     {
         return std::equal(kCapturePattern.begin(), kCapturePattern.end(),
                           bytes_.begin() + static_cast<std::ptrdiff_t>(offset));
+    }
+    // Page 2 is looked for at 58 only because page 1 is one segment of 30 bytes holding the
+    // identification header; anything else there would put a fake page 2 inside page 1.
+    [[nodiscard]] bool page1IsIdentificationHeader() const
+    {
+        return bytes_[layout::kPage1SegmentCount] == 1 &&
+               bytes_[layout::kPage1SegmentTable] == layout::kIdentificationLength &&
+               std::equal(kIdentificationSignature.begin(), kIdentificationSignature.end(),
+                          bytes_.begin() + static_cast<std::ptrdiff_t>(layout::kPage1Body));
     }
     Inspection refuse(std::string_view message)
     {
@@ -125,7 +135,7 @@ Inspection Inspector::run()
         return refuse(msg::kNotOgg);
     if (!has(layout::kPage2, 4))
         return refuse(msg::kEndsTooEarly);
-    if (!capturePatternAt(layout::kPage2))
+    if (!page1IsIdentificationHeader() || !capturePatternAt(layout::kPage2))
         return refuse(msg::kNotValidOgg);
     if (!has(layout::kPage2SegmentCount, 1))
         return refuse(msg::kEndsTooEarly);

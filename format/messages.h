@@ -30,5 +30,12 @@ inline constexpr std::string_view kCouldNotOpen = "Could not open file for readi
 inline constexpr std::string_view kCouldNotScan = "Could not scan file for reading.";
 inline constexpr std::string_view kReadProblem = "A problem occurred opening or reading file ";
 inline constexpr std::string_view kWriteProblem = " Problem creating/writing updated file ";
+// After " " and the file's name.
+inline constexpr std::string_view kChangedOnDisk =
+    " changed on disk after it was loaded; nothing was written. Ctrl-click Select "
+    "Drive/Directory to reload it.";
+// Around the backup's name and the system's reason in brackets.
+inline constexpr std::string_view kBackupFailedPrefix = " Backup ";
+inline constexpr std::string_view kBackupFailedSuffix = " could not be made; nothing was written.";
 
 } // namespace kelvane::msg

@@ -8,6 +8,10 @@
 namespace kelvane::layout {
 
 inline constexpr std::size_t kPageHeaderSize = 27;
+inline constexpr std::size_t kPage1SegmentCount = 26;
+inline constexpr std::size_t kPage1SegmentTable = 27;
+inline constexpr std::size_t kPage1Body = 28;
+inline constexpr std::size_t kIdentificationLength = 30;
 inline constexpr std::size_t kChannels = 39;
 inline constexpr std::size_t kSampleRate = 40;
 inline constexpr std::size_t kMaxBitrate = 44;

@@ -7,53 +7,118 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
-#include <vector>
 
 namespace kelvane {
 
-PageWalk walkPages(std::span<const std::uint8_t> file)
+namespace {
+
+constexpr std::size_t kLargestPage = layout::kPageHeaderSize + 255 + 255 * 255;
+
+class SpanSource final : public ByteSource
 {
-    PageWalk walk;
-    std::size_t at = 0;
-    std::vector<std::uint8_t> page;
-    while (at < file.size()) {
-        const auto rest = file.subspan(at);
-        const auto fail = [&](std::string problem) {
-            walk.problems.push_back({at, std::move(problem)});
-        };
-        if (rest.size() < layout::kPageHeaderSize) {
-            fail("the file ends inside a page header");
-            break;
+public:
+    explicit SpanSource(std::span<const std::uint8_t> bytes)
+        : rest_(bytes)
+    {}
+    std::optional<std::size_t> read(std::span<std::uint8_t> into) override
+    {
+        const std::size_t count = std::min(into.size(), rest_.size());
+        std::copy_n(rest_.begin(), count, into.begin());
+        rest_ = rest_.subspan(count);
+        return count;
+    }
+
+private:
+    std::span<const std::uint8_t> rest_;
+};
+
+class Walker
+{
+public:
+    explicit Walker(ByteSource &source)
+        : source_(source)
+        , page_(kLargestPage)
+    {}
+
+    PageWalk run()
+    {
+        while (walkOne()) {
         }
-        if (rest[0] != 'O' || rest[1] != 'g' || rest[2] != 'g' || rest[3] != 'S') {
+        return std::move(walk_);
+    }
+
+private:
+    // Reads `count` bytes at `at` into the page; false at the end of the stream or on an error.
+    bool fill(std::size_t at, std::size_t count, std::size_t &got)
+    {
+        const auto read = source_.read(std::span(page_).subspan(at, count));
+        if (!read) {
+            walk_.readFailed = true;
+            got = 0;
+            return false;
+        }
+        got = *read;
+        return got == count;
+    }
+    void fail(std::string problem) { walk_.problems.push_back({offset_, std::move(problem)}); }
+
+    bool walkOne()
+    {
+        std::size_t got = 0;
+        if (!fill(0, layout::kPageHeaderSize, got)) {
+            if (got > 0)
+                fail("the file ends inside a page header");
+            return false;
+        }
+        if (page_[0] != 'O' || page_[1] != 'g' || page_[2] != 'g' || page_[3] != 'S') {
             fail("no capture pattern where a page should start");
-            break;
+            return false;
         }
-        if (rest[4] != 0)
-            fail("stream structure version " + std::to_string(rest[4]));
-        const std::size_t segments = rest[26];
-        if (rest.size() - layout::kPageHeaderSize < segments) {
-            fail("the file ends inside a segment table");
-            break;
+        if (page_[4] != 0)
+            fail("stream structure version " + std::to_string(page_[4]));
+        const std::size_t segments = page_[26];
+        if (!fill(layout::kPageHeaderSize, segments, got)) {
+            if (!walk_.readFailed)
+                fail("the file ends inside a segment table");
+            return false;
         }
-        std::size_t length = layout::kPageHeaderSize + segments;
+        std::size_t body = 0;
         for (std::size_t i = 0; i < segments; ++i)
-            length += rest[layout::kPageHeaderSize + i];
-        if (rest.size() < length) {
-            fail("the file ends inside a page body");
-            break;
+            body += page_[layout::kPageHeaderSize + i];
+        const std::size_t length = layout::kPageHeaderSize + segments + body;
+        if (!fill(layout::kPageHeaderSize + segments, body, got)) {
+            if (!walk_.readFailed)
+                fail("the file ends inside a page body");
+            return false;
         }
-        page.assign(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(length));
+        const auto page = std::span(page_).first(length);
         const std::uint32_t stored = readU32LE(page, 22);
-        std::fill(page.begin() + 22, page.begin() + 26, std::uint8_t{0});
+        std::fill_n(page.begin() + 22, 4, std::uint8_t{0});
         const std::uint32_t computed = OggPageCrc(page);
         if (stored != computed)
             fail("checksum " + hex8(stored) + ", computed " + hex8(computed));
-        ++walk.pages;
-        at += length;
+        ++walk_.pages;
+        offset_ += length;
+        return true;
     }
-    return walk;
+
+    ByteSource &source_;
+    std::vector<std::uint8_t> page_;
+    PageWalk walk_;
+    std::uint64_t offset_ = 0;
+};
+
+} // namespace
+
+PageWalk walkPages(ByteSource &source)
+{
+    return Walker(source).run();
+}
+
+PageWalk walkPages(std::span<const std::uint8_t> file)
+{
+    SpanSource source(file);
+    return walkPages(source);
 }
 
 } // namespace kelvane

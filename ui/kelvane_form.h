@@ -1,6 +1,7 @@
 #pragma once
 
 #include "change_tracking.h"
+#include "file_identity.h"
 #include "file_image.h"
 #include "sound_attributes.h"
 
@@ -140,6 +141,7 @@ private:
     DesktopLauncher *launcher_ = nullptr;
     HintTracker *hints_ = nullptr;
     std::unique_ptr<FileImage> image_;
+    FileIdentity loadedAs_; // the file on disk that image_ was read from, or last written as
     TSoundAttributes fileAttrs_{};
     TSoundAttributes editAttrs_{};
     TSoundAttributes savedAttrs_{};

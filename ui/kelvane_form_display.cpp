@@ -117,6 +117,7 @@ void TKelvaneForm::LoadSoundFile()
         ShowAttrStatus(read.failure);
         return;
     }
+    loadedAs_ = read.identity;
     headersOnly_ = read.image->headersOnly();
     if (headersOnly_)
         ShowAttrStatus(toQString(msg::kLargeFile));

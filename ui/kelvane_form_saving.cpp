@@ -33,13 +33,23 @@ bool TKelvaneForm::SaveSoundFile()
         backup = Backup::IfAbsent;
     }
 
-    const SaveResult saved =
-        saveSoundFile(*image_, editAttrs_, target, QDir::toNativeSeparators(target), backup);
+    // Whatever name it is saved under, the loaded file is only replaced while it is still the
+    // file that was loaded.
+    const bool overLoaded =
+        QFileInfo(target).absoluteFilePath() == QFileInfo(currentFileName_).absoluteFilePath();
+    const SaveResult saved = saveSoundFile(*image_, editAttrs_,
+                                           {target, QDir::toNativeSeparators(target), backup,
+                                            overLoaded ? std::optional(loadedAs_) : std::nullopt});
     if (!saved.ok) {
         ShowAttrStatus(saved.failure);
         return false;
     }
     setStatusText(QStringLiteral(" Wrote %1 bytes").arg(saved.bytesWritten));
+    if (overLoaded)
+        loadedAs_ = saved.written;
+    if (!saved.notes.isEmpty())
+        ShowAttrStatus(QStringLiteral(" Saved; ") + saved.notes.join(QStringLiteral("; ")) +
+                       QLatin1Char('.'));
     savedAttrs_ = editAttrs_;
     trackChange(ChangeEvent::Written);
 

@@ -113,6 +113,20 @@ def main():
     shifted = bytearray(block[:57]) + b"\0" + block[57:]
     add("page2_not_at_58.ogg", shifted, "Not a valid Ogg sound file.", False,
         "page 1 one byte longer, so page 2 does not start at offset 58")
+    # Page 1 of two segments whose body carries a copy of page 2 (checksum broken) at offset 58:
+    # only a page 1 of one 30-byte segment puts the real page 2 there.
+    fake_page2 = bytearray(block[58:58 + 27 + n + sum(block[85:85 + n])])
+    fake_page2[22] ^= 0xFF
+    segments = 1
+    while True:
+        fake_body = bytes(block[28:28 + 58 - 27 - segments]) + bytes(fake_page2)
+        if (len(fake_body) + 254) // 255 == segments:
+            break
+        segments += 1
+    lacing = [255] * (segments - 1) + [len(fake_body) - 255 * (segments - 1)]
+    fake_page1 = bytearray(block[:26]) + bytes([segments] + lacing) + fake_body
+    add("fake_page2_in_page1.ogg", fake_page1 + block[58:], "Not a valid Ogg sound file.", False,
+        "page 1 of several segments whose body holds a copy of page 2 at offset 58")
     broken = bytearray(block)
     broken[3] = ord("T")
     add("capture_broken.ogg", broken, "Not an Ogg file.", False, "capture pattern OggT")

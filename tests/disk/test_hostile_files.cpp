@@ -46,15 +46,15 @@ private slots:
         const QByteArray before = fixtures::readFile(path);
 
         LoadResult loaded = loadSoundFile(path, name);
-        const QString shown = loaded.image ? QString::fromStdString(loaded.inspection.attrStatus)
-                                           : loaded.failure;
+        const QString shown =
+            loaded.image ? QString::fromStdString(loaded.inspection.attrStatus) : loaded.failure;
         QCOMPARE(shown, message);
         const bool mayWrite = loaded.image && loaded.image->writable;
         QCOMPARE(mayWrite, writable);
         QVERIFY(!loaded.inspection.armed || mayWrite);
 
-        const SaveResult saved = saveSoundFile(*loaded.image, defaultAttrs, path, name,
-                                               Backup::IfAbsent);
+        const SaveResult saved = saveSoundFile(*loaded.image, defaultAttrs,
+                                               {path, name, Backup::IfAbsent, loaded.identity});
         QCOMPARE(saved.ok, writable);
         if (!writable) {
             QCOMPARE(fixtures::readFile(path), before);

@@ -51,8 +51,8 @@ private slots:
         QCOMPARE(loaded.image->bytesRead(), std::size_t(10'485'760));
         QCOMPARE(loaded.inspection.outcome, LoadOutcome::Clean);
         QCOMPARE(loaded.inspection.statusLine, std::string(" Read 10485760 bytes. "));
-        const SaveResult saved = saveSoundFile(*loaded.image, loaded.inspection.fileAttrs, whole,
-                                               "whole.ogg", Backup::None);
+        const SaveResult saved = saveSoundFile(*loaded.image, loaded.inspection.fileAttrs,
+                                               {whole, "whole.ogg", Backup::None, loaded.identity});
         QVERIFY2(saved.ok, qPrintable(saved.failure));
         QCOMPARE(saved.bytesWritten, 10'485'760);
 
@@ -86,8 +86,9 @@ private slots:
         QVERIFY(loaded.image->headersOnly());
         QCOMPARE(loaded.inspection.infoLines.at(6),
                  "File size:                        " + std::to_string(size) + " bytes");
-        const SaveResult saved = saveSoundFile(*loaded.image, loaded.inspection.fileAttrs, huge,
-                                               "huge.ogg", Backup::IfAbsent);
+        const SaveResult saved =
+            saveSoundFile(*loaded.image, loaded.inspection.fileAttrs,
+                          {huge, "huge.ogg", Backup::IfAbsent, loaded.identity});
         QVERIFY(!saved.ok);
         QCOMPARE(saved.failure, text(msg::kWriteProblem) + "huge.ogg");
         QCOMPARE(QFileInfo(huge).size(), size);
@@ -129,8 +130,8 @@ private slots:
     {
         QFETCH(int, permissions);
         QTemporaryDir open;
-        QFile::setPermissions(open.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                               | QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(open.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadOther | QFile::ExeOther);
         const QString path = fixtures::copySample("mono_block.ogg", open.path());
         QFile::setPermissions(path, QFile::Permissions(permissions));
         const int status = runInChild({.asOrdinaryUser = true}, [&] {

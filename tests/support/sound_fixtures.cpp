@@ -130,10 +130,16 @@ QMap<QString, QByteArray> folderState(const QString &folder)
     const QDir dir(folder);
     for (const QFileInfo &entry :
          dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-        state.insert(entry.fileName(), entry.isDir() && !entry.isSymLink()
-                                           ? QByteArray("<folder>")
-                                           : QCryptographicHash::hash(readFile(entry.filePath()),
-                                                                      QCryptographicHash::Sha256));
+        QByteArray what;
+        if (entry.isSymLink())
+            what = "<link to " + QFile::encodeName(entry.symLinkTarget()) + ">";
+        else if (entry.isDir())
+            what = "<folder>";
+        else if (!entry.isFile())
+            what = "<special>"; // a pipe would block a read
+        else
+            what = QCryptographicHash::hash(readFile(entry.filePath()), QCryptographicHash::Sha256);
+        state.insert(entry.fileName(), what);
     }
     return state;
 }

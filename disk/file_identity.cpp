@@ -1,0 +1,45 @@
+#include "file_identity.h"
+
+#include <cstring>
+
+#include <QFile>
+
+#include <sys/stat.h>
+
+namespace kelvane {
+
+namespace {
+
+FileIdentity identityOf(const struct stat &info)
+{
+    return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+            static_cast<std::int64_t>(info.st_size), static_cast<std::int64_t>(info.st_mtim.tv_sec),
+            static_cast<std::int64_t>(info.st_mtim.tv_nsec)};
+}
+
+} // namespace
+
+std::optional<FileIdentity> identityOfOpenFile(int descriptor)
+{
+    struct stat info
+    {};
+    if (::fstat(descriptor, &info) != 0)
+        return std::nullopt;
+    return identityOf(info);
+}
+
+std::optional<FileIdentity> identityOfPath(const QString &path)
+{
+    struct stat info
+    {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return identityOf(info);
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace kelvane

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "file_identity.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+
+#include <QString>
+#include <QStringList>
+
+struct stat;
+
+namespace kelvane {
+
+// A new file written beside the one it is to replace and then renamed over it in one step, so
+// the old file stays whole until the new one is complete and on the disk. It is created under
+// a short hidden name, which a long target name cannot push past the file system's limit and
+// which no listing of sounds shows. Destroying it before `replace` removes it.
+class ReplacementFile
+{
+public:
+    ~ReplacementFile();
+    ReplacementFile(const ReplacementFile &) = delete;
+    ReplacementFile &operator=(const ReplacementFile &) = delete;
+
+    // Creates an empty file in `folder` with the permissions a new file gets there. Null, with
+    // the system's reason in `reason`, when the folder does not allow it.
+    [[nodiscard]] static std::unique_ptr<ReplacementFile> create(const QString &folder,
+                                                                 QString &reason);
+
+    [[nodiscard]] bool write(std::span<const std::uint8_t> bytes);
+    // Appends the bytes of `source` from `offset` to its end.
+    [[nodiscard]] bool copyFrom(int source, std::int64_t offset);
+    // Gives the new file the owner, group, permission bits (less set-user-ID and set-group-ID)
+    // and extended attributes of `original`, as far as the system allows; what it cannot keep
+    // goes into `notes`.
+    void takeMetadataOf(const struct stat &original, const QString &originalPath,
+                        QStringList &notes);
+    // Flushes the data and the metadata to the disk and closes the file: only a file that got
+    // through this may replace another.
+    [[nodiscard]] bool finish();
+    // The finished file as it now is.
+    [[nodiscard]] const FileIdentity &identity() const { return identity_; }
+    // Renames the finished file over `target`, or to `target` when that name must not exist
+    // yet (`noReplace`).
+    [[nodiscard]] bool replace(const QString &target, bool noReplace = false);
+
+    [[nodiscard]] const QString &path() const { return path_; }
+    [[nodiscard]] const QString &reason() const { return reason_; }
+
+private:
+    ReplacementFile(int descriptor, QString path);
+    bool fail(int error);
+
+    int fd_;
+    QString path_;
+    QString reason_;
+    FileIdentity identity_;
+    bool placed_ = false;
+};
+
+// Flushes a folder's entries to the disk, so that a rename in it survives a power cut.
+[[nodiscard]] bool syncFolder(const QString &folder);
+
+} // namespace kelvane
