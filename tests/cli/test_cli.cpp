@@ -1,6 +1,10 @@
+#include "cli_run.h"
 #include "comment_page_builder.h"
 #include "ogg_judge.h"
+#include "scoped_tmpfs.h"
 #include "sound_fixtures.h"
+
+#include <cstdio>
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,26 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
-
-struct Run
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList &args, const QString &folder = QString())
-{
-    QProcess process;
-    if (!folder.isEmpty())
-        process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(KELVANE_CLI), args);
-    process.waitForFinished(120'000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 QString lastLine(const QString &text)
 {
@@ -329,6 +316,97 @@ private slots:
                                       .gameType = 0x80040000u,
                                       .aiDist = 25.0f};
         QCOMPARE(commentsOf(older), QList<QByteArray>{builder::blockBytes(expected)});
+    }
+
+    // Any error while the new file is flushed or closed fails that file and leaves it as it
+    // was, and so does another program writing it while it is saved.
+    void faultsWhileSavingFailTheFileAndKeepIt_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("flush fails") << "fsync-eio"
+                                     << "Problem creating/writing updated file %1 (Input/output "
+                                        "error)";
+        QTest::newRow("close fails") << "close-eio"
+                                     << "Problem creating/writing updated file %1 (Input/output "
+                                        "error)";
+        QTest::newRow("written meanwhile") << "touch-at-fsync"
+                                           << "%1 changed on disk after it was loaded; nothing "
+                                              "was written.";
+    }
+    void faultsWhileSavingFailTheFileAndKeepIt()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        const QString folder = QDir(folder_).canonicalPath();
+        const QString first = add("mono_block.ogg");
+        const QString second = add("stereo_block.ogg");
+        auto before = fixtures::folderState(folder);
+        const Run run = cliWithFault(fault, first, folder, {"set", "--volume", "0.5", folder});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(message.arg(QDir(folder).filePath("mono_block.ogg"))),
+                 qPrintable(run.err));
+        if (fault == "touch-at-fsync") {
+            // The other program's byte is still there; the other sound was saved.
+            QCOMPARE(fixtures::readFile(first),
+                     fixtures::readFile(fixtures::samplePath("mono_block.ogg")) + "x");
+            before.remove("mono_block.ogg");
+            QCOMPARE(fixtures::readFile(second + ".bak"),
+                     fixtures::readFile(fixtures::samplePath("stereo_block.ogg")));
+            QCOMPARE(fixtures::folderState(folder).keys(),
+                     QStringList({"mono_block.ogg", "stereo_block.ogg", "stereo_block.ogg.bak"}));
+            return;
+        }
+        QCOMPARE(fixtures::folderState(folder), before);
+    }
+
+    // Every page is read with ordinary reads: a file that shrinks meanwhile is reported.
+    void checkAllPagesReportsAFileShrinkingWhileRead()
+    {
+        const QString folder = QDir(folder_).canonicalPath();
+        const QString file = add("stereo_block.ogg");
+        // The first read loads the file; the second, the first of the page walk, halves it.
+        const Run run =
+            cliWithFault("truncate-at-read", "2", folder, {"check", "--all-pages", file});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("the file ends inside a page") &&
+                     run.err.contains("the file changed while its pages were read"),
+                 qPrintable(run.err));
+    }
+
+    // show and check only read, so a file on a read-only disk is shown and checked.
+    void showAndCheckOnlyRead()
+    {
+        const QString where = QDir(folder_).filePath("disk");
+        ScopedTmpfs disk(where, 256 * 1024);
+        const QString file =
+            fixtures::copySample("mono_block.ogg", disk.mounted() ? where : folder_);
+        if (disk.mounted())
+            QVERIFY(disk.makeReadOnly());
+        else if (geteuid() != 0)
+            QFile::setPermissions(file, QFile::ReadOwner);
+        else
+            QSKIP("a read-only disk needs a mount, which failed");
+        QCOMPARE(cli({"show", file}).status, 0);
+        QCOMPARE(cli({"check", file}).status, 0);
+        const Run set = cli({"set", "--volume", "0.5", file});
+        QCOMPARE(set.status, 1);
+        QVERIFY(set.err.contains("Could not open file for reading."));
+    }
+
+    // A name that is not valid UTF-8 cannot be opened through text: each is reported.
+    void namesThatAreNotTextAreReported()
+    {
+        add("mono_block.ogg");
+        const QByteArray odd = QFile::encodeName(folder_) + "/caf\xe9.ogg";
+        QVERIFY(QFile::copy(fixtures::samplePath("stereo_block.ogg"), folder_ + "/plain.ogg"));
+        QCOMPARE(::rename(qPrintable(folder_ + "/plain.ogg"), odd.constData()), 0);
+        const Run run = cli({"show", folder_});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("caf\\xe9.ogg: the name is not valid UTF-8"),
+                 qPrintable(run.err));
+        QCOMPARE(lastLine(run.out), QString("1 files read, 0 changed, 0 skipped, 1 failed"));
+        QCOMPARE(::unlink(odd.constData()), 0); // QTemporaryDir cannot remove it
     }
 };
 

@@ -1,0 +1,127 @@
+// Preloaded into a program under test (LD_PRELOAD) to make the disk misbehave in ways a test
+// cannot arrange otherwise. Only regular files inside $KELVANE_FAULT_DIR are touched.
+//   KELVANE_FAULT=fsync-eio         fsync and fdatasync of a file open for writing fail with EIO
+//   KELVANE_FAULT=close-eio         closing a file open for writing fails with EIO (it is closed)
+//   KELVANE_FAULT=touch-at-fsync    the first flush appends a byte to $KELVANE_FAULT_ARG first,
+//                                   as another program writing the file meanwhile would
+//   KELVANE_FAULT=truncate-at-read  read number $KELVANE_FAULT_ARG halves the file first
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char *setting(const char *name)
+{
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
+bool fault(const char *name)
+{
+    return std::strcmp(setting("KELVANE_FAULT"), name) == 0;
+}
+
+template<typename F>
+F real(const char *name)
+{
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+// The path of a regular file inside the fault folder, or empty.
+std::string watchedPath(int fd)
+{
+    const std::string folder = setting("KELVANE_FAULT_DIR");
+    struct stat info
+    {};
+    if (folder.empty() || fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    char path[PATH_MAX + 1]{};
+    const std::string link = "/proc/self/fd/" + std::to_string(fd);
+    const ssize_t length = readlink(link.c_str(), path, PATH_MAX);
+    if (length <= 0 || std::string(path, std::size_t(length)).rfind(folder + "/", 0) != 0)
+        return {};
+    return std::string(path, std::size_t(length));
+}
+
+bool writing(int fd)
+{
+    const int flags = fcntl(fd, F_GETFL);
+    return flags >= 0 && (flags & O_ACCMODE) != O_RDONLY;
+}
+
+std::atomic<bool> touched{false};
+std::atomic<int> reads{0};
+
+int flushFault(int fd)
+{
+    if (watchedPath(fd).empty() || !writing(fd))
+        return 0;
+    if (fault("fsync-eio"))
+        return EIO;
+    if (fault("touch-at-fsync") && !touched.exchange(true)) {
+        const int other = open(setting("KELVANE_FAULT_ARG"), O_WRONLY | O_APPEND);
+        if (other >= 0) {
+            (void)!write(other, "x", 1);
+            real<int (*)(int)>("close")(other);
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+extern "C" {
+
+int fsync(int fd)
+{
+    if (const int error = flushFault(fd)) {
+        errno = error;
+        return -1;
+    }
+    return real<int (*)(int)>("fsync")(fd);
+}
+
+int fdatasync(int fd)
+{
+    if (const int error = flushFault(fd)) {
+        errno = error;
+        return -1;
+    }
+    return real<int (*)(int)>("fdatasync")(fd);
+}
+
+int close(int fd)
+{
+    const bool fail = fault("close-eio") && !watchedPath(fd).empty() && writing(fd);
+    const int result = real<int (*)(int)>("close")(fd);
+    if (fail) {
+        errno = EIO;
+        return -1;
+    }
+    return result;
+}
+
+ssize_t read(int fd, void *buffer, size_t count)
+{
+    if (fault("truncate-at-read")) {
+        const std::string path = watchedPath(fd);
+        if (!path.empty() && ++reads == std::atoi(setting("KELVANE_FAULT_ARG"))) {
+            struct stat info
+            {};
+            if (fstat(fd, &info) == 0)
+                (void)!truncate(path.c_str(), info.st_size / 2);
+        }
+    }
+    return real<ssize_t (*)(int, void *, size_t)>("read")(fd, buffer, count);
+}
+
+} // extern "C"
