@@ -10,6 +10,7 @@
 #include <QApplication>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace kelvane;
 
@@ -326,6 +327,19 @@ private slots:
         QCOMPARE(attributesOf(file).minDist, 3.5f);
         QCOMPARE(fixtures::readFile(file + ".bak").size(),
                  fixtures::readFile(fixtures::samplePath("mono_block.ogg")).size());
+    }
+
+    // What a save could not keep as usual is said in the strip: here another hard link.
+    void aSaveSaysWhatItCouldNotKeep()
+    {
+        const QString file = add("mono_block.ogg");
+        QCOMPARE(::link(qPrintable(file), qPrintable(path("other name"))), 0);
+        QVERIFY(load("mono_block.ogg"));
+        type("txtMinDist", "1.5");
+        press("btnApply");
+        QCOMPARE(strip(),
+                 QString(" Saved; 1 other hard link to mono_block.ogg keeps the old sound."));
+        QCOMPARE(attributesOf(path("other name")).minDist, 0.7f);
     }
 
     // Before the selection moves: Cancel stays, No drops the edits, Yes writes them.
