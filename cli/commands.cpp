@@ -239,7 +239,7 @@ Runner::Result Runner::apply(const QString &path, LoadResult &loaded, const TSou
                              const Options &options)
 {
     const Inspection &found = loaded.inspection;
-    if (!loaded.image->writable) {
+    if (!loaded.image->writable()) {
         return fail(path, loaded.image->headersOnly()
                               ? QStringLiteral("larger than 10 MiB: shown, never written")
                               : toQString(found.attrStatus).trimmed());

@@ -19,6 +19,12 @@ std::size_t bodyOf(const CommentLayout &l)
     return layout::kPage2SegmentTable + l.segmentCount;
 }
 
+bool pageIsWhole(const FileImage &image, const CommentLayout &l)
+{
+    const std::size_t size = image.bytes().size();
+    return l.pageLength > 0 && size >= layout::kPage2 && l.pageLength <= size - layout::kPage2;
+}
+
 // Makes `grow` bytes of room at file offset `split` inside the comment packet: the bytes before
 // it move to the front of the buffer, the rest of the file stays where it is. The packet's last
 // lacing value grows by `grow`; when that would reach 255 (which would not end the packet) it
@@ -36,8 +42,7 @@ std::size_t growCommentPacket(FileImage &image, const CommentLayout &l, std::siz
     const std::size_t body = bodyOf(l);
     if (split < body || split - body > l.packetLength)
         return 0;
-    const std::size_t pageEnd = layout::kPage2 + image.commentPageLength;
-    if (image.commentPageLength == 0 || pageEnd > image.bytes().size())
+    if (!pageIsWhole(image, l))
         return 0;
     const std::size_t added = grow + (extraLacing ? 1 : 0);
     const std::size_t s = *l.packetEndOffset;
@@ -56,7 +61,6 @@ std::size_t growCommentPacket(FileImage &image, const CommentLayout &l, std::siz
         std::memmove(newStart, oldStart, split);
         bytes[s] = static_cast<std::uint8_t>(l.packetEndLacing + grow);
     }
-    image.commentPageLength += added;
     return added;
 }
 
@@ -76,8 +80,7 @@ InsertionResult InsertAttributeBlock(FileImage &image, const CommentLayout &l)
     writeU32LE(bytes, l.countOffset + e, l.commentCount + 1);
     writeU32LE(bytes, l.countOffset + e + 4, static_cast<std::uint32_t>(kAttributeBlockSize));
     writeAttributeBlock(bytes.subspan(l.countOffset + e + 8), defaultAttrs);
-    image.blockOffset = l.countOffset + e + 8;
-    return {true, e == 1, added};
+    return {true, e == 1, added, l.countOffset + e + 8, l.pageLength + added};
 }
 
 InsertionResult ReplaceFirstComment(FileImage &image, const CommentLayout &l, std::size_t oldLength,
@@ -94,15 +97,14 @@ InsertionResult ReplaceFirstComment(FileImage &image, const CommentLayout &l, st
         added = growCommentPacket(image, l, first, grow);
         if (added == 0)
             return {};
-    } else if (layout::kPage2 + image.commentPageLength > image.bytes().size()) {
+    } else if (!pageIsWhole(image, l)) {
         return {};
     }
     const std::size_t e = added - grow;
     const auto bytes = image.bytes();
     writeU32LE(bytes, l.countOffset + e + 4, static_cast<std::uint32_t>(kAttributeBlockSize));
     writeAttributeBlock(bytes.subspan(first + e), attrs);
-    image.blockOffset = first + e;
-    return {true, e == 1, added};
+    return {true, e == 1, added, first + e, l.pageLength + added};
 }
 
 } // namespace kelvane

@@ -18,6 +18,7 @@ struct CommentLayout
     std::size_t packetLength = 0;               // the comment packet's length in bytes
     std::size_t countOffset = 0;                // P, the user comment count field
     std::uint32_t commentCount = 0;             // C
+    std::size_t pageLength = 0;                 // page 2's total length
 };
 
 struct InsertionResult
@@ -25,6 +26,8 @@ struct InsertionResult
     bool inserted = false;
     bool lacingByteAdded = false;
     std::size_t bytesAdded = 0;
+    std::size_t blockOffset = 0; // where the new block lies in the image
+    std::size_t pageLength = 0;  // page 2's total length after the insertion
 };
 
 // Puts the default block in front of the user comments, in the image only. Page 2 stays a valid

@@ -21,6 +21,8 @@ std::span<std::uint8_t> FileImage::readArea()
 void FileImage::setBytesRead(std::size_t count)
 {
     bytesRead_ = std::min(count, capacity_ - kFrontRoom - 1);
+    blockOffset_.reset();
+    layout_.reset();
     first_ = kFrontRoom;
     length_ = bytesRead_;
 }
@@ -37,7 +39,8 @@ std::span<const std::uint8_t> FileImage::bytes() const
 
 bool FileImage::extendAtFront(std::size_t count)
 {
-    if (count > first_)
+    // Moving the bytes moves page 2 and the block: only inspection may say where they are then.
+    if (count > first_ || layout_)
         return false;
     first_ -= count;
     length_ += count;

@@ -8,6 +8,33 @@
 
 namespace kelvane {
 
+struct Inspection;
+enum class MissingBlock;
+class FileImage;
+Inspection inspectImage(FileImage &image, MissingBlock missing);
+
+// Where page 2 and the attribute block of an image lie, as inspection found them when it
+// judged the image safe to write. Only inspection makes one, and saving needs one, so an image
+// that no inspection has passed cannot be written.
+class ImageLayout
+{
+public:
+    // Total length of page 2, from its capture pattern to the end of its body.
+    [[nodiscard]] std::size_t commentPageLength() const { return commentPageLength_; }
+    // File offset of the attribute block, which lies on page 2.
+    [[nodiscard]] std::size_t blockOffset() const { return blockOffset_; }
+
+private:
+    friend Inspection inspectImage(FileImage &image, MissingBlock missing);
+    ImageLayout(std::size_t commentPageLength, std::size_t blockOffset)
+        : commentPageLength_(commentPageLength)
+        , blockOffset_(blockOffset)
+    {}
+
+    std::size_t commentPageLength_;
+    std::size_t blockOffset_;
+};
+
 // A loaded sound file in one buffer. The file's first byte sits 29 bytes into the buffer, so a
 // block insertion can move the short leading part of the file forward into that room without
 // reallocating and without touching the bulk of the file behind it.
@@ -38,15 +65,18 @@ public:
     // become part of the file and are the caller's to fill. False when there is no room.
     [[nodiscard]] bool extendAtFront(std::size_t count);
 
-    // Total length of page 2, from its capture pattern to the end of its body.
-    std::size_t commentPageLength = 0;
-    // File offset of the attribute block, once one is found or inserted.
-    std::optional<std::size_t> blockOffset;
+    // File offset of the attribute block, once inspection found or inserted one.
+    [[nodiscard]] std::optional<std::size_t> blockOffset() const { return blockOffset_; }
     // Set by inspection when the whole file was read, page 2 lies within it and the block lies
     // on page 2: only then may the image be written back.
-    bool writable = false;
+    [[nodiscard]] const std::optional<ImageLayout> &layout() const { return layout_; }
+    [[nodiscard]] bool writable() const { return layout_.has_value(); }
 
 private:
+    friend Inspection inspectImage(FileImage &image, MissingBlock missing);
+
+    std::optional<std::size_t> blockOffset_;
+    std::optional<ImageLayout> layout_;
     std::unique_ptr<std::uint8_t[]> buffer_;
     std::size_t capacity_;
     std::size_t first_ = kFrontRoom;

@@ -43,6 +43,15 @@ public:
 
     Inspection run();
 
+    // Where the block and page 2 lie, and whether the image may be written.
+    struct Found
+    {
+        std::optional<std::size_t> blockOffset;
+        std::size_t pageLength = 0;
+        bool writable = false;
+    };
+    [[nodiscard]] const Found &found() const { return found_; }
+
 private:
     // True when `count` bytes from `offset` were read; written so that it cannot overflow.
     [[nodiscard]] bool has(std::size_t offset, std::size_t count) const
@@ -81,6 +90,7 @@ private:
     MissingBlock missing_;
     Inspection report_;
     CommentLayout comment_;
+    Found found_;
 };
 
 void Inspector::addIdentificationLines()
@@ -115,7 +125,7 @@ void Inspector::scanSegmentTable(std::size_t n)
             }
         }
     }
-    image_.commentPageLength = layout::kPageHeaderSize + n + pageBody;
+    comment_.pageLength = layout::kPageHeaderSize + n + pageBody;
 }
 
 std::optional<std::string> Inspector::checkSignature(std::size_t body) const
@@ -148,7 +158,6 @@ Inspection Inspector::run()
     scanSegmentTable(n);
     addIdentificationLines();
     report_.storedChecksum = readU32LE(bytes_, layout::kPage2Checksum);
-    writeU32LE(bytes_, layout::kPage2Checksum, 0);
 
     const std::size_t body = layout::kPage2SegmentTable + n;
     if (auto mismatch = checkSignature(body))
@@ -186,12 +195,12 @@ Inspection Inspector::run()
 
     report_.infoLines.push_back("File size:                        "s +
                                 std::to_string(image_.fileSize()) + " bytes");
-    const bool pageComplete = has(layout::kPage2, image_.commentPageLength);
+    const bool pageComplete = has(layout::kPage2, comment_.pageLength);
     report_.infoLines.push_back("Comment CRC:           "s + hex8(report_.storedChecksum) +
                                 " (File)");
     if (pageComplete) {
         report_.computedChecksum =
-            OggPageCrc(bytes_.subspan(layout::kPage2, image_.commentPageLength));
+            OggPageChecksum(bytes_.subspan(layout::kPage2, comment_.pageLength));
         report_.infoLines.push_back("Comment CRC:           "s + hex8(*report_.computedChecksum) +
                                     " (Calculated)");
     }
@@ -203,7 +212,7 @@ Inspection Inspector::run()
 
 Inspection Inspector::finishWithBlock(std::size_t blockOffset, bool pageComplete)
 {
-    image_.blockOffset = blockOffset;
+    found_.blockOffset = blockOffset;
     report_.fileAttrs = readAttributeBlock(bytes_.subspan(blockOffset));
     report_.savedAttrs = report_.fileAttrs;
     report_.shownAttrs = report_.fileAttrs;
@@ -216,11 +225,12 @@ Inspection Inspector::finishWithBlock(std::size_t blockOffset, bool pageComplete
         return std::move(report_);
     }
     // Saving recomputes only page 2's checksum, so a block beyond page 2 cannot be written.
-    if (blockOffset + kAttributeBlockSize > layout::kPage2 + image_.commentPageLength) {
+    if (blockOffset + kAttributeBlockSize > layout::kPage2 + comment_.pageLength) {
         report_.attrStatus = msg::kBlockOffPage2;
         return std::move(report_);
     }
-    image_.writable = true;
+    found_.writable = true;
+    found_.pageLength = comment_.pageLength;
     report_.outcome = LoadOutcome::Clean;
     if (*report_.computedChecksum != report_.storedChecksum) {
         report_.outcome = LoadOutcome::BadChecksum;
@@ -255,7 +265,9 @@ Inspection Inspector::finishWithoutBlock(bool pageComplete)
     if (!inserted.inserted)
         return refuse(msg::kCannotInsert);
 
-    image_.writable = true;
+    found_.writable = true;
+    found_.blockOffset = inserted.blockOffset;
+    found_.pageLength = inserted.pageLength;
     if (inserted.lacingByteAdded)
         report_.infoLines.push_back(std::string(msg::kInsertedLacingByte));
     report_.infoLines.push_back("New file size:                "s +
@@ -282,10 +294,15 @@ std::string hex8(std::uint32_t value)
 
 Inspection inspectImage(FileImage &image, MissingBlock missing)
 {
-    image.blockOffset.reset();
-    image.writable = false;
-    image.commentPageLength = 0;
-    return Inspector(image, missing).run();
+    image.blockOffset_.reset();
+    image.layout_.reset();
+    Inspector inspector(image, missing);
+    Inspection report = inspector.run();
+    const Inspector::Found &found = inspector.found();
+    image.blockOffset_ = found.blockOffset;
+    if (found.writable && found.blockOffset)
+        image.layout_ = ImageLayout(found.pageLength, *found.blockOffset);
+    return report;
 }
 
 } // namespace kelvane

@@ -48,10 +48,6 @@ struct Inspection
     std::optional<std::vector<std::uint8_t>> firstComment;
 };
 
-// Checks the fixed shape of the first two pages, builds the detail lines, finds the attribute
-// block or inserts the default one, and compares the stored checksum of page 2 with the
-// computed one. Reads only the bytes the image holds. Zeroes page 2's checksum field once the
-// shape checks pass, and sets the image's companion values, `writable` among them.
 // What a file without a version 3 block receives in the image.
 enum class MissingBlock
 {
@@ -60,6 +56,11 @@ enum class MissingBlock
                    // values the game reads from it; otherwise the default block is inserted
 };
 
+// Checks the fixed shape of the first two pages, builds the detail lines, finds the attribute
+// block or inserts the default one, and compares the stored checksum of page 2 with the
+// computed one. Reads only the bytes the image holds and changes none of them unless it
+// inserts or upgrades a block. Only inspection gives an image its layout, without which it
+// cannot be saved.
 [[nodiscard]] Inspection inspectImage(FileImage &image,
                                       MissingBlock missing = MissingBlock::InsertDefault);
 

@@ -20,14 +20,28 @@ constexpr std::array<std::uint32_t, 256> makeCrcTable()
 
 constexpr auto crcTable = makeCrcTable();
 
+std::uint32_t update(std::uint32_t crc, std::span<const std::uint8_t> bytes)
+{
+    for (const std::uint8_t b : bytes)
+        crc = (crc << 8) ^ crcTable[((crc >> 24) ^ b) & 0xFFu];
+    return crc;
+}
+
 } // namespace
 
 std::uint32_t OggPageCrc(std::span<const std::uint8_t> bytes)
 {
-    std::uint32_t crc = 0;
-    for (const std::uint8_t b : bytes)
-        crc = (crc << 8) ^ crcTable[((crc >> 24) ^ b) & 0xFFu];
-    return crc;
+    return update(0, bytes);
+}
+
+std::uint32_t OggPageChecksum(std::span<const std::uint8_t> page)
+{
+    constexpr std::size_t kField = 22;
+    constexpr std::array<std::uint8_t, 4> kZeroes{};
+    if (page.size() < kField + kZeroes.size())
+        return update(0, page);
+    const std::uint32_t head = update(0, page.first(kField));
+    return update(update(head, kZeroes), page.subspan(kField + kZeroes.size()));
 }
 
 } // namespace kelvane

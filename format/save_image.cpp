@@ -8,13 +8,13 @@ namespace kelvane {
 
 bool prepareImageForSave(FileImage &image, const TSoundAttributes &attrs)
 {
-    if (!image.writable || !image.blockOffset)
+    const auto &found = image.layout();
+    if (!found)
         return false;
     const auto bytes = image.bytes();
-    writeAttributeBlock(bytes.subspan(*image.blockOffset), attrs);
-    writeU32LE(bytes, layout::kPage2Checksum, 0);
+    writeAttributeBlock(bytes.subspan(found->blockOffset()), attrs);
     writeU32LE(bytes, layout::kPage2Checksum,
-               OggPageCrc(bytes.subspan(layout::kPage2, image.commentPageLength)));
+               OggPageChecksum(bytes.subspan(layout::kPage2, found->commentPageLength())));
     return true;
 }
 

@@ -6,7 +6,8 @@
 namespace kelvane {
 
 // Puts `attrs` into the image's block and stores page 2's new checksum. False, with the image
-// unchanged, when the image may not be written (read in part, no block, page 2 incomplete).
+// unchanged, when inspection did not find the image safe to write (read in part, no block,
+// page 2 incomplete).
 [[nodiscard]] bool prepareImageForSave(FileImage &image, const TSoundAttributes &attrs);
 
 } // namespace kelvane

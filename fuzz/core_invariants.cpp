@@ -1,8 +1,8 @@
 #include "core_invariants.h"
 
 #include "file_image.h"
-#include "load_report.h"
 #include "legacy_block.h"
+#include "load_report.h"
 #include "ogg_layout.h"
 #include "save_image.h"
 #include "sound_attributes.h"
@@ -169,11 +169,11 @@ std::string checkCoreInvariants(std::span<const std::uint8_t> file, bool headers
     const bool mayWrite =
         found.outcome == LoadOutcome::Clean || found.outcome == LoadOutcome::BadChecksum ||
         found.outcome == LoadOutcome::Inserted || found.outcome == LoadOutcome::Upgraded;
-    if (image.writable != mayWrite)
+    if (image.writable() != mayWrite)
         return "writable does not match the outcome";
-    if (image.writable && headersOnly)
+    if (image.writable() && headersOnly)
         return "an image read in part may be written";
-    if (found.armed && !image.writable)
+    if (found.armed && !image.writable())
         return "armed an image that may not be written";
     if (found.outcome == LoadOutcome::Refused && found.shownAttrs)
         return "a refused file shows attributes";
@@ -189,18 +189,18 @@ std::string checkCoreInvariants(std::span<const std::uint8_t> file, bool headers
     } else {
         if (after.size() != before.size())
             return "image size changed without an insertion";
-        for (std::size_t i = 0; i < after.size(); ++i) {
-            if (after[i] != before[i] && (i < 80 || i >= 84))
-                return "inspection changed a byte other than the checksum field";
-        }
+        if (after != before)
+            return "inspection changed the image without an insertion";
     }
-    if (!image.writable)
+    if (!image.writable())
         return {};
 
     const Page page = pageOf(after);
-    if (page.length != image.commentPageLength || 58 + page.length > after.size())
+    if (page.length != image.layout()->commentPageLength() || page.length > after.size() ||
+        58 > after.size() - page.length)
         return "page 2 of a writable image is not whole";
-    if (!image.blockOffset || *image.blockOffset + 24 > 58 + page.length)
+    if (!image.blockOffset() || image.layout()->blockOffset() != *image.blockOffset() ||
+        *image.blockOffset() + 24 > 58 + page.length)
         return "the block of a writable image is not on page 2";
     TSoundAttributes attrs{3, 1.5f, 42.0f, 0.5f, 0x80200000u, 7.0f};
     if (!prepareImageForSave(image, attrs))
@@ -210,7 +210,7 @@ std::string checkCoreInvariants(std::span<const std::uint8_t> file, bool headers
         return "stored checksum differs from libogg's";
     for (std::size_t i = 0; i < saved.size(); ++i) {
         const bool field = i >= 80 && i < 84;
-        const bool block = i >= *image.blockOffset && i < *image.blockOffset + 24;
+        const bool block = i >= *image.blockOffset() && i < *image.blockOffset() + 24;
         if (!field && !block && saved[i] != after[i])
             return "saving changed a byte outside the block and the checksum";
     }

@@ -103,7 +103,7 @@ void TKelvaneForm::trackChange(ChangeEvent event)
 
 bool TKelvaneForm::canSave() const
 {
-    return image_ && !headersOnly_ && image_->writable && image_->blockOffset;
+    return image_ && !headersOnly_ && image_->writable();
 }
 
 void TKelvaneForm::LoadSoundFile()

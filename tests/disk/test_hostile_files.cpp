@@ -49,7 +49,7 @@ private slots:
         const QString shown =
             loaded.image ? QString::fromStdString(loaded.inspection.attrStatus) : loaded.failure;
         QCOMPARE(shown, message);
-        const bool mayWrite = loaded.image && loaded.image->writable;
+        const bool mayWrite = loaded.image && loaded.image->writable();
         QCOMPARE(mayWrite, writable);
         QVERIFY(!loaded.inspection.armed || mayWrite);
 

@@ -104,7 +104,7 @@ private slots:
 
         const QByteArray now = fixtures::readFile(path);
         QCOMPARE(now.size(), original.size());
-        const auto block = qsizetype(*loaded.image->blockOffset);
+        const auto block = qsizetype(*loaded.image->blockOffset());
         for (qsizetype i = 0; i < now.size(); ++i) {
             const bool checksum = i >= 80 && i < 84;
             const bool inBlock = i >= block && i < block + 24;
@@ -434,7 +434,7 @@ private slots:
                 umount2(mountPoint.constData(), MNT_DETACH);
         });
         LoadResult loaded = loadSoundFile(path, "mono_block.ogg");
-        QVERIFY(loaded.image && loaded.image->writable);
+        QVERIFY(loaded.image && loaded.image->writable());
 
         QString target = path;
         ChildLimits limits;
