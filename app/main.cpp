@@ -1,4 +1,5 @@
 #include "error_display.h"
+#include "kelvane_application.h"
 #include "kelvane_form.h"
 #include "termination.h"
 

@@ -2,6 +2,7 @@
 // folders of sounds, from a script.
 #include "commands.h"
 #include "game_sound_types.h"
+#include "kelvane_version.h"
 #include "number_text.h"
 
 #include <csignal>
@@ -52,7 +53,7 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelvane-cli"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kelvane::kVersion));
     QTextStream out(stdout);
     QTextStream err(stderr);
 

@@ -78,6 +78,14 @@ private:
         report_.attrStatus = message;
         return std::move(report_);
     }
+    // The fixed shape of pages 1 and 2, up to page 2's segment table: the refusal, if any.
+    [[nodiscard]] std::optional<std::string_view> checkFrames() const;
+    // The vendor string's detail lines; finds the comment count field behind it.
+    std::optional<std::string_view> readVendor(std::size_t body);
+    // The comment count and the first comment; sets `blockOffset` when that is a block.
+    std::optional<std::string_view> readFirstComment(std::optional<std::size_t> &blockOffset);
+    // The size and checksum lines; true when page 2 lies whole within the bytes read.
+    bool addSizeAndChecksumLines();
     void addIdentificationLines();
     void scanSegmentTable(std::size_t n);
     // Compares the comment header signature; returns the message of a mismatch, if any.
@@ -137,62 +145,66 @@ std::optional<std::string> Inspector::checkSignature(std::size_t body) const
     return std::nullopt;
 }
 
-Inspection Inspector::run()
+std::optional<std::string_view> Inspector::checkFrames() const
 {
     if (!has(0, 4))
-        return refuse(msg::kEndsTooEarly);
+        return msg::kEndsTooEarly;
     if (!capturePatternAt(0))
-        return refuse(msg::kNotOgg);
+        return msg::kNotOgg;
     if (!has(layout::kPage2, 4))
-        return refuse(msg::kEndsTooEarly);
+        return msg::kEndsTooEarly;
     if (!page1IsIdentificationHeader() || !capturePatternAt(layout::kPage2))
-        return refuse(msg::kNotValidOgg);
+        return msg::kNotValidOgg;
     if (!has(layout::kPage2SegmentCount, 1))
-        return refuse(msg::kEndsTooEarly);
+        return msg::kEndsTooEarly;
     const std::size_t n = bytes_[layout::kPage2SegmentCount];
     if (n == 0)
-        return refuse(msg::kNoSegments);
+        return msg::kNoSegments;
     if (!has(layout::kPage2SegmentTable, n))
-        return refuse(msg::kEndsTooEarly);
+        return msg::kEndsTooEarly;
+    return std::nullopt;
+}
 
-    scanSegmentTable(n);
-    addIdentificationLines();
-    report_.storedChecksum = readU32LE(bytes_, layout::kPage2Checksum);
-
-    const std::size_t body = layout::kPage2SegmentTable + n;
-    if (auto mismatch = checkSignature(body))
-        return refuse(*mismatch);
+std::optional<std::string_view> Inspector::readVendor(std::size_t body)
+{
     if (!has(body, 11))
-        return refuse(msg::kEndsTooEarly);
+        return msg::kEndsTooEarly;
     const std::uint32_t vendorLength = readU32LE(bytes_, body + 7);
     if (!has(body + 11, vendorLength))
-        return refuse(msg::kEndsTooEarly);
+        return msg::kEndsTooEarly;
     if (vendorLength > 0) {
         const auto vendor = bytes_.subspan(body + 11, vendorLength);
         const auto end = std::find(vendor.begin(), vendor.end(), std::uint8_t{0});
         report_.infoLines.push_back("Vendor:");
         report_.infoLines.push_back("  "s + std::string(vendor.begin(), end));
     }
-
     comment_.countOffset = body + 11 + vendorLength;
-    if (!has(comment_.countOffset, 4))
-        return refuse(msg::kEndsTooEarly);
-    comment_.commentCount = readU32LE(bytes_, comment_.countOffset);
-    std::optional<std::size_t> blockOffset;
-    if (comment_.commentCount > 0) {
-        const std::size_t lengthOffset = comment_.countOffset + 4;
-        if (!has(lengthOffset, 4))
-            return refuse(msg::kEndsTooEarly);
-        const std::uint32_t firstLength = readU32LE(bytes_, lengthOffset);
-        if (!has(lengthOffset + 4, firstLength))
-            return refuse(msg::kEndsTooEarly);
-        const auto first = bytes_.subspan(lengthOffset + 4, firstLength);
-        report_.firstComment.emplace(first.begin(), first.end());
-        if (firstLength == kAttributeBlockSize &&
-            readU32LE(bytes_, lengthOffset + 4) == kAttributeBlockVersion)
-            blockOffset = lengthOffset + 4;
-    }
+    return std::nullopt;
+}
 
+std::optional<std::string_view> Inspector::readFirstComment(std::optional<std::size_t> &blockOffset)
+{
+    if (!has(comment_.countOffset, 4))
+        return msg::kEndsTooEarly;
+    comment_.commentCount = readU32LE(bytes_, comment_.countOffset);
+    if (comment_.commentCount == 0)
+        return std::nullopt;
+    const std::size_t lengthOffset = comment_.countOffset + 4;
+    if (!has(lengthOffset, 4))
+        return msg::kEndsTooEarly;
+    const std::uint32_t firstLength = readU32LE(bytes_, lengthOffset);
+    if (!has(lengthOffset + 4, firstLength))
+        return msg::kEndsTooEarly;
+    const auto first = bytes_.subspan(lengthOffset + 4, firstLength);
+    report_.firstComment.emplace(first.begin(), first.end());
+    if (firstLength == kAttributeBlockSize &&
+        readU32LE(bytes_, lengthOffset + 4) == kAttributeBlockVersion)
+        blockOffset = lengthOffset + 4;
+    return std::nullopt;
+}
+
+bool Inspector::addSizeAndChecksumLines()
+{
     report_.infoLines.push_back("File size:                        "s +
                                 std::to_string(image_.fileSize()) + " bytes");
     const bool pageComplete = has(layout::kPage2, comment_.pageLength);
@@ -205,7 +217,27 @@ Inspection Inspector::run()
                                     " (Calculated)");
     }
     report_.statusLine = " Read "s + std::to_string(image_.bytesRead()) + " bytes. ";
+    return pageComplete;
+}
 
+Inspection Inspector::run()
+{
+    if (const auto wrong = checkFrames())
+        return refuse(*wrong);
+    const std::size_t n = bytes_[layout::kPage2SegmentCount];
+    scanSegmentTable(n);
+    addIdentificationLines();
+    report_.storedChecksum = readU32LE(bytes_, layout::kPage2Checksum);
+
+    const std::size_t body = layout::kPage2SegmentTable + n;
+    if (auto mismatch = checkSignature(body))
+        return refuse(*mismatch);
+    if (const auto wrong = readVendor(body))
+        return refuse(*wrong);
+    std::optional<std::size_t> blockOffset;
+    if (const auto wrong = readFirstComment(blockOffset))
+        return refuse(*wrong);
+    const bool pageComplete = addSizeAndChecksumLines();
     return blockOffset ? finishWithBlock(*blockOffset, pageComplete)
                        : finishWithoutBlock(pageComplete);
 }

@@ -1,7 +1,5 @@
 #include "error_display.h"
 
-#include <exception>
-
 #include <QMessageBox>
 
 namespace kelvane {
@@ -19,22 +17,6 @@ void showErrorDisplay(const QString &message)
                     withFinalPeriod(message), QMessageBox::Ok);
     box.setObjectName(QStringLiteral("errorDisplay"));
     box.exec();
-}
-
-KelvaneApplication::KelvaneApplication(int &argc, char **argv)
-    : QApplication(argc, argv)
-{}
-
-bool KelvaneApplication::notify(QObject *receiver, QEvent *event)
-{
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception &error) {
-        showErrorDisplay(QString::fromLocal8Bit(error.what()));
-    } catch (...) {
-        showErrorDisplay(QStringLiteral("Unknown error"));
-    }
-    return false;
 }
 
 } // namespace kelvane

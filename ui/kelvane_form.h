@@ -43,6 +43,9 @@ public:
     [[nodiscard]] const QString &currentFileName() const { return currentFileName_; }
     [[nodiscard]] const QString &programDir() const { return programDir_; }
 
+    // What the file name strip and the current file name hold when no file is selected.
+    static inline const QString kNoFileSelected = QStringLiteral("< No File Selected >");
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -149,7 +152,6 @@ private:
     bool copyValid_ = false;  // the last Copy validated, so Paste may offer it
     bool blockShown_ = false; // a block is in the controls (found, inserted or pasted)
     bool dataChanged_ = false;
-    bool headersOnly_ = false;
     bool fillingControls_ = false;
     bool shiftDown_ = false;
     bool ctrlDown_ = false;

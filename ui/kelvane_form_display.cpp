@@ -16,8 +16,6 @@
 
 namespace kelvane {
 
-namespace {} // namespace
-
 QString TKelvaneForm::statusText() const
 {
     return statusLabel_->text();
@@ -44,7 +42,7 @@ void TKelvaneForm::ShowAttrStatus(const QString &text)
 void TKelvaneForm::ClearFileDisplay()
 {
     ShowAttrStatus(QString());
-    pnlFileName->setText(QStringLiteral("< No File Selected >"));
+    pnlFileName->setText(kNoFileSelected);
     cmbInfo->clear();
     {
         const QSignalBlocker programmatic(cmbGameType);
@@ -103,12 +101,12 @@ void TKelvaneForm::trackChange(ChangeEvent event)
 
 bool TKelvaneForm::canSave() const
 {
-    return image_ && !headersOnly_ && image_->writable();
+    // Inspection never lets an image read in part be written.
+    return image_ && image_->writable();
 }
 
 void TKelvaneForm::LoadSoundFile()
 {
-    headersOnly_ = false;
     image_.reset();
     cmbInfo->clear();
 
@@ -118,8 +116,7 @@ void TKelvaneForm::LoadSoundFile()
         return;
     }
     loadedAs_ = read.identity;
-    headersOnly_ = read.image->headersOnly();
-    if (headersOnly_)
+    if (read.image->headersOnly())
         ShowAttrStatus(toQString(msg::kLargeFile));
     image_ = std::move(read.image);
     const Inspection found = inspectImage(*image_);

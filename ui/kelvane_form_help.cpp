@@ -20,7 +20,7 @@ QString aboutText()
         QStringLiteral("Ogg Vorbis Kelvane"),
         QStringLiteral("for S.T.A.L.K.E.R. SoC/CS/CoP"),
         QString(),
-        QStringLiteral("Version 1.0"),
+        QStringLiteral("Version ") + QString::fromLatin1(kVersion),
         QString(),
         QStringLiteral("Copyright (C) 2026"),
         QStringLiteral("The Kelvane developers"),

@@ -18,28 +18,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QStatusBar>
 
 namespace kelvane {
 
 namespace {
-
-constexpr int kToolTipDelay = 50;
-
-// Tooltips show 50 ms after the pointer comes to rest and follow on after 50 ms.
-class TooltipTimingStyle : public QProxyStyle
-{
-public:
-    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
-                  QStyleHintReturn *returnData) const override
-    {
-        if (hint == SH_ToolTip_WakeUpDelay || hint == SH_ToolTip_FallAsleepDelay)
-            return kToolTipDelay;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
 
 // The nearest plain sans-serif face: 8 pt for the window, 10 pt for most controls.
 QFont sansFont(int pointSize, bool bold = false)
@@ -111,11 +95,9 @@ TKelvaneForm::TKelvaneForm(DesktopLauncher *launcher, QWidget *parent)
         ownLauncher_ = std::make_unique<SystemDesktopLauncher>();
         launcher_ = ownLauncher_.get();
     }
-    QApplication::setStyle(new TooltipTimingStyle);
     buildControls();
 
-    QApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
-    setWindowTitle(QStringLiteral("S.T.A.L.K.E.R. Kelvane 1.0"));
+    setWindowTitle(QStringLiteral("S.T.A.L.K.E.R. ") + QString::fromLatin1(kApplicationTitle));
     programDir_ = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 
     try {
@@ -243,7 +225,7 @@ void TKelvaneForm::buildAttributeArea(QWidget *parent)
     pnlFileName = new TCaptionPanel(QStringLiteral("pnlFileName"), pnlAttributes);
     pnlFileName->setFont(sansFont(10, true));
     pnlFileName->setFixedHeight(32);
-    pnlFileName->setText(QStringLiteral("< No File Selected >"));
+    pnlFileName->setText(kNoFileSelected);
     column->addWidget(pnlFileName);
     column->addStretch(1);
 

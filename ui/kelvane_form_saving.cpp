@@ -68,7 +68,7 @@ bool TKelvaneForm::SaveSoundFile()
             pnlCurrentDir->setText(targetFolder);
             currentDir_ = targetFolder;
         }
-        currentFileName_ = QStringLiteral("< No File Selected >");
+        currentFileName_ = kNoFileSelected;
         ClearFileDisplay();
         RefreshAndReselect();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -12,15 +13,18 @@ struct Run
     QString err;
 };
 
-// `environment` adds NAME=value settings to the program's environment.
+// `environment` adds or replaces settings of the program's environment.
 inline Run cli(const QStringList &args, const QString &folder = QString(),
-               const QStringList &environment = {})
+               const QProcessEnvironment &environment = {})
 {
     QProcess process;
     if (!folder.isEmpty())
         process.setWorkingDirectory(folder);
-    if (!environment.isEmpty())
-        process.setEnvironment(QProcess::systemEnvironment() + environment);
+    if (!environment.isEmpty()) {
+        QProcessEnvironment all = QProcessEnvironment::systemEnvironment();
+        all.insert(environment);
+        process.setProcessEnvironment(all);
+    }
     process.start(QStringLiteral(KELVANE_CLI), args);
     process.waitForFinished(120'000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -32,9 +36,15 @@ inline Run cli(const QStringList &args, const QString &folder = QString(),
 inline Run cliWithFault(const QString &fault, const QString &argument, const QString &folder,
                         const QStringList &args)
 {
-    return cli(args, {},
-               {QStringLiteral("LD_PRELOAD=" KELVANE_FAULT_SHIM),
-                QStringLiteral("KELVANE_FAULT=") + fault,
-                QStringLiteral("KELVANE_FAULT_ARG=") + argument,
-                QStringLiteral("KELVANE_FAULT_DIR=") + folder});
+    QProcessEnvironment shim;
+    shim.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KELVANE_FAULT_SHIM));
+    shim.insert(QStringLiteral("KELVANE_FAULT"), fault);
+    shim.insert(QStringLiteral("KELVANE_FAULT_ARG"), argument);
+    shim.insert(QStringLiteral("KELVANE_FAULT_DIR"), folder);
+    // Under AddressSanitizer the shim comes before its runtime, which it would refuse.
+    const QString sanitizer = qEnvironmentVariable("ASAN_OPTIONS");
+    shim.insert(QStringLiteral("ASAN_OPTIONS"),
+                (sanitizer.isEmpty() ? QString() : sanitizer + QLatin1Char(':')) +
+                    QStringLiteral("verify_asan_link_order=0"));
+    return cli(args, {}, shim);
 }

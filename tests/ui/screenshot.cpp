@@ -1,6 +1,6 @@
 // Takes a picture of the window on a copy of samples/ with one sound loaded, as a user sees it.
 // Usage: kelvane_screenshot OUTPUT.png [SOUND]   (run under a real X server, e.g. xvfb-run)
-#include "error_display.h"
+#include "kelvane_application.h"
 #include "kelvane_form.h"
 #include "sound_fixtures.h"
 #include "window_driver.h"

@@ -1,6 +1,6 @@
 #include "comment_page_builder.h"
-#include "error_display.h"
 #include "form_fixture.h"
+#include "kelvane_application.h"
 #include "sound_reader.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "error_display.h"
+#include "kelvane_application.h"
 #include "kelvane_form.h"
 #include "sound_fixtures.h"
 #include "window_driver.h"

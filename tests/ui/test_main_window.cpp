@@ -1,6 +1,7 @@
 #include "error_display.h"
 #include "form_fixture.h"
 #include "hint_tracker.h"
+#include "kelvane_application.h"
 #include "kelvane_form.h"
 #include "sound_fixtures.h"
 #include "window_driver.h"

@@ -1,6 +1,6 @@
 #include "comment_page_builder.h"
-#include "error_display.h"
 #include "form_fixture.h"
+#include "kelvane_application.h"
 #include "ogg_judge.h"
 #include "scoped_tmpfs.h"
 #include "sound_reader.h"
