@@ -3,6 +3,7 @@
 #include "attribute_rules.h"
 #include "file_batch.h"
 #include "game_sound_types.h"
+#include "hex_text.h"
 #include "number_text.h"
 #include "page_reader.h"
 #include "qt_text.h"
@@ -181,8 +182,8 @@ Runner::Result Runner::checkOne(const QString &path, const Options &options)
         (found.outcome == LoadOutcome::Inserted && found.computedChecksum &&
          *found.computedChecksum != found.storedChecksum))
         problems << QStringLiteral("page 2 checksum %1, computed %2")
-                        .arg(toQString(hex8(found.storedChecksum)),
-                             toQString(hex8(found.computedChecksum.value_or(0))));
+                        .arg(toQString(hexText(found.storedChecksum)),
+                             toQString(hexText(found.computedChecksum.value_or(0))));
     if (found.outcome == LoadOutcome::ViewOnly && !loaded.image->headersOnly())
         problems << toQString(found.attrStatus).trimmed();
 

@@ -1,8 +1,8 @@
 #include "sound_text.h"
 
 #include "game_sound_types.h"
+#include "hex_text.h"
 #include "legacy_block.h"
-#include "messages.h"
 #include "number_text.h"
 #include "qt_text.h"
 
@@ -16,7 +16,7 @@ QJsonObject blockJson(const TSoundAttributes &a)
 {
     return {{"version", static_cast<qint64>(a.version)},
             {"gameType", static_cast<qint64>(a.gameType)},
-            {"gameTypeName", typeText(a.gameType).section(' ', 0, 0)},
+            {"gameTypeName", toQString(gameTypeName(a.gameType).value_or("unlisted"))},
             {"baseValue", static_cast<double>(a.baseValue)},
             {"minDist", static_cast<double>(a.minDist)},
             {"maxDist", static_cast<double>(a.maxDist)},
@@ -46,13 +46,8 @@ QString outcomeName(LoadOutcome outcome)
 
 QString typeText(std::uint32_t code)
 {
-    const std::size_t index = gameTypeIndex(code);
-    const QString name = GameSoundTypes[index].code == code
-                             ? QString::fromLatin1(GameSoundTypes[index].name.data(),
-                                                   qsizetype(GameSoundTypes[index].name.size()))
-                             : QStringLiteral("unlisted");
-    const QString hex = QStringLiteral("%1").arg(code, 8, 16, QLatin1Char('0')).toUpper();
-    return name + QStringLiteral(" (0x") + hex + QLatin1Char(')');
+    return toQString(gameTypeName(code).value_or("unlisted")) + QStringLiteral(" (0x") +
+           toQString(hexText(code)) + QLatin1Char(')');
 }
 
 QStringList attributeLines(const TSoundAttributes &attrs)
@@ -67,16 +62,10 @@ QStringList attributeLines(const TSoundAttributes &attrs)
 
 QStringList detailLines(const Inspection &found)
 {
+    // Lines about the block inserted in memory describe no file on disk.
     QStringList lines;
-    for (const std::string &line : found.infoLines) {
-        const QString text = toQString(line);
-        // Lines about the block inserted in memory describe no file on disk.
-        if ((found.outcome == LoadOutcome::Inserted || found.outcome == LoadOutcome::Upgraded) &&
-            (text.startsWith(QStringLiteral("New file size:")) ||
-             text == toQString(msg::kInsertedLacingByte)))
-            continue;
-        lines << text;
-    }
+    for (std::size_t i = 0; i + found.insertionLines < found.infoLines.size(); ++i)
+        lines << toQString(found.infoLines[i]);
     return lines;
 }
 
@@ -105,9 +94,7 @@ QJsonObject soundJson(const QString &path, const LoadResult &loaded)
     json.insert("channels", static_cast<qint64>(found.channels));
     json.insert("sampleRate", static_cast<qint64>(found.sampleRate));
     // The size on disk: an insertion in memory has grown the image, not the file.
-    const auto inserted =
-        static_cast<qint64>(loaded.image->bytes().size() - loaded.image->bytesRead());
-    json.insert("fileSize", loaded.image->fileSize() - inserted);
+    json.insert("fileSize", loaded.image->fileSize() - static_cast<qint64>(found.insertedBytes));
     json.insert("storedChecksum", static_cast<qint64>(found.storedChecksum));
     json.insert("computedChecksum", found.computedChecksum
                                         ? QJsonValue(static_cast<qint64>(*found.computedChecksum))

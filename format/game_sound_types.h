@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace kelvane {
@@ -37,6 +38,13 @@ inline constexpr std::array<GameSoundType, 21> GameSoundTypes{{
             return i;
     }
     return 0;
+}
+
+// The listed name of `code`, or nothing when the table does not hold it.
+[[nodiscard]] constexpr std::optional<std::string_view> gameTypeName(std::uint32_t code)
+{
+    const GameSoundType &type = GameSoundTypes[gameTypeIndex(code)];
+    return type.code == code ? std::optional(type.name) : std::nullopt;
 }
 
 // The code at `index`; an index outside the table gives the code of "undefined".

@@ -2,6 +2,7 @@
 
 #include "block_insertion.h"
 #include "byte_order.h"
+#include "hex_text.h"
 #include "legacy_block.h"
 #include "messages.h"
 #include "ogg_crc.h"
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <string_view>
 
 namespace kelvane {
@@ -21,13 +21,6 @@ using namespace std::string_literals;
 constexpr std::array<std::uint8_t, 4> kCapturePattern{'O', 'g', 'g', 'S'};
 constexpr std::array<std::uint8_t, 7> kCommentSignature{0x03, 'v', 'o', 'r', 'b', 'i', 's'};
 constexpr std::array<std::uint8_t, 7> kIdentificationSignature{0x01, 'v', 'o', 'r', 'b', 'i', 's'};
-
-std::string hex2(std::uint8_t value)
-{
-    std::array<char, 3> text{};
-    std::snprintf(text.data(), text.size(), "%02X", static_cast<unsigned>(value));
-    return text.data();
-}
 
 class Inspector
 {
@@ -140,7 +133,7 @@ std::optional<std::string> Inspector::checkSignature(std::size_t body) const
 {
     for (std::size_t i = 0; i < kCommentSignature.size() && has(body + i, 1); ++i) {
         if (bytes_[body + i] != kCommentSignature[i])
-            return std::string(msg::kBadHeaderChar) + hex2(bytes_[body + i]);
+            return std::string(msg::kBadHeaderChar) + hexText(bytes_[body + i], 2);
     }
     return std::nullopt;
 }
@@ -208,13 +201,13 @@ bool Inspector::addSizeAndChecksumLines()
     report_.infoLines.push_back("File size:                        "s +
                                 std::to_string(image_.fileSize()) + " bytes");
     const bool pageComplete = has(layout::kPage2, comment_.pageLength);
-    report_.infoLines.push_back("Comment CRC:           "s + hex8(report_.storedChecksum) +
+    report_.infoLines.push_back("Comment CRC:           "s + hexText(report_.storedChecksum) +
                                 " (File)");
     if (pageComplete) {
         report_.computedChecksum =
             OggPageChecksum(bytes_.subspan(layout::kPage2, comment_.pageLength));
-        report_.infoLines.push_back("Comment CRC:           "s + hex8(*report_.computedChecksum) +
-                                    " (Calculated)");
+        report_.infoLines.push_back("Comment CRC:           "s +
+                                    hexText(*report_.computedChecksum) + " (Calculated)");
     }
     report_.statusLine = " Read "s + std::to_string(image_.bytesRead()) + " bytes. ";
     return pageComplete;
@@ -304,6 +297,8 @@ Inspection Inspector::finishWithoutBlock(bool pageComplete)
         report_.infoLines.push_back(std::string(msg::kInsertedLacingByte));
     report_.infoLines.push_back("New file size:                "s +
                                 std::to_string(image_.fileSize()) + " bytes (when saved)");
+    report_.insertedBytes = inserted.bytesAdded;
+    report_.insertionLines = inserted.lacingByteAdded ? 2 : 1;
     report_.outcome = older ? LoadOutcome::Upgraded : LoadOutcome::Inserted;
     report_.fileAttrs = block;
     report_.savedAttrs = block;
@@ -316,13 +311,6 @@ Inspection Inspector::finishWithoutBlock(bool pageComplete)
 }
 
 } // namespace
-
-std::string hex8(std::uint32_t value)
-{
-    std::array<char, 9> text{};
-    std::snprintf(text.data(), text.size(), "%08X", static_cast<unsigned>(value));
-    return text.data();
-}
 
 Inspection inspectImage(FileImage &image, MissingBlock missing)
 {

@@ -44,6 +44,10 @@ struct Inspection
     // From the identification header, once the shape checks have passed.
     unsigned channels = 0;
     std::uint32_t sampleRate = 0;
+    // What an insertion or upgrade added to the image (it is not yet on disk): its bytes, and
+    // how many of the last detail lines describe it.
+    std::size_t insertedBytes = 0;
+    std::size_t insertionLines = 0;
     // The first user comment as the file held it (before any insertion), when it was read whole.
     std::optional<std::vector<std::uint8_t>> firstComment;
 };
@@ -63,7 +67,5 @@ enum class MissingBlock
 // cannot be saved.
 [[nodiscard]] Inspection inspectImage(FileImage &image,
                                       MissingBlock missing = MissingBlock::InsertDefault);
-
-[[nodiscard]] std::string hex8(std::uint32_t value);
 
 } // namespace kelvane

@@ -1,6 +1,7 @@
 #include "page_walk.h"
 
 #include "byte_order.h"
+#include "hex_text.h"
 #include "load_report.h"
 #include "ogg_crc.h"
 #include "ogg_layout.h"
@@ -95,7 +96,7 @@ private:
         const std::uint32_t stored = readU32LE(page, 22);
         const std::uint32_t computed = OggPageChecksum(page);
         if (stored != computed)
-            fail("checksum " + hex8(stored) + ", computed " + hex8(computed));
+            fail("checksum " + hexText(stored) + ", computed " + hexText(computed));
         ++walk_.pages;
         offset_ += length;
         return true;

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -126,6 +127,24 @@ private slots:
         QCOMPARE(older["maxAIDist"].toDouble(), 30.0); // the game takes the maximum
         QVERIFY(byName["v2.ogg"]["block"].isNull());
         QCOMPARE(byName["v1.ogg"]["olderBlock"].toObject()["baseValue"].toDouble(), 1.0);
+    }
+
+    // The record describes the file on disk, not the block inserted in memory; a type code
+    // the table does not hold has no name.
+    void showJsonDescribesTheFileOnDisk()
+    {
+        const QString lacing = add("lacing_240.ogg");
+        withComments(folder_, "combined.ogg", {builder::blockBytes({.gameType = 0xC0800000u})});
+        const Run run = cli({"show", "--json", lacing, folder_ + "/combined.ogg"});
+        QCOMPARE(run.status, 0);
+        const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        const QJsonObject inserted = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+        QCOMPARE(inserted["fileSize"].toInteger(), QFileInfo(lacing).size());
+        const QJsonArray details = inserted["details"].toArray();
+        QCOMPARE(details.last().toString().left(18), QString("Comment CRC:      "));
+        const QJsonObject combined = QJsonDocument::fromJson(lines[1].toUtf8()).object();
+        QCOMPARE(combined["block"]["gameTypeName"].toString(), QString("unlisted"));
     }
 
     void checkReportsWhatTheGamesReject()

@@ -1,4 +1,5 @@
 #include "comment_page_builder.h"
+#include "hex_text.h"
 #include "load_report.h"
 #include "messages.h"
 #include "ogg_judge.h"
@@ -103,9 +104,9 @@ private slots:
         QVERIFY(found.computedChecksum.has_value());
         QVERIFY(*found.computedChecksum != found.storedChecksum);
         QCOMPARE(found.infoLines.at(7),
-                 "Comment CRC:           " + hex8(found.storedChecksum) + " (File)");
+                 "Comment CRC:           " + hexText(found.storedChecksum) + " (File)");
         QCOMPARE(found.infoLines.at(8),
-                 "Comment CRC:           " + hex8(*found.computedChecksum) + " (Calculated)");
+                 "Comment CRC:           " + hexText(*found.computedChecksum) + " (Calculated)");
     }
 
     void shapeChecks_data()
