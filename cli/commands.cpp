@@ -2,6 +2,7 @@
 
 #include "attribute_rules.h"
 #include "file_batch.h"
+#include "game_rules.h"
 #include "game_sound_types.h"
 #include "hex_text.h"
 #include "number_text.h"
@@ -22,9 +23,6 @@ namespace kelvane::cli {
 namespace {
 
 constexpr qsizetype kProgressAbove = 300;
-// The engine stops with "Invalid max distance" below this.
-constexpr float kLeastEngineDistance = 0.1f;
-constexpr std::uint32_t kEngineSampleRate = 44100;
 
 QString numberText(float value)
 {
@@ -117,9 +115,7 @@ int Runner::forEach(const Options &options, PerFile perFile)
 
 Runner::Result Runner::failLoad(const QString &path, const LoadResult &loaded)
 {
-    if (loaded.image)
-        return fail(path, toQString(loaded.inspection.attrStatus));
-    return fail(path, loaded.failure, loaded.reason);
+    return fail(path, loaded.whyRefused(), loaded.reason);
 }
 
 // show ---------------------------------------------------------------------------------------
@@ -133,7 +129,7 @@ Runner::Result Runner::showOne(const QString &path, const Options &options)
 {
     const LoadResult loaded =
         loadSoundFile(path, path, MissingBlock::InsertDefault, Access::ReadOnly);
-    const bool refused = !loaded.image || loaded.inspection.outcome == LoadOutcome::Refused;
+    const bool refused = loaded.refused();
     if (options.json) {
         out_ << QJsonDocument(soundJson(path, loaded)).toJson(QJsonDocument::Compact) << '\n';
         return refused ? Result::Failed : Result::Read;
@@ -169,15 +165,12 @@ int Runner::check(const Options &options)
     return forEach(options, [&](const QString &path) { return checkOne(path, options); });
 }
 
-Runner::Result Runner::checkOne(const QString &path, const Options &options)
+// What is wrong with the file itself: checksums, a block that cannot be written, damaged pages.
+QStringList Runner::fileProblems(const QString &path, const LoadResult &loaded,
+                                 const Options &options)
 {
-    const LoadResult loaded =
-        loadSoundFile(path, path, MissingBlock::InsertDefault, Access::ReadOnly);
-    if (!loaded.image || loaded.inspection.outcome == LoadOutcome::Refused)
-        return failLoad(path, loaded);
     const Inspection &found = loaded.inspection;
     QStringList problems;
-    QStringList warnings;
     if (found.outcome == LoadOutcome::BadChecksum ||
         (found.outcome == LoadOutcome::Inserted && found.computedChecksum &&
          *found.computedChecksum != found.storedChecksum))
@@ -186,7 +179,6 @@ Runner::Result Runner::checkOne(const QString &path, const Options &options)
                              toQString(hexText(found.computedChecksum.value_or(0))));
     if (found.outcome == LoadOutcome::ViewOnly && !loaded.image->headersOnly())
         problems << toQString(found.attrStatus).trimmed();
-
     if (options.allPages) {
         const FilePageWalk walked = walkPagesOfFile(path);
         for (const PageProblem &p : walked.walk.problems)
@@ -194,31 +186,19 @@ Runner::Result Runner::checkOne(const QString &path, const Options &options)
         if (!walked.failure.isEmpty())
             problems << walked.failure;
     }
+    return problems;
+}
 
-    if (found.outcome == LoadOutcome::Inserted) {
-        if (const auto older = olderBlock(found))
-            warnings << QStringLiteral("older block of version %1, which the game still reads")
-                            .arg(older->version);
-        else if (found.firstComment)
-            warnings << QStringLiteral("the first comment is not an attribute block "
-                                       "(the game plays the sound with its own defaults)");
-        else
-            warnings << QStringLiteral("no attribute block (the game plays the sound with its "
-                                       "own defaults)");
-    } else if (found.shownAttrs) {
-        if (!(found.fileAttrs.maxDist >= kLeastEngineDistance))
-            warnings << QStringLiteral("maximum distance below 0.1: the game stops with "
-                                       "\"Invalid max distance\"");
-        if (!(found.fileAttrs.maxAIDist >= kLeastEngineDistance))
-            warnings << QStringLiteral("maximum AI distance below 0.1: the game stops with "
-                                       "\"Invalid max distance\"");
-    }
-    if (found.sampleRate != kEngineSampleRate)
-        warnings << QStringLiteral("sample rate %1 Hz: the game loads only 44100 Hz")
-                        .arg(found.sampleRate);
-    if (found.channels > 1)
-        warnings << QStringLiteral("%1 channels: the first game plays only mono sounds")
-                        .arg(found.channels);
+Runner::Result Runner::checkOne(const QString &path, const Options &options)
+{
+    const LoadResult loaded =
+        loadSoundFile(path, path, MissingBlock::InsertDefault, Access::ReadOnly);
+    if (loaded.refused())
+        return failLoad(path, loaded);
+    const QStringList problems = fileProblems(path, loaded, options);
+    QStringList warnings;
+    for (const std::string &warning : gameWarnings(soundFactsOf(loaded.inspection)))
+        warnings << toQString(warning);
 
     if (!problems.isEmpty())
         return fail(path,
@@ -283,7 +263,7 @@ std::optional<LoadResult> Runner::loadForChange(const QString &path)
 {
     // An older block becomes a version 3 block with its values, rather than staying behind one.
     LoadResult loaded = loadSoundFile(path, path, MissingBlock::UpgradeOlder);
-    if (!loaded.image || loaded.inspection.outcome == LoadOutcome::Refused) {
+    if (loaded.refused()) {
         failLoad(path, loaded);
         return std::nullopt;
     }

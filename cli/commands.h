@@ -61,6 +61,7 @@ private:
                  const Options &options);
     Result showOne(const QString &path, const Options &options);
     Result checkOne(const QString &path, const Options &options);
+    QStringList fileProblems(const QString &path, const LoadResult &loaded, const Options &options);
     Result fixOne(const QString &path, const Options &options);
 
     QTextStream &out_;

@@ -92,6 +92,11 @@ ReadResult readSoundFile(const QString &path, const QString &shownName, Access a
     }
 }
 
+QString LoadResult::whyRefused() const
+{
+    return image ? toQString(inspection.attrStatus) : failure;
+}
+
 LoadResult loadSoundFile(const QString &path, const QString &shownName, MissingBlock missing,
                          Access access)
 {

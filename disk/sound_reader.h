@@ -35,9 +35,17 @@ struct LoadResult
 {
     std::unique_ptr<FileImage> image;
     QString failure; // set when the file could not be read; `inspection` is then empty
-    QString reason;
+    QString reason;  // the system's reason behind `failure`, when it gave one
     FileIdentity identity;
     Inspection inspection;
+
+    // Nothing to show: the file could not be read, or inspection refused it.
+    [[nodiscard]] bool refused() const
+    {
+        return !image || inspection.outcome == LoadOutcome::Refused;
+    }
+    // The message a refusal is shown with: the read failure or the inspection's.
+    [[nodiscard]] QString whyRefused() const;
 };
 
 // Reads and inspects a sound file: what the window and the command line both do on loading.

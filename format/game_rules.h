@@ -1,0 +1,42 @@
+#pragma once
+
+#include "load_report.h"
+#include "sound_attributes.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kelvane {
+
+// What the games' sound loader demands of a file, and what it does otherwise.
+
+// Below this maximum distance or maximum AI distance the game stops with a fatal
+// "Invalid max distance." error the first time the sound plays.
+inline constexpr float kLeastMaxDistance = 0.1f;
+// The only sample rate the engine loads.
+inline constexpr std::uint32_t kEngineSampleRate = 44100;
+
+// What the game reads from a file's first comment.
+struct SoundFacts
+{
+    enum Block
+    {
+        Present,   // a version 3 block
+        Missing,   // no comment at all
+        NotABlock, // a first comment the game reads as an invalid block
+        Older,     // a block of version 1 or 2, which the game still reads
+    } block = Missing;
+    std::optional<TSoundAttributes> attrs; // what the game reads, when it reads a block
+    std::uint32_t sampleRate = 0;
+    unsigned channels = 0;
+};
+
+// The facts of a file as inspection found it on disk (an inserted block is not on disk).
+[[nodiscard]] SoundFacts soundFactsOf(const Inspection &found);
+
+// One short line for each thing the games reject or handle badly in such a file.
+[[nodiscard]] std::vector<std::string> gameWarnings(const SoundFacts &facts);
+
+} // namespace kelvane
