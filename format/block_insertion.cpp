@@ -36,7 +36,7 @@ std::size_t growCommentPacket(FileImage &image, const CommentLayout &l, std::siz
 {
     if (!l.packetEndOffset || l.packetEndLacing == 255)
         return 0;
-    const bool extraLacing = l.packetEndLacing + grow > 254;
+    const bool extraLacing = grow > std::size_t{254} - l.packetEndLacing;
     if (extraLacing && l.segmentCount >= layout::kMaxSegments)
         return 0;
     const std::size_t body = bodyOf(l);

@@ -250,7 +250,8 @@ Inspection Inspector::finishWithBlock(std::size_t blockOffset, bool pageComplete
         return std::move(report_);
     }
     // Saving recomputes only page 2's checksum, so a block beyond page 2 cannot be written.
-    if (blockOffset + kAttributeBlockSize > layout::kPage2 + comment_.pageLength) {
+    const std::size_t pageEnd = layout::kPage2 + comment_.pageLength;
+    if (blockOffset >= pageEnd || kAttributeBlockSize > pageEnd - blockOffset) {
         report_.attrStatus = msg::kBlockOffPage2;
         return std::move(report_);
     }

@@ -29,9 +29,16 @@ std::uint32_t le32(const Bytes &b, std::size_t at)
 bool sameRange(const Bytes &a, std::size_t aFrom, const Bytes &b, std::size_t bFrom,
                std::size_t count)
 {
-    return aFrom + count <= a.size() && bFrom + count <= b.size() &&
+    return count <= a.size() && aFrom <= a.size() - count && count <= b.size() &&
+           bFrom <= b.size() - count &&
            std::equal(a.begin() + std::ptrdiff_t(aFrom), a.begin() + std::ptrdiff_t(aFrom + count),
                       b.begin() + std::ptrdiff_t(bFrom));
+}
+
+// Whether page 2 of `length` bytes lies whole within `b`.
+bool page2Fits(std::size_t length, const Bytes &b)
+{
+    return b.size() >= 58 && length <= b.size() - 58;
 }
 
 // Page 2 as its own segment table describes it: total length, comment packet length.
@@ -83,7 +90,7 @@ std::string checkInsertion(const Bytes &before, const Bytes &after)
         return "insertion added the wrong number of bytes";
     const Page old = pageOf(before);
     const Page grown = pageOf(after);
-    if (grown.length != old.length + added || 58 + grown.length > after.size())
+    if (grown.length != old.length + added || !page2Fits(grown.length, after))
         return "page 2 length does not add up after insertion";
     if (!grown.packetEnds || grown.packet != old.packet + 28)
         return "comment packet does not end on page 2 or has the wrong length";
@@ -128,7 +135,7 @@ std::string checkUpgrade(const Bytes &before, const Bytes &after)
     const Page old = pageOf(before);
     const Page grown = pageOf(after);
     if (grown.length != old.length + (after.size() - before.size()) ||
-        58 + grown.length > after.size() || !grown.packetEnds || grown.packet != old.packet + grow)
+        !page2Fits(grown.length, after) || !grown.packetEnds || grown.packet != old.packet + grow)
         return "page 2 does not add up after the upgrade";
     const std::size_t grownCount = 85 + grownSegments + 11 + vendor;
     if (!sameRange(before, 0, after, 0, 58) ||
@@ -196,11 +203,10 @@ std::string checkCoreInvariants(std::span<const std::uint8_t> file, bool headers
         return {};
 
     const Page page = pageOf(after);
-    if (page.length != image.layout()->commentPageLength() || page.length > after.size() ||
-        58 > after.size() - page.length)
+    if (page.length != image.layout()->commentPageLength() || !page2Fits(page.length, after))
         return "page 2 of a writable image is not whole";
     if (!image.blockOffset() || image.layout()->blockOffset() != *image.blockOffset() ||
-        *image.blockOffset() + 24 > 58 + page.length)
+        *image.blockOffset() >= 58 + page.length || 24 > 58 + page.length - *image.blockOffset())
         return "the block of a writable image is not on page 2";
     TSoundAttributes attrs{3, 1.5f, 42.0f, 0.5f, 0x80200000u, 7.0f};
     if (!prepareImageForSave(image, attrs))
