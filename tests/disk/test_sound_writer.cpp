@@ -3,6 +3,7 @@
 #include "game_sound_types.h"
 #include "messages.h"
 #include "ogg_judge.h"
+#include "qt_text.h"
 #include "scoped_tmpfs.h"
 #include "sound_fixtures.h"
 #include "sound_reader.h"
@@ -27,8 +28,7 @@ const TSoundAttributes edited{3, 1.5f, 42.0f, 0.5f, 0x08000080u, 7.0f};
 
 QString failureFor(const QString &name)
 {
-    return QString::fromUtf8(msg::kWriteProblem.data(), qsizetype(msg::kWriteProblem.size())) +
-           name;
+    return toQString(msg::kWriteProblem) + name;
 }
 
 builder::Block blockOf(const TSoundAttributes &a)

@@ -1,6 +1,8 @@
 #include "core_invariants.h"
 #include "sound_fixtures.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QTest>
 
@@ -39,9 +41,13 @@ private slots:
     void fuzzRegressions()
     {
         const QDir folder(QStringLiteral(KELVANE_SOURCE_DIR "/tests/data/fuzz"));
-        for (const QFileInfo &file : folder.entryInfoList(QDir::Files)) {
-            if (file.suffix() == "md")
-                continue;
+        QFileInfoList findings = folder.entryInfoList(QDir::Files);
+        findings.erase(std::remove_if(findings.begin(), findings.end(),
+                                      [](const QFileInfo &file) { return file.suffix() == "md"; }),
+                       findings.end());
+        if (findings.isEmpty())
+            QSKIP("the fuzzer has found nothing yet, so there is nothing to replay");
+        for (const QFileInfo &file : findings) {
             const QByteArray input = fixtures::readFile(file.filePath());
             if (!input.isEmpty())
                 check(input.mid(1), (input.at(0) & 1) != 0, file.fileName(),

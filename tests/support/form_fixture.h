@@ -2,6 +2,7 @@
 
 #include "kelvane_form.h"
 #include "sound_fixtures.h"
+#include "sound_reader.h"
 #include "window_driver.h"
 
 #include <memory>
@@ -15,6 +16,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+// The attributes a sound file holds now, as loading reads them.
+inline kelvane::TSoundAttributes attributesOf(const QString &path)
+{
+    return kelvane::loadSoundFile(path, path).inspection.fileAttrs;
+}
 
 // A window on a temporary folder of sample copies, with the actions a user takes.
 class FormFixture

@@ -144,6 +144,29 @@ QMap<QString, QByteArray> folderState(const QString &folder)
     return state;
 }
 
+void addHostileCatalogueRows()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("writable");
+    const QString manifest = readFile(hostilePath("MANIFEST.tsv"));
+    int rows = 0;
+    for (const QString &line : manifest.split('\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith('#'))
+            continue;
+        const QStringList cells = line.split('\t');
+        QTest::newRow(qPrintable(cells.at(0)))
+            << cells.at(0) << cells.at(1) << (cells.at(2) == "writable");
+        ++rows;
+    }
+    QVERIFY2(rows >= 25, "the hostile catalogue is missing; run tests/data/make_hostile.py");
+}
+
+QString hostilePath(const QString &name)
+{
+    return QStringLiteral(KELVANE_HOSTILE_DIR "/") + name;
+}
+
 QString textCommentOfLength(int length)
 {
     return QStringLiteral("COMMENT=") + QString(length - 8, QLatin1Char('k'));

@@ -28,6 +28,12 @@ QStringList ogginfoComplaints(const QString &path);
 // Every entry of a folder with a digest of its content, to show that nothing else changed.
 QMap<QString, QByteArray> folderState(const QString &folder);
 
+// The rows of the hostile catalogue (tests/data/hostile/MANIFEST.tsv) as a data table with the
+// columns name, message (the attribute strip's text) and writable.
+void addHostileCatalogueRows();
+// Where the catalogue's files are.
+QString hostilePath(const QString &name);
+
 // A Vorbis comment of `length` bytes that gives a NAME=value text of that exact size.
 QString textCommentOfLength(int length);
 

@@ -14,11 +14,6 @@ const QString kVolume = " Must be valid floating point value from 0.0 to 2.0";
 const QString kAtLeastZero = " Number value must be equal to or greater than 0.0";
 const QString kAtLeastMinimum = " Number value must be equal to or greater than minimum";
 
-TSoundAttributes attributesOf(const QString &path)
-{
-    return loadSoundFile(path, path).inspection.fileAttrs;
-}
-
 } // namespace
 
 class TestAttributeEditing : public QObject, FormFixture

@@ -193,25 +193,13 @@ private slots:
 
     // Every hostile file in the window: its message, and Apply never armed where saving would
     // be unsafe, whatever the user types.
-    void hostileCatalogue_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("writable");
-        const QString manifest = fixtures::readFile(KELVANE_HOSTILE_DIR "/MANIFEST.tsv");
-        for (const QString &line : manifest.split('\n', Qt::SkipEmptyParts)) {
-            const QStringList cells = line.split('\t');
-            if (!line.startsWith('#'))
-                QTest::newRow(qPrintable(cells.at(0)))
-                    << cells.at(0) << cells.at(1) << (cells.at(2) == "writable");
-        }
-    }
+    void hostileCatalogue_data() { fixtures::addHostileCatalogueRows(); }
     void hostileCatalogue()
     {
         QFETCH(QString, name);
         QFETCH(QString, message);
         QFETCH(bool, writable);
-        QVERIFY(QFile::copy(KELVANE_HOSTILE_DIR "/" + name, path(name)));
+        QVERIFY(QFile::copy(fixtures::hostilePath(name), path(name)));
         QFile::setPermissions(path(name), QFile::ReadOwner | QFile::WriteOwner);
         const QByteArray before = fixtures::readFile(path(name));
         const Shown shown = shownAfterLoading(name);

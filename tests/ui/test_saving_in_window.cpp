@@ -16,11 +16,6 @@ using namespace kelvane;
 
 namespace {
 
-TSoundAttributes attributesOf(const QString &path)
-{
-    return loadSoundFile(path, path).inspection.fileAttrs;
-}
-
 // libogg accepts every page, the first comment is the block, and the audio decodes as before.
 void judge(const QString &saved, const QString &original)
 {
