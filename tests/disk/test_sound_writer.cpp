@@ -4,7 +4,7 @@
 #include "messages.h"
 #include "ogg_judge.h"
 #include "qt_text.h"
-#include "scoped_tmpfs.h"
+#include "save_faults.h"
 #include "sound_fixtures.h"
 #include "sound_reader.h"
 #include "sound_writer.h"
@@ -411,14 +411,10 @@ private slots:
     {
         QFETCH(QString, fault);
         QTemporaryDir dir;
-        QString folder = openFolder(dir);
-        std::unique_ptr<ScopedTmpfs> disk;
-        if (fault == "full" || fault == "readonly-fs") {
-            folder = QDir(folder).filePath("disk");
-            disk = std::make_unique<ScopedTmpfs>(folder, 256 * 1024);
-            if (!disk->mounted())
-                QSKIP("mounting a small file system needs root");
-        }
+        SaveFault disk(fault, openFolder(dir));
+        if (!disk.possible())
+            QSKIP("mounting a small file system needs root");
+        const QString folder = disk.where();
         const QString path = fixtures::copySample("mono_block.ogg", folder);
         fixtures::copySample("stereo_block.ogg", folder);
         QTemporaryDir elsewhere;
@@ -452,17 +448,11 @@ private slots:
             limits.asOrdinaryUser = true;
         } else if (fault == "fsize") {
             limits.fileSizeLimit = 1000;
-        } else if (fault == "folder") {
-            QVERIFY(QFile::remove(path));
-            QVERIFY(QDir(folder).mkdir("mono_block.ogg"));
-        } else if (fault == "full") {
-            QVERIFY(disk->fill(1000));
-        } else if (fault == "readonly-fs") {
-            QVERIFY(disk->makeReadOnly());
-        } else {
+        } else if (fault == "gone") {
             QTemporaryDir gone;
             target = QDir(gone.path()).filePath("elsewhere.ogg");
         }
+        QVERIFY(disk.arm(path));
         const auto before = fixtures::folderState(folder);
         const int status = runInChild(limits, [&] {
             const SaveResult saved =

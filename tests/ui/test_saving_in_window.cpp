@@ -2,7 +2,7 @@
 #include "form_fixture.h"
 #include "kelvane_application.h"
 #include "ogg_judge.h"
-#include "scoped_tmpfs.h"
+#include "save_faults.h"
 #include "sound_reader.h"
 
 #include <csignal>
@@ -236,20 +236,16 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::newRow("file size limit") << "fsize";
         QTest::newRow("disk full") << "full";
-        QTest::newRow("folder not writable") << "readonly";
+        QTest::newRow("read-only file system") << "readonly-fs";
         QTest::newRow("target became a folder") << "folder";
     }
     void failedWritesKeepTheFilesAndTheEdits()
     {
         QFETCH(QString, fault);
-        std::unique_ptr<ScopedTmpfs> disk;
-        QString where = folder;
-        if (fault == "full" || fault == "readonly") {
-            where = path("disk");
-            disk = std::make_unique<ScopedTmpfs>(where, 256 * 1024);
-            if (!disk->mounted())
-                QSKIP("mounting a small file system needs root");
-        }
+        SaveFault disk(fault, folder);
+        if (!disk.possible())
+            QSKIP("mounting a small file system needs root");
+        const QString where = disk.where();
         const QString file = fixtures::copySample("mono_block.ogg", where);
         fixtures::copySample("stereo_block.ogg", where);
         const QByteArray original = fixtures::readFile(file);
@@ -259,14 +255,8 @@ private slots:
 
         rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);
-        if (fault == "full") {
-            QVERIFY(disk->fill(1000));
-        } else if (fault == "readonly") {
-            QVERIFY(disk->makeReadOnly());
-        } else if (fault == "folder") {
-            QVERIFY(QFile::remove(file));
-            QVERIFY(QDir(where).mkdir("mono_block.ogg"));
-        } else {
+        QVERIFY(disk.arm(file));
+        if (fault == "fsize") {
             std::signal(SIGXFSZ, SIG_IGN);
             rlimit tight = old;
             tight.rlim_cur = 1000;
