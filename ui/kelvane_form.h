@@ -156,7 +156,6 @@ private:
     bool shiftDown_ = false;
     bool ctrlDown_ = false;
     QString currentFileName_;
-    QString currentDir_;
     QString programDir_;
 };
 

@@ -102,11 +102,11 @@ void TKelvaneForm::btnSelectDirectoryClick()
         return;
     const QFileInfo chosen(dialog->selectedFiles().constFirst());
     currentFileName_ = chosen.fileName();
-    currentDir_ = withSeparator(chosen.absolutePath());
+    const QString chosenFolder = withSeparator(chosen.absolutePath());
     // Qt's dialog leaves the working directory alone; the chosen folder becomes it here.
-    QDir::setCurrent(currentDir_);
-    pnlCurrentDir->setText(currentDir_);
-    setStatusText(QStringLiteral("Changing directory to ") + currentDir_);
+    QDir::setCurrent(chosenFolder);
+    pnlCurrentDir->setText(chosenFolder);
+    setStatusText(QStringLiteral("Changing directory to ") + chosenFolder);
     ClearFileDisplay();
     RefreshAndReselect();
 }

@@ -61,18 +61,14 @@ bool TKelvaneForm::SaveSoundFile()
             RefreshAndReselect();
         }
     } else {
-        currentDir_ = listedFolder;
-        if (!QDir::setCurrent(currentDir_)) {
-            // The listed folder has gone: the target's folder is listed instead.
+        // The listed folder is made the working directory again; when it has gone, the
+        // target's folder is listed instead.
+        if (!QDir::setCurrent(listedFolder))
             QDir::setCurrent(targetFolder);
-            pnlCurrentDir->setText(targetFolder);
-            currentDir_ = targetFolder;
-        }
         currentFileName_ = kNoFileSelected;
         ClearFileDisplay();
         RefreshAndReselect();
     }
-    pnlAttrStatus->setVisible(!pnlAttrStatus->text().isEmpty());
     return true;
 }
 

@@ -214,6 +214,18 @@ private slots:
             QCOMPARE(fixtures::readFile(path(name)), before);
     }
 
+    // Selecting a folder entry clears what the last file showed, its message included.
+    void aFolderEntryClearsTheDisplay()
+    {
+        fixtures::writeFile(path("noise.ogg"), "not a sound");
+        QVERIFY(QDir(folder).mkdir("sub"));
+        QVERIFY(load("noise.ogg"));
+        QCOMPARE(strip(), QString("Not an Ogg file."));
+        QVERIFY(click("<dir>  sub"));
+        QCOMPARE(strip(), QString());
+        QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("< No File Selected >"));
+    }
+
     void fileGoneSinceListing()
     {
         add("mono_block.ogg");

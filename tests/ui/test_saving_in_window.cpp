@@ -8,6 +8,7 @@
 #include <csignal>
 
 #include <QApplication>
+#include <QFileDialog>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -206,6 +207,7 @@ private slots:
         const auto dialog = driver::answerFileDialog(path(target));
         press("btnApply", Qt::ShiftModifier);
         QTRY_VERIFY(driver::noModalOpen());
+        QCOMPARE(*dialog, folder); // it opened in the listed folder
         QCOMPARE(attributesOf(path(target)).minDist, 1.5f);
         QCOMPARE(QDir::currentPath(), folder);
         QCOMPARE(w<QLabel>("pnlCurrentDir")->text(), folder + "/");
@@ -213,6 +215,50 @@ private slots:
         QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("< No File Selected >"));
         QCOMPARE(form->statusText(), QString());
         QCOMPARE(form->currentFileName(), QString("< No File Selected >"));
+    }
+
+    // Save-as proposes the loaded name in the listed folder. Once saved, the saved values are
+    // what Apply compares with: typing them again leaves nothing to write.
+    void saveAsProposesTheNameAndApplyComparesWithTheSave()
+    {
+        add("mono_block.ogg");
+        QVERIFY(load("mono_block.ogg"));
+        type("txtMinDist", "1.5");
+        QString proposed;
+        driver::onFileDialog([&](QFileDialog *dialog) {
+            proposed = dialog->selectedFiles().value(0);
+            dialog->reject();
+        });
+        press("btnApply", Qt::ShiftModifier);
+        QTRY_VERIFY(driver::noModalOpen());
+        QCOMPARE(proposed, path("mono_block.ogg"));
+        press("btnApply");
+        const QByteArray saved = fixtures::readFile(path("mono_block.ogg"));
+        type("txtMinDist", "2.5");
+        type("txtMinDist", "1.5");
+        press("btnApply");
+        QCOMPARE(form->statusText(), QString(" Nothing written -- nothing changed!"));
+        QCOMPARE(fixtures::readFile(path("mono_block.ogg")), saved);
+    }
+
+    // When the listed folder has gone by the time Save-as writes elsewhere, the target's folder
+    // is listed instead.
+    void saveAsAfterTheListedFolderWentAway()
+    {
+        const QString gone = path("gone");
+        QVERIFY(QDir(folder).mkpath("gone") && QDir(folder).mkpath("elsewhere"));
+        fixtures::copySample("mono_block.ogg", gone);
+        QVERIFY(QDir::setCurrent(gone));
+        QVERIFY(load("mono_block.ogg"));
+        type("txtMinDist", "1.5");
+        QVERIFY(QDir(gone).removeRecursively());
+        const auto dialog = driver::answerFileDialog(path("elsewhere/saved.ogg"));
+        press("btnApply", Qt::ShiftModifier);
+        QTRY_VERIFY(driver::noModalOpen());
+        QCOMPARE(attributesOf(path("elsewhere/saved.ogg")).minDist, 1.5f);
+        QCOMPARE(w<QLabel>("pnlCurrentDir")->text(), path("elsewhere") + "/");
+        QCOMPARE(QDir::currentPath(), path("elsewhere"));
+        QVERIFY(QDir::setCurrent(folder));
     }
 
     void cancelledSaveAsKeepsTheEditsPending()
