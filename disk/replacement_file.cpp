@@ -153,9 +153,9 @@ void ReplacementFile::takeMetadataOf(const struct stat &original, const QString 
         notes << QStringLiteral("its permissions could not be kept");
 }
 
-bool ReplacementFile::finish()
+bool ReplacementFile::finish(bool flush)
 {
-    if (::fsync(fd_) != 0)
+    if (flush && ::fsync(fd_) != 0)
         return fail(errno);
     const auto identity = identityOfOpenFile(fd_);
     if (!identity)

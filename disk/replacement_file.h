@@ -37,9 +37,10 @@ public:
     // goes into `notes`.
     void takeMetadataOf(const struct stat &original, const QString &originalPath,
                         QStringList &notes);
-    // Flushes the data and the metadata to the disk and closes the file: only a file that got
-    // through this may replace another.
-    [[nodiscard]] bool finish();
+    // Flushes the data and the metadata to the disk (unless the caller flushes the whole file
+    // system later) and closes the file: only a file that got through this, and a flush, may
+    // replace another.
+    [[nodiscard]] bool finish(bool flush = true);
     // The finished file as it now is.
     [[nodiscard]] const FileIdentity &identity() const { return identity_; }
     // Renames the finished file over `target`, or to `target` when that name must not exist

@@ -1,0 +1,156 @@
+#include "staged_save.h"
+
+#include "backup_file.h"
+#include "messages.h"
+#include "qt_text.h"
+#include "replacement_file.h"
+#include "save_image.h"
+
+#include <cerrno>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kelvane {
+
+SaveResult saveFailure(SaveProblem problem, const SaveTarget &target, const QString &reason,
+                       const QString &backupName)
+{
+    SaveResult result;
+    result.problem = problem;
+    result.reason = reason;
+    switch (problem) {
+    case SaveProblem::Changed:
+        result.failure = QLatin1Char(' ') + target.shownName + toQString(msg::kChangedOnDisk);
+        break;
+    case SaveProblem::Backup:
+        result.failure = toQString(msg::kBackupFailedPrefix) + backupName +
+                         QStringLiteral(" (%1)").arg(reason) + toQString(msg::kBackupFailedSuffix);
+        break;
+    case SaveProblem::None:
+    case SaveProblem::Write:
+        result.problem = SaveProblem::Write;
+        result.failure = toQString(msg::kWriteProblem) + target.shownName;
+        break;
+    }
+    return result;
+}
+
+namespace {
+
+// The file a save replaces: a symbolic link's file, so that the link stays a link and the
+// backup lies beside the sound it keeps, whatever name the sound was opened by.
+std::optional<QString> realPathOf(const QString &path, QString &reason)
+{
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.canonicalFilePath();
+    if (info.isSymLink()) {
+        reason = QStringLiteral("the symbolic link points at nothing");
+        return std::nullopt;
+    }
+    return info.absoluteFilePath();
+}
+
+// In a folder with the sticky bit only the owner of a file (or of the folder) may replace it.
+bool stickyFolderForbids(const struct stat &file, const QString &folder)
+{
+    struct stat info
+    {};
+    if (::stat(QFile::encodeName(folder).constData(), &info) != 0 || !(info.st_mode & S_ISVTX))
+        return false;
+    const uid_t me = ::geteuid();
+    return me != 0 && me != file.st_uid && me != info.st_uid;
+}
+
+bool stillAsLoaded(const QString &realPath, const SaveTarget &target)
+{
+    return !target.loadedAs || identityOfPath(realPath) == target.loadedAs;
+}
+
+void noteWhatTheSaveCouldNotKeep(const BackupOutcome &backup, const struct stat &original,
+                                 const SaveTarget &target, QStringList &notes)
+{
+    if (backup.state == BackupOutcome::NameTaken)
+        notes << QStringLiteral("no backup: %1 is not a regular file")
+                     .arg(QFileInfo(backup.path).fileName());
+    // Renaming replaces one name; any other hard link goes on naming the old file.
+    const auto others = original.st_nlink - 1;
+    if (others > 0)
+        notes << QStringLiteral("%1 other hard link%2 to %3 keep%4 the old sound")
+                     .arg(others)
+                     .arg(others == 1 ? "" : "s", target.shownName, others == 1 ? "s" : "");
+}
+
+} // namespace
+
+std::variant<StagedSave, SaveResult> stageSave(FileImage &image, const TSoundAttributes &attrs,
+                                               const SaveTarget &target, Flush flush)
+{
+    if (image.headersOnly() || !prepareImageForSave(image, attrs))
+        return saveFailure(SaveProblem::Write, target,
+                           QStringLiteral("the sound cannot be written"));
+    StagedSave staged;
+    staged.target = target;
+    QString reason;
+    const auto realPath = realPathOf(target.path, reason);
+    if (!realPath)
+        return saveFailure(SaveProblem::Write, target, reason);
+    staged.realPath = *realPath;
+    staged.folder = QFileInfo(*realPath).absolutePath();
+    staged.exists = ::stat(QFile::encodeName(*realPath).constData(), &staged.original) == 0;
+    if (staged.exists && !S_ISREG(staged.original.st_mode))
+        return saveFailure(SaveProblem::Write, target, QStringLiteral("not a regular file"));
+    if ((!staged.exists && target.loadedAs) || !stillAsLoaded(*realPath, target))
+        return saveFailure(SaveProblem::Changed, target);
+    if (staged.exists && stickyFolderForbids(staged.original, staged.folder))
+        return saveFailure(SaveProblem::Write, target, systemReason(EPERM));
+
+    staged.file = ReplacementFile::create(staged.folder, reason);
+    if (!staged.file)
+        return saveFailure(SaveProblem::Write, target, reason);
+    const auto bytes = image.bytes();
+    if (!staged.file->write(bytes))
+        return saveFailure(SaveProblem::Write, target, staged.file->reason());
+    if (staged.exists)
+        staged.file->takeMetadataOf(staged.original, *realPath, staged.notes);
+    if (!staged.file->finish(flush == Flush::EachFile))
+        return saveFailure(SaveProblem::Write, target, staged.file->reason());
+    staged.bytes = static_cast<qint64>(bytes.size());
+    return staged;
+}
+
+SaveResult placeSave(StagedSave &staged)
+{
+    const SaveTarget &target = staged.target;
+    // Checked again now that the new file is complete, as close to the rename as we can.
+    if (!stillAsLoaded(staged.realPath, target))
+        return saveFailure(SaveProblem::Changed, target);
+    BackupOutcome backup;
+    if (staged.exists && target.backup == Backup::IfAbsent) {
+        backup = makeBackup(staged.realPath);
+        if (backup.state == BackupOutcome::Failed)
+            return saveFailure(SaveProblem::Backup, target, backup.reason,
+                               QFileInfo(backup.path).fileName());
+    }
+    if (!staged.file->replace(staged.realPath)) {
+        SaveResult refused = saveFailure(SaveProblem::Write, target, staged.file->reason());
+        if (!removeBackup(backup))
+            refused.reason += QStringLiteral("; the backup it made could not be removed");
+        return refused;
+    }
+    SaveResult result;
+    result.notes = staged.notes;
+    if (staged.exists)
+        noteWhatTheSaveCouldNotKeep(backup, staged.original, target, result.notes);
+    result.ok = true;
+    result.bytesWritten = staged.bytes;
+    result.backupMade = backup.state == BackupOutcome::Made;
+    result.written = staged.file->identity();
+    return result;
+}
+
+} // namespace kelvane

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "replacement_file.h"
+#include "sound_writer.h"
+
+#include <memory>
+#include <variant>
+
+#include <sys/stat.h>
+
+namespace kelvane {
+
+// One save in two halves, so that a batch can flush the disk once between them: first the new
+// file is written beside the target's real file, then it is put in the target's place.
+struct StagedSave
+{
+    SaveTarget target;
+    QString realPath; // the file replaced: a symbolic link's file
+    QString folder;
+    struct stat original
+    {};
+    bool exists = false;
+    std::unique_ptr<ReplacementFile> file;
+    qint64 bytes = 0;
+    QStringList notes;
+};
+
+enum class Flush
+{
+    EachFile, // the new file is flushed to the disk before it is closed
+    Later,    // the caller flushes the file system before `placeSave`
+};
+
+// The first half: the checks, the new file written and closed (and flushed with
+// Flush::EachFile). The failure when it could not be done; nothing is left behind then.
+[[nodiscard]] std::variant<StagedSave, SaveResult>
+stageSave(FileImage &image, const TSoundAttributes &attrs, const SaveTarget &target, Flush flush);
+
+// The second half: the target checked once more against what was loaded, the backup made and
+// the new file renamed over the target. The folder is not flushed here.
+[[nodiscard]] SaveResult placeSave(StagedSave &staged);
+
+// A failed save's result with the message for `problem`; `backupName` names the backup that
+// could not be made.
+[[nodiscard]] SaveResult saveFailure(SaveProblem problem, const SaveTarget &target,
+                                     const QString &reason = {}, const QString &backupName = {});
+
+} // namespace kelvane
