@@ -1,28 +1,23 @@
 #include "commands.h"
 
 #include "attribute_rules.h"
-#include "file_batch.h"
 #include "game_rules.h"
-#include "game_sound_types.h"
 #include "hex_text.h"
 #include "number_text.h"
 #include "page_reader.h"
 #include "qt_text.h"
+#include "save_batch.h"
 #include "sound_reader.h"
 #include "sound_text.h"
-#include "sound_writer.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-
-#include <unistd.h>
 
 namespace kelvane::cli {
 
 namespace {
 
-constexpr qsizetype kProgressAbove = 300;
+using Result = FileRun::Result;
 
 QString numberText(float value)
 {
@@ -50,124 +45,48 @@ QStringList differences(const TSoundAttributes &from, const TSoundAttributes &to
     return changed;
 }
 
-} // namespace
-
-Runner::Runner(QTextStream &out, QTextStream &err)
-    : out_(out)
-    , err_(err)
-{}
-
-Runner::Result Runner::fail(const QString &path, const QString &message, const QString &reason)
+void failLoad(FileRun &run, const LoadResult &loaded)
 {
-    err_ << path << ':' << (message.startsWith(' ') ? "" : " ") << message;
-    if (!reason.isEmpty())
-        err_ << " (" << reason << ')';
-    err_ << Qt::endl;
-    return Result::Failed;
+    run.fail(loaded.whyRefused(), loaded.reason);
 }
 
-template<typename PerFile>
-int Runner::forEach(const Options &options, PerFile perFile)
-{
-    const Batch batch = collectSounds(options.paths, options.recursive);
-    int read = 0, changed = 0, skipped = 0, failed = 0;
-    for (const QString &missing : batch.missing) {
-        fail(missing, QStringLiteral("no such file or folder"));
-        ++failed;
-    }
-    for (const QString &name : batch.undecodable) {
-        fail(name, QStringLiteral("the name is not valid UTF-8, so it cannot be opened; "
-                                  "rename the file to process it"));
-        ++failed;
-    }
-    const bool progress = batch.files.size() > kProgressAbove && isatty(STDERR_FILENO);
-    for (qsizetype i = 0; i < batch.files.size(); ++i) {
-        ++read;
-        switch (perFile(batch.files.at(i))) {
-        case Result::Read:
-            break;
-        case Result::Changed:
-            ++changed;
-            break;
-        case Result::Skipped:
-            ++skipped;
-            break;
-        case Result::Failed:
-            ++failed;
-            break;
-        }
-        if (progress && (i % 100 == 0 || i + 1 == batch.files.size()))
-            err_ << "\r  " << (i + 1) << " / " << batch.files.size() << Qt::flush;
-    }
-    if (progress)
-        err_ << Qt::endl;
-    out_.flush();
-    if (!options.json) {
-        out_ << QStringLiteral("%1 files read, %2 changed, %3 skipped, %4 failed")
-                    .arg(read)
-                    .arg(changed)
-                    .arg(skipped)
-                    .arg(failed)
-             << Qt::endl;
-    }
-    return failed > 0 ? 1 : 0;
-}
-
-Runner::Result Runner::failLoad(const QString &path, const LoadResult &loaded)
-{
-    return fail(path, loaded.whyRefused(), loaded.reason);
-}
-
-// show ---------------------------------------------------------------------------------------
-
-int Runner::show(const Options &options)
-{
-    return forEach(options, [&](const QString &path) { return showOne(path, options); });
-}
-
-Runner::Result Runner::showOne(const QString &path, const Options &options)
+void showOne(FileRun &run, const Options &options)
 {
     const LoadResult loaded =
-        loadSoundFile(path, path, MissingBlock::InsertDefault, Access::ReadOnly);
-    const bool refused = loaded.refused();
+        loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::ReadOnly);
     if (options.json) {
-        out_ << QJsonDocument(soundJson(path, loaded)).toJson(QJsonDocument::Compact) << '\n';
-        return refused ? Result::Failed : Result::Read;
+        run.out += QString::fromUtf8(
+                       QJsonDocument(soundJson(run.path, loaded)).toJson(QJsonDocument::Compact)) +
+                   QLatin1Char('\n');
+        run.result = loaded.refused() ? Result::Failed : Result::Read;
+        return;
     }
-    if (refused)
-        return failLoad(path, loaded);
+    if (loaded.refused())
+        return failLoad(run, loaded);
     const Inspection &found = loaded.inspection;
-    out_ << path << '\n';
+    QStringList lines{run.path};
     for (const QString &line : detailLines(found))
-        out_ << "  " << line << '\n';
+        lines << QStringLiteral("  ") + line;
     if (found.outcome == LoadOutcome::Inserted) {
         if (const auto older = olderBlock(found)) {
-            out_ << "  Older block, version " << older->version
-                 << " (the game reads it as):" << '\n';
+            lines << QStringLiteral("  Older block, version %1 (the game reads it as):")
+                         .arg(older->version);
             for (const QString &line : attributeLines(*older))
-                out_ << "    " << line << '\n';
+                lines << QStringLiteral("    ") + line;
         } else {
-            out_ << "  No attribute block." << '\n';
+            lines << QStringLiteral("  No attribute block.");
         }
-        return Result::Read;
+    } else {
+        for (const QString &line : attributeLines(found.fileAttrs))
+            lines << QStringLiteral("  ") + line;
+        if (!found.attrStatus.empty())
+            lines << QStringLiteral("  ") + toQString(found.attrStatus);
     }
-    for (const QString &line : attributeLines(found.fileAttrs))
-        out_ << "  " << line << '\n';
-    if (!found.attrStatus.empty())
-        out_ << "  " << toQString(found.attrStatus) << '\n';
-    return Result::Read;
-}
-
-// check --------------------------------------------------------------------------------------
-
-int Runner::check(const Options &options)
-{
-    return forEach(options, [&](const QString &path) { return checkOne(path, options); });
+    run.out += lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 // What is wrong with the file itself: checksums, a block that cannot be written, damaged pages.
-QStringList Runner::fileProblems(const QString &path, const LoadResult &loaded,
-                                 const Options &options)
+QStringList fileProblems(const QString &path, const LoadResult &loaded, const Options &options)
 {
     const Inspection &found = loaded.inspection;
     QStringList problems;
@@ -189,49 +108,50 @@ QStringList Runner::fileProblems(const QString &path, const LoadResult &loaded,
     return problems;
 }
 
-Runner::Result Runner::checkOne(const QString &path, const Options &options)
+void checkOne(FileRun &run, const Options &options)
 {
     const LoadResult loaded =
-        loadSoundFile(path, path, MissingBlock::InsertDefault, Access::ReadOnly);
+        loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::ReadOnly);
     if (loaded.refused())
-        return failLoad(path, loaded);
-    const QStringList problems = fileProblems(path, loaded, options);
+        return failLoad(run, loaded);
+    const QStringList problems = fileProblems(run.path, loaded, options);
     QStringList warnings;
     for (const std::string &warning : gameWarnings(soundFactsOf(loaded.inspection)))
         warnings << toQString(warning);
 
-    if (!problems.isEmpty())
-        return fail(path,
-                    QStringLiteral("FAIL ") + (problems + warnings).join(QStringLiteral("; ")));
-    if (!warnings.isEmpty()) {
+    if (!problems.isEmpty()) {
+        run.fail(QStringLiteral("FAIL ") + (problems + warnings).join(QStringLiteral("; ")));
+    } else if (warnings.isEmpty()) {
+        run.say(QStringLiteral("ok"));
+    } else {
         const QString line = QStringLiteral("warning: ") + warnings.join(QStringLiteral("; "));
         if (options.strict)
-            return fail(path, line);
-        out_ << path << ": " << line << '\n';
-        return Result::Read;
+            run.fail(line);
+        else
+            run.say(line);
     }
-    out_ << path << ": ok" << '\n';
-    return Result::Read;
 }
 
-// set, copy, fix -----------------------------------------------------------------------------
-
-Runner::Result Runner::apply(const QString &path, LoadResult &loaded, const TSoundAttributes &next,
-                             const Options &options)
+// Writes `next` into the loaded file, or says why not; the save waits in the run's batch.
+void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const Options &options)
 {
     const Inspection &found = loaded.inspection;
     if (!loaded.image->writable()) {
-        return fail(path, loaded.image->headersOnly()
-                              ? QStringLiteral("larger than 10 MiB: shown, never written")
-                              : toQString(found.attrStatus).trimmed());
+        run.fail(loaded.image->headersOnly()
+                     ? QStringLiteral("larger than 10 MiB: shown, never written")
+                     : toQString(found.attrStatus));
+        return;
     }
     // The same rules and texts as the window's Apply.
     if (const auto broken =
-            firstRuleBroken(next.baseValue, next.minDist, next.maxDist, next.maxAIDist))
-        return fail(path, toQString(ruleText(*broken)));
+            firstRuleBroken(next.baseValue, next.minDist, next.maxDist, next.maxAIDist)) {
+        run.fail(toQString(ruleText(*broken)));
+        return;
+    }
     if (SameAttributes(next, found.savedAttrs)) {
-        out_ << path << ": unchanged" << '\n';
-        return Result::Skipped;
+        run.say(QStringLiteral("unchanged"));
+        run.result = Result::Skipped;
+        return;
     }
     QStringList what;
     if (found.outcome == LoadOutcome::Inserted)
@@ -242,40 +162,88 @@ Runner::Result Runner::apply(const QString &path, LoadResult &loaded, const TSou
     else if (found.outcome == LoadOutcome::BadChecksum)
         what << QStringLiteral("checksum repaired");
     what << differences(found.fileAttrs, next);
+    run.changes = what.join(QStringLiteral(", "));
     if (options.dryRun) {
-        out_ << path << ": would change: " << what.join(QStringLiteral(", ")) << '\n';
-        return Result::Changed;
+        run.say(QStringLiteral("would change: ") + run.changes);
+        run.result = Result::Changed;
+        return;
     }
-    const SaveResult saved = saveSoundFile(
+    const auto failed = run.batch->add(
         *loaded.image, next,
-        {path, path, options.noBackup ? Backup::None : Backup::IfAbsent, loaded.identity});
-    if (!saved.ok)
-        return fail(path, saved.failure.trimmed(), saved.reason);
-    out_ << path << ": changed: " << what.join(QStringLiteral(", "));
-    if (!saved.notes.isEmpty())
-        out_ << "; " << saved.notes.join(QStringLiteral("; "));
-    out_ << '\n';
-    return Result::Changed;
+        {run.path, run.path, options.noBackup ? Backup::None : Backup::IfAbsent, loaded.identity});
+    if (failed)
+        run.fail(failed->failure, failed->reason);
+    else
+        run.staged = true;
 }
 
-// Loads a file to change; null, with the failure reported, when it cannot be read.
-std::optional<LoadResult> Runner::loadForChange(const QString &path)
+// Loads a file to change; nothing, with the failure reported, when it cannot be read.
+std::optional<LoadResult> loadForChange(FileRun &run)
 {
     // An older block becomes a version 3 block with its values, rather than staying behind one.
-    LoadResult loaded = loadSoundFile(path, path, MissingBlock::UpgradeOlder);
+    LoadResult loaded = loadSoundFile(run.path, run.path, MissingBlock::UpgradeOlder);
     if (loaded.refused()) {
-        failLoad(path, loaded);
+        failLoad(run, loaded);
         return std::nullopt;
     }
     return loaded;
 }
 
+// Repairs a wrong page 2 checksum and gives a block to a file without one, nothing else. With
+// --upgrade an older block's values go into a version 3 block in front of it.
+void fixOne(FileRun &run, const Options &options)
+{
+    auto loaded = loadForChange(run);
+    if (!loaded)
+        return;
+    const Inspection &found = loaded->inspection;
+    switch (found.outcome) {
+    case LoadOutcome::BadChecksum:
+        return apply(run, *loaded, found.fileAttrs, options);
+    case LoadOutcome::Inserted:
+        return apply(run, *loaded, defaultAttrs, options);
+    case LoadOutcome::Upgraded:
+        // An older block is what the game reads: only --upgrade replaces it.
+        if (options.upgrade)
+            return apply(run, *loaded, found.fileAttrs, options);
+        run.say(QStringLiteral("older block of version %1, left as it is (--upgrade converts it)")
+                    .arg(olderBlock(found)->version));
+        run.result = Result::Skipped;
+        return;
+    case LoadOutcome::ViewOnly:
+        if (!loaded->image->headersOnly()) {
+            run.fail(toQString(found.attrStatus));
+            return;
+        }
+        run.say(QStringLiteral("larger than 10 MiB: shown, never written"));
+        run.result = Result::Skipped;
+        return;
+    case LoadOutcome::Clean:
+    case LoadOutcome::Refused:
+        break;
+    }
+    run.say(QStringLiteral("ok"));
+    run.result = Result::Skipped;
+}
+
+} // namespace
+
+int Runner::show(const Options &options)
+{
+    return forEach(options, Mode::Reads, [&](FileRun &run) { showOne(run, options); });
+}
+
+int Runner::check(const Options &options)
+{
+    return forEach(options, Mode::Reads, [&](FileRun &run) { checkOne(run, options); });
+}
+
 int Runner::set(const Options &options)
 {
-    return forEach(options, [&](const QString &path) {
-        auto loaded = loadForChange(path);
+    return forEach(options, Mode::Writes, [&](FileRun &run) {
+        auto loaded = loadForChange(run);
         if (!loaded)
-            return Result::Failed;
+            return;
         // Unchanged fields keep what the game reads now, an older block's values included.
         TSoundAttributes next = loaded->inspection.fileAttrs;
         if (options.gameType)
@@ -288,7 +256,7 @@ int Runner::set(const Options &options)
             next.maxDist = *options.maxDist;
         if (options.maxAIDist)
             next.maxAIDist = *options.maxAIDist;
-        return apply(path, *loaded, next, options);
+        apply(run, *loaded, next, options);
     });
 }
 
@@ -298,59 +266,27 @@ int Runner::copy(const Options &options)
         loadSoundFile(options.from, options.from, MissingBlock::InsertDefault, Access::ReadOnly);
     if (!source.image || !source.inspection.shownAttrs ||
         source.inspection.outcome == LoadOutcome::Inserted) {
-        fail(options.from, QStringLiteral("has no attribute block to copy"));
+        FileRun run(options.from);
+        run.fail(QStringLiteral("has no attribute block to copy"));
+        print(run);
         return 1;
     }
     const TSoundAttributes attrs = source.inspection.fileAttrs;
     const QString sourceFile = QFileInfo(options.from).canonicalFilePath();
-    return forEach(options, [&](const QString &path) {
-        if (QFileInfo(path).canonicalFilePath() == sourceFile) {
-            out_ << path << ": the source, unchanged" << '\n';
-            return Result::Skipped;
+    return forEach(options, Mode::Writes, [&](FileRun &run) {
+        if (QFileInfo(run.path).canonicalFilePath() == sourceFile) {
+            run.say(QStringLiteral("the source, unchanged"));
+            run.result = Result::Skipped;
+            return;
         }
-        auto loaded = loadForChange(path);
-        return loaded ? apply(path, *loaded, attrs, options) : Result::Failed;
+        if (auto loaded = loadForChange(run))
+            apply(run, *loaded, attrs, options);
     });
 }
 
 int Runner::fix(const Options &options)
 {
-    return forEach(options, [&](const QString &path) { return fixOne(path, options); });
-}
-
-// Repairs a wrong page 2 checksum and gives a block to a file without one, nothing else. With
-// --upgrade an older block's values go into a version 3 block in front of it.
-Runner::Result Runner::fixOne(const QString &path, const Options &options)
-{
-    auto loaded = loadForChange(path);
-    if (!loaded)
-        return Result::Failed;
-    const Inspection &found = loaded->inspection;
-    switch (found.outcome) {
-    case LoadOutcome::BadChecksum:
-        return apply(path, *loaded, found.fileAttrs, options);
-    case LoadOutcome::Inserted:
-        return apply(path, *loaded, defaultAttrs, options);
-    case LoadOutcome::Upgraded:
-        // An older block is what the game reads: only --upgrade replaces it.
-        if (!options.upgrade) {
-            out_ << path << ": older block of version " << olderBlock(found)->version
-                 << ", left as it is (--upgrade converts it)" << '\n';
-            return Result::Skipped;
-        }
-        return apply(path, *loaded, found.fileAttrs, options);
-    case LoadOutcome::ViewOnly:
-        if (loaded->image->headersOnly()) {
-            out_ << path << ": larger than 10 MiB: shown, never written" << '\n';
-            return Result::Skipped;
-        }
-        return fail(path, toQString(found.attrStatus).trimmed());
-    case LoadOutcome::Clean:
-    case LoadOutcome::Refused:
-        break;
-    }
-    out_ << path << ": ok" << '\n';
-    return Result::Skipped;
+    return forEach(options, Mode::Writes, [&](FileRun &run) { fixOne(run, options); });
 }
 
 } // namespace kelvane::cli

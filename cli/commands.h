@@ -1,10 +1,12 @@
 #pragma once
 
+#include "file_run.h"
 #include "sound_attributes.h"
-#include "sound_reader.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
@@ -22,6 +24,7 @@ struct Options
     bool noBackup = false;
     bool dryRun = false;
     bool upgrade = false;
+    int jobs = 1; // files read at the same time by show and check
     // The fields `set` changes; the others stay as the file has them.
     std::optional<std::uint32_t> gameType;
     std::optional<float> volume;
@@ -45,27 +48,20 @@ public:
     int fix(const Options &options);
 
 private:
-    enum class Result
+    using PerFile = std::function<void(FileRun &)>;
+    enum class Mode
     {
-        Read,
-        Changed,
-        Skipped,
-        Failed
+        Reads,  // files are handled on `jobs` threads at once
+        Writes, // files are handled in turn, their saves batched
     };
-    template<typename PerFile>
-    int forEach(const Options &options, PerFile perFile);
-    Result fail(const QString &path, const QString &message, const QString &reason = {});
-    Result failLoad(const QString &path, const LoadResult &loaded);
-    std::optional<LoadResult> loadForChange(const QString &path);
-    Result apply(const QString &path, LoadResult &loaded, const TSoundAttributes &next,
-                 const Options &options);
-    Result showOne(const QString &path, const Options &options);
-    Result checkOne(const QString &path, const Options &options);
-    QStringList fileProblems(const QString &path, const LoadResult &loaded, const Options &options);
-    Result fixOne(const QString &path, const Options &options);
+    int forEach(const Options &options, Mode mode, const PerFile &perFile);
+    void runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &perFile);
+    void finishSaves(std::vector<FileRun> &slice, SaveBatch &batch);
+    void print(const FileRun &run);
 
     QTextStream &out_;
     QTextStream &err_;
+    int counts_[4] = {}; // by FileRun::Result
 };
 
 } // namespace kelvane::cli

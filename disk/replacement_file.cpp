@@ -169,6 +169,17 @@ bool ReplacementFile::finish(bool flush)
     return true;
 }
 
+bool ReplacementFile::flushAgain()
+{
+    const int fd = ::open(encoded(path_).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return fail(errno);
+    const bool flushed = ::fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    return flushed || fail(error);
+}
+
 bool ReplacementFile::replace(const QString &target, bool noReplace)
 {
     const QByteArray from = encoded(path_);

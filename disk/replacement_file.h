@@ -41,6 +41,8 @@ public:
     // system later) and closes the file: only a file that got through this, and a flush, may
     // replace another.
     [[nodiscard]] bool finish(bool flush = true);
+    // Flushes a file finished without a flush, by its name.
+    [[nodiscard]] bool flushAgain();
     // The finished file as it now is.
     [[nodiscard]] const FileIdentity &identity() const { return identity_; }
     // Renames the finished file over `target`, or to `target` when that name must not exist

@@ -1,13 +1,18 @@
 // Preloaded into a program under test (LD_PRELOAD) to make the disk misbehave in ways a test
 // cannot arrange otherwise. Only regular files inside $KELVANE_FAULT_DIR are touched.
-//   KELVANE_FAULT=fsync-eio         fsync and fdatasync of a file open for writing fail with EIO
+//   KELVANE_FAULT=fsync-eio         fsync and fdatasync of a file open for writing, and syncfs
+//                                   of the folder's file system, fail with EIO
 //   KELVANE_FAULT=close-eio         closing a file open for writing fails with EIO (it is closed)
 //   KELVANE_FAULT=touch-at-fsync    the first flush appends a byte to $KELVANE_FAULT_ARG first,
 //                                   as another program writing the file meanwhile would
 //   KELVANE_FAULT=truncate-at-read  read number $KELVANE_FAULT_ARG halves the file first
+//   KELVANE_FAULT=kill-at-rename    the process is killed (SIGKILL) just before rename number
+//   KELVANE_FAULT=kill-at-link      $KELVANE_FAULT_ARG, or link number $KELVANE_FAULT_ARG, of a
+//                                   path inside the folder
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -36,18 +41,20 @@ F real(const char *name)
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
 }
 
-// The path of a regular file inside the fault folder, or empty.
-std::string watchedPath(int fd)
+// The path of a regular file (or, with `folders`, a folder) inside the fault folder, or empty.
+std::string watchedPath(int fd, bool folders = false)
 {
     const std::string folder = setting("KELVANE_FAULT_DIR");
     struct stat info
     {};
-    if (folder.empty() || fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+    if (folder.empty() || fstat(fd, &info) != 0 ||
+        !(S_ISREG(info.st_mode) || (folders && S_ISDIR(info.st_mode))))
         return {};
     char path[PATH_MAX + 1]{};
     const std::string link = "/proc/self/fd/" + std::to_string(fd);
     const ssize_t length = readlink(link.c_str(), path, PATH_MAX);
-    if (length <= 0 || std::string(path, std::size_t(length)).rfind(folder + "/", 0) != 0)
+    const std::string name(path, length > 0 ? std::size_t(length) : 0);
+    if (name != folder && name.rfind(folder + "/", 0) != 0)
         return {};
     return std::string(path, std::size_t(length));
 }
@@ -60,10 +67,22 @@ bool writing(int fd)
 
 std::atomic<bool> touched{false};
 std::atomic<int> reads{0};
+std::atomic<int> renames{0};
+std::atomic<int> links{0};
 
-int flushFault(int fd)
+// Kills the process at the chosen call of `kind` on a path inside the fault folder.
+void killAt(const char *kind, std::atomic<int> &calls, const char *path)
 {
-    if (watchedPath(fd).empty() || !writing(fd))
+    const std::string folder = setting("KELVANE_FAULT_DIR");
+    if (!fault(kind) || folder.empty() || std::string(path).rfind(folder + "/", 0) != 0)
+        return;
+    if (++calls == std::atoi(setting("KELVANE_FAULT_ARG")))
+        raise(SIGKILL);
+}
+
+int flushFault(int fd, bool wholeFileSystem = false)
+{
+    if (wholeFileSystem ? watchedPath(fd, true).empty() : watchedPath(fd).empty() || !writing(fd))
         return 0;
     if (fault("fsync-eio"))
         return EIO;
@@ -97,6 +116,27 @@ int fdatasync(int fd)
         return -1;
     }
     return real<int (*)(int)>("fdatasync")(fd);
+}
+
+int rename(const char *from, const char *to)
+{
+    killAt("kill-at-rename", renames, to);
+    return real<int (*)(const char *, const char *)>("rename")(from, to);
+}
+
+int link(const char *from, const char *to)
+{
+    killAt("kill-at-link", links, to);
+    return real<int (*)(const char *, const char *)>("link")(from, to);
+}
+
+int syncfs(int fd)
+{
+    if (const int error = flushFault(fd, true)) {
+        errno = error;
+        return -1;
+    }
+    return real<int (*)(int)>("syncfs")(fd);
 }
 
 int close(int fd)

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+namespace kelvane {
+class SaveBatch;
+}
+
+namespace kelvane::cli {
+
+// One file's part of a command: what it printed, kept until it is that file's turn to be
+// printed, so that files handled at the same time never mix their lines.
+struct FileRun
+{
+    enum class Result
+    {
+        Read,
+        Changed,
+        Skipped,
+        Failed
+    };
+
+    explicit FileRun(QString file)
+        : path(std::move(file))
+    {}
+
+    QString path;
+    Result result = Result::Read;
+    QString out; // lines for standard output
+    QString err; // lines for standard error
+    // Where a change is saved; null for the commands that only read.
+    SaveBatch *batch = nullptr;
+    // A save waiting in the batch, and the "changed:" text its line gets once it is done.
+    bool staged = false;
+    QString changes;
+
+    // "path: text" on standard output.
+    void say(const QString &text) { out += path + QStringLiteral(": ") + text + QLatin1Char('\n'); }
+    // "path: message (reason)" on standard error; the file counts as failed.
+    Result fail(const QString &message, const QString &reason = {})
+    {
+        err += path + QStringLiteral(": ") + message.trimmed() +
+               (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QLatin1Char(')')) +
+               QLatin1Char('\n');
+        return result = Result::Failed;
+    }
+};
+
+} // namespace kelvane::cli

@@ -1,0 +1,130 @@
+#include "commands.h"
+#include "file_batch.h"
+#include "save_batch.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include <unistd.h>
+
+namespace kelvane::cli {
+
+namespace {
+
+constexpr qsizetype kProgressAbove = 300;
+// A batch is flushed and its files replaced at most this many files or bytes at a time, so that
+// memory and the space taken by new files waiting for their rename stay flat.
+constexpr std::size_t kSliceFiles = 512;
+constexpr qint64 kSliceBytes = 256 << 20;
+
+} // namespace
+
+Runner::Runner(QTextStream &out, QTextStream &err)
+    : out_(out)
+    , err_(err)
+{}
+
+void Runner::runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &perFile)
+{
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < slice.size(); i = next++)
+            perFile(slice[i]);
+    };
+    std::vector<std::jthread> workers;
+    const auto extra = static_cast<std::size_t>(std::max(jobs, 1) - 1);
+    for (std::size_t i = 0; i < std::min(extra, slice.size()); ++i)
+        workers.emplace_back(work);
+    work();
+}
+
+void Runner::finishSaves(std::vector<FileRun> &slice, SaveBatch &batch)
+{
+    if (batch.size() == 0)
+        return;
+    std::vector<SaveResult> results = batch.commit();
+    std::size_t next = 0;
+    for (FileRun &run : slice) {
+        if (!run.staged)
+            continue;
+        const SaveResult &saved = results.at(next++);
+        if (!saved.ok) {
+            run.fail(saved.failure, saved.reason);
+            continue;
+        }
+        QString line = QStringLiteral("changed: ") + run.changes;
+        if (!saved.notes.isEmpty())
+            line += QStringLiteral("; ") + saved.notes.join(QStringLiteral("; "));
+        run.say(line);
+        run.result = FileRun::Result::Changed;
+    }
+}
+
+void Runner::print(const FileRun &run)
+{
+    out_ << run.out;
+    if (!run.err.isEmpty()) {
+        out_.flush();
+        err_ << run.err;
+        err_.flush();
+    }
+    ++counts_[static_cast<int>(run.result)];
+}
+
+int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile)
+{
+    const Batch found = collectSounds(options.paths, options.recursive);
+    std::fill(std::begin(counts_), std::end(counts_), 0);
+    const auto alone = [&](const QString &path, const QString &message) {
+        FileRun run(path);
+        run.fail(message);
+        print(run);
+    };
+    for (const QString &missing : found.missing)
+        alone(missing, QStringLiteral("no such file or folder"));
+    for (const QString &name : found.undecodable)
+        alone(name, QStringLiteral("the name is not valid UTF-8, so it cannot be opened; "
+                                   "rename the file to process it"));
+
+    const auto total = found.files.size();
+    const bool progress = total > kProgressAbove && isatty(STDERR_FILENO);
+    SaveBatch batch;
+    std::vector<FileRun> slice;
+    for (qsizetype done = 0; done < total;) {
+        slice.clear();
+        if (mode == Mode::Reads) {
+            for (qsizetype i = done; i < total && slice.size() < kSliceFiles; ++i)
+                slice.emplace_back(found.files.at(i));
+            runAtOnce(slice, options.jobs, perFile);
+        } else {
+            for (qsizetype i = done; i < total && batch.size() < kSliceFiles &&
+                                     batch.bytes() < kSliceBytes && slice.size() < kSliceFiles;
+                 ++i) {
+                slice.emplace_back(found.files.at(i));
+                slice.back().batch = &batch;
+                perFile(slice.back());
+            }
+            finishSaves(slice, batch);
+        }
+        for (const FileRun &run : slice)
+            print(run);
+        done += static_cast<qsizetype>(slice.size());
+        if (progress)
+            err_ << "\r  " << done << " / " << total << Qt::flush;
+    }
+    if (progress)
+        err_ << Qt::endl;
+    if (!options.json) {
+        out_ << QStringLiteral("%1 files read, %2 changed, %3 skipped, %4 failed")
+                    .arg(total)
+                    .arg(counts_[static_cast<int>(FileRun::Result::Changed)])
+                    .arg(counts_[static_cast<int>(FileRun::Result::Skipped)])
+                    .arg(counts_[static_cast<int>(FileRun::Result::Failed)])
+             << Qt::endl;
+    }
+    out_.flush();
+    return counts_[static_cast<int>(FileRun::Result::Failed)] > 0 ? 1 : 0;
+}
+
+} // namespace kelvane::cli

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "sound_writer.h"
+
+#include <memory>
+#include <vector>
+
+namespace kelvane {
+
+struct StagedSave;
+
+// Saves many sounds with one flush of the disk for all of them, instead of one per file: each
+// new image is written beside its target, then each file system touched is flushed once, then
+// each target is checked against what was loaded and replaced, then each folder touched is
+// flushed, so that the renames survive a power cut too. Every promise of a single save holds
+// for each file; a failed flush fails every file of that file system, and replaces none.
+class SaveBatch
+{
+public:
+    SaveBatch();
+    ~SaveBatch(); // what was not committed is removed
+    SaveBatch(const SaveBatch &) = delete;
+    SaveBatch &operator=(const SaveBatch &) = delete;
+
+    // Writes the new image for `target` (the image may be dropped afterwards). Returns the
+    // failure when that already failed; otherwise the save waits for `commit`.
+    [[nodiscard]] std::optional<SaveResult> add(FileImage &image, const TSoundAttributes &attrs,
+                                                const SaveTarget &target);
+    // How many saves and bytes wait for `commit`.
+    [[nodiscard]] std::size_t size() const;
+    [[nodiscard]] qint64 bytes() const;
+    // Flushes and replaces; one result for each save waiting, in the order they were added.
+    [[nodiscard]] std::vector<SaveResult> commit();
+
+private:
+    struct FileSystem
+    {
+        std::uint64_t device = 0;
+        int fd = -1; // opened before the first new file on it was written, for syncfs
+    };
+    std::vector<std::unique_ptr<StagedSave>> staged_;
+    std::vector<std::optional<std::uint64_t>> devices_; // the file system of each save
+    std::vector<FileSystem> fileSystems_;
+    qint64 bytes_ = 0;
+};
+
+} // namespace kelvane
