@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include <QCommandLineParser>
+#include <QThread>
 
 namespace kelvane::cli {
 
@@ -63,6 +64,8 @@ private:
     const QCommandLineOption dryRun_{"dry-run",
                                      "set, copy, fix: write nothing, say what would change."};
     const QCommandLineOption upgrade_{"upgrade", "fix: turn older blocks into version 3 blocks."};
+    const QCommandLineOption jobs_{
+        "jobs", "show, check: files read at the same time (default: the number of cores).", "N"};
 };
 
 Parser::Parser()
@@ -82,7 +85,7 @@ Parser::Parser()
                                  QStringLiteral("Sound files, or folders of them."),
                                  QStringLiteral("PATH..."));
     parser.addOptions({recursive_, json_, allPages_, strict_, type_, volume_, minDist_, maxDist_,
-                       aiDist_, noBackup_, dryRun_, upgrade_});
+                       aiDist_, noBackup_, dryRun_, upgrade_, jobs_});
 }
 
 // The option values; the problem with one, if any.
@@ -95,6 +98,13 @@ std::optional<QString> Parser::readValues(Options &options)
     options.noBackup = parser.isSet(noBackup_);
     options.dryRun = parser.isSet(dryRun_);
     options.upgrade = parser.isSet(upgrade_);
+    options.jobs = std::max(1, QThread::idealThreadCount());
+    if (parser.isSet(jobs_)) {
+        bool ok = false;
+        options.jobs = parser.value(jobs_).toInt(&ok);
+        if (!ok || options.jobs < 1 || options.jobs > 256)
+            return QStringLiteral("--jobs %1: a number from 1 to 256").arg(parser.value(jobs_));
+    }
     if (parser.isSet(type_)) {
         options.gameType = parseType(parser.value(type_));
         if (!options.gameType)

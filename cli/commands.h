@@ -34,6 +34,10 @@ struct Options
     QString from; // copy: the file whose block the others receive
 };
 
+// After Ctrl-C (or SIGTERM) a running command stops before its next file; a batch of saves not
+// yet replaced is dropped, leaving those sounds as they were.
+void stopOnInterrupt();
+
 // Runs one command over a batch of files: one line per file on `out`, errors on `err` naming the
 // file, a summary line at the end. Returns the exit status: 0 all well, 1 some file failed.
 class Runner

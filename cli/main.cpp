@@ -23,6 +23,7 @@ int main(int argc, char *argv[])
         kelvane::cli::readCommandLine(QCoreApplication::arguments(), err, status);
     if (!invocation)
         return status;
+    kelvane::cli::stopOnInterrupt();
     kelvane::cli::Runner runner(out, err);
     return (runner.*(invocation->command->run))(invocation->options);
 }

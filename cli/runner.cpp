@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <csignal>
 #include <thread>
 
 #include <unistd.h>
@@ -17,8 +18,25 @@ constexpr qsizetype kProgressAbove = 300;
 // memory and the space taken by new files waiting for their rename stay flat.
 constexpr std::size_t kSliceFiles = 512;
 constexpr qint64 kSliceBytes = 256 << 20;
+// The exit status after Ctrl-C, as shells report a process ended by SIGINT.
+constexpr int kInterrupted = 130;
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void requestStop(int signal)
+{
+    stopRequested = 1;
+    // A second one ends the program at once.
+    std::signal(signal, SIG_DFL);
+}
 
 } // namespace
+
+void stopOnInterrupt()
+{
+    std::signal(SIGINT, requestStop);
+    std::signal(SIGTERM, requestStop);
+}
 
 Runner::Runner(QTextStream &out, QTextStream &err)
     : out_(out)
@@ -29,7 +47,7 @@ void Runner::runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &per
 {
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
-        for (std::size_t i = next++; i < slice.size(); i = next++)
+        for (std::size_t i = next++; i < slice.size() && !stopRequested; i = next++)
             perFile(slice[i]);
     };
     std::vector<std::jthread> workers;
@@ -91,7 +109,7 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile)
     const bool progress = total > kProgressAbove && isatty(STDERR_FILENO);
     SaveBatch batch;
     std::vector<FileRun> slice;
-    for (qsizetype done = 0; done < total;) {
+    for (qsizetype done = 0; done < total && !stopRequested;) {
         slice.clear();
         if (mode == Mode::Reads) {
             for (qsizetype i = done; i < total && slice.size() < kSliceFiles; ++i)
@@ -104,7 +122,13 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile)
                 slice.emplace_back(found.files.at(i));
                 slice.back().batch = &batch;
                 perFile(slice.back());
+                if (stopRequested)
+                    break;
             }
+            // Stopped: the new files waiting in the batch are removed with it, unflushed and
+            // unrenamed, so every sound of the slice stays as it was.
+            if (stopRequested)
+                break;
             finishSaves(slice, batch);
         }
         for (const FileRun &run : slice)
@@ -115,6 +139,10 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile)
     }
     if (progress)
         err_ << Qt::endl;
+    if (stopRequested) {
+        err_ << "kelvane-cli: stopped; the sounds not yet replaced are as they were" << Qt::endl;
+        return kInterrupted;
+    }
     if (!options.json) {
         out_ << QStringLiteral("%1 files read, %2 changed, %3 skipped, %4 failed")
                     .arg(total)

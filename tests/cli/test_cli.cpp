@@ -95,6 +95,24 @@ private slots:
         QCOMPARE(lastLine(run.out), QString("3 files read, 0 changed, 0 skipped, 1 failed"));
     }
 
+    // Files read at the same time still print in the order of one at a time.
+    void severalJobsPrintInOrder()
+    {
+        for (int i = 0; i < 40; ++i)
+            QVERIFY(
+                QFile::copy(fixtures::samplePath(i % 2 ? "mono_block.ogg" : "no_comments.ogg"),
+                            QStringLiteral("%1/s%2.ogg").arg(folder_).arg(i, 2, 10, QChar('0'))));
+        fixtures::writeFile(folder_ + "/s17.ogg", "broken");
+        for (const QStringList &command : {QStringList{"show"}, QStringList{"show", "--json"},
+                                           QStringList{"check", "--all-pages"}}) {
+            const Run one = cli(command + QStringList{"--jobs", "1", folder_});
+            const Run many = cli(command + QStringList{"--jobs", "4", folder_});
+            QCOMPARE(many.status, one.status);
+            QCOMPARE(many.out, one.out);
+            QCOMPARE(many.err, one.err);
+        }
+    }
+
     void showJsonGivesRawValues()
     {
         add("bad_checksum.ogg");

@@ -87,6 +87,27 @@ private slots:
         // Most kills must land inside the batch, or this proves little.
         QVERIFY(killed >= kKills / 5);
 
+        // Asked to stop (Ctrl-C, SIGTERM), a batch drops what it has not replaced: no new file is
+        // left behind.
+        int stopped = 0;
+        for (int stop = 0; stop < 10; ++stop) {
+            writeAll(work, old);
+            QProcess batch;
+            batch.start(QStringLiteral(KELVANE_CLI), kSet + QStringList{work});
+            QVERIFY(batch.waitForStarted());
+            QThread::usleep(random.bounded(static_cast<quint64>(wholeRun)));
+            batch.terminate();
+            QVERIFY(batch.waitForFinished());
+            QVERIFY(batch.exitStatus() == QProcess::NormalExit);
+            QVERIFY2(batch.exitCode() == 130 || batch.exitCode() == 0,
+                     qPrintable(QString::number(batch.exitCode())));
+            stopped += batch.exitCode() == 130 ? 1 : 0;
+            const int before = temporaries_;
+            QVERIFY(checkWhole(work, old, edited) >= 0);
+            QCOMPARE(temporaries_, before);
+        }
+        QVERIFY(stopped >= 3);
+
         // The moments between the backups and the renames, where a batch replaces its sounds
         // in turn, are too short to hit at random: the process is killed there on purpose.
         const QString folder = QDir(work).canonicalPath();
