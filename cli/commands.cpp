@@ -53,7 +53,7 @@ void failLoad(FileRun &run, const LoadResult &loaded)
 void showOne(FileRun &run, const Options &options)
 {
     const LoadResult loaded =
-        loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::ReadOnly);
+        loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
     if (options.json) {
         run.out += QString::fromUtf8(
                        QJsonDocument(soundJson(run.path, loaded)).toJson(QJsonDocument::Compact)) +
@@ -111,7 +111,7 @@ QStringList fileProblems(const QString &path, const LoadResult &loaded, const Op
 void checkOne(FileRun &run, const Options &options)
 {
     const LoadResult loaded =
-        loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::ReadOnly);
+        loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
     if (loaded.refused())
         return failLoad(run, loaded);
     const QStringList problems = fileProblems(run.path, loaded, options);
@@ -263,7 +263,7 @@ int Runner::set(const Options &options)
 int Runner::copy(const Options &options)
 {
     const LoadResult source =
-        loadSoundFile(options.from, options.from, MissingBlock::InsertDefault, Access::ReadOnly);
+        loadSoundFile(options.from, options.from, MissingBlock::InsertDefault, Access::FirstPages);
     if (!source.image || !source.inspection.shownAttrs ||
         source.inspection.outcome == LoadOutcome::Inserted) {
         FileRun run(options.from);

@@ -4,6 +4,7 @@
 #include "ogg_layout.h"
 #include "qt_text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <exception>
 
@@ -65,6 +66,8 @@ ReadResult readSoundFile(const QString &path, const QString &shownName, Access a
 {
     // Without O_NONBLOCK opening a pipe would wait for a writer forever.
     const int flags = (access == Access::ReadWrite ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
+    // Enough for pages 1 and 2 of an ordinary sound; a file that needs more is read again whole.
+    constexpr std::size_t kFirstPagesRead = 16 * 1024;
     const Descriptor file(::open(QFile::encodeName(path).constData(), flags));
     if (file.get() < 0)
         return failed(toQString(msg::kCouldNotOpen), systemReason(errno));
@@ -77,9 +80,11 @@ ReadResult readSoundFile(const QString &path, const QString &shownName, Access a
     const QString problem = toQString(msg::kReadProblem) + shownName;
 
     try {
-        const std::size_t toRead = before->size > layout::kWholeReadLimit
-                                       ? layout::kHeaderReadSize
-                                       : static_cast<std::size_t>(before->size);
+        std::size_t toRead = before->size > layout::kWholeReadLimit
+                                 ? layout::kHeaderReadSize
+                                 : static_cast<std::size_t>(before->size);
+        if (access == Access::FirstPages)
+            toRead = std::min(toRead, kFirstPagesRead);
         auto image = std::make_unique<FileImage>(toRead, before->size);
         if (const auto wrong = readFully(file.get(), image->readArea().first(toRead)))
             return failed(problem, *wrong);
@@ -104,6 +109,15 @@ LoadResult loadSoundFile(const QString &path, const QString &shownName, MissingB
     if (!read.image)
         return {nullptr, read.failure, read.reason, {}, {}};
     Inspection inspection = inspectImage(*read.image, missing);
+    // The first pages read were not enough (a long first comment, a large page 2): the whole
+    // file is read, as loading to change would read it.
+    if (read.image->readInPart() && !read.image->headersOnly() &&
+        inspection.attrStatus == msg::kEndsTooEarly) {
+        read = readSoundFile(path, shownName, Access::ReadOnly);
+        if (!read.image)
+            return {nullptr, read.failure, read.reason, {}, {}};
+        inspection = inspectImage(*read.image, missing);
+    }
     return {std::move(read.image), {}, {}, read.identity, std::move(inspection)};
 }
 

@@ -12,8 +12,10 @@ namespace kelvane {
 
 enum class Access
 {
-    ReadOnly,  // showing and checking: read-only files and file systems are fine
-    ReadWrite, // loading to change: a file the user may not change is refused up front
+    FirstPages, // showing and checking: opened read-only, and only the first pages are read
+                // unless the first comment reaches further (never written)
+    ReadOnly,   // opened read-only, read whole (up to 10 MiB)
+    ReadWrite,  // loading to change: a file the user may not change is refused up front
 };
 
 struct ReadResult

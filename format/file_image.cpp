@@ -1,5 +1,7 @@
 #include "file_image.h"
 
+#include "ogg_layout.h"
+
 #include <algorithm>
 
 namespace kelvane {
@@ -8,7 +10,8 @@ FileImage::FileImage(std::size_t bytesToRead, std::int64_t sizeOnDisk)
     : buffer_(std::make_unique_for_overwrite<std::uint8_t[]>(bytesToRead + kFrontRoom + 1))
     , capacity_(bytesToRead + kFrontRoom + 1)
     , fileSize_(sizeOnDisk)
-    , headersOnly_(sizeOnDisk > static_cast<std::int64_t>(bytesToRead))
+    , readInPart_(sizeOnDisk > static_cast<std::int64_t>(bytesToRead))
+    , headersOnly_(readInPart_ && sizeOnDisk > layout::kWholeReadLimit)
 {
     std::fill_n(buffer_.get(), kFrontRoom, std::uint8_t{0});
 }

@@ -44,7 +44,7 @@ public:
     static constexpr std::size_t kFrontRoom = 29;
 
     // `bytesToRead` is the room for the file's bytes; `sizeOnDisk` the file's full size, larger
-    // than `bytesToRead` when only the headers of a large file are read. Throws std::bad_alloc.
+    // than `bytesToRead` when only part of the file is read. Throws std::bad_alloc.
     FileImage(std::size_t bytesToRead, std::int64_t sizeOnDisk);
 
     // Where the reader puts the file's bytes; call setBytesRead afterwards.
@@ -58,7 +58,11 @@ public:
     [[nodiscard]] std::size_t bytesRead() const { return bytesRead_; }
     // The size on disk when loaded, grown by any inserted bytes.
     [[nodiscard]] std::int64_t fileSize() const { return fileSize_; }
+    // A file over the 10 MiB limit, read as its headers only: shown, never written.
     [[nodiscard]] bool headersOnly() const { return headersOnly_; }
+    // Only part of the file was read (the headers of a large file, or the first pages of a
+    // file that is only shown): such an image is never written.
+    [[nodiscard]] bool readInPart() const { return readInPart_; }
     [[nodiscard]] std::size_t frontRoom() const { return first_; }
 
     // Moves the first byte `count` bytes towards the front of the buffer; the bytes in between
@@ -83,6 +87,7 @@ private:
     std::size_t length_ = 0;
     std::size_t bytesRead_ = 0;
     std::int64_t fileSize_;
+    bool readInPart_;
     bool headersOnly_;
 };
 

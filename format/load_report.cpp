@@ -321,7 +321,8 @@ Inspection inspectImage(FileImage &image, MissingBlock missing)
     Inspection report = inspector.run();
     const Inspector::Found &found = inspector.found();
     image.blockOffset_ = found.blockOffset;
-    if (found.writable && found.blockOffset)
+    // Only an image of the whole file may ever be written back.
+    if (found.writable && found.blockOffset && !image.readInPart())
         image.layout_ = ImageLayout(found.pageLength, *found.blockOffset);
     return report;
 }

@@ -95,6 +95,21 @@ private slots:
         QCOMPARE(lastLine(run.out), QString("3 files read, 0 changed, 0 skipped, 1 failed"));
     }
 
+    // show and check read the first pages only, and the whole file when page 2 or the first
+    // comment reaches further.
+    void aLongFirstCommentIsReadWhole()
+    {
+        const QString file = fixtures::encodeTone(folder_, "long.ogg", 1, 0.5,
+                                                  {fixtures::textCommentOfLength(30000)});
+        QVERIFY(!file.isEmpty());
+        const Run show = cli({"show", file});
+        QCOMPARE(show.status, 0);
+        QVERIFY2(show.out.contains("  No attribute block.\n"), qPrintable(show.out + show.err));
+        const Run check = cli({"check", file});
+        QVERIFY2(check.out.contains("the first comment is not an attribute block"),
+                 qPrintable(check.out + check.err));
+    }
+
     // Files read at the same time still print in the order of one at a time.
     void severalJobsPrintInOrder()
     {

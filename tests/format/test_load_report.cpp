@@ -3,6 +3,7 @@
 #include "load_report.h"
 #include "messages.h"
 #include "ogg_judge.h"
+#include "save_image.h"
 #include "sound_fixtures.h"
 
 #include <string>
@@ -231,6 +232,20 @@ private slots:
                 QVERIFY2(found.computedChecksum.has_value(), where);
             }
         }
+    }
+
+    // The first pages of a small file, read only to show it, give what the whole file gives,
+    // but the image can never be written.
+    void firstPagesOfASmallFile()
+    {
+        const QByteArray whole = sample("mono_block.ogg");
+        const QByteArray first = whole.left(58 + builder::page2Length(whole));
+        auto image = headerImage(first, whole.size());
+        const Inspection found = inspectImage(*image);
+        QCOMPARE(found.outcome, LoadOutcome::Clean);
+        QCOMPARE(found.infoLines, inspectImage(*fixtures::imageOf(whole)).infoLines);
+        QVERIFY(!image->headersOnly() && image->readInPart() && !image->writable());
+        QVERIFY(!prepareImageForSave(*image, defaultAttrs));
     }
 
     void headersOnlyFiles()
