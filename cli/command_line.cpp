@@ -1,11 +1,16 @@
 #include "command_line.h"
 
+#include "attribute_rules.h"
 #include "game_sound_types.h"
 #include "number_text.h"
+#include "qt_text.h"
+#include "sound_reader.h"
+#include "sound_text.h"
 
 #include <algorithm>
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QThread>
 
 namespace kelvane::cli {
@@ -15,160 +20,319 @@ namespace {
 constexpr int kBadUsage = 2;
 
 constexpr Command kCommands[] = {
-    {"show", "the details and attributes of each sound", &Runner::show},
-    {"check", "the shape, block and checksum of each sound, and what the games reject",
+    {"show", "PATH...", "the details and attributes of each sound", "recursive json table jobs",
+     "kelvane-cli show --table -r mods/sounds/", &Runner::show},
+    {"check", "PATH...", "the shape, block and checksum of each sound, and what the games reject",
+     "recursive json all-pages strict jobs", "kelvane-cli check -r --all-pages mods/sounds/",
      &Runner::check},
-    {"set", "change the named attributes of each sound", &Runner::set},
-    {"copy", "write the block of FROM into every other sound", &Runner::copy},
-    {"fix", "repair wrong checksums and give a default block to sounds without one", &Runner::fix},
+    {"set", "PATH...", "change the named attributes of each sound; the others stay as they are",
+     "recursive type volume min max ai no-backup dry-run",
+     "kelvane-cli set --type weapon_shooting --max 300 --ai 55 -r mods/weapons/", &Runner::set},
+    {"copy", "FROM PATH...", "write the block of FROM into every other sound",
+     "recursive no-backup dry-run", "kelvane-cli copy weapons/ak74_shot.ogg weapons/new/",
+     &Runner::copy},
+    {"fix", "PATH...", "repair wrong checksums and give a default block to sounds without one",
+     "recursive no-backup dry-run upgrade", "kelvane-cli fix -r --upgrade mods/sounds/",
+     &Runner::fix},
+    {"types", "", "the game sound types, by name and code", "json", "kelvane-cli types --json",
+     &Runner::types},
 };
 
-std::optional<std::uint32_t> parseType(const QString &text)
+const char *const kExitStatus =
+    "Exit status: 0 all well, 1 some file failed (with --strict, a warning counts as a failure), "
+    "2 bad usage (then no file is touched).";
+
+struct OptionSpec
+{
+    QCommandLineOption option;
+    const char *help;
+};
+
+OptionSpec flag(const QStringList &names, const char *help)
+{
+    return {QCommandLineOption(names), help};
+}
+
+OptionSpec valued(const QString &name, const char *valueName, const char *help)
+{
+    return {QCommandLineOption(name, QString(), QLatin1String(valueName)), help};
+}
+
+const std::vector<OptionSpec> &optionSpecs()
+{
+    static const std::vector<OptionSpec> specs{
+        flag({"r", "recursive"}, "Go into sub-folders too."),
+        flag({"json"}, "One JSON object per file (per type), for scripts."),
+        flag({"table"}, "One aligned line per file: type, volume, distances, state."),
+        flag({"all-pages"}, "Check every page's framing and checksum, not only page 2."),
+        flag({"strict"}, "Warnings count as failures."),
+        valued("jobs", "N", "Files read at the same time (default: the number of cores)."),
+        valued("type", "NAME|0xCODE", "Game sound type ('kelvane-cli types' lists them)."),
+        valued("volume", "X", "Base sound volume, 0.0 to 2.0."),
+        valued("min", "X", "Minimum distance: full volume up to here (0 or more)."),
+        valued("max", "X", "Maximum distance: heard up to here (not below the minimum)."),
+        valued("ai", "X", "Maximum AI distance: heard by the game's characters up to here."),
+        flag({"no-backup"}, "Make no .bak backup of the files changed."),
+        flag({"dry-run"}, "Write nothing; say what would change."),
+        flag({"upgrade"}, "Turn older blocks (version 1 or 2) into version 3 blocks."),
+        flag({"h", "help"}, "This help; 'kelvane-cli help COMMAND' for one command."),
+        flag({"v", "version"}, "The version."),
+    };
+    return specs;
+}
+
+const OptionSpec &spec(const QString &name)
+{
+    const auto &specs = optionSpecs();
+    return *std::find_if(specs.begin(), specs.end(),
+                         [&](const OptionSpec &s) { return s.option.names().contains(name); });
+}
+
+QString optionLine(const OptionSpec &s)
+{
+    QStringList names;
+    for (const QString &name : s.option.names())
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString left = names.join(QStringLiteral(", "));
+    if (!s.option.valueName().isEmpty())
+        left += QLatin1Char(' ') + s.option.valueName();
+    return QStringLiteral("  %1  %2\n").arg(left, -22).arg(QLatin1String(s.help));
+}
+
+QString generalHelp()
+{
+    QString text = QStringLiteral(
+        "Usage: kelvane-cli COMMAND [options] PATH...\n"
+        "Shows, checks and changes the attribute blocks of S.T.A.L.K.E.R. sound files (.ogg) "
+        "in whole folders.\n\nCommands:\n");
+    for (const Command &c : kCommands)
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -6).arg(c.summary);
+    text += QStringLiteral("\nOptions (each command takes those its help lists):\n");
+    for (const OptionSpec &s : optionSpecs())
+        text += optionLine(s);
+    return text + QStringLiteral("\n'kelvane-cli help COMMAND' shows one command's options and "
+                                 "an example.\n") +
+           QLatin1String(kExitStatus) + QLatin1Char('\n');
+}
+
+QString commandHelp(const Command &c)
+{
+    QString summary = QString::fromLatin1(c.summary);
+    summary[0] = summary[0].toUpper();
+    QString text = QStringLiteral("Usage: kelvane-cli %1 [options] %2\n%3.\n\nOptions:\n")
+                       .arg(c.name, c.arguments, summary);
+    for (const QString &name : QString::fromLatin1(c.options).split(' ', Qt::SkipEmptyParts))
+        text += optionLine(spec(name));
+    text += optionLine(spec(QStringLiteral("help")));
+    return text + QStringLiteral("\nExample:\n  %1\n\n").arg(c.example) +
+           QLatin1String(kExitStatus) + QLatin1Char('\n');
+}
+
+const Command *findCommand(const QString &name)
+{
+    const auto *found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                     [&](const Command &c) { return name == QLatin1String(c.name); });
+    return found == std::end(kCommands) ? nullptr : found;
+}
+
+// The number of single-letter edits between two names, to suggest the one meant.
+int distance(const QString &a, const QString &b)
+{
+    std::vector<int> row(static_cast<std::size_t>(b.size()) + 1);
+    for (std::size_t j = 0; j < row.size(); ++j)
+        row[j] = static_cast<int>(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int above = row[static_cast<std::size_t>(j)];
+            const bool same = a[i - 1].toLower() == b[j - 1].toLower();
+            row[static_cast<std::size_t>(j)] =
+                std::min({above + 1, row[static_cast<std::size_t>(j - 1)] + 1,
+                          diagonal + (same ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+// A type by name or 0xCODE; the problem, naming the closest name, when there is none.
+std::optional<QString> parseType(const QString &text, std::optional<std::uint32_t> &code)
 {
     if (text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive)) {
         bool ok = false;
-        const uint code = text.mid(2).toUInt(&ok, 16);
-        return ok ? std::optional<std::uint32_t>(code) : std::nullopt;
+        code = text.mid(2).toUInt(&ok, 16);
+        if (ok)
+            return std::nullopt;
+        return QStringLiteral("--type %1: not a hexadecimal code").arg(text);
     }
+    QString closest;
+    int best = 1 << 30;
     for (const GameSoundType &type : GameSoundTypes) {
-        if (text.compare(QLatin1String(type.name.data(), qsizetype(type.name.size())),
-                         Qt::CaseInsensitive) == 0)
-            return type.code;
+        const QString name = toQString(type.name);
+        if (text.compare(name, Qt::CaseInsensitive) == 0) {
+            code = type.code;
+            return std::nullopt;
+        }
+        if (const int d = distance(text, name); d < best) {
+            best = d;
+            closest = name;
+        }
     }
-    return std::nullopt;
+    return QStringLiteral("--type %1: no such sound type; did you mean %2? "
+                          "('kelvane-cli types' lists them)")
+        .arg(text, closest);
 }
 
-// The parser with every option; the options are kept in the order they are declared here.
-class Parser
+class Reader
 {
 public:
-    Parser();
-    [[nodiscard]] std::optional<QString> read(const QStringList &arguments, Invocation &into);
-    QCommandLineParser parser;
+    explicit Reader(QCommandLineParser &parser)
+        : parser_(parser)
+    {}
+    std::optional<QString> read(const Command &command, Options &options);
 
 private:
-    std::optional<QString> readValues(Options &options);
+    bool isSet(const char *name) const { return parser_.isSet(QLatin1String(name)); }
+    QString value(const char *name) const { return parser_.value(QLatin1String(name)); }
+    std::optional<QString> readNumbers(Options &options);
+    std::optional<QString> readSource(Options &options, QStringList &positional);
 
-    const QCommandLineOption help_ = parser.addHelpOption();
-    const QCommandLineOption version_ = parser.addVersionOption();
-    const QCommandLineOption recursive_{{"r", "recursive"}, "Go into sub-folders too."};
-    const QCommandLineOption json_{"json", "show: one JSON object per file, for scripts."};
-    const QCommandLineOption allPages_{"all-pages", "check: every page's framing and checksum."};
-    const QCommandLineOption strict_{"strict", "check: warnings count as failures."};
-    const QCommandLineOption type_{"type", "set: game sound type, by name or 0xCODE.", "type"};
-    const QCommandLineOption volume_{"volume", "set: base sound volume, 0.0 to 2.0.", "x"};
-    const QCommandLineOption minDist_{"min", "set: minimum distance.", "x"};
-    const QCommandLineOption maxDist_{"max", "set: maximum distance.", "x"};
-    const QCommandLineOption aiDist_{"ai", "set: maximum AI distance.", "x"};
-    const QCommandLineOption noBackup_{"no-backup", "set, copy, fix: make no .bak backup."};
-    const QCommandLineOption dryRun_{"dry-run",
-                                     "set, copy, fix: write nothing, say what would change."};
-    const QCommandLineOption upgrade_{"upgrade", "fix: turn older blocks into version 3 blocks."};
-    const QCommandLineOption jobs_{
-        "jobs", "show, check: files read at the same time (default: the number of cores).", "N"};
+    QCommandLineParser &parser_;
 };
 
-Parser::Parser()
+// The numbers of set, read with "." whatever the locale, each checked on its own and the
+// maximum against a minimum given with it; a file's own values are checked file by file.
+std::optional<QString> Reader::readNumbers(Options &options)
 {
-    QString commandHelp;
-    for (const Command &command : kCommands)
-        commandHelp += QStringLiteral("\n  %1  %2")
-                           .arg(QLatin1String(command.name), -6)
-                           .arg(QLatin1String(command.summary));
-    parser.setApplicationDescription(
-        QStringLiteral("Shows, checks and changes the attribute blocks of S.T.A.L.K.E.R. sound "
-                       "files (.ogg) in whole folders.\nCommands:") +
-        commandHelp);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command."),
-                                 QStringLiteral("COMMAND"));
-    parser.addPositionalArgument(QStringLiteral("paths"),
-                                 QStringLiteral("Sound files, or folders of them."),
-                                 QStringLiteral("PATH..."));
-    parser.addOptions({recursive_, json_, allPages_, strict_, type_, volume_, minDist_, maxDist_,
-                       aiDist_, noBackup_, dryRun_, upgrade_, jobs_});
-}
-
-// The option values; the problem with one, if any.
-std::optional<QString> Parser::readValues(Options &options)
-{
-    options.recursive = parser.isSet(recursive_);
-    options.json = parser.isSet(json_);
-    options.allPages = parser.isSet(allPages_);
-    options.strict = parser.isSet(strict_);
-    options.noBackup = parser.isSet(noBackup_);
-    options.dryRun = parser.isSet(dryRun_);
-    options.upgrade = parser.isSet(upgrade_);
-    options.jobs = std::max(1, QThread::idealThreadCount());
-    if (parser.isSet(jobs_)) {
-        bool ok = false;
-        options.jobs = parser.value(jobs_).toInt(&ok);
-        if (!ok || options.jobs < 1 || options.jobs > 256)
-            return QStringLiteral("--jobs %1: a number from 1 to 256").arg(parser.value(jobs_));
-    }
-    if (parser.isSet(type_)) {
-        options.gameType = parseType(parser.value(type_));
-        if (!options.gameType)
-            return QStringLiteral("--type: no sound type '%1'").arg(parser.value(type_));
-    }
-    // Numbers are read with "." whatever the locale, and refused as the window refuses them.
-    const std::pair<const QCommandLineOption *, std::optional<float> *> numbers[] = {
-        {&volume_, &options.volume},
-        {&minDist_, &options.minDist},
-        {&maxDist_, &options.maxDist},
-        {&aiDist_, &options.maxAIDist}};
-    for (const auto &[option, target] : numbers) {
-        if (!parser.isSet(*option))
+    const std::pair<const char *, std::optional<float> *> numbers[] = {
+        {"volume", &options.volume},
+        {"min", &options.minDist},
+        {"max", &options.maxDist},
+        {"ai", &options.maxAIDist}};
+    for (const auto &[name, target] : numbers) {
+        if (!isSet(name))
             continue;
-        *target = parseNumber(parser.value(*option), QLatin1Char('.'));
+        *target = parseNumber(value(name), QLatin1Char('.'));
         if (!*target)
             return QStringLiteral("--%1 %2: Floating point value is not valid.")
-                .arg(option->names().constFirst(), parser.value(*option));
+                .arg(QLatin1String(name), value(name));
     }
+    TSoundAttributes wanted = defaultAttrs;
+    wanted.baseValue = options.volume.value_or(1.0f);
+    wanted.minDist = options.minDist.value_or(0.0f);
+    wanted.maxDist = options.maxDist.value_or(wanted.minDist);
+    wanted.maxAIDist = options.maxAIDist.value_or(0.0f);
+    if (const auto broken = firstRuleBroken(wanted.baseValue, wanted.minDist, wanted.maxDist,
+                                            wanted.maxAIDist))
+        return breachText(*broken, wanted);
     return std::nullopt;
 }
 
-std::optional<QString> Parser::read(const QStringList &arguments, Invocation &into)
+// copy's FROM: a readable sound with a block, or bad usage.
+std::optional<QString> Reader::readSource(Options &options, QStringList &positional)
 {
-    if (!parser.parse(arguments))
-        return parser.errorText();
-    if (parser.isSet(help_))
-        parser.showHelp(0);
-    if (parser.isSet(version_))
-        parser.showVersion();
-    QStringList positional = parser.positionalArguments();
-    const QString name = positional.isEmpty() ? QString() : positional.takeFirst();
-    const auto *found =
-        std::find_if(std::begin(kCommands), std::end(kCommands),
-                     [&](const Command &c) { return name == QLatin1String(c.name); });
-    if (found == std::end(kCommands))
-        return name.isEmpty() ? QStringLiteral("no command given")
-                              : QStringLiteral("unknown command '%1'").arg(name);
-    into.command = found;
-    if (auto problem = readValues(into.options))
-        return problem;
-    if (name == QLatin1String("copy")) {
-        if (positional.isEmpty())
-            return QStringLiteral("copy needs FROM and at least one PATH");
-        into.options.from = positional.takeFirst();
-    }
     if (positional.isEmpty())
-        return QStringLiteral("%1 needs at least one PATH").arg(name);
-    into.options.paths = positional;
+        return QStringLiteral("copy needs FROM and at least one PATH");
+    options.from = positional.takeFirst();
+    const LoadResult source =
+        loadSoundFile(options.from, options.from, MissingBlock::InsertDefault, Access::FirstPages);
+    if (source.refused())
+        return QStringLiteral("copy: %1: %2").arg(options.from, source.whyRefused().trimmed());
+    if (!source.inspection.shownAttrs || source.inspection.outcome == LoadOutcome::Inserted)
+        return QStringLiteral("copy: %1 has no attribute block to copy").arg(options.from);
+    options.fromAttrs = source.inspection.fileAttrs;
+    return std::nullopt;
+}
+
+std::optional<QString> Reader::read(const Command &command, Options &options)
+{
+    const QStringList taken = QString::fromLatin1(command.options).split(' ', Qt::SkipEmptyParts);
+    for (const QString &given : parser_.optionNames()) {
+        const QString name = spec(given).option.names().constLast();
+        if (!taken.contains(name))
+            return QStringLiteral("%1 does not take --%2 ('kelvane-cli help %1' lists what it takes)")
+                .arg(QLatin1String(command.name), name);
+    }
+    options.recursive = isSet("recursive");
+    options.json = isSet("json");
+    options.table = isSet("table");
+    options.allPages = isSet("all-pages");
+    options.strict = isSet("strict");
+    options.noBackup = isSet("no-backup");
+    options.dryRun = isSet("dry-run");
+    options.upgrade = isSet("upgrade");
+    if (options.json && options.table)
+        return QStringLiteral("--json and --table do not go together");
+    options.jobs = std::max(1, QThread::idealThreadCount());
+    if (isSet("jobs")) {
+        bool ok = false;
+        options.jobs = value("jobs").toInt(&ok);
+        if (!ok || options.jobs < 1 || options.jobs > 256)
+            return QStringLiteral("--jobs %1: a number from 1 to 256").arg(value("jobs"));
+    }
+    if (isSet("type"))
+        if (auto problem = parseType(value("type"), options.gameType))
+            return problem;
+    if (auto problem = readNumbers(options))
+        return problem;
+    if (QLatin1String(command.name) == QLatin1String("set") && !options.gameType &&
+        !options.volume && !options.minDist && !options.maxDist && !options.maxAIDist)
+        return QStringLiteral("set needs at least one of --type, --volume, --min, --max, --ai");
+
+    QStringList positional = parser_.positionalArguments().mid(1);
+    if (QLatin1String(command.name) == QLatin1String("copy"))
+        if (auto problem = readSource(options, positional))
+            return problem;
+    if (QLatin1String(command.name) == QLatin1String("types")) {
+        if (!positional.isEmpty())
+            return QStringLiteral("types takes no PATH");
+    } else if (positional.isEmpty()) {
+        return QStringLiteral("%1 needs at least one PATH").arg(QLatin1String(command.name));
+    }
+    options.paths = positional;
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<Invocation> readCommandLine(const QStringList &arguments, QTextStream &err,
-                                          int &exitStatus)
+std::optional<Invocation> readCommandLine(const QStringList &arguments, QTextStream &out,
+                                          QTextStream &err, int &exitStatus)
 {
-    Parser parser;
-    Invocation invocation;
-    if (const auto problem = parser.read(arguments, invocation)) {
-        err << "kelvane-cli: " << *problem << Qt::endl << "Try 'kelvane-cli --help'." << Qt::endl;
-        exitStatus = kBadUsage;
+    QCommandLineParser parser;
+    for (const OptionSpec &s : optionSpecs())
+        parser.addOption(s.option);
+    exitStatus = kBadUsage;
+    const auto bad = [&](const QString &problem) {
+        err << "kelvane-cli: " << problem << Qt::endl << "Try 'kelvane-cli --help'." << Qt::endl;
+        return std::nullopt;
+    };
+    if (!parser.parse(arguments))
+        return bad(parser.errorText());
+    const QStringList positional = parser.positionalArguments();
+    const QString name = positional.value(0);
+    if (parser.isSet(QStringLiteral("version"))) {
+        out << "kelvane-cli " << QCoreApplication::applicationVersion() << Qt::endl;
+        exitStatus = 0;
         return std::nullopt;
     }
+    if (name == QLatin1String("help") || parser.isSet(QStringLiteral("help"))) {
+        const QString about = name == QLatin1String("help") ? positional.value(1) : name;
+        const Command *command = findCommand(about);
+        if (!about.isEmpty() && !command)
+            return bad(QStringLiteral("no command '%1'").arg(about));
+        out << (command ? commandHelp(*command) : generalHelp()) << Qt::flush;
+        exitStatus = 0;
+        return std::nullopt;
+    }
+    const Command *command = findCommand(name);
+    if (!command)
+        return bad(name.isEmpty() ? QStringLiteral("no command given")
+                                  : QStringLiteral("unknown command '%1'").arg(name));
+    Invocation invocation{command, {}};
+    Reader reader(parser);
+    if (const auto problem = reader.read(*command, invocation.options))
+        return bad(*problem);
     exitStatus = 0;
     return invocation;
 }

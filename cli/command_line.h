@@ -9,11 +9,15 @@
 
 namespace kelvane::cli {
 
-// One command: its name, what `--help` says of it, and the runner that carries it out.
+// One command: its name, what the help says of it, the options it takes and the runner that
+// carries it out.
 struct Command
 {
     const char *name;
+    const char *arguments; // after the options in the usage line
     const char *summary;
+    const char *options;   // the long names of the options it takes, blank-separated
+    const char *example;
     int (Runner::*run)(const Options &);
 };
 
@@ -23,10 +27,11 @@ struct Invocation
     Options options;
 };
 
-// Reads the arguments. Returns the command to run, or nothing after printing help, the version
-// or a usage error to `err`; `exitStatus` then says how the program ends (0, or 2 for bad
-// usage).
+// Reads the arguments and finds any bad usage before a file is touched. Returns the command to
+// run, or nothing after printing help or the version to `out` or one usage error to `err`;
+// `exitStatus` then says how the program ends (0, or 2 for bad usage).
 [[nodiscard]] std::optional<Invocation> readCommandLine(const QStringList &arguments,
-                                                        QTextStream &err, int &exitStatus);
+                                                        QTextStream &out, QTextStream &err,
+                                                        int &exitStatus);
 
 } // namespace kelvane::cli

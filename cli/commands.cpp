@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "attribute_rules.h"
+#include "game_sound_types.h"
 #include "game_rules.h"
 #include "hex_text.h"
 #include "number_text.h"
@@ -11,7 +12,9 @@
 #include "sound_text.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 namespace kelvane::cli {
 
@@ -50,10 +53,46 @@ void failLoad(FileRun &run, const LoadResult &loaded)
     run.fail(loaded.whyRefused(), loaded.reason);
 }
 
-void showOne(FileRun &run, const Options &options)
+// The columns of `show --table` after the path.
+constexpr int kTypeWidth = 20;
+constexpr int kNumberWidth = 10;
+
+QString tableRow(const QString &path, int pathWidth, const QStringList &cells)
+{
+    QString row = path.leftJustified(pathWidth);
+    for (qsizetype i = 0; i < cells.size(); ++i)
+        row += QStringLiteral("  ") +
+               (i + 1 < cells.size() ? cells[i].leftJustified(i == 0 ? kTypeWidth : kNumberWidth)
+                                     : cells[i]);
+    return row + QLatin1Char('\n');
+}
+
+void showRow(FileRun &run, const LoadResult &loaded, int pathWidth)
+{
+    const Inspection &found = loaded.inspection;
+    const bool block = !loaded.refused() && found.shownAttrs;
+    const auto older = loaded.refused() ? std::nullopt : olderBlock(found);
+    const std::optional<TSoundAttributes> shown =
+        found.outcome == LoadOutcome::Inserted ? older : (block ? found.shownAttrs : std::nullopt);
+    const auto number = [&](float TSoundAttributes::*field) {
+        return shown ? QString::number((*shown).*field, 'g', 7) : QStringLiteral("-");
+    };
+    run.out += tableRow(run.path, pathWidth,
+                        {shown ? toQString(gameTypeName(shown->gameType).value_or("unlisted"))
+                               : QStringLiteral("-"),
+                         number(&TSoundAttributes::baseValue), number(&TSoundAttributes::minDist),
+                         number(&TSoundAttributes::maxDist), number(&TSoundAttributes::maxAIDist),
+                         stateText(loaded)});
+    if (loaded.refused())
+        run.fail(loaded.whyRefused(), loaded.reason);
+}
+
+void showOne(FileRun &run, const Options &options, int pathWidth)
 {
     const LoadResult loaded =
         loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
+    if (options.table)
+        return showRow(run, loaded, pathWidth);
     if (options.json) {
         run.out += QString::fromUtf8(
                        QJsonDocument(soundJson(run.path, loaded)).toJson(QJsonDocument::Compact)) +
@@ -112,13 +151,31 @@ void checkOne(FileRun &run, const Options &options)
 {
     const LoadResult loaded =
         loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
-    if (loaded.refused())
+    if (loaded.refused() && !options.json)
         return failLoad(run, loaded);
-    const QStringList problems = fileProblems(run.path, loaded, options);
+    const QStringList problems = loaded.refused()
+                                     ? QStringList{loaded.whyRefused().trimmed()}
+                                     : fileProblems(run.path, loaded, options);
     QStringList warnings;
-    for (const std::string &warning : gameWarnings(soundFactsOf(loaded.inspection)))
-        warnings << toQString(warning);
+    if (!loaded.refused()) {
+        for (const std::string &warning : gameWarnings(soundFactsOf(loaded.inspection)))
+            warnings << toQString(warning);
+    }
 
+    if (options.json) {
+        const bool failed = !problems.isEmpty() || (options.strict && !warnings.isEmpty());
+        run.out += QString::fromUtf8(
+                       QJsonDocument(QJsonObject{{"file", run.path},
+                                                 {"status", failed              ? "failed"
+                                                            : warnings.isEmpty() ? "ok"
+                                                                                 : "warnings"},
+                                                 {"problems", QJsonArray::fromStringList(problems)},
+                                                 {"warnings", QJsonArray::fromStringList(warnings)}})
+                           .toJson(QJsonDocument::Compact)) +
+                   QLatin1Char('\n');
+        run.result = failed ? Result::Failed : Result::Read;
+        return;
+    }
     if (!problems.isEmpty()) {
         run.fail(QStringLiteral("FAIL ") + (problems + warnings).join(QStringLiteral("; ")));
     } else if (warnings.isEmpty()) {
@@ -142,10 +199,10 @@ void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const
                      : toQString(found.attrStatus));
         return;
     }
-    // The same rules and texts as the window's Apply.
+    // The same rules as the window's Apply, with the file's own values for the fields not set.
     if (const auto broken =
             firstRuleBroken(next.baseValue, next.minDist, next.maxDist, next.maxAIDist)) {
-        run.fail(toQString(ruleText(*broken)));
+        run.fail(breachText(*broken, next));
         return;
     }
     if (SameAttributes(next, found.savedAttrs)) {
@@ -230,7 +287,29 @@ void fixOne(FileRun &run, const Options &options)
 
 int Runner::show(const Options &options)
 {
-    return forEach(options, Mode::Reads, [&](FileRun &run) { showOne(run, options); });
+    const auto header = [&](int pathWidth) {
+        return options.table ? tableRow(QStringLiteral("FILE"), pathWidth,
+                                        {"TYPE", "VOLUME", "MIN", "MAX", "AI", "STATE"})
+                             : QString();
+    };
+    return forEach(options, Mode::Reads,
+                   [&](FileRun &run) { showOne(run, options, pathWidth_); }, header);
+}
+
+int Runner::types(const Options &options)
+{
+    for (const GameSoundType &type : GameSoundTypes) {
+        const QString name = toQString(type.name);
+        const QString code = QStringLiteral("0x") + toQString(hexText(type.code));
+        if (options.json)
+            out_ << QJsonDocument(QJsonObject{{"name", name}, {"code", qint64(type.code)}})
+                        .toJson(QJsonDocument::Compact)
+                 << '\n';
+        else
+            out_ << name.leftJustified(kTypeWidth) << code << '\n';
+    }
+    out_.flush();
+    return 0;
 }
 
 int Runner::check(const Options &options)
@@ -262,16 +341,8 @@ int Runner::set(const Options &options)
 
 int Runner::copy(const Options &options)
 {
-    const LoadResult source =
-        loadSoundFile(options.from, options.from, MissingBlock::InsertDefault, Access::FirstPages);
-    if (!source.image || !source.inspection.shownAttrs ||
-        source.inspection.outcome == LoadOutcome::Inserted) {
-        FileRun run(options.from);
-        run.fail(QStringLiteral("has no attribute block to copy"));
-        print(run);
-        return 1;
-    }
-    const TSoundAttributes attrs = source.inspection.fileAttrs;
+    // The command line has read FROM and found its block.
+    const TSoundAttributes attrs = options.fromAttrs;
     const QString sourceFile = QFileInfo(options.from).canonicalFilePath();
     return forEach(options, Mode::Writes, [&](FileRun &run) {
         if (QFileInfo(run.path).canonicalFilePath() == sourceFile) {

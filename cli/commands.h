@@ -24,6 +24,7 @@ struct Options
     bool noBackup = false;
     bool dryRun = false;
     bool upgrade = false;
+    bool table = false; // show: one aligned line per file
     int jobs = 1; // files read at the same time by show and check
     // The fields `set` changes; the others stay as the file has them.
     std::optional<std::uint32_t> gameType;
@@ -31,7 +32,8 @@ struct Options
     std::optional<float> minDist;
     std::optional<float> maxDist;
     std::optional<float> maxAIDist;
-    QString from; // copy: the file whose block the others receive
+    QString from; // copy: the file whose block the others receive, and that block
+    TSoundAttributes fromAttrs{};
 };
 
 // After Ctrl-C (or SIGTERM) a running command stops before its next file; a batch of saves not
@@ -50,6 +52,7 @@ public:
     int set(const Options &options);
     int copy(const Options &options);
     int fix(const Options &options);
+    int types(const Options &options);
 
 private:
     using PerFile = std::function<void(FileRun &)>;
@@ -58,7 +61,9 @@ private:
         Reads,  // files are handled on `jobs` threads at once
         Writes, // files are handled in turn, their saves batched
     };
-    int forEach(const Options &options, Mode mode, const PerFile &perFile);
+    // `header` gives a line printed above the files' lines, from the widest path's width.
+    int forEach(const Options &options, Mode mode, const PerFile &perFile,
+                const std::function<QString(int)> &header = {});
     void runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &perFile);
     void finishSaves(std::vector<FileRun> &slice, SaveBatch &batch);
     void print(const FileRun &run);
@@ -66,6 +71,7 @@ private:
     QTextStream &out_;
     QTextStream &err_;
     int counts_[4] = {}; // by FileRun::Result
+    int pathWidth_ = 0;  // the widest path of the batch
 };
 
 } // namespace kelvane::cli

@@ -20,7 +20,7 @@ int main(int argc, char *argv[])
 
     int status = 0;
     const auto invocation =
-        kelvane::cli::readCommandLine(QCoreApplication::arguments(), err, status);
+        kelvane::cli::readCommandLine(QCoreApplication::arguments(), out, err, status);
     if (!invocation)
         return status;
     kelvane::cli::stopOnInterrupt();

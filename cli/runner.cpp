@@ -90,9 +90,15 @@ void Runner::print(const FileRun &run)
     ++counts_[static_cast<int>(run.result)];
 }
 
-int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile)
+int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
+                    const std::function<QString(int)> &header)
 {
     const Batch found = collectSounds(options.paths, options.recursive);
+    pathWidth_ = 4;
+    for (const QString &file : found.files)
+        pathWidth_ = std::max(pathWidth_, static_cast<int>(file.size()));
+    if (header)
+        out_ << header(pathWidth_);
     std::fill(std::begin(counts_), std::end(counts_), 0);
     const auto alone = [&](const QString &path, const QString &message) {
         FileRun run(path);
@@ -144,9 +150,11 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile)
         return kInterrupted;
     }
     if (!options.json) {
-        out_ << QStringLiteral("%1 files read, %2 changed, %3 skipped, %4 failed")
+        out_ << QStringLiteral("%1 %2 read, %3 %4, %5 skipped, %6 failed")
                     .arg(total)
+                    .arg(total == 1 ? "file" : "files")
                     .arg(counts_[static_cast<int>(FileRun::Result::Changed)])
+                    .arg(options.dryRun ? "would change" : "changed")
                     .arg(counts_[static_cast<int>(FileRun::Result::Skipped)])
                     .arg(counts_[static_cast<int>(FileRun::Result::Failed)])
              << Qt::endl;

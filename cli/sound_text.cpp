@@ -60,6 +60,23 @@ QStringList attributeLines(const TSoundAttributes &attrs)
             QStringLiteral("Maximum AI distance: ") + formatNumber(attrs.maxAIDist, point)};
 }
 
+QString breachText(AttributeField field, const TSoundAttributes &attrs)
+{
+    const auto number = [](float value) { return QString::number(value, 'g', 7); };
+    switch (field) {
+    case AttributeField::Volume:
+        return QStringLiteral("volume %1 is out of range 0.0 to 2.0").arg(number(attrs.baseValue));
+    case AttributeField::MinDist:
+        return QStringLiteral("minimum distance %1 is below 0").arg(number(attrs.minDist));
+    case AttributeField::MaxDist:
+        return QStringLiteral("maximum distance %1 is below minimum distance %2")
+            .arg(number(attrs.maxDist), number(attrs.minDist));
+    case AttributeField::MaxAIDist:
+        break;
+    }
+    return QStringLiteral("maximum AI distance %1 is below 0").arg(number(attrs.maxAIDist));
+}
+
 QStringList detailLines(const Inspection &found)
 {
     // Lines about the block inserted in memory describe no file on disk.
@@ -78,32 +95,60 @@ std::optional<TSoundAttributes> olderBlock(const Inspection &found)
 
 QJsonObject soundJson(const QString &path, const LoadResult &loaded)
 {
-    QJsonObject json{{"file", path}};
+    // Every record has every key, null where the file gives nothing.
+    QJsonObject json{{"file", path},          {"outcome", "refused"},      {"message", QJsonValue()},
+                     {"details", QJsonArray()}, {"channels", QJsonValue()},  {"sampleRate", QJsonValue()},
+                     {"fileSize", QJsonValue()}, {"storedChecksum", QJsonValue()},
+                     {"computedChecksum", QJsonValue()}, {"block", QJsonValue()},
+                     {"olderBlock", QJsonValue()}};
     if (!loaded.image) {
-        json.insert("outcome", "refused");
-        json.insert("message", loaded.failure);
+        json["message"] = loaded.failure.trimmed();
         return json;
     }
     const Inspection &found = loaded.inspection;
-    json.insert("outcome", outcomeName(found.outcome));
-    json.insert("message",
-                found.outcome == LoadOutcome::Inserted ? QString() : toQString(found.attrStatus));
-    json.insert("details", QJsonArray::fromStringList(detailLines(found)));
+    json["outcome"] = outcomeName(found.outcome);
+    if (found.outcome != LoadOutcome::Inserted && !found.attrStatus.empty())
+        json["message"] = toQString(found.attrStatus).trimmed();
+    json["details"] = QJsonArray::fromStringList(detailLines(found));
     if (found.outcome == LoadOutcome::Refused && found.infoLines.empty())
         return json;
-    json.insert("channels", static_cast<qint64>(found.channels));
-    json.insert("sampleRate", static_cast<qint64>(found.sampleRate));
+    json["channels"] = static_cast<qint64>(found.channels);
+    json["sampleRate"] = static_cast<qint64>(found.sampleRate);
     // The size on disk: an insertion in memory has grown the image, not the file.
-    json.insert("fileSize", loaded.image->fileSize() - static_cast<qint64>(found.insertedBytes));
-    json.insert("storedChecksum", static_cast<qint64>(found.storedChecksum));
-    json.insert("computedChecksum", found.computedChecksum
-                                        ? QJsonValue(static_cast<qint64>(*found.computedChecksum))
-                                        : QJsonValue());
-    const bool hasBlock = found.shownAttrs && found.outcome != LoadOutcome::Inserted;
-    json.insert("block", hasBlock ? QJsonValue(blockJson(found.fileAttrs)) : QJsonValue());
-    const auto older = olderBlock(found);
-    json.insert("olderBlock", older ? QJsonValue(blockJson(*older)) : QJsonValue());
+    json["fileSize"] = loaded.image->fileSize() - static_cast<qint64>(found.insertedBytes);
+    json["storedChecksum"] = static_cast<qint64>(found.storedChecksum);
+    if (found.computedChecksum)
+        json["computedChecksum"] = static_cast<qint64>(*found.computedChecksum);
+    if (found.shownAttrs && found.outcome != LoadOutcome::Inserted)
+        json["block"] = blockJson(found.fileAttrs);
+    if (const auto older = olderBlock(found))
+        json["olderBlock"] = blockJson(*older);
     return json;
+}
+
+QString stateText(const LoadResult &loaded)
+{
+    if (loaded.refused())
+        return QStringLiteral("refused: ") + loaded.whyRefused().trimmed();
+    const Inspection &found = loaded.inspection;
+    switch (found.outcome) {
+    case LoadOutcome::Clean:
+        return QStringLiteral("ok");
+    case LoadOutcome::BadChecksum:
+        return QStringLiteral("bad checksum");
+    case LoadOutcome::Inserted:
+    case LoadOutcome::Upgraded:
+        if (const auto older = olderBlock(found))
+            return QStringLiteral("older block, version %1").arg(older->version);
+        return QStringLiteral("no block");
+    case LoadOutcome::ViewOnly:
+        return loaded.image->headersOnly() ? QStringLiteral("over 10 MiB, view only")
+                                           : QStringLiteral("view only: ") +
+                                                 toQString(found.attrStatus).trimmed();
+    case LoadOutcome::Refused:
+        break;
+    }
+    return QStringLiteral("refused");
 }
 
 } // namespace kelvane::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "attribute_rules.h"
 #include "sound_reader.h"
 
 #include <QJsonObject>
@@ -14,6 +15,10 @@ namespace kelvane::cli {
 // The five attributes, one line each, numbers as the window writes them (with ".").
 [[nodiscard]] QStringList attributeLines(const TSoundAttributes &attrs);
 
+// A refused value named with the field and the values: "maximum distance 50 is below minimum
+// distance 120".
+[[nodiscard]] QString breachText(AttributeField field, const TSoundAttributes &attrs);
+
 // The details as loading read them from the file, without what an insertion in memory added.
 [[nodiscard]] QStringList detailLines(const Inspection &found);
 
@@ -22,5 +27,8 @@ namespace kelvane::cli {
 
 // Everything `show` knows of a file, with raw values as numbers, for scripts.
 [[nodiscard]] QJsonObject soundJson(const QString &path, const LoadResult &loaded);
+
+// A word or two for `show --table`: "ok", "bad checksum", "no block", "refused: ...".
+[[nodiscard]] QString stateText(const LoadResult &loaded);
 
 } // namespace kelvane::cli

@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -253,30 +254,75 @@ private slots:
         QVERIFY(!QFile::exists(fresh + ".bak"));
     }
 
+    // A value out of range is bad usage, found before any file is touched; a maximum below a
+    // file's own minimum fails that file. The messages name the field and the values.
     void setRefusesWhatTheWindowRefuses_data()
     {
         QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
         QTest::addColumn<QString>("text");
-        QTest::newRow("volume") << QStringList{"--volume", "2.000001"}
-                                << " Must be valid floating point value from 0.0 to 2.0";
-        QTest::newRow("minimum") << QStringList{"--min", "-1"}
-                                 << " Number value must be equal to or greater than 0.0";
+        QTest::newRow("volume") << QStringList{"--volume", "2.000001"} << 2
+                                << "kelvane-cli: volume 2.000001 is out of range 0.0 to 2.0";
+        QTest::newRow("minimum") << QStringList{"--min", "-1"} << 2
+                                 << "kelvane-cli: minimum distance -1 is below 0";
         QTest::newRow("maximum below minimum")
-            << QStringList{"--max", "0.5"}
-            << " Number value must be equal to or greater than minimum";
-        QTest::newRow("AI") << QStringList{"--ai", "-0.5"}
-                            << " Number value must be equal to or greater than 0.0";
+            << QStringList{"--min", "120", "--max", "50"} << 2
+            << "kelvane-cli: maximum distance 50 is below minimum distance 120";
+        QTest::newRow("AI") << QStringList{"--ai", "-0.5"} << 2
+                            << "kelvane-cli: maximum AI distance -0.5 is below 0";
+        QTest::newRow("maximum below the file's minimum")
+            << QStringList{"--max", "0.5"} << 1
+            << "%1: maximum distance 0.5 is below minimum distance 0.7";
     }
     void setRefusesWhatTheWindowRefuses()
     {
         QFETCH(QStringList, args);
+        QFETCH(int, status);
         QFETCH(QString, text);
         const QString mono = add("mono_block.ogg");
         const QByteArray before = fixtures::readFile(mono);
         const Run run = cli(QStringList{"set"} << args << mono);
-        QCOMPARE(run.status, 1);
-        QCOMPARE(run.err.trimmed(), QString(mono + ":" + text));
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.err.split('\n').first(), text.arg(mono));
         QCOMPARE(fixtures::readFile(mono), before);
+    }
+
+    // Bad usage exits with 2 and one message before any file is touched.
+    void badUsageTouchesNothing()
+    {
+        add("mono_block.ogg");
+        add("no_comments.ogg");
+        const auto before = fixtures::folderState(folder_);
+        const QString plain = folder_ + "/no_comments.ogg";
+        for (const QStringList &bad :
+             {QStringList{"set", "--volume", "3"}, {"set", "--min", "abc"}, {"set"},
+              {"show", "--volume", "1.5"}, {"check", "--table"}, {"set", "--type", "shootin"},
+              {"show", "--jobs", "0"}, {"fix", "--json"}, {"copy", plain}}) {
+            const Run run = cli(bad + QStringList{folder_});
+            QVERIFY2(run.status == 2, qPrintable(bad.join(' ') + " -> " + run.err));
+            QVERIFY2(run.err.startsWith("kelvane-cli: ") && run.err.count('\n') == 2,
+                     qPrintable(run.err));
+            QVERIFY(run.out.isEmpty());
+        }
+        QCOMPARE(fixtures::folderState(folder_), before);
+        QVERIFY(cli({"set", "--type", "shootin", plain}).err.contains("did you mean "));
+    }
+
+    // Each command has its own help, the same from "help set" and "set --help".
+    void helpForEachCommand()
+    {
+        const Run help = cli({"help", "set"});
+        QCOMPARE(help.status, 0);
+        QCOMPARE(cli({"set", "--help"}).out, help.out);
+        QVERIFY(help.out.startsWith("Usage: kelvane-cli set [options] PATH...\n"));
+        QVERIFY(help.out.contains("--volume X") && help.out.contains("Example:\n  kelvane-cli set"));
+        QVERIFY(!help.out.contains("--all-pages") && !help.out.contains("Qt"));
+        QVERIFY(help.out.contains("Exit status: 0 all well, 1 some file failed"));
+        const Run types = cli({"types"});
+        QCOMPARE(types.out.count('\n'), 21);
+        QVERIFY(types.out.contains(QRegularExpression("^weapon_shooting +0x80200000$",
+                                                      QRegularExpression::MultilineOption)));
+        QCOMPARE(cli({"types", "--json"}).out.split('\n', Qt::SkipEmptyParts).size(), 21);
     }
 
     // A file that fails never stops the batch; a file over 10 MiB is never written.
@@ -314,7 +360,7 @@ private slots:
         const QByteArray block = commentsOf(from).first();
         QCOMPARE(commentsOf(mono).first(), block);
         QCOMPARE(commentsOf(plain), QList<QByteArray>({block, "TITLE=Kelvane test tone"}));
-        QCOMPARE(cli({"copy", plain + ".bak", mono}).status, 1); // no block to copy
+        QCOMPARE(cli({"copy", plain + ".bak", mono}).status, 2); // no block to copy
     }
 
     void fixRepairsAndInserts()
@@ -457,7 +503,7 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains("caf\\xe9.ogg: the name is not valid UTF-8"),
                  qPrintable(run.err));
-        QCOMPARE(lastLine(run.out), QString("1 files read, 0 changed, 0 skipped, 1 failed"));
+        QCOMPARE(lastLine(run.out), QString("1 file read, 0 changed, 0 skipped, 1 failed"));
         QCOMPARE(::unlink(odd.constData()), 0); // QTemporaryDir cannot remove it
     }
 };
