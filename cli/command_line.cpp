@@ -110,8 +110,9 @@ QString generalHelp()
     text += QStringLiteral("\nOptions (each command takes those its help lists):\n");
     for (const OptionSpec &s : optionSpecs())
         text += optionLine(s);
-    return text + QStringLiteral("\n'kelvane-cli help COMMAND' shows one command's options and "
-                                 "an example.\n") +
+    return text +
+           QStringLiteral("\n'kelvane-cli help COMMAND' shows one command's options and "
+                          "an example.\n") +
            QLatin1String(kExitStatus) + QLatin1Char('\n');
 }
 
@@ -130,8 +131,9 @@ QString commandHelp(const Command &c)
 
 const Command *findCommand(const QString &name)
 {
-    const auto *found = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                     [&](const Command &c) { return name == QLatin1String(c.name); });
+    const auto *found =
+        std::find_if(std::begin(kCommands), std::end(kCommands),
+                     [&](const Command &c) { return name == QLatin1String(c.name); });
     return found == std::end(kCommands) ? nullptr : found;
 }
 
@@ -147,9 +149,8 @@ int distance(const QString &a, const QString &b)
         for (qsizetype j = 1; j <= b.size(); ++j) {
             const int above = row[static_cast<std::size_t>(j)];
             const bool same = a[i - 1].toLower() == b[j - 1].toLower();
-            row[static_cast<std::size_t>(j)] =
-                std::min({above + 1, row[static_cast<std::size_t>(j - 1)] + 1,
-                          diagonal + (same ? 0 : 1)});
+            row[static_cast<std::size_t>(j)] = std::min(
+                {above + 1, row[static_cast<std::size_t>(j - 1)] + 1, diagonal + (same ? 0 : 1)});
             diagonal = above;
         }
     }
@@ -205,11 +206,10 @@ private:
 // maximum against a minimum given with it; a file's own values are checked file by file.
 std::optional<QString> Reader::readNumbers(Options &options)
 {
-    const std::pair<const char *, std::optional<float> *> numbers[] = {
-        {"volume", &options.volume},
-        {"min", &options.minDist},
-        {"max", &options.maxDist},
-        {"ai", &options.maxAIDist}};
+    const std::pair<const char *, std::optional<float> *> numbers[] = {{"volume", &options.volume},
+                                                                       {"min", &options.minDist},
+                                                                       {"max", &options.maxDist},
+                                                                       {"ai", &options.maxAIDist}};
     for (const auto &[name, target] : numbers) {
         if (!isSet(name))
             continue;
@@ -223,8 +223,8 @@ std::optional<QString> Reader::readNumbers(Options &options)
     wanted.minDist = options.minDist.value_or(0.0f);
     wanted.maxDist = options.maxDist.value_or(wanted.minDist);
     wanted.maxAIDist = options.maxAIDist.value_or(0.0f);
-    if (const auto broken = firstRuleBroken(wanted.baseValue, wanted.minDist, wanted.maxDist,
-                                            wanted.maxAIDist))
+    if (const auto broken =
+            firstRuleBroken(wanted.baseValue, wanted.minDist, wanted.maxDist, wanted.maxAIDist))
         return breachText(*broken, wanted);
     return std::nullopt;
 }
@@ -251,7 +251,8 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
     for (const QString &given : parser_.optionNames()) {
         const QString name = spec(given).option.names().constLast();
         if (!taken.contains(name))
-            return QStringLiteral("%1 does not take --%2 ('kelvane-cli help %1' lists what it takes)")
+            return QStringLiteral(
+                       "%1 does not take --%2 ('kelvane-cli help %1' lists what it takes)")
                 .arg(QLatin1String(command.name), name);
     }
     options.recursive = isSet("recursive");

@@ -16,7 +16,7 @@ struct Command
     const char *name;
     const char *arguments; // after the options in the usage line
     const char *summary;
-    const char *options;   // the long names of the options it takes, blank-separated
+    const char *options; // the long names of the options it takes, blank-separated
     const char *example;
     int (Runner::*run)(const Options &);
 };
@@ -30,8 +30,7 @@ struct Invocation
 // Reads the arguments and finds any bad usage before a file is touched. Returns the command to
 // run, or nothing after printing help or the version to `out` or one usage error to `err`;
 // `exitStatus` then says how the program ends (0, or 2 for bad usage).
-[[nodiscard]] std::optional<Invocation> readCommandLine(const QStringList &arguments,
-                                                        QTextStream &out, QTextStream &err,
-                                                        int &exitStatus);
+[[nodiscard]] std::optional<Invocation>
+readCommandLine(const QStringList &arguments, QTextStream &out, QTextStream &err, int &exitStatus);
 
 } // namespace kelvane::cli

@@ -1,8 +1,8 @@
 #include "commands.h"
 
 #include "attribute_rules.h"
-#include "game_sound_types.h"
 #include "game_rules.h"
+#include "game_sound_types.h"
 #include "hex_text.h"
 #include "number_text.h"
 #include "page_reader.h"
@@ -153,9 +153,8 @@ void checkOne(FileRun &run, const Options &options)
         loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
     if (loaded.refused() && !options.json)
         return failLoad(run, loaded);
-    const QStringList problems = loaded.refused()
-                                     ? QStringList{loaded.whyRefused().trimmed()}
-                                     : fileProblems(run.path, loaded, options);
+    const QStringList problems = loaded.refused() ? QStringList{loaded.whyRefused().trimmed()}
+                                                  : fileProblems(run.path, loaded, options);
     QStringList warnings;
     if (!loaded.refused()) {
         for (const std::string &warning : gameWarnings(soundFactsOf(loaded.inspection)))
@@ -164,15 +163,16 @@ void checkOne(FileRun &run, const Options &options)
 
     if (options.json) {
         const bool failed = !problems.isEmpty() || (options.strict && !warnings.isEmpty());
-        run.out += QString::fromUtf8(
-                       QJsonDocument(QJsonObject{{"file", run.path},
-                                                 {"status", failed              ? "failed"
-                                                            : warnings.isEmpty() ? "ok"
-                                                                                 : "warnings"},
-                                                 {"problems", QJsonArray::fromStringList(problems)},
-                                                 {"warnings", QJsonArray::fromStringList(warnings)}})
-                           .toJson(QJsonDocument::Compact)) +
-                   QLatin1Char('\n');
+        run.out +=
+            QString::fromUtf8(
+                QJsonDocument(QJsonObject{{"file", run.path},
+                                          {"status", failed               ? "failed"
+                                                     : warnings.isEmpty() ? "ok"
+                                                                          : "warnings"},
+                                          {"problems", QJsonArray::fromStringList(problems)},
+                                          {"warnings", QJsonArray::fromStringList(warnings)}})
+                    .toJson(QJsonDocument::Compact)) +
+            QLatin1Char('\n');
         run.result = failed ? Result::Failed : Result::Read;
         return;
     }
@@ -292,8 +292,8 @@ int Runner::show(const Options &options)
                                         {"TYPE", "VOLUME", "MIN", "MAX", "AI", "STATE"})
                              : QString();
     };
-    return forEach(options, Mode::Reads,
-                   [&](FileRun &run) { showOne(run, options, pathWidth_); }, header);
+    return forEach(
+        options, Mode::Reads, [&](FileRun &run) { showOne(run, options, pathWidth_); }, header);
 }
 
 int Runner::types(const Options &options)

@@ -25,7 +25,7 @@ struct Options
     bool dryRun = false;
     bool upgrade = false;
     bool table = false; // show: one aligned line per file
-    int jobs = 1; // files read at the same time by show and check
+    int jobs = 1;       // files read at the same time by show and check
     // The fields `set` changes; the others stay as the file has them.
     std::optional<std::uint32_t> gameType;
     std::optional<float> volume;

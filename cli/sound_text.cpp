@@ -96,10 +96,16 @@ std::optional<TSoundAttributes> olderBlock(const Inspection &found)
 QJsonObject soundJson(const QString &path, const LoadResult &loaded)
 {
     // Every record has every key, null where the file gives nothing.
-    QJsonObject json{{"file", path},          {"outcome", "refused"},      {"message", QJsonValue()},
-                     {"details", QJsonArray()}, {"channels", QJsonValue()},  {"sampleRate", QJsonValue()},
-                     {"fileSize", QJsonValue()}, {"storedChecksum", QJsonValue()},
-                     {"computedChecksum", QJsonValue()}, {"block", QJsonValue()},
+    QJsonObject json{{"file", path},
+                     {"outcome", "refused"},
+                     {"message", QJsonValue()},
+                     {"details", QJsonArray()},
+                     {"channels", QJsonValue()},
+                     {"sampleRate", QJsonValue()},
+                     {"fileSize", QJsonValue()},
+                     {"storedChecksum", QJsonValue()},
+                     {"computedChecksum", QJsonValue()},
+                     {"block", QJsonValue()},
                      {"olderBlock", QJsonValue()}};
     if (!loaded.image) {
         json["message"] = loaded.failure.trimmed();
@@ -142,9 +148,9 @@ QString stateText(const LoadResult &loaded)
             return QStringLiteral("older block, version %1").arg(older->version);
         return QStringLiteral("no block");
     case LoadOutcome::ViewOnly:
-        return loaded.image->headersOnly() ? QStringLiteral("over 10 MiB, view only")
-                                           : QStringLiteral("view only: ") +
-                                                 toQString(found.attrStatus).trimmed();
+        return loaded.image->headersOnly()
+                   ? QStringLiteral("over 10 MiB, view only")
+                   : QStringLiteral("view only: ") + toQString(found.attrStatus).trimmed();
     case LoadOutcome::Refused:
         break;
     }

@@ -294,10 +294,15 @@ private slots:
         add("no_comments.ogg");
         const auto before = fixtures::folderState(folder_);
         const QString plain = folder_ + "/no_comments.ogg";
-        for (const QStringList &bad :
-             {QStringList{"set", "--volume", "3"}, {"set", "--min", "abc"}, {"set"},
-              {"show", "--volume", "1.5"}, {"check", "--table"}, {"set", "--type", "shootin"},
-              {"show", "--jobs", "0"}, {"fix", "--json"}, {"copy", plain}}) {
+        for (const QStringList &bad : {QStringList{"set", "--volume", "3"},
+                                       {"set", "--min", "abc"},
+                                       {"set"},
+                                       {"show", "--volume", "1.5"},
+                                       {"check", "--table"},
+                                       {"set", "--type", "shootin"},
+                                       {"show", "--jobs", "0"},
+                                       {"fix", "--json"},
+                                       {"copy", plain}}) {
             const Run run = cli(bad + QStringList{folder_});
             QVERIFY2(run.status == 2, qPrintable(bad.join(' ') + " -> " + run.err));
             QVERIFY2(run.err.startsWith("kelvane-cli: ") && run.err.count('\n') == 2,
@@ -308,6 +313,42 @@ private slots:
         QVERIFY(cli({"set", "--type", "shootin", plain}).err.contains("did you mean "));
     }
 
+    // A batch writes exactly what saving the files one at a time writes, over a folder of
+    // good files and the hostile catalogue; and every JSON record has the same keys.
+    void batchesWriteWhatSingleSavesWrite()
+    {
+        QTemporaryDir other;
+        QStringList names;
+        for (const QString &folder : {folder_, other.path()}) {
+            for (const QString &name : QDir(fixtures::hostilePath("")).entryList({"*.ogg"})) {
+                QVERIFY(QFile::copy(fixtures::hostilePath(name), folder + "/h_" + name));
+                QFile::setPermissions(folder + "/h_" + name, QFile::ReadOwner | QFile::WriteOwner);
+            }
+            for (const QString &name : QDir(fixtures::samplePath("")).entryList({"*.ogg"}))
+                fixtures::copySample(name, folder);
+        }
+        names = QDir(folder_).entryList({"*.ogg"});
+        const QStringList edit{"set", "--volume", "0.5", "--ai", "9"};
+        QCOMPARE(cli(edit + QStringList{folder_}).status, 1);
+        for (const QString &name : names)
+            cli(edit + QStringList{other.path() + "/" + name});
+        QCOMPARE(fixtures::folderState(folder_), fixtures::folderState(other.path()));
+
+        for (const QStringList &command : {QStringList{"show", "--json"}, {"check", "--json"}}) {
+            // /dev/null cannot be read as a sound at all.
+            const Run run = cli(command + QStringList{folder_, "/dev/null"});
+            const QStringList records = run.out.split('\n', Qt::SkipEmptyParts);
+            QCOMPARE(records.size(), names.size() + 1);
+            const QStringList keys = QJsonDocument::fromJson(records[0].toUtf8()).object().keys();
+            for (const QString &record : records) {
+                const QJsonObject object = QJsonDocument::fromJson(record.toUtf8()).object();
+                QCOMPARE(object.keys(), keys);
+                for (const char *key : {"message", "file"})
+                    QVERIFY(!object[key].toString().startsWith(' '));
+            }
+        }
+    }
+
     // Each command has its own help, the same from "help set" and "set --help".
     void helpForEachCommand()
     {
@@ -315,7 +356,8 @@ private slots:
         QCOMPARE(help.status, 0);
         QCOMPARE(cli({"set", "--help"}).out, help.out);
         QVERIFY(help.out.startsWith("Usage: kelvane-cli set [options] PATH...\n"));
-        QVERIFY(help.out.contains("--volume X") && help.out.contains("Example:\n  kelvane-cli set"));
+        QVERIFY(help.out.contains("--volume X") &&
+                help.out.contains("Example:\n  kelvane-cli set"));
         QVERIFY(!help.out.contains("--all-pages") && !help.out.contains("Qt"));
         QVERIFY(help.out.contains("Exit status: 0 all well, 1 some file failed"));
         const Run types = cli({"types"});
