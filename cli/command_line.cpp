@@ -66,7 +66,7 @@ const std::vector<OptionSpec> &optionSpecs()
         flag({"table"}, "One aligned line per file: type, volume, distances, state."),
         flag({"all-pages"}, "Check every page's framing and checksum, not only page 2."),
         flag({"strict"}, "Warnings count as failures."),
-        valued("jobs", "N", "Files read at the same time (default: the number of cores)."),
+        valued("jobs", "N", "Files read at the same time (default: 4 for each core)."),
         valued("type", "NAME|0xCODE", "Game sound type ('kelvane-cli types' lists them)."),
         valued("volume", "X", "Base sound volume, 0.0 to 2.0."),
         valued("min", "X", "Minimum distance: full volume up to here (0 or more)."),
@@ -265,7 +265,9 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
     options.upgrade = isSet("upgrade");
     if (options.json && options.table)
         return QStringLiteral("--json and --table do not go together");
-    options.jobs = std::max(1, QThread::idealThreadCount());
+    // Reading a folder that is not in memory waits on the disk far more than on the cores: with
+    // several files asked for at once per core, the disk is kept busy.
+    options.jobs = 4 * std::max(1, QThread::idealThreadCount());
     if (isSet("jobs")) {
         bool ok = false;
         options.jobs = value("jobs").toInt(&ok);
