@@ -7,7 +7,6 @@
 #include <set>
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -28,9 +27,8 @@ std::optional<SaveResult> SaveBatch::add(FileImage &image, const TSoundAttribute
     try {
         // syncfs reports the write-back errors of its file system since its descriptor was
         // opened, so it is opened before the first new file there is written.
-        const QFileInfo info(target.path);
-        const QString where = info.exists() ? QFileInfo(info.canonicalFilePath()).absolutePath()
-                                            : info.absolutePath();
+        QString unused;
+        const QString where = folderOf(realPathOf(target.path, unused).value_or(target.path));
         struct stat folder
         {};
         const bool known = ::stat(QFile::encodeName(where).constData(), &folder) == 0;

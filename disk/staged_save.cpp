@@ -7,7 +7,9 @@
 #include "save_image.h"
 
 #include <cerrno>
+#include <climits>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -39,21 +41,49 @@ SaveResult saveFailure(SaveProblem problem, const SaveTarget &target, const QStr
     return result;
 }
 
-namespace {
+QString folderOf(const QString &path)
+{
+    const auto slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash <= 0 ? QStringLiteral("/") : path.left(slash);
+}
 
 // The file a save replaces: a symbolic link's file, so that the link stays a link and the
-// backup lies beside the sound it keeps, whatever name the sound was opened by.
+// backup lies beside the sound it keeps, whatever name the sound was opened by. Only links in
+// the last part are followed: a linked folder is the same folder whichever way it is named, and
+// the path is never tidied up as text, which ".." after a linked folder would falsify.
 std::optional<QString> realPathOf(const QString &path, QString &reason)
 {
-    const QFileInfo info(path);
-    if (info.exists())
-        return info.canonicalFilePath();
-    if (info.isSymLink()) {
-        reason = QStringLiteral("the symbolic link points at nothing");
-        return std::nullopt;
+    QString current =
+        QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+    for (int hop = 0; hop < 40; ++hop) {
+        const QByteArray name = QFile::encodeName(current);
+        struct stat info
+        {};
+        if (::lstat(name.constData(), &info) != 0) {
+            if (hop == 0 && errno == ENOENT)
+                return current; // a new file
+            reason = hop > 0 ? QStringLiteral("the symbolic link points at nothing")
+                             : systemReason(errno);
+            return std::nullopt;
+        }
+        if (!S_ISLNK(info.st_mode))
+            return current;
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t length =
+            ::readlink(name.constData(), target.data(), static_cast<std::size_t>(target.size()));
+        if (length < 0) {
+            reason = systemReason(errno);
+            return std::nullopt;
+        }
+        target.resize(length);
+        const QString to = QFile::decodeName(target);
+        current = QDir::isAbsolutePath(to) ? to : folderOf(current) + QLatin1Char('/') + to;
     }
-    return info.absoluteFilePath();
+    reason = systemReason(ELOOP);
+    return std::nullopt;
 }
+
+namespace {
 
 // In a folder with the sticky bit only the owner of a file (or of the folder) may replace it.
 bool stickyFolderForbids(const struct stat &file, const QString &folder)
@@ -100,7 +130,7 @@ std::variant<StagedSave, SaveResult> stageSave(FileImage &image, const TSoundAtt
     if (!realPath)
         return saveFailure(SaveProblem::Write, target, reason);
     staged.realPath = *realPath;
-    staged.folder = QFileInfo(*realPath).absolutePath();
+    staged.folder = folderOf(*realPath);
     staged.exists = ::stat(QFile::encodeName(*realPath).constData(), &staged.original) == 0;
     if (staged.exists && !S_ISREG(staged.original.st_mode))
         return saveFailure(SaveProblem::Write, target, QStringLiteral("not a regular file"));

@@ -40,6 +40,12 @@ stageSave(FileImage &image, const TSoundAttributes &attrs, const SaveTarget &tar
 // the new file renamed over the target. The folder is not flushed here.
 [[nodiscard]] SaveResult placeSave(StagedSave &staged);
 
+// The folder part of a path, as written.
+[[nodiscard]] QString folderOf(const QString &path);
+// The file a save of `path` replaces: the path made absolute, with a symbolic link at its end
+// followed to its file. Nothing, with the reason, for a dangling link or a loop.
+[[nodiscard]] std::optional<QString> realPathOf(const QString &path, QString &reason);
+
 // A failed save's result with the message for `problem`; `backupName` names the backup that
 // could not be made.
 [[nodiscard]] SaveResult saveFailure(SaveProblem problem, const SaveTarget &target,
