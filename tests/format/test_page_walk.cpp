@@ -1,8 +1,7 @@
+#include "ogg_judge.h"
 #include "page_walk.h"
 
 #include <QTest>
-
-#include <ogg/ogg.h>
 
 using namespace kelvane;
 
@@ -11,27 +10,12 @@ namespace {
 // A stream of pages that libogg frames itself, one for each packet of several sizes.
 QList<QByteArray> liboggPages()
 {
-    ogg_stream_state stream;
-    ogg_stream_init(&stream, 77);
-    QList<QByteArray> pages;
-    const int sizes[] = {30, 600, 4000, 0, 255, 9000, 17};
-    for (int i = 0; i < 7; ++i) {
-        QByteArray data(sizes[i], char('a' + i));
-        ogg_packet packet{};
-        packet.packet = reinterpret_cast<unsigned char *>(data.data());
-        packet.bytes = data.size();
-        packet.b_o_s = i == 0;
-        packet.e_o_s = i == 6;
-        packet.packetno = i;
-        packet.granulepos = i * 100;
-        ogg_stream_packetin(&stream, &packet);
-        ogg_page page;
-        while (ogg_stream_flush(&stream, &page) != 0)
-            pages << QByteArray(reinterpret_cast<const char *>(page.header), page.header_len) +
-                         QByteArray(reinterpret_cast<const char *>(page.body), page.body_len);
-    }
-    ogg_stream_clear(&stream);
-    return pages;
+    QList<QByteArray> packets;
+    int i = 0;
+    for (const int size : {30, 600, 4000, 0, 255, 9000, 17})
+        packets << QByteArray(size, char('a' + i++));
+    const auto pages = liboggPages(packets, true);
+    return QList<QByteArray>(pages.begin(), pages.end());
 }
 
 PageWalk walk(const QByteArray &bytes)

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include <QList>
+
 #include <ogg/ogg.h>
 
 namespace {
@@ -117,4 +119,30 @@ std::uint32_t liboggPageChecksum(const QByteArray &page)
     p.body_len = copy.size() - p.header_len;
     ogg_page_checksum_set(&p);
     return le32(copy, 22);
+}
+
+std::vector<QByteArray> liboggPages(const QList<QByteArray> &packets, bool pagePerPacket)
+{
+    ogg_stream_state stream;
+    ogg_stream_init(&stream, 12345);
+    std::vector<QByteArray> pages;
+    for (qsizetype i = 0; i < packets.size(); ++i) {
+        QByteArray data = packets[i];
+        ogg_packet packet{};
+        packet.packet = reinterpret_cast<unsigned char *>(data.data());
+        packet.bytes = data.size();
+        packet.b_o_s = i == 0;
+        packet.e_o_s = i + 1 == packets.size();
+        packet.packetno = i;
+        packet.granulepos = i * 1024;
+        ogg_stream_packetin(&stream, &packet);
+        ogg_page page;
+        while (pagePerPacket ? ogg_stream_flush(&stream, &page)
+                             : ogg_stream_pageout(&stream, &page))
+            pages.push_back(
+                QByteArray(reinterpret_cast<const char *>(page.header), page.header_len) +
+                QByteArray(reinterpret_cast<const char *>(page.body), page.body_len));
+    }
+    ogg_stream_clear(&stream);
+    return pages;
 }

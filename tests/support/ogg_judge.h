@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // A second opinion on Ogg files from libogg, which this project does not ship: every page must
@@ -26,3 +27,7 @@ std::vector<QByteArray> vorbisComments(const QByteArray &commentPacket);
 
 // libogg's checksum of a page (computed over the page with its checksum field zeroed).
 std::uint32_t liboggPageChecksum(const QByteArray &page);
+
+// The pages libogg frames from `packets` in one stream; with `pagePerPacket` each packet is
+// flushed onto pages of its own, otherwise libogg fills pages as it does for an encoder.
+std::vector<QByteArray> liboggPages(const QList<QByteArray> &packets, bool pagePerPacket);
