@@ -16,6 +16,8 @@ import time
 from bench_doc import write_section
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+BARS = ("Bars: `show -r` and `check -r` at most 0.5 times `cp -r`, `check -r --all-pages` at most 1.0, `set -r` with backups at most 2, `set -r --no-backup` at most 3, peak memory under 64 MiB for any batch size (files are handled 512 at a time).\n\n"
+        "How: `show` and `check` read the first 16 KiB of each file on four threads per core (cold reads wait on the disk: two threads measured 0.58 to 0.61 times `cp -r` cold, eight 0.37); `set` writes each slice of up to 512 new files, flushes the file system once (`syncfs`), then checks and renames each file and flushes each folder. Where the rest of `set`'s time goes (`strace -c -f`, 10,000 files, with backups): creating the new files (`openat` with `O_CREAT`, about 45 % of the system time; `perf` shows ext4, which has no journal here, stepping over recently freed inodes one by one in `recently_deleted` while it allocates), then about 15 `stat`-family calls per file (the checks against what was read, the backup name, the folders), then the writes, links and renames. Without backups every rename also frees the old file, which this file system discards at once. That is also why nothing is deleted while measuring: a command run right after a large deletion pays for it.")
 
 
 def drop_caches():
@@ -125,6 +127,7 @@ def main():
         else:
             row += " – | – |"
         lines.append(row + f" {peak:.1f} MiB |")
+    lines += ["", BARS]
     write_section("cli", lines)
 
 
