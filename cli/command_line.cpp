@@ -202,7 +202,7 @@ private:
     QCommandLineParser &parser_;
 };
 
-// The numbers of set, read with "." whatever the locale, each checked on its own and the
+// The numbers of set, read with "." or the user's separator, each checked on its own and the
 // maximum against a minimum given with it; a file's own values are checked file by file.
 std::optional<QString> Reader::readNumbers(Options &options)
 {
@@ -213,7 +213,7 @@ std::optional<QString> Reader::readNumbers(Options &options)
     for (const auto &[name, target] : numbers) {
         if (!isSet(name))
             continue;
-        *target = parseNumber(value(name), QLatin1Char('.'));
+        *target = parseNumber(value(name), userDecimalSeparator());
         if (!*target)
             return QStringLiteral("--%1 %2: Floating point value is not valid.")
                 .arg(QLatin1String(name), value(name));

@@ -4,6 +4,7 @@
 #include "game_rules.h"
 #include "game_sound_types.h"
 #include "hex_text.h"
+#include "messages.h"
 #include "number_text.h"
 #include "page_reader.h"
 #include "qt_text.h"
@@ -100,12 +101,22 @@ void showOne(FileRun &run, const Options &options, int pathWidth)
         run.result = loaded.refused() ? Result::Failed : Result::Read;
         return;
     }
-    if (loaded.refused())
-        return failLoad(run, loaded);
     const Inspection &found = loaded.inspection;
     QStringList lines{run.path};
     for (const QString &line : detailLines(found))
         lines << QStringLiteral("  ") + line;
+    if (loaded.refused()) {
+        // What could be read is shown above the reason; show only reads, so a block that
+        // could not be inserted is no failure of show.
+        if (lines.size() > 1)
+            run.out += lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        if (loaded.image && found.attrStatus == msg::kCannotInsert) {
+            run.out += QStringLiteral("  No attribute block; ") + toQString(found.attrStatus) +
+                       QLatin1Char('\n');
+            return;
+        }
+        return failLoad(run, loaded);
+    }
     if (found.outcome == LoadOutcome::Inserted) {
         if (const auto older = olderBlock(found)) {
             lines << QStringLiteral("  Older block, version %1 (the game reads it as):")

@@ -186,8 +186,10 @@ std::optional<std::string_view> Inspector::readFirstComment(std::optional<std::s
     if (!has(lengthOffset, 4))
         return msg::kEndsTooEarly;
     const std::uint32_t firstLength = readU32LE(bytes_, lengthOffset);
+    // "Ends too early" means the file ends; a comment that only reaches past the bytes read of
+    // a file read in part is simply not a block.
     if (!has(lengthOffset + 4, firstLength))
-        return msg::kEndsTooEarly;
+        return image_.readInPart() ? std::nullopt : std::optional(msg::kEndsTooEarly);
     const auto first = bytes_.subspan(lengthOffset + 4, firstLength);
     report_.firstComment.emplace(first.begin(), first.end());
     if (firstLength == kAttributeBlockSize &&

@@ -133,7 +133,7 @@ std::optional<float> parseNumber(const QString &text, QChar decimalSeparator)
         plain += static_cast<char>(text[i++].unicode());
         digits = true;
     }
-    if (i < n && text[i] == decimalSeparator) {
+    if (i < n && (text[i] == decimalSeparator || text[i] == QLatin1Char('.'))) {
         plain += '.';
         separator = true;
         ++i;

@@ -13,7 +13,7 @@ namespace kelvane {
 [[nodiscard]] QString formatNumber(float value, QChar decimalSeparator);
 
 // Reads a box back: blanks around, an optional sign, digits with an optional decimal separator
-// (the user's), an optional exponent. A text with no digit and no separator, any other
+// (the user's, or "." whatever the user's is: people type both), an optional exponent. A text with no digit and no separator, any other
 // character, or a value beyond the range of a 32-bit float does not convert.
 [[nodiscard]] std::optional<float> parseNumber(const QString &text, QChar decimalSeparator);
 

@@ -97,6 +97,7 @@ private:
     void btnApplyClick();
     [[nodiscard]] bool QuerySaveChanges();
     [[nodiscard]] bool SaveSoundFile();
+    void showSavedDetails();
     void showPlainMessage(const QString &text);
 
     // Help and About (kelvane_form_help.cpp)

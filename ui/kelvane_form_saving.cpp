@@ -1,10 +1,15 @@
 // Writing the loaded sound back: the backup or the Save-as dialog, the write itself (shared with
 // every front end), and bringing the list and the folder up to date.
 #include "kelvane_form.h"
+#include "load_report.h"
 #include "panels.h"
+#include "qt_text.h"
 #include "sound_writer.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -59,6 +64,8 @@ bool TKelvaneForm::SaveSoundFile()
         if (target != currentFileName_) {
             currentFileName_ = QFileInfo(target).fileName();
             RefreshAndReselect();
+        } else {
+            showSavedDetails();
         }
     } else {
         // The listed folder is made the working directory again; when it has gone, the
@@ -70,6 +77,18 @@ bool TKelvaneForm::SaveSoundFile()
         RefreshAndReselect();
     }
     return true;
+}
+
+// After a save the details describe the file now on disk: its checksum and size, and no more
+// the block inserted in memory. The image is the file, so inspecting it again says so.
+void TKelvaneForm::showSavedDetails()
+{
+    const Inspection now = inspectImage(*image_);
+    const int shown = cmbInfo->currentIndex();
+    cmbInfo->clear();
+    for (const std::string &line : now.infoLines)
+        cmbInfo->addItem(toQString(line));
+    cmbInfo->setCurrentIndex(std::min(shown, cmbInfo->count() - 1));
 }
 
 } // namespace kelvane

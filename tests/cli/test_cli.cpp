@@ -111,6 +111,28 @@ private slots:
                  qPrintable(check.out + check.err));
     }
 
+    // A first comment that fills page 2 and goes on: show shows what it read and that no block
+    // can be inserted, and that is no failure of show.
+    void showOfACommentPacketGoingOnPastPage2()
+    {
+        const QString file = fixtures::encodeTone(folder_, "full.ogg", 1, 0.5,
+                                                  {fixtures::textCommentOfLength(70000)});
+        QVERIFY(!file.isEmpty());
+        const Run run = cli({"show", file});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains("  Number of channels:  1 \n") &&
+                     run.out.contains("  No attribute block; Comment block cannot be inserted: "
+                                      "the comment header does not fit on page 2.\n"),
+                 qPrintable(run.out + run.err));
+        // A refused file still shows the details read before the fault.
+        fixtures::writeFile(folder_ + "/cut.ogg",
+                            fixtures::readFile(add("mono_block.ogg")).left(120));
+        const Run cut = cli({"show", folder_ + "/cut.ogg"});
+        QCOMPARE(cut.status, 1);
+        QVERIFY(cut.out.contains("  Audio sample rate:     44100 Hz\n"));
+        QVERIFY(cut.err.contains("cut.ogg: Not a valid Ogg sound file; it ends too early."));
+    }
+
     // Files read at the same time still print in the order of one at a time.
     void severalJobsPrintInOrder()
     {

@@ -70,6 +70,24 @@ private slots:
     }
 
     // Sizes are 64-bit: a file of 2 GiB and more is shown from its headers and never written.
+    // A large file whose long text first comment reaches past the 10,240 bytes read is whole:
+    // its comment is just not a block.
+    void aLargeFileWithALongFirstComment()
+    {
+        QTemporaryDir dir;
+        const QString file = fixtures::encodeTone(dir.path(), "long.ogg", 1, 0.5,
+                                                  {fixtures::textCommentOfLength(20000)});
+        QVERIFY(!file.isEmpty());
+        QFile grow(file);
+        QVERIFY(grow.open(QIODevice::Append));
+        QVERIFY(grow.resize(11 * 1024 * 1024));
+        grow.close();
+        const LoadResult loaded = loadSoundFile(file, "long.ogg");
+        QCOMPARE(
+            loaded.whyRefused(),
+            QString(" File size > 10485760 bytes; not a GSC sound - it cannot be viewed/edited."));
+    }
+
     void filesOfTwoGibibytesAndMore_data()
     {
         QTest::addColumn<qint64>("size");

@@ -99,8 +99,11 @@ private slots:
             QCOMPARE(*read, value);
         QString withComma = text;
         withComma.replace('.', ',');
-        if (text.contains('.') && !text.contains(','))
+        if (text.contains('.') && !text.contains(',')) {
             QCOMPARE(parseNumber(withComma, ',').has_value(), converts);
+            // "." is read whatever the user's separator is.
+            QCOMPARE(parseNumber(text, ',').has_value(), converts);
+        }
     }
 
     // Every shown text reads back to a value that shows the same text again.

@@ -4,6 +4,8 @@
 #include "sound_reader.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QScopeGuard>
 
 using namespace kelvane;
 
@@ -22,6 +24,46 @@ class TestAttributeEditing : public QObject, FormFixture
 
 private slots:
     void init() { QVERIFY(open()); }
+
+    // People type "." whatever their separator is; the boxes show the user's own.
+    void bothSeparatorsAreRead_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown"); // after a reload; empty when the text is refused
+        QTest::newRow("point, English") << "en_US"
+                                        << "0.5"
+                                        << "0.5000000";
+        QTest::newRow("comma, English") << "en_US"
+                                        << "0,5" << QString();
+        QTest::newRow("point, Russian") << "ru_RU"
+                                        << "0.5"
+                                        << "0,5000000";
+        QTest::newRow("comma, Russian") << "ru_RU"
+                                        << "0,25"
+                                        << "0,2500000";
+    }
+    void bothSeparatorsAreRead()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QLocale::setDefault(QLocale(locale));
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        const QString file = add("mono_block.ogg");
+        const QByteArray before = fixtures::readFile(file);
+        QVERIFY(load("mono_block.ogg"));
+        auto boxes = driver::answerMessageBoxes(QMessageBox::Ok);
+        type("txtBaseValue", typed);
+        press("btnApply");
+        QTRY_VERIFY(driver::noModalOpen());
+        if (shown.isEmpty()) {
+            QCOMPARE(fixtures::readFile(file), before);
+            return;
+        }
+        QVERIFY(load("mono_block.ogg"));
+        QCOMPARE(text("txtBaseValue"), shown);
+    }
     void cleanup() { close(); }
 
     // Each keystroke is checked: a lone "-" is no number yet, a lone separator is.

@@ -129,6 +129,16 @@ private slots:
         QVERIFY(!enabled("btnApply"));
     }
 
+    // The details after a save describe the file now on disk.
+    QStringList details()
+    {
+        QStringList lines;
+        auto *info = w<QComboBox>("cmbInfo");
+        for (int i = 0; i < info->count(); ++i)
+            lines << info->itemText(i);
+        return lines;
+    }
+
     void applyRepairsABadChecksumWithoutEdits()
     {
         const QString file = add("bad_checksum.ogg");
@@ -136,6 +146,9 @@ private slots:
         press("btnApply");
         QVERIFY(form->statusText().startsWith(" Wrote "));
         QCOMPARE(strip(), QString());
+        QStringList crc = details().filter("Comment CRC:");
+        QCOMPARE(crc.size(), 2);
+        QCOMPARE(crc[0].replace("(File)", "(Calculated)"), crc[1]);
         const OggVerdict verdict = judgeOgg(fixtures::readFile(file));
         QVERIFY2(verdict.valid, qPrintable(verdict.problem));
         QVERIFY(load("bad_checksum.ogg"));
@@ -161,6 +174,10 @@ private slots:
         type("txtMaxDist", "120");
         press("btnApply");
         QCOMPARE(QFileInfo(file).size(), size + growth);
+        QVERIFY(details().filter("New file size").isEmpty() &&
+                details().filter("Inserted new segment").isEmpty());
+        QCOMPARE(details().filter("File size:").value(0),
+                 QString("File size:                        %1 bytes").arg(size + growth));
         judge(file, file + ".bak");
         QVERIFY(load(name));
         QCOMPARE(strip(), QString());
