@@ -168,8 +168,8 @@ void checkOne(FileRun &run, const Options &options)
                                                   : fileProblems(run.path, loaded, options);
     QStringList warnings;
     if (!loaded.refused()) {
-        for (const std::string &warning : gameWarnings(soundFactsOf(loaded.inspection)))
-            warnings << toQString(warning);
+        for (const GameWarning &warning : gameWarnings(soundFactsOf(loaded.inspection)))
+            warnings << toQString(warning.text);
     }
 
     if (options.json) {
@@ -216,6 +216,16 @@ void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const
         run.fail(breachText(*broken, next));
         return;
     }
+    // A value the game stops on is written only when the user does not ask for strictness.
+    QStringList breaking;
+    for (const GameWarning &warning : valueWarnings(next))
+        breaking << toQString(warning.text);
+    if (!breaking.isEmpty() && options.strict) {
+        run.fail(QStringLiteral("not written, --strict: ") + breaking.join(QStringLiteral("; ")));
+        return;
+    }
+    for (const QString &warning : breaking)
+        run.warn(warning);
     if (SameAttributes(next, found.savedAttrs)) {
         run.say(QStringLiteral("unchanged"));
         run.result = Result::Skipped;

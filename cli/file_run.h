@@ -36,6 +36,11 @@ struct FileRun
 
     // "path: text" on standard output.
     void say(const QString &text) { out += path + QStringLiteral(": ") + text + QLatin1Char('\n'); }
+    // "path: warning: text" on standard error; the file does not fail for it.
+    void warn(const QString &text)
+    {
+        err += path + QStringLiteral(": warning: ") + text + QLatin1Char('\n');
+    }
     // "path: message (reason)" on standard error; the file counts as failed.
     Result fail(const QString &message, const QString &reason = {})
     {

@@ -1,5 +1,7 @@
 #include "game_rules.h"
 
+#include "game_sound_types.h"
+#include "hex_text.h"
 #include "legacy_block.h"
 
 namespace kelvane {
@@ -24,38 +26,58 @@ SoundFacts soundFactsOf(const Inspection &found)
     return facts;
 }
 
-std::vector<std::string> gameWarnings(const SoundFacts &facts)
+std::vector<GameWarning> valueWarnings(const TSoundAttributes &attrs)
 {
-    std::vector<std::string> warnings;
+    std::vector<GameWarning> warnings;
+    // NaN compares false, so it is refused like any distance below the least.
+    if (!(attrs.maxDist >= kLeastMaxDistance))
+        warnings.push_back({GameWarningKind::MaxDistance,
+                            "maximum distance below 0.1: the game stops with \"Invalid max "
+                            "distance\""});
+    if (!(attrs.maxAIDist >= kLeastMaxDistance))
+        warnings.push_back({GameWarningKind::MaxAIDistance,
+                            "maximum AI distance below 0.1: the game stops with \"Invalid max "
+                            "distance\""});
+    if (!gameTypeName(attrs.gameType))
+        warnings.push_back({GameWarningKind::UnlistedType,
+                            "type code 0x" + hexText(attrs.gameType) +
+                                " is not in the list: it shows as undefined, and saving in the "
+                                "window writes undefined"});
+    return warnings;
+}
+
+std::vector<GameWarning> gameWarnings(const SoundFacts &facts)
+{
+    std::vector<GameWarning> warnings;
     switch (facts.block) {
     case SoundFacts::Older:
-        warnings.push_back("older block of version " + std::to_string(facts.attrs->version) +
-                           ", which the game still reads");
+        warnings.push_back({GameWarningKind::OlderBlock, "older block of version " +
+                                                             std::to_string(facts.attrs->version) +
+                                                             ", which the game still reads"});
         break;
     case SoundFacts::NotABlock:
-        warnings.emplace_back("the first comment is not an attribute block (the game plays the "
-                              "sound with its own defaults)");
+        warnings.push_back({GameWarningKind::NotABlock,
+                            "the first comment is not an attribute block (the game plays the "
+                            "sound with its own defaults)"});
         break;
     case SoundFacts::Missing:
-        warnings.emplace_back("no attribute block (the game plays the sound with its own "
-                              "defaults)");
+        warnings.push_back({GameWarningKind::NoBlock, "no attribute block (the game plays the "
+                                                      "sound with its own defaults)"});
         break;
     case SoundFacts::Present:
-        // NaN compares false, so it is refused like any distance below the least.
-        if (!(facts.attrs->maxDist >= kLeastMaxDistance))
-            warnings.emplace_back(
-                "maximum distance below 0.1: the game stops with \"Invalid max distance\"");
-        if (!(facts.attrs->maxAIDist >= kLeastMaxDistance))
-            warnings.emplace_back(
-                "maximum AI distance below 0.1: the game stops with \"Invalid max distance\"");
+        for (GameWarning &warning : valueWarnings(*facts.attrs))
+            warnings.push_back(std::move(warning));
         break;
     }
     if (facts.sampleRate != kEngineSampleRate)
-        warnings.push_back("sample rate " + std::to_string(facts.sampleRate) +
-                           " Hz: the game loads only 44100 Hz");
+        warnings.push_back({GameWarningKind::SampleRate, "sample rate " +
+                                                             std::to_string(facts.sampleRate) +
+                                                             " Hz: the game loads only 44100 Hz"});
     if (facts.channels > 1)
-        warnings.push_back(std::to_string(facts.channels) +
-                           " channels: the first game plays only mono sounds");
+        warnings.push_back({GameWarningKind::Channels,
+                            std::to_string(facts.channels) +
+                                " channels: the first game plays only mono sounds; the later "
+                                "games play stereo only as sounds in the player's head"});
     return warnings;
 }
 

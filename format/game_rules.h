@@ -36,7 +36,30 @@ struct SoundFacts
 // The facts of a file as inspection found it on disk (an inserted block is not on disk).
 [[nodiscard]] SoundFacts soundFactsOf(const Inspection &found);
 
-// One short line for each thing the games reject or handle badly in such a file.
-[[nodiscard]] std::vector<std::string> gameWarnings(const SoundFacts &facts);
+// What a warning is about, so that a front end can mark the control holding that value.
+enum class GameWarningKind
+{
+    OlderBlock,
+    NotABlock,
+    NoBlock,
+    MaxDistance,
+    MaxAIDistance,
+    UnlistedType,
+    SampleRate,
+    Channels,
+};
+
+struct GameWarning
+{
+    GameWarningKind kind;
+    std::string text; // one short line: the rule broken and what the game does
+};
+
+// Each thing the games reject or handle badly in such a file, in a fixed order.
+[[nodiscard]] std::vector<GameWarning> gameWarnings(const SoundFacts &facts);
+
+// The warnings about the values a save would write: the distances the game stops on and a
+// type code the list does not hold.
+[[nodiscard]] std::vector<GameWarning> valueWarnings(const TSoundAttributes &attrs);
 
 } // namespace kelvane

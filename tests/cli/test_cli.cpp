@@ -309,6 +309,23 @@ private slots:
         QCOMPARE(fixtures::readFile(mono), before);
     }
 
+    // A value the game stops on is written with a warning naming the file, or with --strict
+    // not at all.
+    void gameBreakingValuesAreWarnedOf()
+    {
+        const QString mono = add("mono_block.ogg");
+        const QByteArray before = fixtures::readFile(mono);
+        Run run = cli({"set", "--min", "0", "--max", "0.05", "--strict", mono});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains(mono + ": not written, --strict: maximum distance below 0.1"));
+        QCOMPARE(fixtures::readFile(mono), before);
+        run = cli({"set", "--min", "0", "--max", "0.05", mono});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.err.contains(mono + ": warning: maximum distance below 0.1: the game stops "
+                                        "with \"Invalid max distance\""));
+        QVERIFY(fixtures::readFile(mono) != before);
+    }
+
     // Bad usage exits with 2 and one message before any file is touched.
     void badUsageTouchesNothing()
     {
