@@ -7,5 +7,5 @@ scripts/install-deps.sh
 scripts/build.sh default
 out="${2:-docs/screenshot.png}"
 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" \
-    build/default/tests/ui/kelvane_screenshot "$out" "${1:-mono_block.ogg}"
+    build/default/tests/ui/kelvane_screenshot "$out" "${1:-mono_block.ogg}" ${3:+"$3"}
 echo "Saved $out"

@@ -3,12 +3,14 @@
 #include "change_tracking.h"
 #include "file_identity.h"
 #include "file_image.h"
+#include "game_rules.h"
 #include "sound_attributes.h"
 
 #include <memory>
 
 #include <QMainWindow>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFileDialog;
@@ -100,6 +102,12 @@ private:
     void showSavedDetails();
     void showPlainMessage(const QString &text);
 
+    // Game warnings (kelvane_form_warnings.cpp)
+    void buildGameWarnings();
+    void placeGameWarnings();
+    [[nodiscard]] SoundFacts factsShown() const;
+    void updateGameWarnings();
+
     // Help and About (kelvane_form_help.cpp)
     void btnHelpClick();
     void btnAboutClick();
@@ -137,6 +145,9 @@ private:
     QPushButton *btnPaste = nullptr;
     QCheckBox *cbxRenameOriginals = nullptr;
     TCaptionPanel *pnlAttrStatus = nullptr;
+    QLabel *pnlGameWarnings = nullptr; // what the game does with the values, under the boxes
+    QAction *maxDistWarning_ = nullptr;
+    QAction *maxAIDistWarning_ = nullptr;
     QFileDialog *dlgSave = nullptr;
     QLabel *statusLabel_ = nullptr; // the status bar's one text area
 
@@ -145,7 +156,10 @@ private:
     DesktopLauncher *launcher_ = nullptr;
     HintTracker *hints_ = nullptr;
     std::unique_ptr<FileImage> image_;
-    FileIdentity loadedAs_; // the file on disk that image_ was read from, or last written as
+    FileIdentity loadedAs_;
+    std::optional<SoundFacts> loadedFacts_; // what the game reads of the loaded file
+    std::uint32_t shownTypeCode_ = 0; // the type code the list stands for now // the file on disk
+                                      // that image_ was read from, or last written as
     TSoundAttributes fileAttrs_{};
     TSoundAttributes editAttrs_{};
     TSoundAttributes savedAttrs_{};

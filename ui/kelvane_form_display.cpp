@@ -35,6 +35,7 @@ void TKelvaneForm::ShowAttrStatus(const QString &text)
 {
     pnlAttrStatus->setText(text);
     pnlAttrStatus->setVisible(!text.isEmpty());
+    placeGameWarnings();
 }
 
 // Back to the no-file state. The boxes are emptied before the change state is reset, so the
@@ -55,6 +56,8 @@ void TKelvaneForm::ClearFileDisplay()
     setAttributeControlsEnabled(false);
     trackChange(ChangeEvent::ClearDisplay);
     setStatusText(QString());
+    loadedFacts_.reset();
+    updateGameWarnings();
 }
 
 void TKelvaneForm::ShowAttributes(const TSoundAttributes &attrs)
@@ -74,6 +77,8 @@ void TKelvaneForm::ShowAttributes(const TSoundAttributes &attrs)
     setAttributeControlsEnabled(true);
     trackChange(ChangeEvent::ShowAttributes);
     editAttrs_ = attrs;
+    shownTypeCode_ = attrs.gameType;
+    updateGameWarnings();
 }
 
 void TKelvaneForm::setAttributeControlsEnabled(bool enabled)
@@ -120,6 +125,10 @@ void TKelvaneForm::LoadSoundFile()
         ShowAttrStatus(toQString(msg::kLargeFile));
     image_ = std::move(read.image);
     const Inspection found = inspectImage(*image_);
+    // Once the shape checks passed, the game's view of the file can be told.
+    if (found.sampleRate != 0)
+        loadedFacts_ = soundFactsOf(found);
+    updateGameWarnings();
 
     for (const std::string &line : found.infoLines)
         cmbInfo->addItem(toQString(line));
@@ -139,6 +148,7 @@ void TKelvaneForm::LoadSoundFile()
     }
     pnlAttrStatus->setText(toQString(found.attrStatus));
     pnlAttrStatus->setVisible(!pnlAttrStatus->text().isEmpty());
+    placeGameWarnings();
     if (cmbInfo->count() > 0)
         cmbInfo->setCurrentIndex(0);
 }

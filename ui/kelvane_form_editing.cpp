@@ -7,6 +7,7 @@
 #include "number_text.h"
 #include "panels.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -34,6 +35,10 @@ void TKelvaneForm::DataChanged(QWidget *sender)
 {
     if (fillingControls_)
         return;
+    if (sender == cmbGameType)
+        shownTypeCode_ =
+            gameTypeCode(static_cast<std::size_t>(std::max(cmbGameType->currentIndex(), 0)));
+    updateGameWarnings();
     // A file that may not be written never has changes to save.
     trackChange(ChangeEvent::UserChange);
     if (sender == cmbGameType)

@@ -6,6 +6,7 @@
 #include "hint_tracker.h"
 #include "kelvane_form.h"
 #include "panels.h"
+#include "widget_making.h"
 
 #include <exception>
 
@@ -24,22 +25,6 @@
 namespace kelvane {
 
 namespace {
-
-// The nearest plain sans-serif face: 8 pt for the window, 10 pt for most controls.
-QFont sansFont(int pointSize, bool bold = false)
-{
-    QFont font(QStringLiteral("Sans Serif"), pointSize);
-    font.setStyleHint(QFont::SansSerif);
-    font.setBold(bold);
-    return font;
-}
-
-template<typename W>
-W *named(W *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // A right-aligned label whose text ends at x = `right`.
 QLabel *labelEndingAt(QWidget *parent, const char *name, const QString &text, int right, int y)
@@ -266,6 +251,7 @@ void TKelvaneForm::buildAttributeArea(QWidget *parent)
     lblMaxAIDist =
         labelEndingAt(pnlAttributes, "lblMaxAIDist", tr("Maximum AI Distance"), 245, 232);
     txtMaxAIDist = numberBox(pnlAttributes, "txtMaxAIDist", 228);
+    buildGameWarnings();
 }
 
 void TKelvaneForm::setTabOrderChain()
@@ -366,6 +352,8 @@ bool TKelvaneForm::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress &&
         (watched == btnSelectDirectory || watched == btnApply)) {
         btnMouseDown(static_cast<QMouseEvent *>(event)->modifiers());
+    } else if (event->type() == QEvent::Resize && watched == pnlAttributes) {
+        placeGameWarnings();
     } else if (event->type() == QEvent::KeyPress && watched == lstFiles) {
         if (lstFilesKeyPress(static_cast<QKeyEvent *>(event)->key()))
             return true;

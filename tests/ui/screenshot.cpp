@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -32,6 +33,15 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
     driver::clickEntry(form.findChild<QListWidget *>("lstFiles"), sound);
+    // Optionally a value typed into a box, as BOX=TEXT: "txtMaxDist=0.05".
+    if (argc > 3) {
+        const QStringList typed = QString::fromLocal8Bit(argv[3]).split('=');
+        if (auto *box = form.findChild<QLineEdit *>(typed.value(0))) {
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, typed.value(1));
+        }
+    }
     driver::idle(300);
     return form.grab().save(output) ? 0 : 1;
 }

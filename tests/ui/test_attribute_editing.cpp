@@ -3,6 +3,7 @@
 #include "kelvane_application.h"
 #include "sound_reader.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLocale>
 #include <QScopeGuard>
@@ -24,6 +25,69 @@ class TestAttributeEditing : public QObject, FormFixture
 
 private slots:
     void init() { QVERIFY(open()); }
+
+    QString warnings()
+    {
+        auto *panel = w<QLabel>("pnlGameWarnings");
+        return panel->isVisible() ? panel->text() : QString();
+    }
+    bool marked(const char *box)
+    {
+        const auto actions = w<QLineEdit>(box)->actions();
+        return !actions.isEmpty() && actions.first()->isVisible();
+    }
+
+    // The warnings follow the values as they are typed, mark the box, and never block Apply.
+    void gameWarningsFollowTheBoxes()
+    {
+        const QString file = add("mono_block.ogg");
+        QVERIFY(load("mono_block.ogg"));
+        QCOMPARE(warnings(), QString());
+        QVERIFY(!marked("txtMaxDist") && !marked("txtMaxAIDist"));
+        type("txtMinDist", "0");
+        type("txtMaxDist", "0.05");
+        QVERIFY(marked("txtMaxDist") && !marked("txtMaxAIDist"));
+        QCOMPARE(warnings(), QString("! maximum distance below 0.1: the game stops with "
+                                     "\"Invalid max distance\""));
+        QVERIFY(w<QLineEdit>("txtMaxDist")->actions().first()->toolTip().contains("Invalid max"));
+        type("txtMaxAIDist", "0");
+        QVERIFY(marked("txtMaxAIDist"));
+        QCOMPARE(warnings().count('\n'), 1);
+        QVERIFY(enabled("btnApply"));
+        press("btnApply");
+        QCOMPARE(attributesOf(file).maxDist, 0.05f);
+        type("txtMaxDist", "50");
+        type("txtMaxAIDist", "5");
+        QVERIFY(!marked("txtMaxDist") && !marked("txtMaxAIDist"));
+        QCOMPARE(warnings(), QString());
+    }
+
+    // What the file itself holds: its sample rate, its channels, a type code not in the list
+    // (marked in the list until another type is picked).
+    void gameWarningsAboutTheFile()
+    {
+        QByteArray slow = fixtures::readFile(fixtures::samplePath("stereo_block.ogg"));
+        slow[40] = char(0x22);
+        slow[41] = char(0x56); // 22,050 Hz
+        fixtures::writeFile(path("slow.ogg"), slow);
+        QVERIFY(load("slow.ogg"));
+        QCOMPARE(warnings(), QString("! sample rate 22050 Hz: the game loads only 44100 Hz\n"
+                                     "! 2 channels: the first game plays only mono sounds; the "
+                                     "later games play stereo only as sounds in the player's "
+                                     "head"));
+        fixtures::writeFile(
+            path("combined.ogg"),
+            builder::withCommentPacket(
+                fixtures::readFile(fixtures::samplePath("mono_block.ogg")),
+                builder::commentPacket("test", {builder::blockBytes({.gameType = 0xC0800000u})})));
+        QVERIFY(load("combined.ogg"));
+        QVERIFY(warnings().startsWith("! type code 0xC0800000 is not in the list"));
+        auto *types = w<QComboBox>("cmbGameType");
+        QVERIFY(!types->itemIcon(types->currentIndex()).isNull());
+        chooseType(3);
+        QCOMPARE(warnings(), QString());
+        QVERIFY(types->itemIcon(types->currentIndex()).isNull());
+    }
 
     // People type "." whatever their separator is; the boxes show the user's own.
     void bothSeparatorsAreRead_data()

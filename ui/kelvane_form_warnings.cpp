@@ -1,0 +1,105 @@
+// What the game will do with the values in the boxes as they are now: a mark on each box whose
+// value the game rejects, and the panel under the boxes listing every warning. Neither blocks
+// Apply: the user may save what they mean.
+#include "game_rules.h"
+#include "game_sound_types.h"
+#include "kelvane_form.h"
+#include "number_text.h"
+#include "panels.h"
+#include "qt_text.h"
+#include "widget_making.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+
+namespace kelvane {
+
+namespace {
+
+// Where the panel starts: under the last box, so it never covers one.
+constexpr int kWarningsTop = 258;
+constexpr int kLeastWarningsHeight = 14;
+
+} // namespace
+
+void TKelvaneForm::buildGameWarnings()
+{
+    pnlGameWarnings = named(new QLabel(pnlAttributes), "pnlGameWarnings");
+    pnlGameWarnings->setFont(sansFont(8, true));
+    pnlGameWarnings->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pnlGameWarnings->setIndent(6);
+    pnlGameWarnings->setWordWrap(true);
+    QPalette warning = pnlGameWarnings->palette();
+    warning.setColor(QPalette::WindowText, QColor(0x9C, 0x4A, 0x00));
+    pnlGameWarnings->setPalette(warning);
+    pnlGameWarnings->hide();
+    const QIcon icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    maxDistWarning_ = txtMaxDist->addAction(icon, QLineEdit::TrailingPosition);
+    maxAIDistWarning_ = txtMaxAIDist->addAction(icon, QLineEdit::TrailingPosition);
+    for (QAction *mark : {maxDistWarning_, maxAIDistWarning_})
+        mark->setVisible(false);
+    pnlAttributes->installEventFilter(this);
+}
+
+void TKelvaneForm::placeGameWarnings()
+{
+    // Between the boxes and the attribute strip, whatever room the window leaves.
+    const int bottom =
+        pnlAttributes->height() - (pnlAttrStatus->isHidden() ? 0 : pnlAttrStatus->height());
+    const int height = bottom - kWarningsTop - 2;
+    pnlGameWarnings->setGeometry(8, kWarningsTop, pnlAttributes->width() - 16, std::max(height, 0));
+    pnlGameWarnings->setVisible(!pnlGameWarnings->text().isEmpty() &&
+                                height >= kLeastWarningsHeight);
+}
+
+// The facts of the loaded sound with the values the boxes hold now; a box that holds no
+// number yet is left out of its rule.
+SoundFacts TKelvaneForm::factsShown() const
+{
+    SoundFacts facts = loadedFacts_.value_or(SoundFacts{});
+    if (!blockShown_)
+        return facts;
+    TSoundAttributes shown = editAttrs_;
+    shown.gameType = shownTypeCode_;
+    const QChar separator = userDecimalSeparator();
+    shown.maxDist = parseNumber(txtMaxDist->text(), separator).value_or(kLeastMaxDistance);
+    shown.maxAIDist = parseNumber(txtMaxAIDist->text(), separator).value_or(kLeastMaxDistance);
+    facts.block = SoundFacts::Present;
+    facts.attrs = shown;
+    return facts;
+}
+
+void TKelvaneForm::updateGameWarnings()
+{
+    std::vector<GameWarning> warnings;
+    if (loadedFacts_)
+        warnings = gameWarnings(factsShown());
+    QStringList lines;
+    const auto mark = [&](QAction *action, GameWarningKind kind) {
+        const auto found = std::find_if(warnings.begin(), warnings.end(),
+                                        [&](const GameWarning &w) { return w.kind == kind; });
+        action->setVisible(found != warnings.end());
+        action->setToolTip(found != warnings.end() ? toQString(found->text) : QString());
+    };
+    mark(maxDistWarning_, GameWarningKind::MaxDistance);
+    mark(maxAIDistWarning_, GameWarningKind::MaxAIDistance);
+    const bool unlisted = std::any_of(warnings.begin(), warnings.end(), [](const GameWarning &w) {
+        return w.kind == GameWarningKind::UnlistedType;
+    });
+    for (int i = 0; i < cmbGameType->count(); ++i)
+        cmbGameType->setItemIcon(i, unlisted && i == cmbGameType->currentIndex()
+                                        ? style()->standardIcon(QStyle::SP_MessageBoxWarning)
+                                        : QIcon());
+    for (const GameWarning &warning : warnings)
+        lines << QStringLiteral("! ") + toQString(warning.text);
+    pnlGameWarnings->setText(lines.join(QLatin1Char('\n')));
+    pnlGameWarnings->setToolTip(pnlGameWarnings->text());
+    placeGameWarnings();
+}
+
+} // namespace kelvane
