@@ -14,6 +14,8 @@
 
 namespace kelvane::cli {
 
+struct Batch;
+
 struct Options
 {
     QStringList paths;
@@ -67,6 +69,8 @@ private:
     void runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &perFile);
     void finishSaves(std::vector<FileRun> &slice, SaveBatch &batch);
     void print(const FileRun &run);
+    void reportUnread(const Batch &found);
+    void printSummary(qsizetype total, bool dryRun);
 
     QTextStream &out_;
     QTextStream &err_;

@@ -100,16 +100,7 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
     if (header)
         out_ << header(pathWidth_);
     std::fill(std::begin(counts_), std::end(counts_), 0);
-    const auto alone = [&](const QString &path, const QString &message) {
-        FileRun run(path);
-        run.fail(message);
-        print(run);
-    };
-    for (const QString &missing : found.missing)
-        alone(missing, QStringLiteral("no such file or folder"));
-    for (const QString &name : found.undecodable)
-        alone(name, QStringLiteral("the name is not valid UTF-8, so it cannot be opened; "
-                                   "rename the file to process it"));
+    reportUnread(found);
 
     const auto total = found.files.size();
     const bool progress = total > kProgressAbove && isatty(STDERR_FILENO);
@@ -149,18 +140,37 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
         err_ << "kelvane-cli: stopped; the sounds not yet replaced are as they were" << Qt::endl;
         return kInterrupted;
     }
-    if (!options.json) {
-        out_ << QStringLiteral("%1 %2 read, %3 %4, %5 skipped, %6 failed")
-                    .arg(total)
-                    .arg(total == 1 ? "file" : "files")
-                    .arg(counts_[static_cast<int>(FileRun::Result::Changed)])
-                    .arg(options.dryRun ? "would change" : "changed")
-                    .arg(counts_[static_cast<int>(FileRun::Result::Skipped)])
-                    .arg(counts_[static_cast<int>(FileRun::Result::Failed)])
-             << Qt::endl;
-    }
+    if (!options.json)
+        printSummary(total, options.dryRun);
     out_.flush();
     return counts_[static_cast<int>(FileRun::Result::Failed)] > 0 ? 1 : 0;
+}
+
+// The paths that name nothing or cannot be named as text, each as a failed file.
+void Runner::reportUnread(const Batch &found)
+{
+    const auto alone = [&](const QString &path, const QString &message) {
+        FileRun run(path);
+        run.fail(message);
+        print(run);
+    };
+    for (const QString &missing : found.missing)
+        alone(missing, QStringLiteral("no such file or folder"));
+    for (const QString &name : found.undecodable)
+        alone(name, QStringLiteral("the name is not valid UTF-8, so it cannot be opened; "
+                                   "rename the file to process it"));
+}
+
+void Runner::printSummary(qsizetype total, bool dryRun)
+{
+    out_ << QStringLiteral("%1 %2 read, %3 %4, %5 skipped, %6 failed")
+                .arg(total)
+                .arg(total == 1 ? "file" : "files")
+                .arg(counts_[static_cast<int>(FileRun::Result::Changed)])
+                .arg(dryRun ? "would change" : "changed")
+                .arg(counts_[static_cast<int>(FileRun::Result::Skipped)])
+                .arg(counts_[static_cast<int>(FileRun::Result::Failed)])
+         << Qt::endl;
 }
 
 } // namespace kelvane::cli
