@@ -9,6 +9,8 @@
 //   KELVANE_FAULT=kill-at-rename    the process is killed (SIGKILL) just before rename number
 //   KELVANE_FAULT=kill-at-link      $KELVANE_FAULT_ARG, or link number $KELVANE_FAULT_ARG, of a
 //                                   path inside the folder
+//   KELVANE_FAULT=term-at-fchmod    SIGTERM is raised (and the process goes on) at fchmod number
+//                                   $KELVANE_FAULT_ARG of a file inside the folder
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -69,6 +71,7 @@ std::atomic<bool> touched{false};
 std::atomic<int> reads{0};
 std::atomic<int> renames{0};
 std::atomic<int> links{0};
+std::atomic<int> fchmods{0};
 
 // Kills the process at the chosen call of `kind` on a path inside the fault folder.
 void killAt(const char *kind, std::atomic<int> &calls, const char *path)
@@ -128,6 +131,14 @@ int link(const char *from, const char *to)
 {
     killAt("kill-at-link", links, to);
     return real<int (*)(const char *, const char *)>("link")(from, to);
+}
+
+int fchmod(int fd, mode_t mode)
+{
+    if (fault("term-at-fchmod") && !watchedPath(fd).empty() &&
+        ++fchmods == std::atoi(setting("KELVANE_FAULT_ARG")))
+        raise(SIGTERM);
+    return real<int (*)(int, mode_t)>("fchmod")(fd, mode);
 }
 
 int syncfs(int fd)
