@@ -42,25 +42,25 @@ const char *const kExitStatus =
     "Exit status: 0 all well, 1 some file failed (with --strict, a warning counts as a failure), "
     "2 bad usage (then no file is touched).";
 
-struct OptionSpec
+struct CliOption
 {
     QCommandLineOption option;
     const char *help;
 };
 
-OptionSpec flag(const QStringList &names, const char *help)
+CliOption flag(const QStringList &names, const char *help)
 {
     return {QCommandLineOption(names), help};
 }
 
-OptionSpec valued(const QString &name, const char *valueName, const char *help)
+CliOption valued(const QString &name, const char *valueName, const char *help)
 {
     return {QCommandLineOption(name, QString(), QLatin1String(valueName)), help};
 }
 
-const std::vector<OptionSpec> &optionSpecs()
+const std::vector<CliOption> &allOptions()
 {
-    static const std::vector<OptionSpec> specs{
+    static const std::vector<CliOption> options{
         flag({"r", "recursive"}, "Go into sub-folders too."),
         flag({"json"}, "One JSON object per file (per type), for scripts."),
         flag({"table"}, "One aligned line per file: type, volume, distances, state."),
@@ -79,17 +79,18 @@ const std::vector<OptionSpec> &optionSpecs()
         flag({"h", "help"}, "This help; 'kelvane-cli help COMMAND' for one command."),
         flag({"v", "version"}, "The version."),
     };
-    return specs;
+    return options;
 }
 
-const OptionSpec &spec(const QString &name)
+// The option known by `name`, long or short; only names the parser accepted come here.
+const CliOption &optionNamed(const QString &name)
 {
-    const auto &specs = optionSpecs();
-    return *std::find_if(specs.begin(), specs.end(),
-                         [&](const OptionSpec &s) { return s.option.names().contains(name); });
+    const auto &options = allOptions();
+    return *std::find_if(options.begin(), options.end(),
+                         [&](const CliOption &s) { return s.option.names().contains(name); });
 }
 
-QString optionLine(const OptionSpec &s)
+QString optionLine(const CliOption &s)
 {
     QStringList names;
     for (const QString &name : s.option.names())
@@ -109,7 +110,7 @@ QString generalHelp()
     for (const Command &c : kCommands)
         text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -6).arg(c.summary);
     text += QStringLiteral("\nOptions (each command takes those its help lists):\n");
-    for (const OptionSpec &s : optionSpecs())
+    for (const CliOption &s : allOptions())
         text += optionLine(s);
     return text +
            QStringLiteral("\n'kelvane-cli help COMMAND' shows one command's options and "
@@ -124,8 +125,8 @@ QString commandHelp(const Command &c)
     QString text = QStringLiteral("Usage: kelvane-cli %1 [options] %2\n%3.\n\nOptions:\n")
                        .arg(c.name, c.arguments, summary);
     for (const QString &name : QString::fromLatin1(c.options).split(' ', Qt::SkipEmptyParts))
-        text += optionLine(spec(name));
-    text += optionLine(spec(QStringLiteral("help")));
+        text += optionLine(optionNamed(name));
+    text += optionLine(optionNamed(QStringLiteral("help")));
     return text + QStringLiteral("\nExample:\n  %1\n\n").arg(c.example) +
            QLatin1String(kExitStatus) + QLatin1Char('\n');
 }
@@ -250,7 +251,7 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
 {
     const QStringList taken = QString::fromLatin1(command.options).split(' ', Qt::SkipEmptyParts);
     for (const QString &given : parser_.optionNames()) {
-        const QString name = spec(given).option.names().constLast();
+        const QString name = optionNamed(given).option.names().constLast();
         if (!taken.contains(name))
             return QStringLiteral(
                        "%1 does not take --%2 ('kelvane-cli help %1' lists what it takes)")
@@ -304,7 +305,7 @@ std::optional<Invocation> readCommandLine(const QStringList &arguments, QTextStr
                                           QTextStream &err, int &exitStatus)
 {
     QCommandLineParser parser;
-    for (const OptionSpec &s : optionSpecs())
+    for (const CliOption &s : allOptions())
         parser.addOption(s.option);
     exitStatus = kBadUsage;
     const auto bad = [&](const QString &problem) {
