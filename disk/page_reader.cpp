@@ -1,13 +1,11 @@
 #include "page_reader.h"
 
 #include "file_identity.h"
+#include "open_file.h"
 
 #include <cerrno>
 
-#include <QFile>
-
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kelvane {
@@ -49,27 +47,23 @@ private:
 FilePageWalk walkPagesOfFile(const QString &path)
 {
     FilePageWalk result;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        result.failure = QStringLiteral("cannot read every page: ") + systemReason(errno);
+    const OpenFile file(path, false);
+    if (file.fd() < 0) {
+        result.failure =
+            QStringLiteral("cannot read every page: ") + systemReason(file.openError());
         return result;
     }
-    struct stat info
-    {};
-    const auto before = identityOfOpenFile(fd);
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !before) {
-        ::close(fd);
+    if (!file.identity()) {
         result.failure = QStringLiteral("cannot read every page: not a regular file");
         return result;
     }
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
-    FileSource source(fd);
+    ::posix_fadvise(file.fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    FileSource source(file.fd());
     result.walk = walkPages(source);
     if (result.walk.readFailed)
         result.failure = QStringLiteral("cannot read every page: ") + systemReason(source.error());
-    else if (identityOfOpenFile(fd) != before)
+    else if (identityOfOpenFile(file.fd()) != file.identity())
         result.failure = QStringLiteral("the file changed while its pages were read");
-    ::close(fd);
     return result;
 }
 

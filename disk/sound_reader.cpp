@@ -2,16 +2,13 @@
 
 #include "messages.h"
 #include "ogg_layout.h"
+#include "open_file.h"
 #include "qt_text.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <exception>
 
-#include <QFile>
-
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kelvane {
@@ -41,41 +38,18 @@ std::optional<QString> readFully(int descriptor, std::span<std::uint8_t> target)
     return std::nullopt;
 }
 
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd)
-        : fd_(fd)
-    {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    [[nodiscard]] int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 } // namespace
 
 ReadResult readSoundFile(const QString &path, const QString &shownName, Access access)
 {
-    // Without O_NONBLOCK opening a pipe would wait for a writer forever.
-    const int flags = (access == Access::ReadWrite ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
     // Enough for pages 1 and 2 of an ordinary sound; a file that needs more is read again whole.
     constexpr std::size_t kFirstPagesRead = 16 * 1024;
-    const Descriptor file(::open(QFile::encodeName(path).constData(), flags));
-    if (file.get() < 0)
-        return failed(toQString(msg::kCouldNotOpen), systemReason(errno));
-    struct stat info
-    {};
+    const OpenFile file(path, access == Access::ReadWrite);
+    if (file.fd() < 0)
+        return failed(toQString(msg::kCouldNotOpen), systemReason(file.openError()));
     // A pipe or a device has no size to scan and could block the window forever.
-    const auto before = identityOfOpenFile(file.get());
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || !before)
+    const auto &before = file.identity();
+    if (!before)
         return failed(toQString(msg::kCouldNotScan));
     const QString problem = toQString(msg::kReadProblem) + shownName;
 
@@ -86,9 +60,9 @@ ReadResult readSoundFile(const QString &path, const QString &shownName, Access a
         if (access == Access::FirstPages)
             toRead = std::min(toRead, kFirstPagesRead);
         auto image = std::make_unique<FileImage>(toRead, before->size);
-        if (const auto wrong = readFully(file.get(), image->readArea().first(toRead)))
+        if (const auto wrong = readFully(file.fd(), image->readArea().first(toRead)))
             return failed(problem, *wrong);
-        if (identityOfOpenFile(file.get()) != before)
+        if (identityOfOpenFile(file.fd()) != before)
             return failed(problem, QStringLiteral("the file changed while it was read"));
         image->setBytesRead(toRead);
         return {std::move(image), {}, {}, *before};
