@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSplitter;
 class QStatusBar;
 
 namespace kelvane {
@@ -55,6 +56,8 @@ protected:
 private:
     // Layout (kelvane_form_layout.cpp)
     void buildControls();
+    QSplitter *buildBody(QWidget *parent);
+    void buildFileChange(QWidget *parent);
     void buildTopStrip(QWidget *parent);
     void buildAttributeArea(QWidget *parent);
     void setTabOrderChain();

@@ -1,10 +1,12 @@
 // The window's controls: docking strips, fixed-position controls, fonts, keyboard order, hints
 // and the wiring of their events.
 #include "desktop_launcher.h"
+#include "eliding_label.h"
 #include "error_display.h"
 #include "game_sound_types.h"
 #include "hint_tracker.h"
 #include "kelvane_form.h"
+#include "list_entry_tips.h"
 #include "panels.h"
 #include "widget_making.h"
 
@@ -20,11 +22,17 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStatusBar>
 
 namespace kelvane {
 
 namespace {
+
+constexpr int kWindowWidth = 712;
+constexpr int kFileListWidth = 245;
+// Narrower than this, a list entry shows too little of a name to choose by.
+constexpr int kLeastFileListWidth = 120;
 
 // A right-aligned label whose text ends at x = `right`.
 QLabel *labelEndingAt(QWidget *parent, const char *name, const QString &text, int right, int y)
@@ -100,7 +108,7 @@ TKelvaneForm::~TKelvaneForm()
 void TKelvaneForm::buildControls()
 {
     setFont(sansFont(8));
-    resize(712, 464);
+    resize(kWindowWidth, 464);
     auto *central = new QWidget(this);
     auto *column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
@@ -109,47 +117,19 @@ void TKelvaneForm::buildControls()
 
     buildTopStrip(central);
     column->addWidget(pnlMetaControl);
-    pnlCurrentDir = new TCaptionPanel(QStringLiteral("pnlCurrentDir"), central);
+    pnlCurrentDir = new TCaptionPanel(QStringLiteral("pnlCurrentDir"), central, Qt::ElideMiddle);
     pnlCurrentDir->setFont(sansFont(8));
     pnlCurrentDir->setFixedHeight(25);
     pnlCurrentDir->setText(QStringLiteral("< No Directory Selected >"));
     column->addWidget(pnlCurrentDir);
 
-    auto *body = new QHBoxLayout;
-    body->setSpacing(0);
-    column->addLayout(body, 1);
-    pnlFileList = new TPanel(QStringLiteral("pnlFileList"), central);
-    pnlFileList->setFixedWidth(245);
-    auto *listColumn = new QVBoxLayout(pnlFileList);
-    listColumn->setContentsMargins(0, 0, 0, 0);
-    lstFiles = named(new QListWidget(pnlFileList), "lstFiles");
-    lstFiles->setFont(sansFont(10));
-    lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstFiles->setUniformItemSizes(true);
-    listColumn->addWidget(lstFiles);
-    body->addWidget(pnlFileList);
-
-    pnlControl = new TPanel(QStringLiteral("pnlControl"), central);
-    auto *controlColumn = new QVBoxLayout(pnlControl);
-    controlColumn->setContentsMargins(0, 0, 0, 0);
-    controlColumn->setSpacing(0);
-    buildAttributeArea(pnlControl);
-    controlColumn->addWidget(pnlAttributes, 1);
-    pnlFileChange = new TPanel(QStringLiteral("pnlFileChange"), pnlControl);
-    pnlFileChange->setFixedHeight(48);
-    btnApply = button(pnlFileChange, "btnApply", tr("&Apply"), {14, 10, 75, 25}, true);
-    btnRevert = button(pnlFileChange, "btnRevert", tr("&Revert"), {134, 10, 75, 25}, true);
-    btnCopy = button(pnlFileChange, "btnCopy", tr("&Copy"), {254, 10, 75, 25}, true);
-    btnPaste = button(pnlFileChange, "btnPaste", tr("&Paste"), {374, 10, 75, 25}, true);
-    controlColumn->addWidget(pnlFileChange);
-    body->addWidget(pnlControl, 1);
+    column->addWidget(buildBody(central), 1);
 
     sbStatus = named(new QStatusBar(this), "sbStatus");
     sbStatus->setFixedHeight(27);
     sbStatus->setFont(sansFont(8));
     sbStatus->setSizeGripEnabled(true);
-    statusLabel_ = named(new QLabel(sbStatus), "sbStatusText");
-    statusLabel_->setTextFormat(Qt::PlainText);
+    statusLabel_ = named(new ElidingLabel(sbStatus), "sbStatusText");
     sbStatus->addWidget(statusLabel_, 1);
     setStatusBar(sbStatus);
 
@@ -158,6 +138,51 @@ void TKelvaneForm::buildControls()
     setTabOrderChain();
     setHints();
     wireEvents();
+}
+
+// The file list and, beside it, the attributes and the buttons.
+QSplitter *TKelvaneForm::buildBody(QWidget *parent)
+{
+    // The list keeps its width when the window is resized; the splitter lets the user widen it.
+    auto *body = named(new QSplitter(Qt::Horizontal, parent), "splFileList");
+    body->setChildrenCollapsible(false);
+    body->setHandleWidth(4);
+    pnlFileList = new TPanel(QStringLiteral("pnlFileList"), body);
+    pnlFileList->setMinimumWidth(kLeastFileListWidth);
+    auto *listColumn = new QVBoxLayout(pnlFileList);
+    listColumn->setContentsMargins(0, 0, 0, 0);
+    lstFiles = named(new QListWidget(pnlFileList), "lstFiles");
+    lstFiles->setFont(sansFont(10));
+    lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstFiles->setUniformItemSizes(true);
+    showCutEntriesWhole(lstFiles);
+    listColumn->addWidget(lstFiles);
+    body->addWidget(pnlFileList);
+
+    pnlControl = new TPanel(QStringLiteral("pnlControl"), body);
+    auto *controlColumn = new QVBoxLayout(pnlControl);
+    controlColumn->setContentsMargins(0, 0, 0, 0);
+    controlColumn->setSpacing(0);
+    buildAttributeArea(pnlControl);
+    controlColumn->addWidget(pnlAttributes, 1);
+    buildFileChange(pnlControl);
+    controlColumn->addWidget(pnlFileChange);
+    body->addWidget(pnlControl);
+    body->setStretchFactor(0, 0);
+    body->setStretchFactor(1, 1);
+    body->setSizes({kFileListWidth, kWindowWidth - kFileListWidth - body->handleWidth()});
+    return body;
+}
+
+void TKelvaneForm::buildFileChange(QWidget *parent)
+{
+    pnlFileChange = new TPanel(QStringLiteral("pnlFileChange"), parent);
+    pnlFileChange->setFixedHeight(48);
+    btnApply = button(pnlFileChange, "btnApply", tr("&Apply"), {14, 10, 75, 25}, true);
+    btnRevert = button(pnlFileChange, "btnRevert", tr("&Revert"), {134, 10, 75, 25}, true);
+    btnCopy = button(pnlFileChange, "btnCopy", tr("&Copy"), {254, 10, 75, 25}, true);
+    btnPaste = button(pnlFileChange, "btnPaste", tr("&Paste"), {374, 10, 75, 25}, true);
+    pnlFileChange->setMinimumWidth(roomFor({btnApply, btnRevert, btnCopy, btnPaste}, 6).width());
 }
 
 // The file dialogs are made when first needed: building them lists a folder, which would
@@ -195,6 +220,9 @@ void TKelvaneForm::buildTopStrip(QWidget *parent)
     pnlHelpAbout->setFixedWidth(196);
     btnHelp = button(pnlHelpAbout, "btnHelp", tr("Help"), {14, 6, 75, 25});
     btnAbout = button(pnlHelpAbout, "btnAbout", tr("About"), {105, 6, 75, 25});
+    // Help and About keep to the right edge but never cover the check box.
+    pnlMetaControl->setMinimumWidth(roomFor({btnSelectDirectory, cbxRenameOriginals}, 8).width() +
+                                    pnlHelpAbout->width());
     auto *row = new QHBoxLayout(pnlMetaControl);
     row->setContentsMargins(0, 0, 0, 0);
     row->addStretch(1);
@@ -207,7 +235,7 @@ void TKelvaneForm::buildAttributeArea(QWidget *parent)
     auto *column = new QVBoxLayout(pnlAttributes);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    pnlFileName = new TCaptionPanel(QStringLiteral("pnlFileName"), pnlAttributes);
+    pnlFileName = new TCaptionPanel(QStringLiteral("pnlFileName"), pnlAttributes, Qt::ElideMiddle);
     pnlFileName->setFont(sansFont(10, true));
     pnlFileName->setFixedHeight(32);
     pnlFileName->setText(kNoFileSelected);
@@ -251,6 +279,7 @@ void TKelvaneForm::buildAttributeArea(QWidget *parent)
     lblMaxAIDist =
         labelEndingAt(pnlAttributes, "lblMaxAIDist", tr("Maximum AI Distance"), 245, 232);
     txtMaxAIDist = numberBox(pnlAttributes, "txtMaxAIDist", 228);
+    pnlAttributes->setMinimumWidth(roomFor({cmbInfo, txtMaxAIDist}, 12).width());
     buildGameWarnings();
 }
 

@@ -23,7 +23,6 @@ namespace {
 
 // Where the panel starts: under the last box, so it never covers one.
 constexpr int kWarningsTop = 258;
-constexpr int kLeastWarningsHeight = 14;
 
 } // namespace
 
@@ -32,7 +31,8 @@ void TKelvaneForm::buildGameWarnings()
     pnlGameWarnings = named(new QLabel(pnlAttributes), "pnlGameWarnings");
     pnlGameWarnings->setFont(sansFont(8, true));
     pnlGameWarnings->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    pnlGameWarnings->setIndent(6);
+    // A margin, not an indent: a label indents top-aligned text from the top as well.
+    pnlGameWarnings->setContentsMargins(6, 0, 0, 0);
     pnlGameWarnings->setWordWrap(true);
     QPalette warning = pnlGameWarnings->palette();
     warning.setColor(QPalette::WindowText, QColor(0x9C, 0x4A, 0x00));
@@ -44,6 +44,9 @@ void TKelvaneForm::buildGameWarnings()
     for (QAction *mark : {maxDistWarning_, maxAIDistWarning_})
         mark->setVisible(false);
     pnlAttributes->installEventFilter(this);
+    // Room for one line of warnings between the boxes and the strip.
+    pnlAttributes->setMinimumHeight(kWarningsTop + pnlGameWarnings->fontMetrics().lineSpacing() +
+                                    2 + pnlAttrStatus->height());
 }
 
 void TKelvaneForm::placeGameWarnings()
@@ -51,10 +54,11 @@ void TKelvaneForm::placeGameWarnings()
     // Between the boxes and the attribute strip, whatever room the window leaves.
     const int bottom =
         pnlAttributes->height() - (pnlAttrStatus->isHidden() ? 0 : pnlAttrStatus->height());
-    const int height = bottom - kWarningsTop - 2;
-    pnlGameWarnings->setGeometry(8, kWarningsTop, pnlAttributes->width() - 16, std::max(height, 0));
-    pnlGameWarnings->setVisible(!pnlGameWarnings->text().isEmpty() &&
-                                height >= kLeastWarningsHeight);
+    // Whole lines only: what does not fit is in the panel's tooltip and the boxes' marks.
+    const int line = pnlGameWarnings->fontMetrics().lineSpacing();
+    const int lines = std::max(bottom - kWarningsTop - 2, 0) / line;
+    pnlGameWarnings->setGeometry(8, kWarningsTop, pnlAttributes->width() - 16, lines * line);
+    pnlGameWarnings->setVisible(!pnlGameWarnings->text().isEmpty() && lines > 0);
 }
 
 // The facts of the loaded sound with the values the boxes hold now; a box that holds no

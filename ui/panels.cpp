@@ -13,14 +13,13 @@ TPanel::TPanel(const QString &name, QWidget *parent, bool bevel)
     setLineWidth(1);
 }
 
-TCaptionPanel::TCaptionPanel(const QString &name, QWidget *parent)
-    : QLabel(parent)
+TCaptionPanel::TCaptionPanel(const QString &name, QWidget *parent, Qt::TextElideMode mode)
+    : ElidingLabel(parent, mode)
 {
     setObjectName(name);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
     setAlignment(Qt::AlignCenter);
-    setTextFormat(Qt::PlainText);
 }
 
 void TCaptionPanel::mousePressEvent(QMouseEvent *event)
@@ -29,7 +28,7 @@ void TCaptionPanel::mousePressEvent(QMouseEvent *event)
         pressedInside_ = true;
         emit pressed(event->modifiers());
     }
-    QLabel::mousePressEvent(event);
+    ElidingLabel::mousePressEvent(event);
 }
 
 void TCaptionPanel::mouseReleaseEvent(QMouseEvent *event)
@@ -37,7 +36,7 @@ void TCaptionPanel::mouseReleaseEvent(QMouseEvent *event)
     const bool click = pressedInside_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressedInside_ = false;
-    QLabel::mouseReleaseEvent(event);
+    ElidingLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();
 }

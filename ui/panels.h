@@ -1,7 +1,8 @@
 #pragma once
 
+#include "eliding_label.h"
+
 #include <QFrame>
-#include <QLabel>
 
 namespace kelvane {
 
@@ -14,13 +15,14 @@ public:
     explicit TPanel(const QString &name, QWidget *parent, bool bevel = true);
 };
 
-// A panel that shows a caption. The folder strip also reports presses and clicks.
-class TCaptionPanel : public QLabel
+// A panel that shows a one-line caption, cut to its width. The folder strip also reports
+// presses and clicks.
+class TCaptionPanel : public ElidingLabel
 {
     Q_OBJECT
 
 public:
-    TCaptionPanel(const QString &name, QWidget *parent);
+    TCaptionPanel(const QString &name, QWidget *parent, Qt::TextElideMode mode = Qt::ElideRight);
 
 signals:
     void pressed(Qt::KeyboardModifiers modifiers);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <initializer_list>
+
 #include <QFont>
 #include <QString>
+#include <QWidget>
 
 namespace kelvane {
 
@@ -20,6 +23,16 @@ W *named(W *widget, const char *name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
+}
+
+// The least size of a panel whose controls have fixed positions: room for all of them and
+// `edge` pixels beyond the right-most and the lowest.
+inline QSize roomFor(std::initializer_list<const QWidget *> controls, int edge)
+{
+    QRect all;
+    for (const QWidget *control : controls)
+        all |= control->geometry();
+    return {all.right() + 1 + edge, all.bottom() + 1 + edge};
 }
 
 } // namespace kelvane

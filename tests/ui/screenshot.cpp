@@ -1,5 +1,6 @@
 // Takes a picture of the window on a copy of samples/ with one sound loaded, as a user sees it.
-// Usage: kelvane_screenshot OUTPUT.png [SOUND]   (run under a real X server, e.g. xvfb-run)
+// Usage: kelvane_screenshot OUTPUT.png [SOUND [BOX=TEXT [least]]]   (under a real X server, e.g.
+// xvfb-run); "least" shows the window at its least size.
 #include "kelvane_application.h"
 #include "kelvane_form.h"
 #include "sound_fixtures.h"
@@ -42,6 +43,8 @@ int main(int argc, char *argv[])
             QTest::keyClicks(box, typed.value(1));
         }
     }
+    if (argc > 4 && QString::fromLocal8Bit(argv[4]) == "least")
+        form.resize(form.minimumSizeHint());
     driver::idle(300);
     return form.grab().save(output) ? 0 : 1;
 }

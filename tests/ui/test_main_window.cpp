@@ -141,10 +141,13 @@ private slots:
             QCOMPARE(folderStrip->geometry(), QRect(0, 37, width, 25));
             QCOMPARE(status->height(), 27);
             QCOMPARE(status->geometry().bottom(), w.height() - 1);
-            QCOMPARE(list->geometry().topLeft(), QPoint(0, 62));
+            // The list and the rest share a splitter, whose handle lies between them.
+            const QRect listAt(list->mapTo(&w, QPoint(0, 0)), list->size());
+            const QRect controlAt(control->mapTo(&w, QPoint(0, 0)), control->size());
+            QCOMPARE(listAt.topLeft(), QPoint(0, 62));
             QCOMPARE(list->width(), 245);
-            QCOMPARE(control->geometry().left(), 245);
-            QCOMPARE(control->geometry().right(), width - 1);
+            QCOMPARE(controlAt.left(), 245 + 4);
+            QCOMPARE(controlAt.right(), width - 1);
             QCOMPARE(helpAbout->width(), 196);
             QCOMPARE(helpAbout->geometry().right(), top->width() - 2);
             QCOMPARE(change->height(), 48);
