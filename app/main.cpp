@@ -1,27 +1,52 @@
 #include "error_display.h"
 #include "kelvane_application.h"
 #include "kelvane_form.h"
+#include "kelvane_version.h"
+#include "start_request.h"
+#include "start_window.h"
 #include "termination.h"
 
 #include <csignal>
+#include <cstdio>
 #include <exception>
 
 #include <QIcon>
 #include <QScreen>
 
+namespace {
+
+int print(const QString &text, std::FILE *stream, int status)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    return status;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     // A file-size limit must make a save fail cleanly, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    QCoreApplication::setApplicationName(QStringLiteral("kelvane"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kelvane::kVersion));
+    // --help and --version answer without a display: no window toolkit is started for them.
+    {
+        const QCoreApplication early(argc, argv);
+        const auto asked = kelvane::readStartArguments(QCoreApplication::arguments(), false);
+        if (asked.action == kelvane::StartRequest::Print)
+            return print(asked.printed, stdout, 0);
+    }
     kelvane::KelvaneApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("kelvane"));
+    const auto request = kelvane::readStartArguments(QCoreApplication::arguments(), true);
+    if (request.action == kelvane::StartRequest::BadUsage)
+        return print(request.printed, stderr, 2);
     QApplication::setDesktopFileName(QStringLiteral("org.kelvane.Kelvane"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kelvane.Kelvane")));
     kelvane::TerminationRequests termination;
     try {
-        kelvane::TKelvaneForm form;
-        form.move(form.screen()->availableGeometry().center() - form.rect().center());
-        form.show();
+        const auto form = kelvane::makeStartWindow(request);
+        form->move(form->screen()->availableGeometry().center() - form->rect().center());
+        form->show();
         QApplication::exec();
     } catch (const std::exception &error) {
         kelvane::showErrorDisplay(QString::fromLocal8Bit(error.what()));

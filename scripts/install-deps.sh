@@ -12,6 +12,7 @@ packages=(
     dpkg-dev file                         # the Debian package (its dependencies are found
                                           # with dpkg-shlibdeps, which needs file)
     desktop-file-utils appstream          # validators of its desktop metadata
+    libglib2.0-bin                        # gio: starts the desktop entry as a menu does
     fonts-dejavu-core                     # a plain sans-serif face for the window
     xvfb xauth imagemagick                # screenshots of the window
 )

@@ -1,18 +1,59 @@
 #include "desktop_launcher.h"
 
+#include <memory>
+
 #include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace kelvane {
+
+namespace {
+
+// A viewer that ran this long did open the document, whatever its exit status: xdg-open
+// waits for some viewers to end and reports their status as its own.
+constexpr qint64 kOpenerAnswersWithin = 15'000;
+
+} // namespace
 
 bool SystemDesktopLauncher::openFolder(const QString &path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-bool SystemDesktopLauncher::openDocument(const QString &path)
+void SystemDesktopLauncher::openDocument(const QString &path, std::function<void()> failed)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            failed();
+        return;
+    }
+    // Never deleted while the viewer runs: deleting a process kills it, and the viewer must
+    // outlive the window.
+    auto *process = new QProcess;
+    // Its complaints are answered by `failed`, not printed under the program's own output.
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, clock, failed](int status, QProcess::ExitStatus how) {
+                         if ((status != 0 || how != QProcess::NormalExit) &&
+                             clock->elapsed() < kOpenerAnswersWithin)
+                             failed();
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, failed](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) {
+                             failed();
+                             process->deleteLater();
+                         }
+                     });
+    process->start(opener, {path});
 }
 
 } // namespace kelvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 
 namespace kelvane {
@@ -11,15 +13,17 @@ class DesktopLauncher
 public:
     virtual ~DesktopLauncher() = default;
     virtual bool openFolder(const QString &path) = 0;
-    virtual bool openDocument(const QString &path) = 0;
+    // Calls `failed` when the desktop cannot open the document, at once or as soon as the
+    // desktop's opener says so.
+    virtual void openDocument(const QString &path, std::function<void()> failed) = 0;
 };
 
-// Opens through QDesktopServices: no shell, so no path can inject a command.
+// Opens through the desktop's own opener: no shell, so no path can inject a command.
 class SystemDesktopLauncher final : public DesktopLauncher
 {
 public:
     bool openFolder(const QString &path) override;
-    bool openDocument(const QString &path) override;
+    void openDocument(const QString &path, std::function<void()> failed) override;
 };
 
 } // namespace kelvane

@@ -9,10 +9,12 @@
 #include <memory>
 
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDialog;
 class QFileDialog;
 class QFrame;
 class QLabel;
@@ -40,6 +42,10 @@ public:
     // one the desktop's own is used.
     explicit TKelvaneForm(DesktopLauncher *launcher = nullptr, QWidget *parent = nullptr);
     ~TKelvaneForm() override;
+
+    // At start-up, after the working directory is listed: selects and loads `fileName` in it, as
+    // the Open dialog would, and puts `problem` in the status bar.
+    void startWith(const QString &fileName, const QString &problem);
 
     [[nodiscard]] QString statusText() const;
     [[nodiscard]] bool dataChanged() const { return dataChanged_; }
@@ -85,6 +91,7 @@ private:
     // Browsing (kelvane_form_browsing.cpp)
     void ListDirectory();
     void RefreshAndReselect();
+    void reselectCurrentFile();
     void selectEntry(const QString &name);
     void btnSelectDirectoryClick();
     void pnlCurrentDirClick();
@@ -113,6 +120,7 @@ private:
 
     // Help and About (kelvane_form_help.cpp)
     void btnHelpClick();
+    void showHelpText(const QString &path);
     void btnAboutClick();
 
     // Components, in the order the window declares them.
@@ -157,6 +165,7 @@ private:
     // Program state.
     std::unique_ptr<DesktopLauncher> ownLauncher_;
     DesktopLauncher *launcher_ = nullptr;
+    QPointer<QDialog> helpViewer_; // the help text, when the desktop cannot show it
     HintTracker *hints_ = nullptr;
     std::unique_ptr<FileImage> image_;
     FileIdentity loadedAs_;

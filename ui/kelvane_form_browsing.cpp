@@ -66,13 +66,39 @@ void TKelvaneForm::selectEntry(const QString &name)
 void TKelvaneForm::RefreshAndReselect()
 {
     ListDirectory();
+    reselectCurrentFile();
+    lstFiles->setFocus();
+}
+
+void TKelvaneForm::reselectCurrentFile()
+{
     // Only a name that ends in a lower-case ".ogg" found nowhere earlier is reselected.
     const qsizetype n = currentFileName_.size();
     if (n > 4 && currentFileName_.indexOf(QStringLiteral(".ogg")) == n - 4) {
         selectEntry(currentFileName_);
         lstFilesClick();
     }
+}
+
+void TKelvaneForm::startWith(const QString &fileName, const QString &problem)
+{
+    QString said = problem;
+    if (!fileName.isEmpty()) {
+        const QString before = currentFileName_;
+        currentFileName_ = fileName;
+        reselectCurrentFile();
+        const QList<QListWidgetItem *> selected = lstFiles->selectedItems();
+        if (!selected.isEmpty()) {
+            lstFiles->scrollToItem(selected.constFirst());
+        } else {
+            currentFileName_ = before;
+            said = QLatin1Char(' ') + fileName +
+                   QStringLiteral(" is not an .ogg sound listed here; its folder is listed.");
+        }
+    }
     lstFiles->setFocus();
+    if (!said.isEmpty())
+        setStatusText(said);
 }
 
 void TKelvaneForm::btnMouseDown(Qt::KeyboardModifiers modifiers)

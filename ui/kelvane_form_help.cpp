@@ -2,10 +2,17 @@
 #include "desktop_launcher.h"
 #include "error_display.h"
 #include "kelvane_form.h"
+#include "widget_making.h"
 
+#include <QDialog>
+#include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 
 namespace kelvane {
 
@@ -51,7 +58,32 @@ void TKelvaneForm::btnHelpClick()
         return;
     }
     setStatusText(QLatin1Char(' ') + path);
-    launcher_->openDocument(path);
+    launcher_->openDocument(path, [window = QPointer<TKelvaneForm>(this), path] {
+        if (window)
+            window->showHelpText(path);
+    });
+}
+
+// When the desktop has nothing to open a text file with, the help is shown here.
+void TKelvaneForm::showHelpText(const QString &path)
+{
+    if (!helpViewer_) {
+        helpViewer_ = named(new QDialog(this), "dlgHelp");
+        helpViewer_->setWindowTitle(tr("Help"));
+        auto *text = named(new QTextBrowser(helpViewer_), "txtHelp");
+        text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        text->setLineWrapMode(QTextEdit::NoWrap);
+        auto *column = new QVBoxLayout(helpViewer_);
+        column->addWidget(text);
+        helpViewer_->resize(680, 560);
+    }
+    QFile file(path);
+    const QString help = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
+                                                        : QStringLiteral("Could not read ") + path;
+    helpViewer_->findChild<QTextBrowser *>()->setPlainText(help);
+    helpViewer_->show();
+    helpViewer_->raise();
+    helpViewer_->activateWindow();
 }
 
 void TKelvaneForm::btnAboutClick()

@@ -27,13 +27,15 @@ public:
         folders << path;
         return true;
     }
-    bool openDocument(const QString &path) override
+    void openDocument(const QString &path, std::function<void()> failed) override
     {
         documents << path;
-        return true;
+        if (documentsFail)
+            failed();
     }
     QStringList folders;
     QStringList documents;
+    bool documentsFail = false; // as on a desktop with no program for text files
 };
 
 template<typename T>

@@ -1,0 +1,25 @@
+#include "start_window.h"
+
+#include "kelvane_form.h"
+
+#include <QDir>
+
+namespace kelvane {
+
+std::unique_ptr<TKelvaneForm> makeStartWindow(const StartRequest &request,
+                                              DesktopLauncher *launcher)
+{
+    QString problem = request.problem;
+    QString fileName = request.fileName;
+    // The window lists the working directory as it is made: the folder becomes it first.
+    if (!request.folder.isEmpty() && !QDir::setCurrent(request.folder)) {
+        problem = QStringLiteral(" Could not open the folder ") + request.folder +
+                  QStringLiteral("; the working folder is listed.");
+        fileName.clear();
+    }
+    auto form = std::make_unique<TKelvaneForm>(launcher);
+    form->startWith(fileName, problem);
+    return form;
+}
+
+} // namespace kelvane

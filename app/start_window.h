@@ -1,0 +1,17 @@
+#pragma once
+
+#include "start_request.h"
+
+#include <memory>
+
+namespace kelvane {
+
+class DesktopLauncher;
+class TKelvaneForm;
+
+// The window as the command line asks for it: the folder listed, the sound loaded, or the
+// working directory with the reason in the status bar.
+std::unique_ptr<TKelvaneForm> makeStartWindow(const StartRequest &request,
+                                              DesktopLauncher *launcher = nullptr);
+
+} // namespace kelvane

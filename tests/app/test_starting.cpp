@@ -1,0 +1,154 @@
+#include "desktop_launcher.h"
+#include "form_fixture.h"
+#include "kelvane_application.h"
+#include "start_request.h"
+#include "start_window.h"
+
+#include <QProcess>
+#include <QTextBrowser>
+
+using namespace kelvane;
+
+class TestStarting : public QObject, FormFixture
+{
+    Q_OBJECT
+
+    // The window as `kelvane ARGUMENTS...` makes it, started in the fixture's folder.
+    void start(const QStringList &arguments)
+    {
+        QVERIFY(QDir::setCurrent(folder));
+        form = makeStartWindow(readStartArguments(QStringList{"kelvane"} + arguments, true),
+                               &launcher);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    QString loaded() { return w<QLabel>("pnlFileName")->text(); }
+    QString listed() { return w<QLabel>("pnlCurrentDir")->text(); }
+
+private slots:
+    void init()
+    {
+        QVERIFY(open());
+        form.reset();
+        QVERIFY(QDir().mkpath(path("sounds/deeper")));
+        fixtures::copySample("mono_block.ogg", path("sounds"));
+        fixtures::copySample("stereo_block.ogg", path("sounds"));
+    }
+    void cleanup() { close(); }
+
+    void aFolderIsListed()
+    {
+        start({path("sounds")});
+        QCOMPARE(listed(), path("sounds") + "/");
+        QCOMPARE(QDir::currentPath(), path("sounds"));
+        QCOMPARE(driver::entries(w<QListWidget>("lstFiles")),
+                 QStringList({"<dir>  ..", "<dir>  deeper", "mono_block.ogg", "stereo_block.ogg"}));
+        QCOMPARE(selectedEntry(), QString());
+        QCOMPARE(loaded(), TKelvaneForm::kNoFileSelected);
+        QCOMPARE(form->statusText(), QString());
+    }
+
+    // A file manager passes every chosen sound: the first is loaded.
+    void soundsListTheirFolderAndLoadTheFirst()
+    {
+        start({"sounds/stereo_block.ogg", "sounds/mono_block.ogg"});
+        QCOMPARE(listed(), path("sounds") + "/");
+        QCOMPARE(selectedEntry(), QString("stereo_block.ogg"));
+        QCOMPARE(loaded(), QString("stereo_block.ogg"));
+        QCOMPARE(w<QComboBox>("cmbInfo")->itemText(0),
+                 QString("Number of channels:  2 (* not for SoC *)"));
+        QCOMPARE(text("txtMaxAIDist"), QString("55.0000000"));
+    }
+
+    void aPathThatCannotBeLoadedIsNamedInTheStatus_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("missing") << "nowhere/x.ogg"
+                                 << " Could not find nowhere/x.ogg; the working folder is listed.";
+        QTest::newRow("not listed")
+            << "sounds/notes.txt"
+            << " notes.txt is not an .ogg sound listed here; its folder is listed.";
+    }
+    void aPathThatCannotBeLoadedIsNamedInTheStatus()
+    {
+        QFETCH(QString, argument);
+        QFETCH(QString, status);
+        fixtures::writeFile(path("sounds/notes.txt"), "notes");
+        start({argument});
+        if (argument.startsWith("nowhere"))
+            QCOMPARE(listed(), folder + "/");
+        QCOMPARE(loaded(), TKelvaneForm::kNoFileSelected);
+        QCOMPARE(form->statusText(), status);
+    }
+
+    // --help and --version answer with no display at all: no window toolkit is started.
+    void helpAndVersionNeedNoWindow()
+    {
+        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        bare.remove("DISPLAY");
+        bare.remove("WAYLAND_DISPLAY");
+        bare.insert("QT_QPA_PLATFORM", "xcb");
+        for (const QString option : {"--help", "--version"}) {
+            QProcess window;
+            window.setProcessEnvironment(bare);
+            window.start(KELVANE_WINDOW, {option});
+            QVERIFY(window.waitForFinished(20'000));
+            QCOMPARE(window.exitCode(), 0);
+            const QString out = window.readAllStandardOutput();
+            QVERIFY2(out.contains(option == "--help" ? "[FOLDER | SOUND.ogg ...]" : "kelvane 1.0"),
+                     qPrintable(out));
+        }
+        QProcess window;
+        window.setProcessEnvironment(bare);
+        window.start(KELVANE_WINDOW, {"--bogus"});
+        QVERIFY(window.waitForFinished(20'000));
+        QVERIFY(window.exitCode() != 0);
+    }
+
+    // When the desktop cannot open the help file, the window shows it itself.
+    void helpIsShownWhenTheDesktopCannotOpenIt()
+    {
+        start({});
+        const QString helpFile = QCoreApplication::applicationDirPath() + "/Kelvane_Help.txt";
+        fixtures::writeFile(helpFile, "The help text");
+        launcher.documentsFail = true;
+        QTest::mouseClick(w<QPushButton>("btnHelp"), Qt::LeftButton);
+        QTRY_VERIFY(w<QDialog>("dlgHelp") && w<QDialog>("dlgHelp")->isVisible());
+        auto *shown = w<QTextBrowser>("txtHelp");
+        QCOMPARE(shown->toPlainText(), QString("The help text"));
+        QVERIFY(shown->isReadOnly());
+        QVERIFY(QFile::remove(helpFile));
+    }
+
+    // The desktop's opener is asked without a shell; its failure is reported, its success not.
+    void theDesktopOpenerReportsItsFailure()
+    {
+        const QString bin = path("bin");
+        QVERIFY(QDir().mkpath(bin));
+        const QByteArray oldPath = qgetenv("PATH");
+        qputenv("PATH", bin.toLocal8Bit() + ":" + oldPath);
+        for (const int status : {3, 0}) {
+            fixtures::writeFile(bin + "/xdg-open", "#!/bin/sh\necho \"$1\" > " +
+                                                       path("asked").toUtf8() + "\nexit " +
+                                                       QByteArray::number(status) + "\n");
+            QFile::setPermissions(bin + "/xdg-open", QFile::ReadOwner | QFile::ExeOwner);
+            bool failed = false;
+            SystemDesktopLauncher().openDocument(path("a b;$(x).txt"), [&] { failed = true; });
+            QTRY_COMPARE(fixtures::readFile(path("asked")), path("a b;$(x).txt").toUtf8() + "\n");
+            QTest::qWait(100);
+            QCOMPARE(failed, status != 0);
+            QFile::remove(path("asked"));
+        }
+        qputenv("PATH", oldPath);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    KelvaneApplication app(argc, argv);
+    TestStarting test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_starting.moc"
