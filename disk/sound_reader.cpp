@@ -4,10 +4,12 @@
 #include "ogg_layout.h"
 #include "open_file.h"
 #include "qt_text.h"
+#include "stream_length.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <exception>
+#include <vector>
 
 #include <unistd.h>
 
@@ -76,12 +78,35 @@ QString LoadResult::whyRefused() const
     return image ? toQString(inspection.attrStatus) : failure;
 }
 
+namespace {
+
+// The length from the last page: in the image when it holds the whole file, else from the
+// file's last bytes.
+std::optional<double> secondsOf(const QString &path, const FileImage &image,
+                                std::uint32_t sampleRate)
+{
+    if (!image.readInPart())
+        return soundSeconds(image.bytes(), sampleRate);
+    const OpenFile file(path, false);
+    if (file.fd() < 0 || !file.identity())
+        return std::nullopt;
+    const auto size = static_cast<std::uint64_t>(image.fileSize());
+    const std::size_t wanted = std::min<std::uint64_t>(size, kLongestPage);
+    std::vector<std::uint8_t> tail(wanted);
+    const ssize_t got = ::pread(file.fd(), tail.data(), wanted, static_cast<off_t>(size - wanted));
+    if (got != static_cast<ssize_t>(wanted))
+        return std::nullopt;
+    return soundSeconds(tail, sampleRate);
+}
+
+} // namespace
+
 LoadResult loadSoundFile(const QString &path, const QString &shownName, MissingBlock missing,
                          Access access)
 {
     ReadResult read = readSoundFile(path, shownName, access);
     if (!read.image)
-        return {nullptr, read.failure, read.reason, {}, {}};
+        return {nullptr, read.failure, read.reason, {}, {}, {}};
     Inspection inspection = inspectImage(*read.image, missing);
     // The first pages read were not enough (a long first comment, a large page 2): the whole
     // file is read, as loading to change would read it.
@@ -89,10 +114,13 @@ LoadResult loadSoundFile(const QString &path, const QString &shownName, MissingB
         inspection.attrStatus == msg::kEndsTooEarly) {
         read = readSoundFile(path, shownName, Access::ReadOnly);
         if (!read.image)
-            return {nullptr, read.failure, read.reason, {}, {}};
+            return {nullptr, read.failure, read.reason, {}, {}, {}};
         inspection = inspectImage(*read.image, missing);
     }
-    return {std::move(read.image), {}, {}, read.identity, std::move(inspection)};
+    LoadResult loaded{std::move(read.image), {}, {}, read.identity, std::move(inspection), {}};
+    if (loaded.inspection.outcome != LoadOutcome::Refused)
+        loaded.seconds = secondsOf(path, *loaded.image, loaded.inspection.sampleRate);
+    return loaded;
 }
 
 } // namespace kelvane

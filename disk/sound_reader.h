@@ -5,6 +5,7 @@
 #include "load_report.h"
 
 #include <memory>
+#include <optional>
 
 #include <QString>
 
@@ -40,6 +41,8 @@ struct LoadResult
     QString reason;  // the system's reason behind `failure`, when it gave one
     FileIdentity identity;
     Inspection inspection;
+    // How long the sound plays, from its last page; empty when the file does not tell.
+    std::optional<double> seconds;
 
     // Nothing to show: the file could not be read, or inspection refused it.
     [[nodiscard]] bool refused() const

@@ -60,7 +60,7 @@ QString copySample(const QString &name, const QString &folder)
 }
 
 QString encodeTone(const QString &folder, const QString &name, int channels, double seconds,
-                   const QStringList &comments, int quality)
+                   const QStringList &comments, int quality, int rate)
 {
     const QString wav = QDir(folder).filePath(name + QStringLiteral(".wav"));
     const QString ogg = QDir(folder).filePath(name);
@@ -70,7 +70,7 @@ QString encodeTone(const QString &folder, const QString &name, int channels, dou
          "-D",
          "-n",
          "-r",
-         "44100",
+         QString::number(rate),
          "-c",
          QString::number(channels),
          "-b",

@@ -17,7 +17,7 @@ QString copySample(const QString &name, const QString &folder);
 
 // Encodes a tone with oggenc; `comments` are NAME=value texts. Empty on failure.
 QString encodeTone(const QString &folder, const QString &name, int channels, double seconds,
-                   const QStringList &comments = {}, int quality = 0);
+                   const QStringList &comments = {}, int quality = 0, int rate = 44100);
 
 // The decoded audio, as raw 16-bit samples from oggdec; empty when it cannot decode.
 QByteArray decodedSamples(const QString &path);
