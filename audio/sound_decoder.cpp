@@ -104,7 +104,7 @@ DecodedSound decodeSound(std::span<const std::uint8_t> file)
         std::memcpy(sound.samples.data() + from, buffer, count * 2);
     }
     ov_clear(&vorbis);
-    return sound;
+    return sound.samples.empty() ? failed("it holds no audio") : sound;
 }
 
 } // namespace kelvane

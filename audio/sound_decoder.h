@@ -27,7 +27,8 @@ inline constexpr std::size_t kMostDecodedSamples = std::size_t{2} * 48'000 * 3'6
 
 // Decodes the Ogg Vorbis stream held in `file` (the whole file, already in memory) as the
 // reference decoder does: every sample of every link, 16-bit, signed. A stream whose channel
-// count or rate changes between links, or that decodes past kMostDecodedSamples, fails.
+// count or rate changes between links, that decodes to nothing, or that decodes past
+// kMostDecodedSamples, fails.
 [[nodiscard]] DecodedSound decodeSound(std::span<const std::uint8_t> file);
 
 } // namespace kelvane

@@ -78,12 +78,8 @@ QString LoadResult::whyRefused() const
     return image ? toQString(inspection.attrStatus) : failure;
 }
 
-namespace {
-
-// The length from the last page: in the image when it holds the whole file, else from the
-// file's last bytes.
-std::optional<double> secondsOf(const QString &path, const FileImage &image,
-                                std::uint32_t sampleRate)
+std::optional<double> soundSecondsOf(const QString &path, const FileImage &image,
+                                     std::uint32_t sampleRate)
 {
     if (!image.readInPart())
         return soundSeconds(image.bytes(), sampleRate);
@@ -98,8 +94,6 @@ std::optional<double> secondsOf(const QString &path, const FileImage &image,
         return std::nullopt;
     return soundSeconds(tail, sampleRate);
 }
-
-} // namespace
 
 LoadResult loadSoundFile(const QString &path, const QString &shownName, MissingBlock missing,
                          Access access)
@@ -119,7 +113,7 @@ LoadResult loadSoundFile(const QString &path, const QString &shownName, MissingB
     }
     LoadResult loaded{std::move(read.image), {}, {}, read.identity, std::move(inspection), {}};
     if (loaded.inspection.outcome != LoadOutcome::Refused)
-        loaded.seconds = secondsOf(path, *loaded.image, loaded.inspection.sampleRate);
+        loaded.seconds = soundSecondsOf(path, *loaded.image, loaded.inspection.sampleRate);
     return loaded;
 }
 

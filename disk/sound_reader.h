@@ -53,6 +53,11 @@ struct LoadResult
     [[nodiscard]] QString whyRefused() const;
 };
 
+// How long the sound plays, from its last page: found in the image when it holds the whole
+// file, else in the last bytes of the file at `path`. Empty when the file does not tell.
+[[nodiscard]] std::optional<double> soundSecondsOf(const QString &path, const FileImage &image,
+                                                   std::uint32_t sampleRate);
+
 // Reads and inspects a sound file: what the window and the command line both do on loading.
 [[nodiscard]] LoadResult loadSoundFile(const QString &path, const QString &shownName,
                                        MissingBlock missing = MissingBlock::InsertDefault,

@@ -8,6 +8,7 @@ packages=(
     clang-14 libclang-rt-14-dev           # the fuzzer and its sanitizers
     qt6-base-dev libgl-dev                # Qt 6 Core, Widgets and Test
     libogg-dev vorbis-tools sox           # the independent judges and the encoder for tests
+    libvorbis-dev qt6-multimedia-dev      # decoding and playing a sound
     python3                               # remakes the samples
     dpkg-dev file                         # the Debian package (its dependencies are found
                                           # with dpkg-shlibdeps, which needs file)

@@ -13,9 +13,14 @@ namespace kelvane {
 [[nodiscard]] QString formatNumber(float value, QChar decimalSeparator);
 
 // Reads a box back: blanks around, an optional sign, digits with an optional decimal separator
-// (the user's, or "." whatever the user's is: people type both), an optional exponent. A text with no digit and no separator, any other
-// character, or a value beyond the range of a 32-bit float does not convert.
+// (the user's, or "." whatever the user's is: people type both), an optional exponent. A text
+// with no digit and no separator, any other character, or a value beyond the range of a 32-bit
+// float does not convert.
 [[nodiscard]] std::optional<float> parseNumber(const QString &text, QChar decimalSeparator);
+
+// How long a sound plays: "1.500 s (0:01)", seconds to the millisecond and then minutes and
+// whole seconds.
+[[nodiscard]] QString lengthText(double seconds, QChar decimalSeparator);
 
 // The user's decimal separator, "." when the locale gives none.
 [[nodiscard]] QChar userDecimalSeparator();

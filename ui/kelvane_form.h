@@ -23,11 +23,16 @@ class QListWidget;
 class QPushButton;
 class QSplitter;
 class QStatusBar;
+class QTimer;
 
 namespace kelvane {
 
 class DesktopLauncher;
 class HintTracker;
+class SoundOutput;
+class WaveformView;
+struct DecodedSound;
+struct WaveformPeaks;
 class TCaptionPanel;
 
 // The one window: the folder list on the left, the sound's details and its five attributes on
@@ -40,7 +45,9 @@ class TKelvaneForm : public QMainWindow
 public:
     // `launcher` opens the file manager and the help file; the window does not own it. Without
     // one the desktop's own is used.
-    explicit TKelvaneForm(DesktopLauncher *launcher = nullptr, QWidget *parent = nullptr);
+    // `output` plays sounds; without one the desktop's default audio output is used.
+    explicit TKelvaneForm(DesktopLauncher *launcher = nullptr, SoundOutput *output = nullptr,
+                          QWidget *parent = nullptr);
     ~TKelvaneForm() override;
 
     // At start-up, after the working directory is listed: selects and loads `fileName` in it, as
@@ -118,6 +125,17 @@ private:
     [[nodiscard]] SoundFacts factsShown() const;
     void updateGameWarnings();
 
+    // Hearing and seeing the sound (kelvane_form_sound.cpp)
+    void buildSoundViews();
+    SoundOutput &output();
+    void showSoundOf(const Inspection &found);
+    void soundDecoded(std::shared_ptr<const DecodedSound> sound, WaveformPeaks peaks);
+    void clearSound();
+    void togglePlaying();
+    void stopPlaying();
+    void followPlaying();
+    void refreshWaveform();
+
     // Help and About (kelvane_form_help.cpp)
     void btnHelpClick();
     void showHelpText(const QString &path);
@@ -161,11 +179,19 @@ private:
     QAction *maxAIDistWarning_ = nullptr;
     QFileDialog *dlgSave = nullptr;
     QLabel *statusLabel_ = nullptr; // the status bar's one text area
+    QLabel *lblDuration = nullptr;  // how long the sound plays, under the details
+    WaveformView *imgWaveform = nullptr;
 
     // Program state.
     std::unique_ptr<DesktopLauncher> ownLauncher_;
     DesktopLauncher *launcher_ = nullptr;
     QPointer<QDialog> helpViewer_; // the help text, when the desktop cannot show it
+    std::unique_ptr<SoundOutput> ownOutput_;
+    SoundOutput *output_ = nullptr;
+    std::shared_ptr<const DecodedSound> decoded_; // the loaded sound, once decoded
+    int decodeGeneration_ = 0;                    // which load a finished decoding belongs to
+    bool playWhenDecoded_ = false;                // Play was asked before decoding finished
+    QTimer *playTimer_ = nullptr;                 // moves the position line while playing
     HintTracker *hints_ = nullptr;
     std::unique_ptr<FileImage> image_;
     FileIdentity loadedAs_;

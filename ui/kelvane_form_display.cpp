@@ -58,6 +58,7 @@ void TKelvaneForm::ClearFileDisplay()
     setStatusText(QString());
     loadedFacts_.reset();
     updateGameWarnings();
+    clearSound();
 }
 
 void TKelvaneForm::ShowAttributes(const TSoundAttributes &attrs)
@@ -140,6 +141,7 @@ void TKelvaneForm::LoadSoundFile()
     }
     if (!found.statusLine.empty())
         setStatusText(toQString(found.statusLine));
+    showSoundOf(found);
     if (found.armed)
         trackChange(ChangeEvent::LoadArmed);
     if (!found.selectFirstLine) {

@@ -8,6 +8,8 @@
 #include "kelvane_form.h"
 #include "list_entry_tips.h"
 #include "panels.h"
+#include "sound_output.h"
+#include "waveform_view.h"
 #include "widget_making.h"
 
 #include <exception>
@@ -79,9 +81,10 @@ QFileDialog *soundDialog(QWidget *parent, const char *name, QFileDialog::AcceptM
 
 } // namespace
 
-TKelvaneForm::TKelvaneForm(DesktopLauncher *launcher, QWidget *parent)
+TKelvaneForm::TKelvaneForm(DesktopLauncher *launcher, SoundOutput *output, QWidget *parent)
     : QMainWindow(parent)
     , launcher_(launcher)
+    , output_(output)
 {
     setObjectName(QStringLiteral("KelvaneForm"));
     if (!launcher_) {
@@ -281,6 +284,7 @@ void TKelvaneForm::buildAttributeArea(QWidget *parent)
     txtMaxAIDist = numberBox(pnlAttributes, "txtMaxAIDist", 228);
     pnlAttributes->setMinimumWidth(roomFor({cmbInfo, txtMaxAIDist}, 12).width());
     buildGameWarnings();
+    buildSoundViews();
 }
 
 void TKelvaneForm::setTabOrderChain()
@@ -312,6 +316,9 @@ void TKelvaneForm::setHints()
                             "can be renamed with .bak extension"));
     HintTracker::setHint(pnlCurrentDir, tr("|Click for Open dialog, Shift-click to explore this "
                                            "dir, Ctrl-click to refresh list"));
+    HintTracker::setHint(pnlFileName, tr("Click to play or stop the sound (Ctrl+Space)|Click "
+                                         "here or press Ctrl+Space to play the sound at the base "
+                                         "volume in the box (at most 1.0); again to stop."));
     HintTracker::setHint(cmbInfo, tr("Read-only details about the sound"));
     HintTracker::setHint(cmbGameType, tr("Determines how AI will react|Determines how AI will "
                                          "react if they hear the sound."));
@@ -370,10 +377,12 @@ void TKelvaneForm::FormDestroy()
 void TKelvaneForm::closeEvent(QCloseEvent *event)
 {
     // FormCloseQuery: pending changes are offered for saving; stop keeps the window open.
-    if (QuerySaveChanges())
+    if (QuerySaveChanges()) {
+        stopPlaying();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 bool TKelvaneForm::eventFilter(QObject *watched, QEvent *event)

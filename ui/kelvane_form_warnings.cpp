@@ -7,6 +7,7 @@
 #include "number_text.h"
 #include "panels.h"
 #include "qt_text.h"
+#include "waveform_view.h"
 #include "widget_making.h"
 
 #include <algorithm>
@@ -23,6 +24,8 @@ namespace {
 
 // Where the panel starts: under the last box, so it never covers one.
 constexpr int kWarningsTop = 258;
+constexpr int kWaveformHeight = 48;
+constexpr int kLeastWaveformHeight = 16;
 
 } // namespace
 
@@ -51,14 +54,26 @@ void TKelvaneForm::buildGameWarnings()
 
 void TKelvaneForm::placeGameWarnings()
 {
-    // Between the boxes and the attribute strip, whatever room the window leaves.
+    // Between the boxes and the attribute strip, whatever room the window leaves: the warnings
+    // first, in whole lines (what does not fit is in the panel's tooltip and the boxes'
+    // marks), then the waveform in what is left.
     const int bottom =
-        pnlAttributes->height() - (pnlAttrStatus->isHidden() ? 0 : pnlAttrStatus->height());
-    // Whole lines only: what does not fit is in the panel's tooltip and the boxes' marks.
+        pnlAttributes->height() - (pnlAttrStatus->isHidden() ? 0 : pnlAttrStatus->height()) - 2;
+    const int width = pnlAttributes->width() - 16;
     const int line = pnlGameWarnings->fontMetrics().lineSpacing();
-    const int lines = std::max(bottom - kWarningsTop - 2, 0) / line;
-    pnlGameWarnings->setGeometry(8, kWarningsTop, pnlAttributes->width() - 16, lines * line);
-    pnlGameWarnings->setVisible(!pnlGameWarnings->text().isEmpty() && lines > 0);
+    const int room = std::max(bottom - kWarningsTop, 0);
+    const int needed = pnlGameWarnings->text().isEmpty()
+                           ? 0
+                           : (pnlGameWarnings->heightForWidth(width) + line - 1) / line;
+    const int lines = std::min(room / line, needed);
+    pnlGameWarnings->setGeometry(8, kWarningsTop, width, lines * line);
+    pnlGameWarnings->setVisible(lines > 0);
+
+    const int waveTop = kWarningsTop + (lines > 0 ? lines * line + 2 : 0);
+    const int waveHeight = std::min(kWaveformHeight, bottom - waveTop);
+    imgWaveform->setGeometry(8, waveTop, width, std::max(waveHeight, 0));
+    imgWaveform->setVisible(imgWaveform->holdsSomething() && waveHeight >= kLeastWaveformHeight);
+    refreshWaveform();
 }
 
 // The facts of the loaded sound with the values the boxes hold now; a box that holds no

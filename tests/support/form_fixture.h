@@ -32,7 +32,7 @@ public:
         dir = std::make_unique<QTemporaryDir>();
         folder = QDir(dir->path()).canonicalPath();
         QDir::setCurrent(folder);
-        form = std::make_unique<kelvane::TKelvaneForm>(&launcher);
+        form = std::make_unique<kelvane::TKelvaneForm>(&launcher, &output);
         form->show();
         return QTest::qWaitForWindowExposed(form.get());
     }
@@ -51,6 +51,10 @@ public:
     }
     QString path(const QString &name) const { return QDir(folder).filePath(name); }
     QString add(const QString &sample) { return fixtures::copySample(sample, folder); }
+    void put(const QString &name, const QByteArray &bytes)
+    {
+        fixtures::writeFile(path(name), bytes);
+    }
 
     // Relists the folder (Ctrl-click) and clicks the entry.
     bool load(const QString &name)
@@ -98,5 +102,6 @@ public:
     std::unique_ptr<QTemporaryDir> dir;
     QString folder;
     driver::RecordingLauncher launcher;
+    driver::RecordingOutput output;
     std::unique_ptr<kelvane::TKelvaneForm> form;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop_launcher.h"
+#include "sound_output.h"
 
 #include <functional>
 #include <memory>
@@ -36,6 +37,28 @@ public:
     QStringList folders;
     QStringList documents;
     bool documentsFail = false; // as on a desktop with no program for text files
+};
+
+// Plays nothing: records what the window asks of an audio output, and plays as long as the
+// test lets it.
+class RecordingOutput final : public kelvane::SoundOutput
+{
+public:
+    bool play(std::shared_ptr<const kelvane::DecodedSound> sound, double volume) override
+    {
+        if (!available)
+            return false;
+        playing = std::move(sound);
+        volumes << volume;
+        return true;
+    }
+    void stop() override { playing.reset(); }
+    [[nodiscard]] qint64 playingFrame() const override { return playing ? frame : -1; }
+
+    bool available = true; // false: as a machine without a sound card
+    std::shared_ptr<const kelvane::DecodedSound> playing;
+    QList<double> volumes; // one for each start
+    qint64 frame = 0;      // the frame "heard" now
 };
 
 template<typename T>

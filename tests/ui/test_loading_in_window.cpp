@@ -60,11 +60,6 @@ class TestLoadingInWindow : public QObject, FormFixture
         return shown;
     }
 
-    void put(const QString &name, const QByteArray &bytes)
-    {
-        fixtures::writeFile(path(name), bytes);
-    }
-
 private slots:
     void init() { QVERIFY(open()); }
     void cleanup() { close(); }

@@ -66,7 +66,7 @@ private slots:
         };
         QByteArray big = fixtures::readFile(fixtures::samplePath("bad_checksum.ogg"));
         big.resize(10'485'761);
-        fixtures::writeFile(path("big.ogg"), big);
+        put("big.ogg", big);
         QVERIFY(load("big.ogg"));
         QVERIFY(unchanged());
 

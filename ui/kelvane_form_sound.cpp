@@ -1,0 +1,202 @@
+// Hearing and seeing the loaded sound: its length, its waveform, decoded off the interface
+// thread from the image already in memory, and playing it at the base volume in the box. None
+// of it touches the file or the attribute controls.
+#include "kelvane_form.h"
+#include "number_text.h"
+#include "ogg_crc.h"
+#include "ogg_layout.h"
+#include "panels.h"
+#include "qt_text.h"
+#include "sound_output.h"
+#include "sound_reader.h"
+#include "waveform_view.h"
+#include "widget_making.h"
+
+#include <algorithm>
+
+#include <QFutureWatcher>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QTimer>
+#include <QtConcurrent>
+
+namespace kelvane {
+
+namespace {
+
+constexpr int kPositionTick = 30; // ms between moves of the position line
+
+// The loaded sound as it would be saved: a wrong page 2 checksum, which any decoder refuses,
+// is what Apply repairs, so the sound is heard with it repaired.
+std::vector<std::uint8_t> playableBytes(const FileImage &image)
+{
+    std::vector<std::uint8_t> bytes(image.bytes().begin(), image.bytes().end());
+    if (image.layout()) {
+        const std::size_t length = image.layout()->commentPageLength();
+        if (length <= bytes.size() - layout::kPage2 && length >= layout::kPageHeaderSize) {
+            const std::uint32_t sum =
+                OggPageChecksum(std::span(bytes).subspan(layout::kPage2, length));
+            for (std::size_t i = 0; i < 4; ++i)
+                bytes[layout::kPage2Checksum + i] = static_cast<std::uint8_t>(sum >> (8 * i));
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+void TKelvaneForm::buildSoundViews()
+{
+    lblDuration = named(new QLabel(pnlAttributes), "lblDuration");
+    lblDuration->setFont(sansFont(8));
+    lblDuration->setGeometry(120, 70, 325, 18);
+    imgWaveform = named(new WaveformView(pnlAttributes), "imgWaveform");
+    imgWaveform->hide();
+    playTimer_ = new QTimer(this);
+    playTimer_->setInterval(kPositionTick);
+    connect(playTimer_, &QTimer::timeout, this, &TKelvaneForm::followPlaying);
+    auto *play = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space), this);
+    play->setContext(Qt::WindowShortcut);
+    connect(play, &QShortcut::activated, this, &TKelvaneForm::togglePlaying);
+    connect(pnlFileName, &TCaptionPanel::clicked, this, &TKelvaneForm::togglePlaying);
+}
+
+SoundOutput &TKelvaneForm::output()
+{
+    // Made on first use: the audio system is not started for a window that never plays.
+    if (!output_) {
+        ownOutput_ = std::make_unique<SystemSoundOutput>();
+        output_ = ownOutput_.get();
+    }
+    return *output_;
+}
+
+void TKelvaneForm::showSoundOf(const Inspection &found)
+{
+    if (found.outcome == LoadOutcome::Refused || !image_)
+        return;
+    if (const auto seconds = soundSecondsOf(currentFileName_, *image_, found.sampleRate))
+        lblDuration->setText(tr("Length: ") + lengthText(*seconds, userDecimalSeparator()));
+    if (image_->readInPart()) {
+        imgWaveform->showMessage(tr("read in part: not decoded"));
+        placeGameWarnings();
+        return;
+    }
+    auto bytes = std::make_shared<const std::vector<std::uint8_t>>(playableBytes(*image_));
+    const int generation = ++decodeGeneration_;
+    const int columns = std::max(imgWaveform->width(), 1);
+    using Decoded = std::pair<std::shared_ptr<const DecodedSound>, WaveformPeaks>;
+    auto *watcher = new QFutureWatcher<Decoded>(this);
+    connect(watcher, &QFutureWatcher<Decoded>::finished, this, [this, watcher, generation] {
+        watcher->deleteLater();
+        if (generation == decodeGeneration_)
+            soundDecoded(watcher->result().first, watcher->result().second);
+    });
+    watcher->setFuture(QtConcurrent::run([bytes, columns] {
+        auto sound = std::make_shared<const DecodedSound>(decodeSound(*bytes));
+        WaveformPeaks peaks = waveformPeaks(*sound, columns);
+        return Decoded{std::move(sound), std::move(peaks)};
+    }));
+}
+
+void TKelvaneForm::soundDecoded(std::shared_ptr<const DecodedSound> sound, WaveformPeaks peaks)
+{
+    decoded_ = std::move(sound);
+    if (decoded_->decoded())
+        imgWaveform->showSound(decoded_, std::move(peaks));
+    else
+        imgWaveform->showMessage(tr("cannot be decoded"));
+    placeGameWarnings();
+    if (std::exchange(playWhenDecoded_, false))
+        togglePlaying();
+}
+
+void TKelvaneForm::clearSound()
+{
+    stopPlaying();
+    ++decodeGeneration_;
+    decoded_.reset();
+    playWhenDecoded_ = false;
+    lblDuration->clear();
+    imgWaveform->clear();
+    placeGameWarnings();
+}
+
+void TKelvaneForm::togglePlaying()
+{
+    if (playTimer_->isActive() || playWhenDecoded_) {
+        stopPlaying();
+        return;
+    }
+    if (!image_ || !loadedFacts_)
+        return;
+    if (image_->readInPart()) {
+        setStatusText(tr(" A file over 10 MiB is read in part and cannot be played."));
+        return;
+    }
+    if (!decoded_) {
+        playWhenDecoded_ = true; // still decoding: it plays as soon as it is done
+        return;
+    }
+    if (!decoded_->decoded()) {
+        setStatusText(tr(" The sound cannot be decoded: ") + toQString(decoded_->failure) +
+                      QLatin1Char('.'));
+        return;
+    }
+    // The level the box means, as far as an output can play it: 0 to 1.
+    const double volume = std::clamp(
+        double(parseNumber(txtBaseValue->text(), userDecimalSeparator()).value_or(1.0f)), 0.0, 1.0);
+    if (!output().play(decoded_, volume)) {
+        setStatusText(tr(" No audio output is available."));
+        return;
+    }
+    playTimer_->start();
+    followPlaying();
+}
+
+void TKelvaneForm::stopPlaying()
+{
+    playWhenDecoded_ = false;
+    if (!playTimer_->isActive())
+        return;
+    playTimer_->stop();
+    output().stop();
+    imgWaveform->setPosition(-1);
+}
+
+void TKelvaneForm::followPlaying()
+{
+    const qint64 frame = output().playingFrame();
+    if (frame < 0 || !decoded_ || decoded_->frames() == 0) {
+        stopPlaying();
+        return;
+    }
+    imgWaveform->setPosition(std::min(1.0, double(frame) / double(decoded_->frames())));
+}
+
+// Peaks for the width the waveform has now, made off the interface thread.
+void TKelvaneForm::refreshWaveform()
+{
+    if (!decoded_ || !decoded_->decoded() || imgWaveform->width() <= 0 ||
+        imgWaveform->peaks().channels.empty() ||
+        imgWaveform->peaks().channels.front().size() == std::size_t(imgWaveform->width()))
+        return;
+    const auto sound = decoded_;
+    const int columns = imgWaveform->width();
+    const int generation = decodeGeneration_;
+    auto *watcher = new QFutureWatcher<WaveformPeaks>(this);
+    connect(watcher, &QFutureWatcher<WaveformPeaks>::finished, this,
+            [this, watcher, generation, sound] {
+                watcher->deleteLater();
+                if (generation == decodeGeneration_ && sound == decoded_) {
+                    const double at = imgWaveform->position();
+                    imgWaveform->showSound(sound, watcher->result());
+                    imgWaveform->setPosition(at);
+                }
+            });
+    watcher->setFuture(
+        QtConcurrent::run([sound, columns] { return waveformPeaks(*sound, columns); }));
+}
+
+} // namespace kelvane
