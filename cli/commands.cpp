@@ -105,6 +105,8 @@ void showOne(FileRun &run, const Options &options, int pathWidth)
     QStringList lines{run.path};
     for (const QString &line : detailLines(found))
         lines << QStringLiteral("  ") + line;
+    if (loaded.seconds)
+        lines << QStringLiteral("  Length:              ") + lengthText(*loaded.seconds, u'.');
     if (loaded.refused()) {
         // What could be read is shown above the reason; show only reads, so a block that
         // could not be inserted is no failure of show.

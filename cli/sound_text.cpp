@@ -103,6 +103,7 @@ QJsonObject soundJson(const QString &path, const LoadResult &loaded)
                      {"channels", QJsonValue()},
                      {"sampleRate", QJsonValue()},
                      {"fileSize", QJsonValue()},
+                     {"durationSeconds", QJsonValue()},
                      {"storedChecksum", QJsonValue()},
                      {"computedChecksum", QJsonValue()},
                      {"block", QJsonValue()},
@@ -122,6 +123,8 @@ QJsonObject soundJson(const QString &path, const LoadResult &loaded)
     json["sampleRate"] = static_cast<qint64>(found.sampleRate);
     // The size on disk: an insertion in memory has grown the image, not the file.
     json["fileSize"] = loaded.image->fileSize() - static_cast<qint64>(found.insertedBytes);
+    if (loaded.seconds)
+        json["durationSeconds"] = *loaded.seconds;
     json["storedChecksum"] = static_cast<qint64>(found.storedChecksum);
     if (found.computedChecksum)
         json["computedChecksum"] = static_cast<qint64>(*found.computedChecksum);

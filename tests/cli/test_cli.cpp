@@ -83,12 +83,16 @@ private slots:
 
     void showPrintsWhatTheWindowShows()
     {
-        add("mono_block.ogg");
+        const QString mono = add("mono_block.ogg");
         add("no_comments.ogg");
         fixtures::writeFile(QDir(folder_).filePath("NOISE.OGG"), "not a sound");
         const Run run = cli({"show", folder_});
         QCOMPARE(run.status, 1);
         QVERIFY(run.out.contains("  Number of channels:  1 \n"));
+        const double seconds = double(fixtures::decodedSamples(mono).size() / 2) / 44100;
+        QVERIFY2(
+            run.out.contains(QString("  Length:              %1 s (0:0").arg(seconds, 0, 'f', 3)),
+            qPrintable(run.out));
         QVERIFY(run.out.contains("  Game sound type:     weapon_recharging (0x80040000)\n"));
         QVERIFY(run.out.contains("  Minimum distance:    0.7000000\n"));
         QVERIFY(run.out.contains("  No attribute block.\n"));
@@ -197,6 +201,10 @@ private slots:
         QCOMPARE(lines.size(), 2);
         const QJsonObject inserted = QJsonDocument::fromJson(lines[0].toUtf8()).object();
         QCOMPARE(inserted["fileSize"].toInteger(), QFileInfo(lacing).size());
+        const qint64 frames =
+            fixtures::decodedSamples(lacing).size() / 2 / inserted["channels"].toInteger();
+        QCOMPARE(inserted["durationSeconds"].toDouble(),
+                 double(frames) / double(inserted["sampleRate"].toInteger()));
         const QJsonArray details = inserted["details"].toArray();
         QCOMPARE(details.last().toString().left(18), QString("Comment CRC:      "));
         const QJsonObject combined = QJsonDocument::fromJson(lines[1].toUtf8()).object();
