@@ -1,4 +1,5 @@
 #include "core_invariants.h"
+#include "decoder_invariants.h"
 #include "sound_fixtures.h"
 
 #include <algorithm>
@@ -15,9 +16,11 @@ class TestCorePromises : public QObject
     static void check(const QByteArray &bytes, bool headersOnly, const QString &what,
                       bool upgrade = false)
     {
-        const std::string broken = checkCoreInvariants(
-            {reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())},
-            headersOnly, upgrade);
+        const std::span file(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+                             std::size_t(bytes.size()));
+        std::string broken = checkCoreInvariants(file, headersOnly, upgrade);
+        if (broken.empty() && !headersOnly && !upgrade)
+            broken = checkDecoderInvariants(file);
         QVERIFY2(broken.empty(), qPrintable(what + ": " + QString::fromStdString(broken)));
     }
 

@@ -1,9 +1,11 @@
 // Takes a picture of the window on a copy of samples/ with one sound loaded, as a user sees it.
-// Usage: kelvane_screenshot OUTPUT.png [SOUND [BOX=TEXT [least]]]   (under a real X server, e.g.
-// xvfb-run); "least" shows the window at its least size.
+// Usage: kelvane_screenshot OUTPUT.png [SOUND [BOX=TEXT [least|playing]]]   (under a real X
+// server, e.g. xvfb-run); "least" shows the window at its least size, "playing" the sound a
+// third of the way through playing.
 #include "kelvane_application.h"
 #include "kelvane_form.h"
 #include "sound_fixtures.h"
+#include "waveform_view.h"
 #include "window_driver.h"
 
 #include <QDir>
@@ -29,7 +31,8 @@ int main(int argc, char *argv[])
     QDir::setCurrent(folder);
 
     driver::RecordingLauncher launcher;
-    kelvane::TKelvaneForm form(&launcher);
+    driver::RecordingOutput sink;
+    kelvane::TKelvaneForm form(&launcher, &sink);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
@@ -43,8 +46,17 @@ int main(int argc, char *argv[])
             QTest::keyClicks(box, typed.value(1));
         }
     }
-    if (argc > 4 && QString::fromLocal8Bit(argv[4]) == "least")
+    const QString how = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+    if (how == "least")
         form.resize(form.minimumSizeHint());
+    if (how == "playing") {
+        auto *waveform = form.findChild<kelvane::WaveformView *>();
+        if (!QTest::qWaitFor([waveform] { return waveform->hasSound(); }))
+            return 1;
+        QTest::mouseClick(form.findChild<QWidget *>("pnlFileName"), Qt::LeftButton);
+        if (sink.playing)
+            sink.frame = qint64(sink.playing->frames() / 3);
+    }
     driver::idle(300);
     return form.grab().save(output) ? 0 : 1;
 }
