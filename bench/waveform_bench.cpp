@@ -6,14 +6,14 @@
 #include "kelvane_form.h"
 #include "waveform_view.h"
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
-
-#include <cstdio>
 
 namespace {
 

@@ -169,7 +169,10 @@ void TKelvaneForm::followPlaying()
 {
     const qint64 frame = output().playingFrame();
     if (frame < 0 || !decoded_ || decoded_->frames() == 0) {
-        stopPlaying();
+        // Played to its end: the output is left to drain what the sound server still holds,
+        // which stopping it now would cut off.
+        playTimer_->stop();
+        imgWaveform->setPosition(-1);
         return;
     }
     imgWaveform->setPosition(std::min(1.0, double(frame) / double(decoded_->frames())));

@@ -31,11 +31,9 @@ bool SystemSoundOutput::play(std::shared_ptr<const DecodedSound> sound, double v
     samples_.open(QIODevice::ReadOnly);
     sink_ = std::make_unique<QAudioSink>(device, format);
     sink_->setVolume(volume);
-    QObject::connect(sink_.get(), &QAudioSink::stateChanged, sink_.get(),
-                     [this](QAudio::State state) {
-                         if (state == QAudio::IdleState)
-                             sink_->stop(); // all was played
-                     });
+    // Idle only means that all was handed to the sound server; stopping then would drop what
+    // it still holds, up to the last fifth of a second. The sink is left to drain, and is
+    // stopped only by the next play or an explicit stop.
     sink_->start(&samples_);
     return sink_->error() == QAudio::NoError;
 }
@@ -55,7 +53,13 @@ qint64 SystemSoundOutput::playingFrame() const
 {
     if (!sink_ || sink_->state() == QAudio::StoppedState)
         return -1;
-    return sink_->processedUSecs() * sound_->sampleRate / 1'000'000;
+    // What was handed over less what still waits in the sink's buffer is what is being heard.
+    const qint64 frameBytes = 2 * qint64(sound_->channels);
+    const qint64 waiting = qMax<qint64>(sink_->bufferSize() - sink_->bytesFree(), 0);
+    if (sink_->state() == QAudio::IdleState && waiting == 0)
+        return -1; // played to its end
+    const qint64 handed = sink_->processedUSecs() * sound_->sampleRate / 1'000'000;
+    return qMax<qint64>(handed - waiting / frameBytes, 0);
 }
 
 } // namespace kelvane

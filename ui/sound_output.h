@@ -20,8 +20,10 @@ public:
     // Starts playing `sound` from its start at `volume` (0 to 1); false when there is no
     // audio output to play on.
     virtual bool play(std::shared_ptr<const DecodedSound> sound, double volume) = 0;
+    // Stops at once, whatever is still to be heard.
     virtual void stop() = 0;
-    // The frame being heard, or -1 when nothing plays (also once the sound has ended).
+    // The frame being heard, or -1 when nothing plays (also once the sound has ended: it is
+    // not stopped then, so that nothing of its end is lost).
     [[nodiscard]] virtual qint64 playingFrame() const = 0;
 };
 

@@ -52,13 +52,18 @@ public:
         volumes << volume;
         return true;
     }
-    void stop() override { playing.reset(); }
+    void stop() override
+    {
+        playing.reset();
+        ++stops;
+    }
     [[nodiscard]] qint64 playingFrame() const override { return playing ? frame : -1; }
 
     bool available = true; // false: as a machine without a sound card
     std::shared_ptr<const kelvane::DecodedSound> playing;
     QList<double> volumes; // one for each start
     qint64 frame = 0;      // the frame "heard" now
+    int stops = 0;
 };
 
 template<typename T>

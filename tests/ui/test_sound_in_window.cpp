@@ -88,16 +88,18 @@ private slots:
         QVERIFY(!output.playing);
     }
 
-    // An ended sound takes the line away; without a sound card, a file read in part, or a file
-    // that does not decode, Play says why and nothing else changes.
+    // An ended sound takes the line away and is left to drain; without a sound card, a file read in
+    // part, or a file that does not decode, Play says why and nothing else changes.
     void saysWhyItCannotPlay()
     {
         add("mono_block.ogg");
         QVERIFY(load("mono_block.ogg"));
         QVERIFY(decoded());
         clickStrip();
+        const int stops = output.stops;
         output.playing.reset(); // it played to its end
         QTRY_COMPARE(waveform()->position(), -1.0);
+        QCOMPARE(output.stops, stops); // stopping an ended sound cuts what is still to be heard
 
         output.available = false;
         clickStrip();
