@@ -1,6 +1,7 @@
 // From clicking a sound in the window's list to its waveform drawn, and the longest time the
-// interface thread went without returning to its event loop meanwhile (a 0 ms timer fires on
-// every pass of the loop; the gap between two firings is how long the window was deaf).
+// interface thread went without returning to its event loop meanwhile (a precise 1 ms timer
+// fires on every pass of the loop that finds it due; the gap between two firings is how long
+// the window was deaf, to the millisecond, without the meter itself keeping a core busy).
 // Usage: waveform_bench FOLDER SOUND OTHER RUNS. Prints one line per run: "drawn_ms gap_ms".
 // Each run first selects OTHER, so that every selection of SOUND loads and decodes it anew.
 #include "kelvane_form.h"
@@ -27,6 +28,7 @@ public:
         , waveform_(waveform)
     {
         waveform_->installEventFilter(this);
+        tick_.setTimerType(Qt::PreciseTimer);
         connect(&tick_, &QTimer::timeout, this, &Selection::ticked);
     }
 
@@ -41,7 +43,7 @@ public:
         QTimer::singleShot(0, this, [this, name] {
             clock_.start();
             lastTick_ = 0;
-            tick_.start(0);
+            tick_.start(1);
             const auto items = list_->findItems(name, Qt::MatchExactly);
             const QRect rect = list_->visualItemRect(items.first());
             QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, rect.center());

@@ -13,6 +13,7 @@ import sys
 import time
 
 from bench_doc import write_section
+from x_server import start_xvfb
 
 
 
@@ -64,12 +65,7 @@ def start_once(program, title, folder, env, last):
 def main():
     kelvane, minimal, folder = (os.path.abspath(p) for p in sys.argv[1:4])
     runs = int(sys.argv[4]) if len(sys.argv) > 4 else 10
-    # Xvfb picks a free display itself and says which once it is ready.
-    server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
-                               "-nolisten", "tcp"], stdout=subprocess.PIPE,
-                              stderr=subprocess.DEVNULL)
-    display = ":" + server.stdout.readline().decode().strip()
-    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    server, env = start_xvfb()
     results = {}
     try:
         for name, program, title in [("minimal Qt Widgets window", minimal, "^Minimal Qt window$"),

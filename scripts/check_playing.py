@@ -15,6 +15,8 @@ import sys
 import tempfile
 import time
 
+from x_server import start_xvfb
+
 
 def run(*args, **kw):
     return subprocess.run(args, check=True, **kw)
@@ -80,14 +82,10 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         runtime = os.path.join(work, "runtime")
         os.mkdir(runtime, 0o700)
-        env = dict(os.environ, XDG_RUNTIME_DIR=runtime, QT_QPA_PLATFORM="xcb")
+        server, env = start_xvfb(dict(os.environ, XDG_RUNTIME_DIR=runtime))
         run("pulseaudio", "-D", "-n", "--exit-idle-time=-1",
             "--load=module-null-sink sink_name=kelvane_null rate=44100 channels=2",
             "--load=module-native-protocol-unix", env=env, stderr=subprocess.DEVNULL)
-        server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1024x768x24",
-                                   "-nolisten", "tcp"], stdout=subprocess.PIPE,
-                                  stderr=subprocess.DEVNULL)
-        env["DISPLAY"] = ":" + server.stdout.readline().decode().strip()
         try:
             good = all([check(kelvane, cli, work, env, channels)
                         for channels in (1, 2)])

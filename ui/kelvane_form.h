@@ -23,6 +23,7 @@ class QListWidget;
 class QPushButton;
 class QSplitter;
 class QStatusBar;
+class QThreadPool;
 class QTimer;
 
 namespace kelvane {
@@ -192,6 +193,7 @@ private:
     int decodeGeneration_ = 0;                    // which load a finished decoding belongs to
     bool playWhenDecoded_ = false;                // Play was asked before decoding finished
     QTimer *playTimer_ = nullptr;                 // moves the position line while playing
+    QThreadPool *soundWork_ = nullptr;            // decodes and measures peaks, behind the window
     HintTracker *hints_ = nullptr;
     std::unique_ptr<FileImage> image_;
     FileIdentity loadedAs_;

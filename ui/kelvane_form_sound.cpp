@@ -18,14 +18,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
+#include <QThreadPool>
 #include <QTimer>
 #include <QtConcurrent>
+
+#include <sys/resource.h>
 
 namespace kelvane {
 
 namespace {
 
 constexpr int kPositionTick = 30; // ms between moves of the position line
+
+// Decoding a long sound takes a core for a quarter of a second; at a lower priority it leaves
+// the window and the display server their turn, so the window never stutters meanwhile. On
+// Linux, PRIO_PROCESS with 0 is the calling thread alone.
+void yieldToTheWindow()
+{
+    setpriority(PRIO_PROCESS, 0, 10);
+}
 
 // The loaded sound as it would be saved: a wrong page 2 checksum, which any decoder refuses,
 // is what Apply repairs, so the sound is heard with it repaired.
@@ -53,6 +64,9 @@ void TKelvaneForm::buildSoundViews()
     lblDuration->setGeometry(120, 70, 325, 18);
     imgWaveform = named(new WaveformView(pnlAttributes), "imgWaveform");
     imgWaveform->hide();
+    // Made before any watcher, so it is destroyed first: it waits for a decoding under way.
+    soundWork_ = new QThreadPool(this);
+    soundWork_->setMaxThreadCount(1);
     playTimer_ = new QTimer(this);
     playTimer_->setInterval(kPositionTick);
     connect(playTimer_, &QTimer::timeout, this, &TKelvaneForm::followPlaying);
@@ -93,7 +107,8 @@ void TKelvaneForm::showSoundOf(const Inspection &found)
         if (generation == decodeGeneration_)
             soundDecoded(watcher->result().first, watcher->result().second);
     });
-    watcher->setFuture(QtConcurrent::run([bytes, columns] {
+    watcher->setFuture(QtConcurrent::run(soundWork_, [bytes, columns] {
+        yieldToTheWindow();
         auto sound = std::make_shared<const DecodedSound>(decodeSound(*bytes));
         WaveformPeaks peaks = waveformPeaks(*sound, columns);
         return Decoded{std::move(sound), std::move(peaks)};
@@ -199,7 +214,7 @@ void TKelvaneForm::refreshWaveform()
                 }
             });
     watcher->setFuture(
-        QtConcurrent::run([sound, columns] { return waveformPeaks(*sound, columns); }));
+        QtConcurrent::run(soundWork_, [sound, columns] { return waveformPeaks(*sound, columns); }));
 }
 
 } // namespace kelvane
