@@ -135,6 +135,27 @@ bool ReplacementFile::copyFrom(int source, std::int64_t offset)
     }
 }
 
+bool ReplacementFile::copyInKernel(int source, std::int64_t offset, std::size_t length)
+{
+    const off_t start = ::lseek(fd_, 0, SEEK_CUR);
+    off_t from = offset;
+    std::size_t left = length;
+    while (left > 0) {
+        const ssize_t done = ::copy_file_range(source, &from, fd_, nullptr, left, 0);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            break;
+        left -= static_cast<std::size_t>(done);
+    }
+    if (left == 0)
+        return true;
+    // Back to where it was, for the caller's own writes.
+    if (start >= 0 && ::ftruncate(fd_, start) == 0)
+        ::lseek(fd_, start, SEEK_SET);
+    return false;
+}
+
 void ReplacementFile::takeMetadataOf(const struct stat &original, const QString &originalPath,
                                      QStringList &notes)
 {

@@ -32,6 +32,10 @@ public:
     [[nodiscard]] bool write(std::span<const std::uint8_t> bytes);
     // Appends the bytes of `source` from `offset` to its end.
     [[nodiscard]] bool copyFrom(int source, std::int64_t offset);
+    // Appends `length` bytes of `source` from `offset`, copied inside the kernel. False, with
+    // the new file as it was before, when the kernel does not copy them all (the file systems
+    // refuse, `source` is shorter, a read fails): the caller then writes them itself.
+    [[nodiscard]] bool copyInKernel(int source, std::int64_t offset, std::size_t length);
     // Gives the new file the owner, group, permission bits (less set-user-ID and set-group-ID)
     // and extended attributes of `original`, as far as the system allows; what it cannot keep
     // goes into `notes`.

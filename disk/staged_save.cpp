@@ -2,6 +2,7 @@
 
 #include "backup_file.h"
 #include "messages.h"
+#include "ogg_layout.h"
 #include "qt_text.h"
 #include "replacement_file.h"
 #include "save_image.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -115,6 +117,36 @@ void noteWhatTheSaveCouldNotKeep(const BackupOutcome &backup, const struct stat 
                      .arg(others == 1 ? "" : "s", target.shownName, others == 1 ? "s" : "");
 }
 
+// Below this, opening the file again costs more than copying the rest through memory.
+constexpr std::size_t kLeastKernelCopy = 256 * 1024;
+
+// Writes the new file: pages 1 and 2 from the image, and the rest, which a save never changes,
+// copied by the kernel from the file being replaced, when that is still the very file loaded.
+// Where the kernel does not copy, the rest is written from the image: the same bytes either way.
+bool writeNewFile(ReplacementFile &file, const FileImage &image, const QString &realPath,
+                  const SaveTarget &target)
+{
+    const auto bytes = image.bytes();
+    const std::size_t prefix = layout::kPage2 + image.layout()->commentPageLength();
+    if (!file.write(bytes.first(prefix)))
+        return false;
+    const auto rest = bytes.subspan(prefix);
+    if (target.loadedAs && rest.size() >= kLeastKernelCopy) {
+        const int source = ::open(QFile::encodeName(realPath).constData(), O_RDONLY | O_CLOEXEC);
+        if (source >= 0) {
+            // The rest of the image is the loaded file's last bytes, after any insertion.
+            const bool copied =
+                identityOfOpenFile(source) == target.loadedAs &&
+                file.copyInKernel(source, target.loadedAs->size - std::int64_t(rest.size()),
+                                  rest.size());
+            ::close(source);
+            if (copied)
+                return true;
+        }
+    }
+    return file.write(rest);
+}
+
 } // namespace
 
 std::variant<StagedSave, SaveResult> stageSave(FileImage &image, const TSoundAttributes &attrs,
@@ -142,14 +174,13 @@ std::variant<StagedSave, SaveResult> stageSave(FileImage &image, const TSoundAtt
     staged.file = ReplacementFile::create(staged.folder, reason);
     if (!staged.file)
         return saveFailure(SaveProblem::Write, target, reason);
-    const auto bytes = image.bytes();
-    if (!staged.file->write(bytes))
+    if (!writeNewFile(*staged.file, image, *realPath, target))
         return saveFailure(SaveProblem::Write, target, staged.file->reason());
     if (staged.exists)
         staged.file->takeMetadataOf(staged.original, *realPath, staged.notes);
     if (!staged.file->finish(flush == Flush::EachFile))
         return saveFailure(SaveProblem::Write, target, staged.file->reason());
-    staged.bytes = static_cast<qint64>(bytes.size());
+    staged.bytes = static_cast<qint64>(image.bytes().size());
     return staged;
 }
 

@@ -1,12 +1,22 @@
 #!/usr/bin/env bash
 # Measures the window's start-up time and peak memory beside a minimal Qt Widgets program and
 # writes the figures into docs/benchmarks.md. Usage: scripts/bench_startup.sh [RUNS]
+# (on samples/ and on a folder of 10,000 sounds)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --bench
 scripts/build.sh release
-folder="$(mktemp -d)"
-trap 'rm -rf "$folder"' EXIT
-cp samples/*.ogg "$folder/"
+small="$(mktemp -d)"
+many="$(mktemp -d)"
+trap 'rm -rf "$small" "$many"' EXIT
+cp samples/*.ogg "$small/"
+# 10,000 sounds: the samples again and again under names of their own.
+python3 - "$many" <<'PY'
+import os, shutil, sys
+names = sorted(n for n in os.listdir("samples") if n.endswith(".ogg"))
+for i in range(10000):
+    shutil.copyfile(os.path.join("samples", names[i % len(names)]),
+                    os.path.join(sys.argv[1], f"sound_{i:05d}.ogg"))
+PY
 python3 scripts/bench_startup.py build/release/app/kelvane build/release/bench/minimal_window \
-    "$folder" "${1:-10}"
+    "$small" "$many" "${1:-10}"

@@ -36,16 +36,19 @@ void TKelvaneForm::ListDirectory()
     const QSignalBlocker programmatic(lstFiles);
     lstFiles->clear();
 
+    // One pass over the folder: every folder (the name filter is not applied to folders), then
+    // the files matching "*.ogg", which matches without regard to case (x.OGG is listed).
     // Hidden entries (names starting with ".") are left out, but ".." is listed except at the
     // root. Each group is sorted by name without regard to case, as a user reads a folder.
-    const auto byName = QDir::Name | QDir::IgnoreCase;
+    const QFileInfoList found = dir.entryInfoList(
+        {QStringLiteral("*.ogg")}, QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot,
+        QDir::Name | QDir::IgnoreCase | QDir::DirsFirst);
     QStringList entries;
+    entries.reserve(found.size() + 1);
     if (!dir.isRoot())
         entries << kFolderPrefix + QStringLiteral("..");
-    for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, byName))
-        entries << kFolderPrefix + name;
-    // Name filters match without regard to case unless asked otherwise: x.OGG is listed.
-    entries << dir.entryList({QStringLiteral("*.ogg")}, QDir::Files, byName);
+    for (const QFileInfo &entry : found)
+        entries << (entry.isDir() ? kFolderPrefix + entry.fileName() : entry.fileName());
     lstFiles->addItems(entries);
     lstFiles->setCurrentRow(-1);
 }

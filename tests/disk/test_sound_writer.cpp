@@ -4,6 +4,7 @@
 #include "messages.h"
 #include "ogg_judge.h"
 #include "qt_text.h"
+#include "replacement_file.h"
 #include "save_faults.h"
 #include "sound_fixtures.h"
 #include "sound_reader.h"
@@ -160,6 +161,36 @@ private slots:
         const LoadResult again = loadSoundFile(path, name);
         QCOMPARE(again.inspection.outcome, LoadOutcome::Clean);
         QVERIFY(SameAttributes(again.inspection.fileAttrs, defaultAttrs));
+    }
+
+    // A long sound: the bytes after page 2 are copied by the kernel from the file being
+    // replaced, and the file is the image byte for byte, an inserted block included; where the
+    // kernel cannot copy them all, nothing of its attempt stays in the new file.
+    void aLongSoundIsWrittenByteForByte()
+    {
+        for (const QStringList &comments : {QStringList{}, QStringList{"TITLE=long"}}) {
+            const QString path =
+                fixtures::encodeTone(dir_.path(), "long.ogg", 2, 12, comments, 6, 44100, true);
+            QFile::remove(path + ".wav");
+            const QByteArray original = fixtures::readFile(path);
+            QVERIFY2(original.size() > 300 * 1024, qPrintable(QString::number(original.size())));
+            LoadResult loaded = loadSoundFile(path, "long.ogg");
+            QVERIFY(loaded.image && loaded.image->writable());
+            QVERIFY(saveOver(loaded, edited, path, Backup::None).ok);
+            QCOMPARE(fixtures::readFile(path), fixtures::bytesOf(*loaded.image));
+            verifySaved(path, original, edited);
+        }
+
+        QString reason;
+        const auto file = ReplacementFile::create(dir_.path(), reason);
+        const std::uint8_t head[] = {'O', 'g', 'g', 'S'};
+        QVERIFY(file && file->write(head));
+        QFile shortSource(fixtures::samplePath("mono_block.ogg"));
+        QVERIFY(shortSource.open(QIODevice::ReadOnly));
+        QVERIFY(!file->copyInKernel(shortSource.handle(), 100, std::size_t(shortSource.size())));
+        QVERIFY(file->finish(false));
+        QCOMPARE(fixtures::readFile(file->path()), QByteArray("OggS"));
+        QFile::remove(file->path());
     }
 
     // The backup is made once, from the file as it was before the first save, and never

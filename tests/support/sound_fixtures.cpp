@@ -60,32 +60,19 @@ QString copySample(const QString &name, const QString &folder)
 }
 
 QString encodeTone(const QString &folder, const QString &name, int channels, double seconds,
-                   const QStringList &comments, int quality, int rate)
+                   const QStringList &comments, int quality, int rate, bool noise)
 {
     const QString wav = QDir(folder).filePath(name + QStringLiteral(".wav"));
     const QString ogg = QDir(folder).filePath(name);
     bool ok = false;
+    // A second channel hears a steady tone, or noise, which no encoder makes small.
+    QStringList second{"sine", "500"};
+    if (noise)
+        second = {"whitenoise"};
     run(QStringLiteral("sox"),
-        {"-R",
-         "-D",
-         "-n",
-         "-r",
-         QString::number(rate),
-         "-c",
-         QString::number(channels),
-         "-b",
-         "16",
-         wav,
-         "synth",
-         QString::number(seconds),
-         "sine",
-         "300-900",
-         "sine",
-         "500",
-         "fade",
-         "0",
-         QString::number(seconds),
-         "0.05"},
+        QStringList{"-R", "-D", "-n", "-r", QString::number(rate), "-c", QString::number(channels),
+                    "-b", "16", wav, "synth", QString::number(seconds), "sine", "300-900"} +
+            second + QStringList{"fade", "0", QString::number(seconds), "0.05"},
         &ok);
     if (!ok)
         return {};

@@ -15,9 +15,11 @@ void writeFile(const QString &path, const QByteArray &bytes);
 // Copies a committed sample into `folder` (writable) and returns the copy's path.
 QString copySample(const QString &name, const QString &folder);
 
-// Encodes a tone with oggenc; `comments` are NAME=value texts. Empty on failure.
+// Encodes a tone with oggenc; `comments` are NAME=value texts. A second channel holds a steady
+// tone, or with `noise` white noise, which makes a large file. Empty on failure.
 QString encodeTone(const QString &folder, const QString &name, int channels, double seconds,
-                   const QStringList &comments = {}, int quality = 0, int rate = 44100);
+                   const QStringList &comments = {}, int quality = 0, int rate = 44100,
+                   bool noise = false);
 
 // The decoded audio, as raw 16-bit samples from oggdec; empty when it cannot decode.
 QByteArray decodedSamples(const QString &path);
