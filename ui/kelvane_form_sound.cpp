@@ -80,7 +80,7 @@ SoundOutput &TKelvaneForm::output()
 {
     // Made on first use: the audio system is not started for a window that never plays.
     if (!output_) {
-        ownOutput_ = std::make_unique<SystemSoundOutput>();
+        ownOutput_ = openSystemSoundOutput();
         output_ = ownOutput_.get();
     }
     return *output_;

@@ -1,65 +1,33 @@
 #include "sound_output.h"
 
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
+#include <QCoreApplication>
+#include <QLibrary>
 
 namespace kelvane {
 
-SystemSoundOutput::SystemSoundOutput() = default;
+namespace {
 
-SystemSoundOutput::~SystemSoundOutput()
+// What plays when the audio module cannot be loaded: nothing, which the window reports as no
+// audio output.
+class NoSoundOutput final : public SoundOutput
 {
-    stop();
-}
+public:
+    bool play(std::shared_ptr<const DecodedSound>, double) override { return false; }
+    void stop() override {}
+    [[nodiscard]] qint64 playingFrame() const override { return -1; }
+};
 
-bool SystemSoundOutput::play(std::shared_ptr<const DecodedSound> sound, double volume)
-{
-    stop();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    QAudioFormat format;
-    format.setSampleRate(static_cast<int>(sound->sampleRate));
-    format.setChannelCount(static_cast<int>(sound->channels));
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (device.isNull() || !device.isFormatSupported(format))
-        return false;
-    sound_ = std::move(sound);
-    // The samples are played where they lie; the shared sound keeps them alive meanwhile.
-    samples_.setData(QByteArray::fromRawData(reinterpret_cast<const char *>(sound_->samples.data()),
-                                             static_cast<qsizetype>(sound_->samples.size() * 2)));
-    samples_.open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->setVolume(volume);
-    // Idle only means that all was handed to the sound server; stopping then would drop what
-    // it still holds, up to the last fifth of a second. The sink is left to drain, and is
-    // stopped only by the next play or an explicit stop.
-    sink_->start(&samples_);
-    return sink_->error() == QAudio::NoError;
-}
+} // namespace
 
-void SystemSoundOutput::stop()
+std::unique_ptr<SoundOutput> openSystemSoundOutput()
 {
-    if (sink_) {
-        sink_->disconnect();
-        sink_->stop();
-        sink_.reset();
-    }
-    samples_.close();
-    sound_.reset();
-}
-
-qint64 SystemSoundOutput::playingFrame() const
-{
-    if (!sink_ || sink_->state() == QAudio::StoppedState)
-        return -1;
-    // What was handed over less what still waits in the sink's buffer is what is being heard.
-    const qint64 frameBytes = 2 * qint64(sound_->channels);
-    const qint64 waiting = qMax<qint64>(sink_->bufferSize() - sink_->bytesFree(), 0);
-    if (sink_->state() == QAudio::IdleState && waiting == 0)
-        return -1; // played to its end
-    const qint64 handed = sink_->processedUSecs() * sound_->sampleRate / 1'000'000;
-    return qMax<qint64>(handed - waiting / frameBytes, 0);
+    // Beside the program, in the build as when installed; never unloaded.
+    QLibrary module(QCoreApplication::applicationDirPath() +
+                    QStringLiteral("/kelvane_sound_output"));
+    using Make = SoundOutput *(*)();
+    if (const auto make = reinterpret_cast<Make>(module.resolve("kelvaneMakeSoundOutput")))
+        return std::unique_ptr<SoundOutput>(make());
+    return std::make_unique<NoSoundOutput>();
 }
 
 } // namespace kelvane

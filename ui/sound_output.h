@@ -4,10 +4,7 @@
 
 #include <memory>
 
-#include <QBuffer>
 #include <QtGlobal>
-
-class QAudioSink;
 
 namespace kelvane {
 
@@ -27,20 +24,8 @@ public:
     [[nodiscard]] virtual qint64 playingFrame() const = 0;
 };
 
-// The desktop's default audio output, fed with the decoded samples as they are in memory.
-class SystemSoundOutput final : public SoundOutput
-{
-public:
-    SystemSoundOutput();
-    ~SystemSoundOutput() override;
-    bool play(std::shared_ptr<const DecodedSound> sound, double volume) override;
-    void stop() override;
-    [[nodiscard]] qint64 playingFrame() const override;
-
-private:
-    std::shared_ptr<const DecodedSound> sound_;
-    QBuffer samples_;
-    std::unique_ptr<QAudioSink> sink_;
-};
+// The desktop's default audio output, from a module loaded on first use: the window starts
+// without the audio libraries. An output that plays nothing when the module is missing.
+[[nodiscard]] std::unique_ptr<SoundOutput> openSystemSoundOutput();
 
 } // namespace kelvane
