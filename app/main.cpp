@@ -12,6 +12,7 @@
 
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -41,12 +42,16 @@ int main(int argc, char *argv[])
     if (request.action == kelvane::StartRequest::BadUsage)
         return print(request.printed, stderr, 2);
     QApplication::setDesktopFileName(QStringLiteral("org.kelvane.Kelvane"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kelvane.Kelvane")));
     kelvane::TerminationRequests termination;
     try {
         const auto form = kelvane::makeStartWindow(request);
         form->move(form->screen()->availableGeometry().center() - form->rect().center());
         form->show();
+        // The icon is looked up in the desktop's icon theme once the window is up: the lookup
+        // is a good part of the start, and the desktop takes the icon when it changes.
+        QTimer::singleShot(0, [] {
+            QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.kelvane.Kelvane")));
+        });
         QApplication::exec();
     } catch (const std::exception &error) {
         kelvane::showErrorDisplay(QString::fromLocal8Bit(error.what()));

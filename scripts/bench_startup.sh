@@ -18,5 +18,6 @@ for i in range(10000):
     shutil.copyfile(os.path.join("samples", names[i % len(names)]),
                     os.path.join(sys.argv[1], f"sound_{i:05d}.ogg"))
 PY
-python3 scripts/bench_startup.py build/release/app/kelvane build/release/bench/minimal_window \
+python3 scripts/bench_startup.py build/release/bench/window_shown build/release/app/kelvane \
+    build/release/bench/minimal_window \
     "$small" "$many" "${1:-10}"

@@ -1,6 +1,7 @@
 // The file list and the folder strip. The listed folder is always the working directory, and
 // the list holds bare names that are opened relative to it.
 #include "desktop_launcher.h"
+#include "folder_listing.h"
 #include "kelvane_form.h"
 #include "panels.h"
 
@@ -36,19 +37,15 @@ void TKelvaneForm::ListDirectory()
     const QSignalBlocker programmatic(lstFiles);
     lstFiles->clear();
 
-    // One pass over the folder: every folder (the name filter is not applied to folders), then
-    // the files matching "*.ogg", which matches without regard to case (x.OGG is listed).
-    // Hidden entries (names starting with ".") are left out, but ".." is listed except at the
-    // root. Each group is sorted by name without regard to case, as a user reads a folder.
-    const QFileInfoList found = dir.entryInfoList(
-        {QStringLiteral("*.ogg")}, QDir::AllDirs | QDir::Files | QDir::NoDotAndDotDot,
-        QDir::Name | QDir::IgnoreCase | QDir::DirsFirst);
+    // ".." is listed except at the root.
+    const FolderListing listing = listFolder(dir.path());
     QStringList entries;
-    entries.reserve(found.size() + 1);
+    entries.reserve(listing.folders.size() + listing.sounds.size() + 1);
     if (!dir.isRoot())
         entries << kFolderPrefix + QStringLiteral("..");
-    for (const QFileInfo &entry : found)
-        entries << (entry.isDir() ? kFolderPrefix + entry.fileName() : entry.fileName());
+    for (const QString &name : listing.folders)
+        entries << kFolderPrefix + name;
+    entries << listing.sounds;
     lstFiles->addItems(entries);
     lstFiles->setCurrentRow(-1);
 }

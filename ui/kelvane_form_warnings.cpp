@@ -41,9 +41,10 @@ void TKelvaneForm::buildGameWarnings()
     warning.setColor(QPalette::WindowText, QColor(0x9C, 0x4A, 0x00));
     pnlGameWarnings->setPalette(warning);
     pnlGameWarnings->hide();
-    const QIcon icon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    maxDistWarning_ = txtMaxDist->addAction(icon, QLineEdit::TrailingPosition);
-    maxAIDistWarning_ = txtMaxAIDist->addAction(icon, QLineEdit::TrailingPosition);
+    // The mark's picture is looked up when first shown: finding it in the icon theme is a good
+    // part of the window's start.
+    maxDistWarning_ = txtMaxDist->addAction(QIcon(), QLineEdit::TrailingPosition);
+    maxAIDistWarning_ = txtMaxAIDist->addAction(QIcon(), QLineEdit::TrailingPosition);
     for (QAction *mark : {maxDistWarning_, maxAIDistWarning_})
         mark->setVisible(false);
     pnlAttributes->installEventFilter(this);
@@ -102,6 +103,8 @@ void TKelvaneForm::updateGameWarnings()
     const auto mark = [&](QAction *action, GameWarningKind kind) {
         const auto found = std::find_if(warnings.begin(), warnings.end(),
                                         [&](const GameWarning &w) { return w.kind == kind; });
+        if (found != warnings.end() && action->icon().isNull())
+            action->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
         action->setVisible(found != warnings.end());
         action->setToolTip(found != warnings.end() ? toQString(found->text) : QString());
     };

@@ -34,7 +34,9 @@ private slots:
     bool marked(const char *box)
     {
         const auto actions = w<QLineEdit>(box)->actions();
-        return !actions.isEmpty() && actions.first()->isVisible();
+        // Shown, and with its picture: a mark without one shows nothing.
+        return !actions.isEmpty() && actions.first()->isVisible() &&
+               !actions.first()->icon().isNull();
     }
 
     // The warnings follow the values as they are typed, mark the box, and never block Apply.

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kelvane {
+
+// What the file list shows of a folder: its folders, and its files whose names end in ".ogg"
+// in any case; hidden entries (names starting with ".") left out. Each group is sorted by name
+// without regard to case, as a user reads a folder, names that differ only in case in a fixed
+// order. One pass over the folder.
+struct FolderListing
+{
+    QStringList folders;
+    QStringList sounds;
+};
+
+[[nodiscard]] FolderListing listFolder(const QString &path);
+
+} // namespace kelvane
