@@ -1,9 +1,14 @@
 #include "folder_listing.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
-#include <QDirIterator>
+#include <QFile>
+
+#include <dirent.h>
+#include <strings.h>
+#include <sys/stat.h>
 
 namespace kelvane {
 
@@ -29,15 +34,33 @@ void sortByName(QStringList &names)
 FolderListing listFolder(const QString &path)
 {
     FolderListing listing;
-    QDirIterator entries(path, QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot);
-    while (entries.hasNext()) {
-        entries.next();
-        const QString name = entries.fileName();
-        if (entries.fileInfo().isDir())
-            listing.folders << name;
-        else if (name.endsWith(QLatin1String(".ogg"), Qt::CaseInsensitive))
-            listing.sounds << name;
+    DIR *folder = ::opendir(QFile::encodeName(path).constData());
+    if (!folder)
+        return listing;
+    const int at = ::dirfd(folder);
+    while (const dirent *entry = ::readdir(folder)) {
+        if (entry->d_name[0] == '.') // hidden, and "." and ".."
+            continue;
+        // The kind from the folder itself; a link, or a file system that does not say, is
+        // looked up, following links as a user expects.
+        unsigned char kind = entry->d_type;
+        if (kind == DT_LNK || kind == DT_UNKNOWN) {
+            struct stat info
+            {};
+            if (::fstatat(at, entry->d_name, &info, 0) != 0)
+                continue; // a link to nothing
+            kind = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+        }
+        if (kind == DT_DIR) {
+            listing.folders << QFile::decodeName(entry->d_name);
+        } else if (kind == DT_REG) {
+            // "*.ogg" in any case; sockets, pipes and devices are never sounds.
+            const std::size_t length = std::strlen(entry->d_name);
+            if (length > 4 && ::strcasecmp(entry->d_name + length - 4, ".ogg") == 0)
+                listing.sounds << QFile::decodeName(entry->d_name);
+        }
     }
+    ::closedir(folder);
     sortByName(listing.folders);
     sortByName(listing.sounds);
     return listing;
