@@ -21,6 +21,13 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/org.kelvane.Kelvane.met
 [[ -L "$root/usr/bin/kelvane" ]] || fail "bin/kelvane is not a link"
 real=$(readlink -f "$root/usr/bin/kelvane")
 [[ -f "$(dirname "$real")/Kelvane_Help.txt" ]] || fail "no help file beside the program"
+# The audio output is a module beside the program, loaded on the first play; the window itself
+# starts without Qt Multimedia.
+[[ -f "$(dirname "$real")/kelvane_sound_output.so" ]] || fail "no audio module beside the program"
+! LD_LIBRARY_PATH= ldd "$real" | grep -q libQt6Multimedia || fail "the window links Qt Multimedia"
+LD_LIBRARY_PATH= ldd "$(dirname "$real")/kelvane_sound_output.so" | grep -q libQt6Multimedia ||
+    fail "the audio module does not link Qt Multimedia"
+dpkg-deb -f "$deb" Depends | grep -q libqt6multimedia6 || fail "no dependency on Qt Multimedia"
 [[ -f "$root/usr/share/icons/hicolor/scalable/apps/org.kelvane.Kelvane.svg" ]] || fail "no icon"
 
 [[ "$("$root/usr/bin/kelvane-cli" --version)" == "kelvane-cli 1.0" ]] || fail "kelvane-cli --version"
