@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -359,44 +358,6 @@ void TKelvaneForm::wireEvents()
     connect(btnPaste, &QPushButton::clicked, this, &TKelvaneForm::btnPasteClick);
     connect(btnHelp, &QPushButton::clicked, this, &TKelvaneForm::btnHelpClick);
     connect(btnAbout, &QPushButton::clicked, this, &TKelvaneForm::btnAboutClick);
-}
-
-void TKelvaneForm::FormCreate()
-{
-    hints_ = new HintTracker(this);
-    connect(hints_, &HintTracker::hintChanged, this, &TKelvaneForm::ShowHintInStatus);
-    hints_->install();
-    ListDirectory();
-}
-
-void TKelvaneForm::FormDestroy()
-{
-    image_.reset();
-}
-
-void TKelvaneForm::closeEvent(QCloseEvent *event)
-{
-    // FormCloseQuery: pending changes are offered for saving; stop keeps the window open.
-    if (QuerySaveChanges()) {
-        stopPlaying();
-        event->accept();
-    } else {
-        event->ignore();
-    }
-}
-
-bool TKelvaneForm::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonPress &&
-        (watched == btnSelectDirectory || watched == btnApply)) {
-        btnMouseDown(static_cast<QMouseEvent *>(event)->modifiers());
-    } else if (event->type() == QEvent::Resize && watched == pnlAttributes) {
-        placeGameWarnings();
-    } else if (event->type() == QEvent::KeyPress && watched == lstFiles) {
-        if (lstFilesKeyPress(static_cast<QKeyEvent *>(event)->key()))
-            return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace kelvane
