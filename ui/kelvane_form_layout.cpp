@@ -317,7 +317,8 @@ void TKelvaneForm::setHints()
                                            "dir, Ctrl-click to refresh list"));
     HintTracker::setHint(pnlFileName, tr("Click to play or stop the sound (Ctrl+Space)|Click "
                                          "here or press Ctrl+Space to play the sound at the base "
-                                         "volume in the box (at most 1.0); again to stop."));
+                                         "volume in the box (at most 1.0); again to stop. A "
+                                         "file over 10 MiB is read in part and not played."));
     HintTracker::setHint(cmbInfo, tr("Read-only details about the sound"));
     HintTracker::setHint(cmbGameType, tr("Determines how AI will react|Determines how AI will "
                                          "react if they hear the sound."));
