@@ -106,20 +106,14 @@ bool ReplacementFile::write(std::span<const std::uint8_t> bytes)
 
 bool ReplacementFile::copyFrom(int source, std::int64_t offset)
 {
+    struct stat info
+    {};
+    if (::fstat(source, &info) == 0 && info.st_size > offset &&
+        copyInKernel(source, offset, static_cast<std::size_t>(info.st_size - offset)))
+        return true;
+    // Where the kernel does not copy it all (the file systems do not copy between themselves,
+    // say): ordinary reads and writes.
     off_t from = offset;
-    for (;;) {
-        const ssize_t done = ::copy_file_range(source, &from, fd_, nullptr, 1 << 30, 0);
-        if (done == 0)
-            return true;
-        if (done > 0)
-            continue;
-        if (errno == EINTR)
-            continue;
-        if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-            return fail(errno);
-        break;
-    }
-    // The file systems do not copy between themselves: ordinary reads and writes.
     std::vector<std::uint8_t> chunk(1 << 16);
     for (;;) {
         const ssize_t got = ::pread(source, chunk.data(), chunk.size(), from);

@@ -13,9 +13,14 @@ bool prepareImageForSave(FileImage &image, const TSoundAttributes &attrs)
         return false;
     const auto bytes = image.bytes();
     writeAttributeBlock(bytes.subspan(found->blockOffset()), attrs);
-    writeU32LE(bytes, layout::kPage2Checksum,
-               OggPageChecksum(bytes.subspan(layout::kPage2, found->commentPageLength())));
+    storePage2Checksum(bytes, found->commentPageLength());
     return true;
+}
+
+void storePage2Checksum(std::span<std::uint8_t> file, std::size_t commentPageLength)
+{
+    writeU32LE(file, layout::kPage2Checksum,
+               OggPageChecksum(file.subspan(layout::kPage2, commentPageLength)));
 }
 
 } // namespace kelvane

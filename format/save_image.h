@@ -10,4 +10,8 @@ namespace kelvane {
 // page 2 incomplete).
 [[nodiscard]] bool prepareImageForSave(FileImage &image, const TSoundAttributes &attrs);
 
+// Stores the checksum of page 2, `commentPageLength` bytes long, in its header: what any
+// reader of `file` checks the page against.
+void storePage2Checksum(std::span<std::uint8_t> file, std::size_t commentPageLength);
+
 } // namespace kelvane

@@ -3,10 +3,9 @@
 // of it touches the file or the attribute controls.
 #include "kelvane_form.h"
 #include "number_text.h"
-#include "ogg_crc.h"
-#include "ogg_layout.h"
 #include "panels.h"
 #include "qt_text.h"
+#include "save_image.h"
 #include "sound_output.h"
 #include "sound_reader.h"
 #include "waveform_view.h"
@@ -38,20 +37,29 @@ void yieldToTheWindow()
     setpriority(PRIO_PROCESS, 0, 10);
 }
 
+// Runs `work` on the sound thread and hands its result to `done` on the interface thread.
+template<typename Work, typename Done>
+void behindTheWindow(QObject *owner, QThreadPool *pool, Work work, Done done)
+{
+    using Result = decltype(work());
+    auto *watcher = new QFutureWatcher<Result>(owner);
+    QObject::connect(watcher, &QFutureWatcher<Result>::finished, owner, [watcher, done] {
+        watcher->deleteLater();
+        done(watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run(pool, [work] {
+        yieldToTheWindow();
+        return work();
+    }));
+}
+
 // The loaded sound as it would be saved: a wrong page 2 checksum, which any decoder refuses,
 // is what Apply repairs, so the sound is heard with it repaired.
 std::vector<std::uint8_t> playableBytes(const FileImage &image)
 {
     std::vector<std::uint8_t> bytes(image.bytes().begin(), image.bytes().end());
-    if (image.layout()) {
-        const std::size_t length = image.layout()->commentPageLength();
-        if (length <= bytes.size() - layout::kPage2 && length >= layout::kPageHeaderSize) {
-            const std::uint32_t sum =
-                OggPageChecksum(std::span(bytes).subspan(layout::kPage2, length));
-            for (std::size_t i = 0; i < 4; ++i)
-                bytes[layout::kPage2Checksum + i] = static_cast<std::uint8_t>(sum >> (8 * i));
-        }
-    }
+    if (image.layout())
+        storePage2Checksum(bytes, image.layout()->commentPageLength());
     return bytes;
 }
 
@@ -101,18 +109,17 @@ void TKelvaneForm::showSoundOf(const Inspection &found)
     const int generation = ++decodeGeneration_;
     const int columns = std::max(imgWaveform->width(), 1);
     using Decoded = std::pair<std::shared_ptr<const DecodedSound>, WaveformPeaks>;
-    auto *watcher = new QFutureWatcher<Decoded>(this);
-    connect(watcher, &QFutureWatcher<Decoded>::finished, this, [this, watcher, generation] {
-        watcher->deleteLater();
-        if (generation == decodeGeneration_)
-            soundDecoded(watcher->result().first, watcher->result().second);
-    });
-    watcher->setFuture(QtConcurrent::run(soundWork_, [bytes, columns] {
-        yieldToTheWindow();
-        auto sound = std::make_shared<const DecodedSound>(decodeSound(*bytes));
-        WaveformPeaks peaks = waveformPeaks(*sound, columns);
-        return Decoded{std::move(sound), std::move(peaks)};
-    }));
+    behindTheWindow(
+        this, soundWork_,
+        [bytes, columns] {
+            auto sound = std::make_shared<const DecodedSound>(decodeSound(*bytes));
+            WaveformPeaks peaks = waveformPeaks(*sound, columns);
+            return Decoded{std::move(sound), std::move(peaks)};
+        },
+        [this, generation](const Decoded &decoded) {
+            if (generation == decodeGeneration_) // not since replaced by another file
+                soundDecoded(decoded.first, decoded.second);
+        });
 }
 
 void TKelvaneForm::soundDecoded(std::shared_ptr<const DecodedSound> sound, WaveformPeaks peaks)
@@ -203,18 +210,15 @@ void TKelvaneForm::refreshWaveform()
     const auto sound = decoded_;
     const int columns = imgWaveform->width();
     const int generation = decodeGeneration_;
-    auto *watcher = new QFutureWatcher<WaveformPeaks>(this);
-    connect(watcher, &QFutureWatcher<WaveformPeaks>::finished, this,
-            [this, watcher, generation, sound] {
-                watcher->deleteLater();
-                if (generation == decodeGeneration_ && sound == decoded_) {
-                    const double at = imgWaveform->position();
-                    imgWaveform->showSound(sound, watcher->result());
-                    imgWaveform->setPosition(at);
-                }
-            });
-    watcher->setFuture(
-        QtConcurrent::run(soundWork_, [sound, columns] { return waveformPeaks(*sound, columns); }));
+    behindTheWindow(
+        this, soundWork_, [sound, columns] { return waveformPeaks(*sound, columns); },
+        [this, generation, sound](const WaveformPeaks &peaks) {
+            if (generation == decodeGeneration_ && sound == decoded_) {
+                const double at = imgWaveform->position();
+                imgWaveform->showSound(sound, peaks);
+                imgWaveform->setPosition(at);
+            }
+        });
 }
 
 } // namespace kelvane

@@ -2,6 +2,8 @@
 #include "kelvane_application.h"
 #include "waveform_view.h"
 
+#include <QThreadPool>
+
 using namespace kelvane;
 
 class TestSoundInWindow : public QObject, FormFixture
@@ -86,6 +88,22 @@ private slots:
         QVERIFY(output.playing);
         form->close();
         QVERIFY(!output.playing);
+    }
+
+    // A decoding handed back after another file was chosen is dropped: the other file, read in
+    // part, is never decoded, so only the dropped result could show a waveform.
+    void aLateDecodingIsDropped()
+    {
+        add("stereo_block.ogg");
+        QByteArray big = fixtures::readFile(fixtures::samplePath("mono_block.ogg"));
+        big.resize(10'485'761);
+        put("big.ogg", big);
+        QVERIFY(load("stereo_block.ogg"));
+        QVERIFY(click("big.ogg")); // before the event loop hands the first decoding back
+        form->findChild<QThreadPool *>()->waitForDone();
+        QTest::qWait(50);
+        QCOMPARE(waveform()->message(), QString("read in part: not decoded"));
+        QVERIFY(!waveform()->hasSound());
     }
 
     // An ended sound takes the line away and is left to drain; without a sound card, a file read in
