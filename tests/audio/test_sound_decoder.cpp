@@ -12,22 +12,13 @@ using namespace kelvane;
 
 namespace {
 
-std::span<const std::uint8_t> spanOf(const QByteArray &bytes)
-{
-    return {reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-            static_cast<std::size_t>(bytes.size())};
-}
-
 // A page of one 255-byte segment that ends no packet (granule -1), its checksum right or not.
 QByteArray openPage(bool rightChecksum)
 {
     QByteArray page("OggS\0\1", 6);
     page += QByteArray(8, char(0xFF)) + QByteArray(12, 0) + QByteArray(1, 1) +
             QByteArray(1, char(255)) + QByteArray(255, 'a');
-    const std::uint32_t crc =
-        OggPageChecksum(std::span(reinterpret_cast<const std::uint8_t *>(page.constData()),
-                                  std::size_t(page.size()))) +
-        (rightChecksum ? 0 : 1);
+    const std::uint32_t crc = OggPageChecksum(fixtures::spanOf(page)) + (rightChecksum ? 0 : 1);
     for (int i = 0; i < 4; ++i)
         page[22 + i] = char(crc >> (8 * i));
     return page;
@@ -65,7 +56,7 @@ private slots:
         QFETCH(QString, file);
         QFETCH(unsigned, channels);
         const QByteArray bytes = fixtures::readFile(file);
-        const DecodedSound sound = decodeSound(spanOf(bytes));
+        const DecodedSound sound = decodeSound(fixtures::spanOf(bytes));
         const QByteArray reference = fixtures::decodedSamples(file);
         QCOMPARE(sound.decoded(), !reference.isEmpty());
         if (reference.isEmpty())
@@ -76,9 +67,10 @@ private slots:
                             qsizetype(sound.samples.size() * 2)),
                  reference);
         const double frames = double(reference.size()) / 2 / sound.channels;
-        QCOMPARE(soundSeconds(spanOf(bytes), sound.sampleRate), frames / sound.sampleRate);
+        QCOMPARE(soundSeconds(fixtures::spanOf(bytes), sound.sampleRate),
+                 frames / sound.sampleRate);
         // The last page's bytes alone tell it, as they do for a file read in part.
-        QCOMPARE(soundSeconds(spanOf(bytes.right(kLongestPage)), sound.sampleRate),
+        QCOMPARE(soundSeconds(fixtures::spanOf(bytes.right(kLongestPage)), sound.sampleRate),
                  frames / sound.sampleRate);
     }
 
@@ -86,18 +78,18 @@ private slots:
     void cutAndHostileFilesFailCleanly()
     {
         const QByteArray whole = fixtures::readFile(fixtures::samplePath("stereo_block.ogg"));
-        QVERIFY(!decodeSound(spanOf(whole.left(200))).decoded());
-        QVERIFY(!soundSeconds(spanOf(whole.left(whole.size() - 7)), 44100));
+        QVERIFY(!decodeSound(fixtures::spanOf(whole.left(200))).decoded());
+        QVERIFY(!soundSeconds(fixtures::spanOf(whole.left(whole.size() - 7)), 44100));
         // A last page on which no packet ends hands the length to the page before it; bytes
         // that only look like a page are none.
-        const auto length = soundSeconds(spanOf(whole), 44100);
+        const auto length = soundSeconds(fixtures::spanOf(whole), 44100);
         QVERIFY(length);
-        QCOMPARE(soundSeconds(spanOf(whole + openPage(true)), 44100), length);
-        QVERIFY(!soundSeconds(spanOf(whole + openPage(false)), 44100));
-        QVERIFY(!decodeSound(spanOf(QByteArray(5000, 'x'))).decoded());
+        QCOMPARE(soundSeconds(fixtures::spanOf(whole + openPage(true)), 44100), length);
+        QVERIFY(!soundSeconds(fixtures::spanOf(whole + openPage(false)), 44100));
+        QVERIFY(!decodeSound(fixtures::spanOf(QByteArray(5000, 'x'))).decoded());
         for (const QString &name : QDir(fixtures::hostilePath("")).entryList({"*.ogg"})) {
             const DecodedSound sound =
-                decodeSound(spanOf(fixtures::readFile(fixtures::hostilePath(name))));
+                decodeSound(fixtures::spanOf(fixtures::readFile(fixtures::hostilePath(name))));
             QVERIFY2(sound.decoded() == sound.failure.empty(), qPrintable(name));
             QVERIFY(sound.samples.size() <= kMostDecodedSamples);
         }

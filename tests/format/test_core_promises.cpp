@@ -16,8 +16,7 @@ class TestCorePromises : public QObject
     static void check(const QByteArray &bytes, bool headersOnly, const QString &what,
                       bool upgrade = false)
     {
-        const std::span file(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                             std::size_t(bytes.size()));
+        const auto file = fixtures::spanOf(bytes);
         std::string broken = checkCoreInvariants(file, headersOnly, upgrade);
         if (broken.empty() && !headersOnly && !upgrade)
             broken = checkDecoderInvariants(file);

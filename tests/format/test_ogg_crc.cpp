@@ -15,15 +15,13 @@ namespace {
 
 std::uint32_t crcOf(const QByteArray &bytes)
 {
-    return OggPageCrc({reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                       static_cast<std::size_t>(bytes.size())});
+    return OggPageCrc(fixtures::spanOf(bytes));
 }
 
 // What the page should store, computed on the page as it is.
 std::uint32_t checksumOf(const QByteArray &page)
 {
-    return kelvane::OggPageChecksum({reinterpret_cast<const std::uint8_t *>(page.constData()),
-                                     static_cast<std::size_t>(page.size())});
+    return kelvane::OggPageChecksum(fixtures::spanOf(page));
 }
 
 std::uint32_t storedChecksum(const QByteArray &page)

@@ -1,5 +1,6 @@
 #include "ogg_judge.h"
 #include "page_walk.h"
+#include "sound_fixtures.h"
 
 #include <QTest>
 
@@ -20,8 +21,7 @@ QList<QByteArray> liboggPages()
 
 PageWalk walk(const QByteArray &bytes)
 {
-    return walkPages(
-        {reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())});
+    return walkPages(fixtures::spanOf(bytes));
 }
 
 class FailingSource final : public ByteSource

@@ -163,6 +163,12 @@ QString textCommentOfLength(int length)
 
 namespace fixtures {
 
+std::span<const std::uint8_t> spanOf(const QByteArray &bytes)
+{
+    return {reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+            static_cast<std::size_t>(bytes.size())};
+}
+
 std::unique_ptr<kelvane::FileImage> imageOf(const QByteArray &bytes)
 {
     const auto size = static_cast<std::size_t>(bytes.size());

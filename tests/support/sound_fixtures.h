@@ -43,9 +43,14 @@ QString textCommentOfLength(int length);
 
 #include "file_image.h"
 
+#include <cstdint>
 #include <memory>
+#include <span>
 
 namespace fixtures {
+
+// The bytes of `bytes`, as the core takes them.
+std::span<const std::uint8_t> spanOf(const QByteArray &bytes);
 
 // An image holding `bytes` as if read whole from a file of that size.
 std::unique_ptr<kelvane::FileImage> imageOf(const QByteArray &bytes);
