@@ -13,18 +13,18 @@ namespace {
 void placeStart(const QString &path, StartRequest &request)
 {
     const QFileInfo info(path);
+    const auto notHere = [&](const QString &what) {
+        request.problem = what + path + QStringLiteral("; the working folder is listed.");
+    };
     if (!info.exists()) {
-        request.problem = QStringLiteral(" Could not find ") + path +
-                          QStringLiteral("; the working folder is listed.");
+        notHere(QStringLiteral(" Could not find "));
     } else if (info.isDir()) {
         if (info.isExecutable())
             request.folder = info.absoluteFilePath();
         else
-            request.problem = QStringLiteral(" Could not open the folder ") + path +
-                              QStringLiteral("; the working folder is listed.");
+            notHere(QStringLiteral(" Could not open the folder "));
     } else if (!info.dir().isReadable() || !QFileInfo(info.absolutePath()).isExecutable()) {
-        request.problem = QStringLiteral(" Could not open the folder of ") + path +
-                          QStringLiteral("; the working folder is listed.");
+        notHere(QStringLiteral(" Could not open the folder of "));
     } else {
         request.folder = info.absolutePath();
         request.fileName = info.fileName();
