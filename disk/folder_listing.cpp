@@ -51,13 +51,15 @@ FolderListing listFolder(const QString &path)
                 continue; // a link to nothing
             kind = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
         }
+        // Names are decoded as the file name encoding is here, UTF-8, knowing their length.
+        const std::size_t length = std::strlen(entry->d_name);
+        const auto name = [&] { return QString::fromUtf8(entry->d_name, qsizetype(length)); };
         if (kind == DT_DIR) {
-            listing.folders << QFile::decodeName(entry->d_name);
+            listing.folders << name();
         } else if (kind == DT_REG) {
             // "*.ogg" in any case; sockets, pipes and devices are never sounds.
-            const std::size_t length = std::strlen(entry->d_name);
             if (length > 4 && ::strcasecmp(entry->d_name + length - 4, ".ogg") == 0)
-                listing.sounds << QFile::decodeName(entry->d_name);
+                listing.sounds << name();
         }
     }
     ::closedir(folder);

@@ -15,13 +15,47 @@ from bench_doc import write_section
 from x_server import start_xvfb
 
 
-def measure(watcher, program, folder, env, tries=3):
+def notes(rest_ms):
+    """Where the time goes; apart from rest_ms, measured by hand for the purpose on 2026-12-08."""
+    return [
+        "Why the bars on samples/ and on 10,000 sounds are not met: a window that holds a text box "
+        "cannot be shown in 1.2 times the minimal window here. Qt measures a text box's font as it "
+        "makes the box (the QLineEdit constructor), which reads the font configuration (fontconfig "
+        "parses its XML files, about 4.5 ms here) and opens the face with FreeType; the minimal "
+        "window has no text and never does. The same window with one text label placed by position "
+        "and never measured took 1.07 times, so text costs nothing until it is measured; Kelvane's "
+        "window holds four text boxes by design, and its layouts measure its labels, so its fonts "
+        "are read before it is shown. The rest of the difference is the window's own widgets and "
+        f"their layouts ({rest_ms:.0f} ms in this run: Kelvane on samples/ less the window with one "
+        "text box), and on 10,000 sounds the listing (readdir, decoding and "
+        "sorting the names: 7.5 ms of which 2 to 5 ms is the kernel's readdir alone) and the list's "
+        "10,000 items (5.6 ms, and 2.7 MiB).",
+        "",
+        "What was taken out of the start: Qt Multimedia and the sound server's libraries (23 shared "
+        "libraries, now in a module loaded on the first play), the icon theme lookups for the "
+        "warning mark and the window icon (putting off the window icon's alone saved about 5 ms, "
+        "measured by turns over 20 starts), the second pass over the folder and the file records "
+        "kept for each entry (on 10,000 sounds the listing went from 21 ms to 10 ms and the peak "
+        "memory from 41.6 to 35.5 MiB), and decoding the names knowing their length (8.3 to "
+        "7.5 ms on 10,000 names). Tried and not kept, because no gain showed in turns of 20 to 30 "
+        "starts: reading the font configuration on a second thread while the application connects "
+        "to the display (the main thread's CPU time fell by 4 ms, the time to shown did not), and "
+        "reading the arguments without a first, short-lived application object.",
+        "",
+        "Without a D-Bus session (as in a bare CI container) Kelvane's start waits 3.5 to "
+        "5.5 ms longer: setting the first button's text starts Qt's accessibility bridge, "
+        "which waits while D-Bus tries to start a session bus and finds none; the minimal "
+        "window does not get that far before it is shown.",
+    ]
+
+
+def measure(watcher, program, folder, env, arguments=(), tries=3):
     """One start: seconds to the window mapped (the X server's MapNotify, seen by the watcher)
     and peak MiB. A start that fails to reach the X server (it happens now and then right after
     another client left) is tried again."""
     for _ in range(tries):
-        done = subprocess.run([watcher, program], cwd=folder, env=env, capture_output=True,
-                              text=True)
+        done = subprocess.run([watcher, program, *arguments], cwd=folder, env=env,
+                              capture_output=True, text=True)
         if done.returncode == 0:
             ms, kib = done.stdout.split()
             return float(ms) / 1000, int(kib) / 1024
@@ -33,18 +67,19 @@ def main():
     watcher, kelvane, minimal, small, many = (os.path.abspath(p) for p in sys.argv[1:6])
     runs = int(sys.argv[6]) if len(sys.argv) > 6 else 10
     sounds = len([n for n in os.listdir(many) if n.endswith(".ogg")])
-    programs = [("minimal Qt Widgets window", minimal, small),
-                ("Kelvane on samples/", kelvane, small),
-                (f"Kelvane on {sounds:,} sounds", kelvane, many)]
+    programs = [("minimal Qt Widgets window", minimal, small, ()),
+                ("minimal window with one text box", minimal, small, ("--text-box",)),
+                ("Kelvane on samples/", kelvane, small, ()),
+                (f"Kelvane on {sounds:,} sounds", kelvane, many, ())]
     server, env = start_xvfb()
     samples = {name: [] for name, *_ in programs}
     try:
-        for name, program, folder in programs:
-            measure(watcher, program, folder, env)  # warm the caches once
-        # In turns, so that the machine's ups and downs fall on all three alike.
+        for name, program, folder, arguments in programs:
+            measure(watcher, program, folder, env, arguments)  # warm the caches once
+        # In turns, so that the machine's ups and downs fall on all of them alike.
         for _ in range(runs):
-            for name, program, folder in programs:
-                samples[name].append(measure(watcher, program, folder, env))
+            for name, program, folder, arguments in programs:
+                samples[name].append(measure(watcher, program, folder, env, arguments))
     finally:
         server.terminate()
         server.wait()
@@ -52,35 +87,21 @@ def main():
     results = {name: (statistics.median(s for s, _ in taken),
                       statistics.median(m for _, m in taken))
                for name, taken in samples.items()}
-    (base_s, base_mb), (small_s, small_mb), (many_s, many_mb) = results.values()
+    (base_s, base_mb), (box_s, box_mb), (small_s, small_mb), (many_s, many_mb) = results.values()
     lines = ["## Start-up of the window", "",
              f"Made by `scripts/bench_startup.sh` on {datetime.date.today().isoformat()}: from "
              "starting the program to its window mapped on an Xvfb server (the server's MapNotify "
              "event, seen by `bench/window_shown`), and its peak resident memory (VmHWM) 300 ms "
-             f"later; median of {runs} runs "
-             "after one warm-up, the three taken in turns in the same run.", "",
+             f"later; median of {runs} runs after one warm-up, all taken in turns in the same "
+             "run, inside a D-Bus session of their own (`dbus-run-session`) as on a desktop.", "",
              "| Program | Start to window shown | Peak memory |", "|---|---|---|"]
     for name, (seconds, mb) in results.items():
         lines.append(f"| {name} | {seconds * 1000:.0f} ms | {mb:.1f} MiB |")
     lines += ["", f"Kelvane / minimal: start **{small_s / base_s:.2f}** on samples/ (bar: at most "
               f"1.2), **{many_s / base_s:.2f}** on {sounds:,} sounds (bar: at most 1.5); memory "
-              f"**{small_mb / base_mb:.2f}** and **{many_mb / base_mb:.2f}** (bar: at most 1.3).",
-              "", "Where Kelvane's start goes beyond the minimal window's (timers in a build made "
-              "for the purpose, 2026-12-08): creating the application is the same for both "
-              "(about 9 to 12 ms); building the window takes 10 to 12 ms, 7 to 9 of them at the "
-              "top strip, whose first widgets with text make Qt read the font database "
-              "(fontconfig, its XML configuration, FreeType), which a window without text never "
-              "does; the "
-              "rest of the widgets, the layouts and the first pass of the event loop before the "
-              "window is mapped take the remainder. A minimal window with one push button of text, "
-              "measured the same way, took 1.15 times the minimal window and 1.14 times its "
-              "memory. What was taken out of the start: Qt Multimedia and the sound server's "
-              "libraries (23 shared libraries, now in a module loaded on the first play), the icon "
-              "theme lookups for the warning mark and the window icon (putting off the window "
-              "icon's alone saved about 5 ms, measured by turns over 20 starts), and the second "
-              "pass over the folder and the file records "
-              "kept for each entry (on 10,000 sounds the listing went from 21 ms to 10 ms and "
-              "the peak memory from 41.6 to 35.5 MiB)."]
+              f"**{small_mb / base_mb:.2f}** and **{many_mb / base_mb:.2f}** (bar: at most 1.3). "
+              f"The minimal window with one text box: start **{box_s / base_s:.2f}**, memory "
+              f"**{box_mb / base_mb:.2f}**.", ""] + notes((small_s - box_s) * 1000)
     write_section("startup", lines)
 
 

@@ -18,7 +18,7 @@ packages=(
     xvfb xauth imagemagick                # screenshots of the window
 )
 if [[ "${1:-}" == "--bench" ]]; then
-    packages+=(libbenchmark-dev time xdotool libxcb1-dev)
+    packages+=(libbenchmark-dev time xdotool libxcb1-dev dbus-daemon)
 fi
 
 missing=()

@@ -41,8 +41,8 @@ class TestFolderBrowsing : public QObject
     }
 
 private slots:
-    // A folder holding hidden and visible sub-folders, sounds in mixed letter case, a hidden
-    // sound and a file of another kind.
+    // A folder holding hidden and visible sub-folders, sounds in mixed letter case, one with a
+    // name beyond ASCII, a hidden sound and a file of another kind.
     void init()
     {
         dir_ = std::make_unique<QTemporaryDir>();
@@ -55,6 +55,7 @@ private slots:
         copy("mono_block.ogg", "Z.ogg");
         copy("mono_block.ogg", ".z.ogg");
         copy("mono_block.ogg", "a.ogg.ogg");
+        copy("mono_block.ogg", QStringLiteral("\u00c9t\u00e9.ogg"));
         copy("mono_block.ogg", "b/inner.ogg");
         fixtures::writeFile(root.filePath("w.wav"), "RIFF");
         QVERIFY(QDir::setCurrent(root_));
@@ -74,7 +75,7 @@ private slots:
         // A folder named like a sound is a folder entry.
         QCOMPARE(driver::entries(list()),
                  QStringList({"<dir>  ..", "<dir>  b", "<dir>  C", "<dir>  folder.ogg", "a.ogg.ogg",
-                              "x.OGG", "y.ogg", "Z.ogg"}));
+                              "x.OGG", "y.ogg", "Z.ogg", QStringLiteral("\u00c9t\u00e9.ogg")}));
         QCOMPARE(selected(), QStringList());
         QCOMPARE(shownFolder(), root_ + "/");
         QCOMPARE(form_->statusText(), QString());
