@@ -33,8 +33,8 @@ def notes(rest_ms):
         "",
         "What was taken out of the start: Qt Multimedia and the sound server's libraries (23 "
         "shared libraries, now in a module loaded on the first play), the icon theme lookups for "
-        "the warning mark and the window icon (putting off the window icon's alone saved about 5 ms, "
-        "measured by turns over 20 starts), the second pass over the folder and the file records "
+        "the warning mark and the window icon (putting off the window icon's alone saved about "
+        "5 ms, measured by turns over 20 starts), the second pass over the folder and the file records "
         "kept for each entry (on 10,000 sounds the listing went from 21 ms to 10 ms and the peak "
         "memory from 41.6 to 35.5 MiB), and decoding the names knowing their length (8.3 to "
         "7.5 ms on 10,000 names). Tried and not kept, because no gain showed in turns of 20 to 30 "
