@@ -51,7 +51,7 @@ FolderListing listFolder(const QString &path)
                 continue; // a link to nothing
             kind = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
         }
-        // Names are decoded as the file name encoding is here, UTF-8, knowing their length.
+        // File names are UTF-8 here; decoding with the length already known scans them once.
         const std::size_t length = std::strlen(entry->d_name);
         const auto name = [&] { return QString::fromUtf8(entry->d_name, qsizetype(length)); };
         if (kind == DT_DIR) {

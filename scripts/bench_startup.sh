@@ -19,6 +19,6 @@ for i in range(10000):
                     os.path.join(sys.argv[1], f"sound_{i:05d}.ogg"))
 PY
 # A desktop has a session bus; a bare machine would have the window wait on D-Bus to look for one.
-dbus-run-session -- python3 scripts/bench_startup.py build/release/bench/window_shown build/release/app/kelvane \
-    build/release/bench/minimal_window \
+dbus-run-session -- python3 scripts/bench_startup.py build/release/bench/window_shown \
+    build/release/app/kelvane build/release/bench/minimal_window \
     "$small" "$many" "${1:-10}"
