@@ -5,7 +5,7 @@
 #include "number_text.h"
 #include "qt_text.h"
 #include "sound_reader.h"
-#include "sound_text.h"
+#include "sound_summary.h"
 
 #include <algorithm>
 
@@ -208,10 +208,11 @@ private:
 // maximum against a minimum given with it; a file's own values are checked file by file.
 std::optional<QString> Reader::readNumbers(Options &options)
 {
-    const std::pair<const char *, std::optional<float> *> numbers[] = {{"volume", &options.volume},
-                                                                       {"min", &options.minDist},
-                                                                       {"max", &options.maxDist},
-                                                                       {"ai", &options.maxAIDist}};
+    AttributeEdits &edits = options.edits;
+    const std::pair<const char *, std::optional<float> *> numbers[] = {{"volume", &edits.volume},
+                                                                       {"min", &edits.minDist},
+                                                                       {"max", &edits.maxDist},
+                                                                       {"ai", &edits.maxAIDist}};
     for (const auto &[name, target] : numbers) {
         if (!isSet(name))
             continue;
@@ -221,10 +222,10 @@ std::optional<QString> Reader::readNumbers(Options &options)
                 .arg(QLatin1String(name), value(name));
     }
     TSoundAttributes wanted = defaultAttrs;
-    wanted.baseValue = options.volume.value_or(1.0f);
-    wanted.minDist = options.minDist.value_or(0.0f);
-    wanted.maxDist = options.maxDist.value_or(wanted.minDist);
-    wanted.maxAIDist = options.maxAIDist.value_or(0.0f);
+    wanted.baseValue = edits.volume.value_or(1.0f);
+    wanted.minDist = edits.minDist.value_or(0.0f);
+    wanted.maxDist = edits.maxDist.value_or(wanted.minDist);
+    wanted.maxAIDist = edits.maxAIDist.value_or(0.0f);
     if (const auto broken =
             firstRuleBroken(wanted.baseValue, wanted.minDist, wanted.maxDist, wanted.maxAIDist))
         return breachText(*broken, wanted);
@@ -277,12 +278,11 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
             return QStringLiteral("--jobs %1: a number from 1 to 256").arg(value("jobs"));
     }
     if (isSet("type"))
-        if (auto problem = parseType(value("type"), options.gameType))
+        if (auto problem = parseType(value("type"), options.edits.gameType))
             return problem;
     if (auto problem = readNumbers(options))
         return problem;
-    if (QLatin1String(command.name) == QLatin1String("set") && !options.gameType &&
-        !options.volume && !options.minDist && !options.maxDist && !options.maxAIDist)
+    if (QLatin1String(command.name) == QLatin1String("set") && !options.edits.any())
         return QStringLiteral("set needs at least one of --type, --volume, --min, --max, --ai");
 
     QStringList positional = parser_.positionalArguments().mid(1);

@@ -1,6 +1,6 @@
 #include "commands.h"
 
-#include "attribute_rules.h"
+#include "attribute_change.h"
 #include "game_rules.h"
 #include "game_sound_types.h"
 #include "hex_text.h"
@@ -10,7 +10,7 @@
 #include "qt_text.h"
 #include "save_batch.h"
 #include "sound_reader.h"
-#include "sound_text.h"
+#include "sound_summary.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -22,32 +22,6 @@ namespace kelvane::cli {
 namespace {
 
 using Result = FileRun::Result;
-
-QString numberText(float value)
-{
-    return formatNumber(value, QLatin1Char('.'));
-}
-
-// The fields that differ, as "name old -> new".
-QStringList differences(const TSoundAttributes &from, const TSoundAttributes &to)
-{
-    QStringList changed;
-    if (from.gameType != to.gameType)
-        changed
-            << QStringLiteral("type %1 -> %2").arg(typeText(from.gameType), typeText(to.gameType));
-    const std::pair<const char *, std::pair<float, float>> numbers[] = {
-        {"volume", {from.baseValue, to.baseValue}},
-        {"min", {from.minDist, to.minDist}},
-        {"max", {from.maxDist, to.maxDist}},
-        {"ai", {from.maxAIDist, to.maxAIDist}}};
-    for (const auto &[name, pair] : numbers) {
-        if (!SameAttributes({3, pair.first}, {3, pair.second}))
-            changed << QStringLiteral("%1 %2 -> %3")
-                           .arg(QLatin1String(name), numberText(pair.first),
-                                numberText(pair.second));
-    }
-    return changed;
-}
 
 void failLoad(FileRun &run, const LoadResult &loaded)
 {
@@ -205,44 +179,25 @@ void checkOne(FileRun &run, const Options &options)
 // Writes `next` into the loaded file, or says why not; the save waits in the run's batch.
 void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const Options &options)
 {
-    const Inspection &found = loaded.inspection;
-    if (!loaded.image->writable()) {
-        run.fail(loaded.image->headersOnly()
-                     ? QStringLiteral("larger than 10 MiB: shown, never written")
-                     : toQString(found.attrStatus));
-        return;
-    }
-    // The same rules as the window's Apply, with the file's own values for the fields not set.
-    if (const auto broken =
-            firstRuleBroken(next.baseValue, next.minDist, next.maxDist, next.maxAIDist)) {
-        run.fail(breachText(*broken, next));
+    const ChangeCheck check = checkChange(loaded, next);
+    if (check.verdict == ChangeCheck::Refused) {
+        run.fail(check.why);
         return;
     }
     // A value the game stops on is written only when the user does not ask for strictness.
-    QStringList breaking;
-    for (const GameWarning &warning : valueWarnings(next))
-        breaking << toQString(warning.text);
-    if (!breaking.isEmpty() && options.strict) {
-        run.fail(QStringLiteral("not written, --strict: ") + breaking.join(QStringLiteral("; ")));
+    if (!check.breaking.isEmpty() && options.strict) {
+        run.fail(QStringLiteral("not written, --strict: ") +
+                 check.breaking.join(QStringLiteral("; ")));
         return;
     }
-    for (const QString &warning : breaking)
+    for (const QString &warning : check.breaking)
         run.warn(warning);
-    if (SameAttributes(next, found.savedAttrs)) {
+    if (check.verdict == ChangeCheck::Unchanged) {
         run.say(QStringLiteral("unchanged"));
         run.result = Result::Skipped;
         return;
     }
-    QStringList what;
-    if (found.outcome == LoadOutcome::Inserted)
-        what << QStringLiteral("block inserted");
-    else if (found.outcome == LoadOutcome::Upgraded)
-        what
-            << QStringLiteral("older block of version %1 upgraded").arg(olderBlock(found)->version);
-    else if (found.outcome == LoadOutcome::BadChecksum)
-        what << QStringLiteral("checksum repaired");
-    what << differences(found.fileAttrs, next);
-    run.changes = what.join(QStringLiteral(", "));
+    run.changes = check.changes;
     if (options.dryRun) {
         run.say(QStringLiteral("would change: ") + run.changes);
         run.result = Result::Changed;
@@ -347,18 +302,7 @@ int Runner::set(const Options &options)
         if (!loaded)
             return;
         // Unchanged fields keep what the game reads now, an older block's values included.
-        TSoundAttributes next = loaded->inspection.fileAttrs;
-        if (options.gameType)
-            next.gameType = *options.gameType;
-        if (options.volume)
-            next.baseValue = *options.volume;
-        if (options.minDist)
-            next.minDist = *options.minDist;
-        if (options.maxDist)
-            next.maxDist = *options.maxDist;
-        if (options.maxAIDist)
-            next.maxAIDist = *options.maxAIDist;
-        apply(run, *loaded, next, options);
+        apply(run, *loaded, options.edits.over(loaded->inspection.fileAttrs), options);
     });
 }
 

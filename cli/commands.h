@@ -1,5 +1,6 @@
 #pragma once
 
+#include "attribute_edits.h"
 #include "file_run.h"
 #include "sound_attributes.h"
 
@@ -12,9 +13,11 @@
 #include <QStringList>
 #include <QTextStream>
 
-namespace kelvane::cli {
+namespace kelvane {
+struct SoundCollection;
+}
 
-struct Batch;
+namespace kelvane::cli {
 
 struct Options
 {
@@ -29,11 +32,7 @@ struct Options
     bool table = false; // show: one aligned line per file
     int jobs = 1;       // files read at the same time by show and check
     // The fields `set` changes; the others stay as the file has them.
-    std::optional<std::uint32_t> gameType;
-    std::optional<float> volume;
-    std::optional<float> minDist;
-    std::optional<float> maxDist;
-    std::optional<float> maxAIDist;
+    AttributeEdits edits;
     QString from; // copy: the file whose block the others receive, and that block
     TSoundAttributes fromAttrs{};
 };
@@ -69,7 +68,7 @@ private:
     void runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &perFile);
     void finishSaves(std::vector<FileRun> &slice, SaveBatch &batch);
     void print(const FileRun &run);
-    void reportUnread(const Batch &found);
+    void reportUnread(const SoundCollection &found);
     void printSummary(qsizetype total, bool dryRun);
 
     QTextStream &out_;

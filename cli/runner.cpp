@@ -1,6 +1,6 @@
 #include "commands.h"
-#include "file_batch.h"
 #include "save_batch.h"
+#include "sound_collection.h"
 
 #include <algorithm>
 #include <atomic>
@@ -93,7 +93,7 @@ void Runner::print(const FileRun &run)
 int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
                     const std::function<QString(int)> &header)
 {
-    const Batch found = collectSounds(options.paths, options.recursive);
+    const SoundCollection found = collectSounds(options.paths, options.recursive);
     pathWidth_ = 4;
     for (const QString &file : found.files)
         pathWidth_ = std::max(pathWidth_, static_cast<int>(file.size()));
@@ -147,11 +147,12 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
 }
 
 // The paths that name nothing or cannot be named as text, each as a failed file.
-void Runner::reportUnread(const Batch &found)
+void Runner::reportUnread(const SoundCollection &found)
 {
-    const auto alone = [&](const QString &path, const QString &message) {
+    const auto alone = [&](const QString &path, const QString &message,
+                           const QString &reason = {}) {
         FileRun run(path);
-        run.fail(message);
+        run.fail(message, reason);
         print(run);
     };
     for (const QString &missing : found.missing)
@@ -159,6 +160,8 @@ void Runner::reportUnread(const Batch &found)
     for (const QString &name : found.undecodable)
         alone(name, QStringLiteral("the name is not valid UTF-8, so it cannot be opened; "
                                    "rename the file to process it"));
+    for (const UnreadFolder &folder : found.unreadable)
+        alone(folder.path, QStringLiteral("the folder cannot be read"), folder.reason);
 }
 
 void Runner::printSummary(qsizetype total, bool dryRun)

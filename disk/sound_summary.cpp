@@ -1,4 +1,4 @@
-#include "sound_text.h"
+#include "sound_summary.h"
 
 #include "game_sound_types.h"
 #include "hex_text.h"
@@ -8,7 +8,7 @@
 
 #include <QJsonArray>
 
-namespace kelvane::cli {
+namespace kelvane {
 
 namespace {
 
@@ -160,4 +160,4 @@ QString stateText(const LoadResult &loaded)
     return QStringLiteral("refused");
 }
 
-} // namespace kelvane::cli
+} // namespace kelvane

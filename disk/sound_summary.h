@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace kelvane::cli {
+namespace kelvane {
 
 // "weapon_shooting (0x80200000)"; a code the table does not hold is "unlisted (0x...)".
 [[nodiscard]] QString typeText(std::uint32_t code);
@@ -31,4 +31,4 @@ namespace kelvane::cli {
 // A word or two for `show --table`: "ok", "bad checksum", "no block", "refused: ...".
 [[nodiscard]] QString stateText(const LoadResult &loaded);
 
-} // namespace kelvane::cli
+} // namespace kelvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "sound_reader.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace kelvane {
+
+// What writing `next` into a sound loaded to change would do, judged the same way by every
+// front end that writes many sounds.
+struct ChangeCheck
+{
+    enum Verdict
+    {
+        Write,     // worth writing: `changes` says what changes
+        Unchanged, // the file already holds it
+        Refused,   // must not be written: `why` says why
+    } verdict = Refused;
+    QString why;
+    QString changes;      // "block inserted, max 20 -> 300"
+    QStringList breaking; // what the game stops on in `next`; a strict front end refuses it
+};
+
+[[nodiscard]] ChangeCheck checkChange(const LoadResult &loaded, const TSoundAttributes &next);
+
+} // namespace kelvane

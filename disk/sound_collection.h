@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kelvane {
+
+struct UnreadFolder
+{
+    QString path;
+    QString reason; // the system's
+};
+
+struct SoundCollection
+{
+    QStringList files;              // in the order given; a folder's sounds sorted by path
+    QStringList missing;            // paths that name nothing
+    QStringList undecodable;        // sounds or folders whose names are not valid UTF-8, escaped
+    QList<UnreadFolder> unreadable; // folders that could not be listed
+    QStringList loops;              // links to a folder already being listed, not entered again
+};
+
+enum class FolderLinks
+{
+    Skip,   // a link to a folder is not entered (a script's run stays inside the tree it names)
+    Follow, // entered once, unless it leads back into a folder being listed
+};
+
+// Expands the paths: a file stays as it is, a folder gives its .ogg files (any letter case,
+// as the window lists them; hidden ones left out), with `recursive` those of its sub-folders
+// too. Names that cannot be turned into text and back are reported, never silently dropped.
+[[nodiscard]] SoundCollection collectSounds(const QStringList &paths, bool recursive,
+                                            FolderLinks links = FolderLinks::Skip);
+
+} // namespace kelvane

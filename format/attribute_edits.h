@@ -1,0 +1,38 @@
+#pragma once
+
+#include "sound_attributes.h"
+
+#include <cstdint>
+#include <optional>
+
+namespace kelvane {
+
+// The fields a user asked to change across many sounds; each sound keeps its own value of every
+// field left empty.
+struct AttributeEdits
+{
+    std::optional<std::uint32_t> gameType;
+    std::optional<float> volume;
+    std::optional<float> minDist;
+    std::optional<float> maxDist;
+    std::optional<float> maxAIDist;
+
+    [[nodiscard]] bool any() const { return gameType || volume || minDist || maxDist || maxAIDist; }
+    // `attrs` with the asked-for fields replaced.
+    [[nodiscard]] TSoundAttributes over(TSoundAttributes attrs) const
+    {
+        if (gameType)
+            attrs.gameType = *gameType;
+        if (volume)
+            attrs.baseValue = *volume;
+        if (minDist)
+            attrs.minDist = *minDist;
+        if (maxDist)
+            attrs.maxDist = *maxDist;
+        if (maxAIDist)
+            attrs.maxAIDist = *maxAIDist;
+        return attrs;
+    }
+};
+
+} // namespace kelvane
