@@ -19,7 +19,8 @@ class QFileDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
+class QStringListModel;
 class QPushButton;
 class QSplitter;
 class QStatusBar;
@@ -101,6 +102,7 @@ private:
     void RefreshAndReselect();
     void reselectCurrentFile();
     void selectEntry(const QString &name);
+    [[nodiscard]] QString selectedEntry() const; // null when nothing is selected
     void btnSelectDirectoryClick();
     void pnlCurrentDirClick();
     void btnMouseDown(Qt::KeyboardModifiers modifiers);
@@ -150,7 +152,7 @@ private:
     QPushButton *btnHelp = nullptr;
     QStatusBar *sbStatus = nullptr;
     QFrame *pnlFileList = nullptr;
-    QListWidget *lstFiles = nullptr;
+    QListView *lstFiles = nullptr;
     TCaptionPanel *pnlCurrentDir = nullptr;
     QFileDialog *dlgOpen = nullptr;
     QFrame *pnlControl = nullptr;
@@ -195,6 +197,7 @@ private:
     QTimer *playTimer_ = nullptr;                 // moves the position line while playing
     QThreadPool *soundWork_ = nullptr;            // decodes and measures peaks, behind the window
     HintTracker *hints_ = nullptr;
+    QStringListModel *fileEntries_ = nullptr; // what lstFiles lists
     std::unique_ptr<FileImage> image_;
     FileIdentity loadedAs_;
     std::optional<SoundFacts> loadedFacts_; // what the game reads of the loaded file

@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QStringListModel>
 
 namespace kelvane {
 
@@ -34,8 +36,6 @@ void TKelvaneForm::ListDirectory()
 {
     const QDir dir(QDir::currentPath());
     pnlCurrentDir->setText(withSeparator(dir.absolutePath()));
-    const QSignalBlocker programmatic(lstFiles);
-    lstFiles->clear();
 
     // ".." is listed except at the root.
     const FolderListing listing = listFolder(dir.path());
@@ -46,18 +46,27 @@ void TKelvaneForm::ListDirectory()
     for (const QString &name : listing.folders)
         entries << kFolderPrefix + name;
     entries << listing.sounds;
-    lstFiles->addItems(entries);
-    lstFiles->setCurrentRow(-1);
+    const QSignalBlocker programmatic(lstFiles->selectionModel());
+    fileEntries_->setStringList(entries);
+    lstFiles->selectionModel()->clear();
+}
+
+QString TKelvaneForm::selectedEntry() const
+{
+    const QModelIndexList selected = lstFiles->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? QString() : selected.constFirst().data().toString();
 }
 
 void TKelvaneForm::selectEntry(const QString &name)
 {
-    const QSignalBlocker programmatic(lstFiles);
-    lstFiles->clearSelection();
-    lstFiles->setCurrentRow(-1);
-    for (int row = 0; row < lstFiles->count(); ++row) {
-        if (lstFiles->item(row)->text().compare(name, Qt::CaseInsensitive) == 0) {
-            lstFiles->setCurrentRow(row);
+    QItemSelectionModel *selection = lstFiles->selectionModel();
+    const QSignalBlocker programmatic(selection);
+    selection->clear();
+    const QStringList &entries = fileEntries_->stringList();
+    for (qsizetype row = 0; row < entries.size(); ++row) {
+        if (entries.at(row).compare(name, Qt::CaseInsensitive) == 0) {
+            selection->setCurrentIndex(fileEntries_->index(int(row)),
+                                       QItemSelectionModel::ClearAndSelect);
             return;
         }
     }
@@ -87,9 +96,9 @@ void TKelvaneForm::startWith(const QString &fileName, const QString &problem)
         const QString before = currentFileName_;
         currentFileName_ = fileName;
         reselectCurrentFile();
-        const QList<QListWidgetItem *> selected = lstFiles->selectedItems();
+        const QModelIndexList selected = lstFiles->selectionModel()->selectedIndexes();
         if (!selected.isEmpty()) {
-            lstFiles->scrollToItem(selected.constFirst());
+            lstFiles->scrollTo(selected.constFirst());
         } else {
             currentFileName_ = before;
             said = QLatin1Char(' ') + fileName +
@@ -145,10 +154,9 @@ void TKelvaneForm::pnlCurrentDirClick()
 
 void TKelvaneForm::lstFilesClick()
 {
-    const QList<QListWidgetItem *> selected = lstFiles->selectedItems();
-    if (selected.isEmpty())
+    const QString entry = selectedEntry();
+    if (entry.isNull())
         return;
-    const QString entry = selected.constFirst()->text();
     if (!QuerySaveChanges()) {
         selectEntry(currentFileName_);
         return;
@@ -163,10 +171,10 @@ void TKelvaneForm::lstFilesClick()
 
 void TKelvaneForm::lstFilesDblClick()
 {
-    const QList<QListWidgetItem *> selected = lstFiles->selectedItems();
-    if (selected.isEmpty())
+    const QString entry = selectedEntry();
+    if (entry.isNull())
         return;
-    currentFileName_ = selected.constFirst()->text();
+    currentFileName_ = entry;
     if (!isFolderEntry(currentFileName_))
         return;
     if (!QDir::setCurrent(currentFileName_.mid(kFolderPrefix.size())))
@@ -176,7 +184,7 @@ void TKelvaneForm::lstFilesDblClick()
 
 bool TKelvaneForm::lstFilesKeyPress(int key)
 {
-    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || lstFiles->selectedItems().isEmpty())
+    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || selectedEntry().isNull())
         return false;
     lstFilesDblClick();
     return true;

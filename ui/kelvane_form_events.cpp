@@ -5,7 +5,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 

@@ -21,10 +21,11 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStringListModel>
 
 namespace kelvane {
 
@@ -153,7 +154,10 @@ QSplitter *TKelvaneForm::buildBody(QWidget *parent)
     pnlFileList->setMinimumWidth(kLeastFileListWidth);
     auto *listColumn = new QVBoxLayout(pnlFileList);
     listColumn->setContentsMargins(0, 0, 0, 0);
-    lstFiles = named(new QListWidget(pnlFileList), "lstFiles");
+    lstFiles = named(new QListView(pnlFileList), "lstFiles");
+    fileEntries_ = new QStringListModel(lstFiles);
+    lstFiles->setModel(fileEntries_);
+    lstFiles->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstFiles->setFont(sansFont(10));
     lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
     lstFiles->setUniformItemSizes(true);
@@ -344,8 +348,9 @@ void TKelvaneForm::wireEvents()
     btnSelectDirectory->installEventFilter(this);
     btnApply->installEventFilter(this);
 
-    connect(lstFiles, &QListWidget::itemSelectionChanged, this, &TKelvaneForm::lstFilesClick);
-    connect(lstFiles, &QListWidget::itemDoubleClicked, this, &TKelvaneForm::lstFilesDblClick);
+    connect(lstFiles->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TKelvaneForm::lstFilesClick);
+    connect(lstFiles, &QListView::doubleClicked, this, &TKelvaneForm::lstFilesDblClick);
     lstFiles->installEventFilter(this);
 
     connect(cmbGameType, &QComboBox::currentIndexChanged, this,

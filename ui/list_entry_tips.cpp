@@ -1,7 +1,7 @@
 #include "list_entry_tips.h"
 
 #include <QHelpEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QStyle>
 #include <QToolTip>
 
@@ -12,7 +12,7 @@ namespace {
 class CutEntryTips : public QObject
 {
 public:
-    explicit CutEntryTips(QListWidget *list)
+    explicit CutEntryTips(QListView *list)
         : QObject(list)
         , list_(list)
     {}
@@ -22,34 +22,35 @@ public:
         if (event->type() != QEvent::ToolTip)
             return false;
         const auto *help = static_cast<QHelpEvent *>(event);
-        const QListWidgetItem *item = list_->itemAt(help->pos());
-        if (!item || !isCut(item)) {
+        const QModelIndex item = list_->indexAt(help->pos());
+        if (!item.isValid() || !isCut(item)) {
             QToolTip::hideText();
             return false;
         }
-        QToolTip::showText(help->globalPos(), item->text(), list_->viewport(),
-                           list_->visualItemRect(item));
+        QToolTip::showText(help->globalPos(), item.data().toString(), list_->viewport(),
+                           list_->visualRect(item));
         return true;
     }
 
 private:
     // Cut when the text reaches past what the viewport shows of its row, or is drawn shorter
     // than it is.
-    bool isCut(const QListWidgetItem *item) const
+    bool isCut(const QModelIndex &item) const
     {
         const int margin = list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-        const QRect row = list_->visualItemRect(item);
-        const int needed = list_->fontMetrics().horizontalAdvance(item->text()) + 2 * margin;
+        const QRect row = list_->visualRect(item);
+        const int needed =
+            list_->fontMetrics().horizontalAdvance(item.data().toString()) + 2 * margin;
         const QRect seen = row.intersected(list_->viewport()->rect());
         return needed > seen.width() || row.left() < 0;
     }
 
-    QListWidget *list_;
+    QListView *list_;
 };
 
 } // namespace
 
-void showCutEntriesWhole(QListWidget *list)
+void showCutEntriesWhole(QListView *list)
 {
     list->viewport()->installEventFilter(new CutEntryTips(list));
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-class QListWidget;
+class QListView;
 
 namespace kelvane {
 
 // An entry that the list's width cuts off shows its whole text as a tooltip.
-void showCutEntriesWhole(QListWidget *list);
+void showCutEntriesWhole(QListView *list);
 
 } // namespace kelvane

@@ -41,7 +41,7 @@ private slots:
         start({path("sounds")});
         QCOMPARE(listed(), path("sounds") + "/");
         QCOMPARE(QDir::currentPath(), path("sounds"));
-        QCOMPARE(driver::entries(w<QListWidget>("lstFiles")),
+        QCOMPARE(driver::entries(w<QListView>("lstFiles")),
                  QStringList({"<dir>  ..", "<dir>  deeper", "mono_block.ogg", "stereo_block.ogg"}));
         QCOMPARE(selectedEntry(), QString());
         QCOMPARE(loaded(), TKelvaneForm::kNoFileSelected);

@@ -12,7 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,9 +61,9 @@ public:
     {
         QTest::mouseClick(w<QPushButton>("btnSelectDirectory"), Qt::LeftButton,
                           Qt::ControlModifier);
-        return driver::clickEntry(w<QListWidget>("lstFiles"), name);
+        return driver::clickEntry(w<QListView>("lstFiles"), name);
     }
-    bool click(const QString &name) { return driver::clickEntry(w<QListWidget>("lstFiles"), name); }
+    bool click(const QString &name) { return driver::clickEntry(w<QListView>("lstFiles"), name); }
     // Replaces a box's text by typing, as a user does.
     void type(const char *box, const QString &text)
     {
@@ -95,8 +95,8 @@ public:
     }
     QString selectedEntry()
     {
-        const auto items = w<QListWidget>("lstFiles")->selectedItems();
-        return items.isEmpty() ? QString() : items.first()->text();
+        const QStringList items = driver::selectedEntries(w<QListView>("lstFiles"));
+        return items.isEmpty() ? QString() : items.first();
     }
 
     std::unique_ptr<QTemporaryDir> dir;

@@ -2,13 +2,13 @@
 
 #include <functional>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -38,25 +38,46 @@ void whenModal(std::function<void(T *)> act, int triesLeft = 1000)
 
 } // namespace
 
-QStringList entries(QListWidget *list)
+QStringList entries(QAbstractItemView *list)
 {
     QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text();
+    const QAbstractItemModel *model = list->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, 0).data().toString();
     return texts;
 }
 
-bool clickEntry(QListWidget *list, const QString &text, bool twice)
+QStringList selectedEntries(QAbstractItemView *list)
 {
-    const auto items = list->findItems(text, Qt::MatchExactly);
-    if (items.isEmpty())
+    QStringList texts;
+    for (const QModelIndex &index : list->selectionModel()->selectedRows())
+        texts << index.data().toString();
+    return texts;
+}
+
+QModelIndex entryIndex(QAbstractItemView *list, const QString &text)
+{
+    const QAbstractItemModel *model = list->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex index = model->index(row, 0);
+        if (index.data().toString() == text)
+            return index;
+    }
+    return {};
+}
+
+bool clickEntry(QAbstractItemView *list, const QString &text, bool twice,
+                Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex index = entryIndex(list, text);
+    if (!index.isValid())
         return false;
-    list->scrollToItem(items.first());
-    const QPoint at = list->visualItemRect(items.first()).center();
+    list->scrollTo(index);
+    const QPoint at = list->visualRect(index).center();
     if (twice)
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, modifiers, at);
     else
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, at);
     return true;
 }
 

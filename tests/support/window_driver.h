@@ -13,7 +13,8 @@ class QFileDialog;
 #include <QStringList>
 #include <QWidget>
 
-class QListWidget;
+class QAbstractItemView;
+class QModelIndex;
 
 // Drives the real window from a test: finds controls by name, clicks list entries, and answers
 // the modal boxes and file dialogs that the window opens.
@@ -72,9 +73,14 @@ T *find(QWidget *window, const char *name)
     return window->findChild<T *>(QString::fromLatin1(name));
 }
 
-QStringList entries(QListWidget *list);
+// The texts of a list's entries (of a table's first column), all of them or the selected ones.
+QStringList entries(QAbstractItemView *list);
+QStringList selectedEntries(QAbstractItemView *list);
+// The first entry with exactly this text; invalid when there is none.
+QModelIndex entryIndex(QAbstractItemView *list, const QString &text);
 // Clicks (or double-clicks) the entry with this text, with optional modifiers.
-bool clickEntry(QListWidget *list, const QString &text, bool twice = false);
+bool clickEntry(QAbstractItemView *list, const QString &text, bool twice = false,
+                Qt::KeyboardModifiers modifiers = {});
 
 // What a message box showed, filled in when it was answered.
 struct SeenBox

@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
-    driver::clickEntry(form.findChild<QListWidget *>("lstFiles"), sound);
+    driver::clickEntry(form.findChild<QListView *>("lstFiles"), sound);
     // Optionally a value typed into a box, as BOX=TEXT: "txtMaxDist=0.05".
     if (argc > 3) {
         const QStringList typed = QString::fromLocal8Bit(argv[3]).split('=');

@@ -6,7 +6,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,17 +23,11 @@ class TestFolderBrowsing : public QObject
     driver::RecordingLauncher launcher_;
     std::unique_ptr<TKelvaneForm> form_;
 
-    QListWidget *list() { return find<QListWidget>(form_.get(), "lstFiles"); }
+    QListView *list() { return find<QListView>(form_.get(), "lstFiles"); }
     QString shownFolder() { return find<QLabel>(form_.get(), "pnlCurrentDir")->text(); }
     QString firstInfoLine() { return find<QComboBox>(form_.get(), "cmbInfo")->currentText(); }
     QString fileName() { return find<QLabel>(form_.get(), "pnlFileName")->text(); }
-    QStringList selected()
-    {
-        QStringList texts;
-        for (auto *item : list()->selectedItems())
-            texts << item->text();
-        return texts;
-    }
+    QStringList selected() { return driver::selectedEntries(list()); }
     void copy(const QString &sample, const QString &as)
     {
         const QString path = fixtures::copySample(sample, root_);

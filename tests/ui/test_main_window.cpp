@@ -14,7 +14,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -76,7 +76,7 @@ private slots:
             QVERIFY2(find<QLineEdit>(&w, name), name);
             QCOMPARE(find<QLineEdit>(&w, name)->text(), QString());
         }
-        QVERIFY(find<QListWidget>(&w, "lstFiles"));
+        QVERIFY(find<QListView>(&w, "lstFiles"));
         QVERIFY(find<QStatusBar>(&w, "sbStatus"));
 
         QCOMPARE(find<QPushButton>(&w, "btnApply")->text(), QString("&Apply"));
@@ -257,7 +257,7 @@ private slots:
         hover(find<QWidget>(form.get(), "txtMinDist"));
         QCOMPARE(form->statusText(),
                  QString("You will still hear the sound at full volume up to this distance."));
-        hover(find<QListWidget>(form.get(), "lstFiles")->viewport());
+        hover(find<QListView>(form.get(), "lstFiles")->viewport());
         QCOMPARE(form->statusText(), QString());
     }
 

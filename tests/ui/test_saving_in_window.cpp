@@ -62,7 +62,7 @@ private slots:
         QVERIFY(!enabled("btnApply") && !form->dataChanged());
         QCOMPARE(fixtures::readFile(file + ".bak"), before);
         QCOMPARE(selectedEntry(), QString("mono_block.ogg"));
-        QVERIFY(!driver::entries(w<QListWidget>("lstFiles")).contains("mono_block.ogg.bak"));
+        QVERIFY(!driver::entries(w<QListView>("lstFiles")).contains("mono_block.ogg.bak"));
 
         const QByteArray after = fixtures::readFile(file);
         QCOMPARE(after.size(), before.size());

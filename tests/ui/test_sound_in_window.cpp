@@ -18,7 +18,7 @@ class TestSoundInWindow : public QObject, FormFixture
     void clickStrip() { QTest::mouseClick(w<QLabel>("pnlFileName"), Qt::LeftButton); }
     void shortcut()
     {
-        QTest::keyClick(w<QListWidget>("lstFiles"), Qt::Key_Space, Qt::ControlModifier);
+        QTest::keyClick(w<QListView>("lstFiles"), Qt::Key_Space, Qt::ControlModifier);
     }
 
 private slots:

@@ -39,8 +39,8 @@ class TestWindowSizes : public QObject, FormFixture
 
     QString tooltipOver(const QString &entry)
     {
-        auto *list = w<QListWidget>("lstFiles");
-        const QRect row = list->visualItemRect(list->findItems(entry, Qt::MatchExactly).first());
+        auto *list = w<QListView>("lstFiles");
+        const QRect row = list->visualRect(driver::entryIndex(list, entry));
         QHelpEvent help(QEvent::ToolTip, row.center(), list->viewport()->mapToGlobal(row.center()));
         QToolTip::hideText();
         if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }))
