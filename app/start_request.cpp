@@ -44,6 +44,10 @@ StartRequest readStartArguments(const QStringList &arguments, bool final)
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption overview(
+        QStringLiteral("overview"),
+        QStringLiteral("Starts on the overview of every sound of the folder and its sub-folders."));
+    parser.addOption(overview);
     parser.addPositionalArgument(QStringLiteral("path"),
                                  QStringLiteral("A folder of sounds, or sounds to open."),
                                  QStringLiteral("[FOLDER | SOUND.ogg ...]"));
@@ -64,6 +68,7 @@ StartRequest readStartArguments(const QStringList &arguments, bool final)
     } else if (!parser.positionalArguments().isEmpty()) {
         placeStart(parser.positionalArguments().constFirst(), request);
     }
+    request.overview = parser.isSet(overview);
     return request;
 }
 

@@ -19,6 +19,8 @@ std::unique_ptr<TKelvaneForm> makeStartWindow(const StartRequest &request,
     }
     auto form = std::make_unique<TKelvaneForm>(launcher);
     form->startWith(fileName, problem);
+    if (request.overview)
+        form->showOverview(true);
     return form;
 }
 

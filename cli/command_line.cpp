@@ -221,11 +221,7 @@ std::optional<QString> Reader::readNumbers(Options &options)
             return QStringLiteral("--%1 %2: Floating point value is not valid.")
                 .arg(QLatin1String(name), value(name));
     }
-    TSoundAttributes wanted = defaultAttrs;
-    wanted.baseValue = edits.volume.value_or(1.0f);
-    wanted.minDist = edits.minDist.value_or(0.0f);
-    wanted.maxDist = edits.maxDist.value_or(wanted.minDist);
-    wanted.maxAIDist = edits.maxAIDist.value_or(0.0f);
+    const TSoundAttributes wanted = edits.probe();
     if (const auto broken =
             firstRuleBroken(wanted.baseValue, wanted.minDist, wanted.maxDist, wanted.maxAIDist))
         return breachText(*broken, wanted);

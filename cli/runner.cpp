@@ -14,10 +14,8 @@ namespace kelvane::cli {
 namespace {
 
 constexpr qsizetype kProgressAbove = 300;
-// A batch is flushed and its files replaced at most this many files or bytes at a time, so that
-// memory and the space taken by new files waiting for their rename stay flat.
-constexpr std::size_t kSliceFiles = 512;
-constexpr qint64 kSliceBytes = 256 << 20;
+constexpr std::size_t kSliceFiles = SaveBatch::kMostFiles;
+constexpr qint64 kSliceBytes = SaveBatch::kMostBytes;
 // The exit status after Ctrl-C, as shells report a process ended by SIGINT.
 constexpr int kInterrupted = 130;
 

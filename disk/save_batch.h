@@ -17,6 +17,11 @@ struct StagedSave;
 class SaveBatch
 {
 public:
+    // A batch is flushed and its files replaced at most this many files or bytes at a time, so
+    // that memory and the space taken by new files waiting for their rename stay flat.
+    static constexpr std::size_t kMostFiles = 512;
+    static constexpr qint64 kMostBytes = 256 << 20;
+
     SaveBatch();
     ~SaveBatch(); // what was not committed is removed
     SaveBatch(const SaveBatch &) = delete;

@@ -18,6 +18,17 @@ struct AttributeEdits
     std::optional<float> maxAIDist;
 
     [[nodiscard]] bool any() const { return gameType || volume || minDist || maxDist || maxAIDist; }
+    // The values the rules are checked on before any file is read: each given field, the others
+    // at values no rule refuses (the maximum at the given minimum, or at 0).
+    [[nodiscard]] TSoundAttributes probe() const
+    {
+        TSoundAttributes wanted = defaultAttrs;
+        wanted.baseValue = volume.value_or(1.0f);
+        wanted.minDist = minDist.value_or(0.0f);
+        wanted.maxDist = maxDist.value_or(wanted.minDist);
+        wanted.maxAIDist = maxAIDist.value_or(0.0f);
+        return wanted;
+    }
     // `attrs` with the asked-for fields replaced.
     [[nodiscard]] TSoundAttributes over(TSoundAttributes attrs) const
     {

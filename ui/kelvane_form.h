@@ -23,6 +23,7 @@ class QListView;
 class QStringListModel;
 class QPushButton;
 class QSplitter;
+class QStackedWidget;
 class QStatusBar;
 class QThreadPool;
 class QTimer;
@@ -36,6 +37,7 @@ class WaveformView;
 struct DecodedSound;
 struct WaveformPeaks;
 class TCaptionPanel;
+class TSoundOverview;
 
 // The one window: the folder list on the left, the sound's details and its five attributes on
 // the right, Apply, Revert, Copy and Paste below them. Its methods live in several files by
@@ -55,6 +57,9 @@ public:
     // At start-up, after the working directory is listed: selects and loads `fileName` in it, as
     // the Open dialog would, and puts `problem` in the status bar.
     void startWith(const QString &fileName, const QString &problem);
+
+    // Shows every sound of the listed folder and its sub-folders, or the single-file view again.
+    void showOverview(bool shown);
 
     [[nodiscard]] QString statusText() const;
     [[nodiscard]] bool dataChanged() const { return dataChanged_; }
@@ -139,6 +144,12 @@ private:
     void followPlaying();
     void refreshWaveform();
 
+    // The overview of a folder tree (kelvane_form_overview.cpp)
+    void btnOverviewClick();
+    void refreshShortcut();
+    void openFromOverview(const QString &path);
+    [[nodiscard]] bool overviewShown() const;
+
     // Help and About (kelvane_form_help.cpp)
     void btnHelpClick();
     void showHelpText(const QString &path);
@@ -182,7 +193,10 @@ private:
     QAction *maxAIDistWarning_ = nullptr;
     QFileDialog *dlgSave = nullptr;
     QLabel *statusLabel_ = nullptr; // the status bar's one text area
-    QLabel *lblDuration = nullptr;  // how long the sound plays, under the details
+    QPushButton *btnOverview = nullptr;
+    QStackedWidget *stkViews = nullptr;
+    TSoundOverview *pnlOverview = nullptr; // made when first shown
+    QLabel *lblDuration = nullptr;         // how long the sound plays, under the details
     WaveformView *imgWaveform = nullptr;
 
     // Program state.

@@ -4,6 +4,7 @@
 #include "folder_listing.h"
 #include "kelvane_form.h"
 #include "panels.h"
+#include "sound_overview.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -49,6 +50,9 @@ void TKelvaneForm::ListDirectory()
     const QSignalBlocker programmatic(lstFiles->selectionModel());
     fileEntries_->setStringList(entries);
     lstFiles->selectionModel()->clear();
+    // The overview shows the same folder: a new listing lists its tree again.
+    if (overviewShown())
+        pnlOverview->scan(QDir::currentPath());
 }
 
 QString TKelvaneForm::selectedEntry() const

@@ -23,7 +23,9 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QStringListModel>
 
@@ -126,7 +128,10 @@ void TKelvaneForm::buildControls()
     pnlCurrentDir->setText(QStringLiteral("< No Directory Selected >"));
     column->addWidget(pnlCurrentDir);
 
-    column->addWidget(buildBody(central), 1);
+    // The single-file view, and the overview of the whole folder tree once it is asked for.
+    stkViews = named(new QStackedWidget(central), "stkViews");
+    stkViews->addWidget(buildBody(stkViews));
+    column->addWidget(stkViews, 1);
 
     sbStatus = named(new QStatusBar(this), "sbStatus");
     sbStatus->setFixedHeight(27);
@@ -226,12 +231,19 @@ void TKelvaneForm::buildTopStrip(QWidget *parent)
     pnlHelpAbout->setFixedWidth(196);
     btnHelp = button(pnlHelpAbout, "btnHelp", tr("Help"), {14, 6, 75, 25});
     btnAbout = button(pnlHelpAbout, "btnAbout", tr("About"), {105, 6, 75, 25});
-    // Help and About keep to the right edge but never cover the check box.
+    btnOverview = named(new QPushButton(tr("Overview"), pnlMetaControl), "btnOverview");
+    btnOverview->setFont(sansFont(10));
+    btnOverview->setCheckable(true);
+    btnOverview->setFixedSize(std::max(85, btnOverview->sizeHint().width()), 25);
+    // Help and About keep to the right edge, the overview's button beside them, and never cover
+    // the check box.
     pnlMetaControl->setMinimumWidth(roomFor({btnSelectDirectory, cbxRenameOriginals}, 8).width() +
-                                    pnlHelpAbout->width());
+                                    btnOverview->width() + pnlHelpAbout->width());
     auto *row = new QHBoxLayout(pnlMetaControl);
     row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
     row->addStretch(1);
+    row->addWidget(btnOverview);
     row->addWidget(pnlHelpAbout);
 }
 
@@ -292,21 +304,10 @@ void TKelvaneForm::buildAttributeArea(QWidget *parent)
 
 void TKelvaneForm::setTabOrderChain()
 {
-    const QList<QWidget *> chain{btnSelectDirectory,
-                                 cbxRenameOriginals,
-                                 btnHelp,
-                                 btnAbout,
-                                 lstFiles,
-                                 cmbInfo,
-                                 cmbGameType,
-                                 txtBaseValue,
-                                 txtMinDist,
-                                 txtMaxDist,
-                                 txtMaxAIDist,
-                                 btnApply,
-                                 btnRevert,
-                                 btnCopy,
-                                 btnPaste};
+    const QList<QWidget *> chain{btnSelectDirectory, cbxRenameOriginals, btnOverview, btnHelp,
+                                 btnAbout,           lstFiles,           cmbInfo,     cmbGameType,
+                                 txtBaseValue,       txtMinDist,         txtMaxDist,  txtMaxAIDist,
+                                 btnApply,           btnRevert,          btnCopy,     btnPaste};
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain.at(i - 1), chain.at(i));
 }
@@ -334,6 +335,10 @@ void TKelvaneForm::setHints()
     HintTracker::setHint(txtMaxAIDist, tr("AI will react up to this distance|Up to this distance, "
                                           "AI will \"hear\" the sound for certain sound types."));
     HintTracker::setHint(btnApply, tr("Shift-click for Save as..."));
+    HintTracker::setHint(btnOverview, tr("Every sound of this folder and its sub-folders (Ctrl+R "
+                                         "lists them again)|One row per sound of this folder and "
+                                         "its sub-folders: sort, filter, and set fields of many "
+                                         "sounds at once. Double-click a row to open it here."));
     HintTracker::setHint(btnRevert, tr("Restore original file attributes"));
     HintTracker::setHint(btnCopy, tr("Make a copy of these attributes"));
     HintTracker::setHint(btnPaste, tr("Use previously-copied attributes"));
@@ -363,6 +368,9 @@ void TKelvaneForm::wireEvents()
     connect(btnCopy, &QPushButton::clicked, this, &TKelvaneForm::btnCopyClick);
     connect(btnPaste, &QPushButton::clicked, this, &TKelvaneForm::btnPasteClick);
     connect(btnHelp, &QPushButton::clicked, this, &TKelvaneForm::btnHelpClick);
+    connect(btnOverview, &QPushButton::clicked, this, &TKelvaneForm::btnOverviewClick);
+    auto *refresh = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
+    connect(refresh, &QShortcut::activated, this, &TKelvaneForm::refreshShortcut);
     connect(btnAbout, &QPushButton::clicked, this, &TKelvaneForm::btnAboutClick);
 }
 

@@ -1,7 +1,8 @@
 // Takes a picture of the window on a copy of samples/ with one sound loaded, as a user sees it.
 // Usage: kelvane_screenshot OUTPUT.png [SOUND [BOX=TEXT [least|playing]]]   (under a real X
 // server, e.g. xvfb-run); "least" shows the window at its least size, "playing" the sound a
-// third of the way through playing.
+// third of the way through playing, "overview" the overview of a tree with the samples in
+// sub-folders too, with some rows selected and a value typed into its editor.
 #include "kelvane_application.h"
 #include "kelvane_form.h"
 #include "sound_fixtures.h"
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPixmap>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +30,14 @@ int main(int argc, char *argv[])
     QDir().mkpath(folder);
     for (const QString &name : QDir(fixtures::samplePath("")).entryList({"*.ogg"}))
         fixtures::copySample(name, folder);
+    const QString how = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+    if (how == "overview") {
+        for (const char *sub : {"weapons/ak74", "ambient"}) {
+            QDir(folder).mkpath(sub);
+            for (const QString &name : QDir(fixtures::samplePath("")).entryList({"*.ogg"}))
+                fixtures::copySample(name, QDir(folder).filePath(sub));
+        }
+    }
     QDir::setCurrent(folder);
 
     driver::RecordingLauncher launcher;
@@ -46,7 +56,6 @@ int main(int argc, char *argv[])
             QTest::keyClicks(box, typed.value(1));
         }
     }
-    const QString how = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
     if (how == "least")
         form.resize(form.minimumSizeHint());
     if (how == "playing") {
@@ -56,6 +65,18 @@ int main(int argc, char *argv[])
         QTest::mouseClick(form.findChild<QWidget *>("pnlFileName"), Qt::LeftButton);
         if (sink.playing)
             sink.frame = qint64(sink.playing->frames() / 3);
+    }
+    if (how == "overview") {
+        form.resize(900, 560);
+        form.showOverview(true);
+        auto *table = form.findChild<QTableView *>("tblSounds");
+        if (!QTest::qWaitFor([table] { return table->model()->rowCount() == 18; }))
+            return 1;
+        driver::clickEntry(table, "weapons/ak74/mono_block.ogg");
+        driver::clickEntry(table, "weapons/ak74/stereo_block.ogg", false, Qt::ShiftModifier);
+        auto *box = form.findChild<QLineEdit *>("txtManyMaxAIDist");
+        box->setFocus();
+        QTest::keyClicks(box, "8");
     }
     driver::idle(300);
     return form.grab().save(output) ? 0 : 1;

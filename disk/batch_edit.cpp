@@ -1,0 +1,97 @@
+#include "batch_edit.h"
+
+#include "attribute_change.h"
+#include "save_batch.h"
+#include "sound_reader.h"
+
+namespace kelvane {
+
+BatchEdit::BatchEdit(QString folder, std::vector<EditTarget> targets, AttributeEdits edits,
+                     Backup backup)
+    : folder_(std::move(folder))
+    , targets_(std::move(targets))
+    , edits_(edits)
+    , backup_(backup)
+{
+    setTotal(qsizetype(targets_.size()));
+    start([this] { run(); });
+}
+
+BatchEdit::~BatchEdit()
+{
+    join();
+}
+
+void BatchEdit::run()
+{
+    for (std::size_t from = 0; from < targets_.size() && !cancelled();)
+        from = writeSlice(from);
+}
+
+std::size_t BatchEdit::writeSlice(std::size_t from)
+{
+    const std::size_t to = std::min(targets_.size(), from + SaveBatch::kMostFiles);
+    SaveBatch batch;
+    std::vector<EditOutcome> outcomes;
+    std::vector<std::size_t> staged; // which outcomes wait in the batch
+    std::size_t i = from;
+    for (; i < to && batch.bytes() < SaveBatch::kMostBytes; ++i) {
+        if (cancelled())
+            return to; // the batch drops what it has not replaced
+        const EditTarget &target = targets_[i];
+        EditOutcome &outcome = outcomes.emplace_back();
+        outcome.path = target.path;
+        const QString path = folder_ + QLatin1Char('/') + target.path;
+        // An older block becomes a version 3 block with its values, as on the command line.
+        LoadResult loaded = loadSoundFile(path, target.path, MissingBlock::UpgradeOlder);
+        if (loaded.refused()) {
+            outcome.message = loaded.whyRefused().trimmed();
+            continue;
+        }
+        if (!target.listedAs || loaded.identity != *target.listedAs) {
+            outcome.message = QStringLiteral("changed on disk since it was listed; not written");
+            continue;
+        }
+        const TSoundAttributes next = edits_.over(loaded.inspection.fileAttrs);
+        const ChangeCheck check = checkChange(loaded, next);
+        if (check.verdict == ChangeCheck::Refused) {
+            outcome.message = check.why;
+            continue;
+        }
+        if (check.verdict == ChangeCheck::Unchanged) {
+            outcome.result = EditOutcome::Unchanged;
+            outcome.message = QStringLiteral("unchanged");
+            continue;
+        }
+        outcome.message = check.changes;
+        if (const auto failed =
+                batch.add(*loaded.image, next, {path, target.path, backup_, loaded.identity})) {
+            outcome.message = failed->failure.trimmed();
+            continue;
+        }
+        staged.push_back(outcomes.size() - 1);
+    }
+    if (cancelled())
+        return to;
+    if (batch.size() > 0) {
+        const std::vector<SaveResult> results = batch.commit();
+        for (std::size_t k = 0; k < staged.size(); ++k) {
+            EditOutcome &outcome = outcomes[staged[k]];
+            const SaveResult &saved = results.at(k);
+            if (saved.ok) {
+                outcome.result = EditOutcome::Written;
+            } else {
+                outcome.message = saved.failure.trimmed();
+                if (!saved.reason.isEmpty())
+                    outcome.message += QStringLiteral(" (") + saved.reason + QLatin1Char(')');
+            }
+        }
+    }
+    for (EditOutcome &outcome : outcomes) {
+        outcome.row = scanSound(folder_, outcome.path);
+        deliver(std::move(outcome));
+    }
+    return i;
+}
+
+} // namespace kelvane

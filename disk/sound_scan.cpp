@@ -1,0 +1,113 @@
+#include "sound_scan.h"
+
+#include "game_rules.h"
+#include "qt_text.h"
+#include "sound_collection.h"
+#include "sound_reader.h"
+#include "sound_summary.h"
+
+#include <algorithm>
+
+namespace kelvane {
+
+namespace {
+
+SoundState stateOf(const LoadResult &loaded)
+{
+    if (loaded.refused())
+        return SoundState::Refused;
+    switch (loaded.inspection.outcome) {
+    case LoadOutcome::Clean:
+        return SoundState::Ok;
+    case LoadOutcome::BadChecksum:
+        return SoundState::BadChecksum;
+    case LoadOutcome::Inserted:
+    case LoadOutcome::Upgraded:
+        return olderBlock(loaded.inspection) ? SoundState::OlderBlock : SoundState::NoBlock;
+    case LoadOutcome::ViewOnly:
+        return SoundState::ViewOnly;
+    case LoadOutcome::Refused:
+        break;
+    }
+    return SoundState::Refused;
+}
+
+ScannedSound refusedRow(const QString &path, const QString &why)
+{
+    ScannedSound row;
+    row.path = path;
+    row.stateText = QStringLiteral("refused: ") + why;
+    return row;
+}
+
+QString relativeTo(const QString &folder, const QString &path)
+{
+    return path.mid(folder.endsWith(QLatin1Char('/')) ? folder.size() : folder.size() + 1);
+}
+
+} // namespace
+
+ScannedSound scanSound(const QString &folder, const QString &relative)
+{
+    const QString path = folder + QLatin1Char('/') + relative;
+    const LoadResult loaded =
+        loadSoundFile(path, relative, MissingBlock::InsertDefault, Access::FirstPages);
+    ScannedSound row;
+    row.path = relative;
+    row.state = stateOf(loaded);
+    row.stateText = stateText(loaded);
+    if (loaded.image)
+        row.identity = loaded.identity;
+    if (row.state == SoundState::Refused)
+        return row;
+    const Inspection &found = loaded.inspection;
+    const SoundFacts facts = soundFactsOf(found);
+    row.attrs = facts.attrs;
+    row.sampleRate = found.sampleRate;
+    row.channels = found.channels;
+    row.seconds = loaded.seconds;
+    for (const GameWarning &warning : gameWarnings(facts))
+        row.warnings << toQString(warning.text);
+    return row;
+}
+
+SoundScan::SoundScan(QString folder, int jobs)
+    : folder_(std::move(folder))
+    , jobs_(std::max(jobs, 1))
+{
+    start([this] { run(); });
+}
+
+SoundScan::~SoundScan()
+{
+    join();
+}
+
+void SoundScan::run()
+{
+    const SoundCollection found = collectSounds({folder_}, true, FolderLinks::Follow);
+    setTotal(found.files.size() + found.unreadable.size() + found.undecodable.size() +
+             found.loops.size());
+    for (const UnreadFolder &folder : found.unreadable)
+        deliver(refusedRow(relativeTo(folder_, folder.path),
+                           QStringLiteral("the folder cannot be read (") + folder.reason +
+                               QLatin1Char(')')));
+    for (const QString &name : found.undecodable)
+        deliver(refusedRow(name, QStringLiteral("the name is not valid UTF-8, so it cannot be "
+                                                "opened; rename it to include it")));
+    for (const QString &loop : found.loops)
+        deliver(refusedRow(relativeTo(folder_, loop),
+                           QStringLiteral("a link back to a folder above it, not entered again")));
+
+    std::atomic<qsizetype> next{0};
+    const auto work = [&] {
+        for (qsizetype i = next++; i < found.files.size() && !cancelled(); i = next++)
+            deliver(scanSound(folder_, relativeTo(folder_, found.files.at(i))));
+    };
+    std::vector<std::jthread> workers;
+    for (int i = 1; i < jobs_; ++i)
+        workers.emplace_back(work);
+    work();
+}
+
+} // namespace kelvane

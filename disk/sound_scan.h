@@ -1,0 +1,62 @@
+#pragma once
+
+#include "background_job.h"
+#include "file_identity.h"
+#include "sound_attributes.h"
+
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+namespace kelvane {
+
+// What an overview row says of a sound, in the order the state column sorts.
+enum class SoundState
+{
+    Ok,
+    BadChecksum,
+    NoBlock,
+    OlderBlock,
+    ViewOnly,
+    Refused,
+};
+
+// One sound of a folder tree, as the overview lists it.
+struct ScannedSound
+{
+    QString path; // relative to the folder scanned, "/" between folders
+    SoundState state = SoundState::Refused;
+    QString stateText; // the whole reason: "refused: ...", "older block, version 2"
+    // What the game reads: the block, or an older block's values; empty when it reads none.
+    std::optional<TSoundAttributes> attrs;
+    std::uint32_t sampleRate = 0;
+    unsigned channels = 0;
+    std::optional<double> seconds;
+    QStringList warnings; // what the game rejects or handles badly, as the window words it
+    // The file as it was read: a later write checks that it is still that file.
+    std::optional<FileIdentity> identity;
+};
+
+// Reads the first pages of `folder`/`relative` and says what the overview shows of it.
+[[nodiscard]] ScannedSound scanSound(const QString &folder, const QString &relative);
+
+// Lists every sound of a folder and its sub-folders (hidden entries left out, links to folders
+// followed once, loops refused) and reads each on `jobs` threads. Folders that cannot be
+// listed, names that cannot be opened and loops come as refused rows.
+class SoundScan final : public BackgroundJob<ScannedSound>
+{
+public:
+    SoundScan(QString folder, int jobs);
+    ~SoundScan() override;
+
+    [[nodiscard]] const QString &folder() const { return folder_; }
+
+private:
+    void run();
+
+    QString folder_;
+    int jobs_;
+};
+
+} // namespace kelvane

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "attribute_edits.h"
+
+#include <functional>
+#include <memory>
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+class QTimer;
+
+namespace kelvane {
+
+class BatchEdit;
+class SoundScan;
+class SoundTableModel;
+
+// Every sound of a folder tree at a glance: one row per sound, sortable and filtered, with an
+// editor that sets the fields the user fills in for all the selected rows. Reading and writing
+// run behind the window; their progress and Cancel sit in the status bar.
+class TSoundOverview final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `backups` says, at each Apply, whether the old sounds are kept as ".bak".
+    TSoundOverview(std::function<bool()> backups, QWidget *parent);
+    ~TSoundOverview() override;
+
+    // Lists `folder` and its sub-folders anew, dropping the rows shown.
+    void scan(const QString &folder);
+    void cancel();
+    [[nodiscard]] bool busy() const;
+    [[nodiscard]] const QString &folder() const { return folder_; }
+    // The progress bar and its Cancel button, for the window's status bar.
+    [[nodiscard]] QList<QWidget *> progressWidgets() const;
+
+Q_SIGNALS:
+    void openSound(const QString &path); // asked to show one sound in the single-file view
+    void status(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildEditor(QWidget *parent);
+    void buildFilter(QWidget *parent);
+    void buildTable();
+    void poll();
+    void finishScan();
+    void finishEdit();
+    void showCount();
+    void applyToSelected();
+    [[nodiscard]] std::optional<AttributeEdits> readEdits();
+    void openCurrent();
+    void showProgress(bool shown);
+
+    std::function<bool()> backups_;
+    QString folder_;
+    SoundTableModel *model_ = nullptr;
+    QTableView *tblSounds = nullptr;
+    QComboBox *cmbManyType = nullptr;
+    QLineEdit *txtManyBaseValue = nullptr;
+    QLineEdit *txtManyMinDist = nullptr;
+    QLineEdit *txtManyMaxDist = nullptr;
+    QLineEdit *txtManyMaxAIDist = nullptr;
+    QPushButton *btnApplyMany = nullptr;
+    QLineEdit *txtFilter = nullptr;
+    QCheckBox *cbxWarningsOnly = nullptr;
+    QLabel *lblSoundCount = nullptr;
+    QProgressBar *prgWork = nullptr;
+    QPushButton *btnCancelWork = nullptr;
+    QTimer *poller_ = nullptr;
+    std::unique_ptr<SoundScan> scan_;
+    std::unique_ptr<BatchEdit> edit_;
+    int written_ = 0, unchanged_ = 0, failed_ = 0;
+};
+
+} // namespace kelvane
