@@ -74,10 +74,12 @@ bool clickEntry(QAbstractItemView *list, const QString &text, bool twice,
         return false;
     list->scrollTo(index);
     const QPoint at = list->visualRect(index).center();
-    if (twice)
+    // A double click is a click, then the second press that the system reports as double.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, at);
+    if (twice) {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, modifiers, at);
-    else
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, at);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, modifiers, at);
+    }
     return true;
 }
 

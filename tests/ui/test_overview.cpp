@@ -1,0 +1,367 @@
+#include "../cli/cli_run.h"
+#include "form_fixture.h"
+#include "kelvane_application.h"
+#include "number_text.h"
+#include "ogg_judge.h"
+#include "sound_overview.h"
+#include "sound_table_model.h"
+#include "sound_writer.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProgressBar>
+#include <QTableView>
+
+#include <unistd.h>
+
+using namespace kelvane;
+using Column = SoundTableModel::Column;
+
+namespace {
+
+// Writes `attrs` into a sound, as the window's Apply does.
+void setAttributes(const QString &path, const TSoundAttributes &attrs)
+{
+    LoadResult loaded = loadSoundFile(path, path, MissingBlock::UpgradeOlder);
+    QVERIFY(saveSoundFile(*loaded.image, attrs, {path, path, Backup::None, loaded.identity}).ok);
+}
+
+// What a save of `attrs` into a copy of `original` gives: the bytes a right edit must produce.
+QByteArray savedAs(const QByteArray &original, const TSoundAttributes &attrs)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("copy.ogg");
+    fixtures::writeFile(path, original);
+    setAttributes(path, attrs);
+    return fixtures::readFile(path);
+}
+
+QString number(double value)
+{
+    return formatNumber(float(value), userDecimalSeparator());
+}
+
+} // namespace
+
+class TestOverview : public QObject, FormFixture
+{
+    Q_OBJECT
+
+    QTableView *table() { return w<QTableView>("tblSounds"); }
+    TSoundOverview *overview() { return form->findChild<TSoundOverview *>("pnlOverview"); }
+    [[nodiscard]] bool openOverview()
+    {
+        press("btnOverview");
+        return overview() && QTest::qWaitFor([this] { return !overview()->busy(); }, 60'000);
+    }
+    [[nodiscard]] bool settled()
+    {
+        return QTest::qWaitFor([this] { return !overview()->busy(); }, 60'000);
+    }
+    QString cell(int row, int column)
+    {
+        return table()->model()->index(row, column).data().toString();
+    }
+    QString tip(int row, int column)
+    {
+        return table()->model()->index(row, column).data(Qt::ToolTipRole).toString();
+    }
+    QStringList column(int column)
+    {
+        QStringList texts;
+        for (int row = 0; row < table()->model()->rowCount(); ++row)
+            texts << cell(row, column);
+        return texts;
+    }
+    int rowOf(const QString &path) { return int(column(Column::Path).indexOf(path)); }
+    void sortBy(int column)
+    {
+        QHeaderView *header = table()->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          {header->sectionViewportPosition(column) + 5, header->height() / 2});
+    }
+    void select(const QStringList &paths)
+    {
+        for (qsizetype i = 0; i < paths.size(); ++i)
+            QVERIFY(driver::clickEntry(table(), paths[i], false,
+                                       i == 0 ? Qt::NoModifier : Qt::ControlModifier));
+    }
+    void typeMany(const char *box, const QString &text)
+    {
+        auto *edit = w<QLineEdit>(box);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    QString in(const QString &sub, const QString &sample)
+    {
+        QDir().mkpath(path(sub));
+        return fixtures::copySample(sample, path(sub));
+    }
+
+private slots:
+    void init() { QVERIFY(open()); }
+    void cleanup() { close(); }
+
+    // The rows of a tree with sub-folders say what `kelvane-cli show -r --json` says of each
+    // sound; hidden entries are left out, a link to a folder is followed once, and a link back
+    // up is a row that says so.
+    void listsTheTreeAsTheCommandLineShowsIt()
+    {
+        add("mono_block.ogg");
+        add("bad_checksum.ogg");
+        add("no_comments.ogg");
+        put(".hidden.ogg", fixtures::readFile(fixtures::samplePath("mono_block.ogg")));
+        in(".cache", "mono_block.ogg");
+        in("weapons", "stereo_block.ogg");
+        in("weapons/deep", "text_comment.ogg");
+        put("weapons/deep/broken.ogg", "OggS but not a sound");
+        QVERIFY(QFile::link(path("weapons/deep"), path("linked")));
+        QVERIFY(QFile::link(folder, path("weapons/deep/up")));
+        QVERIFY(openOverview());
+
+        const Run shown = cli({"show", "-r", "--json", "."}, folder);
+        QStringList records = shown.out.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(records.size(), 6);
+        // The command line does not enter links to folders; the overview enters them once.
+        const QStringList extra{"linked/broken.ogg", "linked/text_comment.ogg", "linked/up",
+                                "weapons/deep/up"};
+        QCOMPARE(table()->model()->rowCount(), records.size() + extra.size());
+        for (const QString &record : records) {
+            const QJsonObject json = QJsonDocument::fromJson(record.toUtf8()).object();
+            const QString file = json["file"].toString().mid(2); // less "./"
+            const int row = rowOf(file);
+            QVERIFY2(row >= 0, qPrintable(file));
+            const QJsonObject block = json["block"].toObject();
+            const QString outcome = json["outcome"].toString();
+            const QMap<QString, QString> states{{"clean", "ok"},
+                                                {"badChecksum", "bad checksum"},
+                                                {"noBlock", "no block"},
+                                                {"refused", "refused"}};
+            QCOMPARE(cell(row, Column::State), states.value(outcome));
+            QCOMPARE(cell(row, Column::Type), block["gameTypeName"].toString());
+            QCOMPARE(cell(row, Column::Volume),
+                     block.isEmpty() ? QString() : number(block["baseValue"].toDouble()));
+            QCOMPARE(cell(row, Column::MinDist),
+                     block.isEmpty() ? QString() : number(block["minDist"].toDouble()));
+            QCOMPARE(cell(row, Column::MaxDist),
+                     block.isEmpty() ? QString() : number(block["maxDist"].toDouble()));
+            QCOMPARE(cell(row, Column::MaxAIDist),
+                     block.isEmpty() ? QString() : number(block["maxAIDist"].toDouble()));
+            QCOMPARE(cell(row, Column::Rate), json["sampleRate"].isNull()
+                                                  ? QString()
+                                                  : QString::number(json["sampleRate"].toInt()));
+            QCOMPARE(cell(row, Column::Channels), json["channels"].isNull()
+                                                      ? QString()
+                                                      : QString::number(json["channels"].toInt()));
+            QCOMPARE(cell(row, Column::Length).isEmpty(), json["durationSeconds"].isNull());
+        }
+        for (const QString &file : extra)
+            QVERIFY2(rowOf(file) >= 0, qPrintable(file));
+        QCOMPARE(cell(rowOf("weapons/deep/up"), Column::State), QString("refused"));
+        QVERIFY(tip(rowOf("weapons/deep/up"), Column::State).contains("a link back"));
+        // The game's warnings are the state's tooltip, with a mark.
+        QVERIFY(tip(rowOf("weapons/stereo_block.ogg"), Column::State).contains("2 channels"));
+        QVERIFY(!table()
+                     ->model()
+                     ->index(rowOf("weapons/stereo_block.ogg"), Column::State)
+                     .data(Qt::DecorationRole)
+                     .isNull());
+        QVERIFY(table()
+                    ->model()
+                    ->index(rowOf("mono_block.ogg"), Column::State)
+                    .data(Qt::DecorationRole)
+                    .isNull());
+    }
+
+    // Numbers sort as numbers, rows that arrive into a sorted table take their place, the filter
+    // keeps the paths holding its text, and "warnings only" the rows with a warning.
+    void sortsNumbersAsNumbersAndFilters()
+    {
+        TSoundAttributes five = attributesOf(add("mono_block.ogg"));
+        five.maxDist = 5.0f;
+        setAttributes(in("a", "mono_block.ogg"), five); // 5 sorts before 20 only as a number
+        in("b", "stereo_block.ogg");                    // 300
+        add("no_comments.ogg");                         // no value: last
+        QVERIFY(openOverview());
+        sortBy(Column::MaxDist);
+        const QStringList ascending{"a/mono_block.ogg", "mono_block.ogg", "b/stereo_block.ogg",
+                                    "no_comments.ogg"};
+        QCOMPARE(column(Column::Path), ascending);
+        sortBy(Column::MaxDist);
+        QTest::keyClick(form.get(), Qt::Key_R, Qt::ControlModifier); // listed again, sorted
+        QVERIFY(overview()->busy());
+        QVERIFY(settled());
+        QCOMPARE(column(Column::Path), QStringList({"no_comments.ogg", "b/stereo_block.ogg",
+                                                    "mono_block.ogg", "a/mono_block.ogg"}));
+
+        QTest::keyClicks(w<QLineEdit>("txtFilter"), "MONO");
+        QCOMPARE(column(Column::Path), QStringList({"mono_block.ogg", "a/mono_block.ogg"}));
+        QCOMPARE(w<QLabel>("lblSoundCount")->text(), QString("2 of 4 sounds"));
+        w<QLineEdit>("txtFilter")->clear();
+        QTest::mouseClick(w<QCheckBox>("cbxWarningsOnly"), Qt::LeftButton);
+        QCOMPARE(column(Column::Path), QStringList({"no_comments.ogg", "b/stereo_block.ogg"}));
+    }
+
+    // Rows that come later, or come again with new values, take their place in the sorted
+    // order, and a selected row stays selected.
+    void laterRowsTakeTheirPlaceInTheOrder()
+    {
+        SoundTableModel model;
+        QItemSelectionModel selection(&model);
+        const auto rows = [](std::initializer_list<std::pair<const char *, float>> made) {
+            std::vector<ScannedSound> list;
+            for (const auto &[name, max] : made) {
+                ScannedSound &row = list.emplace_back();
+                row.path = name;
+                row.attrs = TSoundAttributes{3, 1.0f, max, 1.0f, 0, 1.0f};
+            }
+            return list;
+        };
+        const auto order = [&] {
+            QStringList paths;
+            for (int row = 0; row < model.rowCount(); ++row)
+                paths << model.index(row, Column::Path).data().toString();
+            return paths;
+        };
+        model.sort(Column::MaxDist, Qt::AscendingOrder);
+        model.add(rows({{"b", 20}, {"d", 40}}));
+        selection.select(model.index(1, 0), QItemSelectionModel::Select);
+        model.add(rows({{"e", 50}, {"a", 10}, {"c", 30}}));
+        QCOMPARE(order(), QStringList({"a", "b", "c", "d", "e"}));
+        model.add(rows({{"a", 45}}));
+        QCOMPARE(order(), QStringList({"b", "c", "d", "a", "e"}));
+        QCOMPARE(selection.selectedIndexes().value(0).row(), 2); // "d" still
+        model.sort(Column::Path, Qt::DescendingOrder);
+        QCOMPARE(order(), QStringList({"e", "d", "c", "b", "a"}));
+        QCOMPARE(selection.selectedIndexes().value(0).row(), 1);
+    }
+
+    // Only the fields filled in change, in the selected sounds only; each keeps its own other
+    // values, byte for byte, and its row shows what was written.
+    void setsOnlyTheFilledInFieldsOfTheSelected()
+    {
+        const QStringList names{"mono_block.ogg", "stereo_block.ogg", "bad_checksum.ogg",
+                                "no_comments.ogg"};
+        QMap<QString, QByteArray> before;
+        for (const QString &name : names)
+            before[name] = fixtures::readFile(add(name));
+        QVERIFY(openOverview());
+        select({"mono_block.ogg", "stereo_block.ogg"});
+        typeMany("txtManyMaxAIDist", "12");
+        typeMany("txtManyBaseValue", "0.5");
+        press("btnApplyMany");
+        QVERIFY(settled());
+        QCOMPARE(form->statusText(), QString(" Wrote 2 sounds, 0 unchanged, 0 not written."));
+        for (const QString &name : {names[0], names[1]}) {
+            TSoundAttributes expected = attributesOf(path(name + ".bak"));
+            expected.maxAIDist = 12.0f;
+            expected.baseValue = 0.5f;
+            const QByteArray now = fixtures::readFile(path(name));
+            QCOMPARE(now, savedAs(before[name], expected));
+            QVERIFY(judgeOgg(now).valid);
+            QCOMPARE(fixtures::readFile(path(name + ".bak")), before[name]);
+            QCOMPARE(cell(rowOf(name), Column::MaxAIDist), number(12));
+            QCOMPARE(cell(rowOf(name), Column::Volume), number(0.5));
+        }
+        QCOMPARE(fixtures::readFile(path(names[2])), before[names[2]]);
+        QCOMPARE(fixtures::readFile(path(names[3])), before[names[3]]);
+        QCOMPARE(cell(rowOf("stereo_block.ogg"), Column::MaxDist), number(300));
+    }
+
+    // A sound replaced on disk after it was listed is not written, and its row says why.
+    void aSoundChangedSinceListedIsNotWritten()
+    {
+        add("mono_block.ogg");
+        const QString changed = add("stereo_block.ogg");
+        QVERIFY(openOverview());
+        select({"mono_block.ogg", "stereo_block.ogg"});
+        const QByteArray other = fixtures::readFile(fixtures::samplePath("bad_checksum.ogg"));
+        QFile::remove(changed);
+        fixtures::writeFile(changed, other);
+        typeMany("txtManyMaxAIDist", "12");
+        press("btnApplyMany");
+        QVERIFY(settled());
+        QCOMPARE(fixtures::readFile(changed), other);
+        QCOMPARE(attributesOf(path("mono_block.ogg")).maxAIDist, 12.0f);
+        QVERIFY(tip(rowOf("stereo_block.ogg"), Column::State)
+                    .contains("changed on disk since it was listed"));
+        QCOMPARE(form->statusText(),
+                 QString(" Wrote 1 sounds, 0 unchanged, 1 not written. Their rows say why."));
+    }
+
+    // Cancel stops a listing at once, and a write between files: every sound is then either as
+    // it was or wholly new, and nothing is left behind.
+    void cancelsMidScanAndMidWrite()
+    {
+        const QByteArray sound = fixtures::readFile(fixtures::samplePath("mono_block.ogg"));
+        for (int i = 0; i < 1500; ++i) {
+            QDir().mkpath(path(QString::number(i % 3)));
+            put(QString("%1/s%2.ogg").arg(i % 3).arg(i), sound);
+        }
+        press("btnOverview");
+        press("btnCancelWork");
+        QVERIFY(settled());
+        QVERIFY(table()->model()->rowCount() < 1500);
+        QVERIFY(form->statusText().startsWith(" Listing cancelled"));
+
+        QTest::keyClick(form.get(), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(settled());
+        QCOMPARE(table()->model()->rowCount(), 1500);
+        table()->setFocus();
+        QTest::keyClick(table(), Qt::Key_A, Qt::ControlModifier);
+        typeMany("txtManyMaxAIDist", "12");
+        press("btnApplyMany");
+        QVERIFY(QTest::qWaitFor([this] { return w<QProgressBar>("prgWork")->value() > 0; }));
+        press("btnCancelWork");
+        QVERIFY(settled());
+        int written = 0;
+        for (int i = 0; i < 1500; ++i) {
+            const QString file = path(QString("%1/s%2.ogg").arg(i % 3).arg(i));
+            const QByteArray now = fixtures::readFile(file);
+            if (now == sound)
+                continue;
+            QVERIFY(judgeOgg(now).valid);
+            QCOMPARE(attributesOf(file).maxAIDist, 12.0f);
+            ++written;
+        }
+        QVERIFY2(form->statusText().startsWith(QString(" Wrote %1 sounds").arg(written)),
+                 qPrintable(form->statusText()));
+        QVERIFY(written < 1500);
+        for (const char *sub : {"0", "1", "2"})
+            for (const QString &name : QDir(path(sub)).entryList(QDir::Files | QDir::Hidden))
+                QVERIFY2(name.endsWith(".ogg") || name.endsWith(".ogg.bak"), qPrintable(name));
+    }
+
+    // Double-click or Enter on a row shows that sound in the single-file view, in its folder.
+    void opensARowInTheSingleFileView()
+    {
+        add("mono_block.ogg");
+        in("weapons", "stereo_block.ogg");
+        QVERIFY(openOverview());
+        QVERIFY(driver::clickEntry(table(), "weapons/stereo_block.ogg", true));
+        QVERIFY(!w<QPushButton>("btnOverview")->isChecked());
+        QVERIFY(w<QListView>("lstFiles")->isVisible());
+        QCOMPARE(w<QLabel>("pnlCurrentDir")->text(), path("weapons") + "/");
+        QCOMPARE(selectedEntry(), QString("stereo_block.ogg"));
+        QCOMPARE(text("txtMaxAIDist"), QString("55.0000000"));
+
+        QVERIFY(QDir::setCurrent(folder));
+        QVERIFY(openOverview());
+        QVERIFY(driver::clickEntry(table(), "mono_block.ogg"));
+        QTest::keyClick(table(), Qt::Key_Return);
+        QCOMPARE(selectedEntry(), QString("mono_block.ogg"));
+        QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("mono_block.ogg"));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    KelvaneApplication app(argc, argv);
+    TestOverview test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_overview.moc"
