@@ -12,7 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 #include <QTimer>
 
@@ -23,7 +23,7 @@ using kelvane::WaveformView;
 class Selection : public QObject
 {
 public:
-    Selection(QListWidget *list, WaveformView *waveform)
+    Selection(QListView *list, WaveformView *waveform)
         : list_(list)
         , waveform_(waveform)
     {
@@ -44,8 +44,9 @@ public:
             clock_.start();
             lastTick_ = 0;
             tick_.start(1);
-            const auto items = list_->findItems(name, Qt::MatchExactly);
-            const QRect rect = list_->visualItemRect(items.first());
+            const QModelIndexList found = list_->model()->match(
+                list_->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+            const QRect rect = list_->visualRect(found.value(0));
             QTest::mouseClick(list_->viewport(), Qt::LeftButton, {}, rect.center());
         });
         loop.exec();
@@ -73,7 +74,7 @@ private:
         }
     }
 
-    QListWidget *list_;
+    QListView *list_;
     WaveformView *waveform_;
     QTimer tick_;
     QElapsedTimer clock_;
@@ -98,7 +99,7 @@ int main(int argc, char *argv[])
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
-    Selection selection(form.findChild<QListWidget *>("lstFiles"),
+    Selection selection(form.findChild<QListView *>("lstFiles"),
                         form.findChild<WaveformView *>("imgWaveform"));
     const QString sound = QString::fromLocal8Bit(argv[2]);
     const QString other = QString::fromLocal8Bit(argv[3]);

@@ -144,6 +144,7 @@ void TSoundOverview::buildTable()
     tblSounds->sortByColumn(SoundTableModel::Path, Qt::AscendingOrder);
     tblSounds->setAlternatingRowColors(true);
     tblSounds->setWordWrap(false);
+    tblSounds->setTextElideMode(Qt::ElideMiddle); // a cut path still shows its file name
     tblSounds->verticalHeader()->hide();
     // Rows of one height are laid out without measuring each: thousands of rows stay quick.
     tblSounds->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -155,7 +156,7 @@ void TSoundOverview::buildTable()
     const QFontMetrics metrics = tblSounds->fontMetrics();
     const auto room = [&](const QString &text) { return metrics.horizontalAdvance(text) + 16; };
     header->resizeSection(SoundTableModel::Path,
-                          room(QStringLiteral("weapons/ak74/ak74_shot.ogg")));
+                          room(QStringLiteral("weapons/ak74/ak74_reload_02.ogg")));
     header->resizeSection(SoundTableModel::Type, room(QStringLiteral("weapon_recharging")));
     for (int column : {SoundTableModel::Volume, SoundTableModel::MinDist, SoundTableModel::MaxDist,
                        SoundTableModel::MaxAIDist})

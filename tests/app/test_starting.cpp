@@ -1,10 +1,12 @@
 #include "desktop_launcher.h"
 #include "form_fixture.h"
 #include "kelvane_application.h"
+#include "sound_overview.h"
 #include "start_request.h"
 #include "start_window.h"
 
 #include <QProcess>
+#include <QTableView>
 #include <QTextBrowser>
 
 using namespace kelvane;
@@ -46,6 +48,17 @@ private slots:
         QCOMPARE(selectedEntry(), QString());
         QCOMPARE(loaded(), TKelvaneForm::kNoFileSelected);
         QCOMPARE(form->statusText(), QString());
+    }
+
+    // --overview starts on the overview of the folder's tree.
+    void theOverviewOfATree()
+    {
+        start({"--overview", path("sounds")});
+        auto *overview = form->findChild<TSoundOverview *>("pnlOverview");
+        QVERIFY(overview && overview->isVisible());
+        QVERIFY(QTest::qWaitFor([overview] { return !overview->busy(); }));
+        QCOMPARE(driver::entries(w<QTableView>("tblSounds")),
+                 QStringList({"mono_block.ogg", "stereo_block.ogg"}));
     }
 
     // A file manager passes every chosen sound: the first is loaded.

@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
             sink.frame = qint64(sink.playing->frames() / 3);
     }
     if (how == "overview") {
-        form.resize(900, 560);
+        form.resize(1000, 560);
         form.showOverview(true);
         auto *table = form.findChild<QTableView *>("tblSounds");
         if (!QTest::qWaitFor([table] { return table->model()->rowCount() == 18; }))
