@@ -1,5 +1,7 @@
 #pragma once
 
+#include "thread_priority.h"
+
 #include <atomic>
 #include <functional>
 #include <mutex>
@@ -42,6 +44,8 @@ protected:
     void start(std::function<void()> work)
     {
         thread_ = std::jthread([this, work = std::move(work)] {
+            // Reading thousands of files keeps every core busy: the window goes first.
+            yieldToTheWindow();
             work();
             finished_ = true;
         });

@@ -106,7 +106,7 @@ def main():
               "column under 100 ms.", "",
               "How: the tree is listed and each sound's first pages are read on four threads per "
               "core by the command line's own reading; the window takes the rows made so far "
-              "every 50 ms and merges them into the sorted table in one pass, so it never waits "
+              "every 25 ms and merges them into the sorted table in one pass, so it never waits "
               "for the disk and is never handed one message per sound. Writing goes through the "
               "command line's batch saver: new files for up to 512 sounds, one flush, then the "
               "checks and the renames; each written sound is read again for its row."]

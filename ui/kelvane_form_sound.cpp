@@ -8,6 +8,7 @@
 #include "save_image.h"
 #include "sound_output.h"
 #include "sound_reader.h"
+#include "thread_priority.h"
 #include "waveform_view.h"
 #include "widget_making.h"
 
@@ -21,23 +22,14 @@
 #include <QTimer>
 #include <QtConcurrent>
 
-#include <sys/resource.h>
-
 namespace kelvane {
 
 namespace {
 
 constexpr int kPositionTick = 30; // ms between moves of the position line
 
-// Decoding a long sound takes a core for a quarter of a second; at a lower priority it leaves
-// the window and the display server their turn, so the window never stutters meanwhile. On
-// Linux, PRIO_PROCESS with 0 is the calling thread alone.
-void yieldToTheWindow()
-{
-    setpriority(PRIO_PROCESS, 0, 10);
-}
-
 // Runs `work` on the sound thread and hands its result to `done` on the interface thread.
+// Decoding a long sound takes a core for a quarter of a second, so it runs at a lower priority.
 template<typename Work, typename Done>
 void behindTheWindow(QObject *owner, QThreadPool *pool, Work work, Done done)
 {

@@ -33,7 +33,7 @@ namespace {
 
 // Rows are taken from the work this often: often enough to watch them come, rarely enough
 // that the window spends its time on the user.
-constexpr int kPollMilliseconds = 50;
+constexpr int kPollMilliseconds = 25;
 
 QLineEdit *editBox(QWidget *parent, const char *name)
 {
@@ -231,6 +231,8 @@ void TSoundOverview::poll()
         if (std::vector<ScannedSound> rows = scan_->take(); !rows.empty())
             model_->add(std::move(rows));
         if (scan_->total() >= 0) {
+            if (prgWork->maximum() == 0)
+                model_->reserve(scan_->total());
             prgWork->setMaximum(int(scan_->total()));
             prgWork->setValue(int(scan_->done()));
         }

@@ -265,6 +265,14 @@ void SoundTableModel::clear()
     endResetModel();
 }
 
+void SoundTableModel::reserve(qsizetype rows)
+{
+    rows_.reserve(std::size_t(rows));
+    pathKeys_.reserve(std::size_t(rows));
+    shown_.reserve(std::size_t(rows));
+    idOfPath_.reserve(rows);
+}
+
 void SoundTableModel::insertShown(std::vector<int> ids)
 {
     const auto less = [this](int a, int b) { return before(a, b); };

@@ -45,6 +45,9 @@ public:
     void clear();
     // New rows, or rows read again: a row whose path is listed already replaces it.
     void add(std::vector<ScannedSound> rows);
+    // Makes room for this many rows in all, so that a scan's rows come in without the model
+    // growing (and moving every row it holds) again and again.
+    void reserve(qsizetype rows);
     // Shows only the rows whose path holds `text` (any case) and, with `warningsOnly`, that
     // have warnings or could not be read.
     void setFilter(const QString &text, bool warningsOnly);
