@@ -1,4 +1,5 @@
 #include "error_display.h"
+#include "folder_listing.h"
 #include "kelvane_application.h"
 #include "kelvane_form.h"
 #include "kelvane_version.h"
@@ -10,6 +11,8 @@
 #include <cstdio>
 #include <exception>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QScreen>
 #include <QTimer>
@@ -36,6 +39,10 @@ int main(int argc, char *argv[])
         const auto asked = kelvane::readStartArguments(QCoreApplication::arguments(), false);
         if (asked.action == kelvane::StartRequest::Print)
             return print(asked.printed, stdout, 0);
+        // The folder is read on the second core while the toolkit starts and the window is made.
+        kelvane::listFolderAhead(asked.folder.isEmpty()
+                                     ? QDir::currentPath()
+                                     : QFileInfo(asked.folder).canonicalFilePath());
     }
     kelvane::KelvaneApplication app(argc, argv);
     const auto request = kelvane::readStartArguments(QCoreApplication::arguments(), true);

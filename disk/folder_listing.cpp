@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <future>
+#include <mutex>
 #include <vector>
 
 #include <QFile>
@@ -31,7 +33,9 @@ void sortByName(QStringList &names)
 
 } // namespace
 
-FolderListing listFolder(const QString &path)
+namespace {
+
+FolderListing readFolder(const QString &path)
 {
     FolderListing listing;
     DIR *folder = ::opendir(QFile::encodeName(path).constData());
@@ -66,6 +70,41 @@ FolderListing listFolder(const QString &path)
     sortByName(listing.folders);
     sortByName(listing.sounds);
     return listing;
+}
+
+struct Ahead
+{
+    std::mutex mutex;
+    QString path;
+    std::future<FolderListing> listing;
+};
+
+Ahead &ahead()
+{
+    static Ahead slot;
+    return slot;
+}
+
+} // namespace
+
+void listFolderAhead(const QString &path)
+{
+    Ahead &slot = ahead();
+    const std::lock_guard lock(slot.mutex);
+    slot.path = path;
+    slot.listing = std::async(std::launch::async, [path] { return readFolder(path); });
+}
+
+FolderListing listFolder(const QString &path)
+{
+    Ahead &slot = ahead();
+    {
+        const std::lock_guard lock(slot.mutex);
+        if (slot.listing.valid() && slot.path == path) {
+            return slot.listing.get();
+        }
+    }
+    return readFolder(path);
 }
 
 } // namespace kelvane

@@ -17,4 +17,9 @@ struct FolderListing
 
 [[nodiscard]] FolderListing listFolder(const QString &path);
 
+// Starts listing `path` on a thread of its own, at start-up, while the window is still being
+// made; the next listFolder of that same path takes the result instead of reading the folder
+// again. Any other path is listed as usual.
+void listFolderAhead(const QString &path);
+
 } // namespace kelvane

@@ -1,3 +1,4 @@
+#include "folder_listing.h"
 #include "kelvane_application.h"
 #include "kelvane_form.h"
 #include "sound_fixtures.h"
@@ -62,6 +63,17 @@ private slots:
     {
         form_.reset();
         dir_.reset();
+    }
+
+    // A listing read ahead at start-up serves once, and only the folder it was read for: a
+    // later listing sees the folder as it is then.
+    void aListingReadAheadServesItsFolderOnce()
+    {
+        listFolderAhead(root_ + "/b");
+        QCOMPARE(listFolder(root_).folders, QStringList({"b", "C", "folder.ogg"}));
+        QCOMPARE(listFolder(root_ + "/b").sounds, QStringList({"inner.ogg"}));
+        copy("mono_block.ogg", "b/later.ogg");
+        QCOMPARE(listFolder(root_ + "/b").sounds, QStringList({"inner.ogg", "later.ogg"}));
     }
 
     void listsFoldersThenSoundsByName()
