@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <memory>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -53,26 +54,36 @@ public:
         {};
         if (::stat(folder.constData(), &self) != 0)
             return;
-        const std::pair<dev_t, ino_t> key{self.st_dev, self.st_ino};
-        // A folder met again below itself would be listed without end.
-        if (std::find(open_.begin(), open_.end(), key) != open_.end()) {
+        // Each folder is listed once: a link to one listed already, above or beside, would list
+        // its sounds twice or, below itself, without end.
+        if (!listed_.insert({self.st_dev, self.st_ino}).second) {
             found_.loops << QFile::decodeName(folder);
             return;
         }
-        const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(folder.constData()), ::closedir);
-        if (!dir) {
-            found_.unreadable << UnreadFolder{QFile::decodeName(folder), systemReason(errno)};
-            return;
+        std::vector<QByteArray> folders; // real folders first, then links to folders
+        std::vector<QByteArray> linked;
+        {
+            const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(folder.constData()),
+                                                           ::closedir);
+            if (!dir) {
+                found_.unreadable << UnreadFolder{QFile::decodeName(folder), systemReason(errno)};
+                return;
+            }
+            while (const dirent *entry = ::readdir(dir.get()))
+                take(folder, QByteArray(entry->d_name), entry->d_type, sounds, folders, linked);
         }
-        open_.push_back(key);
-        while (const dirent *entry = ::readdir(dir.get()))
-            take(folder, QByteArray(entry->d_name), entry->d_type, sounds);
-        open_.pop_back();
+        std::sort(folders.begin(), folders.end());
+        std::sort(linked.begin(), linked.end());
+        for (const QByteArray &path : folders)
+            collect(path, sounds);
+        for (const QByteArray &path : linked)
+            collect(path, sounds);
     }
 
 private:
     void take(const QByteArray &folder, const QByteArray &name, unsigned char kind,
-              QStringList &sounds)
+              QStringList &sounds, std::vector<QByteArray> &folders,
+              std::vector<QByteArray> &linked)
     {
         if (name.startsWith('.'))
             return;
@@ -93,7 +104,7 @@ private:
             return;
         }
         if (isFolder)
-            collect(path, sounds);
+            (kind == DT_LNK ? linked : folders).push_back(path);
         else if (::stat(path.constData(), &info) == 0 && S_ISREG(info.st_mode))
             sounds << text; // links to sounds are sounds
     }
@@ -101,7 +112,7 @@ private:
     bool recursive_;
     FolderLinks links_;
     SoundCollection &found_;
-    std::vector<std::pair<dev_t, ino_t>> open_; // the folders being listed, outermost first
+    std::set<std::pair<dev_t, ino_t>> listed_; // every folder listed so far
 };
 
 } // namespace

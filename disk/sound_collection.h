@@ -23,7 +23,7 @@ struct SoundCollection
 enum class FolderLinks
 {
     Skip,   // a link to a folder is not entered (a script's run stays inside the tree it names)
-    Follow, // entered once, unless it leads back into a folder being listed
+    Follow, // entered, unless the folder it leads to is listed already
 };
 
 // Expands the paths: a file stays as it is, a folder gives its .ogg files (any letter case,

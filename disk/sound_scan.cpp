@@ -97,7 +97,7 @@ void SoundScan::run()
                                                 "opened; rename it to include it")));
     for (const QString &loop : found.loops)
         deliver(refusedRow(relativeTo(folder_, loop),
-                           QStringLiteral("a link back to a folder above it, not entered again")));
+                           QStringLiteral("a link to a folder listed already, not listed again")));
 
     std::atomic<qsizetype> next{0};
     const auto work = [&] {

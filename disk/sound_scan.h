@@ -42,7 +42,7 @@ struct ScannedSound
 [[nodiscard]] ScannedSound scanSound(const QString &folder, const QString &relative);
 
 // Lists every sound of a folder and its sub-folders (hidden entries left out, links to folders
-// followed once, loops refused) and reads each on `jobs` threads. Folders that cannot be
+// followed, each folder listed once) and reads each on `jobs` threads. Folders that cannot be
 // listed, names that cannot be opened and loops come as refused rows.
 class SoundScan final : public BackgroundJob<ScannedSound>
 {

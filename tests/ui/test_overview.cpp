@@ -106,8 +106,8 @@ private slots:
     void cleanup() { close(); }
 
     // The rows of a tree with sub-folders say what `kelvane-cli show -r --json` says of each
-    // sound; hidden entries are left out, a link to a folder is followed once, and a link back
-    // up is a row that says so.
+    // sound; hidden entries are left out, a link to a folder is followed, and a link to a
+    // folder listed already (here: one inside the tree, and one back up) is a row that says so.
     void listsTheTreeAsTheCommandLineShowsIt()
     {
         add("mono_block.ogg");
@@ -120,14 +120,15 @@ private slots:
         put("weapons/deep/broken.ogg", "OggS but not a sound");
         QVERIFY(QFile::link(path("weapons/deep"), path("linked")));
         QVERIFY(QFile::link(folder, path("weapons/deep/up")));
+        in(".elsewhere", "mono_block.ogg"); // hidden, but reached through a link
+        QVERIFY(QFile::link(path(".elsewhere"), path("weapons/outside")));
         QVERIFY(openOverview());
 
         const Run shown = cli({"show", "-r", "--json", "."}, folder);
         QStringList records = shown.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(records.size(), 6);
-        // The command line does not enter links to folders; the overview enters them once.
-        const QStringList extra{"linked/broken.ogg", "linked/text_comment.ogg", "linked/up",
-                                "weapons/deep/up"};
+        // The command line does not enter links to folders; the overview does, once a folder.
+        const QStringList extra{"weapons/outside/mono_block.ogg", "linked", "weapons/deep/up"};
         QCOMPARE(table()->model()->rowCount(), records.size() + extra.size());
         for (const QString &record : records) {
             const QJsonObject json = QJsonDocument::fromJson(record.toUtf8()).object();
@@ -161,7 +162,8 @@ private slots:
         for (const QString &file : extra)
             QVERIFY2(rowOf(file) >= 0, qPrintable(file));
         QCOMPARE(cell(rowOf("weapons/deep/up"), Column::State), QString("refused"));
-        QVERIFY(tip(rowOf("weapons/deep/up"), Column::State).contains("a link back"));
+        QVERIFY(tip(rowOf("weapons/deep/up"), Column::State).contains("listed already"));
+        QCOMPARE(cell(rowOf("linked"), Column::State), QString("refused"));
         // The game's warnings are the state's tooltip, with a mark.
         QVERIFY(tip(rowOf("weapons/stereo_block.ogg"), Column::State).contains("2 channels"));
         QVERIFY(!table()
