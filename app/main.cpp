@@ -6,6 +6,7 @@
 #include "start_request.h"
 #include "start_window.h"
 #include "termination.h"
+#include "window_language.h"
 
 #include <csignal>
 #include <cstdio>
@@ -34,17 +35,21 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("kelvane"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kelvane::kVersion));
     // --help and --version answer without a display: no window toolkit is started for them.
+    QString language;
     {
         const QCoreApplication early(argc, argv);
         const auto asked = kelvane::readStartArguments(QCoreApplication::arguments(), false);
         if (asked.action == kelvane::StartRequest::Print)
             return print(asked.printed, stdout, 0);
+        language = asked.language;
         // The folder is read on the second core while the toolkit starts and the window is made.
         kelvane::listFolderAhead(asked.folder.isEmpty()
                                      ? QDir::currentPath()
                                      : QFileInfo(asked.folder).canonicalFilePath());
     }
     kelvane::KelvaneApplication app(argc, argv);
+    // The language first: the start's own messages are in it too.
+    kelvane::useLanguage(kelvane::chooseLanguage(language));
     const auto request = kelvane::readStartArguments(QCoreApplication::arguments(), true);
     if (request.action == kelvane::StartRequest::BadUsage)
         return print(request.printed, stderr, 2);

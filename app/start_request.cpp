@@ -1,5 +1,7 @@
 #include "start_request.h"
 
+#include "window_language.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -13,18 +15,21 @@ namespace {
 void placeStart(const QString &path, StartRequest &request)
 {
     const QFileInfo info(path);
-    const auto notHere = [&](const QString &what) {
-        request.problem = what + path + QStringLiteral("; the working folder is listed.");
+    const auto notHere = [&](const char *what) {
+        request.problem = QCoreApplication::translate("StartRequest", what).arg(path);
     };
     if (!info.exists()) {
-        notHere(QStringLiteral(" Could not find "));
+        notHere(
+            QT_TRANSLATE_NOOP("StartRequest", " Could not find %1; the working folder is listed."));
     } else if (info.isDir()) {
         if (info.isExecutable())
             request.folder = info.absoluteFilePath();
         else
-            notHere(QStringLiteral(" Could not open the folder "));
+            notHere(QT_TRANSLATE_NOOP(
+                "StartRequest", " Could not open the folder %1; the working folder is listed."));
     } else if (!info.dir().isReadable() || !QFileInfo(info.absolutePath()).isExecutable()) {
-        notHere(QStringLiteral(" Could not open the folder of "));
+        notHere(QT_TRANSLATE_NOOP(
+            "StartRequest", " Could not open the folder of %1; the working folder is listed."));
     } else {
         request.folder = info.absolutePath();
         request.fileName = info.fileName();
@@ -48,6 +53,11 @@ StartRequest readStartArguments(const QStringList &arguments, bool final)
         QStringLiteral("overview"),
         QStringLiteral("Starts on the overview of every sound of the folder and its sub-folders."));
     parser.addOption(overview);
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("The window's language: en, ru or uk (default: the user's own)."),
+        QStringLiteral("LANG"));
+    parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("path"),
                                  QStringLiteral("A folder of sounds, or sounds to open."),
                                  QStringLiteral("[FOLDER | SOUND.ogg ...]"));
@@ -69,6 +79,13 @@ StartRequest readStartArguments(const QStringList &arguments, bool final)
         placeStart(parser.positionalArguments().constFirst(), request);
     }
     request.overview = parser.isSet(overview);
+    request.language = parser.value(language);
+    if (final && request.action == StartRequest::OpenWindow && parser.isSet(language) &&
+        !windowLanguages().contains(request.language)) {
+        request.action = StartRequest::BadUsage;
+        request.printed = QStringLiteral("--language %1: one of %2\n")
+                              .arg(request.language, windowLanguages().join(QStringLiteral(", ")));
+    }
     return request;
 }
 

@@ -20,6 +20,7 @@ struct StartRequest
     QString fileName;      // the sound to select and load in it
     QString problem;       // for the status bar: why the window starts in the working directory
     bool overview = false; // start on the overview of the folder tree
+    QString language;      // --language: en, ru or uk; empty for the user's own
 };
 
 // Reads the arguments; `final` once the toolkit has taken its own options out of them, before

@@ -2,6 +2,7 @@
 
 #include "kelvane_form.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace kelvane {
@@ -13,8 +14,10 @@ std::unique_ptr<TKelvaneForm> makeStartWindow(const StartRequest &request,
     QString fileName = request.fileName;
     // The window lists the working directory as it is made: the folder becomes it first.
     if (!request.folder.isEmpty() && !QDir::setCurrent(request.folder)) {
-        problem = QStringLiteral(" Could not open the folder ") + request.folder +
-                  QStringLiteral("; the working folder is listed.");
+        problem =
+            QCoreApplication::translate(
+                "StartRequest", " Could not open the folder %1; the working folder is listed.")
+                .arg(request.folder);
         fileName.clear();
     }
     auto form = std::make_unique<TKelvaneForm>(launcher);

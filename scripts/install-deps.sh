@@ -7,6 +7,8 @@ packages=(
     cmake ninja-build g++ pkg-config      # build
     clang-14 libclang-rt-14-dev           # the fuzzer and its sanitizers
     qt6-base-dev libgl-dev                # Qt 6 Core, Widgets and Test
+    qt6-tools-dev qt6-l10n-tools          # lupdate and lrelease, and their CMake functions
+    qt6-translations-l10n                 # Qt's own dialogs in Russian and Ukrainian
     libogg-dev vorbis-tools sox           # the independent judges and the encoder for tests
     libvorbis-dev qt6-multimedia-dev      # decoding and playing a sound
     python3                               # remakes the samples

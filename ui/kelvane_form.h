@@ -126,6 +126,7 @@ private:
     [[nodiscard]] bool SaveSoundFile();
     void showSavedDetails();
     void showPlainMessage(const QString &text);
+    static QString notValidText();
 
     // Game warnings (kelvane_form_warnings.cpp)
     void buildGameWarnings();

@@ -105,8 +105,7 @@ void TKelvaneForm::startWith(const QString &fileName, const QString &problem)
             lstFiles->scrollTo(selected.constFirst());
         } else {
             currentFileName_ = before;
-            said = QLatin1Char(' ') + fileName +
-                   QStringLiteral(" is not an .ogg sound listed here; its folder is listed.");
+            said = tr(" %1 is not an .ogg sound listed here; its folder is listed.").arg(fileName);
         }
     }
     lstFiles->setFocus();
@@ -124,7 +123,7 @@ void TKelvaneForm::btnSelectDirectoryClick()
 {
     if (shiftDown_) {
         const QString folder = pnlCurrentDir->text();
-        setStatusText(QStringLiteral("Explorer.exe /n,/e,") + folder);
+        setStatusText(tr("Explorer.exe /n,/e,") + folder);
         launcher_->openFolder(folder);
         return;
     }
@@ -145,7 +144,7 @@ void TKelvaneForm::btnSelectDirectoryClick()
     // Qt's dialog leaves the working directory alone; the chosen folder becomes it here.
     QDir::setCurrent(chosenFolder);
     pnlCurrentDir->setText(chosenFolder);
-    setStatusText(QStringLiteral("Changing directory to ") + chosenFolder);
+    setStatusText(tr("Changing directory to ") + chosenFolder);
     ClearFileDisplay();
     RefreshAndReselect();
 }

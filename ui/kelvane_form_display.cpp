@@ -1,5 +1,6 @@
 // What the window shows of the loaded sound: the two message surfaces, the attribute controls
 // and the details list, and how a load is presented.
+#include "core_text.h"
 #include "game_sound_types.h"
 #include "kelvane_form.h"
 #include "load_report.h"
@@ -118,12 +119,12 @@ void TKelvaneForm::LoadSoundFile()
 
     ReadResult read = readSoundFile(currentFileName_, currentFileName_);
     if (!read.image) {
-        ShowAttrStatus(read.failure);
+        ShowAttrStatus(coreText(read.failure));
         return;
     }
     loadedAs_ = read.identity;
     if (read.image->headersOnly())
-        ShowAttrStatus(toQString(msg::kLargeFile));
+        ShowAttrStatus(coreText(msg::kLargeFile));
     image_ = std::move(read.image);
     const Inspection found = inspectImage(*image_);
     // Once the shape checks passed, the game's view of the file can be told.
@@ -132,7 +133,7 @@ void TKelvaneForm::LoadSoundFile()
     updateGameWarnings();
 
     for (const std::string &line : found.infoLines)
-        cmbInfo->addItem(toQString(line));
+        cmbInfo->addItem(coreText(line));
     cmbInfo->setCurrentIndex(-1);
     if (found.shownAttrs) {
         fileAttrs_ = found.fileAttrs;
@@ -140,15 +141,15 @@ void TKelvaneForm::LoadSoundFile()
         ShowAttributes(*found.shownAttrs);
     }
     if (!found.statusLine.empty())
-        setStatusText(toQString(found.statusLine));
+        setStatusText(coreText(found.statusLine));
     showSoundOf(found);
     if (found.armed)
         trackChange(ChangeEvent::LoadArmed);
     if (!found.selectFirstLine) {
-        ShowAttrStatus(toQString(found.attrStatus));
+        ShowAttrStatus(coreText(found.attrStatus));
         return;
     }
-    pnlAttrStatus->setText(toQString(found.attrStatus));
+    pnlAttrStatus->setText(coreText(found.attrStatus));
     pnlAttrStatus->setVisible(!pnlAttrStatus->text().isEmpty());
     placeGameWarnings();
     if (cmbInfo->count() > 0)

@@ -1,6 +1,7 @@
 // Editing the five attributes: the number check while typing, validation, Copy, Paste, Revert,
 // Apply, and the question that stands between pending changes and anything that would drop them.
 #include "attribute_rules.h"
+#include "core_text.h"
 #include "error_display.h"
 #include "game_sound_types.h"
 #include "kelvane_form.h"
@@ -18,11 +19,12 @@
 
 namespace kelvane {
 
-namespace {
+namespace {} // namespace
 
-const QString kNotValid = QStringLiteral(" Floating point value is not valid.");
-
-} // namespace
+QString TKelvaneForm::notValidText()
+{
+    return tr(" Floating point value is not valid.");
+}
 
 void TKelvaneForm::showPlainMessage(const QString &text)
 {
@@ -48,8 +50,8 @@ void TKelvaneForm::DataChanged(QWidget *sender)
         return;
     if (!parseNumber(box->text(), userDecimalSeparator())) {
         box->setFocus();
-        setStatusText(kNotValid);
-        showPlainMessage(kNotValid);
+        setStatusText(notValidText());
+        showPlainMessage(notValidText());
     }
 }
 
@@ -70,9 +72,9 @@ bool TKelvaneForm::ReadAttributes(TSoundAttributes &destination)
         const std::optional<float> value = parseNumber(box->text(), separator);
         if (!value || breaksRule(field, *value, values[1])) {
             const std::string_view rule = ruleText(field);
-            setStatusText(QString::fromLatin1(rule.data(), qsizetype(rule.size())));
+            setStatusText(coreText(rule));
             if (!value)
-                showPlainMessage(kNotValid);
+                showPlainMessage(notValidText());
             box->setFocus();
             return false;
         }
@@ -115,7 +117,7 @@ void TKelvaneForm::btnApplyClick()
     }
     trackChange(ChangeEvent::ApplyValid);
     if (SameAttributes(editAttrs_, savedAttrs_)) {
-        setStatusText(QStringLiteral(" Nothing written -- nothing changed!"));
+        setStatusText(tr(" Nothing written -- nothing changed!"));
         return;
     }
     // An unsuccessful save (Save-as cancelled, write failed) keeps the edits pending, so
@@ -132,8 +134,7 @@ bool TKelvaneForm::QuerySaveChanges()
         return false;
     if (SameAttributes(editAttrs_, savedAttrs_))
         return true;
-    QMessageBox question(QMessageBox::NoIcon, QStringLiteral("The data has changed"),
-                         QStringLiteral("Save changes first?"),
+    QMessageBox question(QMessageBox::NoIcon, tr("The data has changed"), tr("Save changes first?"),
                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
     question.setObjectName(QStringLiteral("saveQuestion"));
     question.setWindowModality(Qt::ApplicationModal);

@@ -3,6 +3,7 @@
 #include "error_display.h"
 #include "kelvane_form.h"
 #include "widget_making.h"
+#include "window_language.h"
 
 #include <QDialog>
 #include <QFile>
@@ -18,32 +19,41 @@ namespace kelvane {
 
 namespace {
 
-const QString kHelpFileName = QStringLiteral("Kelvane_Help.txt");
+// The help in the window's language when there is one: Kelvane_Help.ru.txt, else English.
+QString helpFileIn(const QString &folder)
+{
+    const QString language = windowLanguage();
+    const QString translated =
+        folder + QStringLiteral("Kelvane_Help.") + language + QStringLiteral(".txt");
+    if (language != QLatin1String("en") && QFileInfo::exists(translated))
+        return translated;
+    return folder + QStringLiteral("Kelvane_Help.txt");
+}
 
 QString aboutText()
 {
     const QString rule(34, QLatin1Char('_'));
     return QStringList{
         QStringLiteral("Ogg Vorbis Kelvane"),
-        QStringLiteral("for S.T.A.L.K.E.R. SoC/CS/CoP"),
+        TKelvaneForm::tr("for S.T.A.L.K.E.R. SoC/CS/CoP"),
         QString(),
-        QStringLiteral("Version ") + QString::fromLatin1(kVersion),
+        TKelvaneForm::tr("Version %1").arg(QString::fromLatin1(kVersion)),
         QString(),
         QStringLiteral("Copyright (C) 2026"),
-        QStringLiteral("The Kelvane developers"),
+        TKelvaneForm::tr("The Kelvane developers"),
         rule,
         QString(),
-        QStringLiteral("   Acknowledgements with great thanks:"),
+        TKelvaneForm::tr("   Acknowledgements with great thanks:"),
         rule,
         QString(),
-        QStringLiteral("    Page checksum routine:"),
+        TKelvaneForm::tr("    Page checksum routine:"),
         QStringLiteral("        RFC 3533, The Ogg Encapsulation Format"),
-        QStringLiteral("        (the Ogg framing document)"),
+        TKelvaneForm::tr("        (the Ogg framing document)"),
         QString(),
-        QStringLiteral("    File and comment structure:"),
-        QStringLiteral("        Xiph.Org, Vorbis I (the codec's reference)"),
+        TKelvaneForm::tr("    File and comment structure:"),
+        TKelvaneForm::tr("        Xiph.Org, Vorbis I (the codec's reference)"),
         QStringLiteral("        RFC 3533, The Ogg Encapsulation Format"),
-        QStringLiteral("        The game modding community"),
+        TKelvaneForm::tr("        The game modding community"),
     }
         .join(QLatin1Char('\n'));
 }
@@ -52,9 +62,9 @@ QString aboutText()
 
 void TKelvaneForm::btnHelpClick()
 {
-    const QString path = programDir_ + kHelpFileName;
+    const QString path = helpFileIn(programDir_);
     if (!QFileInfo::exists(path)) {
-        setStatusText(QStringLiteral(" Could not find ") + path);
+        setStatusText(tr(" Could not find %1").arg(path));
         return;
     }
     setStatusText(QLatin1Char(' ') + path);
@@ -79,7 +89,7 @@ void TKelvaneForm::showHelpText(const QString &path)
     }
     QFile file(path);
     const QString help = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll())
-                                                        : QStringLiteral("Could not read ") + path;
+                                                        : tr("Could not read %1").arg(path);
     helpViewer_->findChild<QTextBrowser *>()->setPlainText(help);
     helpViewer_->show();
     helpViewer_->raise();

@@ -66,7 +66,7 @@ void TKelvaneForm::openFromOverview(const QString &path)
     pnlOverview->cancel();
     stkViews->setCurrentIndex(0);
     if (!QDir::setCurrent(sound.absolutePath())) {
-        setStatusText(QStringLiteral(" Could not open the folder ") + sound.absolutePath());
+        setStatusText(tr(" Could not open the folder %1").arg(sound.absolutePath()));
         return;
     }
     ClearFileDisplay();

@@ -1,5 +1,6 @@
 // Writing the loaded sound back: the backup or the Save-as dialog, the write itself (shared with
 // every front end), and bringing the list and the folder up to date.
+#include "core_text.h"
 #include "kelvane_form.h"
 #include "load_report.h"
 #include "panels.h"
@@ -46,15 +47,18 @@ bool TKelvaneForm::SaveSoundFile()
                                            {target, QDir::toNativeSeparators(target), backup,
                                             overLoaded ? std::optional(loadedAs_) : std::nullopt});
     if (!saved.ok) {
-        ShowAttrStatus(saved.failure);
+        ShowAttrStatus(coreText(saved.failure));
         return false;
     }
-    setStatusText(QStringLiteral(" Wrote %1 bytes").arg(saved.bytesWritten));
+    setStatusText(tr(" Wrote %1 bytes").arg(saved.bytesWritten));
     if (overLoaded)
         loadedAs_ = saved.written;
-    if (!saved.notes.isEmpty())
-        ShowAttrStatus(QStringLiteral(" Saved; ") + saved.notes.join(QStringLiteral("; ")) +
-                       QLatin1Char('.'));
+    if (!saved.notes.isEmpty()) {
+        QStringList notes;
+        for (const QString &note : saved.notes)
+            notes << coreText(note);
+        ShowAttrStatus(tr(" Saved; %1.").arg(notes.join(QStringLiteral("; "))));
+    }
     savedAttrs_ = editAttrs_;
     trackChange(ChangeEvent::Written);
 
@@ -87,7 +91,7 @@ void TKelvaneForm::showSavedDetails()
     const int shown = cmbInfo->currentIndex();
     cmbInfo->clear();
     for (const std::string &line : now.infoLines)
-        cmbInfo->addItem(toQString(line));
+        cmbInfo->addItem(coreText(line));
     cmbInfo->setCurrentIndex(std::min(shown, cmbInfo->count() - 1));
 }
 

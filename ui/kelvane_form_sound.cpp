@@ -1,6 +1,7 @@
 // Hearing and seeing the loaded sound: its length, its waveform, decoded off the interface
 // thread from the image already in memory, and playing it at the base volume in the box. None
 // of it touches the file or the attribute controls.
+#include "core_text.h"
 #include "kelvane_form.h"
 #include "number_text.h"
 #include "panels.h"
@@ -154,7 +155,7 @@ void TKelvaneForm::togglePlaying()
         return;
     }
     if (!decoded_->decoded()) {
-        setStatusText(tr(" The sound cannot be decoded: ") + toQString(decoded_->failure) +
+        setStatusText(tr(" The sound cannot be decoded: ") + coreText(decoded_->failure) +
                       QLatin1Char('.'));
         return;
     }

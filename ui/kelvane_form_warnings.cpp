@@ -1,6 +1,7 @@
 // What the game will do with the values in the boxes as they are now: a mark on each box whose
 // value the game rejects, and the panel under the boxes listing every warning. Neither blocks
 // Apply: the user may save what they mean.
+#include "core_text.h"
 #include "game_rules.h"
 #include "game_sound_types.h"
 #include "kelvane_form.h"
@@ -106,7 +107,7 @@ void TKelvaneForm::updateGameWarnings()
         if (found != warnings.end() && action->icon().isNull())
             action->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
         action->setVisible(found != warnings.end());
-        action->setToolTip(found != warnings.end() ? toQString(found->text) : QString());
+        action->setToolTip(found != warnings.end() ? coreText(found->text) : QString());
     };
     mark(maxDistWarning_, GameWarningKind::MaxDistance);
     mark(maxAIDistWarning_, GameWarningKind::MaxAIDistance);
@@ -118,7 +119,7 @@ void TKelvaneForm::updateGameWarnings()
                                         ? style()->standardIcon(QStyle::SP_MessageBoxWarning)
                                         : QIcon());
     for (const GameWarning &warning : warnings)
-        lines << QStringLiteral("! ") + toQString(warning.text);
+        lines << QStringLiteral("! ") + coreText(warning.text);
     pnlGameWarnings->setText(lines.join(QLatin1Char('\n')));
     pnlGameWarnings->setToolTip(pnlGameWarnings->text());
     placeGameWarnings();

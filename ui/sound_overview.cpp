@@ -2,6 +2,7 @@
 
 #include "attribute_rules.h"
 #include "batch_edit.h"
+#include "core_text.h"
 #include "game_sound_types.h"
 #include "kelvane_version.h"
 #include "number_text.h"
@@ -252,7 +253,7 @@ void TSoundOverview::poll()
                 ++unchanged_;
             } else {
                 ++failed_;
-                row.warnings.prepend(tr("Not written: %1").arg(outcome.message));
+                row.warnings.prepend(tr("Not written: %1").arg(coreText(outcome.message)));
             }
         }
         if (!rows.empty())
@@ -333,7 +334,7 @@ std::optional<AttributeEdits> TSoundOverview::readEdits()
     if (const auto broken =
             firstRuleBroken(probe.baseValue, probe.minDist, probe.maxDist, probe.maxAIDist)) {
         const std::string_view rule = ruleText(*broken);
-        Q_EMIT status(QString::fromLatin1(rule.data(), qsizetype(rule.size())));
+        Q_EMIT status(coreText(rule));
         boxes[std::size_t(*broken)].first->setFocus();
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #include "sound_table_model.h"
 
+#include "core_text.h"
 #include "game_sound_types.h"
 #include "hex_text.h"
 #include "number_text.h"
@@ -131,8 +132,12 @@ QVariant SoundTableModel::data(const QModelIndex &index, int role) const
                    ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ToolTipRole:
-        if (column == State)
-            return (QStringList{row.stateText} + row.warnings).join(QLatin1Char('\n'));
+        if (column == State) {
+            QStringList lines{coreText(row.stateText)};
+            for (const QString &warning : row.warnings)
+                lines << coreText(warning);
+            return lines.join(QLatin1Char('\n'));
+        }
         if (column == Path)
             return row.path;
         return {};

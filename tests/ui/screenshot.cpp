@@ -8,6 +8,7 @@
 #include "sound_fixtures.h"
 #include "waveform_view.h"
 #include "window_driver.h"
+#include "window_language.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +24,8 @@ int main(int argc, char *argv[])
     kelvane::KelvaneApplication app(argc, argv);
     if (argc < 2)
         return 2;
+    // KELVANE_LANGUAGE=ru shows the window in that language.
+    kelvane::useLanguage(qEnvironmentVariable("KELVANE_LANGUAGE", QStringLiteral("en")));
     const QString output = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const QString sound = argc > 2 ? QString::fromLocal8Bit(argv[2]) : "mono_block.ogg";
     QTemporaryDir dir;

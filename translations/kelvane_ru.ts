@@ -1,0 +1,683 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Number of channels:  %1 (* not for SoC *)</source>
+        <translation>Число каналов:  %1 (* не для ТЧ *)</translation>
+    </message>
+    <message>
+        <source>Number of channels:  %1 </source>
+        <translation>Число каналов:  %1 </translation>
+    </message>
+    <message>
+        <source>Audio sample rate:     %1 Hz</source>
+        <translation>Частота дискретизации:  %1 Гц</translation>
+    </message>
+    <message>
+        <source>Nominal bitrate:           %1</source>
+        <translation>Номинальный битрейт:     %1</translation>
+    </message>
+    <message>
+        <source>Min/max bitrate:           %1 / %2</source>
+        <translation>Мин./макс. битрейт:      %1 / %2</translation>
+    </message>
+    <message>
+        <source>Vendor:</source>
+        <translation>Кодировщик:</translation>
+    </message>
+    <message>
+        <source>File size:                        %1 bytes</source>
+        <translation>Размер файла:                     %1 байт</translation>
+    </message>
+    <message>
+        <source>Comment CRC:           %1 (File)</source>
+        <translation>CRC комментария:       %1 (в файле)</translation>
+    </message>
+    <message>
+        <source>Comment CRC:           %1 (Calculated)</source>
+        <translation>CRC комментария:       %1 (вычислена)</translation>
+    </message>
+    <message>
+        <source>New file size:                %1 bytes (when saved)</source>
+        <translation>Новый размер файла:           %1 байт (после сохранения)</translation>
+    </message>
+    <message>
+        <source>  ** Inserted new segment lacing byte **</source>
+        <translation>  ** Добавлен новый байт таблицы сегментов **</translation>
+    </message>
+    <message>
+        <source> Read %1 bytes. </source>
+        <translation> Прочитано байт: %1. </translation>
+    </message>
+    <message>
+        <source>Large file, reading just headers.</source>
+        <translation>Большой файл, прочитаны только заголовки.</translation>
+    </message>
+    <message>
+        <source>Not an Ogg file.</source>
+        <translation>Это не файл Ogg.</translation>
+    </message>
+    <message>
+        <source>Not a valid Ogg sound file.</source>
+        <translation>Это не правильный звуковой файл Ogg.</translation>
+    </message>
+    <message>
+        <source>Not a valid Ogg sound file; no comment page segments.</source>
+        <translation>Это не правильный звуковой файл Ogg: на странице комментария нет сегментов.</translation>
+    </message>
+    <message>
+        <source>Not a valid Ogg sound file; it ends too early.</source>
+        <translation>Это не правильный звуковой файл Ogg: файл обрывается слишком рано.</translation>
+    </message>
+    <message>
+        <source> Invalid Ogg Vorbis comment header char: %1</source>
+        <translation> Недопустимый символ в заголовке комментария Ogg Vorbis: %1</translation>
+    </message>
+    <message>
+        <source>File has a bad CRC checksum. Click Apply to fix.</source>
+        <translation>У файла неверная контрольная сумма CRC. Нажмите «Применить», чтобы исправить.</translation>
+    </message>
+    <message>
+        <source> File size &gt; %1 bytes; not a GSC sound - it cannot be viewed/edited.</source>
+        <translation> Размер файла &gt; %1 байт; это не звук GSC, его нельзя просмотреть или изменить.</translation>
+    </message>
+    <message>
+        <source>Comment block inserted.  Adjust values and click Apply to fix.</source>
+        <translation>Добавлен блок комментария.  Задайте значения и нажмите «Применить».</translation>
+    </message>
+    <message>
+        <source>Older comment block turned into a version %1 block.  Click Apply to save it.</source>
+        <translation>Старый блок комментария превращён в блок версии %1.  Нажмите «Применить», чтобы сохранить.</translation>
+    </message>
+    <message>
+        <source>Comment block cannot be inserted: the comment header does not fit on page %1.</source>
+        <translation>Блок комментария нельзя добавить: заголовок комментария не помещается на странице %1.</translation>
+    </message>
+    <message>
+        <source>Comment block does not lie on page %1; the file cannot be edited.</source>
+        <translation>Блок комментария лежит не на странице %1; файл нельзя изменить.</translation>
+    </message>
+    <message>
+        <source>Could not open file for reading.</source>
+        <translation>Не удалось открыть файл для чтения.</translation>
+    </message>
+    <message>
+        <source>Could not scan file for reading.</source>
+        <translation>Не удалось просмотреть файл для чтения.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>в порядке</translation>
+    </message>
+    <message>
+        <source>bad checksum</source>
+        <translation>неверная CRC</translation>
+    </message>
+    <message>
+        <source>no block</source>
+        <translation>нет блока</translation>
+    </message>
+    <message>
+        <source>older block, version %1</source>
+        <translation>старый блок, версия %1</translation>
+    </message>
+    <message>
+        <source>over %1 MiB, view only</source>
+        <translation>больше %1 МиБ, только просмотр</translation>
+    </message>
+    <message>
+        <source>changed on disk since it was listed; not written</source>
+        <translation>изменён на диске после чтения списка; не записан</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>без изменений</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB: shown, never written</source>
+        <translation>больше %1 МиБ: показывается, но не записывается</translation>
+    </message>
+    <message>
+        <source>maximum distance below %1: the game stops with &quot;Invalid max distance&quot;</source>
+        <translation>максимальное расстояние меньше %1: игра вылетит с ошибкой «Invalid max distance»</translation>
+    </message>
+    <message>
+        <source>maximum AI distance below %1: the game stops with &quot;Invalid max distance&quot;</source>
+        <translation>максимальное расстояние для ИИ меньше %1: игра вылетит с ошибкой «Invalid max distance»</translation>
+    </message>
+    <message>
+        <source>type code %1 is not in the list: it shows as undefined, and saving in the window writes undefined</source>
+        <translation>кода типа %1 нет в списке: он показан как undefined, и при сохранении в окне записывается undefined</translation>
+    </message>
+    <message>
+        <source>older block of version %1, which the game still reads</source>
+        <translation>старый блок версии %1, игра его ещё читает</translation>
+    </message>
+    <message>
+        <source>the first comment is not an attribute block (the game plays the sound with its own defaults)</source>
+        <translation>первый комментарий — не блок атрибутов (игра воспроизводит звук со своими значениями по умолчанию)</translation>
+    </message>
+    <message>
+        <source>no attribute block (the game plays the sound with its own defaults)</source>
+        <translation>нет блока атрибутов (игра воспроизводит звук со своими значениями по умолчанию)</translation>
+    </message>
+    <message>
+        <source>sample rate %1 Hz: the game loads only %2 Hz</source>
+        <translation>частота %1 Гц: игра загружает только %2 Гц</translation>
+    </message>
+    <message>
+        <source>%1 channels: the first game plays only mono sounds; the later games play stereo only as sounds in the player&apos;s head</source>
+        <translation>каналов: %1; первая игра (ТЧ) воспроизводит только моно, поздние игры воспроизводят стерео только как звук «в голове» игрока</translation>
+    </message>
+    <message>
+        <source> Must be valid floating point value from %1 to %2</source>
+        <translation> Нужно число с плавающей точкой от %1 до %2</translation>
+    </message>
+    <message>
+        <source> Number value must be equal to or greater than minimum</source>
+        <translation> Число должно быть не меньше минимального</translation>
+    </message>
+    <message>
+        <source> Number value must be equal to or greater than %1</source>
+        <translation> Число должно быть не меньше %1</translation>
+    </message>
+    <message>
+        <source>the file ended before its size</source>
+        <translation>файл закончился раньше своего размера</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>файл изменился во время чтения</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>the folder could not be flushed to the disk</source>
+        <translation>папку не удалось сбросить на диск</translation>
+    </message>
+    <message>
+        <source>its owner and group could not be kept</source>
+        <translation>не удалось сохранить владельца и группу</translation>
+    </message>
+    <message>
+        <source>its owner could not be kept</source>
+        <translation>не удалось сохранить владельца</translation>
+    </message>
+    <message>
+        <source>some of its extended attributes could not be kept</source>
+        <translation>часть расширенных атрибутов не удалось сохранить</translation>
+    </message>
+    <message>
+        <source>its permissions could not be kept</source>
+        <translation>не удалось сохранить права доступа</translation>
+    </message>
+    <message>
+        <source>the symbolic link points at nothing</source>
+        <translation>символическая ссылка никуда не указывает</translation>
+    </message>
+    <message>
+        <source>the sound cannot be written</source>
+        <translation>звук нельзя записать</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>refused: </source>
+        <translation>отклонён: </translation>
+    </message>
+    <message>
+        <source>view only: </source>
+        <translation>только просмотр: </translation>
+    </message>
+    <message>
+        <source>A problem occurred opening or reading file </source>
+        <translation>Ошибка при открытии или чтении файла </translation>
+    </message>
+    <message>
+        <source> Problem creating/writing updated file </source>
+        <translation> Ошибка при создании или записи обновлённого файла </translation>
+    </message>
+    <message>
+        <source> Backup </source>
+        <translation> Резервную копию </translation>
+    </message>
+    <message>
+        <source> changed on disk after it was loaded; nothing was written. Ctrl-click Select Drive/Directory to reload it.</source>
+        <translation> изменён на диске после загрузки; ничего не записано. Ctrl+щелчок по «Выбрать папку» загрузит его заново.</translation>
+    </message>
+    <message>
+        <source> could not be made; nothing was written.</source>
+        <translation> сделать не удалось; ничего не записано.</translation>
+    </message>
+</context>
+<context>
+    <name>StartRequest</name>
+    <message>
+        <source> Could not find %1; the working folder is listed.</source>
+        <translation> Не найдено: %1; показана рабочая папка.</translation>
+    </message>
+    <message>
+        <source> Could not open the folder %1; the working folder is listed.</source>
+        <translation> Не удалось открыть папку %1; показана рабочая папка.</translation>
+    </message>
+    <message>
+        <source> Could not open the folder of %1; the working folder is listed.</source>
+        <translation> Не удалось открыть папку файла %1; показана рабочая папка.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::SoundTableModel</name>
+    <message>
+        <source>ok</source>
+        <translation>в порядке</translation>
+    </message>
+    <message>
+        <source>bad checksum</source>
+        <translation>неверная CRC</translation>
+    </message>
+    <message>
+        <source>no block</source>
+        <translation>нет блока</translation>
+    </message>
+    <message>
+        <source>older block</source>
+        <translation>старый блок</translation>
+    </message>
+    <message>
+        <source>view-only</source>
+        <translation>только просмотр</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>отклонён</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>AI</source>
+        <translation>ИИ</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Длина</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TKelvaneForm</name>
+    <message>
+        <source> %1 is not an .ogg sound listed here; its folder is listed.</source>
+        <translation> %1 — не звук .ogg из этого списка; показана его папка.</translation>
+    </message>
+    <message>
+        <source>Explorer.exe /n,/e,</source>
+        <translation>Explorer.exe /n,/e,</translation>
+    </message>
+    <message>
+        <source>Changing directory to </source>
+        <translation>Переход в папку </translation>
+    </message>
+    <message>
+        <source> Floating point value is not valid.</source>
+        <translation> Недопустимое число с плавающей точкой.</translation>
+    </message>
+    <message>
+        <source> Nothing written -- nothing changed!</source>
+        <translation> Ничего не записано — ничего не изменилось!</translation>
+    </message>
+    <message>
+        <source>The data has changed</source>
+        <translation>Данные изменены</translation>
+    </message>
+    <message>
+        <source>Save changes first?</source>
+        <translation>Сначала сохранить изменения?</translation>
+    </message>
+    <message>
+        <source>for S.T.A.L.K.E.R. SoC/CS/CoP</source>
+        <translation>для S.T.A.L.K.E.R. ТЧ/ЧН/ЗП</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>The Kelvane developers</source>
+        <translation>Разработчики Kelvane</translation>
+    </message>
+    <message>
+        <source>   Acknowledgements with great thanks:</source>
+        <translation>   С большой благодарностью:</translation>
+    </message>
+    <message>
+        <source>    Page checksum routine:</source>
+        <translation>    Контрольная сумма страниц:</translation>
+    </message>
+    <message>
+        <source>        (the Ogg framing document)</source>
+        <translation>        (описание формата кадров Ogg)</translation>
+    </message>
+    <message>
+        <source>    File and comment structure:</source>
+        <translation>    Устройство файла и комментариев:</translation>
+    </message>
+    <message>
+        <source>        Xiph.Org, Vorbis I (the codec&apos;s reference)</source>
+        <translation>        Xiph.Org, Vorbis I (справочник по кодеку)</translation>
+    </message>
+    <message>
+        <source>        The game modding community</source>
+        <translation>        Сообщество моддеров игры</translation>
+    </message>
+    <message>
+        <source> Could not find %1</source>
+        <translation> Не найдено: %1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Could not read %1</source>
+        <translation>Не удалось прочитать %1</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>&amp;Вернуть</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Вст&amp;авить</translation>
+    </message>
+    <message>
+        <source>Select Drive/Directory</source>
+        <translation>Выбрать папку</translation>
+    </message>
+    <message>
+        <source>Rename Originals with .bak</source>
+        <translation>Оставлять оригиналы как .bak</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О Kelvane</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Sound File Info</source>
+        <translation>Сведения</translation>
+    </message>
+    <message>
+        <source>Game Sound Type</source>
+        <translation>Тип звука в игре</translation>
+    </message>
+    <message>
+        <source>Base Sound Volume</source>
+        <translation>Базовая громкость</translation>
+    </message>
+    <message>
+        <source>Minimum Distance</source>
+        <translation>Мин. расстояние</translation>
+    </message>
+    <message>
+        <source>Maximum Distance</source>
+        <translation>Макс. расстояние</translation>
+    </message>
+    <message>
+        <source>Maximum AI Distance</source>
+        <translation>Макс. расстояние ИИ</translation>
+    </message>
+    <message>
+        <source>Shift-click to open Explorer</source>
+        <translation>Shift+щелчок откроет файловый менеджер</translation>
+    </message>
+    <message>
+        <source>Make backups when saving|When a changed file is saved, the original can be renamed with .bak extension</source>
+        <translation>Делать резервные копии при сохранении|При сохранении изменённого файла оригинал можно оставить с расширением .bak</translation>
+    </message>
+    <message>
+        <source>|Click for Open dialog, Shift-click to explore this dir, Ctrl-click to refresh list</source>
+        <translation>|Щелчок — выбор папки, Shift+щелчок — открыть папку в файловом менеджере, Ctrl+щелчок — обновить список</translation>
+    </message>
+    <message>
+        <source>Click to play or stop the sound (Ctrl+Space)|Click here or press Ctrl+Space to play the sound at the base volume in the box (at most 1.0); again to stop. A file over 10 MiB is read in part and not played.</source>
+        <translation>Щелчок — прослушать или остановить звук (Ctrl+Пробел)|Щёлкните здесь или нажмите Ctrl+Пробел, чтобы прослушать звук с базовой громкостью из поля (не больше 1.0); ещё раз — остановить. Файл больше 10 МиБ читается частично и не воспроизводится.</translation>
+    </message>
+    <message>
+        <source>Read-only details about the sound</source>
+        <translation>Сведения о звуке (только чтение)</translation>
+    </message>
+    <message>
+        <source>Determines how AI will react|Determines how AI will react if they hear the sound.</source>
+        <translation>Определяет реакцию ИИ|Определяет, как ИИ отреагирует, если услышит звук.</translation>
+    </message>
+    <message>
+        <source>0.0 to 2.0, typically 1.0</source>
+        <translation>от 0.0 до 2.0, обычно 1.0</translation>
+    </message>
+    <message>
+        <source>Full volume up to here|You will still hear the sound at full volume up to this distance.</source>
+        <translation>Полная громкость до этого расстояния|До этого расстояния звук слышен в полную громкость.</translation>
+    </message>
+    <message>
+        <source>Still hear sound up to here|You will still be able to hear the sound up to this distance.</source>
+        <translation>Звук слышен до этого расстояния|До этого расстояния звук ещё можно услышать.</translation>
+    </message>
+    <message>
+        <source>AI will react up to this distance|Up to this distance, AI will &quot;hear&quot; the sound for certain sound types.</source>
+        <translation>ИИ реагирует до этого расстояния|До этого расстояния ИИ «слышит» звуки некоторых типов.</translation>
+    </message>
+    <message>
+        <source>Shift-click for Save as...</source>
+        <translation>Shift+щелчок — сохранить как...</translation>
+    </message>
+    <message>
+        <source>Every sound of this folder and its sub-folders (Ctrl+R lists them again)|One row per sound of this folder and its sub-folders: sort, filter, and set fields of many sounds at once. Double-click a row to open it here.</source>
+        <translation>Все звуки этой папки и вложенных папок (Ctrl+R — прочитать заново)|По строке на каждый звук этой папки и вложенных папок: сортировка, фильтр и изменение полей сразу у многих звуков. Двойной щелчок по строке открывает звук здесь.</translation>
+    </message>
+    <message>
+        <source>Restore original file attributes</source>
+        <translation>Вернуть атрибуты из файла</translation>
+    </message>
+    <message>
+        <source>Make a copy of these attributes</source>
+        <translation>Запомнить эти атрибуты</translation>
+    </message>
+    <message>
+        <source>Use previously-copied attributes</source>
+        <translation>Вставить запомненные атрибуты</translation>
+    </message>
+    <message>
+        <source> Could not open the folder %1</source>
+        <translation> Не удалось открыть папку %1</translation>
+    </message>
+    <message>
+        <source> Wrote %1 bytes</source>
+        <translation> Записано байт: %1</translation>
+    </message>
+    <message>
+        <source> Saved; %1.</source>
+        <translation> Сохранено; %1.</translation>
+    </message>
+    <message>
+        <source>Length: </source>
+        <translation>Длина: </translation>
+    </message>
+    <message>
+        <source>read in part: not decoded</source>
+        <translation>прочитан частично: не декодирован</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>не декодируется</translation>
+    </message>
+    <message>
+        <source> A file over 10 MiB is read in part and cannot be played.</source>
+        <translation> Файл больше 10 МиБ прочитан частично и не воспроизводится.</translation>
+    </message>
+    <message>
+        <source> The sound cannot be decoded: </source>
+        <translation> Звук не декодируется: </translation>
+    </message>
+    <message>
+        <source> No audio output is available.</source>
+        <translation> Нет доступного звукового вывода.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TSoundOverview</name>
+    <message>
+        <source>unchanged</source>
+        <translation>не менять</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v из %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>(unchanged)</source>
+        <translation>(не менять)</translation>
+    </message>
+    <message>
+        <source>Apply to Selected</source>
+        <translation>Применить к выбранным</translation>
+    </message>
+    <message>
+        <source>Sets the filled-in fields in every selected sound; each sound keeps its own value of a field left empty</source>
+        <translation>Записывает заполненные поля в каждый выбранный звук; пустые поля каждый звук сохраняет своими</translation>
+    </message>
+    <message>
+        <source>Game Sound Type</source>
+        <translation>Тип звука в игре</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>AI</source>
+        <translation>ИИ</translation>
+    </message>
+    <message>
+        <source>Filter: a part of the path</source>
+        <translation>Фильтр: часть пути</translation>
+    </message>
+    <message>
+        <source>Warnings only</source>
+        <translation>Только с предупреждениями</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source> The sounds are being written; list them again when that is done.</source>
+        <translation> Звуки записываются; прочитайте их заново, когда запись закончится.</translation>
+    </message>
+    <message>
+        <source> Listing the sounds of %1</source>
+        <translation> Чтение звуков папки %1</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>Не записан: %1</translation>
+    </message>
+    <message>
+        <source> Listing cancelled: %1 of %2 sounds listed.</source>
+        <translation> Чтение отменено: прочитано звуков — %1 из %2.</translation>
+    </message>
+    <message>
+        <source> Listed %1 sounds of %2</source>
+        <translation> Прочитано звуков: %1, папка %2</translation>
+    </message>
+    <message>
+        <source> Wrote %1 sounds, %2 unchanged, %3 not written.</source>
+        <translation> Записано звуков: %1, без изменений: %2, не записано: %3.</translation>
+    </message>
+    <message>
+        <source> Cancelled: the others are as they were.</source>
+        <translation> Отменено: остальные звуки не тронуты.</translation>
+    </message>
+    <message>
+        <source> Their rows say why.</source>
+        <translation> Причина указана в их строках.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sounds</source>
+        <translation>звуков: %1 из %2</translation>
+    </message>
+    <message>
+        <source> Floating point value is not valid.</source>
+        <translation> Недопустимое число с плавающей точкой.</translation>
+    </message>
+    <message>
+        <source> Fill in what to set; an empty field keeps each sound&apos;s own value.</source>
+        <translation> Заполните то, что нужно задать; пустое поле каждый звук сохраняет своим.</translation>
+    </message>
+    <message>
+        <source> Select the sounds to change first.</source>
+        <translation> Сначала выберите звуки, которые нужно изменить.</translation>
+    </message>
+    <message>
+        <source> Writing %1 sounds</source>
+        <translation> Запись звуков: %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,683 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA">
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Number of channels:  %1 (* not for SoC *)</source>
+        <translation>Кількість каналів:  %1 (* не для ТЧ *)</translation>
+    </message>
+    <message>
+        <source>Number of channels:  %1 </source>
+        <translation>Кількість каналів:  %1 </translation>
+    </message>
+    <message>
+        <source>Audio sample rate:     %1 Hz</source>
+        <translation>Частота дискретизації: %1 Гц</translation>
+    </message>
+    <message>
+        <source>Nominal bitrate:           %1</source>
+        <translation>Номінальний бітрейт:     %1</translation>
+    </message>
+    <message>
+        <source>Min/max bitrate:           %1 / %2</source>
+        <translation>Мін./макс. бітрейт:      %1 / %2</translation>
+    </message>
+    <message>
+        <source>Vendor:</source>
+        <translation>Кодувальник:</translation>
+    </message>
+    <message>
+        <source>File size:                        %1 bytes</source>
+        <translation>Розмір файлу:                     %1 байт</translation>
+    </message>
+    <message>
+        <source>Comment CRC:           %1 (File)</source>
+        <translation>CRC коментаря:         %1 (у файлі)</translation>
+    </message>
+    <message>
+        <source>Comment CRC:           %1 (Calculated)</source>
+        <translation>CRC коментаря:         %1 (обчислена)</translation>
+    </message>
+    <message>
+        <source>New file size:                %1 bytes (when saved)</source>
+        <translation>Новий розмір файлу:           %1 байт (після збереження)</translation>
+    </message>
+    <message>
+        <source>  ** Inserted new segment lacing byte **</source>
+        <translation>  ** Додано новий байт таблиці сегментів **</translation>
+    </message>
+    <message>
+        <source> Read %1 bytes. </source>
+        <translation> Прочитано байтів: %1. </translation>
+    </message>
+    <message>
+        <source>Large file, reading just headers.</source>
+        <translation>Великий файл, прочитано лише заголовки.</translation>
+    </message>
+    <message>
+        <source>Not an Ogg file.</source>
+        <translation>Це не файл Ogg.</translation>
+    </message>
+    <message>
+        <source>Not a valid Ogg sound file.</source>
+        <translation>Це не правильний звуковий файл Ogg.</translation>
+    </message>
+    <message>
+        <source>Not a valid Ogg sound file; no comment page segments.</source>
+        <translation>Це не правильний звуковий файл Ogg: на сторінці коментаря немає сегментів.</translation>
+    </message>
+    <message>
+        <source>Not a valid Ogg sound file; it ends too early.</source>
+        <translation>Це не правильний звуковий файл Ogg: файл обривається зарано.</translation>
+    </message>
+    <message>
+        <source> Invalid Ogg Vorbis comment header char: %1</source>
+        <translation> Неприпустимий символ у заголовку коментаря Ogg Vorbis: %1</translation>
+    </message>
+    <message>
+        <source>File has a bad CRC checksum. Click Apply to fix.</source>
+        <translation>У файлу неправильна контрольна сума CRC. Натисніть «Застосувати», щоб виправити.</translation>
+    </message>
+    <message>
+        <source> File size &gt; %1 bytes; not a GSC sound - it cannot be viewed/edited.</source>
+        <translation> Розмір файлу &gt; %1 байт; це не звук GSC, його не можна переглянути чи змінити.</translation>
+    </message>
+    <message>
+        <source>Comment block inserted.  Adjust values and click Apply to fix.</source>
+        <translation>Додано блок коментаря.  Задайте значення й натисніть «Застосувати».</translation>
+    </message>
+    <message>
+        <source>Older comment block turned into a version %1 block.  Click Apply to save it.</source>
+        <translation>Старий блок коментаря перетворено на блок версії %1.  Натисніть «Застосувати», щоб зберегти.</translation>
+    </message>
+    <message>
+        <source>Comment block cannot be inserted: the comment header does not fit on page %1.</source>
+        <translation>Блок коментаря не можна додати: заголовок коментаря не вміщується на сторінці %1.</translation>
+    </message>
+    <message>
+        <source>Comment block does not lie on page %1; the file cannot be edited.</source>
+        <translation>Блок коментаря лежить не на сторінці %1; файл не можна змінити.</translation>
+    </message>
+    <message>
+        <source>Could not open file for reading.</source>
+        <translation>Не вдалося відкрити файл для читання.</translation>
+    </message>
+    <message>
+        <source>Could not scan file for reading.</source>
+        <translation>Не вдалося переглянути файл для читання.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>гаразд</translation>
+    </message>
+    <message>
+        <source>bad checksum</source>
+        <translation>хибна CRC</translation>
+    </message>
+    <message>
+        <source>no block</source>
+        <translation>немає блока</translation>
+    </message>
+    <message>
+        <source>older block, version %1</source>
+        <translation>старий блок, версія %1</translation>
+    </message>
+    <message>
+        <source>over %1 MiB, view only</source>
+        <translation>понад %1 МіБ, лише перегляд</translation>
+    </message>
+    <message>
+        <source>changed on disk since it was listed; not written</source>
+        <translation>змінено на диску після читання списку; не записано</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>без змін</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB: shown, never written</source>
+        <translation>понад %1 МіБ: показується, але не записується</translation>
+    </message>
+    <message>
+        <source>maximum distance below %1: the game stops with &quot;Invalid max distance&quot;</source>
+        <translation>максимальна відстань менша за %1: гра вилетить з помилкою «Invalid max distance»</translation>
+    </message>
+    <message>
+        <source>maximum AI distance below %1: the game stops with &quot;Invalid max distance&quot;</source>
+        <translation>максимальна відстань для ШІ менша за %1: гра вилетить з помилкою «Invalid max distance»</translation>
+    </message>
+    <message>
+        <source>type code %1 is not in the list: it shows as undefined, and saving in the window writes undefined</source>
+        <translation>коду типу %1 немає у списку: він показаний як undefined, і збереження у вікні записує undefined</translation>
+    </message>
+    <message>
+        <source>older block of version %1, which the game still reads</source>
+        <translation>старий блок версії %1, гра його ще читає</translation>
+    </message>
+    <message>
+        <source>the first comment is not an attribute block (the game plays the sound with its own defaults)</source>
+        <translation>перший коментар — не блок атрибутів (гра відтворює звук зі своїми типовими значеннями)</translation>
+    </message>
+    <message>
+        <source>no attribute block (the game plays the sound with its own defaults)</source>
+        <translation>немає блока атрибутів (гра відтворює звук зі своїми типовими значеннями)</translation>
+    </message>
+    <message>
+        <source>sample rate %1 Hz: the game loads only %2 Hz</source>
+        <translation>частота %1 Гц: гра завантажує лише %2 Гц</translation>
+    </message>
+    <message>
+        <source>%1 channels: the first game plays only mono sounds; the later games play stereo only as sounds in the player&apos;s head</source>
+        <translation>каналів: %1; перша гра (ТЧ) відтворює лише моно, пізніші ігри відтворюють стерео лише як звук «у голові» гравця</translation>
+    </message>
+    <message>
+        <source> Must be valid floating point value from %1 to %2</source>
+        <translation> Потрібне число з рухомою комою від %1 до %2</translation>
+    </message>
+    <message>
+        <source> Number value must be equal to or greater than minimum</source>
+        <translation> Число має бути не меншим за мінімальне</translation>
+    </message>
+    <message>
+        <source> Number value must be equal to or greater than %1</source>
+        <translation> Число має бути не меншим за %1</translation>
+    </message>
+    <message>
+        <source>the file ended before its size</source>
+        <translation>файл закінчився раніше за свій розмір</translation>
+    </message>
+    <message>
+        <source>the file changed while it was read</source>
+        <translation>файл змінився під час читання</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>бракує пам&apos;яті</translation>
+    </message>
+    <message>
+        <source>the folder could not be flushed to the disk</source>
+        <translation>теку не вдалося скинути на диск</translation>
+    </message>
+    <message>
+        <source>its owner and group could not be kept</source>
+        <translation>не вдалося зберегти власника й групу</translation>
+    </message>
+    <message>
+        <source>its owner could not be kept</source>
+        <translation>не вдалося зберегти власника</translation>
+    </message>
+    <message>
+        <source>some of its extended attributes could not be kept</source>
+        <translation>частину розширених атрибутів не вдалося зберегти</translation>
+    </message>
+    <message>
+        <source>its permissions could not be kept</source>
+        <translation>не вдалося зберегти права доступу</translation>
+    </message>
+    <message>
+        <source>the symbolic link points at nothing</source>
+        <translation>символьне посилання нікуди не вказує</translation>
+    </message>
+    <message>
+        <source>the sound cannot be written</source>
+        <translation>звук не можна записати</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>це не звичайний файл</translation>
+    </message>
+    <message>
+        <source>refused: </source>
+        <translation>відхилено: </translation>
+    </message>
+    <message>
+        <source>view only: </source>
+        <translation>лише перегляд: </translation>
+    </message>
+    <message>
+        <source>A problem occurred opening or reading file </source>
+        <translation>Помилка під час відкриття чи читання файлу </translation>
+    </message>
+    <message>
+        <source> Problem creating/writing updated file </source>
+        <translation> Помилка під час створення чи запису оновленого файлу </translation>
+    </message>
+    <message>
+        <source> Backup </source>
+        <translation> Резервну копію </translation>
+    </message>
+    <message>
+        <source> changed on disk after it was loaded; nothing was written. Ctrl-click Select Drive/Directory to reload it.</source>
+        <translation> змінено на диску після завантаження; нічого не записано. Ctrl+клац на «Вибрати теку» завантажить його знову.</translation>
+    </message>
+    <message>
+        <source> could not be made; nothing was written.</source>
+        <translation> зробити не вдалося; нічого не записано.</translation>
+    </message>
+</context>
+<context>
+    <name>StartRequest</name>
+    <message>
+        <source> Could not find %1; the working folder is listed.</source>
+        <translation> Не знайдено: %1; показано робочу теку.</translation>
+    </message>
+    <message>
+        <source> Could not open the folder %1; the working folder is listed.</source>
+        <translation> Не вдалося відкрити теку %1; показано робочу теку.</translation>
+    </message>
+    <message>
+        <source> Could not open the folder of %1; the working folder is listed.</source>
+        <translation> Не вдалося відкрити теку файлу %1; показано робочу теку.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::SoundTableModel</name>
+    <message>
+        <source>ok</source>
+        <translation>гаразд</translation>
+    </message>
+    <message>
+        <source>bad checksum</source>
+        <translation>хибна CRC</translation>
+    </message>
+    <message>
+        <source>no block</source>
+        <translation>немає блока</translation>
+    </message>
+    <message>
+        <source>older block</source>
+        <translation>старий блок</translation>
+    </message>
+    <message>
+        <source>view-only</source>
+        <translation>лише перегляд</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>відхилено</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Гучність</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мін.</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>AI</source>
+        <translation>ШІ</translation>
+    </message>
+    <message>
+        <source>Rate</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Канали</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Тривалість</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Стан</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TKelvaneForm</name>
+    <message>
+        <source> %1 is not an .ogg sound listed here; its folder is listed.</source>
+        <translation> %1 — не звук .ogg з цього списку; показано його теку.</translation>
+    </message>
+    <message>
+        <source>Explorer.exe /n,/e,</source>
+        <translation>Explorer.exe /n,/e,</translation>
+    </message>
+    <message>
+        <source>Changing directory to </source>
+        <translation>Перехід до теки </translation>
+    </message>
+    <message>
+        <source> Floating point value is not valid.</source>
+        <translation> Неприпустиме число з рухомою комою.</translation>
+    </message>
+    <message>
+        <source> Nothing written -- nothing changed!</source>
+        <translation> Нічого не записано — нічого не змінилося!</translation>
+    </message>
+    <message>
+        <source>The data has changed</source>
+        <translation>Дані змінено</translation>
+    </message>
+    <message>
+        <source>Save changes first?</source>
+        <translation>Спершу зберегти зміни?</translation>
+    </message>
+    <message>
+        <source>for S.T.A.L.K.E.R. SoC/CS/CoP</source>
+        <translation>для S.T.A.L.K.E.R. ТЧ/ЧН/ПП</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версія %1</translation>
+    </message>
+    <message>
+        <source>The Kelvane developers</source>
+        <translation>Розробники Kelvane</translation>
+    </message>
+    <message>
+        <source>   Acknowledgements with great thanks:</source>
+        <translation>   З великою вдячністю:</translation>
+    </message>
+    <message>
+        <source>    Page checksum routine:</source>
+        <translation>    Контрольна сума сторінок:</translation>
+    </message>
+    <message>
+        <source>        (the Ogg framing document)</source>
+        <translation>        (опис формату кадрів Ogg)</translation>
+    </message>
+    <message>
+        <source>    File and comment structure:</source>
+        <translation>    Будова файлу й коментарів:</translation>
+    </message>
+    <message>
+        <source>        Xiph.Org, Vorbis I (the codec&apos;s reference)</source>
+        <translation>        Xiph.Org, Vorbis I (довідник кодека)</translation>
+    </message>
+    <message>
+        <source>        The game modding community</source>
+        <translation>        Спільнота модерів гри</translation>
+    </message>
+    <message>
+        <source> Could not find %1</source>
+        <translation> Не знайдено: %1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
+    </message>
+    <message>
+        <source>Could not read %1</source>
+        <translation>Не вдалося прочитати %1</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Застосувати</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>&amp;Повернути</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копіювати</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Вставити</translation>
+    </message>
+    <message>
+        <source>Select Drive/Directory</source>
+        <translation>Вибрати теку</translation>
+    </message>
+    <message>
+        <source>Rename Originals with .bak</source>
+        <translation>Лишати оригінали як .bak</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Про Kelvane</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Огляд</translation>
+    </message>
+    <message>
+        <source>Sound File Info</source>
+        <translation>Відомості</translation>
+    </message>
+    <message>
+        <source>Game Sound Type</source>
+        <translation>Тип звуку в грі</translation>
+    </message>
+    <message>
+        <source>Base Sound Volume</source>
+        <translation>Базова гучність</translation>
+    </message>
+    <message>
+        <source>Minimum Distance</source>
+        <translation>Мін. відстань</translation>
+    </message>
+    <message>
+        <source>Maximum Distance</source>
+        <translation>Макс. відстань</translation>
+    </message>
+    <message>
+        <source>Maximum AI Distance</source>
+        <translation>Макс. відстань ШІ</translation>
+    </message>
+    <message>
+        <source>Shift-click to open Explorer</source>
+        <translation>Shift+клац відкриє файловий менеджер</translation>
+    </message>
+    <message>
+        <source>Make backups when saving|When a changed file is saved, the original can be renamed with .bak extension</source>
+        <translation>Робити резервні копії під час збереження|Під час збереження зміненого файлу оригінал можна лишити з розширенням .bak</translation>
+    </message>
+    <message>
+        <source>|Click for Open dialog, Shift-click to explore this dir, Ctrl-click to refresh list</source>
+        <translation>|Клац — вибір теки, Shift+клац — відкрити теку у файловому менеджері, Ctrl+клац — оновити список</translation>
+    </message>
+    <message>
+        <source>Click to play or stop the sound (Ctrl+Space)|Click here or press Ctrl+Space to play the sound at the base volume in the box (at most 1.0); again to stop. A file over 10 MiB is read in part and not played.</source>
+        <translation>Клац — прослухати чи зупинити звук (Ctrl+Пробіл)|Клацніть тут або натисніть Ctrl+Пробіл, щоб прослухати звук із базовою гучністю з поля (не більше 1.0); ще раз — зупинити. Файл понад 10 МіБ читається частково й не відтворюється.</translation>
+    </message>
+    <message>
+        <source>Read-only details about the sound</source>
+        <translation>Відомості про звук (лише читання)</translation>
+    </message>
+    <message>
+        <source>Determines how AI will react|Determines how AI will react if they hear the sound.</source>
+        <translation>Визначає реакцію ШІ|Визначає, як ШІ зреагує, якщо почує звук.</translation>
+    </message>
+    <message>
+        <source>0.0 to 2.0, typically 1.0</source>
+        <translation>від 0.0 до 2.0, зазвичай 1.0</translation>
+    </message>
+    <message>
+        <source>Full volume up to here|You will still hear the sound at full volume up to this distance.</source>
+        <translation>Повна гучність до цієї відстані|До цієї відстані звук чутно на повну гучність.</translation>
+    </message>
+    <message>
+        <source>Still hear sound up to here|You will still be able to hear the sound up to this distance.</source>
+        <translation>Звук чутно до цієї відстані|До цієї відстані звук ще можна почути.</translation>
+    </message>
+    <message>
+        <source>AI will react up to this distance|Up to this distance, AI will &quot;hear&quot; the sound for certain sound types.</source>
+        <translation>ШІ реагує до цієї відстані|До цієї відстані ШІ «чує» звуки деяких типів.</translation>
+    </message>
+    <message>
+        <source>Shift-click for Save as...</source>
+        <translation>Shift+клац — зберегти як...</translation>
+    </message>
+    <message>
+        <source>Every sound of this folder and its sub-folders (Ctrl+R lists them again)|One row per sound of this folder and its sub-folders: sort, filter, and set fields of many sounds at once. Double-click a row to open it here.</source>
+        <translation>Усі звуки цієї теки та вкладених тек (Ctrl+R — прочитати знову)|По рядку на кожен звук цієї теки та вкладених тек: сортування, фільтр і зміна полів одразу в багатьох звуків. Подвійний клац на рядку відкриває звук тут.</translation>
+    </message>
+    <message>
+        <source>Restore original file attributes</source>
+        <translation>Повернути атрибути з файлу</translation>
+    </message>
+    <message>
+        <source>Make a copy of these attributes</source>
+        <translation>Запам&apos;ятати ці атрибути</translation>
+    </message>
+    <message>
+        <source>Use previously-copied attributes</source>
+        <translation>Вставити запам&apos;ятовані атрибути</translation>
+    </message>
+    <message>
+        <source> Could not open the folder %1</source>
+        <translation> Не вдалося відкрити теку %1</translation>
+    </message>
+    <message>
+        <source> Wrote %1 bytes</source>
+        <translation> Записано байтів: %1</translation>
+    </message>
+    <message>
+        <source> Saved; %1.</source>
+        <translation> Збережено; %1.</translation>
+    </message>
+    <message>
+        <source>Length: </source>
+        <translation>Тривалість: </translation>
+    </message>
+    <message>
+        <source>read in part: not decoded</source>
+        <translation>прочитано частково: не декодовано</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>не декодується</translation>
+    </message>
+    <message>
+        <source> A file over 10 MiB is read in part and cannot be played.</source>
+        <translation> Файл понад 10 МіБ прочитано частково, його не можна відтворити.</translation>
+    </message>
+    <message>
+        <source> The sound cannot be decoded: </source>
+        <translation> Звук не декодується: </translation>
+    </message>
+    <message>
+        <source> No audio output is available.</source>
+        <translation> Немає доступного звукового виводу.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::TSoundOverview</name>
+    <message>
+        <source>unchanged</source>
+        <translation>не змінювати</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v з %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>(unchanged)</source>
+        <translation>(не змінювати)</translation>
+    </message>
+    <message>
+        <source>Apply to Selected</source>
+        <translation>Застосувати до вибраних</translation>
+    </message>
+    <message>
+        <source>Sets the filled-in fields in every selected sound; each sound keeps its own value of a field left empty</source>
+        <translation>Записує заповнені поля в кожен вибраний звук; порожні поля кожен звук зберігає своїми</translation>
+    </message>
+    <message>
+        <source>Game Sound Type</source>
+        <translation>Тип звуку в грі</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Гучність</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мін.</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>AI</source>
+        <translation>ШІ</translation>
+    </message>
+    <message>
+        <source>Filter: a part of the path</source>
+        <translation>Фільтр: частина шляху</translation>
+    </message>
+    <message>
+        <source>Warnings only</source>
+        <translation>Лише з попередженнями</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Канали</translation>
+    </message>
+    <message>
+        <source> The sounds are being written; list them again when that is done.</source>
+        <translation> Звуки записуються; прочитайте їх знову, коли запис закінчиться.</translation>
+    </message>
+    <message>
+        <source> Listing the sounds of %1</source>
+        <translation> Читання звуків теки %1</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>Не записано: %1</translation>
+    </message>
+    <message>
+        <source> Listing cancelled: %1 of %2 sounds listed.</source>
+        <translation> Читання скасовано: прочитано звуків — %1 з %2.</translation>
+    </message>
+    <message>
+        <source> Listed %1 sounds of %2</source>
+        <translation> Прочитано звуків: %1, тека %2</translation>
+    </message>
+    <message>
+        <source> Wrote %1 sounds, %2 unchanged, %3 not written.</source>
+        <translation> Записано звуків: %1, без змін: %2, не записано: %3.</translation>
+    </message>
+    <message>
+        <source> Cancelled: the others are as they were.</source>
+        <translation> Скасовано: інші звуки не зачеплено.</translation>
+    </message>
+    <message>
+        <source> Their rows say why.</source>
+        <translation> Причину вказано в їхніх рядках.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sounds</source>
+        <translation>звуків: %1 з %2</translation>
+    </message>
+    <message>
+        <source> Floating point value is not valid.</source>
+        <translation> Неприпустиме число з рухомою комою.</translation>
+    </message>
+    <message>
+        <source> Fill in what to set; an empty field keeps each sound&apos;s own value.</source>
+        <translation> Заповніть те, що треба задати; порожнє поле кожен звук зберігає своїм.</translation>
+    </message>
+    <message>
+        <source> Select the sounds to change first.</source>
+        <translation> Спершу виберіть звуки, які треба змінити.</translation>
+    </message>
+    <message>
+        <source> Writing %1 sounds</source>
+        <translation> Запис звуків: %1</translation>
+    </message>
+</context>
+</TS>

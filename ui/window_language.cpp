@@ -1,0 +1,79 @@
+#include "window_language.h"
+
+#include <memory>
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace kelvane {
+
+namespace {
+
+const QString kEnglish = QStringLiteral("en");
+
+struct Installed
+{
+    QString language = kEnglish;
+    std::unique_ptr<QTranslator> own;
+    std::unique_ptr<QTranslator> qt;
+};
+
+Installed &installed()
+{
+    static Installed now;
+    return now;
+}
+
+} // namespace
+
+QStringList windowLanguages()
+{
+    return {kEnglish, QStringLiteral("ru"), QStringLiteral("uk")};
+}
+
+QString chooseLanguage(const QString &asked)
+{
+    const QStringList known = windowLanguages();
+    if (known.contains(asked))
+        return asked;
+    // "ru-RU", "uk_UA", "en-GB": the language is the part before the region.
+    for (const QString &wanted : QLocale::system().uiLanguages()) {
+        const QString language = wanted.section(QLatin1Char('-'), 0, 0).section('_', 0, 0);
+        if (known.contains(language))
+            return language;
+    }
+    return kEnglish;
+}
+
+void useLanguage(const QString &language)
+{
+    Installed &now = installed();
+    for (auto *translator : {&now.own, &now.qt}) {
+        if (*translator)
+            QCoreApplication::removeTranslator(translator->get());
+        translator->reset();
+    }
+    now.language = windowLanguages().contains(language) ? language : kEnglish;
+    if (now.language == kEnglish)
+        return;
+    auto own = std::make_unique<QTranslator>();
+    if (own->load(QStringLiteral(":/i18n/kelvane_") + now.language + QStringLiteral(".qm"))) {
+        QCoreApplication::installTranslator(own.get());
+        now.own = std::move(own);
+    }
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + now.language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        now.qt = std::move(qt);
+    }
+}
+
+QString windowLanguage()
+{
+    return installed().language;
+}
+
+} // namespace kelvane
