@@ -1,5 +1,7 @@
+#include "eliding_label.h"
 #include "form_fixture.h"
 #include "kelvane_application.h"
+#include "window_language.h"
 
 #include <QHelpEvent>
 #include <QSplitter>
@@ -29,6 +31,24 @@ QStringList overlapsAndCuts(const QWidget *parent)
         named << child;
     }
     return faults;
+}
+
+// Texts drawn narrower than they need: buttons, check boxes and labels that neither wrap nor
+// end a long text with "…".
+QStringList cutTexts(const QWidget *window)
+{
+    QStringList cut;
+    for (const QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisible() || w->objectName().isEmpty() || qobject_cast<const ElidingLabel *>(w))
+            continue;
+        const auto *label = qobject_cast<const QLabel *>(w);
+        if (label && label->wordWrap())
+            continue;
+        if ((label || qobject_cast<const QAbstractButton *>(w)) &&
+            w->sizeHint().width() > w->width())
+            cut << w->objectName();
+    }
+    return cut;
 }
 
 } // namespace
@@ -92,9 +112,22 @@ private slots:
         QVERIFY(QDir::setCurrent(folder));
     }
 
-    // At its least size, with a warning and a strip shown, nothing overlaps or is cut off.
+    void nothingOverlapsAtTheLeastSize_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : windowLanguages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    // At its least size, in every language, with a warning and a strip shown, nothing overlaps
+    // or is cut off, and no text is cut but in the strips that end theirs with "…".
     void nothingOverlapsAtTheLeastSize()
     {
+        QFETCH(QString, language);
+        useLanguage(language);
+        close();
+        QVERIFY(open());
+        useLanguage("en");
         add("bad_checksum.ogg");
         QVERIFY(load("bad_checksum.ogg"));
         type("txtMaxDist", "0");
@@ -104,6 +137,7 @@ private slots:
         QCOMPARE(form->size(), form->minimumSizeHint());
         QVERIFY(w<QLabel>("pnlGameWarnings")->isVisible());
         QCOMPARE(overlapsAndCuts(form.get()), QStringList());
+        QCOMPARE(cutTexts(form.get()), QStringList());
         form->resize(712, 464);
         driver::idle();
         QCOMPARE(overlapsAndCuts(form.get()), QStringList());

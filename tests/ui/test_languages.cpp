@@ -1,0 +1,112 @@
+#include "form_fixture.h"
+#include "kelvane_application.h"
+#include "start_request.h"
+#include "window_language.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QTableView>
+
+using namespace kelvane;
+
+namespace {
+
+// Every text a user reads in the window, by control: captions, labels, hints, the status line
+// and the strips after loading `sound`, the overview's controls and its column headers.
+QMap<QString, QString> textsShown(FormFixture &f, const QString &sound)
+{
+    QMap<QString, QString> texts;
+    for (const char *name : {"btnSelectDirectory", "cbxRenameOriginals", "btnOverview", "btnHelp",
+                             "btnAbout", "btnApply", "btnRevert", "btnCopy", "btnPaste"}) {
+        auto *button = f.w<QAbstractButton>(name);
+        texts[name] = button->text();
+        texts[QString(name) + " tip"] = button->toolTip();
+    }
+    for (const char *name : {"lblInfo", "lblGameSoundType", "lblBaseValue", "lblMinDist",
+                             "lblMaxDist", "lblMaxAIDist"})
+        texts[name] = f.w<QLabel>(name)->text();
+    f.add(sound);
+    if (!f.load(sound))
+        return {};
+    texts["status"] = f.form->statusText();
+    texts["strip"] = f.strip();
+    texts["warnings"] = f.w<QLabel>("pnlGameWarnings")->text();
+    texts["details"] = f.w<QComboBox>("cmbInfo")->itemText(0);
+    texts["length"] = f.w<QLabel>("lblDuration")->text();
+    f.press("btnOverview");
+    for (const char *name : {"btnApplyMany", "cbxWarningsOnly", "btnCancelWork"})
+        texts[name] = f.w<QAbstractButton>(name)->text();
+    texts["txtFilter"] = f.w<QLineEdit>("txtFilter")->placeholderText();
+    auto *table = f.w<QTableView>("tblSounds");
+    for (int column = 0; column < table->model()->columnCount(); ++column)
+        texts[QString("column %1").arg(column)] =
+            table->model()->headerData(column, Qt::Horizontal).toString();
+    return texts;
+}
+
+} // namespace
+
+class TestLanguages : public QObject, FormFixture
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        close();
+        useLanguage("en");
+    }
+
+    void everyTextIsInTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("ru") << "ru";
+        QTest::newRow("uk") << "uk";
+    }
+
+    // No English is left: each text differs from the English window's and is written in
+    // Cyrillic, the numbers in it kept.
+    void everyTextIsInTheLanguage()
+    {
+        QFETCH(QString, language);
+        QVERIFY(open());
+        const QMap<QString, QString> english = textsShown(*this, "stereo_block.ogg");
+        close();
+        useLanguage(language);
+        QCOMPARE(windowLanguage(), language);
+        QVERIFY(open());
+        const QMap<QString, QString> shown = textsShown(*this, "stereo_block.ogg");
+        QVERIFY(english.size() > 30);
+        QCOMPARE(shown.keys(), english.keys());
+        static const QRegularExpression cyrillic("\\p{Cyrillic}");
+        for (auto it = english.begin(); it != english.end(); ++it) {
+            if (it.key() == "btnCancelWork tip" || it.value().isEmpty())
+                continue;
+            QVERIFY2(shown[it.key()] != it.value() && shown[it.key()].contains(cyrillic),
+                     qPrintable(it.key() + ": " + shown[it.key()]));
+        }
+        QVERIFY(shown["status"].contains("5156"));
+        QVERIFY(shown["details"].contains("2"));
+    }
+
+    // --language chooses the language whatever the locale; a language the window does not
+    // speak is bad usage.
+    void theLanguageCanBeChosen()
+    {
+        QCOMPARE(chooseLanguage(readStartArguments({"kelvane", "--language", "uk"}, true).language),
+                 QString("uk"));
+        QCOMPARE(readStartArguments({"kelvane", "--language", "de"}, true).action,
+                 StartRequest::BadUsage);
+        useLanguage("ru");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Отмена"));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    KelvaneApplication app(argc, argv);
+    TestLanguages test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_languages.moc"
