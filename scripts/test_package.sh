@@ -21,6 +21,9 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/org.kelvane.Kelvane.met
 [[ -L "$root/usr/bin/kelvane" ]] || fail "bin/kelvane is not a link"
 real=$(readlink -f "$root/usr/bin/kelvane")
 [[ -f "$(dirname "$real")/Kelvane_Help.txt" ]] || fail "no help file beside the program"
+for language in ru uk; do
+    [[ -f "$(dirname "$real")/Kelvane_Help.$language.txt" ]] || fail "no $language help file beside the program"
+done
 # The audio output is a module beside the program, loaded on the first play; the window itself
 # starts without Qt Multimedia.
 [[ -f "$(dirname "$real")/kelvane_sound_output.so" ]] || fail "no audio module beside the program"

@@ -89,6 +89,23 @@ private slots:
         QVERIFY(shown["details"].contains("2"));
     }
 
+    // Help opens the help file in the window's language, and the English one when there is
+    // none in it.
+    void theHelpIsInTheLanguage()
+    {
+        const QString ukrainian = QCoreApplication::applicationDirPath() + "/Kelvane_Help.uk.txt";
+        fixtures::writeFile(ukrainian, "довідка");
+        useLanguage("uk");
+        QVERIFY(open());
+        press("btnHelp");
+        QCOMPARE(launcher.documents, QStringList{ukrainian});
+        close();
+        QFile::remove(ukrainian);
+        QVERIFY(open());
+        press("btnHelp");
+        QVERIFY(form->statusText().endsWith("/Kelvane_Help.txt"));
+    }
+
     // --language chooses the language whatever the locale; a language the window does not
     // speak is bad usage.
     void theLanguageCanBeChosen()
