@@ -22,7 +22,7 @@ bool KelvaneApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &error) {
         showErrorDisplay(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        showErrorDisplay(QStringLiteral("Unknown error"));
+        showErrorDisplay(tr("Unknown error"));
     }
     return false;
 }

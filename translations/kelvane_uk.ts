@@ -272,6 +272,13 @@
     </message>
 </context>
 <context>
+    <name>kelvane::KelvaneApplication</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Невідома помилка</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::SoundTableModel</name>
     <message>
         <source>ok</source>
@@ -567,6 +574,14 @@
     <message>
         <source> No audio output is available.</source>
         <translation> Немає доступного звукового виводу.</translation>
+    </message>
+    <message>
+        <source>Ogg Vorbis sound files (*.ogg)</source>
+        <translation>Звукові файли Ogg Vorbis (*.ogg)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Усі файли (*)</translation>
     </message>
 </context>
 <context>

@@ -76,7 +76,7 @@ QFileDialog *soundDialog(QWidget *parent, const char *name, QFileDialog::AcceptM
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(mode);
     dialog->setNameFilters(
-        {QStringLiteral("Ogg Vorbis sound files (*.ogg)"), QStringLiteral("All files (*)")});
+        {TKelvaneForm::tr("Ogg Vorbis sound files (*.ogg)"), TKelvaneForm::tr("All files (*)")});
     dialog->setFileMode(QFileDialog::AnyFile);
     return dialog;
 }
