@@ -172,13 +172,14 @@ std::optional<float> parseNumber(const QString &text, QChar decimalSeparator)
     return static_cast<float>(value);
 }
 
-QString lengthText(double seconds, QChar decimalSeparator)
+QString lengthText(double seconds, QChar decimalSeparator, const QString &secondsUnit)
 {
     const auto whole = static_cast<long long>(seconds);
-    return QStringLiteral("%1 s (%2:%3)")
+    return QStringLiteral("%1 %4 (%2:%3)")
         .arg(QString::number(seconds, 'f', 3).replace(QLatin1Char('.'), decimalSeparator))
         .arg(whole / 60)
-        .arg(whole % 60, 2, 10, QLatin1Char('0'));
+        .arg(whole % 60, 2, 10, QLatin1Char('0'))
+        .arg(secondsUnit);
 }
 
 QChar userDecimalSeparator()

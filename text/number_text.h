@@ -19,8 +19,9 @@ namespace kelvane {
 [[nodiscard]] std::optional<float> parseNumber(const QString &text, QChar decimalSeparator);
 
 // How long a sound plays: "1.500 s (0:01)", seconds to the millisecond and then minutes and
-// whole seconds.
-[[nodiscard]] QString lengthText(double seconds, QChar decimalSeparator);
+// whole seconds; `secondsUnit` in the window's language.
+[[nodiscard]] QString lengthText(double seconds, QChar decimalSeparator,
+                                 const QString &secondsUnit = QStringLiteral("s"));
 
 // The user's decimal separator, "." when the locale gives none.
 [[nodiscard]] QChar userDecimalSeparator();

@@ -344,6 +344,11 @@
         <source>State</source>
         <translation>Стан</translation>
     </message>
+    <message>
+        <source>s</source>
+        <comment>seconds</comment>
+        <translation>с</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::TKelvaneForm</name>
@@ -582,6 +587,11 @@
     <message>
         <source>All files (*)</source>
         <translation>Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>seconds</comment>
+        <translation>с</translation>
     </message>
 </context>
 <context>

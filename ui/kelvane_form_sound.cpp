@@ -92,7 +92,8 @@ void TKelvaneForm::showSoundOf(const Inspection &found)
     if (found.outcome == LoadOutcome::Refused || !image_)
         return;
     if (const auto seconds = soundSecondsOf(currentFileName_, *image_, found.sampleRate))
-        lblDuration->setText(tr("Length: ") + lengthText(*seconds, userDecimalSeparator()));
+        lblDuration->setText(tr("Length: ") +
+                             lengthText(*seconds, userDecimalSeparator(), tr("s", "seconds")));
     if (image_->readInPart()) {
         imgWaveform->showMessage(tr("read in part: not decoded"));
         placeGameWarnings();

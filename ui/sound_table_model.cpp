@@ -98,7 +98,7 @@ QString SoundTableModel::cellText(const ScannedSound &row, int column) const
     case Channels:
         return row.channels ? QString::number(row.channels) : QString();
     case Length:
-        return row.seconds ? lengthText(*row.seconds, separator_) : QString();
+        return row.seconds ? lengthText(*row.seconds, separator_, tr("s", "seconds")) : QString();
     case State:
         switch (row.state) {
         case SoundState::Ok:
