@@ -20,6 +20,11 @@ SoundFacts soundFactsOf(const Inspection &found)
                    found.firstComment ? readLegacyBlock(*found.firstComment) : std::nullopt) {
         facts.block = SoundFacts::Older;
         facts.attrs = older;
+    } else if (const auto claimed =
+                   found.firstComment ? shortBlockVersion(*found.firstComment) : std::nullopt) {
+        facts.block = SoundFacts::TooShort;
+        facts.claimedVersion = *claimed;
+        facts.commentBytes = found.firstComment->size();
     } else {
         facts.block = found.firstComment ? SoundFacts::NotABlock : SoundFacts::Missing;
     }
@@ -59,6 +64,13 @@ std::vector<GameWarning> gameWarnings(const SoundFacts &facts)
         warnings.push_back({GameWarningKind::NotABlock,
                             "the first comment is not an attribute block (the game plays the "
                             "sound with its own defaults)"});
+        break;
+    case SoundFacts::TooShort:
+        warnings.push_back({GameWarningKind::ShortBlock,
+                            "the first comment starts with version " +
+                                std::to_string(facts.claimedVersion) + " but holds only " +
+                                std::to_string(facts.commentBytes) +
+                                " bytes: the game reads past its end, and may stop"});
         break;
     case SoundFacts::Missing:
         warnings.push_back({GameWarningKind::NoBlock, "no attribute block (the game plays the "

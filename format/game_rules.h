@@ -27,8 +27,11 @@ struct SoundFacts
         Missing,   // no comment at all
         NotABlock, // a first comment the game reads as an invalid block
         Older,     // a block of version 1 or 2, which the game still reads
+        TooShort,  // a first comment too short for the version it starts with
     } block = Missing;
     std::optional<TSoundAttributes> attrs; // what the game reads, when it reads a block
+    std::uint32_t claimedVersion = 0;      // TooShort: the version the comment starts with
+    std::size_t commentBytes = 0;          // TooShort: how long the comment is
     std::uint32_t sampleRate = 0;
     unsigned channels = 0;
 };
@@ -41,6 +44,7 @@ enum class GameWarningKind
 {
     OlderBlock,
     NotABlock,
+    ShortBlock,
     NoBlock,
     MaxDistance,
     MaxAIDistance,

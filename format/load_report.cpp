@@ -283,6 +283,9 @@ Inspection Inspector::finishWithoutBlock(bool pageComplete)
     std::optional<TSoundAttributes> older;
     if (missing_ == MissingBlock::UpgradeOlder && report_.firstComment)
         older = readLegacyBlock(*report_.firstComment);
+    // A longer one would have to shrink the page, which is never done: the game's values stay.
+    if (older && report_.firstComment->size() > kAttributeBlockSize)
+        return refuse(msg::kOlderBlockTooLong);
     if (older) {
         block = *older;
         block.version = kAttributeBlockVersion;

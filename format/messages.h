@@ -22,6 +22,8 @@ inline constexpr std::string_view kBlockUpgraded =
     "Older comment block turned into a version 3 block.  Click Apply to save it.";
 inline constexpr std::string_view kCannotInsert =
     "Comment block cannot be inserted: the comment header does not fit on page 2.";
+inline constexpr std::string_view kOlderBlockTooLong =
+    "Older comment block longer than a version 3 block; it is left as it is.";
 inline constexpr std::string_view kBlockOffPage2 =
     "Comment block does not lie on page 2; the file cannot be edited.";
 inline constexpr std::string_view kInsertedLacingByte = "  ** Inserted new segment lacing byte **";

@@ -255,6 +255,14 @@
         <source> could not be made; nothing was written.</source>
         <translation> сделать не удалось; ничего не записано.</translation>
     </message>
+    <message>
+        <source>Older comment block longer than a version %1 block; it is left as it is.</source>
+        <translation>Старый блок комментария длиннее блока версии %1; он оставлен как есть.</translation>
+    </message>
+    <message>
+        <source>the first comment starts with version %1 but holds only %2 bytes: the game reads past its end, and may stop</source>
+        <translation>первый комментарий начинается с версии %1, но содержит лишь %2 байт: игра читает за его концом и может вылететь</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>

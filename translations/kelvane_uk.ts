@@ -255,6 +255,14 @@
         <source> could not be made; nothing was written.</source>
         <translation> зробити не вдалося; нічого не записано.</translation>
     </message>
+    <message>
+        <source>Older comment block longer than a version %1 block; it is left as it is.</source>
+        <translation>Старий блок коментаря довший за блок версії %1; його лишено як є.</translation>
+    </message>
+    <message>
+        <source>the first comment starts with version %1 but holds only %2 bytes: the game reads past its end, and may stop</source>
+        <translation>перший коментар починається з версії %1, але містить лише %2 байтів: гра читає за його кінцем і може вилетіти</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>

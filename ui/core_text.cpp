@@ -46,6 +46,8 @@ constexpr const char *kContext = "CoreText";
                                   "not fit on page %1."),
     QT_TRANSLATE_NOOP("CoreText",
                       "Comment block does not lie on page %1; the file cannot be edited."),
+    QT_TRANSLATE_NOOP("CoreText", "Older comment block longer than a version %1 block; it is "
+                                  "left as it is."),
     QT_TRANSLATE_NOOP("CoreText", "Could not open file for reading."),
     QT_TRANSLATE_NOOP("CoreText", "Could not scan file for reading."),
     // The overview's states.
@@ -69,6 +71,8 @@ constexpr const char *kContext = "CoreText";
                                   "the sound with its own defaults)"),
     QT_TRANSLATE_NOOP("CoreText",
                       "no attribute block (the game plays the sound with its own defaults)"),
+    QT_TRANSLATE_NOOP("CoreText", "the first comment starts with version %1 but holds only %2 "
+                                  "bytes: the game reads past its end, and may stop"),
     QT_TRANSLATE_NOOP("CoreText", "sample rate %1 Hz: the game loads only %2 Hz"),
     QT_TRANSLATE_NOOP("CoreText", "%1 channels: the first game plays only mono sounds; the "
                                   "later games play stereo only as sounds in the player's head"),

@@ -505,6 +505,39 @@ private slots:
         QCOMPARE(commentsOf(older), QList<QByteArray>{builder::blockBytes(expected)});
     }
 
+    // The game reads an older block from a first comment longer than the block, as long as the
+    // version says, and so does Kelvane: its values show, and --upgrade keeps what the game
+    // reads, or leaves a comment longer than a version 3 block as it is. A comment too short
+    // for its version is a warning: the game reads past its end.
+    void olderBlocksAreReadAsTheGameReadsThem()
+    {
+        const QByteArray v2 = builder::blockBytes(
+            {.version = 2, .minDist = 3.0f, .maxDist = 30.0f, .volume = 0.5f, .gameType = 7u});
+        const QString longer = withComments(folder_, "longer.ogg", {v2}); // 24 bytes, not 20
+        const QJsonObject shown =
+            QJsonDocument::fromJson(cli({"show", "--json", longer}).out.toUtf8()).object();
+        QCOMPARE(shown["olderBlock"].toObject()["baseValue"].toDouble(), 0.5);
+        QCOMPARE(cli({"show", "--table", longer}).out.count("older block, version 2"), 1);
+        QCOMPARE(cli({"fix", "--upgrade", longer}).status, 0);
+        QCOMPARE(commentsOf(longer), QList<QByteArray>{builder::blockBytes({.minDist = 3.0f,
+                                                                            .maxDist = 30.0f,
+                                                                            .volume = 0.5f,
+                                                                            .gameType = 7u,
+                                                                            .aiDist = 30.0f})});
+        const QString longest = withComments(folder_, "longest.ogg", {v2 + "tail"});
+        const QByteArray before = fixtures::readFile(longest);
+        const Run refused = cli({"fix", "--upgrade", longest});
+        QCOMPARE(refused.status, 1);
+        QVERIFY(refused.err.contains("longer than a version 3 block"));
+        QCOMPARE(fixtures::readFile(longest), before);
+
+        const QString cut = withComments(folder_, "cut.ogg", {v2.left(12)});
+        const Run checked = cli({"check", cut});
+        QVERIFY2(checked.out.contains("the first comment starts with version 2 but holds only 12 "
+                                      "bytes: the game reads past its end"),
+                 qPrintable(checked.out));
+    }
+
     // Any error while the new file is flushed or closed fails that file and leaves it as it
     // was, and so does another program writing it while it is saved.
     void faultsWhileSavingFailTheFileAndKeepIt_data()
