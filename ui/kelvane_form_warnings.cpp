@@ -49,16 +49,17 @@ void TKelvaneForm::buildGameWarnings()
     for (QAction *mark : {maxDistWarning_, maxAIDistWarning_})
         mark->setVisible(false);
     pnlAttributes->installEventFilter(this);
-    // Room for one line of warnings between the boxes and the strip.
+    // Room for one line of warnings and the least waveform between the boxes and the strip.
     pnlAttributes->setMinimumHeight(kWarningsTop + pnlGameWarnings->fontMetrics().lineSpacing() +
-                                    2 + pnlAttrStatus->height());
+                                    2 + kLeastWaveformHeight + 2 + pnlAttrStatus->height());
 }
 
 void TKelvaneForm::placeGameWarnings()
 {
     // Between the boxes and the attribute strip, whatever room the window leaves: the warnings
-    // first, in whole lines (what does not fit is in the panel's tooltip and the boxes'
-    // marks), then the waveform in what is left.
+    // in whole lines (what does not fit is in the panel's tooltip and the boxes' marks), less
+    // the least room of the waveform when there is one to show, then the waveform in the rest:
+    // warnings never hide the waveform.
     const int bottom =
         pnlAttributes->height() - (pnlAttrStatus->isHidden() ? 0 : pnlAttrStatus->height()) - 2;
     const int width = pnlAttributes->width() - 16;
@@ -67,7 +68,8 @@ void TKelvaneForm::placeGameWarnings()
     const int needed = pnlGameWarnings->text().isEmpty()
                            ? 0
                            : (pnlGameWarnings->heightForWidth(width) + line - 1) / line;
-    const int lines = std::min(room / line, needed);
+    const int waveRoom = imgWaveform->holdsSomething() ? kLeastWaveformHeight + 2 : 0;
+    const int lines = std::min(std::max(room - waveRoom, 0) / line, needed);
     pnlGameWarnings->setGeometry(8, kWarningsTop, width, lines * line);
     pnlGameWarnings->setVisible(lines > 0);
 

@@ -143,6 +143,26 @@ private slots:
         QCOMPARE(overlapsAndCuts(form.get()), QStringList());
     }
 
+    // Warnings never hide the waveform: with two of them and the strip shown, both show, at
+    // the window's first size and at its least.
+    void theWaveformStaysBesideTheWarnings()
+    {
+        add("bad_checksum.ogg");
+        QVERIFY(load("bad_checksum.ogg"));
+        auto *waveform = w<QWidget>("imgWaveform");
+        QVERIFY(QTest::qWaitFor([waveform] { return waveform->isVisible(); }));
+        type("txtMaxDist", "0");
+        type("txtMaxAIDist", "0");
+        QVERIFY(!strip().isEmpty());
+        for (const QSize size : {QSize(712, 464), form->minimumSizeHint()}) {
+            form->resize(size);
+            driver::idle();
+            QVERIFY(w<QLabel>("pnlGameWarnings")->isVisible());
+            QVERIFY(waveform->isVisible());
+            QCOMPARE(overlapsAndCuts(form.get()), QStringList());
+        }
+    }
+
     // The list keeps its width when the window grows, the splitter widens it, and an entry
     // the list cuts off shows its whole name as a tooltip.
     void theFileListIsWidenedByItsSplitter()
