@@ -49,10 +49,10 @@ StartRequest readStartArguments(const QStringList &arguments, bool final)
                                   QStringLiteral("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption overview(
-        QStringLiteral("overview"),
-        QStringLiteral("Starts on the overview of every sound of the folder and its sub-folders."));
-    parser.addOption(overview);
+    const QCommandLineOption allSounds(
+        QStringLiteral("all-sounds"),
+        QStringLiteral("Starts on the table of every sound of the folder and its sub-folders."));
+    parser.addOption(allSounds);
     const QCommandLineOption language(
         QStringLiteral("language"),
         QStringLiteral("The window's language: en, ru or uk (default: the user's own)."),
@@ -78,7 +78,7 @@ StartRequest readStartArguments(const QStringList &arguments, bool final)
     } else if (!parser.positionalArguments().isEmpty()) {
         placeStart(parser.positionalArguments().constFirst(), request);
     }
-    request.overview = parser.isSet(overview);
+    request.allSounds = parser.isSet(allSounds);
     request.language = parser.value(language);
     if (final && request.action == StartRequest::OpenWindow && parser.isSet(language) &&
         !windowLanguages().contains(request.language)) {

@@ -22,8 +22,8 @@ std::unique_ptr<TKelvaneForm> makeStartWindow(const StartRequest &request,
     }
     auto form = std::make_unique<TKelvaneForm>(launcher);
     form->startWith(fileName, problem);
-    if (request.overview)
-        form->showOverview(true);
+    if (request.allSounds)
+        form->showAllSounds(true);
     return form;
 }
 

@@ -9,7 +9,7 @@
 
 namespace kelvane {
 
-// A sound to change, as the overview listed it.
+// A sound to change, as the sound table listed it.
 struct EditTarget
 {
     QString path;                         // relative to the folder

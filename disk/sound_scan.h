@@ -11,7 +11,7 @@
 
 namespace kelvane {
 
-// What an overview row says of a sound, in the order the state column sorts.
+// What a sound table row says of a sound, in the order the state column sorts.
 enum class SoundState
 {
     Ok,
@@ -22,7 +22,7 @@ enum class SoundState
     Refused,
 };
 
-// One sound of a folder tree, as the overview lists it.
+// One sound of a folder tree, as the sound table lists it.
 struct ScannedSound
 {
     QString path; // relative to the folder scanned, "/" between folders
@@ -38,7 +38,7 @@ struct ScannedSound
     std::optional<FileIdentity> identity;
 };
 
-// Reads the first pages of `folder`/`relative` and says what the overview shows of it.
+// Reads the first pages of `folder`/`relative` and says what the sound table shows of it.
 [[nodiscard]] ScannedSound scanSound(const QString &folder, const QString &relative);
 
 // Lists every sound of a folder and its sub-folders (hidden entries left out, links to folders

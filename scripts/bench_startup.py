@@ -32,7 +32,7 @@ def notes():
         "10,000 names cost one string each (5.6 ms and 2.7 MiB of items before), and the "
         "listing itself (reading, decoding and sorting 10,000 names, 11 to 13 ms) is done on the "
         "second core while the toolkit starts and the window is made (turns of 20 starts: 86 to "
-        "67 ms on 10,000 sounds). The overview is made the first time it is shown. Tried and not kept, because no gain showed in turns of "
+        "67 ms on 10,000 sounds). The sound table is made the first time it is shown. Tried and not kept, because no gain showed in turns of "
         "20 to 30 starts: reading the font configuration on a second thread, and reading the "
         "arguments without a first, short-lived application object. The file dialogs are made "
         "on first use.",

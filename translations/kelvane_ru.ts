@@ -359,6 +359,117 @@
     </message>
 </context>
 <context>
+    <name>kelvane::TAllSoundsPanel</name>
+    <message>
+        <source>unchanged</source>
+        <translation>не менять</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v из %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>(unchanged)</source>
+        <translation>(не менять)</translation>
+    </message>
+    <message>
+        <source>Apply to Selected</source>
+        <translation>Применить к выбранным</translation>
+    </message>
+    <message>
+        <source>Sets the filled-in fields in every selected sound; each sound keeps its own value of a field left empty</source>
+        <translation>Записывает заполненные поля в каждый выбранный звук; пустые поля каждый звук сохраняет своими</translation>
+    </message>
+    <message>
+        <source>Game Sound Type</source>
+        <translation>Тип звука в игре</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>AI</source>
+        <translation>ИИ</translation>
+    </message>
+    <message>
+        <source>Filter: a part of the path</source>
+        <translation>Фильтр: часть пути</translation>
+    </message>
+    <message>
+        <source>Warnings only</source>
+        <translation>Только с предупреждениями</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source> The sounds are being written; list them again when that is done.</source>
+        <translation> Звуки записываются; прочитайте их заново, когда запись закончится.</translation>
+    </message>
+    <message>
+        <source> Listing the sounds of %1</source>
+        <translation> Чтение звуков папки %1</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>Не записан: %1</translation>
+    </message>
+    <message>
+        <source> Listing cancelled: %1 of %2 sounds listed.</source>
+        <translation> Чтение отменено: прочитано звуков — %1 из %2.</translation>
+    </message>
+    <message>
+        <source> Listed %1 sounds of %2</source>
+        <translation> Прочитано звуков: %1, папка %2</translation>
+    </message>
+    <message>
+        <source> Wrote %1 sounds, %2 unchanged, %3 not written.</source>
+        <translation> Записано звуков: %1, без изменений: %2, не записано: %3.</translation>
+    </message>
+    <message>
+        <source> Cancelled: the others are as they were.</source>
+        <translation> Отменено: остальные звуки не тронуты.</translation>
+    </message>
+    <message>
+        <source> Their rows say why.</source>
+        <translation> Причина указана в их строках.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sounds</source>
+        <translation>звуков: %1 из %2</translation>
+    </message>
+    <message>
+        <source> Floating point value is not valid.</source>
+        <translation> Недопустимое число с плавающей точкой.</translation>
+    </message>
+    <message>
+        <source> Fill in what to set; an empty field keeps each sound&apos;s own value.</source>
+        <translation> Заполните то, что нужно задать; пустое поле каждый звук сохраняет своим.</translation>
+    </message>
+    <message>
+        <source> Select the sounds to change first.</source>
+        <translation> Сначала выберите звуки, которые нужно изменить.</translation>
+    </message>
+    <message>
+        <source> Writing %1 sounds</source>
+        <translation> Запись звуков: %1</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::TKelvaneForm</name>
     <message>
         <source> %1 is not an .ogg sound listed here; its folder is listed.</source>
@@ -463,10 +574,6 @@
     <message>
         <source>About</source>
         <translation>О Kelvane</translation>
-    </message>
-    <message>
-        <source>Overview</source>
-        <translation>Обзор</translation>
     </message>
     <message>
         <source>Sound File Info</source>
@@ -601,116 +708,9 @@
         <comment>seconds</comment>
         <translation>с</translation>
     </message>
-</context>
-<context>
-    <name>kelvane::TSoundOverview</name>
     <message>
-        <source>unchanged</source>
-        <translation>не менять</translation>
-    </message>
-    <message>
-        <source>%v of %m</source>
-        <translation>%v из %m</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>(unchanged)</source>
-        <translation>(не менять)</translation>
-    </message>
-    <message>
-        <source>Apply to Selected</source>
-        <translation>Применить к выбранным</translation>
-    </message>
-    <message>
-        <source>Sets the filled-in fields in every selected sound; each sound keeps its own value of a field left empty</source>
-        <translation>Записывает заполненные поля в каждый выбранный звук; пустые поля каждый звук сохраняет своими</translation>
-    </message>
-    <message>
-        <source>Game Sound Type</source>
-        <translation>Тип звука в игре</translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation>Громкость</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>Мин.</translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation>Макс.</translation>
-    </message>
-    <message>
-        <source>AI</source>
-        <translation>ИИ</translation>
-    </message>
-    <message>
-        <source>Filter: a part of the path</source>
-        <translation>Фильтр: часть пути</translation>
-    </message>
-    <message>
-        <source>Warnings only</source>
-        <translation>Только с предупреждениями</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Каналы</translation>
-    </message>
-    <message>
-        <source> The sounds are being written; list them again when that is done.</source>
-        <translation> Звуки записываются; прочитайте их заново, когда запись закончится.</translation>
-    </message>
-    <message>
-        <source> Listing the sounds of %1</source>
-        <translation> Чтение звуков папки %1</translation>
-    </message>
-    <message>
-        <source>Not written: %1</source>
-        <translation>Не записан: %1</translation>
-    </message>
-    <message>
-        <source> Listing cancelled: %1 of %2 sounds listed.</source>
-        <translation> Чтение отменено: прочитано звуков — %1 из %2.</translation>
-    </message>
-    <message>
-        <source> Listed %1 sounds of %2</source>
-        <translation> Прочитано звуков: %1, папка %2</translation>
-    </message>
-    <message>
-        <source> Wrote %1 sounds, %2 unchanged, %3 not written.</source>
-        <translation> Записано звуков: %1, без изменений: %2, не записано: %3.</translation>
-    </message>
-    <message>
-        <source> Cancelled: the others are as they were.</source>
-        <translation> Отменено: остальные звуки не тронуты.</translation>
-    </message>
-    <message>
-        <source> Their rows say why.</source>
-        <translation> Причина указана в их строках.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 sounds</source>
-        <translation>звуков: %1 из %2</translation>
-    </message>
-    <message>
-        <source> Floating point value is not valid.</source>
-        <translation> Недопустимое число с плавающей точкой.</translation>
-    </message>
-    <message>
-        <source> Fill in what to set; an empty field keeps each sound&apos;s own value.</source>
-        <translation> Заполните то, что нужно задать; пустое поле каждый звук сохраняет своим.</translation>
-    </message>
-    <message>
-        <source> Select the sounds to change first.</source>
-        <translation> Сначала выберите звуки, которые нужно изменить.</translation>
-    </message>
-    <message>
-        <source> Writing %1 sounds</source>
-        <translation> Запись звуков: %1</translation>
+        <source>All Sounds</source>
+        <translation>Все звуки</translation>
     </message>
 </context>
 </TS>

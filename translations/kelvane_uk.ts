@@ -359,6 +359,117 @@
     </message>
 </context>
 <context>
+    <name>kelvane::TAllSoundsPanel</name>
+    <message>
+        <source>unchanged</source>
+        <translation>не змінювати</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v з %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>(unchanged)</source>
+        <translation>(не змінювати)</translation>
+    </message>
+    <message>
+        <source>Apply to Selected</source>
+        <translation>Застосувати до вибраних</translation>
+    </message>
+    <message>
+        <source>Sets the filled-in fields in every selected sound; each sound keeps its own value of a field left empty</source>
+        <translation>Записує заповнені поля в кожен вибраний звук; порожні поля кожен звук зберігає своїми</translation>
+    </message>
+    <message>
+        <source>Game Sound Type</source>
+        <translation>Тип звуку в грі</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Гучність</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мін.</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>AI</source>
+        <translation>ШІ</translation>
+    </message>
+    <message>
+        <source>Filter: a part of the path</source>
+        <translation>Фільтр: частина шляху</translation>
+    </message>
+    <message>
+        <source>Warnings only</source>
+        <translation>Лише з попередженнями</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Канали</translation>
+    </message>
+    <message>
+        <source> The sounds are being written; list them again when that is done.</source>
+        <translation> Звуки записуються; прочитайте їх знову, коли запис закінчиться.</translation>
+    </message>
+    <message>
+        <source> Listing the sounds of %1</source>
+        <translation> Читання звуків теки %1</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>Не записано: %1</translation>
+    </message>
+    <message>
+        <source> Listing cancelled: %1 of %2 sounds listed.</source>
+        <translation> Читання скасовано: прочитано звуків — %1 з %2.</translation>
+    </message>
+    <message>
+        <source> Listed %1 sounds of %2</source>
+        <translation> Прочитано звуків: %1, тека %2</translation>
+    </message>
+    <message>
+        <source> Wrote %1 sounds, %2 unchanged, %3 not written.</source>
+        <translation> Записано звуків: %1, без змін: %2, не записано: %3.</translation>
+    </message>
+    <message>
+        <source> Cancelled: the others are as they were.</source>
+        <translation> Скасовано: інші звуки не зачеплено.</translation>
+    </message>
+    <message>
+        <source> Their rows say why.</source>
+        <translation> Причину вказано в їхніх рядках.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sounds</source>
+        <translation>звуків: %1 з %2</translation>
+    </message>
+    <message>
+        <source> Floating point value is not valid.</source>
+        <translation> Неприпустиме число з рухомою комою.</translation>
+    </message>
+    <message>
+        <source> Fill in what to set; an empty field keeps each sound&apos;s own value.</source>
+        <translation> Заповніть те, що треба задати; порожнє поле кожен звук зберігає своїм.</translation>
+    </message>
+    <message>
+        <source> Select the sounds to change first.</source>
+        <translation> Спершу виберіть звуки, які треба змінити.</translation>
+    </message>
+    <message>
+        <source> Writing %1 sounds</source>
+        <translation> Запис звуків: %1</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::TKelvaneForm</name>
     <message>
         <source> %1 is not an .ogg sound listed here; its folder is listed.</source>
@@ -463,10 +574,6 @@
     <message>
         <source>About</source>
         <translation>Про Kelvane</translation>
-    </message>
-    <message>
-        <source>Overview</source>
-        <translation>Огляд</translation>
     </message>
     <message>
         <source>Sound File Info</source>
@@ -601,116 +708,9 @@
         <comment>seconds</comment>
         <translation>с</translation>
     </message>
-</context>
-<context>
-    <name>kelvane::TSoundOverview</name>
     <message>
-        <source>unchanged</source>
-        <translation>не змінювати</translation>
-    </message>
-    <message>
-        <source>%v of %m</source>
-        <translation>%v з %m</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Скасувати</translation>
-    </message>
-    <message>
-        <source>(unchanged)</source>
-        <translation>(не змінювати)</translation>
-    </message>
-    <message>
-        <source>Apply to Selected</source>
-        <translation>Застосувати до вибраних</translation>
-    </message>
-    <message>
-        <source>Sets the filled-in fields in every selected sound; each sound keeps its own value of a field left empty</source>
-        <translation>Записує заповнені поля в кожен вибраний звук; порожні поля кожен звук зберігає своїми</translation>
-    </message>
-    <message>
-        <source>Game Sound Type</source>
-        <translation>Тип звуку в грі</translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation>Гучність</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>Мін.</translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation>Макс.</translation>
-    </message>
-    <message>
-        <source>AI</source>
-        <translation>ШІ</translation>
-    </message>
-    <message>
-        <source>Filter: a part of the path</source>
-        <translation>Фільтр: частина шляху</translation>
-    </message>
-    <message>
-        <source>Warnings only</source>
-        <translation>Лише з попередженнями</translation>
-    </message>
-    <message>
-        <source>Channels</source>
-        <translation>Канали</translation>
-    </message>
-    <message>
-        <source> The sounds are being written; list them again when that is done.</source>
-        <translation> Звуки записуються; прочитайте їх знову, коли запис закінчиться.</translation>
-    </message>
-    <message>
-        <source> Listing the sounds of %1</source>
-        <translation> Читання звуків теки %1</translation>
-    </message>
-    <message>
-        <source>Not written: %1</source>
-        <translation>Не записано: %1</translation>
-    </message>
-    <message>
-        <source> Listing cancelled: %1 of %2 sounds listed.</source>
-        <translation> Читання скасовано: прочитано звуків — %1 з %2.</translation>
-    </message>
-    <message>
-        <source> Listed %1 sounds of %2</source>
-        <translation> Прочитано звуків: %1, тека %2</translation>
-    </message>
-    <message>
-        <source> Wrote %1 sounds, %2 unchanged, %3 not written.</source>
-        <translation> Записано звуків: %1, без змін: %2, не записано: %3.</translation>
-    </message>
-    <message>
-        <source> Cancelled: the others are as they were.</source>
-        <translation> Скасовано: інші звуки не зачеплено.</translation>
-    </message>
-    <message>
-        <source> Their rows say why.</source>
-        <translation> Причину вказано в їхніх рядках.</translation>
-    </message>
-    <message>
-        <source>%1 of %2 sounds</source>
-        <translation>звуків: %1 з %2</translation>
-    </message>
-    <message>
-        <source> Floating point value is not valid.</source>
-        <translation> Неприпустиме число з рухомою комою.</translation>
-    </message>
-    <message>
-        <source> Fill in what to set; an empty field keeps each sound&apos;s own value.</source>
-        <translation> Заповніть те, що треба задати; порожнє поле кожен звук зберігає своїм.</translation>
-    </message>
-    <message>
-        <source> Select the sounds to change first.</source>
-        <translation> Спершу виберіть звуки, які треба змінити.</translation>
-    </message>
-    <message>
-        <source> Writing %1 sounds</source>
-        <translation> Запис звуків: %1</translation>
+        <source>All Sounds</source>
+        <translation>Усі звуки</translation>
     </message>
 </context>
 </TS>

@@ -50,7 +50,7 @@ constexpr const char *kContext = "CoreText";
                                   "left as it is."),
     QT_TRANSLATE_NOOP("CoreText", "Could not open file for reading."),
     QT_TRANSLATE_NOOP("CoreText", "Could not scan file for reading."),
-    // The overview's states.
+    // The sound table's states.
     QT_TRANSLATE_NOOP("CoreText", "ok"),
     QT_TRANSLATE_NOOP("CoreText", "bad checksum"),
     QT_TRANSLATE_NOOP("CoreText", "no block"),

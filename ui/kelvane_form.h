@@ -37,7 +37,7 @@ class WaveformView;
 struct DecodedSound;
 struct WaveformPeaks;
 class TCaptionPanel;
-class TSoundOverview;
+class TAllSoundsPanel;
 
 // The one window: the folder list on the left, the sound's details and its five attributes on
 // the right, Apply, Revert, Copy and Paste below them. Its methods live in several files by
@@ -59,7 +59,7 @@ public:
     void startWith(const QString &fileName, const QString &problem);
 
     // Shows every sound of the listed folder and its sub-folders, or the single-file view again.
-    void showOverview(bool shown);
+    void showAllSounds(bool shown);
 
     [[nodiscard]] QString statusText() const;
     [[nodiscard]] bool dataChanged() const { return dataChanged_; }
@@ -145,11 +145,11 @@ private:
     void followPlaying();
     void refreshWaveform();
 
-    // The overview of a folder tree (kelvane_form_overview.cpp)
+    // The sound table of a folder tree (kelvane_form_all_sounds.cpp)
     void btnOverviewClick();
     void refreshShortcut();
-    void openFromOverview(const QString &path);
-    [[nodiscard]] bool overviewShown() const;
+    void openFromAllSounds(const QString &path);
+    [[nodiscard]] bool allSoundsShown() const;
 
     // Help and About (kelvane_form_help.cpp)
     void btnHelpClick();
@@ -196,8 +196,8 @@ private:
     QLabel *statusLabel_ = nullptr; // the status bar's one text area
     QPushButton *btnOverview = nullptr;
     QStackedWidget *stkViews = nullptr;
-    TSoundOverview *pnlOverview = nullptr; // made when first shown
-    QLabel *lblDuration = nullptr;         // how long the sound plays, under the details
+    TAllSoundsPanel *pnlAllSounds = nullptr; // made when first shown
+    QLabel *lblDuration = nullptr;           // how long the sound plays, under the details
     WaveformView *imgWaveform = nullptr;
 
     // Program state.

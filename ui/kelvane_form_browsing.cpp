@@ -1,10 +1,10 @@
 // The file list and the folder strip. The listed folder is always the working directory, and
 // the list holds bare names that are opened relative to it.
+#include "all_sounds_panel.h"
 #include "desktop_launcher.h"
 #include "folder_listing.h"
 #include "kelvane_form.h"
 #include "panels.h"
-#include "sound_overview.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -50,9 +50,9 @@ void TKelvaneForm::ListDirectory()
     const QSignalBlocker programmatic(lstFiles->selectionModel());
     fileEntries_->setStringList(entries);
     lstFiles->selectionModel()->clear();
-    // The overview shows the same folder: a new listing lists its tree again.
-    if (overviewShown())
-        pnlOverview->scan(QDir::currentPath());
+    // The sound table shows the same folder: a new listing lists its tree again.
+    if (allSoundsShown())
+        pnlAllSounds->scan(QDir::currentPath());
 }
 
 QString TKelvaneForm::selectedEntry() const

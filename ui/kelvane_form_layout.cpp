@@ -128,7 +128,7 @@ void TKelvaneForm::buildControls()
     pnlCurrentDir->setText(QStringLiteral("< No Directory Selected >"));
     column->addWidget(pnlCurrentDir);
 
-    // The single-file view, and the overview of the whole folder tree once it is asked for.
+    // The single-file view, and the sound table of the whole folder tree once it is asked for.
     stkViews = named(new QStackedWidget(central), "stkViews");
     stkViews->addWidget(buildBody(stkViews));
     column->addWidget(stkViews, 1);
@@ -231,11 +231,11 @@ void TKelvaneForm::buildTopStrip(QWidget *parent)
     pnlHelpAbout->setFixedWidth(196);
     btnHelp = button(pnlHelpAbout, "btnHelp", tr("Help"), {14, 6, 75, 25});
     btnAbout = button(pnlHelpAbout, "btnAbout", tr("About"), {105, 6, 75, 25});
-    btnOverview = named(new QPushButton(tr("Overview"), pnlMetaControl), "btnOverview");
+    btnOverview = named(new QPushButton(tr("All Sounds"), pnlMetaControl), "btnOverview");
     btnOverview->setFont(sansFont(10));
     btnOverview->setCheckable(true);
     btnOverview->setFixedSize(std::max(85, btnOverview->sizeHint().width()), 25);
-    // Help and About keep to the right edge, the overview's button beside them, and never cover
+    // Help and About keep to the right edge, the sound table's button beside them, and never cover
     // the check box.
     pnlMetaControl->setMinimumWidth(roomFor({btnSelectDirectory, cbxRenameOriginals}, 8).width() +
                                     btnOverview->width() + pnlHelpAbout->width());

@@ -10,7 +10,7 @@
 
 namespace kelvane {
 
-// The overview's rows: every sound of a folder tree, sorted by any column (numbers as numbers)
+// The sound table's rows: every sound of a folder tree, sorted by any column (numbers as numbers)
 // and filtered by a text in the path and by having warnings. Rows are kept once; sorting and
 // filtering only change which of them are shown and in which order.
 class SoundTableModel final : public QAbstractTableModel

@@ -1,7 +1,7 @@
+#include "all_sounds_panel.h"
 #include "desktop_launcher.h"
 #include "form_fixture.h"
 #include "kelvane_application.h"
-#include "sound_overview.h"
 #include "start_request.h"
 #include "start_window.h"
 
@@ -50,13 +50,13 @@ private slots:
         QCOMPARE(form->statusText(), QString());
     }
 
-    // --overview starts on the overview of the folder's tree.
+    // --all-sounds starts on the sound table of the folder's tree.
     void theOverviewOfATree()
     {
-        start({"--overview", path("sounds")});
-        auto *overview = form->findChild<TSoundOverview *>("pnlOverview");
-        QVERIFY(overview && overview->isVisible());
-        QVERIFY(QTest::qWaitFor([overview] { return !overview->busy(); }));
+        start({"--all-sounds", path("sounds")});
+        auto *panel = form->findChild<TAllSoundsPanel *>("pnlAllSounds");
+        QVERIFY(panel && panel->isVisible());
+        QVERIFY(QTest::qWaitFor([panel] { return !panel->busy(); }));
         QCOMPARE(driver::entries(w<QTableView>("tblSounds")),
                  QStringList({"mono_block.ogg", "stereo_block.ogg"}));
     }

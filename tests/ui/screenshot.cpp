@@ -1,7 +1,7 @@
 // Takes a picture of the window on a copy of samples/ with one sound loaded, as a user sees it.
 // Usage: kelvane_screenshot OUTPUT.png [SOUND [BOX=TEXT [least|playing]]]   (under a real X
 // server, e.g. xvfb-run); "least" shows the window at its least size, "playing" the sound a
-// third of the way through playing, "overview" the overview of a tree with the samples in
+// third of the way through playing, "window" the sound table of a tree with the samples in
 // sub-folders too, with some rows selected and a value typed into its editor.
 #include "kelvane_application.h"
 #include "kelvane_form.h"
@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
     for (const QString &name : QDir(fixtures::samplePath("")).entryList({"*.ogg"}))
         fixtures::copySample(name, folder);
     const QString how = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
-    if (how == "overview") {
+    if (how == "all-sounds") {
         for (const char *sub : {"weapons/ak74", "ambient"}) {
             QDir(folder).mkpath(sub);
             for (const QString &name : QDir(fixtures::samplePath("")).entryList({"*.ogg"}))
@@ -69,9 +69,9 @@ int main(int argc, char *argv[])
         if (sink.playing)
             sink.frame = qint64(sink.playing->frames() / 3);
     }
-    if (how == "overview") {
+    if (how == "all-sounds") {
         form.resize(1000, 560);
-        form.showOverview(true);
+        form.showAllSounds(true);
         auto *table = form.findChild<QTableView *>("tblSounds");
         if (!QTest::qWaitFor([table] { return table->model()->rowCount() == 18; }))
             return 1;

@@ -12,7 +12,7 @@ using namespace kelvane;
 namespace {
 
 // Every text a user reads in the window, by control: captions, labels, hints, the status line
-// and the strips after loading `sound`, the overview's controls and its column headers.
+// and the strips after loading `sound`, the sound table's controls and its column headers.
 QMap<QString, QString> textsShown(FormFixture &f, const QString &sound)
 {
     QMap<QString, QString> texts;

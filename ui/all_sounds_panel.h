@@ -25,14 +25,14 @@ class SoundTableModel;
 // Every sound of a folder tree at a glance: one row per sound, sortable and filtered, with an
 // editor that sets the fields the user fills in for all the selected rows. Reading and writing
 // run behind the window; their progress and Cancel sit in the status bar.
-class TSoundOverview final : public QWidget
+class TAllSoundsPanel final : public QWidget
 {
     Q_OBJECT
 
 public:
     // `backups` says, at each Apply, whether the old sounds are kept as ".bak".
-    TSoundOverview(std::function<bool()> backups, QWidget *parent);
-    ~TSoundOverview() override;
+    TAllSoundsPanel(std::function<bool()> backups, QWidget *parent);
+    ~TAllSoundsPanel() override;
 
     // Lists `folder` and its sub-folders anew, dropping the rows shown.
     void scan(const QString &folder);

@@ -1,7 +1,7 @@
-// The overview of every sound of the listed folder and its sub-folders, as a second view in
+// The sound table of every sound of the listed folder and its sub-folders, as a second view in
 // place of the file list and the attributes.
+#include "all_sounds_panel.h"
 #include "kelvane_form.h"
-#include "sound_overview.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -13,57 +13,58 @@
 
 namespace kelvane {
 
-bool TKelvaneForm::overviewShown() const
+bool TKelvaneForm::allSoundsShown() const
 {
-    return pnlOverview && stkViews->currentWidget() == pnlOverview;
+    return pnlAllSounds && stkViews->currentWidget() == pnlAllSounds;
 }
 
 void TKelvaneForm::btnOverviewClick()
 {
-    showOverview(btnOverview->isChecked());
+    showAllSounds(btnOverview->isChecked());
 }
 
-void TKelvaneForm::showOverview(bool shown)
+void TKelvaneForm::showAllSounds(bool shown)
 {
-    if (shown == overviewShown()) {
+    if (shown == allSoundsShown()) {
         btnOverview->setChecked(shown);
         return;
     }
     if (shown) {
-        // The overview may write any sound, the loaded one too: its edits are settled first.
+        // The sound table may write any sound, the loaded one too: its edits are settled first.
         if (!QuerySaveChanges()) {
             btnOverview->setChecked(false);
             return;
         }
         stopPlaying();
-        if (!pnlOverview) {
-            pnlOverview =
-                new TSoundOverview([this] { return cbxRenameOriginals->isChecked(); }, stkViews);
-            stkViews->addWidget(pnlOverview);
-            for (QWidget *widget : pnlOverview->progressWidgets())
+        if (!pnlAllSounds) {
+            pnlAllSounds =
+                new TAllSoundsPanel([this] { return cbxRenameOriginals->isChecked(); }, stkViews);
+            stkViews->addWidget(pnlAllSounds);
+            for (QWidget *widget : pnlAllSounds->progressWidgets())
                 sbStatus->addPermanentWidget(widget);
-            connect(pnlOverview, &TSoundOverview::status, this, &TKelvaneForm::setStatusText);
-            connect(pnlOverview, &TSoundOverview::openSound, this, &TKelvaneForm::openFromOverview);
+            connect(pnlAllSounds, &TAllSoundsPanel::status, this, &TKelvaneForm::setStatusText);
+            connect(pnlAllSounds, &TAllSoundsPanel::openSound, this,
+                    &TKelvaneForm::openFromAllSounds);
         }
         btnOverview->setChecked(true);
-        stkViews->setCurrentWidget(pnlOverview);
-        pnlOverview->scan(QDir::currentPath());
-        pnlOverview->setFocus();
+        stkViews->setCurrentWidget(pnlAllSounds);
+        pnlAllSounds->scan(QDir::currentPath());
+        pnlAllSounds->setFocus();
         return;
     }
     btnOverview->setChecked(false);
-    pnlOverview->cancel();
+    pnlAllSounds->cancel();
     stkViews->setCurrentIndex(0);
     // Sounds may have changed on disk meanwhile: the list and the loaded sound are read again.
     ClearFileDisplay();
     RefreshAndReselect();
 }
 
-void TKelvaneForm::openFromOverview(const QString &path)
+void TKelvaneForm::openFromAllSounds(const QString &path)
 {
     const QFileInfo sound(path);
     btnOverview->setChecked(false);
-    pnlOverview->cancel();
+    pnlAllSounds->cancel();
     stkViews->setCurrentIndex(0);
     if (!QDir::setCurrent(sound.absolutePath())) {
         setStatusText(tr(" Could not open the folder %1").arg(sound.absolutePath()));
@@ -79,8 +80,8 @@ void TKelvaneForm::openFromOverview(const QString &path)
 
 void TKelvaneForm::refreshShortcut()
 {
-    if (overviewShown()) {
-        pnlOverview->scan(QDir::currentPath());
+    if (allSoundsShown()) {
+        pnlAllSounds->scan(QDir::currentPath());
         return;
     }
     // As a Ctrl-click on Select Drive/Directory.

@@ -1,4 +1,4 @@
-#include "sound_overview.h"
+#include "all_sounds_panel.h"
 
 #include "attribute_rules.h"
 #include "batch_edit.h"
@@ -39,18 +39,18 @@ constexpr int kPollMilliseconds = 25;
 QLineEdit *editBox(QWidget *parent, const char *name)
 {
     auto *box = named(new QLineEdit(parent), name);
-    box->setPlaceholderText(TSoundOverview::tr("unchanged"));
+    box->setPlaceholderText(TAllSoundsPanel::tr("unchanged"));
     box->setMinimumWidth(70);
     return box;
 }
 
 } // namespace
 
-TSoundOverview::TSoundOverview(std::function<bool()> backups, QWidget *parent)
+TAllSoundsPanel::TAllSoundsPanel(std::function<bool()> backups, QWidget *parent)
     : QWidget(parent)
     , backups_(std::move(backups))
 {
-    setObjectName(QStringLiteral("pnlOverview"));
+    setObjectName(QStringLiteral("pnlAllSounds"));
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(6);
@@ -63,17 +63,17 @@ TSoundOverview::TSoundOverview(std::function<bool()> backups, QWidget *parent)
     prgWork->setFormat(tr("%v of %m"));
     prgWork->setMaximumWidth(180);
     btnCancelWork = named(new QPushButton(tr("Cancel"), this), "btnCancelWork");
-    connect(btnCancelWork, &QPushButton::clicked, this, &TSoundOverview::cancel);
+    connect(btnCancelWork, &QPushButton::clicked, this, &TAllSoundsPanel::cancel);
     showProgress(false);
 
     poller_ = new QTimer(this);
     poller_->setInterval(kPollMilliseconds);
-    connect(poller_, &QTimer::timeout, this, &TSoundOverview::poll);
+    connect(poller_, &QTimer::timeout, this, &TAllSoundsPanel::poll);
 }
 
-TSoundOverview::~TSoundOverview() = default;
+TAllSoundsPanel::~TAllSoundsPanel() = default;
 
-void TSoundOverview::buildEditor(QWidget *parent)
+void TAllSoundsPanel::buildEditor(QWidget *parent)
 {
     auto *editor = named(new QFrame(parent), "pnlManyEdit");
     auto *grid = new QGridLayout(editor);
@@ -109,11 +109,11 @@ void TSoundOverview::buildEditor(QWidget *parent)
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setColumnStretch(5, 1);
-    connect(btnApplyMany, &QPushButton::clicked, this, &TSoundOverview::applyToSelected);
+    connect(btnApplyMany, &QPushButton::clicked, this, &TAllSoundsPanel::applyToSelected);
     layout()->addWidget(editor);
 }
 
-void TSoundOverview::buildFilter(QWidget *parent)
+void TAllSoundsPanel::buildFilter(QWidget *parent)
 {
     auto *row = new QHBoxLayout;
     txtFilter = named(new QLineEdit(parent), "txtFilter");
@@ -133,7 +133,7 @@ void TSoundOverview::buildFilter(QWidget *parent)
     connect(cbxWarningsOnly, &QCheckBox::toggled, this, filter);
 }
 
-void TSoundOverview::buildTable()
+void TAllSoundsPanel::buildTable()
 {
     model_ = new SoundTableModel(this);
     tblSounds = named(new QTableView(this), "tblSounds");
@@ -165,16 +165,16 @@ void TSoundOverview::buildTable()
     header->resizeSection(SoundTableModel::Rate, room(QStringLiteral("44100")));
     header->resizeSection(SoundTableModel::Channels, room(tr("Channels")));
     header->resizeSection(SoundTableModel::Length, room(QStringLiteral("10.000 s (0:10)")));
-    connect(tblSounds, &QTableView::doubleClicked, this, &TSoundOverview::openCurrent);
+    connect(tblSounds, &QTableView::doubleClicked, this, &TAllSoundsPanel::openCurrent);
     tblSounds->installEventFilter(this);
 }
 
-QList<QWidget *> TSoundOverview::progressWidgets() const
+QList<QWidget *> TAllSoundsPanel::progressWidgets() const
 {
     return {prgWork, btnCancelWork};
 }
 
-bool TSoundOverview::eventFilter(QObject *watched, QEvent *event)
+bool TAllSoundsPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == tblSounds && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -186,19 +186,19 @@ bool TSoundOverview::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool TSoundOverview::busy() const
+bool TAllSoundsPanel::busy() const
 {
     return scan_ || edit_;
 }
 
-void TSoundOverview::showProgress(bool shown)
+void TAllSoundsPanel::showProgress(bool shown)
 {
     prgWork->setVisible(shown);
     btnCancelWork->setVisible(shown);
     btnApplyMany->setEnabled(!shown);
 }
 
-void TSoundOverview::scan(const QString &folder)
+void TAllSoundsPanel::scan(const QString &folder)
 {
     if (edit_) {
         Q_EMIT status(tr(" The sounds are being written; list them again when that is done."));
@@ -217,7 +217,7 @@ void TSoundOverview::scan(const QString &folder)
     poller_->start();
 }
 
-void TSoundOverview::cancel()
+void TAllSoundsPanel::cancel()
 {
     if (scan_)
         scan_->cancel();
@@ -225,7 +225,7 @@ void TSoundOverview::cancel()
         edit_->cancel();
 }
 
-void TSoundOverview::poll()
+void TAllSoundsPanel::poll()
 {
     if (scan_) {
         const bool ended = scan_->finished();
@@ -266,7 +266,7 @@ void TSoundOverview::poll()
     poller_->stop();
 }
 
-void TSoundOverview::finishScan()
+void TAllSoundsPanel::finishScan()
 {
     const bool cancelled = scan_->cancelled();
     const qsizetype total = scan_->total();
@@ -282,7 +282,7 @@ void TSoundOverview::finishScan()
         Q_EMIT status(tr(" Listed %1 sounds of %2").arg(model_->allRows()).arg(folder_));
 }
 
-void TSoundOverview::finishEdit()
+void TAllSoundsPanel::finishEdit()
 {
     const bool cancelled = edit_->cancelled();
     edit_.reset();
@@ -300,12 +300,12 @@ void TSoundOverview::finishEdit()
     Q_EMIT status(text);
 }
 
-void TSoundOverview::showCount()
+void TAllSoundsPanel::showCount()
 {
     lblSoundCount->setText(tr("%1 of %2 sounds").arg(model_->rowCount()).arg(model_->allRows()));
 }
 
-std::optional<AttributeEdits> TSoundOverview::readEdits()
+std::optional<AttributeEdits> TAllSoundsPanel::readEdits()
 {
     const std::array<std::pair<QLineEdit *, std::optional<float> AttributeEdits::*>, 4> boxes{{
         {txtManyBaseValue, &AttributeEdits::volume},
@@ -341,7 +341,7 @@ std::optional<AttributeEdits> TSoundOverview::readEdits()
     return edits;
 }
 
-void TSoundOverview::applyToSelected()
+void TAllSoundsPanel::applyToSelected()
 {
     if (busy())
         return;
@@ -373,7 +373,7 @@ void TSoundOverview::applyToSelected()
     poller_->start();
 }
 
-void TSoundOverview::openCurrent()
+void TAllSoundsPanel::openCurrent()
 {
     const QModelIndex current = tblSounds->currentIndex();
     if (!current.isValid())

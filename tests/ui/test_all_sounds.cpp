@@ -1,9 +1,9 @@
 #include "../cli/cli_run.h"
+#include "all_sounds_panel.h"
 #include "form_fixture.h"
 #include "kelvane_application.h"
 #include "number_text.h"
 #include "ogg_judge.h"
-#include "sound_overview.h"
 #include "sound_table_model.h"
 #include "sound_writer.h"
 
@@ -45,20 +45,20 @@ QString number(double value)
 
 } // namespace
 
-class TestOverview : public QObject, FormFixture
+class TestAllSounds : public QObject, FormFixture
 {
     Q_OBJECT
 
     QTableView *table() { return w<QTableView>("tblSounds"); }
-    TSoundOverview *overview() { return form->findChild<TSoundOverview *>("pnlOverview"); }
+    TAllSoundsPanel *panel() { return form->findChild<TAllSoundsPanel *>("pnlAllSounds"); }
     [[nodiscard]] bool openOverview()
     {
         press("btnOverview");
-        return overview() && QTest::qWaitFor([this] { return !overview()->busy(); }, 60'000);
+        return panel() && QTest::qWaitFor([this] { return !panel()->busy(); }, 60'000);
     }
     [[nodiscard]] bool settled()
     {
-        return QTest::qWaitFor([this] { return !overview()->busy(); }, 60'000);
+        return QTest::qWaitFor([this] { return !panel()->busy(); }, 60'000);
     }
     QString cell(int row, int column)
     {
@@ -127,7 +127,7 @@ private slots:
         const Run shown = cli({"show", "-r", "--json", "."}, folder);
         QStringList records = shown.out.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(records.size(), 6);
-        // The command line does not enter links to folders; the overview does, once a folder.
+        // The command line does not enter links to folders; the sound table does, once a folder.
         const QStringList extra{"weapons/outside/mono_block.ogg", "linked", "weapons/deep/up"};
         QCOMPARE(table()->model()->rowCount(), records.size() + extra.size());
         for (const QString &record : records) {
@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(column(Column::Path), ascending);
         sortBy(Column::MaxDist);
         QTest::keyClick(form.get(), Qt::Key_R, Qt::ControlModifier); // listed again, sorted
-        QVERIFY(overview()->busy());
+        QVERIFY(panel()->busy());
         QVERIFY(settled());
         QCOMPARE(column(Column::Path), QStringList({"no_comments.ogg", "b/stereo_block.ogg",
                                                     "mono_block.ogg", "a/mono_block.ogg"}));
@@ -364,8 +364,8 @@ private slots:
 int main(int argc, char *argv[])
 {
     KelvaneApplication app(argc, argv);
-    TestOverview test;
+    TestAllSounds test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_overview.moc"
+#include "test_all_sounds.moc"

@@ -1,14 +1,14 @@
-// The overview on a folder tree, driven through the real window: how long until every row is
+// The sound table on a folder tree, driven through the real window: how long until every row is
 // in, the longest time the interface thread went without returning to its event loop meanwhile
 // (a precise 1 ms timer fires on every pass of the loop that finds it due), sorting by each
 // column, and applying a field to many selected rows.
-// Usage: overview_bench scan FOLDER       prints "seconds gap_ms rows peak_kib"
-//        overview_bench sort FOLDER       prints "column ascending_ms descending_ms" per column
-//        overview_bench edit FOLDER N V   sets the volume V in the first N rows; prints
+// Usage: all_sounds_bench scan FOLDER       prints "seconds gap_ms rows peak_kib"
+//        all_sounds_bench sort FOLDER       prints "column ascending_ms descending_ms" per column
+//        all_sounds_bench edit FOLDER N V   sets the volume V in the first N rows; prints
 //                                         "seconds", then the paths it changed
+#include "all_sounds_panel.h"
 #include "kelvane_application.h"
 #include "kelvane_form.h"
-#include "sound_overview.h"
 #include "sound_table_model.h"
 
 #include <cstdio>
@@ -28,7 +28,7 @@
 namespace {
 
 using kelvane::SoundTableModel;
-using kelvane::TSoundOverview;
+using kelvane::TAllSoundsPanel;
 
 // Runs the event loop until `done` holds, keeping the longest gap between passes of the loop.
 double runUntil(const std::function<bool()> &done)
@@ -76,9 +76,9 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     QTest::mouseClick(button, Qt::LeftButton);
-    auto *overview = form.findChild<TSoundOverview *>("pnlOverview");
+    auto *panel = form.findChild<TAllSoundsPanel *>("pnlAllSounds");
     auto *table = form.findChild<QTableView *>("tblSounds");
-    const double gap = runUntil([overview] { return !overview->busy(); });
+    const double gap = runUntil([panel] { return !panel->busy(); });
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
     const int rows = table->model()->rowCount();
 
@@ -107,7 +107,7 @@ int main(int argc, char *argv[])
         volume->setText(QString::fromLocal8Bit(argv[4]));
         clock.restart();
         QTest::mouseClick(form.findChild<QPushButton *>("btnApplyMany"), Qt::LeftButton);
-        runUntil([overview] { return !overview->busy(); });
+        runUntil([panel] { return !panel->busy(); });
         std::printf("%.4f\n", double(clock.nsecsElapsed()) / 1e9);
         for (int row = 0; row < count; ++row)
             std::printf("%s\n", qPrintable(table->model()->index(row, 0).data().toString()));
