@@ -1,3 +1,4 @@
+#include "at_once.h"
 #include "commands.h"
 #include "save_batch.h"
 #include "sound_collection.h"
@@ -43,16 +44,9 @@ Runner::Runner(QTextStream &out, QTextStream &err)
 
 void Runner::runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &perFile)
 {
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < slice.size() && !stopRequested; i = next++)
-            perFile(slice[i]);
-    };
-    std::vector<std::jthread> workers;
-    const auto extra = static_cast<std::size_t>(std::max(jobs, 1) - 1);
-    for (std::size_t i = 0; i < std::min(extra, slice.size()); ++i)
-        workers.emplace_back(work);
-    work();
+    kelvane::runAtOnce(
+        slice.size(), jobs, [&](std::size_t i) { perFile(slice[i]); },
+        [] { return stopRequested != 0; });
 }
 
 void Runner::finishSaves(std::vector<FileRun> &slice, SaveBatch &batch)

@@ -1,5 +1,6 @@
 #include "sound_scan.h"
 
+#include "at_once.h"
 #include "game_rules.h"
 #include "qt_text.h"
 #include "sound_collection.h"
@@ -99,15 +100,12 @@ void SoundScan::run()
         deliver(refusedRow(relativeTo(folder_, loop),
                            QStringLiteral("a link to a folder listed already, not listed again")));
 
-    std::atomic<qsizetype> next{0};
-    const auto work = [&] {
-        for (qsizetype i = next++; i < found.files.size() && !cancelled(); i = next++)
-            deliver(scanSound(folder_, relativeTo(folder_, found.files.at(i))));
-    };
-    std::vector<std::jthread> workers;
-    for (int i = 1; i < jobs_; ++i)
-        workers.emplace_back(work);
-    work();
+    runAtOnce(
+        std::size_t(found.files.size()), jobs_,
+        [&](std::size_t i) {
+            deliver(scanSound(folder_, relativeTo(folder_, found.files.at(qsizetype(i)))));
+        },
+        [this] { return cancelled(); });
 }
 
 } // namespace kelvane

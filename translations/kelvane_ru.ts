@@ -453,10 +453,6 @@
         <translation>звуков: %1 из %2</translation>
     </message>
     <message>
-        <source> Floating point value is not valid.</source>
-        <translation> Недопустимое число с плавающей точкой.</translation>
-    </message>
-    <message>
         <source> Fill in what to set; an empty field keeps each sound&apos;s own value.</source>
         <translation> Заполните то, что нужно задать; пустое поле каждый звук сохраняет своим.</translation>
     </message>

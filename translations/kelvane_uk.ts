@@ -453,10 +453,6 @@
         <translation>звуків: %1 з %2</translation>
     </message>
     <message>
-        <source> Floating point value is not valid.</source>
-        <translation> Неприпустиме число з рухомою комою.</translation>
-    </message>
-    <message>
         <source> Fill in what to set; an empty field keeps each sound&apos;s own value.</source>
         <translation> Заповніть те, що треба задати; порожнє поле кожен звук зберігає своїм.</translation>
     </message>

@@ -4,6 +4,7 @@
 #include "batch_edit.h"
 #include "core_text.h"
 #include "game_sound_types.h"
+#include "kelvane_form.h"
 #include "kelvane_version.h"
 #include "number_text.h"
 #include "sound_scan.h"
@@ -321,7 +322,7 @@ std::optional<AttributeEdits> TAllSoundsPanel::readEdits()
             continue;
         edits.*member = parseNumber(box->text(), userDecimalSeparator());
         if (!(edits.*member)) {
-            const QString notValid = tr(" Floating point value is not valid.");
+            const QString notValid = TKelvaneForm::notValidText();
             Q_EMIT status(notValid);
             QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), notValid,
                         QMessageBox::Ok, this)

@@ -62,6 +62,8 @@ public:
     void showAllSounds(bool shown);
 
     [[nodiscard]] QString statusText() const;
+    // What a box that holds no number says, in the status line and in a message box.
+    [[nodiscard]] static QString notValidText();
     [[nodiscard]] bool dataChanged() const { return dataChanged_; }
     [[nodiscard]] const QString &currentFileName() const { return currentFileName_; }
     [[nodiscard]] const QString &programDir() const { return programDir_; }
@@ -126,7 +128,6 @@ private:
     [[nodiscard]] bool SaveSoundFile();
     void showSavedDetails();
     void showPlainMessage(const QString &text);
-    static QString notValidText();
 
     // Game warnings (kelvane_form_warnings.cpp)
     void buildGameWarnings();
@@ -149,6 +150,7 @@ private:
     void btnOverviewClick();
     void refreshShortcut();
     void openFromAllSounds(const QString &path);
+    void leaveAllSounds();
     [[nodiscard]] bool allSoundsShown() const;
 
     // Help and About (kelvane_form_help.cpp)

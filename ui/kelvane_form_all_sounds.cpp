@@ -52,20 +52,24 @@ void TKelvaneForm::showAllSounds(bool shown)
         pnlAllSounds->setFocus();
         return;
     }
-    btnOverview->setChecked(false);
-    pnlAllSounds->cancel();
-    stkViews->setCurrentIndex(0);
+    leaveAllSounds();
     // Sounds may have changed on disk meanwhile: the list and the loaded sound are read again.
     ClearFileDisplay();
     RefreshAndReselect();
 }
 
-void TKelvaneForm::openFromAllSounds(const QString &path)
+// Back to the single-file view; work under way stops before its next sound.
+void TKelvaneForm::leaveAllSounds()
 {
-    const QFileInfo sound(path);
     btnOverview->setChecked(false);
     pnlAllSounds->cancel();
     stkViews->setCurrentIndex(0);
+}
+
+void TKelvaneForm::openFromAllSounds(const QString &path)
+{
+    const QFileInfo sound(path);
+    leaveAllSounds();
     if (!QDir::setCurrent(sound.absolutePath())) {
         setStatusText(tr(" Could not open the folder %1").arg(sound.absolutePath()));
         return;
