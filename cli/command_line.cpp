@@ -11,6 +11,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QThread>
 
 namespace kelvane::cli {
@@ -34,13 +35,20 @@ constexpr Command kCommands[] = {
     {"fix", "PATH...", "repair wrong checksums and give a default block to sounds without one",
      "recursive no-backup dry-run upgrade strict", "kelvane-cli fix -r --upgrade mods/sounds/",
      &Runner::fix},
+    {"restore", "PATH...",
+     "put each sound's .bak backup back in its place; a sound that differs from its backup is "
+     "kept as .newer",
+     "recursive json dry-run", "kelvane-cli restore -r mods/weapons/", &Runner::restore},
+    {"diff", "A B",
+     "compare two sounds, or the sounds of two folders paired by path, as the game reads them",
+     "recursive json all jobs", "kelvane-cli diff -r stock/sounds/ mods/sounds/", &Runner::diff},
     {"types", "", "the game sound types, by name and code", "json", "kelvane-cli types --json",
      &Runner::types},
 };
 
 const char *const kExitStatus =
-    "Exit status: 0 all well, 1 some file failed (with --strict, a warning counts as a failure), "
-    "2 bad usage (then no file is touched).";
+    "Exit status: 0 all well, 1 some file failed (with --strict, a warning counts as a failure; "
+    "for diff, some pair differs), 2 bad usage (then no file is touched).";
 
 struct CliOption
 {
@@ -65,6 +73,7 @@ const std::vector<CliOption> &allOptions()
         flag({"json"}, "One JSON object per file (per type), for scripts."),
         flag({"table"}, "One aligned line per file: type, volume, distances, state."),
         flag({"all-pages"}, "Check every page's framing and checksum, not only page 2."),
+        flag({"all"}, "Print the pairs that do not differ too."),
         flag({"strict"}, "Warnings count as failures; set, copy and fix write no value the "
                          "game rejects."),
         valued("jobs", "N", "Files read at the same time (default: 4 for each core)."),
@@ -108,7 +117,7 @@ QString generalHelp()
         "Shows, checks and changes the attribute blocks of S.T.A.L.K.E.R. sound files (.ogg) "
         "in whole folders.\n\nCommands:\n");
     for (const Command &c : kCommands)
-        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -6).arg(c.summary);
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -7).arg(c.summary);
     text += QStringLiteral("\nOptions (each command takes those its help lists):\n");
     for (const CliOption &s : allOptions())
         text += optionLine(s);
@@ -262,6 +271,7 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
     options.noBackup = isSet("no-backup");
     options.dryRun = isSet("dry-run");
     options.upgrade = isSet("upgrade");
+    options.all = isSet("all");
     if (options.json && options.table)
         return QStringLiteral("--json and --table do not go together");
     // Reading a folder that is not in memory waits on the disk far more than on the cores: with
@@ -290,6 +300,14 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
             return QStringLiteral("types takes no PATH");
     } else if (positional.isEmpty()) {
         return QStringLiteral("%1 needs at least one PATH").arg(QLatin1String(command.name));
+    }
+    if (QLatin1String(command.name) == QLatin1String("diff")) {
+        if (positional.size() != 2)
+            return QStringLiteral("diff needs two paths, A and B");
+        const QFileInfo a(positional.at(0));
+        const QFileInfo b(positional.at(1));
+        if (a.exists() && b.exists() && a.isDir() != b.isDir())
+            return QStringLiteral("diff compares a file with a file, or a folder with a folder");
     }
     options.paths = positional;
     return std::nullopt;

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "attribute_change.h"
+#include "backup_restore.h"
 #include "game_rules.h"
 #include "game_sound_types.h"
 #include "hex_text.h"
@@ -44,11 +45,7 @@ QString tableRow(const QString &path, int pathWidth, const QStringList &cells)
 
 void showRow(FileRun &run, const LoadResult &loaded, int pathWidth)
 {
-    const Inspection &found = loaded.inspection;
-    const bool block = !loaded.refused() && found.shownAttrs;
-    const auto older = loaded.refused() ? std::nullopt : olderBlock(found);
-    const std::optional<TSoundAttributes> shown =
-        found.outcome == LoadOutcome::Inserted ? older : (block ? found.shownAttrs : std::nullopt);
+    const std::optional<TSoundAttributes> shown = blockTheGameReads(loaded);
     const auto number = [&](float TSoundAttributes::*field) {
         return shown ? QString::number((*shown).*field, 'g', 7) : QStringLiteral("-");
     };
@@ -261,6 +258,57 @@ void fixOne(FileRun &run, const Options &options)
     run.result = Result::Skipped;
 }
 
+// One line of restore for scripts: what it did (or, with --dry-run, would do) to one sound.
+QString restoreJson(const QString &path, const RestoreResult &done, bool dryRun)
+{
+    QJsonObject record{{"file", path},
+                       {"restored", done.outcome == RestoreResult::Restored && !dryRun},
+                       {"backup", done.outcome == RestoreResult::NoBackup
+                                      ? QJsonValue()
+                                      : QJsonValue(done.backup)},
+                       {"newer", done.newer.isEmpty() ? QJsonValue() : QJsonValue(done.newer)}};
+    if (dryRun)
+        record.insert("wouldRestore", done.outcome == RestoreResult::Restored);
+    if (done.outcome == RestoreResult::Failed)
+        record.insert("error", done.failure + (done.reason.isEmpty()
+                                                   ? QString()
+                                                   : QStringLiteral(" (") + done.reason + ')'));
+    return QString::fromUtf8(QJsonDocument(record).toJson(QJsonDocument::Compact)) +
+           QLatin1Char('\n');
+}
+
+// What a restore did to one sound, on the file's lines.
+void reportRestore(FileRun &run, const RestoreResult &done, bool json, bool dryRun)
+{
+    if (json)
+        run.out += restoreJson(run.path, done, dryRun);
+    switch (done.outcome) {
+    case RestoreResult::NoBackup:
+        if (!json)
+            run.say(QStringLiteral("no backup"));
+        run.result = Result::Skipped;
+        return;
+    case RestoreResult::Failed:
+        run.fail(done.failure, done.reason);
+        return;
+    case RestoreResult::Restored:
+        break;
+    }
+    if (!json) {
+        QString line =
+            (dryRun ? QStringLiteral("would restore from ") : QStringLiteral("restored from ")) +
+            done.backup;
+        if (!done.newer.isEmpty())
+            line += (dryRun ? QStringLiteral("; the sound there now would be kept as ")
+                            : QStringLiteral("; the sound that was there is kept as ")) +
+                    done.newer;
+        if (!done.note.isEmpty())
+            line += QStringLiteral("; ") + done.note;
+        run.say(line);
+    }
+    run.result = Result::Changed;
+}
+
 } // namespace
 
 int Runner::show(const Options &options)
@@ -325,6 +373,32 @@ int Runner::copy(const Options &options)
 int Runner::fix(const Options &options)
 {
     return forEach(options, Mode::Writes, [&](FileRun &run) { fixOne(run, options); });
+}
+
+int Runner::restore(const Options &options)
+{
+    return forEach(options, Mode::Writes, [&](FileRun &run) {
+        if (options.dryRun) {
+            RestoreBatch look;
+            return reportRestore(run, look.add(run.path), options.json, true);
+        }
+        const RestoreResult planned = run.restores->add(run.path);
+        if (planned.outcome == RestoreResult::Restored)
+            run.restoreStaged = true;
+        else
+            reportRestore(run, planned, options.json, false);
+    });
+}
+
+void Runner::finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch, bool json)
+{
+    if (batch.size() == 0)
+        return;
+    const std::vector<RestoreResult> results = batch.commit();
+    std::size_t next = 0;
+    for (FileRun &run : slice)
+        if (run.restoreStaged)
+            reportRestore(run, results.at(next++), json, false);
 }
 
 } // namespace kelvane::cli

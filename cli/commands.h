@@ -14,8 +14,9 @@
 #include <QTextStream>
 
 namespace kelvane {
+class RestoreBatch;
 struct SoundCollection;
-}
+} // namespace kelvane
 
 namespace kelvane::cli {
 
@@ -30,6 +31,7 @@ struct Options
     bool dryRun = false;
     bool upgrade = false;
     bool table = false; // show: one aligned line per file
+    bool all = false;   // diff: equal pairs too
     int jobs = 1;       // files read at the same time by show and check
     // The fields `set` changes; the others stay as the file has them.
     AttributeEdits edits;
@@ -40,6 +42,9 @@ struct Options
 // After Ctrl-C (or SIGTERM) a running command stops before its next file; a batch of saves not
 // yet replaced is dropped, leaving those sounds as they were.
 void stopOnInterrupt();
+[[nodiscard]] bool stopAsked();
+// The exit status after Ctrl-C, as shells report a process ended by SIGINT.
+constexpr int kInterrupted = 130;
 
 // Runs one command over a batch of files: one line per file on `out`, errors on `err` naming the
 // file, a summary line at the end. Returns the exit status: 0 all well, 1 some file failed.
@@ -54,6 +59,8 @@ public:
     int copy(const Options &options);
     int fix(const Options &options);
     int types(const Options &options);
+    int restore(const Options &options);
+    int diff(const Options &options);
 
 private:
     using PerFile = std::function<void(FileRun &)>;
@@ -67,6 +74,7 @@ private:
                 const std::function<QString(int)> &header = {});
     void runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &perFile);
     void finishSaves(std::vector<FileRun> &slice, SaveBatch &batch);
+    void finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch, bool json);
     void print(const FileRun &run);
     void reportUnread(const SoundCollection &found);
     void printSummary(qsizetype total, bool dryRun);

@@ -3,8 +3,9 @@
 #include <QString>
 
 namespace kelvane {
+class RestoreBatch;
 class SaveBatch;
-}
+} // namespace kelvane
 
 namespace kelvane::cli {
 
@@ -33,6 +34,9 @@ struct FileRun
     // A save waiting in the batch, and the "changed:" text its line gets once it is done.
     bool staged = false;
     QString changes;
+    // Where a backup's restore waits, and whether this file's does.
+    RestoreBatch *restores = nullptr;
+    bool restoreStaged = false;
 
     // "path: text" on standard output.
     void say(const QString &text) { out += path + QStringLiteral(": ") + text + QLatin1Char('\n'); }

@@ -1,4 +1,5 @@
 #include "at_once.h"
+#include "backup_restore.h"
 #include "commands.h"
 #include "save_batch.h"
 #include "sound_collection.h"
@@ -17,8 +18,6 @@ namespace {
 constexpr qsizetype kProgressAbove = 300;
 constexpr std::size_t kSliceFiles = SaveBatch::kMostFiles;
 constexpr qint64 kSliceBytes = SaveBatch::kMostBytes;
-// The exit status after Ctrl-C, as shells report a process ended by SIGINT.
-constexpr int kInterrupted = 130;
 
 volatile std::sig_atomic_t stopRequested = 0;
 
@@ -35,6 +34,11 @@ void stopOnInterrupt()
 {
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
+}
+
+bool stopAsked()
+{
+    return stopRequested != 0;
 }
 
 Runner::Runner(QTextStream &out, QTextStream &err)
@@ -97,6 +101,7 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
     const auto total = found.files.size();
     const bool progress = total > kProgressAbove && isatty(STDERR_FILENO);
     SaveBatch batch;
+    RestoreBatch restores;
     std::vector<FileRun> slice;
     for (qsizetype done = 0; done < total && !stopRequested;) {
         slice.clear();
@@ -110,6 +115,7 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
                  ++i) {
                 slice.emplace_back(found.files.at(i));
                 slice.back().batch = &batch;
+                slice.back().restores = &restores;
                 perFile(slice.back());
                 if (stopRequested)
                     break;
@@ -119,6 +125,7 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
             if (stopRequested)
                 break;
             finishSaves(slice, batch);
+            finishRestores(slice, restores, options.json);
         }
         for (const FileRun &run : slice)
             print(run);

@@ -93,6 +93,16 @@ std::optional<TSoundAttributes> olderBlock(const Inspection &found)
     return readLegacyBlock(*found.firstComment);
 }
 
+std::optional<TSoundAttributes> blockTheGameReads(const LoadResult &loaded)
+{
+    if (loaded.refused())
+        return std::nullopt;
+    const Inspection &found = loaded.inspection;
+    if (found.outcome == LoadOutcome::Inserted)
+        return olderBlock(found);
+    return found.shownAttrs;
+}
+
 QJsonObject soundJson(const QString &path, const LoadResult &loaded)
 {
     // Every record has every key, null where the file gives nothing.

@@ -25,6 +25,10 @@ namespace kelvane {
 // The older block of version 1 or 2 in the first comment, when that is what it holds.
 [[nodiscard]] std::optional<TSoundAttributes> olderBlock(const Inspection &found);
 
+// The values the game takes from the file: its block, or the older block it holds instead;
+// nothing for a file without either, or one that could not be read.
+[[nodiscard]] std::optional<TSoundAttributes> blockTheGameReads(const LoadResult &loaded);
+
 // Everything `show` knows of a file, with raw values as numbers, for scripts.
 [[nodiscard]] QJsonObject soundJson(const QString &path, const LoadResult &loaded);
 

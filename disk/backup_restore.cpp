@@ -1,0 +1,219 @@
+#include "backup_restore.h"
+
+#include "replacement_file.h"
+#include "staged_save.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <set>
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kelvane {
+
+namespace {
+
+QByteArray encoded(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+RestoreResult failed(RestoreResult result, const QString &failure, const QString &reason = {})
+{
+    result.outcome = RestoreResult::Failed;
+    result.failure = failure;
+    result.reason = reason;
+    return result;
+}
+
+// Whether two files hold the same bytes; an edit of the block shows within the first pages, so
+// a sound that differs is told after a few reads. Nothing when either cannot be read.
+std::optional<bool> sameBytes(const QString &a, const QString &b, QString &reason)
+{
+    const int first = ::open(encoded(a).constData(), O_RDONLY | O_CLOEXEC);
+    const int second = first < 0 ? -1 : ::open(encoded(b).constData(), O_RDONLY | O_CLOEXEC);
+    std::optional<bool> same;
+    if (second >= 0) {
+        std::array<char, 1 << 16> x{};
+        std::array<char, 1 << 16> y{};
+        for (;;) {
+            const ssize_t n = ::read(first, x.data(), x.size());
+            // Both are regular files of the same size: the second gives as many bytes.
+            const ssize_t m = n > 0 ? ::read(second, y.data(), std::size_t(n)) : n;
+            if (n < 0 || m < 0) {
+                reason = systemReason(errno);
+                break;
+            }
+            if (n != m || std::memcmp(x.data(), y.data(), std::size_t(n)) != 0) {
+                same = false;
+                break;
+            }
+            if (n == 0) {
+                same = true;
+                break;
+            }
+        }
+    } else {
+        reason = systemReason(errno);
+    }
+    if (second >= 0)
+        ::close(second);
+    if (first >= 0)
+        ::close(first);
+    return same;
+}
+
+bool nameTaken(const QString &path)
+{
+    struct stat info
+    {};
+    return ::lstat(encoded(path).constData(), &info) == 0 || errno != ENOENT;
+}
+
+} // namespace
+
+RestoreBatch::~RestoreBatch()
+{
+    for (const auto &[device, fd] : fileSystems_)
+        ::close(fd);
+}
+
+RestoreResult RestoreBatch::add(const QString &path)
+{
+    RestoreResult result;
+    QString reason;
+    const auto real = realPathOf(path, reason);
+    if (!real)
+        return failed(result, QStringLiteral("not restored"), reason);
+    result.backup = *real + QStringLiteral(".bak");
+    struct stat backup
+    {};
+    if (::lstat(encoded(result.backup).constData(), &backup) != 0) {
+        if (errno == ENOENT) {
+            result.outcome = RestoreResult::NoBackup;
+            return result;
+        }
+        return failed(result, QStringLiteral("not restored"), systemReason(errno));
+    }
+    // Backups are always files of their own; a link named so was put there by someone else.
+    if (!S_ISREG(backup.st_mode))
+        return failed(result, QStringLiteral("not restored: the backup is not a regular file"));
+    const auto sound = identityOfPath(*real);
+    const auto kept = identityOfPath(result.backup);
+    if (!sound || !kept)
+        return failed(result, QStringLiteral("not restored"), systemReason(ENOENT));
+
+    Waiting w{*real, folderOf(*real), *sound, *kept, false, false, {}};
+    w.same = sound->device == kept->device && sound->inode == kept->inode;
+    if (!w.same) {
+        if (sound->size == kept->size) {
+            const auto same = sameBytes(*real, result.backup, reason);
+            if (!same)
+                return failed(result, QStringLiteral("not restored"), reason);
+            w.keepNewer = !*same;
+        } else {
+            w.keepNewer = true;
+        }
+    }
+    if (w.keepNewer) {
+        result.newer = *real + QStringLiteral(".newer");
+        if (nameTaken(result.newer))
+            return failed(result, QStringLiteral("not restored: %1 is there already; move it "
+                                                 "away first")
+                                      .arg(result.newer));
+    }
+    // syncfs reports the write-back errors of its file system since the descriptor was opened.
+    if (std::none_of(fileSystems_.begin(), fileSystems_.end(),
+                     [&](const auto &fs) { return fs.first == kept->device; })) {
+        const int fd = ::open(encoded(w.folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return failed(result, QStringLiteral("not restored"), systemReason(errno));
+        fileSystems_.emplace_back(kept->device, fd);
+    }
+    result.outcome = RestoreResult::Restored;
+    w.result = result;
+    waiting_.push_back(std::move(w));
+    return result;
+}
+
+std::vector<RestoreResult> RestoreBatch::commit()
+{
+    // The backups' data on the disk before any of them takes a sound's name.
+    std::vector<std::pair<std::uint64_t, int>> flushFailed;
+    for (const auto &[device, fd] : fileSystems_)
+        if (::syncfs(fd) != 0)
+            flushFailed.emplace_back(device, errno);
+    std::vector<RestoreResult> results;
+    std::set<QString> folders;
+    for (Waiting &w : waiting_) {
+        const RestoreResult &planned = w.result;
+        const auto flush = std::find_if(flushFailed.begin(), flushFailed.end(),
+                                        [&](const auto &f) { return f.first == w.backup.device; });
+        if (flush != flushFailed.end()) {
+            results.push_back(failed(planned,
+                                     QStringLiteral("not restored: the disk could not be flushed"),
+                                     systemReason(flush->second)));
+            continue;
+        }
+        if (identityOfPath(w.real) != w.sound || identityOfPath(planned.backup) != w.backup) {
+            results.push_back(
+                failed(planned, QStringLiteral("changed on disk since it was read; not restored")));
+            continue;
+        }
+        const QByteArray real = encoded(w.real);
+        const QByteArray backup = encoded(planned.backup);
+        const QByteArray newer = encoded(planned.newer);
+        if (w.same) {
+            // The sound is its backup's file already: only the second name goes.
+            if (::unlink(backup.constData()) != 0)
+                results.push_back(
+                    failed(planned, QStringLiteral("not restored"), systemReason(errno)));
+            else
+                results.push_back(planned);
+            folders.insert(w.folder);
+            continue;
+        }
+        // The sound replaced keeps its data under a second name before the backup takes the
+        // first: at no moment is it only in memory.
+        if (w.keepNewer && ::link(real.constData(), newer.constData()) != 0) {
+            results.push_back(failed(planned, QStringLiteral("not restored"), systemReason(errno)));
+            continue;
+        }
+        if (::rename(backup.constData(), real.constData()) != 0) {
+            const int error = errno;
+            if (w.keepNewer)
+                ::unlink(newer.constData());
+            results.push_back(failed(planned, QStringLiteral("not restored"), systemReason(error)));
+            continue;
+        }
+        results.push_back(planned);
+        folders.insert(w.folder);
+    }
+    for (const QString &folder : folders) {
+        if (syncFolder(folder))
+            continue;
+        for (std::size_t i = 0; i < waiting_.size(); ++i)
+            if (results[i].outcome == RestoreResult::Restored && waiting_[i].folder == folder)
+                results[i].note = QStringLiteral("the folder could not be flushed to the disk");
+    }
+    waiting_.clear();
+    return results;
+}
+
+bool hasBackup(const QString &path)
+{
+    QString unused;
+    const auto real = realPathOf(path, unused);
+    struct stat info
+    {};
+    return real && ::lstat(encoded(*real + QStringLiteral(".bak")).constData(), &info) == 0 &&
+           S_ISREG(info.st_mode);
+}
+
+} // namespace kelvane

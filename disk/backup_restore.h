@@ -1,0 +1,69 @@
+#pragma once
+
+#include "file_identity.h"
+
+#include <cstdint>
+#include <vector>
+
+#include <QString>
+
+namespace kelvane {
+
+// What bringing back one sound's backup did, or would do.
+struct RestoreResult
+{
+    enum Outcome
+    {
+        Restored,
+        NoBackup, // nothing to bring back: no "<file>.bak"
+        Failed,
+    } outcome = Failed;
+    QString backup; // "<real file>.bak"
+    // Where the sound that was replaced is kept, when it was not the backup byte for byte.
+    QString newer;
+    QString failure; // the message when failed
+    QString reason;  // the system's reason behind it
+    QString note;    // what a restore could not do as usual (a folder not flushed)
+};
+
+// Puts sounds' backups back in their places, many at once with one flush of the disk: `add`
+// checks each sound and its backup, `commit` flushes each file system once, checks that each
+// sound and backup are still the ones added, keeps each replaced sound that differs from its
+// backup as "<file>.newer" (never over an existing one), renames the backup over the sound and
+// flushes each folder. The backup's own file becomes the sound, so it is byte for byte what was
+// kept, and its name is gone only once the sound is in place. A failed flush restores nothing.
+class RestoreBatch
+{
+public:
+    RestoreBatch() = default;
+    ~RestoreBatch();
+    RestoreBatch(const RestoreBatch &) = delete;
+    RestoreBatch &operator=(const RestoreBatch &) = delete;
+
+    // Checks the sound at `path` (a symbolic link is restored in its file) and its backup. The
+    // result when there is nothing to restore or it cannot be; otherwise the restore waits for
+    // `commit` and the result says what it will do.
+    [[nodiscard]] RestoreResult add(const QString &path);
+    [[nodiscard]] std::size_t size() const { return waiting_.size(); }
+    // One result for each restore waiting, in the order they were added.
+    [[nodiscard]] std::vector<RestoreResult> commit();
+
+private:
+    struct Waiting
+    {
+        QString real;
+        QString folder;
+        FileIdentity sound;
+        FileIdentity backup;
+        bool keepNewer = false; // false: the sound is its backup byte for byte
+        bool same = false;      // the sound and its backup are one file (hard links)
+        RestoreResult result;
+    };
+    std::vector<Waiting> waiting_;
+    std::vector<std::pair<std::uint64_t, int>> fileSystems_; // device, folder descriptor
+};
+
+// "<path>.bak" is there for the sound at `path` (its real file's).
+[[nodiscard]] bool hasBackup(const QString &path);
+
+} // namespace kelvane

@@ -1,0 +1,160 @@
+#include "cli_run.h"
+#include "sound_fixtures.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestRestoreAndDiff : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString root_;
+
+    QString path(const QString &name) const { return QDir(root_).filePath(name); }
+    // A sample copied to `name` below the root, its folders made.
+    QString put(const QString &sample, const QString &name)
+    {
+        QDir(root_).mkpath(QFileInfo(path(name)).path());
+        fixtures::writeFile(path(name), fixtures::readFile(fixtures::samplePath(sample)));
+        return path(name);
+    }
+    static QByteArray sample(const QString &name)
+    {
+        return fixtures::readFile(fixtures::samplePath(name));
+    }
+
+private slots:
+    void init()
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        root_ = QDir(dir_->path()).canonicalPath();
+    }
+
+    // After a batch edit and a second edit of one sound, restore brings every sound back byte
+    // for byte, keeps what it replaced as .newer, and has nothing left to do the second time.
+    void restoreBringsBackWhatTheBackupsKept()
+    {
+        put("mono_block.ogg", "tree/a.ogg");
+        put("stereo_block.ogg", "tree/sub/b.ogg");
+        QCOMPARE(cli({"set", "-r", "--volume", "0.5", path("tree")}).status, 0);
+        QCOMPARE(cli({"set", "--max", "99", path("tree/a.ogg")}).status, 0);
+        const QByteArray edited = fixtures::readFile(path("tree/a.ogg"));
+
+        const auto before = fixtures::folderState(path("tree"));
+        const Run dry = cli({"restore", "-r", "--dry-run", path("tree")});
+        QCOMPARE(dry.status, 0);
+        QVERIFY2(dry.out.contains("a.ogg: would restore from " + path("tree/a.ogg.bak")),
+                 qPrintable(dry.out));
+        QCOMPARE(fixtures::folderState(path("tree")), before);
+
+        const Run run = cli({"restore", "-r", path("tree")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(fixtures::readFile(path("tree/a.ogg")), sample("mono_block.ogg"));
+        QCOMPARE(fixtures::readFile(path("tree/sub/b.ogg")), sample("stereo_block.ogg"));
+        QCOMPARE(fixtures::readFile(path("tree/a.ogg.newer")), edited);
+        QCOMPARE(fixtures::folderState(path("tree")).keys(),
+                 QStringList({"a.ogg", "a.ogg.newer", "sub"}));
+        QVERIFY(QFile::exists(path("tree/sub/b.ogg.newer")));
+
+        const Run again = cli({"restore", "--json", path("tree/a.ogg")});
+        QCOMPARE(again.status, 0);
+        const QJsonObject record = QJsonDocument::fromJson(again.out.toUtf8()).object();
+        QCOMPARE(record.value("restored").toBool(true), false);
+        QVERIFY(record.value("backup").isNull());
+    }
+
+    // A sound that is its backup byte for byte needs no .newer; a .newer already there is never
+    // replaced: that sound is not restored and keeps its backup.
+    void restoreNeverReplacesANewerKeptBefore()
+    {
+        put("mono_block.ogg", "same.ogg");
+        put("mono_block.ogg", "same.ogg.bak");
+        put("stereo_block.ogg", "taken.ogg");
+        put("mono_block.ogg", "taken.ogg.bak");
+        put("lacing_240.ogg", "taken.ogg.newer");
+        const Run run = cli({"restore", root_});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(path("taken.ogg.newer") + " is there already"),
+                 qPrintable(run.err));
+        QCOMPARE(fixtures::folderState(root_).keys(),
+                 QStringList({"same.ogg", "taken.ogg", "taken.ogg.bak", "taken.ogg.newer"}));
+        QCOMPARE(fixtures::readFile(path("taken.ogg")), sample("stereo_block.ogg"));
+        QCOMPARE(fixtures::readFile(path("taken.ogg.newer")), sample("lacing_240.ogg"));
+    }
+
+    // A flush that fails restores nothing; a sound written by someone else meanwhile is not
+    // replaced. Both files stay as they were in either case.
+    void restoreThatCannotBeMadeSafeLeavesBothFiles_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("flush fails") << "fsync-eio"
+                                     << "not restored: the disk could not be flushed";
+        QTest::newRow("written meanwhile") << "touch-at-fsync"
+                                           << "changed on disk since it was read; not restored";
+    }
+    void restoreThatCannotBeMadeSafeLeavesBothFiles()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        const QString sound = put("mono_block.ogg", "a.ogg");
+        QCOMPARE(cli({"set", "--volume", "0.5", sound}).status, 0);
+        auto before = fixtures::folderState(root_);
+        const Run run = cliWithFault(fault, sound, root_, {"restore", sound});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        if (fault == "touch-at-fsync")
+            before["a.ogg"] = fixtures::folderState(root_).value("a.ogg"); // the other's byte
+        QCOMPARE(fixtures::folderState(root_), before);
+        QCOMPARE(fixtures::readFile(sound + ".bak"), sample("mono_block.ogg"));
+    }
+
+    // Two trees paired by path: changed values, a state, sounds only in one side; text, JSON
+    // and the exit status.
+    void diffPairsTwoTreesByPath()
+    {
+        for (const char *side : {"a", "b"}) {
+            put("mono_block.ogg", QString("%1/sub/shot.ogg").arg(side));
+            put("stereo_block.ogg", QString("%1/same.ogg").arg(side));
+            put("bad_checksum.ogg", QString("%1/fixed.ogg").arg(side));
+        }
+        put("stereo_block.ogg", "a/gone.ogg");
+        put("no_comments.ogg", "b/sub/added.ogg");
+        const QString a = path("a");
+        const QString b = path("b");
+        QCOMPARE(cli({"diff", "-r", a, b}).status, 1); // sounds only in one side differ too
+        QCOMPARE(
+            cli({"set", "--no-backup", "--volume", "0.5", "--max", "120", path("b/sub/shot.ogg")})
+                .status,
+            0);
+        QCOMPARE(cli({"fix", "--no-backup", path("b/fixed.ogg")}).status, 0);
+
+        const Run text = cli({"diff", "-r", a, b});
+        QCOMPARE(text.status, 1);
+        QCOMPARE(text.out, QString("fixed.ogg: state: bad checksum -> ok\n"
+                                   "gone.ogg: only in A\n"
+                                   "sub/added.ogg: only in B\n"
+                                   "sub/shot.ogg: volume: 1 -> 0.5; max: 20 -> 120\n"
+                                   "5 pairs compared, 4 differ (1 only in A, 1 only in B)\n"));
+        QVERIFY(cli({"diff", "-r", "--all", a, b}).out.contains("same.ogg: same\n"));
+
+        const Run json = cli({"diff", "-r", "--json", a, b});
+        const QStringList lines = json.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 4);
+        const QJsonObject shot = QJsonDocument::fromJson(lines.at(3).toUtf8()).object();
+        QCOMPARE(shot.value("file").toString(), QString("sub/shot.ogg"));
+        QCOMPARE(shot["a"]["block"]["baseValue"].toDouble(), 1.0);
+        QCOMPARE(shot["b"]["block"]["baseValue"].toDouble(), 0.5);
+        QVERIFY(QJsonDocument::fromJson(lines.at(1).toUtf8()).object().value("b").isNull());
+
+        QCOMPARE(cli({"diff", path("a/same.ogg"), path("b/same.ogg")}).status, 0);
+        QCOMPARE(cli({"diff", a, path("b/same.ogg")}).status, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRestoreAndDiff)
+#include "test_restore_and_diff.moc"
