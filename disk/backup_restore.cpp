@@ -124,9 +124,8 @@ RestoreResult RestoreBatch::add(const QString &path)
     if (w.keepNewer) {
         result.newer = *real + QStringLiteral(".newer");
         if (nameTaken(result.newer))
-            return failed(result, QStringLiteral("not restored: %1 is there already; move it "
-                                                 "away first")
-                                      .arg(result.newer));
+            return failed(result, QStringLiteral("not restored: its .newer name is taken; move "
+                                                 "that file away first"));
     }
     // syncfs reports the write-back errors of its file system since the descriptor was opened.
     if (std::none_of(fileSystems_.begin(), fileSystems_.end(),

@@ -263,6 +263,26 @@
         <source>the first comment starts with version %1 but holds only %2 bytes: the game reads past its end, and may stop</source>
         <translation>первый комментарий начинается с версии %1, но содержит лишь %2 байт: игра читает за его концом и может вылететь</translation>
     </message>
+    <message>
+        <source>not restored</source>
+        <translation>не восстановлен</translation>
+    </message>
+    <message>
+        <source>not restored: the backup is not a regular file</source>
+        <translation>не восстановлен: резервная копия — не обычный файл</translation>
+    </message>
+    <message>
+        <source>not restored: its .newer name is taken; move that file away first</source>
+        <translation>не восстановлен: имя .newer уже занято; сначала уберите тот файл</translation>
+    </message>
+    <message>
+        <source>not restored: the disk could not be flushed</source>
+        <translation>не восстановлен: не удалось сбросить данные на диск</translation>
+    </message>
+    <message>
+        <source>changed on disk since it was read; not restored</source>
+        <translation>изменён на диске после чтения; не восстановлен</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>
@@ -463,6 +483,38 @@
     <message>
         <source> Writing %1 sounds</source>
         <translation> Запись звуков: %1</translation>
+    </message>
+    <message>
+        <source>Restore Backups of Selected...</source>
+        <translation>Восстановить резервные копии выбранных...</translation>
+    </message>
+    <message>
+        <source>Restore Backups</source>
+        <translation>Восстановление резервных копий</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put the .bak backups of %n selected sound(s) back in their places?</source>
+        <translation>
+            <numerusform>Вернуть на место резервную копию .bak %n выбранного звука?</numerusform>
+            <numerusform>Вернуть на место резервные копии .bak %n выбранных звуков?</numerusform>
+            <numerusform>Вернуть на место резервные копии .bak %n выбранных звуков?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Each sound that differs from its backup is kept as .newer beside it.</source>
+        <translation>Каждый звук, отличающийся от своей копии, сохраняется рядом как .newer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sound(s) could not be restored.</source>
+        <translation>
+            <numerusform>Не удалось восстановить %n звук.</numerusform>
+            <numerusform>Не удалось восстановить %n звука.</numerusform>
+            <numerusform>Не удалось восстановить %n звуков.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> Restored %1; %2 without a backup; %3 not restored.</source>
+        <translation> Восстановлено: %1; без резервной копии: %2; не восстановлено: %3.</translation>
     </message>
 </context>
 <context>
@@ -707,6 +759,38 @@
     <message>
         <source>All Sounds</source>
         <translation>Все звуки</translation>
+    </message>
+    <message>
+        <source>Restore Backup...</source>
+        <translation>Восстановить резервную копию...</translation>
+    </message>
+    <message>
+        <source>Put the backup %1.bak back in the place of %1?</source>
+        <translation>Вернуть резервную копию %1.bak на место %1?</translation>
+    </message>
+    <message>
+        <source>The sound there now is kept as %1.newer, unless it is the same as the backup.</source>
+        <translation>Текущий звук сохранится как %1.newer, если он отличается от копии.</translation>
+    </message>
+    <message>
+        <source>Changes not applied are dropped.</source>
+        <translation>Непримененные изменения будут потеряны.</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Восстановление резервной копии</translation>
+    </message>
+    <message>
+        <source> %1 is as its backup was.</source>
+        <translation> %1 восстановлен из резервной копии.</translation>
+    </message>
+    <message>
+        <source> %1 is as its backup was; the sound that was there is kept as %2.</source>
+        <translation> %1 восстановлен из резервной копии; прежний звук сохранён как %2.</translation>
+    </message>
+    <message>
+        <source>Backup: %1.bak (the file list&apos;s menu restores it)</source>
+        <translation>Резервная копия: %1.bak (восстанавливается из меню списка файлов)</translation>
     </message>
 </context>
 </TS>

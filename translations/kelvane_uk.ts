@@ -263,6 +263,26 @@
         <source>the first comment starts with version %1 but holds only %2 bytes: the game reads past its end, and may stop</source>
         <translation>перший коментар починається з версії %1, але містить лише %2 байтів: гра читає за його кінцем і може вилетіти</translation>
     </message>
+    <message>
+        <source>not restored</source>
+        <translation>не відновлено</translation>
+    </message>
+    <message>
+        <source>not restored: the backup is not a regular file</source>
+        <translation>не відновлено: резервна копія — не звичайний файл</translation>
+    </message>
+    <message>
+        <source>not restored: its .newer name is taken; move that file away first</source>
+        <translation>не відновлено: ім&apos;я .newer уже зайняте; спершу приберіть той файл</translation>
+    </message>
+    <message>
+        <source>not restored: the disk could not be flushed</source>
+        <translation>не відновлено: не вдалося скинути дані на диск</translation>
+    </message>
+    <message>
+        <source>changed on disk since it was read; not restored</source>
+        <translation>змінено на диску після читання; не відновлено</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>
@@ -463,6 +483,38 @@
     <message>
         <source> Writing %1 sounds</source>
         <translation> Запис звуків: %1</translation>
+    </message>
+    <message>
+        <source>Restore Backups of Selected...</source>
+        <translation>Відновити резервні копії вибраних...</translation>
+    </message>
+    <message>
+        <source>Restore Backups</source>
+        <translation>Відновлення резервних копій</translation>
+    </message>
+    <message numerus="yes">
+        <source>Put the .bak backups of %n selected sound(s) back in their places?</source>
+        <translation>
+            <numerusform>Повернути на місце резервну копію .bak %n вибраного звуку?</numerusform>
+            <numerusform>Повернути на місце резервні копії .bak %n вибраних звуків?</numerusform>
+            <numerusform>Повернути на місце резервні копії .bak %n вибраних звуків?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Each sound that differs from its backup is kept as .newer beside it.</source>
+        <translation>Кожен звук, що відрізняється від своєї копії, зберігається поруч як .newer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sound(s) could not be restored.</source>
+        <translation>
+            <numerusform>Не вдалося відновити %n звук.</numerusform>
+            <numerusform>Не вдалося відновити %n звуки.</numerusform>
+            <numerusform>Не вдалося відновити %n звуків.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> Restored %1; %2 without a backup; %3 not restored.</source>
+        <translation> Відновлено: %1; без резервної копії: %2; не відновлено: %3.</translation>
     </message>
 </context>
 <context>
@@ -707,6 +759,38 @@
     <message>
         <source>All Sounds</source>
         <translation>Усі звуки</translation>
+    </message>
+    <message>
+        <source>Restore Backup...</source>
+        <translation>Відновити резервну копію...</translation>
+    </message>
+    <message>
+        <source>Put the backup %1.bak back in the place of %1?</source>
+        <translation>Повернути резервну копію %1.bak на місце %1?</translation>
+    </message>
+    <message>
+        <source>The sound there now is kept as %1.newer, unless it is the same as the backup.</source>
+        <translation>Поточний звук збережеться як %1.newer, якщо він відрізняється від копії.</translation>
+    </message>
+    <message>
+        <source>Changes not applied are dropped.</source>
+        <translation>Незастосовані зміни буде втрачено.</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Відновлення резервної копії</translation>
+    </message>
+    <message>
+        <source> %1 is as its backup was.</source>
+        <translation> %1 відновлено з резервної копії.</translation>
+    </message>
+    <message>
+        <source> %1 is as its backup was; the sound that was there is kept as %2.</source>
+        <translation> %1 відновлено з резервної копії; попередній звук збережено як %2.</translation>
+    </message>
+    <message>
+        <source>Backup: %1.bak (the file list&apos;s menu restores it)</source>
+        <translation>Резервна копія: %1.bak (відновлюється з меню списку файлів)</translation>
     </message>
 </context>
 </TS>

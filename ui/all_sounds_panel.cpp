@@ -1,12 +1,14 @@
 #include "all_sounds_panel.h"
 
 #include "attribute_rules.h"
+#include "backup_restore.h"
 #include "batch_edit.h"
 #include "core_text.h"
 #include "game_sound_types.h"
 #include "kelvane_form.h"
 #include "kelvane_version.h"
 #include "number_text.h"
+#include "save_batch.h"
 #include "sound_scan.h"
 #include "sound_table_model.h"
 #include "widget_making.h"
@@ -22,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -167,6 +170,9 @@ void TAllSoundsPanel::buildTable()
     header->resizeSection(SoundTableModel::Channels, room(tr("Channels")));
     header->resizeSection(SoundTableModel::Length, room(QStringLiteral("10.000 s (0:10)")));
     connect(tblSounds, &QTableView::doubleClicked, this, &TAllSoundsPanel::openCurrent);
+    tblSounds->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tblSounds, &QTableView::customContextMenuRequested, this,
+            &TAllSoundsPanel::showTableMenu);
     tblSounds->installEventFilter(this);
 }
 
@@ -279,8 +285,11 @@ void TAllSoundsPanel::finishScan()
         Q_EMIT status(tr(" Listing cancelled: %1 of %2 sounds listed.")
                           .arg(model_->allRows())
                           .arg(total < 0 ? 0 : total));
+    else if (!afterScan_.isEmpty())
+        Q_EMIT status(afterScan_); // what the work that asked for the listing did
     else
         Q_EMIT status(tr(" Listed %1 sounds of %2").arg(model_->allRows()).arg(folder_));
+    afterScan_.clear();
 }
 
 void TAllSoundsPanel::finishEdit()
@@ -380,6 +389,76 @@ void TAllSoundsPanel::openCurrent()
     if (!current.isValid())
         return;
     Q_EMIT openSound(folder_ + QLatin1Char('/') + model_->sound(current.row()).path);
+}
+
+void TAllSoundsPanel::showTableMenu(const QPoint &at)
+{
+    if (!mnuSounds) {
+        mnuSounds = named(new QMenu(tblSounds), "mnuSounds");
+        QAction *restore = mnuSounds->addAction(tr("Restore Backups of Selected..."));
+        restore->setObjectName(QStringLiteral("actRestoreSelected"));
+        connect(restore, &QAction::triggered, this, &TAllSoundsPanel::restoreSelected);
+    }
+    mnuSounds->actions().constFirst()->setEnabled(!busy() &&
+                                                  tblSounds->selectionModel()->hasSelection());
+    mnuSounds->popup(tblSounds->viewport()->mapToGlobal(at));
+}
+
+// Puts the selected sounds' backups back, in slices with one flush each, and reads the tree
+// again: every restored sound is another file now.
+void TAllSoundsPanel::restoreSelected()
+{
+    if (busy())
+        return;
+    QStringList paths;
+    for (const QModelIndex &index : tblSounds->selectionModel()->selectedRows())
+        paths << folder_ + QLatin1Char('/') + model_->sound(index.row()).path;
+    if (paths.isEmpty())
+        return;
+    QMessageBox question(QMessageBox::Question, tr("Restore Backups"),
+                         tr("Put the .bak backups of %n selected sound(s) back in their places?",
+                            nullptr, int(paths.size())),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setObjectName(QStringLiteral("restoreQuestion"));
+    question.setInformativeText(tr("Each sound that differs from its backup is kept as .newer "
+                                   "beside it."));
+    question.setDefaultButton(QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes)
+        return;
+    paths.sort();
+    int restored = 0;
+    int without = 0;
+    QStringList failures;
+    for (qsizetype from = 0; from < paths.size(); from += qsizetype(SaveBatch::kMostFiles)) {
+        RestoreBatch batch;
+        for (const QString &path : paths.mid(from, qsizetype(SaveBatch::kMostFiles))) {
+            const RestoreResult planned = batch.add(path);
+            if (planned.outcome == RestoreResult::NoBackup)
+                ++without;
+            else if (planned.outcome == RestoreResult::Failed)
+                failures << path + QStringLiteral(": ") + coreText(planned.failure);
+        }
+        for (const RestoreResult &done : batch.commit()) {
+            if (done.outcome == RestoreResult::Restored)
+                ++restored;
+            else
+                failures << done.backup.chopped(4) + QStringLiteral(": ") + coreText(done.failure);
+        }
+    }
+    if (!failures.isEmpty()) {
+        QMessageBox failed(QMessageBox::Warning, tr("Restore Backups"),
+                           tr("%n sound(s) could not be restored.", nullptr, int(failures.size())),
+                           QMessageBox::Ok, this);
+        failed.setObjectName(QStringLiteral("restoreFailed"));
+        failed.setDetailedText(failures.join(QLatin1Char('\n')));
+        failed.exec();
+    }
+    scan(folder_);
+    afterScan_ = tr(" Restored %1; %2 without a backup; %3 not restored.")
+                     .arg(restored)
+                     .arg(without)
+                     .arg(failures.size());
+    Q_EMIT status(afterScan_);
 }
 
 } // namespace kelvane

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QMenu;
 class QTableView;
 class QTimer;
 
@@ -58,6 +59,8 @@ private:
     void finishEdit();
     void showCount();
     void applyToSelected();
+    void restoreSelected();
+    void showTableMenu(const QPoint &at);
     [[nodiscard]] std::optional<AttributeEdits> readEdits();
     void openCurrent();
     void showProgress(bool shown);
@@ -66,6 +69,8 @@ private:
     QString folder_;
     SoundTableModel *model_ = nullptr;
     QTableView *tblSounds = nullptr;
+    QMenu *mnuSounds = nullptr; // made when first asked for
+    QString afterScan_;         // the status once the listing under way is done
     QComboBox *cmbManyType = nullptr;
     QLineEdit *txtManyBaseValue = nullptr;
     QLineEdit *txtManyMinDist = nullptr;

@@ -92,6 +92,13 @@ constexpr const char *kContext = "CoreText";
     QT_TRANSLATE_NOOP("CoreText", "the symbolic link points at nothing"),
     QT_TRANSLATE_NOOP("CoreText", "the sound cannot be written"),
     QT_TRANSLATE_NOOP("CoreText", "not a regular file"),
+    // Restoring a backup.
+    QT_TRANSLATE_NOOP("CoreText", "not restored"),
+    QT_TRANSLATE_NOOP("CoreText", "not restored: the backup is not a regular file"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "not restored: its .newer name is taken; move that file away first"),
+    QT_TRANSLATE_NOOP("CoreText", "not restored: the disk could not be flushed"),
+    QT_TRANSLATE_NOOP("CoreText", "changed on disk since it was read; not restored"),
 };
 
 // Texts that begin with a fixed part before a reason, itself a core text.

@@ -20,6 +20,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QMenu;
 class QStringListModel;
 class QPushButton;
 class QSplitter;
@@ -42,6 +43,9 @@ class TAllSoundsPanel;
 // The one window: the folder list on the left, the sound's details and its five attributes on
 // the right, Apply, Revert, Copy and Paste below them. Its methods live in several files by
 // concern: layout, display, browsing, editing and saving, help.
+// Whether a file list entry is a folder's ("<dir>  name") rather than a sound's.
+[[nodiscard]] bool isFolderEntry(const QString &entry);
+
 class TKelvaneForm : public QMainWindow
 {
     Q_OBJECT
@@ -153,6 +157,11 @@ private:
     void leaveAllSounds();
     [[nodiscard]] bool allSoundsShown() const;
 
+    // Restoring a backup (kelvane_form_restore.cpp)
+    void showFileMenu(const QPoint &at);
+    void restoreBackup();
+    void addBackupDetail();
+
     // Help and About (kelvane_form_help.cpp)
     void btnHelpClick();
     void showHelpText(const QString &path);
@@ -200,6 +209,8 @@ private:
     QStackedWidget *stkViews = nullptr;
     TAllSoundsPanel *pnlAllSounds = nullptr; // made when first shown
     QLabel *lblDuration = nullptr;           // how long the sound plays, under the details
+    QMenu *mnuFiles = nullptr;               // the file list's menu, made when first asked for
+    QAction *actRestoreBackup = nullptr;
     WaveformView *imgWaveform = nullptr;
 
     // Program state.

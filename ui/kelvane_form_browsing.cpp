@@ -19,11 +19,6 @@ namespace {
 
 const QString kFolderPrefix = QStringLiteral("<dir>  ");
 
-bool isFolderEntry(const QString &entry)
-{
-    return entry.startsWith(kFolderPrefix);
-}
-
 QString withSeparator(QString path)
 {
     if (!path.endsWith(QLatin1Char('/')))
@@ -53,6 +48,11 @@ void TKelvaneForm::ListDirectory()
     // The sound table shows the same folder: a new listing lists its tree again.
     if (allSoundsShown())
         pnlAllSounds->scan(QDir::currentPath());
+}
+
+bool isFolderEntry(const QString &entry)
+{
+    return entry.startsWith(kFolderPrefix);
 }
 
 QString TKelvaneForm::selectedEntry() const

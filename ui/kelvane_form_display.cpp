@@ -120,6 +120,7 @@ void TKelvaneForm::LoadSoundFile()
     ReadResult read = readSoundFile(currentFileName_, currentFileName_);
     if (!read.image) {
         ShowAttrStatus(coreText(read.failure));
+        addBackupDetail(); // a sound that cannot be read may have one to go back to
         return;
     }
     loadedAs_ = read.identity;
@@ -134,6 +135,7 @@ void TKelvaneForm::LoadSoundFile()
 
     for (const std::string &line : found.infoLines)
         cmbInfo->addItem(coreText(line));
+    addBackupDetail();
     cmbInfo->setCurrentIndex(-1);
     if (found.shownAttrs) {
         fileAttrs_ = found.fileAttrs;

@@ -356,6 +356,8 @@ void TKelvaneForm::wireEvents()
     connect(lstFiles->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TKelvaneForm::lstFilesClick);
     connect(lstFiles, &QListView::doubleClicked, this, &TKelvaneForm::lstFilesDblClick);
+    lstFiles->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lstFiles, &QListView::customContextMenuRequested, this, &TKelvaneForm::showFileMenu);
     lstFiles->installEventFilter(this);
 
     connect(cmbGameType, &QComboBox::currentIndexChanged, this,

@@ -92,6 +92,7 @@ void TKelvaneForm::showSavedDetails()
     cmbInfo->clear();
     for (const std::string &line : now.infoLines)
         cmbInfo->addItem(coreText(line));
+    addBackupDetail(); // the save may have made it
     cmbInfo->setCurrentIndex(std::min(shown, cmbInfo->count() - 1));
 }
 

@@ -7,10 +7,14 @@
 #include "sound_table_model.h"
 #include "sound_writer.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMenu>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QTableView>
 
@@ -271,6 +275,42 @@ private slots:
         QCOMPARE(fixtures::readFile(path(names[2])), before[names[2]]);
         QCOMPARE(fixtures::readFile(path(names[3])), before[names[3]]);
         QCOMPARE(cell(rowOf("stereo_block.ogg"), Column::MaxDist), number(300));
+    }
+
+    // The table's menu puts back the backups of the selected rows, keeps each edited sound as
+    // .newer and lists the tree again; a selected sound without a backup is left as it is.
+    void restoresTheBackupsOfTheSelected()
+    {
+        QMap<QString, QByteArray> before;
+        for (const QString name : {"mono_block.ogg", "stereo_block.ogg", "bad_checksum.ogg"}) {
+            before[name] = fixtures::readFile(add(name));
+            fixtures::writeFile(path(name + ".bak"), before[name]);
+            TSoundAttributes edited = attributesOf(path(name));
+            edited.baseValue = 0.25f;
+            setAttributes(path(name), edited);
+        }
+        QFile::remove(path("bad_checksum.ogg.bak"));
+        const QByteArray noBackup = fixtures::readFile(path("bad_checksum.ogg"));
+        QVERIFY(openOverview());
+        select({"mono_block.ogg", "stereo_block.ogg", "bad_checksum.ogg"});
+        const QPoint at =
+            table()->visualRect(driver::entryIndex(table(), "mono_block.ogg")).center();
+        QContextMenuEvent asked(QContextMenuEvent::Mouse, at, table()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(table()->viewport(), &asked);
+        auto *menu = w<QMenu>("mnuSounds");
+        QTRY_VERIFY(menu->isVisible());
+        auto *action = menu->findChild<QAction *>("actRestoreSelected");
+        const auto seen = driver::answerMessageBox(QMessageBox::Yes);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QTRY_VERIFY(seen->seen);
+        QVERIFY(settled());
+        for (const QString name : {"mono_block.ogg", "stereo_block.ogg"}) {
+            QCOMPARE(fixtures::readFile(path(name)), before[name]);
+            QCOMPARE(attributesOf(path(name + ".newer")).baseValue, 0.25f);
+            QCOMPARE(cell(rowOf(name), Column::Volume), number(1));
+        }
+        QCOMPARE(fixtures::readFile(path("bad_checksum.ogg")), noBackup);
+        QCOMPARE(form->statusText(), QString(" Restored 2; 1 without a backup; 0 not restored."));
     }
 
     // A sound replaced on disk after it was listed is not written, and its row says why.

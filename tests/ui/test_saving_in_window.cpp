@@ -8,7 +8,10 @@
 #include <csignal>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
+#include <QMenu>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -124,8 +127,10 @@ private slots:
         QCOMPARE(text("txtMaxDist"), QString("150.0000000"));
         QCOMPARE(text("txtMaxAIDist"), QString("40.0000000"));
         auto *info = w<QComboBox>("cmbInfo");
-        QCOMPARE(info->itemText(info->count() - 2).mid(23, 8),
-                 info->itemText(info->count() - 1).mid(23, 8));
+        // The checksum lines agree; the backup is named last.
+        QCOMPARE(info->itemText(info->count() - 3).mid(23, 8),
+                 info->itemText(info->count() - 2).mid(23, 8));
+        QVERIFY(info->itemText(info->count() - 1).startsWith("Backup: " + name + ".bak"));
         QVERIFY(!enabled("btnApply"));
     }
 
@@ -429,6 +434,54 @@ private slots:
         QCOMPARE(selectedEntry(), QString("stereo_block.ogg"));
         QCOMPARE(form->statusText(),
                  QString(" Number value must be equal to or greater than minimum"));
+    }
+
+    // The details say a backup is there; the file list's menu puts it back after a question,
+    // keeps the edited sound as .newer and shows the sound restored.
+    void theFileListsMenuRestoresTheBackup()
+    {
+        const QString file = add("mono_block.ogg");
+        const QByteArray before = fixtures::readFile(file);
+        QVERIFY(load("mono_block.ogg"));
+        const auto details = [&] {
+            QStringList lines;
+            for (int i = 0; i < w<QComboBox>("cmbInfo")->count(); ++i)
+                lines << w<QComboBox>("cmbInfo")->itemText(i);
+            return lines;
+        };
+        QVERIFY(!details().join('\n').contains(".bak"));
+        type("txtBaseValue", "0.5");
+        press("btnApply");
+        const QByteArray edited = fixtures::readFile(file);
+        QVERIFY(
+            details().contains("Backup: mono_block.ogg.bak (the file list's menu restores it)"));
+
+        auto *list = w<QListView>("lstFiles");
+        const QPoint at = list->visualRect(driver::entryIndex(list, "mono_block.ogg")).center();
+        const auto restoreFromMenu = [&](QMessageBox::StandardButton answer) {
+            // The press selects; the menu event follows it, as the window system sends one.
+            QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
+            QContextMenuEvent asked(QContextMenuEvent::Mouse, at,
+                                    list->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(list->viewport(), &asked);
+            auto *menu = w<QMenu>("mnuFiles");
+            QTRY_VERIFY(menu->isVisible());
+            auto *action = menu->findChild<QAction *>("actRestoreBackup");
+            QVERIFY(action->isEnabled());
+            const auto seen = driver::answerMessageBox(answer);
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            QTRY_VERIFY(seen->seen);
+        };
+        restoreFromMenu(QMessageBox::No);
+        QCOMPARE(fixtures::readFile(file), edited);
+        restoreFromMenu(QMessageBox::Yes);
+        QCOMPARE(fixtures::readFile(file), before);
+        QCOMPARE(fixtures::readFile(file + ".newer"), edited);
+        QVERIFY(!QFile::exists(file + ".bak"));
+        QCOMPARE(text("txtBaseValue"), QString("1.0000000"));
+        QCOMPARE(form->statusText(), QString(" mono_block.ogg is as its backup was; the sound "
+                                             "that was there is kept as mono_block.ogg.newer."));
+        QVERIFY(!details().join('\n').contains(".bak"));
     }
 
     void closingAsksAboutPendingChanges_data()

@@ -1,0 +1,81 @@
+// Bringing back the loaded sound's backup, from the file list's menu.
+#include "backup_restore.h"
+#include "core_text.h"
+#include "kelvane_form.h"
+#include "widget_making.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QListView>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace kelvane {
+
+void TKelvaneForm::showFileMenu(const QPoint &at)
+{
+    // The press that asked for the menu has selected and loaded the sound under it; a sound the
+    // user chose not to leave for it keeps the selection, and the menu is not for it.
+    const QModelIndex under = lstFiles->indexAt(at);
+    const QString entry = under.isValid() ? under.data().toString() : selectedEntry();
+    if (entry.isEmpty() || entry != currentFileName_ || isFolderEntry(entry))
+        return;
+    if (!mnuFiles) {
+        mnuFiles = named(new QMenu(lstFiles), "mnuFiles");
+        actRestoreBackup = mnuFiles->addAction(tr("Restore Backup..."));
+        actRestoreBackup->setObjectName(QStringLiteral("actRestoreBackup"));
+        connect(actRestoreBackup, &QAction::triggered, this, &TKelvaneForm::restoreBackup);
+    }
+    actRestoreBackup->setEnabled(hasBackup(entry));
+    mnuFiles->popup(lstFiles->viewport()->mapToGlobal(at));
+}
+
+void TKelvaneForm::restoreBackup()
+{
+    const QString name = currentFileName_;
+    const QString text = tr("Put the backup %1.bak back in the place of %1?").arg(name);
+    QString more = tr("The sound there now is kept as %1.newer, unless it is the same as "
+                      "the backup.")
+                       .arg(name);
+    if (dataChanged_)
+        more += QLatin1Char(' ') + tr("Changes not applied are dropped.");
+    QMessageBox question(QMessageBox::Question, tr("Restore Backup"), text,
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setObjectName(QStringLiteral("restoreQuestion"));
+    question.setInformativeText(more);
+    question.setDefaultButton(QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes)
+        return;
+
+    RestoreBatch batch;
+    RestoreResult done = batch.add(name);
+    if (done.outcome == RestoreResult::Restored)
+        done = batch.commit().front();
+    if (done.outcome == RestoreResult::Failed) {
+        QMessageBox failed(
+            QMessageBox::Warning, tr("Restore Backup"),
+            name + QStringLiteral(": ") + coreText(done.failure) +
+                (done.reason.isEmpty() ? QString() : QStringLiteral(" (") + done.reason + ')'),
+            QMessageBox::Ok, this);
+        failed.setObjectName(QStringLiteral("restoreFailed"));
+        failed.exec();
+        return;
+    }
+    // The sound on disk is another now: what the controls held of the old one goes.
+    ClearFileDisplay();
+    RefreshAndReselect();
+    setStatusText(done.newer.isEmpty()
+                      ? tr(" %1 is as its backup was.").arg(name)
+                      : tr(" %1 is as its backup was; the sound that was there is kept as %2.")
+                            .arg(name, QFileInfo(done.newer).fileName()));
+}
+
+// The details say that the sound has a backup to go back to.
+void TKelvaneForm::addBackupDetail()
+{
+    if (hasBackup(currentFileName_))
+        cmbInfo->addItem(tr("Backup: %1.bak (the file list's menu restores it)")
+                             .arg(QFileInfo(currentFileName_).fileName()));
+}
+
+} // namespace kelvane
