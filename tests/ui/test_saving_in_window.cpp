@@ -458,6 +458,7 @@ private slots:
 
         auto *list = w<QListView>("lstFiles");
         const QPoint at = list->visualRect(driver::entryIndex(list, "mono_block.ogg")).center();
+        // Every box that opens is answered; how many did is what counts.
         const auto restoreFromMenu = [&](QMessageBox::StandardButton answer) {
             // The press selects; the menu event follows it, as the window system sends one.
             QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
@@ -465,16 +466,18 @@ private slots:
                                     list->viewport()->mapToGlobal(at));
             QApplication::sendEvent(list->viewport(), &asked);
             auto *menu = w<QMenu>("mnuFiles");
-            QTRY_VERIFY(menu->isVisible());
+            [&] { QTRY_VERIFY(menu->isVisible()); }();
             auto *action = menu->findChild<QAction *>("actRestoreBackup");
-            QVERIFY(action->isEnabled());
-            const auto seen = driver::answerMessageBox(answer);
+            const auto log = driver::answerMessageBoxes(answer);
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-            QTRY_VERIFY(seen->seen);
+            driver::idle();
+            log->stop = true;
+            return log->boxes.size();
         };
-        restoreFromMenu(QMessageBox::No);
+        QCOMPARE(restoreFromMenu(QMessageBox::No), 1);
         QCOMPARE(fixtures::readFile(file), edited);
-        restoreFromMenu(QMessageBox::Yes);
+        type("txtBaseValue", "0.3"); // pending, and dropped without a second question
+        QCOMPARE(restoreFromMenu(QMessageBox::Yes), 1);
         QCOMPARE(fixtures::readFile(file), before);
         QCOMPARE(fixtures::readFile(file + ".newer"), edited);
         QVERIFY(!QFile::exists(file + ".bak"));
