@@ -42,12 +42,7 @@ void TKelvaneForm::buildGameWarnings()
     warning.setColor(QPalette::WindowText, QColor(0x9C, 0x4A, 0x00));
     pnlGameWarnings->setPalette(warning);
     pnlGameWarnings->hide();
-    // The mark's picture is looked up when first shown: finding it in the icon theme is a good
-    // part of the window's start.
-    maxDistWarning_ = txtMaxDist->addAction(QIcon(), QLineEdit::TrailingPosition);
-    maxAIDistWarning_ = txtMaxAIDist->addAction(QIcon(), QLineEdit::TrailingPosition);
-    for (QAction *mark : {maxDistWarning_, maxAIDistWarning_})
-        mark->setVisible(false);
+    // The boxes' marks are made when first needed (see updateGameWarnings).
     pnlAttributes->installEventFilter(this);
     // Room for one line of warnings and the least waveform between the boxes and the strip.
     pnlAttributes->setMinimumHeight(kWarningsTop + pnlGameWarnings->fontMetrics().lineSpacing() +
@@ -103,16 +98,22 @@ void TKelvaneForm::updateGameWarnings()
     if (loadedFacts_)
         warnings = gameWarnings(factsShown());
     QStringList lines;
-    const auto mark = [&](QAction *action, GameWarningKind kind) {
+    // A box's mark, its picture from the icon theme, is made when the box first needs one: each
+    // mark is a small button inside the box, and making them and finding the picture are a good
+    // part of the window's start.
+    const auto mark = [&](QAction *&action, QLineEdit *box, GameWarningKind kind) {
         const auto found = std::find_if(warnings.begin(), warnings.end(),
                                         [&](const GameWarning &w) { return w.kind == kind; });
-        if (found != warnings.end() && action->icon().isNull())
-            action->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        if (found == warnings.end() && !action)
+            return;
+        if (!action)
+            action = box->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                                    QLineEdit::TrailingPosition);
         action->setVisible(found != warnings.end());
         action->setToolTip(found != warnings.end() ? coreText(found->text) : QString());
     };
-    mark(maxDistWarning_, GameWarningKind::MaxDistance);
-    mark(maxAIDistWarning_, GameWarningKind::MaxAIDistance);
+    mark(maxDistWarning_, txtMaxDist, GameWarningKind::MaxDistance);
+    mark(maxAIDistWarning_, txtMaxAIDist, GameWarningKind::MaxAIDistance);
     const bool unlisted = std::any_of(warnings.begin(), warnings.end(), [](const GameWarning &w) {
         return w.kind == GameWarningKind::UnlistedType;
     });
