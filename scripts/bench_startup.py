@@ -32,10 +32,14 @@ def notes():
         "10,000 names cost one string each (5.6 ms and 2.7 MiB of items before), and the "
         "listing itself (reading, decoding and sorting 10,000 names, 11 to 13 ms) is done on the "
         "second core while the toolkit starts and the window is made (turns of 20 starts: 86 to "
-        "67 ms on 10,000 sounds). The sound table is made the first time it is shown. Tried and not kept, because no gain showed in turns of "
-        "20 to 30 starts: reading the font configuration on a second thread, and reading the "
-        "arguments without a first, short-lived application object. The file dialogs are made "
-        "on first use.",
+        "67 ms on 10,000 sounds). The sound table is made the first time it is shown, the boxes' "
+        "warning marks (a small button inside each box) the first time a box needs one: timed "
+        "inside the program, application to window shown, 16.2 to 13.8 ms (medians of 41 "
+        "starts). Tried and not kept, because no gain showed in turns of 20 to 40 starts: "
+        "reading the font configuration on a second thread, reading the arguments without a "
+        "first, short-lived application object, and sorting the listing's names as bytes (ASCII "
+        "names; several times quicker to sort, nothing seen in the start). The file dialogs are "
+        "made on first use.",
         "",
         "Without a D-Bus session (as in a bare CI container) Kelvane's start waits 3.5 to 5.5 ms "
         "longer: setting the first button's text starts Qt's accessibility bridge, which waits "
@@ -84,6 +88,13 @@ def main():
                for name, taken in samples.items()}
     ((base_s, base_mb), (box_s, box_mb), (small_s, small_mb), (many_s, many_mb),
      (russian_s, russian_mb)) = results.values()
+    names = list(samples)
+
+    def spread(name):
+        """The middle half of the turn-by-turn ratios against the text box of the same turn."""
+        ratios = sorted(a[0] / b[0] for a, b in zip(samples[name], samples[names[1]]))
+        q1, _, q3 = statistics.quantiles(ratios, n=4)
+        return f"{q1:.2f} to {q3:.2f}"
     lines = ["## Start-up of the window", "",
              f"Made by `scripts/bench_startup.sh` on {datetime.date.today().isoformat()}: from "
              "starting the program to its window mapped on an Xvfb server (the server's MapNotify "
@@ -101,6 +112,11 @@ def main():
               f"{small_mb / base_mb:.2f} and {many_mb / base_mb:.2f}; the text box alone costs "
               f"{box_s / base_s:.2f} of it. In Russian: start **{russian_s / small_s:.2f}** times "
               f"the English window's (bar: at most 1.05), memory {russian_mb / small_mb:.2f}.",
+              "",
+              f"Turn by turn, each start against the text-box start of its own turn, the middle "
+              f"half of the ratios lies from {spread(names[2])} on samples/ and from "
+              f"{spread(names[3])} on {sounds:,} sounds: on this shared machine the whole table "
+              "moves by a tenth or more from one run to the next.",
               ""] + notes()
     write_section("startup", lines)
 
