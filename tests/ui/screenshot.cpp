@@ -1,8 +1,10 @@
 // Takes a picture of the window on a copy of samples/ with one sound loaded, as a user sees it.
-// Usage: kelvane_screenshot OUTPUT.png [SOUND [BOX=TEXT [least|playing]]]   (under a real X
-// server, e.g. xvfb-run); "least" shows the window at its least size, "playing" the sound a
-// third of the way through playing, "window" the sound table of a tree with the samples in
-// sub-folders too, with some rows selected and a value typed into its editor.
+// Usage: kelvane_screenshot OUTPUT.png [SOUND [BOX=TEXT [least|playing|all-sounds|restore]]]
+// (under a real X server, e.g. xvfb-run); "least" shows the window at its least size, "playing"
+// the sound a third of the way through playing, "all-sounds" the sound table of a tree with the
+// samples in sub-folders too, with some rows selected and a value typed into its editor,
+// "restore" the screen with the file list's menu open on a sound with a backup, and beside it
+// (OUTPUT-question.png) the question that restoring asks.
 #include "kelvane_application.h"
 #include "kelvane_form.h"
 #include "sound_fixtures.h"
@@ -10,14 +12,20 @@
 #include "window_driver.h"
 #include "window_language.h"
 
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -80,6 +88,32 @@ int main(int argc, char *argv[])
         auto *box = form.findChild<QLineEdit *>("txtManyMaxAIDist");
         box->setFocus();
         QTest::keyClicks(box, "8");
+    }
+    if (how == "restore") {
+        // The sound's backup, the file list's menu open on it, then the question it asks: the
+        // whole screen, as menus and message boxes are windows of their own.
+        QFile::copy(sound, sound + ".bak");
+        auto *list = form.findChild<QListView *>("lstFiles");
+        list->setFocus();
+        const QPoint at = list->visualRect(driver::entryIndex(list, sound)).center();
+        QContextMenuEvent asked(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list->viewport(), &asked);
+        driver::idle(300);
+        const auto screen = [&form] {
+            const QRect window = form.frameGeometry();
+            return QGuiApplication::primaryScreen()->grabWindow(0, window.x(), window.y(),
+                                                                window.width(), window.height());
+        };
+        if (!screen().save(output))
+            return 1;
+        auto *menu = form.findChild<QMenu *>("mnuFiles");
+        QTimer::singleShot(300, [&] {
+            screen().save(QString(output).replace(".png", "-question.png"));
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->reject();
+        });
+        menu->actions().constFirst()->trigger();
+        return 0;
     }
     driver::idle(300);
     return form.grab().save(output) ? 0 : 1;
