@@ -56,6 +56,23 @@ bool copyInto(const QString &realPath, const QString &backupPath, QString &reaso
 
 } // namespace
 
+bool keepUnder(const QString &realPath, const QString &name, QString &reason, bool &taken)
+{
+    taken = false;
+    if (::link(QFile::encodeName(realPath).constData(), QFile::encodeName(name).constData()) == 0)
+        return true;
+    const int error = errno;
+    taken = error == EEXIST;
+    // Only a file system without hard links for this file calls for a copy.
+    if ((error != EPERM && error != EXDEV && error != EMLINK && error != EOPNOTSUPP) ||
+        !copyInto(realPath, name, reason)) {
+        if (reason.isEmpty())
+            reason = systemReason(error);
+        return false;
+    }
+    return true;
+}
+
 BackupOutcome makeBackup(const QString &realPath)
 {
     BackupOutcome backup;
@@ -66,20 +83,12 @@ BackupOutcome makeBackup(const QString &realPath)
         backup.state = *taken;
         return backup;
     }
-    if (::link(from.constData(), to.constData()) != 0) {
-        const int error = errno;
-        if (error == EEXIST) { // made meanwhile by someone else
-            backup.state = existing(to, backup.reason).value_or(BackupOutcome::Failed);
-            return backup;
-        }
-        // Only a file system without hard links for this file calls for a copy.
-        if ((error != EPERM && error != EXDEV && error != EMLINK && error != EOPNOTSUPP) ||
-            !copyInto(realPath, backup.path, backup.reason)) {
-            if (backup.reason.isEmpty())
-                backup.reason = systemReason(error);
-            backup.state = BackupOutcome::Failed;
-            return backup;
-        }
+    bool taken = false;
+    if (!keepUnder(realPath, backup.path, backup.reason, taken)) {
+        // A name made meanwhile by someone else is theirs.
+        backup.state = taken ? existing(to, backup.reason).value_or(BackupOutcome::Failed)
+                             : BackupOutcome::Failed;
+        return backup;
     }
     backup.state = BackupOutcome::Made;
     backup.made = identityOfPath(backup.path).value_or(FileIdentity{});

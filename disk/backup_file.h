@@ -25,6 +25,12 @@ struct BackupOutcome
 // none is a complete copy put in place in one step; either way the file keeps its name.
 [[nodiscard]] BackupOutcome makeBackup(const QString &realPath);
 
+// Gives the file at `realPath` the further name `name`, which must be free: a hard link, or where
+// the file system has none for it a complete copy put in place in one step. False, with the
+// reason, when neither could be made; `taken` when the name was taken meanwhile.
+[[nodiscard]] bool keepUnder(const QString &realPath, const QString &name, QString &reason,
+                             bool &taken);
+
 // Removes a backup this save made, and only if it is still the one made.
 bool removeBackup(const BackupOutcome &backup);
 

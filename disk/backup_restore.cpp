@@ -1,5 +1,6 @@
 #include "backup_restore.h"
 
+#include "backup_file.h"
 #include "replacement_file.h"
 #include "staged_save.h"
 
@@ -178,10 +179,13 @@ std::vector<RestoreResult> RestoreBatch::commit()
             folders.insert(w.folder);
             continue;
         }
-        // The sound replaced keeps its data under a second name before the backup takes the
-        // first: at no moment is it only in memory.
-        if (w.keepNewer && ::link(real.constData(), newer.constData()) != 0) {
-            results.push_back(failed(planned, QStringLiteral("not restored"), systemReason(errno)));
+        // The sound replaced keeps its data under a second name (or, where the file system has
+        // no hard links, in a whole copy) before the backup takes the first: at no moment is it
+        // only in memory.
+        QString reason;
+        bool taken = false;
+        if (w.keepNewer && !keepUnder(w.real, planned.newer, reason, taken)) {
+            results.push_back(failed(planned, QStringLiteral("not restored"), reason));
             continue;
         }
         if (::rename(backup.constData(), real.constData()) != 0) {

@@ -86,6 +86,21 @@ private slots:
         QCOMPARE(fixtures::readFile(path("taken.ogg.newer")), sample("lacing_240.ogg"));
     }
 
+    // Where the file system has no hard links, the backup is a copy and so is the .newer: the
+    // restore still keeps both sounds.
+    void restoreWithoutHardLinksKeepsACopy()
+    {
+        const QString sound = put("mono_block.ogg", "a.ogg");
+        QCOMPARE(cliWithFault("no-hard-links", {}, root_, {"set", "--volume", "0.5", sound}).status,
+                 0);
+        const QByteArray edited = fixtures::readFile(sound);
+        const Run run = cliWithFault("no-hard-links", {}, root_, {"restore", sound});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(fixtures::readFile(sound), sample("mono_block.ogg"));
+        QCOMPARE(fixtures::readFile(sound + ".newer"), edited);
+        QVERIFY(!QFile::exists(sound + ".bak"));
+    }
+
     // A flush that fails restores nothing; a sound written by someone else meanwhile is not
     // replaced. Both files stay as they were in either case.
     void restoreThatCannotBeMadeSafeLeavesBothFiles_data()

@@ -9,6 +9,8 @@
 //   KELVANE_FAULT=kill-at-rename    the process is killed (SIGKILL) just before rename number
 //   KELVANE_FAULT=kill-at-link      $KELVANE_FAULT_ARG, or link number $KELVANE_FAULT_ARG, of a
 //                                   path inside the folder
+//   KELVANE_FAULT=no-hard-links     every link to a path inside the folder fails with EPERM, as
+//                                   on a file system without hard links
 //   KELVANE_FAULT=term-at-fchmod    SIGTERM is raised (and the process goes on) at fchmod number
 //                                   $KELVANE_FAULT_ARG of a file inside the folder
 #include <atomic>
@@ -129,6 +131,11 @@ int rename(const char *from, const char *to)
 
 int link(const char *from, const char *to)
 {
+    const std::string folder = setting("KELVANE_FAULT_DIR");
+    if (fault("no-hard-links") && !folder.empty() && std::string(to).rfind(folder + "/", 0) == 0) {
+        errno = EPERM;
+        return -1;
+    }
     killAt("kill-at-link", links, to);
     return real<int (*)(const char *, const char *)>("link")(from, to);
 }
