@@ -20,6 +20,9 @@ namespace kelvane {
 
 namespace {
 
+const QString kNewerTaken =
+    QStringLiteral("not restored: its .newer name is taken; move that file away first");
+
 QByteArray encoded(const QString &path)
 {
     return QFile::encodeName(path);
@@ -125,8 +128,7 @@ RestoreResult RestoreBatch::add(const QString &path)
     if (w.keepNewer) {
         result.newer = *real + QStringLiteral(".newer");
         if (nameTaken(result.newer))
-            return failed(result, QStringLiteral("not restored: its .newer name is taken; move "
-                                                 "that file away first"));
+            return failed(result, kNewerTaken);
     }
     // syncfs reports the write-back errors of its file system since the descriptor was opened.
     if (std::none_of(fileSystems_.begin(), fileSystems_.end(),
@@ -185,7 +187,8 @@ std::vector<RestoreResult> RestoreBatch::commit()
         QString reason;
         bool taken = false;
         if (w.keepNewer && !keepUnder(w.real, planned.newer, reason, taken)) {
-            results.push_back(failed(planned, QStringLiteral("not restored"), reason));
+            results.push_back(taken ? failed(planned, kNewerTaken)
+                                    : failed(planned, QStringLiteral("not restored"), reason));
             continue;
         }
         if (::rename(backup.constData(), real.constData()) != 0) {
