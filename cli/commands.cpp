@@ -10,8 +10,11 @@
 #include "page_reader.h"
 #include "qt_text.h"
 #include "save_batch.h"
+#include "sound_collection.h"
 #include "sound_reader.h"
 #include "sound_summary.h"
+
+#include <algorithm>
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -377,7 +380,15 @@ int Runner::fix(const Options &options)
 
 int Runner::restore(const Options &options)
 {
-    return forEach(options, Mode::Writes, [&](FileRun &run) {
+    // A sound named on the command line that is gone while its backup is there is brought back.
+    const auto deletedToo = [](SoundCollection &found) {
+        const auto gone =
+            std::stable_partition(found.missing.begin(), found.missing.end(),
+                                  [](const QString &path) { return !hasBackup(path); });
+        found.files << QStringList(gone, found.missing.end());
+        found.missing.erase(gone, found.missing.end());
+    };
+    const auto restoreOne = [&](FileRun &run) {
         if (options.dryRun) {
             RestoreBatch look;
             return reportRestore(run, look.add(run.path), options.json, true);
@@ -387,7 +398,8 @@ int Runner::restore(const Options &options)
             run.restoreStaged = true;
         else
             reportRestore(run, planned, options.json, false);
-    });
+    };
+    return forEach(options, Mode::Writes, restoreOne, {}, deletedToo);
 }
 
 void Runner::finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch, bool json)

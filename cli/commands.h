@@ -70,8 +70,10 @@ private:
         Writes, // files are handled in turn, their saves batched
     };
     // `header` gives a line printed above the files' lines, from the widest path's width.
+    // `found` may change what the paths gave before any file is handled.
     int forEach(const Options &options, Mode mode, const PerFile &perFile,
-                const std::function<QString(int)> &header = {});
+                const std::function<QString(int)> &header = {},
+                const std::function<void(SoundCollection &)> &found = {});
     void runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &perFile);
     void finishSaves(std::vector<FileRun> &slice, SaveBatch &batch);
     void finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch, bool json);

@@ -87,9 +87,12 @@ void Runner::print(const FileRun &run)
 }
 
 int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
-                    const std::function<QString(int)> &header)
+                    const std::function<QString(int)> &header,
+                    const std::function<void(SoundCollection &)> &adjust)
 {
-    const SoundCollection found = collectSounds(options.paths, options.recursive);
+    SoundCollection found = collectSounds(options.paths, options.recursive);
+    if (adjust)
+        adjust(found);
     pathWidth_ = 4;
     for (const QString &file : found.files)
         pathWidth_ = std::max(pathWidth_, static_cast<int>(file.size()));

@@ -13,6 +13,7 @@
 #include <QFile>
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,6 +74,20 @@ std::optional<bool> sameBytes(const QString &a, const QString &b, QString &reaso
     return same;
 }
 
+// Renames `from` to `to` only while nothing has that name: a sound made meanwhile is kept.
+bool nameBackFree(const QByteArray &from, const QByteArray &to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // A file system without RENAME_NOREPLACE: a hard link never replaces a name either.
+    if (::link(from.constData(), to.constData()) != 0)
+        return false;
+    ::unlink(from.constData());
+    return true;
+}
+
 bool nameTaken(const QString &path)
 {
     struct stat info
@@ -110,12 +125,13 @@ RestoreResult RestoreBatch::add(const QString &path)
         return failed(result, QStringLiteral("not restored: the backup is not a regular file"));
     const auto sound = identityOfPath(*real);
     const auto kept = identityOfPath(result.backup);
-    if (!sound || !kept)
+    if (!kept)
         return failed(result, QStringLiteral("not restored"), systemReason(ENOENT));
 
-    Waiting w{*real, folderOf(*real), *sound, *kept, false, false, {}};
-    w.same = sound->device == kept->device && sound->inode == kept->inode;
-    if (!w.same) {
+    // A sound that is gone has nothing to keep: its backup only takes the free name.
+    Waiting w{*real, folderOf(*real), sound, *kept, false, false, {}};
+    w.same = sound && sound->device == kept->device && sound->inode == kept->inode;
+    if (sound && !w.same) {
         if (sound->size == kept->size) {
             const auto same = sameBytes(*real, result.backup, reason);
             if (!same)
@@ -171,6 +187,15 @@ std::vector<RestoreResult> RestoreBatch::commit()
         const QByteArray real = encoded(w.real);
         const QByteArray backup = encoded(planned.backup);
         const QByteArray newer = encoded(planned.newer);
+        if (!w.sound) {
+            const bool placed = nameBackFree(backup, real);
+            results.push_back(
+                placed ? planned
+                       : failed(planned, QStringLiteral("not restored"), systemReason(errno)));
+            if (placed)
+                folders.insert(w.folder);
+            continue;
+        }
         if (w.same) {
             // The sound is its backup's file already: only the second name goes.
             if (::unlink(backup.constData()) != 0)

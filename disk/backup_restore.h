@@ -3,6 +3,7 @@
 #include "file_identity.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include <QString>
@@ -40,7 +41,8 @@ public:
     RestoreBatch(const RestoreBatch &) = delete;
     RestoreBatch &operator=(const RestoreBatch &) = delete;
 
-    // Checks the sound at `path` (a symbolic link is restored in its file) and its backup. The
+    // Checks the sound at `path` (a symbolic link is restored in its file; a sound that is gone
+    // is brought back) and its backup. The
     // result when there is nothing to restore or it cannot be; otherwise the restore waits for
     // `commit` and the result says what it will do.
     [[nodiscard]] RestoreResult add(const QString &path);
@@ -53,7 +55,7 @@ private:
     {
         QString real;
         QString folder;
-        FileIdentity sound;
+        std::optional<FileIdentity> sound; // none: the sound is gone
         FileIdentity backup;
         bool keepNewer = false; // false: the sound is its backup byte for byte
         bool same = false;      // the sound and its backup are one file (hard links)

@@ -86,6 +86,21 @@ private slots:
         QCOMPARE(fixtures::readFile(path("taken.ogg.newer")), sample("lacing_240.ogg"));
     }
 
+    // A sound deleted since its backup was made comes back when it is named; a folder's
+    // restore lists only the sounds that are there, and a name with no backup is no sound.
+    void aDeletedSoundComesBackWhenNamed()
+    {
+        put("mono_block.ogg", "gone.ogg.bak");
+        QCOMPARE(cli({"restore", "-r", root_}).status, 0);
+        QVERIFY(!QFile::exists(path("gone.ogg")));
+        const Run run = cli({"restore", path("gone.ogg"), path("never.ogg")});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(path("never.ogg") + ": no such file or folder"),
+                 qPrintable(run.err));
+        QCOMPARE(fixtures::readFile(path("gone.ogg")), sample("mono_block.ogg"));
+        QCOMPARE(fixtures::folderState(root_).keys(), QStringList({"gone.ogg"}));
+    }
+
     // Where the file system has no hard links, the backup is a copy and so is the .newer: the
     // restore still keeps both sounds.
     void restoreWithoutHardLinksKeepsACopy()
