@@ -273,9 +273,7 @@ QString restoreJson(const QString &path, const RestoreResult &done, bool dryRun)
     if (dryRun)
         record.insert("wouldRestore", done.outcome == RestoreResult::Restored);
     if (done.outcome == RestoreResult::Failed)
-        record.insert("error", done.failure + (done.reason.isEmpty()
-                                                   ? QString()
-                                                   : QStringLiteral(" (") + done.reason + ')'));
+        record.insert("error", done.failure + done.reasonText());
     return QString::fromUtf8(QJsonDocument(record).toJson(QJsonDocument::Compact)) +
            QLatin1Char('\n');
 }

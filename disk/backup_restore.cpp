@@ -2,6 +2,7 @@
 
 #include "backup_file.h"
 #include "replacement_file.h"
+#include "save_batch.h"
 #include "staged_save.h"
 
 #include <algorithm>
@@ -110,6 +111,7 @@ RestoreResult RestoreBatch::add(const QString &path)
     const auto real = realPathOf(path, reason);
     if (!real)
         return failed(result, QStringLiteral("not restored"), reason);
+    result.sound = *real;
     result.backup = *real + QStringLiteral(".bak");
     struct stat backup
     {};
@@ -234,6 +236,25 @@ std::vector<RestoreResult> RestoreBatch::commit()
                 results[i].note = QStringLiteral("the folder could not be flushed to the disk");
     }
     waiting_.clear();
+    return results;
+}
+
+std::vector<RestoreResult> restoreSounds(const QStringList &paths)
+{
+    std::vector<RestoreResult> results;
+    const auto slice = qsizetype(SaveBatch::kMostFiles);
+    for (qsizetype from = 0; from < paths.size(); from += slice) {
+        RestoreBatch batch;
+        std::vector<std::size_t> waiting; // where each restore that waits for the commit goes
+        for (const QString &path : paths.mid(from, slice)) {
+            results.push_back(batch.add(path));
+            if (results.back().outcome == RestoreResult::Restored)
+                waiting.push_back(results.size() - 1);
+        }
+        std::vector<RestoreResult> done = batch.commit();
+        for (std::size_t i = 0; i < waiting.size(); ++i)
+            results[waiting[i]] = std::move(done[i]);
+    }
     return results;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QString>
+#include <QStringList>
 
 namespace kelvane {
 
@@ -19,12 +20,19 @@ struct RestoreResult
         NoBackup, // nothing to bring back: no "<file>.bak"
         Failed,
     } outcome = Failed;
+    QString sound;  // the real file restored
     QString backup; // "<real file>.bak"
     // Where the sound that was replaced is kept, when it was not the backup byte for byte.
     QString newer;
     QString failure; // the message when failed
     QString reason;  // the system's reason behind it
     QString note;    // what a restore could not do as usual (a folder not flushed)
+
+    // " (reason)" after the failure, or nothing.
+    [[nodiscard]] QString reasonText() const
+    {
+        return reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QLatin1Char(')');
+    }
 };
 
 // Puts sounds' backups back in their places, many at once with one flush of the disk: `add`
@@ -64,6 +72,10 @@ private:
     std::vector<Waiting> waiting_;
     std::vector<std::pair<std::uint64_t, int>> fileSystems_; // device, folder descriptor
 };
+
+// Restores the sounds at `paths` in slices of a save batch's size, one flush each; one result
+// for each path, in order.
+[[nodiscard]] std::vector<RestoreResult> restoreSounds(const QStringList &paths);
 
 // "<path>.bak" is there for the sound at `path` (its real file's).
 [[nodiscard]] bool hasBackup(const QString &path);

@@ -8,7 +8,6 @@
 #include "kelvane_form.h"
 #include "kelvane_version.h"
 #include "number_text.h"
-#include "save_batch.h"
 #include "sound_scan.h"
 #include "sound_table_model.h"
 #include "widget_making.h"
@@ -429,21 +428,14 @@ void TAllSoundsPanel::restoreSelected()
     int restored = 0;
     int without = 0;
     QStringList failures;
-    for (qsizetype from = 0; from < paths.size(); from += qsizetype(SaveBatch::kMostFiles)) {
-        RestoreBatch batch;
-        for (const QString &path : paths.mid(from, qsizetype(SaveBatch::kMostFiles))) {
-            const RestoreResult planned = batch.add(path);
-            if (planned.outcome == RestoreResult::NoBackup)
-                ++without;
-            else if (planned.outcome == RestoreResult::Failed)
-                failures << path + QStringLiteral(": ") + coreText(planned.failure);
-        }
-        for (const RestoreResult &done : batch.commit()) {
-            if (done.outcome == RestoreResult::Restored)
-                ++restored;
-            else
-                failures << done.backup.chopped(4) + QStringLiteral(": ") + coreText(done.failure);
-        }
+    for (const RestoreResult &done : restoreSounds(paths)) {
+        if (done.outcome == RestoreResult::Restored)
+            ++restored;
+        else if (done.outcome == RestoreResult::NoBackup)
+            ++without;
+        else
+            failures << done.sound + QStringLiteral(": ") + coreText(done.failure) +
+                            done.reasonText();
     }
     if (!failures.isEmpty()) {
         QMessageBox failed(QMessageBox::Warning, tr("Restore Backups"),

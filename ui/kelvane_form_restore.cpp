@@ -47,16 +47,11 @@ void TKelvaneForm::restoreBackup()
     if (question.exec() != QMessageBox::Yes)
         return;
 
-    RestoreBatch batch;
-    RestoreResult done = batch.add(name);
-    if (done.outcome == RestoreResult::Restored)
-        done = batch.commit().front();
+    const RestoreResult done = restoreSounds({name}).front();
     if (done.outcome == RestoreResult::Failed) {
-        QMessageBox failed(
-            QMessageBox::Warning, tr("Restore Backup"),
-            name + QStringLiteral(": ") + coreText(done.failure) +
-                (done.reason.isEmpty() ? QString() : QStringLiteral(" (") + done.reason + ')'),
-            QMessageBox::Ok, this);
+        QMessageBox failed(QMessageBox::Warning, tr("Restore Backup"),
+                           name + QStringLiteral(": ") + coreText(done.failure) + done.reasonText(),
+                           QMessageBox::Ok, this);
         failed.setObjectName(QStringLiteral("restoreFailed"));
         failed.exec();
         return;
