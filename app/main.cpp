@@ -18,6 +18,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <fontconfig/fontconfig.h>
+
 namespace {
 
 int print(const QString &text, std::FILE *stream, int status)
@@ -42,10 +44,14 @@ int main(int argc, char *argv[])
         if (asked.action == kelvane::StartRequest::Print)
             return print(asked.printed, stdout, 0);
         language = asked.language;
-        // The folder is read on the second core while the toolkit starts and the window is made.
+        // The second core reads the font configuration while the toolkit starts, then the folder
+        // while the window is made: the window's first text needs the one (fontconfig parses its
+        // XML files, the largest single cost of the start), the file list the other. Fontconfig
+        // is thread-safe; should the toolkit ask for it first, it reads its own.
         kelvane::listFolderAhead(asked.folder.isEmpty()
                                      ? QDir::currentPath()
-                                     : QFileInfo(asked.folder).canonicalFilePath());
+                                     : QFileInfo(asked.folder).canonicalFilePath(),
+                                 [] { FcInit(); });
     }
     kelvane::KelvaneApplication app(argc, argv);
     // The language first: the start's own messages are in it too.

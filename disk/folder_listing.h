@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +21,8 @@ struct FolderListing
 
 // Starts listing `path` on a thread of its own, at start-up, while the window is still being
 // made; the next listFolder of that same path takes the result instead of reading the folder
-// again. Any other path is listed as usual.
-void listFolderAhead(const QString &path);
+// again. Any other path is listed as usual. `first`, if given, runs on that thread before the
+// listing: other start-up work that the window needs before the folder.
+void listFolderAhead(const QString &path, std::function<void()> first = {});
 
 } // namespace kelvane

@@ -17,6 +17,7 @@ packages=(
     desktop-file-utils appstream          # validators of its desktop metadata
     libglib2.0-bin                        # gio: starts the desktop entry as a menu does
     fonts-dejavu-core                     # a plain sans-serif face for the window
+    libfontconfig-dev                     # the window reads the font configuration early
     xvfb xauth imagemagick                # screenshots of the window
 )
 if [[ "${1:-}" == "--bench" ]]; then

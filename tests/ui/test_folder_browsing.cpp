@@ -66,14 +66,29 @@ private slots:
     }
 
     // A listing read ahead at start-up serves once, and only the folder it was read for: a
-    // later listing sees the folder as it is then.
+    // later listing sees the folder as it is then. The work given to run first is done before
+    // the folder is read.
     void aListingReadAheadServesItsFolderOnce()
     {
-        listFolderAhead(root_ + "/b");
+        // No test macro on that thread: a plain new file.
+        listFolderAhead(root_ + "/b", [path = root_ + "/b/first.ogg"] {
+            QFile file(path);
+            static_cast<void>(file.open(QIODevice::WriteOnly));
+        });
         QCOMPARE(listFolder(root_).folders, QStringList({"b", "C", "folder.ogg"}));
-        QCOMPARE(listFolder(root_ + "/b").sounds, QStringList({"inner.ogg"}));
+        QCOMPARE(listFolder(root_ + "/b").sounds, QStringList({"first.ogg", "inner.ogg"}));
         copy("mono_block.ogg", "b/later.ogg");
-        QCOMPARE(listFolder(root_ + "/b").sounds, QStringList({"inner.ogg", "later.ogg"}));
+        QCOMPARE(listFolder(root_ + "/b").sounds,
+                 QStringList({"first.ogg", "inner.ogg", "later.ogg"}));
+    }
+
+    // Plain ASCII names are sorted as bytes: the same order as decoded names, case aside.
+    void asciiNamesSortWithoutRegardToCase()
+    {
+        for (const char *name : {"b.ogg", "B.ogg", "a_b.ogg", "ab.ogg", "Z.ogg", "A.ogg"})
+            copy("mono_block.ogg", QString("b/deeper/") + name);
+        QCOMPARE(listFolder(root_ + "/b/deeper").sounds,
+                 QStringList({"A.ogg", "a_b.ogg", "ab.ogg", "B.ogg", "b.ogg", "Z.ogg"}));
     }
 
     void listsFoldersThenSoundsByName()
