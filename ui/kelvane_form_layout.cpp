@@ -38,11 +38,10 @@ constexpr int kFileListWidth = 245;
 // Narrower than this, a list entry shows too little of a name to choose by.
 constexpr int kLeastFileListWidth = 120;
 
-// A right-aligned label whose text ends at x = `right`.
+// A right-aligned label whose text ends at x = `right`, in its parent's font.
 QLabel *labelEndingAt(QWidget *parent, const char *name, const QString &text, int right, int y)
 {
     auto *label = named(new QLabel(text, parent), name);
-    label->setFont(sansFont(10));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const int width = std::min(right, 200);
     label->setGeometry(right - width, y - 1, width, 18);
@@ -63,7 +62,6 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
 QLineEdit *numberBox(QWidget *parent, const char *name, int y)
 {
     auto *box = named(new QLineEdit(parent), name);
-    box->setFont(sansFont(10));
     box->setGeometry(256, y, 189, 24);
     return box;
 }
@@ -250,6 +248,10 @@ void TKelvaneForm::buildTopStrip(QWidget *parent)
 void TKelvaneForm::buildAttributeArea(QWidget *parent)
 {
     pnlAttributes = new TPanel(QStringLiteral("pnlAttributes"), parent);
+    // The labels, boxes and combos take the area's font from it as they are made. A font set on
+    // a combo itself would make the combo build its list's popup at once (a popup made when
+    // first opened takes the combo's font).
+    pnlAttributes->setFont(sansFont(10));
     auto *column = new QVBoxLayout(pnlAttributes);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -278,12 +280,10 @@ void TKelvaneForm::buildAttributeArea(QWidget *parent)
     // Fixed positions from the panel's top-left corner; the layout above does not move them.
     lblInfo = labelEndingAt(pnlAttributes, "lblInfo", tr("Sound File Info"), 109, 48);
     cmbInfo = named(new QComboBox(pnlAttributes), "cmbInfo");
-    cmbInfo->setFont(sansFont(10));
     cmbInfo->setGeometry(120, 44, 325, 24);
     lblGameSoundType =
         labelEndingAt(pnlAttributes, "lblGameSoundType", tr("Game Sound Type"), 245, 96);
     cmbGameType = named(new QComboBox(pnlAttributes), "cmbGameType");
-    cmbGameType->setFont(sansFont(10));
     cmbGameType->setGeometry(256, 92, 189, 24);
     for (const GameSoundType &type : GameSoundTypes)
         cmbGameType->addItem(QString::fromLatin1(type.name.data(), qsizetype(type.name.size())));

@@ -64,6 +64,7 @@ void TKelvaneForm::buildSoundViews()
     lblDuration->setFont(sansFont(8));
     lblDuration->setGeometry(120, 70, 325, 18);
     imgWaveform = named(new WaveformView(pnlAttributes), "imgWaveform");
+    imgWaveform->setFont(sansFont(8));
     imgWaveform->hide();
     // Made before any watcher, so it is destroyed first: it waits for a decoding under way.
     soundWork_ = new QThreadPool(this);

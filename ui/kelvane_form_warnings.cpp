@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
@@ -44,9 +45,14 @@ void TKelvaneForm::buildGameWarnings()
     pnlGameWarnings->hide();
     // The boxes' marks are made when first needed (see updateGameWarnings).
     pnlAttributes->installEventFilter(this);
-    // Room for one line of warnings and the least waveform between the boxes and the strip.
-    pnlAttributes->setMinimumHeight(kWarningsTop + pnlGameWarnings->fontMetrics().lineSpacing() +
-                                    2 + kLeastWaveformHeight + 2 + pnlAttrStatus->height());
+    // Room for one line of warnings and the least waveform between the boxes and the strip. The
+    // line is measured in the regular face of the warnings' family, which the window has opened
+    // already: a family's faces share their line spacing, and the bold one is opened only when
+    // there is a warning to show.
+    QFont regular = pnlGameWarnings->font();
+    regular.setBold(false);
+    pnlAttributes->setMinimumHeight(kWarningsTop + QFontMetrics(regular).lineSpacing() + 2 +
+                                    kLeastWaveformHeight + 2 + pnlAttrStatus->height());
 }
 
 void TKelvaneForm::placeGameWarnings()
@@ -58,11 +64,10 @@ void TKelvaneForm::placeGameWarnings()
     const int bottom =
         pnlAttributes->height() - (pnlAttrStatus->isHidden() ? 0 : pnlAttrStatus->height()) - 2;
     const int width = pnlAttributes->width() - 16;
-    const int line = pnlGameWarnings->fontMetrics().lineSpacing();
+    const bool any = !pnlGameWarnings->text().isEmpty();
+    const int line = any ? pnlGameWarnings->fontMetrics().lineSpacing() : 1;
     const int room = std::max(bottom - kWarningsTop, 0);
-    const int needed = pnlGameWarnings->text().isEmpty()
-                           ? 0
-                           : (pnlGameWarnings->heightForWidth(width) + line - 1) / line;
+    const int needed = any ? (pnlGameWarnings->heightForWidth(width) + line - 1) / line : 0;
     const int waveRoom = imgWaveform->holdsSomething() ? kLeastWaveformHeight + 2 : 0;
     const int lines = std::min(std::max(room - waveRoom, 0) / line, needed);
     pnlGameWarnings->setGeometry(8, kWarningsTop, width, lines * line);

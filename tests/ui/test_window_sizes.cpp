@@ -3,6 +3,8 @@
 #include "kelvane_application.h"
 #include "window_language.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QSplitter>
 #include <QToolTip>
@@ -161,6 +163,26 @@ private slots:
             QVERIFY(waveform->isVisible());
             QCOMPARE(overlapsAndCuts(form.get()), QStringList());
         }
+    }
+
+    // Each text in the face laid out for it, the combos' lists in their combo's.
+    void textsHaveTheirFaces()
+    {
+        const QList<std::tuple<const char *, int, bool>> faces{
+            {"btnSelectDirectory", 10, false}, {"btnApply", 10, true},
+            {"pnlCurrentDir", 8, false},       {"lstFiles", 10, false},
+            {"pnlFileName", 10, true},         {"lblInfo", 10, false},
+            {"cmbGameType", 10, false},        {"txtMaxAIDist", 10, false},
+            {"lblDuration", 8, false},         {"imgWaveform", 8, false},
+            {"pnlGameWarnings", 8, true},      {"sbStatusText", 8, false}};
+        for (const auto &[name, points, bold] : faces) {
+            const QFont font = w<QWidget>(name)->font();
+            QVERIFY2(font.pointSize() == points && font.bold() == bold, name);
+        }
+        auto *types = w<QComboBox>("cmbGameType");
+        types->showPopup();
+        QCOMPARE(types->view()->font(), types->font());
+        types->hidePopup();
     }
 
     // The list keeps its width when the window grows, the splitter widens it, and an entry
