@@ -1,12 +1,17 @@
 #include "folder_listing.h"
 
+#include "thread_priority.h"
+
 #include <algorithm>
+#include <condition_variable>
 #include <cstdint>
 #include <cstring>
-#include <future>
+#include <memory>
 #include <mutex>
 #include <numeric>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include <QFile>
@@ -112,16 +117,26 @@ FolderListing readFolder(const QString &path)
     return listing;
 }
 
+// A listing read ahead, shared by the thread reading it and the listFolder that takes it.
 struct Ahead
 {
     std::mutex mutex;
-    QString path;
-    std::future<FolderListing> listing;
+    std::condition_variable done;
+    bool claimed = false; // the folder is being read, by the thread or by listFolder
+    bool ready = false;
+    FolderListing listing;
 };
 
-Ahead &ahead()
+struct AheadSlot
 {
-    static Ahead slot;
+    std::mutex mutex;
+    QString path;
+    std::shared_ptr<Ahead> ahead;
+};
+
+AheadSlot &aheadSlot()
+{
+    static AheadSlot slot;
     return slot;
 }
 
@@ -129,24 +144,53 @@ Ahead &ahead()
 
 void listFolderAhead(const QString &path, std::function<void()> first)
 {
-    Ahead &slot = ahead();
-    const std::lock_guard lock(slot.mutex);
-    slot.path = path;
-    slot.listing = std::async(std::launch::async, [path, first = std::move(first)] {
+    auto ahead = std::make_shared<Ahead>();
+    {
+        AheadSlot &slot = aheadSlot();
+        const std::lock_guard lock(slot.mutex);
+        slot.path = path;
+        slot.ahead = ahead;
+    }
+    std::thread([ahead, path, first = std::move(first)] {
+        // Below the window and the display server: at start-up the window talks to the server
+        // at every step, and a server kept waiting for a core slows the whole start.
+        yieldToTheWindow();
         if (first)
             first();
-        return readFolder(path);
-    });
+        {
+            const std::lock_guard lock(ahead->mutex);
+            if (ahead->claimed)
+                return;
+            ahead->claimed = true;
+        }
+        FolderListing listing = readFolder(path);
+        {
+            const std::lock_guard lock(ahead->mutex);
+            ahead->listing = std::move(listing);
+            ahead->ready = true;
+        }
+        ahead->done.notify_all();
+    }).detach();
 }
 
 FolderListing listFolder(const QString &path)
 {
-    Ahead &slot = ahead();
+    std::shared_ptr<Ahead> ahead;
     {
+        AheadSlot &slot = aheadSlot();
         const std::lock_guard lock(slot.mutex);
-        if (slot.listing.valid() && slot.path == path) {
-            return slot.listing.get();
+        if (slot.ahead && slot.path == path)
+            ahead = std::exchange(slot.ahead, nullptr);
+    }
+    if (ahead) {
+        std::unique_lock lock(ahead->mutex);
+        if (ahead->claimed) {
+            ahead->done.wait(lock, [&] { return ahead->ready; });
+            return std::move(ahead->listing);
         }
+        // Still at its first work (a busy machine gives a lower-priority thread little time):
+        // the folder is read here instead of waiting for it.
+        ahead->claimed = true;
     }
     return readFolder(path);
 }

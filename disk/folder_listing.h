@@ -19,10 +19,11 @@ struct FolderListing
 
 [[nodiscard]] FolderListing listFolder(const QString &path);
 
-// Starts listing `path` on a thread of its own, at start-up, while the window is still being
-// made; the next listFolder of that same path takes the result instead of reading the folder
-// again. Any other path is listed as usual. `first`, if given, runs on that thread before the
-// listing: other start-up work that the window needs before the folder.
+// Starts listing `path` on a thread of its own, at a lower priority, at start-up, while the
+// window is still being made; the next listFolder of that same path takes the result instead of
+// reading the folder again, or reads it itself if the thread has not begun to. Any other path
+// is listed as usual. `first`, if given, runs on that thread before the listing: other start-up
+// work that the window needs before the folder.
 void listFolderAhead(const QString &path, std::function<void()> first = {});
 
 } // namespace kelvane

@@ -4,6 +4,11 @@
 #include "sound_fixtures.h"
 #include "window_driver.h"
 
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <semaphore>
+
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -80,6 +85,20 @@ private slots:
         copy("mono_block.ogg", "b/later.ogg");
         QCOMPARE(listFolder(root_ + "/b").sounds,
                  QStringList({"first.ogg", "inner.ogg", "later.ogg"}));
+    }
+
+    // A listing whose thread is still at its first work is read by the one who asks for it,
+    // who does not wait for that thread.
+    void aListingNotBegunIsReadByItsTaker()
+    {
+        auto release = std::make_shared<std::binary_semaphore>(0);
+        auto waited = std::make_shared<std::atomic<bool>>(false);
+        listFolderAhead(root_ + "/b", [release, waited] {
+            waited->store(!release->try_acquire_for(std::chrono::seconds(20)));
+        });
+        QCOMPARE(listFolder(root_ + "/b").sounds, QStringList({"inner.ogg"}));
+        QVERIFY(!waited->load());
+        release->release();
     }
 
     // Plain ASCII names are sorted as bytes: the same order as decoded names, case aside.
