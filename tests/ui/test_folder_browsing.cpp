@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
@@ -80,6 +81,8 @@ private slots:
             QFile file(path);
             static_cast<void>(file.open(QIODevice::WriteOnly));
         });
+        // Once that work is done, the folder is read after it, by the thread or by the taker.
+        QTRY_VERIFY(QFileInfo::exists(root_ + "/b/first.ogg"));
         QCOMPARE(listFolder(root_).folders, QStringList({"b", "C", "folder.ogg"}));
         QCOMPARE(listFolder(root_ + "/b").sounds, QStringList({"first.ogg", "inner.ogg"}));
         copy("mono_block.ogg", "b/later.ogg");
