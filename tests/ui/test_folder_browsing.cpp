@@ -82,7 +82,7 @@ private slots:
             static_cast<void>(file.open(QIODevice::WriteOnly));
         });
         // Once that work is done, the folder is read after it, by the thread or by the taker.
-        QTRY_VERIFY(QFileInfo::exists(root_ + "/b/first.ogg"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(root_ + "/b/first.ogg"), 20000);
         QCOMPARE(listFolder(root_).folders, QStringList({"b", "C", "folder.ogg"}));
         QCOMPARE(listFolder(root_ + "/b").sounds, QStringList({"first.ogg", "inner.ogg"}));
         copy("mono_block.ogg", "b/later.ogg");
