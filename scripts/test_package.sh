@@ -15,7 +15,10 @@ trap 'rm -rf "$root" "$sounds"' EXIT
 dpkg-deb -x "$deb" "$root"
 fail() { echo "package: $*" >&2; exit 1; }
 
-dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no dependency on Debian's Qt 6"
+# Outputs are captured before matching: under pipefail a reader that stops at the first match
+# (grep -q) kills its writer with SIGPIPE, and the match would count as a failure.
+depends=$(dpkg-deb -f "$deb" Depends)
+[[ "$depends" == *libqt6widgets6* ]] || fail "no dependency on Debian's Qt 6"
 desktop-file-validate "$root/usr/share/applications/org.kelvane.Kelvane.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.kelvane.Kelvane.metainfo.xml" >/dev/null
 [[ -L "$root/usr/bin/kelvane" ]] || fail "bin/kelvane is not a link"
@@ -27,10 +30,11 @@ done
 # The audio output is a module beside the program, loaded on the first play; the window itself
 # starts without Qt Multimedia.
 [[ -f "$(dirname "$real")/kelvane_sound_output.so" ]] || fail "no audio module beside the program"
-! LD_LIBRARY_PATH= ldd "$real" | grep -q libQt6Multimedia || fail "the window links Qt Multimedia"
-LD_LIBRARY_PATH= ldd "$(dirname "$real")/kelvane_sound_output.so" | grep -q libQt6Multimedia ||
-    fail "the audio module does not link Qt Multimedia"
-dpkg-deb -f "$deb" Depends | grep -q libqt6multimedia6 || fail "no dependency on Qt Multimedia"
+window_links=$(LD_LIBRARY_PATH= ldd "$real")
+[[ "$window_links" != *libQt6Multimedia* ]] || fail "the window links Qt Multimedia"
+module_links=$(LD_LIBRARY_PATH= ldd "$(dirname "$real")/kelvane_sound_output.so")
+[[ "$module_links" == *libQt6Multimedia* ]] || fail "the audio module does not link Qt Multimedia"
+[[ "$depends" == *libqt6multimedia6* ]] || fail "no dependency on Qt Multimedia"
 [[ -f "$root/usr/share/icons/hicolor/scalable/apps/org.kelvane.Kelvane.svg" ]] || fail "no icon"
 
 [[ "$("$root/usr/bin/kelvane-cli" --version)" == "kelvane-cli 1.0" ]] || fail "kelvane-cli --version"
