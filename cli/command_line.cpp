@@ -47,8 +47,9 @@ constexpr Command kCommands[] = {
 };
 
 const char *const kExitStatus =
-    "Exit status: 0 all well, 1 some file failed (with --strict, a warning counts as a failure; "
-    "for diff, some pair differs), 2 bad usage (then no file is touched).";
+    "Exit status: 0 all well, 1 some file failed (check: some sound stops the game, a value "
+    "it refuses or a file its decoder cannot open; with --strict, a notice counts as a failure "
+    "too; for diff, some pair differs), 2 bad usage (then no file is touched).";
 
 struct CliOption
 {
@@ -74,8 +75,8 @@ const std::vector<CliOption> &allOptions()
         flag({"table"}, "One aligned line per file: type, volume, distances, state."),
         flag({"all-pages"}, "Check every page's framing and checksum, not only page 2."),
         flag({"all"}, "Print the pairs that do not differ too."),
-        flag({"strict"}, "Warnings count as failures; set, copy and fix write no value the "
-                         "game rejects."),
+        flag({"strict"}, "Notices count as failures too; set, copy and fix write no value the "
+                         "game warns of."),
         valued("jobs", "N", "Files read at the same time (default: 4 for each core)."),
         valued("type", "NAME|0xCODE", "Game sound type ('kelvane-cli types' lists them)."),
         valued("volume", "X", "Base sound volume, 0.0 to 2.0."),

@@ -142,20 +142,27 @@ void checkOne(FileRun &run, const Options &options)
         return failLoad(run, loaded);
     const QStringList problems = loaded.refused() ? QStringList{loaded.whyRefused().trimmed()}
                                                   : fileProblems(run.path, loaded, options);
-    QStringList warnings;
+    QStringList stopping;
+    QStringList notices;
     if (!loaded.refused()) {
-        for (const GameWarning &warning : gameWarnings(soundFactsOf(loaded.inspection)))
-            warnings << toQString(warning.text);
+        SoundFacts facts = soundFactsOf(loaded.inspection);
+        // A wrong checksum is a problem of its own above.
+        facts.badChecksum = false;
+        for (const GameWarning &warning : gameWarnings(facts))
+            (warning.stopsGame() ? stopping : notices) << toQString(warning.text);
     }
+    const QStringList warnings = stopping + notices;
 
     if (options.json) {
-        const bool failed = !problems.isEmpty() || (options.strict && !warnings.isEmpty());
+        const bool failed =
+            !problems.isEmpty() || !stopping.isEmpty() || (options.strict && !notices.isEmpty());
         run.out +=
             QString::fromUtf8(
                 QJsonDocument(QJsonObject{{"file", run.path},
                                           {"status", failed               ? "failed"
                                                      : warnings.isEmpty() ? "ok"
                                                                           : "warnings"},
+                                          {"stopsGame", !stopping.isEmpty() || !problems.isEmpty()},
                                           {"problems", QJsonArray::fromStringList(problems)},
                                           {"warnings", QJsonArray::fromStringList(warnings)}})
                     .toJson(QJsonDocument::Compact)) +
@@ -163,16 +170,21 @@ void checkOne(FileRun &run, const Options &options)
         run.result = failed ? Result::Failed : Result::Read;
         return;
     }
+    const QString noticeText =
+        notices.isEmpty() ? QString()
+                          : QStringLiteral("warning: ") + notices.join(QStringLiteral("; "));
     if (!problems.isEmpty()) {
         run.fail(QStringLiteral("FAIL ") + (problems + warnings).join(QStringLiteral("; ")));
-    } else if (warnings.isEmpty()) {
+    } else if (!stopping.isEmpty()) {
+        // The game stops on it: a failure with or without --strict.
+        run.fail(QStringLiteral("stops the game: ") + stopping.join(QStringLiteral("; ")) +
+                 (noticeText.isEmpty() ? QString() : QStringLiteral("; ") + noticeText));
+    } else if (notices.isEmpty()) {
         run.say(QStringLiteral("ok"));
+    } else if (options.strict) {
+        run.fail(noticeText);
     } else {
-        const QString line = QStringLiteral("warning: ") + warnings.join(QStringLiteral("; "));
-        if (options.strict)
-            run.fail(line);
-        else
-            run.say(line);
+        run.say(noticeText);
     }
 }
 
@@ -190,14 +202,20 @@ void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const
                  check.breaking.join(QStringLiteral("; ")));
         return;
     }
+    // What still stops the game stands on the file's own line; notices go to standard error.
     for (const QString &warning : check.breaking)
-        run.warn(warning);
+        if (!check.stopping.contains(warning))
+            run.warn(warning);
+    const QString verdict =
+        check.stopping.isEmpty()
+            ? QString()
+            : QStringLiteral("; stops the game: ") + check.stopping.join(QStringLiteral("; "));
     if (check.verdict == ChangeCheck::Unchanged) {
-        run.say(QStringLiteral("unchanged"));
+        run.say(QStringLiteral("unchanged") + verdict);
         run.result = Result::Skipped;
         return;
     }
-    run.changes = check.changes;
+    run.changes = check.changes + verdict;
     if (options.dryRun) {
         run.say(QStringLiteral("would change: ") + run.changes);
         run.result = Result::Changed;
@@ -228,25 +246,32 @@ std::optional<LoadResult> loadForChange(FileRun &run)
 // --upgrade an older block's values go into a version 3 block in front of it.
 void fixOne(FileRun &run, const Options &options)
 {
-    auto loaded = loadForChange(run);
-    if (!loaded)
-        return;
-    const Inspection &found = loaded->inspection;
+    const auto leaveOlder = [&](const TSoundAttributes &older) {
+        run.say(QStringLiteral("older block of version %1, left as it is (--upgrade converts it)")
+                    .arg(older.version));
+        run.result = Result::Skipped;
+    };
+    LoadResult loaded = loadSoundFile(run.path, run.path, MissingBlock::UpgradeOlder);
+    // An older block too long to become a version 3 block in place is refused for upgrading;
+    // without --upgrade it is left as it is, as a shorter one is.
+    if (loaded.refused() && !options.upgrade && loaded.image)
+        if (const auto older = olderBlock(loaded.inspection))
+            return leaveOlder(*older);
+    if (loaded.refused())
+        return failLoad(run, loaded);
+    const Inspection &found = loaded.inspection;
     switch (found.outcome) {
     case LoadOutcome::BadChecksum:
-        return apply(run, *loaded, found.fileAttrs, options);
+        return apply(run, loaded, found.fileAttrs, options);
     case LoadOutcome::Inserted:
-        return apply(run, *loaded, defaultAttrs, options);
+        return apply(run, loaded, defaultAttrs, options);
     case LoadOutcome::Upgraded:
         // An older block is what the game reads: only --upgrade replaces it.
         if (options.upgrade)
-            return apply(run, *loaded, found.fileAttrs, options);
-        run.say(QStringLiteral("older block of version %1, left as it is (--upgrade converts it)")
-                    .arg(olderBlock(found)->version));
-        run.result = Result::Skipped;
-        return;
+            return apply(run, loaded, found.fileAttrs, options);
+        return leaveOlder(*olderBlock(found));
     case LoadOutcome::ViewOnly:
-        if (!loaded->image->headersOnly()) {
+        if (!loaded.image->headersOnly()) {
             run.fail(toQString(found.attrStatus));
             return;
         }

@@ -56,6 +56,13 @@ ChangeCheck checkChange(const LoadResult &loaded, const TSoundAttributes &next)
     }
     for (const GameWarning &warning : valueWarnings(next))
         check.breaking << toQString(warning.text);
+    SoundFacts written = soundFactsOf(found);
+    written.badChecksum = false;
+    written.block = SoundFacts::Present;
+    written.attrs = next;
+    for (const GameWarning &warning : gameWarnings(written))
+        if (warning.stopsGame())
+            check.stopping << toQString(warning.text);
     if (SameAttributes(next, found.savedAttrs)) {
         check.verdict = ChangeCheck::Unchanged;
         return check;

@@ -19,7 +19,10 @@ struct ChangeCheck
     } verdict = Refused;
     QString why;
     QString changes;      // "block inserted, max 20 -> 300"
-    QStringList breaking; // what the game stops on in `next`; a strict front end refuses it
+    QStringList breaking; // what the game warns of in `next`; a strict front end refuses it
+    // What would still stop the game once `next` is written: its values, or a file the game's
+    // decoder cannot open for another reason than the checksum the save repairs.
+    QStringList stopping;
 };
 
 [[nodiscard]] ChangeCheck checkChange(const LoadResult &loaded, const TSoundAttributes &next);

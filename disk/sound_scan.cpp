@@ -67,7 +67,11 @@ ScannedSound scanSound(const QString &folder, const QString &relative)
     row.sampleRate = found.sampleRate;
     row.channels = found.channels;
     row.seconds = loaded.seconds;
-    for (const GameWarning &warning : gameWarnings(facts))
+    std::vector<GameWarning> warnings = gameWarnings(facts);
+    std::stable_partition(warnings.begin(), warnings.end(),
+                          [](const GameWarning &w) { return w.stopsGame(); });
+    row.stopsGame = anyStopsGame(warnings);
+    for (const GameWarning &warning : warnings)
         row.warnings << toQString(warning.text);
     return row;
 }

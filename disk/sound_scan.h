@@ -34,6 +34,9 @@ struct ScannedSound
     unsigned channels = 0;
     std::optional<double> seconds;
     QStringList warnings; // what the game rejects or handles badly, as the window words it
+    // The game stops on it (a value it refuses, a file its decoder cannot open); the warnings
+    // that say why come first.
+    bool stopsGame = false;
     // The file as it was read: a later write checks that it is still that file.
     std::optional<FileIdentity> identity;
 };

@@ -1,5 +1,6 @@
 #include "sound_summary.h"
 
+#include "game_rules.h"
 #include "game_sound_types.h"
 #include "hex_text.h"
 #include "legacy_block.h"
@@ -145,7 +146,22 @@ QJsonObject soundJson(const QString &path, const LoadResult &loaded)
     return json;
 }
 
+bool stopsTheGame(const LoadResult &loaded)
+{
+    return !loaded.refused() && anyStopsGame(gameWarnings(soundFactsOf(loaded.inspection)));
+}
+
 QString stateText(const LoadResult &loaded)
+{
+    const QString state = fileStateText(loaded);
+    // "bad checksum" says already that the game's decoder cannot open the file.
+    if (!stopsTheGame(loaded) || loaded.inspection.outcome == LoadOutcome::BadChecksum)
+        return state;
+    return state == QLatin1String("ok") ? QStringLiteral("stops the game")
+                                        : state + QStringLiteral(", stops the game");
+}
+
+QString fileStateText(const LoadResult &loaded)
 {
     if (loaded.refused())
         return QStringLiteral("refused: ") + loaded.whyRefused().trimmed();

@@ -11,6 +11,8 @@ SoundFacts soundFactsOf(const Inspection &found)
     SoundFacts facts;
     facts.sampleRate = found.sampleRate;
     facts.channels = found.channels;
+    facts.badChecksum = found.computedChecksum && *found.computedChecksum != found.storedChecksum;
+    facts.decoderRefusal = found.decoderRefusal;
     const bool onDisk = found.outcome != LoadOutcome::Inserted &&
                         found.outcome != LoadOutcome::Upgraded && found.shownAttrs;
     if (onDisk) {
@@ -29,6 +31,33 @@ SoundFacts soundFactsOf(const Inspection &found)
         facts.block = found.firstComment ? SoundFacts::NotABlock : SoundFacts::Missing;
     }
     return facts;
+}
+
+GameWarningLevel levelOf(GameWarningKind kind)
+{
+    switch (kind) {
+    case GameWarningKind::Undecodable:
+    case GameWarningKind::ShortBlock:
+    case GameWarningKind::MaxDistance:
+    case GameWarningKind::MaxAIDistance:
+        return GameWarningLevel::StopsGame;
+    case GameWarningKind::OlderBlock:
+    case GameWarningKind::NotABlock:
+    case GameWarningKind::NoBlock:
+    case GameWarningKind::UnlistedType:
+    case GameWarningKind::SampleRate:
+    case GameWarningKind::Channels:
+        break;
+    }
+    return GameWarningLevel::Notice;
+}
+
+bool anyStopsGame(const std::vector<GameWarning> &warnings)
+{
+    for (const GameWarning &warning : warnings)
+        if (warning.stopsGame())
+            return true;
+    return false;
 }
 
 std::vector<GameWarning> valueWarnings(const TSoundAttributes &attrs)
@@ -54,6 +83,21 @@ std::vector<GameWarning> valueWarnings(const TSoundAttributes &attrs)
 std::vector<GameWarning> gameWarnings(const SoundFacts &facts)
 {
     std::vector<GameWarning> warnings;
+    if (facts.badChecksum)
+        warnings.push_back({GameWarningKind::Undecodable,
+                            "the page 2 checksum is wrong: the game's decoder cannot open the "
+                            "file until it is repaired"});
+    else if (facts.decoderRefusal == DecoderRefusal::IdentificationHeader)
+        warnings.push_back({GameWarningKind::Undecodable,
+                            "the identification header breaks the decoder's rules: the game "
+                            "cannot open the file"});
+    else if (facts.decoderRefusal == DecoderRefusal::EndsEarly)
+        warnings.push_back({GameWarningKind::Undecodable,
+                            "the file ends inside its headers: the game cannot open it"});
+    else if (facts.decoderRefusal == DecoderRefusal::CommentHeader)
+        warnings.push_back({GameWarningKind::Undecodable,
+                            "a length or count in the comment header runs past its end: the "
+                            "game cannot open the file"});
     switch (facts.block) {
     case SoundFacts::Older:
         warnings.push_back({GameWarningKind::OlderBlock, "older block of version " +

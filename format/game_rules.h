@@ -1,5 +1,6 @@
 #pragma once
 
+#include "decoder_headers.h"
 #include "load_report.h"
 #include "sound_attributes.h"
 
@@ -34,6 +35,9 @@ struct SoundFacts
     std::size_t commentBytes = 0;          // TooShort: how long the comment is
     std::uint32_t sampleRate = 0;
     unsigned channels = 0;
+    // The page 2 checksum on disk is wrong: the decoder skips that page and cannot open the file.
+    bool badChecksum = false;
+    std::optional<DecoderRefusal> decoderRefusal;
 };
 
 // The facts of a file as inspection found it on disk (an inserted block is not on disk).
@@ -42,6 +46,7 @@ struct SoundFacts
 // What a warning is about, so that a front end can mark the control holding that value.
 enum class GameWarningKind
 {
+    Undecodable,
     OlderBlock,
     NotABlock,
     ShortBlock,
@@ -53,11 +58,25 @@ enum class GameWarningKind
     Channels,
 };
 
+// What the game does about it: stop (a fatal error, or a file it cannot open), or play the
+// sound in a way the modder may not mean.
+enum class GameWarningLevel
+{
+    StopsGame,
+    Notice,
+};
+
+[[nodiscard]] GameWarningLevel levelOf(GameWarningKind kind);
+
 struct GameWarning
 {
     GameWarningKind kind;
     std::string text; // one short line: the rule broken and what the game does
+    [[nodiscard]] GameWarningLevel level() const { return levelOf(kind); }
+    [[nodiscard]] bool stopsGame() const { return level() == GameWarningLevel::StopsGame; }
 };
+
+[[nodiscard]] bool anyStopsGame(const std::vector<GameWarning> &warnings);
 
 // Each thing the games reject or handle badly in such a file, in a fixed order.
 [[nodiscard]] std::vector<GameWarning> gameWarnings(const SoundFacts &facts);

@@ -192,7 +192,9 @@ std::optional<std::string_view> Inspector::readFirstComment(std::optional<std::s
         return image_.readInPart() ? std::nullopt : std::optional(msg::kEndsTooEarly);
     const auto first = bytes_.subspan(lengthOffset + 4, firstLength);
     report_.firstComment.emplace(first.begin(), first.end());
-    if (firstLength == kAttributeBlockSize &&
+    // The game reads a version 3 block from the first 24 bytes of any comment at least that
+    // long; what follows them it never looks at, and a save leaves it as it is.
+    if (firstLength >= kAttributeBlockSize &&
         readU32LE(bytes_, lengthOffset + 4) == kAttributeBlockVersion)
         blockOffset = lengthOffset + 4;
     return std::nullopt;
@@ -225,6 +227,10 @@ Inspection Inspector::run()
     report_.storedChecksum = readU32LE(bytes_, layout::kPage2Checksum);
 
     const std::size_t body = layout::kPage2SegmentTable + n;
+    if (comment_.packetEndOffset && has(body, comment_.packetLength))
+        report_.decoderRefusal =
+            decoderRefusal(bytes_.subspan(layout::kPage1Body, layout::kIdentificationLength),
+                           bytes_.subspan(body, comment_.packetLength));
     if (auto mismatch = checkSignature(body))
         return refuse(*mismatch);
     if (const auto wrong = readVendor(body))
@@ -233,6 +239,8 @@ Inspection Inspector::run()
     if (const auto wrong = readFirstComment(blockOffset))
         return refuse(*wrong);
     const bool pageComplete = addSizeAndChecksumLines();
+    if (!pageComplete && !image_.readInPart())
+        report_.decoderRefusal = DecoderRefusal::EndsEarly;
     return blockOffset ? finishWithBlock(*blockOffset, pageComplete)
                        : finishWithoutBlock(pageComplete);
 }

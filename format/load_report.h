@@ -1,5 +1,6 @@
 #pragma once
 
+#include "decoder_headers.h"
 #include "file_image.h"
 #include "sound_attributes.h"
 
@@ -50,6 +51,9 @@ struct Inspection
     std::size_t insertionLines = 0;
     // The first user comment as the file held it (before any insertion), when it was read whole.
     std::optional<std::vector<std::uint8_t>> firstComment;
+    // Why the games' decoder would not open the file as it is on disk, its checksum apart;
+    // nothing when it would, or when the comment header does not end on page 2.
+    std::optional<DecoderRefusal> decoderRefusal;
 };
 
 // What a file without a version 3 block receives in the image.

@@ -283,6 +283,30 @@
         <source>changed on disk since it was read; not restored</source>
         <translation>изменён на диске после чтения; не восстановлен</translation>
     </message>
+    <message>
+        <source>stops the game</source>
+        <translation>вылет игры</translation>
+    </message>
+    <message>
+        <source>the page %1 checksum is wrong: the game&apos;s decoder cannot open the file until it is repaired</source>
+        <translation>неверная контрольная сумма страницы %1: декодер игры не откроет файл, пока она не исправлена</translation>
+    </message>
+    <message>
+        <source>the identification header breaks the decoder&apos;s rules: the game cannot open the file</source>
+        <translation>заголовок идентификации нарушает правила декодера: игра не сможет открыть файл</translation>
+    </message>
+    <message>
+        <source>a length or count in the comment header runs past its end: the game cannot open the file</source>
+        <translation>длина или число комментариев в заголовке комментариев выходят за его конец: игра не сможет открыть файл</translation>
+    </message>
+    <message>
+        <source>, stops the game</source>
+        <translation>, вылет игры</translation>
+    </message>
+    <message>
+        <source>the file ends inside its headers: the game cannot open it</source>
+        <translation>файл обрывается внутри заголовков: игра не сможет его открыть</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>
@@ -376,6 +400,18 @@
         <source>s</source>
         <comment>seconds</comment>
         <translation>с</translation>
+    </message>
+    <message>
+        <source>stops the game</source>
+        <translation>вылет игры</translation>
+    </message>
+    <message>
+        <source>%1, stops the game</source>
+        <translation>%1, вылет игры</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Предупреждения</translation>
     </message>
 </context>
 <context>
@@ -515,6 +551,14 @@
     <message>
         <source> Restored %1; %2 without a backup; %3 not restored.</source>
         <translation> Восстановлено: %1; без резервной копии: %2; не восстановлено: %3.</translation>
+    </message>
+    <message>
+        <source>Stops the game</source>
+        <translation>Вылет игры</translation>
+    </message>
+    <message>
+        <source>Only the sounds the game stops on: a value it refuses, or a file its decoder cannot open</source>
+        <translation>Только звуки, на которых игра вылетит: значение, которое она не принимает, или файл, который не может открыть её декодер</translation>
     </message>
 </context>
 <context>
@@ -791,6 +835,10 @@
     <message>
         <source>Backup: %1.bak (the file list&apos;s menu restores it)</source>
         <translation>Резервная копия: %1.bak (восстанавливается из меню списка файлов)</translation>
+    </message>
+    <message>
+        <source>Stops the game: %1</source>
+        <translation>Вылет игры: %1</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,30 @@
         <source>changed on disk since it was read; not restored</source>
         <translation>змінено на диску після читання; не відновлено</translation>
     </message>
+    <message>
+        <source>stops the game</source>
+        <translation>виліт гри</translation>
+    </message>
+    <message>
+        <source>the page %1 checksum is wrong: the game&apos;s decoder cannot open the file until it is repaired</source>
+        <translation>неправильна контрольна сума сторінки %1: декодер гри не відкриє файл, доки її не виправлено</translation>
+    </message>
+    <message>
+        <source>the identification header breaks the decoder&apos;s rules: the game cannot open the file</source>
+        <translation>заголовок ідентифікації порушує правила декодера: гра не зможе відкрити файл</translation>
+    </message>
+    <message>
+        <source>a length or count in the comment header runs past its end: the game cannot open the file</source>
+        <translation>довжина або кількість коментарів у заголовку коментарів виходять за його кінець: гра не зможе відкрити файл</translation>
+    </message>
+    <message>
+        <source>, stops the game</source>
+        <translation>, виліт гри</translation>
+    </message>
+    <message>
+        <source>the file ends inside its headers: the game cannot open it</source>
+        <translation>файл обривається всередині заголовків: гра не зможе його відкрити</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>
@@ -376,6 +400,18 @@
         <source>s</source>
         <comment>seconds</comment>
         <translation>с</translation>
+    </message>
+    <message>
+        <source>stops the game</source>
+        <translation>виліт гри</translation>
+    </message>
+    <message>
+        <source>%1, stops the game</source>
+        <translation>%1, виліт гри</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Попередження</translation>
     </message>
 </context>
 <context>
@@ -515,6 +551,14 @@
     <message>
         <source> Restored %1; %2 without a backup; %3 not restored.</source>
         <translation> Відновлено: %1; без резервної копії: %2; не відновлено: %3.</translation>
+    </message>
+    <message>
+        <source>Stops the game</source>
+        <translation>Виліт гри</translation>
+    </message>
+    <message>
+        <source>Only the sounds the game stops on: a value it refuses, or a file its decoder cannot open</source>
+        <translation>Лише звуки, на яких гра вилетить: значення, якого вона не приймає, або файл, який не може відкрити її декодер</translation>
     </message>
 </context>
 <context>
@@ -791,6 +835,10 @@
     <message>
         <source>Backup: %1.bak (the file list&apos;s menu restores it)</source>
         <translation>Резервна копія: %1.bak (відновлюється з меню списку файлів)</translation>
+    </message>
+    <message>
+        <source>Stops the game: %1</source>
+        <translation>Виліт гри: %1</translation>
     </message>
 </context>
 </TS>

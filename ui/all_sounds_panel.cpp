@@ -123,17 +123,23 @@ void TAllSoundsPanel::buildFilter(QWidget *parent)
     txtFilter->setPlaceholderText(tr("Filter: a part of the path"));
     txtFilter->setClearButtonEnabled(true);
     cbxWarningsOnly = named(new QCheckBox(tr("Warnings only"), parent), "cbxWarningsOnly");
+    cbxStopsGameOnly = named(new QCheckBox(tr("Stops the game"), parent), "cbxStopsGameOnly");
+    cbxStopsGameOnly->setToolTip(tr("Only the sounds the game stops on: a value it refuses, or a "
+                                    "file its decoder cannot open"));
     lblSoundCount = named(new QLabel(parent), "lblSoundCount");
     row->addWidget(txtFilter, 1);
     row->addWidget(cbxWarningsOnly);
+    row->addWidget(cbxStopsGameOnly);
     row->addWidget(lblSoundCount);
     static_cast<QBoxLayout *>(layout())->addLayout(row);
     const auto filter = [this] {
-        model_->setFilter(txtFilter->text(), cbxWarningsOnly->isChecked());
+        model_->setFilter(txtFilter->text(), cbxWarningsOnly->isChecked(),
+                          cbxStopsGameOnly->isChecked());
         showCount();
     };
     connect(txtFilter, &QLineEdit::textChanged, this, filter);
     connect(cbxWarningsOnly, &QCheckBox::toggled, this, filter);
+    connect(cbxStopsGameOnly, &QCheckBox::toggled, this, filter);
 }
 
 void TAllSoundsPanel::buildTable()
@@ -168,6 +174,9 @@ void TAllSoundsPanel::buildTable()
     header->resizeSection(SoundTableModel::Rate, room(QStringLiteral("44100")));
     header->resizeSection(SoundTableModel::Channels, room(tr("Channels")));
     header->resizeSection(SoundTableModel::Length, room(QStringLiteral("10.000 s (0:10)")));
+    // The state's mark stands before its text.
+    header->resizeSection(SoundTableModel::State,
+                          room(SoundTableModel::tr("stops the game")) + metrics.height() + 8);
     connect(tblSounds, &QTableView::doubleClicked, this, &TAllSoundsPanel::openCurrent);
     tblSounds->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(tblSounds, &QTableView::customContextMenuRequested, this,

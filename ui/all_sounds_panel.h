@@ -79,6 +79,7 @@ private:
     QPushButton *btnApplyMany = nullptr;
     QLineEdit *txtFilter = nullptr;
     QCheckBox *cbxWarningsOnly = nullptr;
+    QCheckBox *cbxStopsGameOnly = nullptr;
     QLabel *lblSoundCount = nullptr;
     QProgressBar *prgWork = nullptr;
     QPushButton *btnCancelWork = nullptr;

@@ -59,6 +59,7 @@ constexpr const char *kContext = "CoreText";
     QT_TRANSLATE_NOOP("CoreText", "changed on disk since it was listed; not written"),
     QT_TRANSLATE_NOOP("CoreText", "unchanged"),
     QT_TRANSLATE_NOOP("CoreText", "larger than %1 MiB: shown, never written"),
+    QT_TRANSLATE_NOOP("CoreText", "stops the game"),
     // What the game does.
     QT_TRANSLATE_NOOP("CoreText",
                       "maximum distance below %1: the game stops with \"Invalid max distance\""),
@@ -74,6 +75,13 @@ constexpr const char *kContext = "CoreText";
     QT_TRANSLATE_NOOP("CoreText", "the first comment starts with version %1 but holds only %2 "
                                   "bytes: the game reads past its end, and may stop"),
     QT_TRANSLATE_NOOP("CoreText", "sample rate %1 Hz: the game loads only %2 Hz"),
+    QT_TRANSLATE_NOOP("CoreText", "the page %1 checksum is wrong: the game's decoder cannot open "
+                                  "the file until it is repaired"),
+    QT_TRANSLATE_NOOP("CoreText", "the identification header breaks the decoder's rules: the "
+                                  "game cannot open the file"),
+    QT_TRANSLATE_NOOP("CoreText", "the file ends inside its headers: the game cannot open it"),
+    QT_TRANSLATE_NOOP("CoreText", "a length or count in the comment header runs past its end: "
+                                  "the game cannot open the file"),
     QT_TRANSLATE_NOOP("CoreText", "%1 channels: the first game plays only mono sounds; the "
                                   "later games play stereo only as sounds in the player's head"),
     // The rules of the boxes.
@@ -105,6 +113,10 @@ constexpr const char *kContext = "CoreText";
 constexpr const char *kBeforeReasons[] = {
     QT_TRANSLATE_NOOP("CoreText", "refused: "),
     QT_TRANSLATE_NOOP("CoreText", "view only: "),
+};
+// Texts that end with a fixed part after another core text.
+constexpr const char *kAfterStates[] = {
+    QT_TRANSLATE_NOOP("CoreText", ", stops the game"),
 };
 // Texts that begin or end with a fixed part around a name, which stays as it is.
 constexpr const char *kPrefixes[] = {
@@ -150,6 +162,11 @@ QString coreText(const QString &english)
         const QString fixed = QString::fromUtf8(prefix);
         if (english.startsWith(fixed))
             return translated(fixed) + coreText(english.mid(fixed.size()));
+    }
+    for (const char *suffix : kAfterStates) {
+        const QString fixed = QString::fromUtf8(suffix);
+        if (english.endsWith(fixed))
+            return coreText(english.left(english.size() - fixed.size())) + translated(fixed);
     }
     for (const char *prefix : kPrefixes) {
         const QString fixed = QString::fromUtf8(prefix);

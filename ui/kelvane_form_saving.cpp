@@ -1,6 +1,7 @@
 // Writing the loaded sound back: the backup or the Save-as dialog, the write itself (shared with
 // every front end), and bringing the list and the folder up to date.
 #include "core_text.h"
+#include "game_rules.h"
 #include "kelvane_form.h"
 #include "load_report.h"
 #include "panels.h"
@@ -88,6 +89,9 @@ bool TKelvaneForm::SaveSoundFile()
 void TKelvaneForm::showSavedDetails()
 {
     const Inspection now = inspectImage(*image_);
+    // A repaired checksum no longer stops the game.
+    loadedFacts_ = soundFactsOf(now);
+    updateGameWarnings();
     const int shown = cmbInfo->currentIndex();
     cmbInfo->clear();
     for (const std::string &line : now.infoLines)

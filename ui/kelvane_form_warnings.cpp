@@ -126,8 +126,16 @@ void TKelvaneForm::updateGameWarnings()
         cmbGameType->setItemIcon(i, unlisted && i == cmbGameType->currentIndex()
                                         ? style()->standardIcon(QStyle::SP_MessageBoxWarning)
                                         : QIcon());
+    // What the game stops on comes first, in red and said so; notices follow.
+    std::stable_partition(warnings.begin(), warnings.end(),
+                          [](const GameWarning &w) { return w.stopsGame(); });
     for (const GameWarning &warning : warnings)
-        lines << QStringLiteral("! ") + coreText(warning.text);
+        lines << (warning.stopsGame() ? tr("Stops the game: %1") : QStringLiteral("! %1"))
+                     .arg(coreText(warning.text));
+    QPalette colours = pnlGameWarnings->palette();
+    colours.setColor(QPalette::WindowText,
+                     anyStopsGame(warnings) ? QColor(0xB0, 0x00, 0x20) : QColor(0x9C, 0x4A, 0x00));
+    pnlGameWarnings->setPalette(colours);
     pnlGameWarnings->setText(lines.join(QLatin1Char('\n')));
     pnlGameWarnings->setToolTip(pnlGameWarnings->text());
     placeGameWarnings();

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QColor>
 #include <QStyle>
 
 namespace kelvane {
@@ -99,21 +100,38 @@ QString SoundTableModel::cellText(const ScannedSound &row, int column) const
         return row.channels ? QString::number(row.channels) : QString();
     case Length:
         return row.seconds ? lengthText(*row.seconds, separator_, tr("s", "seconds")) : QString();
+    case Warnings: {
+        QStringList lines;
+        for (const QString &warning : row.warnings)
+            lines << coreText(warning);
+        return lines.join(QStringLiteral("; "));
+    }
     case State:
-        switch (row.state) {
-        case SoundState::Ok:
-            return tr("ok");
-        case SoundState::BadChecksum:
-            return tr("bad checksum");
-        case SoundState::NoBlock:
-            return tr("no block");
-        case SoundState::OlderBlock:
-            return tr("older block");
-        case SoundState::ViewOnly:
-            return tr("view-only");
-        case SoundState::Refused:
-            return tr("refused");
-        }
+        if (row.stopsGame && row.state == SoundState::Ok)
+            return tr("stops the game");
+        // "bad checksum" says already that the game's decoder cannot open the file.
+        if (row.stopsGame && row.state != SoundState::BadChecksum)
+            return tr("%1, stops the game").arg(stateName(row.state));
+        return stateName(row.state);
+    }
+    return {};
+}
+
+QString SoundTableModel::stateName(SoundState state)
+{
+    switch (state) {
+    case SoundState::Ok:
+        return tr("ok");
+    case SoundState::BadChecksum:
+        return tr("bad checksum");
+    case SoundState::NoBlock:
+        return tr("no block");
+    case SoundState::OlderBlock:
+        return tr("older block");
+    case SoundState::ViewOnly:
+        return tr("view-only");
+    case SoundState::Refused:
+        return tr("refused");
     }
     return {};
 }
@@ -128,11 +146,11 @@ QVariant SoundTableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return cellText(row, column);
     case Qt::TextAlignmentRole:
-        return column == Path || column == Type || column == State
+        return column == Path || column == Type || column == State || column == Warnings
                    ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ToolTipRole:
-        if (column == State) {
+        if (column == State || column == Warnings) {
             QStringList lines{coreText(row.stateText)};
             for (const QString &warning : row.warnings)
                 lines << coreText(warning);
@@ -141,9 +159,17 @@ QVariant SoundTableModel::data(const QModelIndex &index, int role) const
         if (column == Path)
             return row.path;
         return {};
+    case Qt::ForegroundRole:
+        // A sound the game stops on is red across its row, a notice only marked.
+        return row.stopsGame ? QVariant(QColor(0xB0, 0x00, 0x20)) : QVariant();
     case Qt::DecorationRole:
         if (column != State || !hasWarnings(row))
             return {};
+        if (row.stopsGame || row.state == SoundState::Refused) {
+            if (stopMark_.isNull())
+                stopMark_ = QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
+            return stopMark_;
+        }
         if (warningMark_.isNull())
             warningMark_ = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         return warningMark_;
@@ -177,6 +203,8 @@ QVariant SoundTableModel::headerData(int section, Qt::Orientation orientation, i
         return tr("Length");
     case State:
         return tr("State");
+    case Warnings:
+        return tr("Warnings");
     default:
         return {};
     }
@@ -185,6 +213,8 @@ QVariant SoundTableModel::headerData(int section, Qt::Orientation orientation, i
 bool SoundTableModel::accepts(const ScannedSound &row) const
 {
     if (warningsOnly_ && !hasWarnings(row))
+        return false;
+    if (stopsGameOnly_ && !row.stopsGame)
         return false;
     return filterText_.isEmpty() || row.path.contains(filterText_, Qt::CaseInsensitive);
 }
@@ -224,7 +254,11 @@ bool SoundTableModel::before(int a, int b) const
         order = compareOptional(x.seconds, y.seconds);
         break;
     case State:
-        order = compareOptional(std::optional(int(x.state)), std::optional(int(y.state)));
+        order = compareOptional(std::optional(std::pair(int(x.state), x.stopsGame)),
+                                std::optional(std::pair(int(y.state), y.stopsGame)));
+        break;
+    case Warnings:
+        order = x.warnings.join(QLatin1Char('\n')).compare(y.warnings.join(QLatin1Char('\n')));
         break;
     default:
         break;
@@ -323,10 +357,11 @@ void SoundTableModel::add(std::vector<ScannedSound> rows)
         showAgain();
 }
 
-void SoundTableModel::setFilter(const QString &text, bool warningsOnly)
+void SoundTableModel::setFilter(const QString &text, bool warningsOnly, bool stopsGameOnly)
 {
     filterText_ = text;
     warningsOnly_ = warningsOnly;
+    stopsGameOnly_ = stopsGameOnly;
     showAgain();
 }
 

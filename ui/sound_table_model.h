@@ -30,6 +30,7 @@ public:
         Channels,
         Length,
         State,
+        Warnings,
         ColumnCount
     };
 
@@ -49,8 +50,8 @@ public:
     // growing (and moving every row it holds) again and again.
     void reserve(qsizetype rows);
     // Shows only the rows whose path holds `text` (any case) and, with `warningsOnly`, that
-    // have warnings or could not be read.
-    void setFilter(const QString &text, bool warningsOnly);
+    // have warnings or could not be read; with `stopsGameOnly`, that the game stops on.
+    void setFilter(const QString &text, bool warningsOnly, bool stopsGameOnly = false);
 
     [[nodiscard]] const ScannedSound &sound(int shownRow) const;
     [[nodiscard]] int allRows() const { return int(rows_.size()); }
@@ -63,6 +64,7 @@ private:
     void insertShown(std::vector<int> ids);
     void showAgain(); // filter and sort anew, keeping the selection's rows
     QString cellText(const ScannedSound &row, int column) const;
+    static QString stateName(SoundState state);
 
     std::vector<ScannedSound> rows_;
     std::vector<QString> pathKeys_; // each path case-folded, for sorting
@@ -72,8 +74,10 @@ private:
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
     QString filterText_;
     bool warningsOnly_ = false;
+    bool stopsGameOnly_ = false;
     QChar separator_;
     mutable QIcon warningMark_;
+    mutable QIcon stopMark_;
 };
 
 } // namespace kelvane

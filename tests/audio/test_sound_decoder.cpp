@@ -1,3 +1,6 @@
+#include "comment_page_builder.h"
+#include "game_rules.h"
+#include "load_report.h"
 #include "ogg_crc.h"
 #include "sound_decoder.h"
 #include "sound_fixtures.h"
@@ -22,6 +25,26 @@ QByteArray openPage(bool rightChecksum)
     for (int i = 0; i < 4; ++i)
         page[22 + i] = char(crc >> (8 * i));
     return page;
+}
+
+// `file` with page 1's byte `at` set to `value` and page 1's checksum made right again.
+QByteArray withPage1Byte(QByteArray file, int at, char value)
+{
+    file[at] = value;
+    for (int i = 22; i < 26; ++i)
+        file[i] = 0;
+    const std::uint32_t crc = OggPageChecksum(fixtures::spanOf(file.left(58)));
+    for (int i = 0; i < 4; ++i)
+        file[22 + i] = char(crc >> (8 * i));
+    return file;
+}
+
+// `packet` with the 32-bit little-endian field at `at` set to `value`.
+QByteArray withField(QByteArray packet, int at, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        packet[at + i] = char(value >> (8 * i));
+    return packet;
 }
 
 } // namespace
@@ -93,6 +116,50 @@ private slots:
             QVERIFY2(sound.decoded() == sound.failure.empty(), qPrintable(name));
             QVERIFY(sound.samples.size() <= kMostDecodedSamples);
         }
+    }
+
+    // The game's decoder opens a file exactly when its headers and page 2's checksum pass the
+    // rules the core judges them by: hostile files, and headers no encoder writes.
+    void decoderRefusalsAreTheDecodersOwn_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        for (const QString &name : QDir(fixtures::hostilePath("")).entryList({"*.ogg"}))
+            QTest::newRow(qPrintable(name)) << fixtures::readFile(fixtures::hostilePath(name));
+        const QByteArray mono = fixtures::readFile(fixtures::samplePath("mono_block.ogg"));
+        const QByteArray vendor("Kelvane");
+        const QByteArray block = builder::blockBytes({});
+        const QByteArray packet = builder::commentPacket(vendor, {block, "A=b"});
+        const int count = 7 + 4 + int(vendor.size());
+        const auto with = [&](const QByteArray &changed) {
+            return builder::withCommentPacket(mono, changed);
+        };
+        QVERIFY(!with(packet).isEmpty());
+        QTest::newRow("as made") << with(packet);
+        QTest::newRow("count 2^31") << with(withField(packet, count, 0x80000000u));
+        QTest::newRow("count one more") << with(withField(packet, count, 3));
+        QTest::newRow("count one less") << with(withField(packet, count, 1));
+        QTest::newRow("length past the end")
+            << with(withField(packet, count + 4 + 4 + int(block.size()), 5));
+        QTest::newRow("framing bit clear") << with(packet.left(packet.size() - 1) + '\0');
+        QTest::newRow("no framing byte") << with(packet.left(packet.size() - 1));
+        QTest::newRow("vendor past the end") << with(withField(packet, 7, 0x100));
+        QTest::newRow("no channels") << withPage1Byte(mono, 28 + 11, 0);
+        QTest::newRow("short blocks of 32") << withPage1Byte(mono, 28 + 28, 0x55);
+        QTest::newRow("long blocks of 16384") << withPage1Byte(mono, 28 + 28, char(0xE8));
+        QTest::newRow("version 1") << withPage1Byte(mono, 28 + 7, 1);
+    }
+    void decoderRefusalsAreTheDecodersOwn()
+    {
+        QFETCH(QByteArray, file);
+        auto image = fixtures::imageOf(file);
+        const Inspection found = inspectImage(*image);
+        if (found.outcome == LoadOutcome::Refused)
+            return; // not the game's sound at all, nor ours to judge
+        const SoundFacts facts = soundFactsOf(found);
+        const bool opens = !facts.badChecksum && !facts.decoderRefusal;
+        QCOMPARE(decodeSound(fixtures::spanOf(file)).decoded(), opens);
+        if (!opens)
+            QVERIFY(anyStopsGame(gameWarnings(facts)));
     }
 
     // A known tone: left at half scale in the first half then silent, right at a quarter all

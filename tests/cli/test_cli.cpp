@@ -221,15 +221,34 @@ private slots:
         QVERIFY(!slow.isEmpty());
         QFile::remove(slow + ".wav");
         Run run = cli({"check", folder_});
-        QCOMPARE(run.status, 0);
+        // A value the game stops on fails the check without --strict; notices do not.
+        QCOMPARE(run.status, 1);
         QVERIFY(run.out.contains("mono_block.ogg: ok\n"));
         QVERIFY(run.out.contains("stereo_block.ogg: warning: 2 channels"));
-        QVERIFY(run.out.contains("tiny.ogg: warning: maximum distance below 0.1"));
+        QVERIFY(run.err.contains("tiny.ogg: stops the game: maximum distance below 0.1"));
         QVERIFY(run.out.contains("old.ogg: warning: older block of version 1"));
         QVERIFY(run.out.contains("slow.ogg: warning: no attribute block"));
+        QCOMPARE(lastLine(run.out), QString("5 files read, 0 changed, 0 skipped, 1 failed"));
+        QCOMPARE(cli({"show", "--table", folder_}).out.count("  stops the game\n"), 1);
+        run = cli({"check", "--json", folder_});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out.count("\"status\":\"failed\""), 1);
+        QCOMPARE(run.out.count("\"stopsGame\":true"), 1);
+        QCOMPARE(run.out.count("\"status\":\"warnings\""), 3);
         run = cli({"check", "--strict", folder_});
         QCOMPARE(run.status, 1);
         QCOMPARE(lastLine(run.out), QString("5 files read, 0 changed, 0 skipped, 4 failed"));
+        // The game's decoder cannot open a comment header whose count runs past its end; a
+        // repaired checksum does not change that, and fix says so.
+        const QString counted = QDir(folder_).filePath("counted.ogg");
+        QVERIFY(QFile::copy(fixtures::hostilePath("comment_count_ffffffff_block.ogg"), counted));
+        run = cli({"fix", counted});
+        QVERIFY2(run.out.contains("checksum repaired; stops the game: a length or count in the "
+                                  "comment header runs past its end"),
+                 qPrintable(run.out));
+        run = cli({"check", counted});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.contains("counted.ogg: stops the game: a length or count"));
 
         // A damaged later page shows only when every page is checked.
         QByteArray bytes = fixtures::readFile(QDir(folder_).filePath("mono_block.ogg"));
@@ -327,10 +346,13 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.contains(mono + ": not written, --strict: maximum distance below 0.1"));
         QCOMPARE(fixtures::readFile(mono), before);
-        run = cli({"set", "--min", "0", "--max", "0.05", mono});
+        run = cli({"set", "--min", "0", "--max", "0.05", "--ai", "0", mono});
         QCOMPARE(run.status, 0);
-        QVERIFY(run.err.contains(mono + ": warning: maximum distance below 0.1: the game stops "
-                                        "with \"Invalid max distance\""));
+        // On the file's own line, each value the game stops on.
+        QVERIFY2(run.out.contains("ai 8.0000000 -> 0.0000000; stops the game: maximum distance "
+                                  "below 0.1: the game stops with \"Invalid max distance\"; "
+                                  "maximum AI distance below 0.1"),
+                 qPrintable(run.out));
         QVERIFY(fixtures::readFile(mono) != before);
     }
 
@@ -531,11 +553,38 @@ private slots:
         QVERIFY(refused.err.contains("longer than a version 3 block"));
         QCOMPARE(fixtures::readFile(longest), before);
 
+        // Without --upgrade it is left as it is, as a shorter one is.
+        const Run left = cli({"fix", longest});
+        QCOMPARE(left.status, 0);
+        QVERIFY(left.out.contains("older block of version 2, left as it is"));
+        QCOMPARE(fixtures::readFile(longest), before);
+
         const QString cut = withComments(folder_, "cut.ogg", {v2.left(12)});
         const Run checked = cli({"check", cut});
-        QVERIFY2(checked.out.contains("the first comment starts with version 2 but holds only 12 "
+        QCOMPARE(checked.status, 1);
+        QVERIFY2(checked.err.contains("the first comment starts with version 2 but holds only 12 "
                                       "bytes: the game reads past its end"),
-                 qPrintable(checked.out));
+                 qPrintable(checked.err));
+    }
+
+    // A version 3 block at the start of a longer first comment is what the game reads: set
+    // writes its 24 bytes and keeps the rest; fix --upgrade leaves it as it is.
+    void aLongerFirstCommentIsTheBlock()
+    {
+        const QByteArray tail("TITLE=kept as it is");
+        const QByteArray v3 = builder::blockBytes({.minDist = 0.7f, .maxDist = 20.0f});
+        const QString sound = withComments(folder_, "long.ogg", {v3 + tail});
+        const QByteArray before = fixtures::readFile(sound);
+        const QString original = QDir(folder_).filePath("original.oga");
+        fixtures::writeFile(original, before);
+        QCOMPARE(cli({"fix", "--upgrade", sound}).status, 0);
+        QCOMPARE(fixtures::readFile(sound), before);
+        QCOMPARE(cli({"set", "--max", "50", sound}).status, 0);
+        QCOMPARE(
+            commentsOf(sound),
+            QList<QByteArray>{builder::blockBytes({.minDist = 0.7f, .maxDist = 50.0f}) + tail});
+        QCOMPARE(fixtures::readFile(sound).size(), before.size());
+        QVERIFY(fixtures::decodedSamples(sound) == fixtures::decodedSamples(original));
     }
 
     // Any error while the new file is flushed or closed fails that file and leaves it as it

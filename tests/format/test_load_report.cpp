@@ -165,7 +165,8 @@ private slots:
         QCOMPARE(found.infoLines.at(5), s("  Kel"));
     }
 
-    // Only a 24-byte first comment whose first field is 3 is the block.
+    // A first comment of at least 24 bytes whose first field is 3 is the block, as the game
+    // reads it.
     void blockRecognition_data()
     {
         QTest::addColumn<QList<QByteArray>>("comments");
@@ -177,7 +178,9 @@ private slots:
             << QList<QByteArray>{builder::blockBytes({.version = 2})} << false;
         QTest::newRow("version 1, 16 bytes")
             << QList<QByteArray>{v3.left(16).replace(0, 1, "\1")} << false;
-        QTest::newRow("25 bytes") << QList<QByteArray>{v3 + "x"} << false;
+        QTest::newRow("25 bytes") << QList<QByteArray>{v3 + "x"} << true;
+        QTest::newRow("text after it") << QList<QByteArray>{v3 + "TITLE=a longer comment"} << true;
+        QTest::newRow("23 bytes") << QList<QByteArray>{v3.left(23)} << false;
         QTest::newRow("text first") << QList<QByteArray>{"TITLE=x", v3} << false;
     }
     void blockRecognition()

@@ -209,6 +209,25 @@ private slots:
         w<QLineEdit>("txtFilter")->clear();
         QTest::mouseClick(w<QCheckBox>("cbxWarningsOnly"), Qt::LeftButton);
         QCOMPARE(column(Column::Path), QStringList({"no_comments.ogg", "b/stereo_block.ogg"}));
+
+        // A value the game stops on: its own state, in red, its reason in a column, and a
+        // filter of its own.
+        five.minDist = 0.0f;
+        five.maxDist = 0.05f;
+        setAttributes(in("c", "mono_block.ogg"), five);
+        QTest::keyClick(form.get(), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(settled());
+        QTest::mouseClick(w<QCheckBox>("cbxStopsGameOnly"), Qt::LeftButton);
+        QCOMPARE(column(Column::Path), QStringList({"c/mono_block.ogg"}));
+        QCOMPARE(cell(0, Column::State), QString("stops the game"));
+        QVERIFY(cell(0, Column::Warnings).startsWith("maximum distance below 0.1"));
+        QCOMPARE(table()->model()->index(0, Column::Path).data(Qt::ForegroundRole),
+                 QVariant(QColor(0xB0, 0x00, 0x20)));
+        QTest::mouseClick(w<QCheckBox>("cbxStopsGameOnly"), Qt::LeftButton);
+        const int stereo = rowOf("b/stereo_block.ogg");
+        QCOMPARE(cell(stereo, Column::State), QString("ok"));
+        QVERIFY(cell(stereo, Column::Warnings).startsWith("2 channels"));
+        QVERIFY(!table()->model()->index(stereo, Column::Path).data(Qt::ForegroundRole).isValid());
     }
 
     // Rows that come later, or come again with new values, take their place in the sorted

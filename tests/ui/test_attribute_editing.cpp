@@ -49,8 +49,8 @@ private slots:
         type("txtMinDist", "0");
         type("txtMaxDist", "0.05");
         QVERIFY(marked("txtMaxDist") && !marked("txtMaxAIDist"));
-        QCOMPARE(warnings(), QString("! maximum distance below 0.1: the game stops with "
-                                     "\"Invalid max distance\""));
+        QCOMPARE(warnings(), QString("Stops the game: maximum distance below 0.1: the game stops "
+                                     "with \"Invalid max distance\""));
         QVERIFY(w<QLineEdit>("txtMaxDist")->actions().first()->toolTip().contains("Invalid max"));
         type("txtMaxAIDist", "0");
         QVERIFY(marked("txtMaxAIDist"));
