@@ -131,7 +131,7 @@ RestoreResult RestoreBatch::add(const QString &path)
         return failed(result, QStringLiteral("not restored"), systemReason(ENOENT));
 
     // A sound that is gone has nothing to keep: its backup only takes the free name.
-    Waiting w{*real, folderOf(*real), sound, *kept, false, false, {}};
+    Waiting w{*real, folderOf(*real), sound, *kept, false, false, false, {}};
     w.same = sound && sound->device == kept->device && sound->inode == kept->inode;
     if (sound && !w.same) {
         if (sound->size == kept->size) {
@@ -145,7 +145,11 @@ RestoreResult RestoreBatch::add(const QString &path)
     }
     if (w.keepNewer) {
         result.newer = *real + QStringLiteral(".newer");
-        if (nameTaken(result.newer))
+        // A .newer that is the sound itself was made by a restore stopped before its rename:
+        // this one finishes it.
+        const auto newer = identityOfEntry(encoded(result.newer));
+        w.newerThere = newer && newer == sound;
+        if (!w.newerThere && nameTaken(result.newer))
             return failed(result, kNewerTaken);
     }
     // syncfs reports the write-back errors of its file system since the descriptor was opened.
@@ -213,18 +217,29 @@ std::vector<RestoreResult> RestoreBatch::commit()
         // only in memory.
         QString reason;
         bool taken = false;
-        if (w.keepNewer && !keepUnder(w.real, planned.newer, reason, taken)) {
+        if (w.keepNewer && !w.newerThere && !keepUnder(w.real, planned.newer, reason, taken)) {
             results.push_back(taken ? failed(planned, kNewerTaken)
                                     : failed(planned, QStringLiteral("not restored"), reason));
             continue;
         }
-        if (::rename(backup.constData(), real.constData()) != 0) {
-            const int error = errno;
+        // The backup takes the sound's place only while it is the sound read: a file another
+        // program renamed over it since is swapped back.
+        int error = 0;
+        const ExchangeOutcome placed = exchangeInto(backup, real, *w.sound, error);
+        if (placed == ExchangeOutcome::Changed || placed == ExchangeOutcome::Failed) {
             if (w.keepNewer)
                 ::unlink(newer.constData());
-            results.push_back(failed(planned, QStringLiteral("not restored"), systemReason(error)));
+            results.push_back(
+                placed == ExchangeOutcome::Changed
+                    ? failed(planned,
+                             QStringLiteral("changed on disk since it was read; not restored"))
+                    : failed(planned, QStringLiteral("not restored"), systemReason(error)));
             continue;
         }
+        // The sound replaced now has the backup's name; its data stays under .newer, or it
+        // held the backup's very bytes.
+        if (placed == ExchangeOutcome::Exchanged)
+            ::unlink(backup.constData());
         results.push_back(planned);
         folders.insert(w.folder);
     }

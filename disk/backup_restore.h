@@ -65,8 +65,9 @@ private:
         QString folder;
         std::optional<FileIdentity> sound; // none: the sound is gone
         FileIdentity backup;
-        bool keepNewer = false; // false: the sound is its backup byte for byte
-        bool same = false;      // the sound and its backup are one file (hard links)
+        bool keepNewer = false;  // false: the sound is its backup byte for byte
+        bool same = false;       // the sound and its backup are one file (hard links)
+        bool newerThere = false; // .newer is the sound already: a restore stopped half-way
         RestoreResult result;
     };
     std::vector<Waiting> waiting_;

@@ -37,6 +37,15 @@ std::optional<FileIdentity> identityOfPath(const QString &path)
     return identityOf(info);
 }
 
+std::optional<FileIdentity> identityOfEntry(const QByteArray &path)
+{
+    struct stat info
+    {};
+    if (::lstat(path.constData(), &info) != 0)
+        return std::nullopt;
+    return identityOf(info);
+}
+
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));

@@ -24,6 +24,8 @@ struct FileIdentity
 [[nodiscard]] std::optional<FileIdentity> identityOfOpenFile(int descriptor);
 // Follows symbolic links; empty when nothing is there.
 [[nodiscard]] std::optional<FileIdentity> identityOfPath(const QString &path);
+// The entry itself: a symbolic link is not followed.
+[[nodiscard]] std::optional<FileIdentity> identityOfEntry(const QByteArray &path);
 
 // The system's text for an errno value, as the front ends print it beside their own message.
 [[nodiscard]] QString systemReason(int error);

@@ -219,6 +219,58 @@ bool ReplacementFile::replace(const QString &target, bool noReplace)
     return true;
 }
 
+ExchangeOutcome ReplacementFile::replaceExpected(const QString &target,
+                                                 const FileIdentity &expected)
+{
+    const QByteArray from = encoded(path_);
+    int error = 0;
+    const ExchangeOutcome done = exchangeInto(from, encoded(target), expected, error);
+    switch (done) {
+    case ExchangeOutcome::Exchanged:
+        placed_ = true;
+        ::unlink(from.constData());
+        break;
+    case ExchangeOutcome::Renamed:
+        placed_ = true;
+        break;
+    case ExchangeOutcome::Failed:
+        // Exchanged and not swapped back: the other file under our name is never removed.
+        if (const auto now = identityOfEntry(from); now && *now != identity_)
+            placed_ = true;
+        fail(error);
+        break;
+    case ExchangeOutcome::Changed:
+        break;
+    }
+    return done;
+}
+
+ExchangeOutcome exchangeInto(const QByteArray &from, const QByteArray &to,
+                             const FileIdentity &expected, int &error)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0) {
+        error = errno;
+        // Nothing to exchange with: the file was removed meanwhile.
+        if (error == ENOENT && identityOfEntry(from))
+            return ExchangeOutcome::Changed;
+        if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP)
+            return ExchangeOutcome::Failed;
+        if (::rename(from.constData(), to.constData()) != 0) {
+            error = errno;
+            return ExchangeOutcome::Failed;
+        }
+        return ExchangeOutcome::Renamed;
+    }
+    if (identityOfEntry(from) == expected)
+        return ExchangeOutcome::Exchanged;
+    // Another program's file: back in its place, and ours back under its own name.
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0) {
+        error = errno;
+        return ExchangeOutcome::Failed;
+    }
+    return ExchangeOutcome::Changed;
+}
+
 bool syncFolder(const QString &folder)
 {
     const int fd = ::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

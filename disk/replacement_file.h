@@ -13,6 +13,14 @@ struct stat;
 
 namespace kelvane {
 
+enum class ExchangeOutcome
+{
+    Exchanged, // `from` names the file replaced now
+    Renamed,   // the file system cannot exchange: the file replaced is gone
+    Changed,   // another file had taken the name: nothing was replaced
+    Failed,
+};
+
 // A new file written beside the one it is to replace and then renamed over it in one step, so
 // the old file stays whole until the new one is complete and on the disk. It is created under
 // a short hidden name, which a long target name cannot push past the file system's limit and
@@ -52,6 +60,11 @@ public:
     // Renames the finished file over `target`, or to `target` when that name must not exist
     // yet (`noReplace`).
     [[nodiscard]] bool replace(const QString &target, bool noReplace = false);
+    // Puts the finished file in the place of `target` only while that is the file `expected`
+    // describes; the file replaced is removed (its other names, a backup's among them, keep
+    // it). `Changed` when another file took the name meanwhile: that file stays where it is.
+    [[nodiscard]] ExchangeOutcome replaceExpected(const QString &target,
+                                                  const FileIdentity &expected);
 
     [[nodiscard]] const QString &path() const { return path_; }
     [[nodiscard]] const QString &reason() const { return reason_; }
@@ -66,6 +79,15 @@ private:
     FileIdentity identity_;
     bool placed_ = false;
 };
+
+// Puts the file named `from` in the place of `to` in one step, while `to` is still the file
+// `expected` describes: the two names are exchanged and the file now named `from` is checked,
+// so that a file another program renamed over `to` after the caller's last check is swapped
+// back, never lost. Where the file system cannot exchange names, `from` is renamed over `to`.
+// With `Exchanged` (or `Renamed`) the file replaced is named `from` (or gone); with `Changed`
+// both names are as they were; with `Failed`, `error` says why and both are as they were.
+[[nodiscard]] ExchangeOutcome exchangeInto(const QByteArray &from, const QByteArray &to,
+                                           const FileIdentity &expected, int &error);
 
 // Flushes a folder's entries to the disk, so that a rename in it survives a power cut.
 [[nodiscard]] bool syncFolder(const QString &folder);

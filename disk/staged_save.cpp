@@ -197,8 +197,17 @@ SaveResult placeSave(StagedSave &staged)
             return saveFailure(SaveProblem::Backup, target, backup.reason,
                                QFileInfo(backup.path).fileName());
     }
-    if (!staged.file->replace(staged.realPath)) {
-        SaveResult refused = saveFailure(SaveProblem::Write, target, staged.file->reason());
+    // A file loaded is replaced only while it is still that file, whatever another program
+    // renames over it after the check above.
+    const ExchangeOutcome placed =
+        !staged.exists || !target.loadedAs
+            ? (staged.file->replace(staged.realPath) ? ExchangeOutcome::Renamed
+                                                     : ExchangeOutcome::Failed)
+            : staged.file->replaceExpected(staged.realPath, *target.loadedAs);
+    if (placed == ExchangeOutcome::Changed || placed == ExchangeOutcome::Failed) {
+        SaveResult refused = placed == ExchangeOutcome::Changed
+                                 ? saveFailure(SaveProblem::Changed, target)
+                                 : saveFailure(SaveProblem::Write, target, staged.file->reason());
         if (!removeBackup(backup))
             refused.reason += QStringLiteral("; the backup it made could not be removed");
         return refused;

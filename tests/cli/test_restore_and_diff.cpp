@@ -143,6 +143,53 @@ private slots:
         QCOMPARE(fixtures::readFile(sound + ".bak"), sample("mono_block.ogg"));
     }
 
+    // Another program's file renamed over the sound between the last check and the rename is
+    // never lost: the save and the restore fail for that sound and leave its file in place.
+    // Where the file system cannot exchange names, saving goes on as before.
+    void aFileRenamedOverTheSoundMeanwhileIsKept()
+    {
+        const QString sound = put("mono_block.ogg", "a.ogg");
+        Run run = cliWithFault("replace-at-rename", put("stereo_block.ogg", "take.ogg"), root_,
+                               {"set", "--volume", "0.5", sound});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("changed on disk after it was loaded; nothing was written"),
+                 qPrintable(run.err));
+        QCOMPARE(fixtures::folderState(root_).keys(), QStringList({"a.ogg"}));
+        QCOMPARE(fixtures::readFile(sound), sample("stereo_block.ogg"));
+
+        QCOMPARE(cli({"set", "--volume", "0.5", sound}).status, 0);
+        run = cliWithFault("replace-at-rename", put("mono_block.ogg", "take.ogg"), root_,
+                           {"restore", sound});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("changed on disk since it was read; not restored"),
+                 qPrintable(run.err));
+        QCOMPARE(fixtures::folderState(root_).keys(), QStringList({"a.ogg", "a.ogg.bak"}));
+        QCOMPARE(fixtures::readFile(sound), sample("mono_block.ogg"));
+        QCOMPARE(fixtures::readFile(sound + ".bak"), sample("stereo_block.ogg"));
+
+        run = cliWithFault("no-exchange", {}, root_, {"set", "--volume", "0.25", sound});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(fixtures::folderState(root_).keys(), QStringList({"a.ogg", "a.ogg.bak"}));
+        QCOMPARE(cliWithFault("no-exchange", {}, root_, {"restore", sound}).status, 0);
+        QCOMPARE(fixtures::readFile(sound), sample("stereo_block.ogg"));
+    }
+
+    // A restore killed between its link and its rename is finished by the next one.
+    void aRestoreKilledHalfWayIsFinishedByTheNext()
+    {
+        const QString sound = put("mono_block.ogg", "a.ogg");
+        QCOMPARE(cli({"set", "--volume", "0.5", sound}).status, 0);
+        const QByteArray edited = fixtures::readFile(sound);
+        QCOMPARE(cliWithFault("kill-at-rename", "1", root_, {"restore", sound}).status, -1);
+        QCOMPARE(fixtures::folderState(root_).keys(),
+                 QStringList({"a.ogg", "a.ogg.bak", "a.ogg.newer"}));
+        const Run run = cli({"restore", sound});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QCOMPARE(fixtures::readFile(sound), sample("mono_block.ogg"));
+        QCOMPARE(fixtures::readFile(sound + ".newer"), edited);
+        QCOMPARE(fixtures::folderState(root_).keys(), QStringList({"a.ogg", "a.ogg.newer"}));
+    }
+
     // Two trees paired by path: changed values, a state, sounds only in one side; text, JSON
     // and the exit status.
     void diffPairsTwoTreesByPath()

@@ -13,6 +13,11 @@
 //                                   on a file system without hard links
 //   KELVANE_FAULT=term-at-fchmod    SIGTERM is raised (and the process goes on) at fchmod number
 //                                   $KELVANE_FAULT_ARG of a file inside the folder
+//   KELVANE_FAULT=replace-at-rename just before the first rename (renameat2 too) onto a path
+//                                   inside the folder, the file $KELVANE_FAULT_ARG is renamed
+//                                   over that path, as another program would
+//   KELVANE_FAULT=no-exchange       renameat2 with RENAME_EXCHANGE fails with EINVAL, as on a
+//                                   file system that cannot exchange names
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -23,6 +28,7 @@
 
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -123,10 +129,35 @@ int fdatasync(int fd)
     return real<int (*)(int)>("fdatasync")(fd);
 }
 
+std::atomic<bool> replaced{false};
+
+// Another program's file renamed over `to`, once, before our rename lands.
+void replaceFirst(const char *to)
+{
+    const std::string folder = setting("KELVANE_FAULT_DIR");
+    if (!fault("replace-at-rename") || folder.empty() ||
+        std::string(to).rfind(folder + "/", 0) != 0 || replaced.exchange(true))
+        return;
+    real<int (*)(const char *, const char *)>("rename")(setting("KELVANE_FAULT_ARG"), to);
+}
+
 int rename(const char *from, const char *to)
 {
     killAt("kill-at-rename", renames, to);
+    replaceFirst(to);
     return real<int (*)(const char *, const char *)>("rename")(from, to);
+}
+
+int renameat2(int fromFolder, const char *from, int toFolder, const char *to, unsigned flags)
+{
+    if (fault("no-exchange") && (flags & RENAME_EXCHANGE)) {
+        errno = EINVAL;
+        return -1;
+    }
+    killAt("kill-at-rename", renames, to);
+    replaceFirst(to);
+    return real<int (*)(int, const char *, int, const char *, unsigned)>("renameat2")(
+        fromFolder, from, toFolder, to, flags);
 }
 
 int link(const char *from, const char *to)
