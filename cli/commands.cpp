@@ -13,6 +13,7 @@
 #include "sound_collection.h"
 #include "sound_reader.h"
 #include "sound_summary.h"
+#include "staged_save.h"
 
 #include <algorithm>
 
@@ -20,6 +21,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <unistd.h>
 
 namespace kelvane::cli {
 
@@ -221,6 +224,14 @@ void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const
         run.result = Result::Changed;
         return;
     }
+    // Sounds are read with read-only opens; whether one may be written is asked only now that
+    // it is to be written, so a read-only file is never replaced through its folder.
+    if (::access(QFile::encodeName(run.path).constData(), W_OK) != 0) {
+        const SaveResult refused = saveFailure(
+            SaveProblem::Write, {run.path, run.path, Backup::None, {}}, systemReason(errno));
+        run.fail(refused.failure, refused.reason);
+        return;
+    }
     const auto failed = run.batch->add(
         *loaded.image, next,
         {run.path, run.path, options.noBackup ? Backup::None : Backup::IfAbsent, loaded.identity});
@@ -234,7 +245,8 @@ void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const
 std::optional<LoadResult> loadForChange(FileRun &run)
 {
     // An older block becomes a version 3 block with its values, rather than staying behind one.
-    LoadResult loaded = loadSoundFile(run.path, run.path, MissingBlock::UpgradeOlder);
+    LoadResult loaded =
+        loadSoundFile(run.path, run.path, MissingBlock::UpgradeOlder, Access::ReadOnly);
     if (loaded.refused()) {
         failLoad(run, loaded);
         return std::nullopt;
@@ -251,7 +263,8 @@ void fixOne(FileRun &run, const Options &options)
                     .arg(older.version));
         run.result = Result::Skipped;
     };
-    LoadResult loaded = loadSoundFile(run.path, run.path, MissingBlock::UpgradeOlder);
+    LoadResult loaded =
+        loadSoundFile(run.path, run.path, MissingBlock::UpgradeOlder, Access::ReadOnly);
     // An older block too long to become a version 3 block in place is refused for upgrading;
     // without --upgrade it is left as it is, as a shorter one is.
     if (loaded.refused() && !options.upgrade && loaded.image)

@@ -10,6 +10,7 @@
 #include <bit>
 #include <map>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -29,6 +30,7 @@ struct Pair
     QStringList differences;
     QJsonObject aJson;
     QJsonObject bJson;
+    QString trouble = {}; // why the two could not be compared
 };
 
 // The sounds under `root` by their path below it.
@@ -95,7 +97,13 @@ void compare(Pair &pair, bool json)
     }
     const LoadResult a = load(pair.a);
     const LoadResult b = load(pair.b);
-    pair.differences = differences(a, b);
+    // A file that could not be read is never the same as anything.
+    for (const LoadResult *side : {&a, &b})
+        if (!side->image && pair.trouble.isEmpty())
+            pair.trouble = QStringLiteral("not compared: %1 %2").arg(side == &a ? "A" : "B",
+                                                                    side->whyRefused().trimmed());
+    if (pair.trouble.isEmpty())
+        pair.differences = differences(a, b);
     if (json) {
         pair.aJson = soundJson(pair.a, a);
         pair.bJson = soundJson(pair.b, b);
@@ -108,12 +116,19 @@ QString pairJson(const Pair &pair)
         return sound.isEmpty() ? QJsonValue() : QJsonValue(sound);
     };
     const QJsonObject record{{"file", pair.relative},
-                             {"same", pair.differences.isEmpty()},
+                             {"same", pair.differences.isEmpty() && pair.trouble.isEmpty()},
+                             {"error", pair.trouble.isEmpty() ? QJsonValue() : pair.trouble},
                              {"differences", QJsonArray::fromStringList(pair.differences)},
                              {"a", side(pair.aJson)},
                              {"b", side(pair.bJson)}};
     return QString::fromUtf8(QJsonDocument(record).toJson(QJsonDocument::Compact)) +
            QLatin1Char('\n');
+}
+
+bool hasSubFolders(const QString &root)
+{
+    return QFileInfo(root).isDir() &&
+           !QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty();
 }
 
 } // namespace
@@ -150,6 +165,11 @@ int Runner::diff(const Options &options)
         });
     }
 
+    // Sounds or folders that could not be read make the comparison incomplete: trouble, as
+    // diff(1) says it, whatever the pairs show.
+    const auto unread = foundA.undecodable.size() + foundA.unreadable.size() +
+                        foundB.undecodable.size() + foundB.unreadable.size();
+    qsizetype troubles = 0; // pairs not compared
     int differing = 0;
     int onlyA = 0;
     int onlyB = 0;
@@ -162,6 +182,14 @@ int Runner::diff(const Options &options)
             return kInterrupted;
         for (std::size_t i = done; i < end; ++i) {
             const Pair &pair = pairs[i];
+            if (!pair.trouble.isEmpty()) {
+                ++troubles;
+                if (options.json)
+                    out_ << pairJson(pair);
+                else
+                    err_ << pair.relative << ": " << pair.trouble << Qt::endl;
+                continue;
+            }
             const bool same = pair.differences.isEmpty();
             differing += same ? 0 : 1;
             onlyA += pair.b.isEmpty() ? 1 : 0;
@@ -178,16 +206,22 @@ int Runner::diff(const Options &options)
         }
         done = end;
     }
-    if (!options.json)
+    if (!options.json) {
+        const qsizetype compared = qsizetype(pairs.size()) - troubles;
         out_ << QStringLiteral("%1 %2 compared, %3 differ (%4 only in A, %5 only in B)")
-                    .arg(pairs.size())
-                    .arg(pairs.size() == 1 ? "pair" : "pairs")
+                    .arg(compared)
+                    .arg(compared == 1 ? "pair" : "pairs")
                     .arg(differing)
                     .arg(onlyA)
-                    .arg(onlyB)
-             << Qt::endl;
+                    .arg(onlyB);
+        if (troubles > 0)
+            out_ << QStringLiteral(", %1 could not be compared").arg(troubles);
+        if (!options.recursive && (hasSubFolders(rootA) || hasSubFolders(rootB)))
+            out_ << QStringLiteral("; sub-folders were not compared (-r compares them)");
+        out_ << Qt::endl;
+    }
     out_.flush();
-    return differing > 0 ? 1 : 0;
+    return troubles + unread > 0 ? 2 : differing > 0 ? 1 : 0;
 }
 
 } // namespace kelvane::cli

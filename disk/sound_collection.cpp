@@ -52,8 +52,12 @@ public:
     {
         struct stat self
         {};
-        if (::stat(folder.constData(), &self) != 0)
+        if (::stat(folder.constData(), &self) != 0) {
+            // Deeper than the system lets a path name (or gone meanwhile): said, never skipped.
+            if (errno != ENOENT)
+                found_.unreadable << UnreadFolder{QFile::decodeName(folder), systemReason(errno)};
             return;
+        }
         // Each folder is listed once: a link to one listed already, above or beside, would list
         // its sounds twice or, below itself, without end.
         if (!listed_.insert({self.st_dev, self.st_ino}).second) {
@@ -105,8 +109,9 @@ private:
         }
         if (isFolder)
             (kind == DT_LNK ? linked : folders).push_back(path);
-        else if (::stat(path.constData(), &info) == 0 && S_ISREG(info.st_mode))
-            sounds << text; // links to sounds are sounds
+        else if (::stat(path.constData(), &info) == 0 ? S_ISREG(info.st_mode) : errno != ENOENT)
+            sounds << text; // links to sounds are sounds; one that cannot be looked at fails
+                            // when it is read, with the system's reason
     }
 
     bool recursive_;

@@ -658,9 +658,14 @@ private slots:
             QSKIP("a read-only disk needs a mount, which failed");
         QCOMPARE(cli({"show", file}).status, 0);
         QCOMPARE(cli({"check", file}).status, 0);
+        // A dry run only reads; a write says it could not write, not that it could not read.
+        const Run dry = cli({"set", "--dry-run", "--volume", "0.5", file});
+        QCOMPARE(dry.status, 0);
+        QVERIFY2(dry.out.contains("would change: volume 1"), qPrintable(dry.out));
         const Run set = cli({"set", "--volume", "0.5", file});
         QCOMPARE(set.status, 1);
-        QVERIFY(set.err.contains("Could not open file for reading."));
+        QVERIFY2(set.err.contains("Problem creating/writing updated file " + file + " ("),
+                 qPrintable(set.err));
     }
 
     // A name that is not valid UTF-8 cannot be opened through text: each is reported.

@@ -4,8 +4,15 @@
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <climits>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestRestoreAndDiff : public QObject
 {
@@ -26,12 +33,46 @@ class TestRestoreAndDiff : public QObject
     {
         return fixtures::readFile(fixtures::samplePath(name));
     }
-
+    // Below `folder`, folders deep enough that a sound in the last has a path longer than the
+    // system takes, and one folder deeper, itself too long, with a sound in it. Made by calls
+    // relative to each folder, as no whole path could name them.
+    static void putTooDeep(const QString &folder)
+    {
+        const QByteArray name(250, 'd');
+        const QByteArray sound = QByteArray(246, 's') + ".ogg";
+        const QByteArray bytes = sample("mono_block.ogg");
+        const auto down = [&](int fd) {
+            if (::mkdirat(fd, name.constData(), 0755) != 0)
+                qFatal("mkdirat failed");
+            const int deeper = ::openat(fd, name.constData(), O_RDONLY | O_DIRECTORY);
+            ::close(fd);
+            return deeper;
+        };
+        const auto write = [&](int fd) {
+            const int file = ::openat(fd, sound.constData(), O_WRONLY | O_CREAT, 0644);
+            if (::write(file, bytes.constData(), std::size_t(bytes.size())) != bytes.size())
+                qFatal("write failed");
+            ::close(file);
+        };
+        int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+        for (qsizetype length = folder.size(); length + 251 < PATH_MAX - 1; length += 251)
+            fd = down(fd);
+        write(fd); // its folder can be named, the sound cannot
+        fd = down(fd);
+        write(fd); // its folder cannot be named either
+        ::close(fd);
+    }
 private slots:
     void init()
     {
         dir_ = std::make_unique<QTemporaryDir>();
         root_ = QDir(dir_->path()).canonicalPath();
+    }
+    void cleanup()
+    {
+        // The deep folders are past what a whole path names: rm walks them.
+        if (dir_)
+            QProcess::execute("rm", {"-rf", dir_->path()});
     }
 
     // After a batch edit and a second edit of one sound, restore brings every sound back byte
@@ -188,6 +229,37 @@ private slots:
         QCOMPARE(fixtures::readFile(sound), sample("mono_block.ogg"));
         QCOMPARE(fixtures::readFile(sound + ".newer"), edited);
         QCOMPARE(fixtures::folderState(root_).keys(), QStringList({"a.ogg", "a.ogg.newer"}));
+    }
+
+    // Sounds deeper than a path may name, unreadable folders and names that are not text are
+    // said, never skipped, and diff never calls such a pair the same: it is trouble (exit 2).
+    // Sub-folders left out without -r are said.
+    void whatCannotBeReadIsSaidAndNeverSame()
+    {
+        for (const char *side : {"a", "b"}) {
+            put("mono_block.ogg", QString(side) + "/sub/x.ogg");
+            putTooDeep(path(side));
+        }
+        const Run shown = cli({"show", "-r", "--table", path("a")});
+        QCOMPARE(shown.status, 1);
+        QVERIFY2(shown.err.count("(File name too long)") == 2, qPrintable(shown.err));
+        QVERIFY2(shown.err.contains("the folder cannot be read"), qPrintable(shown.err));
+        Run run = cli({"diff", "-r", path("a"), path("b")});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains("not compared: A Could not open file for reading."),
+                 qPrintable(run.err));
+        QVERIFY(!run.out.contains("same"));
+
+        run = cli({"diff", path("a"), path("b")});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.endsWith("0 pairs compared, 0 differ (0 only in A, 0 only in B); "
+                                  "sub-folders were not compared (-r compares them)\n"),
+                 qPrintable(run.out));
+        const int odd = ::open((QFile::encodeName(path("a")) + "/\xff.ogg").constData(),
+                               O_WRONLY | O_CREAT, 0644);
+        QVERIFY(odd >= 0);
+        ::close(odd);
+        QCOMPARE(cli({"diff", path("a"), path("b")}).status, 2);
     }
 
     // Two trees paired by path: changed values, a state, sounds only in one side; text, JSON
