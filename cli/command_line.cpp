@@ -49,7 +49,8 @@ constexpr Command kCommands[] = {
 const char *const kExitStatus =
     "Exit status: 0 all well, 1 some file failed (check: some sound stops the game, a value "
     "it refuses or a file its decoder cannot open; with --strict, a notice counts as a failure "
-    "too; for diff, some pair differs), 2 bad usage (then no file is touched).";
+    "too; for diff, some pair differs), 2 bad usage (then no file is touched; for diff, also "
+    "a sound or folder that could not be read).";
 
 struct CliOption
 {
