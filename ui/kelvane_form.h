@@ -241,6 +241,7 @@ private:
     bool fillingControls_ = false;
     bool shiftDown_ = false;
     bool ctrlDown_ = false;
+    bool selectingEntry_ = false; // the window itself changes the list's selection
     QString currentFileName_;
     QString programDir_;
 };

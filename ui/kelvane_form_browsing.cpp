@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QScopedValueRollback>
 #include <QStringListModel>
 
 namespace kelvane {
@@ -42,7 +43,7 @@ void TKelvaneForm::ListDirectory()
     for (const QString &name : listing.folders)
         entries << kFolderPrefix + name;
     entries << listing.sounds;
-    const QSignalBlocker programmatic(lstFiles->selectionModel());
+    const QScopedValueRollback<bool> programmatic(selectingEntry_, true);
     fileEntries_->setStringList(entries);
     lstFiles->selectionModel()->clear();
     // The sound table shows the same folder: a new listing lists its tree again.
@@ -64,7 +65,9 @@ QString TKelvaneForm::selectedEntry() const
 void TKelvaneForm::selectEntry(const QString &name)
 {
     QItemSelectionModel *selection = lstFiles->selectionModel();
-    const QSignalBlocker programmatic(selection);
+    // The list hears of the change and draws it (blocking the model's signals would leave the
+    // rows drawn as they were); only the window's own handler leaves it alone.
+    const QScopedValueRollback<bool> programmatic(selectingEntry_, true);
     selection->clear();
     const QStringList &entries = fileEntries_->stringList();
     for (qsizetype row = 0; row < entries.size(); ++row) {
@@ -157,6 +160,8 @@ void TKelvaneForm::pnlCurrentDirClick()
 
 void TKelvaneForm::lstFilesClick()
 {
+    if (selectingEntry_)
+        return;
     const QString entry = selectedEntry();
     if (entry.isNull())
         return;
