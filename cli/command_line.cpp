@@ -233,10 +233,16 @@ std::optional<QString> Reader::readNumbers(Options &options)
                 .arg(QLatin1String(name), value(name));
     }
     const TSoundAttributes wanted = edits.probe();
-    if (const auto broken =
-            firstRuleBroken(wanted.baseValue, wanted.minDist, wanted.maxDist, wanted.maxAIDist))
-        return breachText(*broken, wanted);
-    return std::nullopt;
+    const auto broken =
+        firstRuleBroken(wanted.baseValue, wanted.minDist, wanted.maxDist, wanted.maxAIDist);
+    if (!broken)
+        return std::nullopt;
+    // Without --min each sound keeps its own minimum: a maximum below 0 is below any of them,
+    // and no minimum is named that a sound does not have.
+    if (*broken == AttributeField::MaxDist && !edits.minDist)
+        return QStringLiteral("maximum distance %1 is below 0")
+            .arg(QString::number(wanted.maxDist, 'g', 7));
+    return breachText(*broken, wanted);
 }
 
 // copy's FROM: a readable sound with a block, or bad usage.
@@ -321,6 +327,8 @@ std::optional<Invocation> readCommandLine(const QStringList &arguments, QTextStr
                                           QTextStream &err, int &exitStatus)
 {
     QCommandLineParser parser;
+    // "-r.ogg" is one unknown option, not six letters; the only short option is -r.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const CliOption &s : allOptions())
         parser.addOption(s.option);
     exitStatus = kBadUsage;

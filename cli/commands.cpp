@@ -310,8 +310,10 @@ QString restoreJson(const QString &path, const RestoreResult &done, bool dryRun)
                        {"newer", done.newer.isEmpty() ? QJsonValue() : QJsonValue(done.newer)}};
     if (dryRun)
         record.insert("wouldRestore", done.outcome == RestoreResult::Restored);
-    if (done.outcome == RestoreResult::Failed)
-        record.insert("error", done.failure + done.reasonText());
+    // Every record has every key: null where nothing failed.
+    record.insert("error", done.outcome == RestoreResult::Failed
+                               ? QJsonValue(done.failure + done.reasonText())
+                               : QJsonValue());
     return QString::fromUtf8(QJsonDocument(record).toJson(QJsonDocument::Compact)) +
            QLatin1Char('\n');
 }

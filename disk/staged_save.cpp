@@ -33,6 +33,7 @@ SaveResult saveFailure(SaveProblem problem, const SaveTarget &target, const QStr
     case SaveProblem::Backup:
         result.failure = toQString(msg::kBackupFailedPrefix) + backupName +
                          QStringLiteral(" (%1)").arg(reason) + toQString(msg::kBackupFailedSuffix);
+        result.reason.clear(); // said in the message already
         break;
     case SaveProblem::None:
     case SaveProblem::Write:

@@ -34,8 +34,10 @@ inline constexpr std::string_view kReadProblem = "A problem occurred opening or 
 inline constexpr std::string_view kWriteProblem = " Problem creating/writing updated file ";
 // After " " and the file's name.
 inline constexpr std::string_view kChangedOnDisk =
-    " changed on disk after it was loaded; nothing was written. Ctrl-click Select "
-    "Drive/Directory to reload it.";
+    " changed on disk after it was loaded; nothing was written.";
+// What the window adds to it: how to load the file again.
+inline constexpr std::string_view kReloadHint =
+    " Ctrl-click Select Drive/Directory to reload it.";
 // Around the backup's name and the system's reason in brackets.
 inline constexpr std::string_view kBackupFailedPrefix = " Backup ";
 inline constexpr std::string_view kBackupFailedSuffix = " could not be made; nothing was written.";

@@ -4,6 +4,7 @@
 #include "game_rules.h"
 #include "kelvane_form.h"
 #include "load_report.h"
+#include "messages.h"
 #include "panels.h"
 #include "qt_text.h"
 #include "sound_writer.h"
@@ -48,7 +49,9 @@ bool TKelvaneForm::SaveSoundFile()
                                            {target, QDir::toNativeSeparators(target), backup,
                                             overLoaded ? std::optional(loadedAs_) : std::nullopt});
     if (!saved.ok) {
-        ShowAttrStatus(coreText(saved.failure));
+        ShowAttrStatus(coreText(saved.problem == SaveProblem::Changed
+                                    ? saved.failure + toQString(msg::kReloadHint)
+                                    : saved.failure));
         return false;
     }
     setStatusText(tr(" Wrote %1 bytes").arg(saved.bytesWritten));

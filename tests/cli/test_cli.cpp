@@ -317,6 +317,8 @@ private slots:
         QTest::newRow("maximum below minimum")
             << QStringList{"--min", "120", "--max", "50"} << 2
             << "kelvane-cli: maximum distance 50 is below minimum distance 120";
+        QTest::newRow("maximum below 0")
+            << QStringList{"--max", "-5"} << 2 << "kelvane-cli: maximum distance -5 is below 0";
         QTest::newRow("AI") << QStringList{"--ai", "-0.5"} << 2
                             << "kelvane-cli: maximum AI distance -0.5 is below 0";
         QTest::newRow("maximum below the file's minimum")
@@ -380,6 +382,10 @@ private slots:
         }
         QCOMPARE(fixtures::folderState(folder_), before);
         QVERIFY(cli({"set", "--type", "shootin", plain}).err.contains("did you mean "));
+        // A word after one dash is one option, named as it was typed.
+        QVERIFY2(
+            cli({"show", "-r.ogg", plain}).err.startsWith("kelvane-cli: Unknown option 'r.ogg'"),
+            qPrintable(cli({"show", "-r.ogg", plain}).err));
     }
 
     // A batch writes exactly what saving the files one at a time writes, over a folder of
@@ -615,6 +621,7 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(message.arg(QDir(folder).filePath("mono_block.ogg"))),
                  qPrintable(run.err));
+        QVERIFY(!run.err.contains("Ctrl-click")); // the window's hint, not the command line's
         if (fault == "touch-at-fsync") {
             // The other program's byte is still there; the other sound was saved.
             QCOMPARE(fixtures::readFile(first),

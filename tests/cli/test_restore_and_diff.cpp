@@ -106,6 +106,7 @@ private slots:
         const QJsonObject record = QJsonDocument::fromJson(again.out.toUtf8()).object();
         QCOMPARE(record.value("restored").toBool(true), false);
         QVERIFY(record.value("backup").isNull());
+        QVERIFY(record.contains("error") && record.value("error").isNull());
     }
 
     // A sound that is its backup byte for byte needs no .newer; a .newer already there is never
