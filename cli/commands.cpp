@@ -232,9 +232,10 @@ void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const
         run.fail(refused.failure, refused.reason);
         return;
     }
-    const auto failed = run.batch->add(
-        *loaded.image, next,
-        {run.path, run.path, options.noBackup ? Backup::None : Backup::IfAbsent, loaded.identity});
+    const auto failed =
+        run.batch->add(*loaded.image, next,
+                       {run.path, run.path, options.noBackup ? Backup::None : Backup::IfAbsent,
+                        loaded.identity, run.otherNamesWritten});
     if (failed)
         run.fail(failed->failure, failed->reason);
     else

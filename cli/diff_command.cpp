@@ -100,8 +100,8 @@ void compare(Pair &pair, bool json)
     // A file that could not be read is never the same as anything.
     for (const LoadResult *side : {&a, &b})
         if (!side->image && pair.trouble.isEmpty())
-            pair.trouble = QStringLiteral("not compared: %1 %2").arg(side == &a ? "A" : "B",
-                                                                    side->whyRefused().trimmed());
+            pair.trouble = QStringLiteral("not compared: %1 %2")
+                               .arg(side == &a ? "A" : "B", side->whyRefused().trimmed());
     if (pair.trouble.isEmpty())
         pair.differences = differences(a, b);
     if (json) {

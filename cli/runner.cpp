@@ -3,11 +3,15 @@
 #include "commands.h"
 #include "save_batch.h"
 #include "sound_collection.h"
+#include "staged_save.h"
 
 #include <algorithm>
 #include <atomic>
 #include <csignal>
+#include <map>
 #include <thread>
+
+#include <QHash>
 
 #include <unistd.h>
 
@@ -26,6 +30,41 @@ void requestStop(int signal)
     stopRequested = 1;
     // A second one ends the program at once.
     std::signal(signal, SIG_DFL);
+}
+
+// For a writing command: which files the paths name, so that a file named twice (through a
+// symbolic link) is written once, and a file with several names (hard links) written under
+// each is not said to keep the old sound under the others.
+struct Names
+{
+    std::vector<QString> sameAs;
+    std::vector<int> otherNames;
+};
+
+Names namesOf(const QStringList &files)
+{
+    Names names{std::vector<QString>(std::size_t(files.size())),
+                std::vector<int>(std::size_t(files.size()), 0)};
+    QHash<QString, QString> firstOfReal;
+    std::map<std::pair<std::uint64_t, std::uint64_t>, std::vector<std::size_t>> byFile;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        QString unused;
+        const auto real = realPathOf(files.at(i), unused);
+        const auto identity = real ? identityOfPath(*real) : std::nullopt;
+        if (!identity)
+            continue;
+        const auto first = firstOfReal.constFind(*real);
+        if (first != firstOfReal.constEnd()) {
+            names.sameAs[std::size_t(i)] = *first;
+            continue;
+        }
+        firstOfReal.insert(*real, files.at(i));
+        byFile[{identity->device, identity->inode}].push_back(std::size_t(i));
+    }
+    for (const auto &[file, indexes] : byFile)
+        for (const std::size_t i : indexes)
+            names.otherNames[i] = int(indexes.size()) - 1;
+    return names;
 }
 
 } // namespace
@@ -105,6 +144,7 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
     const bool progress = total > kProgressAbove && isatty(STDERR_FILENO);
     SaveBatch batch;
     RestoreBatch restores;
+    const Names names = mode == Mode::Writes ? namesOf(found.files) : Names{};
     std::vector<FileRun> slice;
     for (qsizetype done = 0; done < total && !stopRequested;) {
         slice.clear();
@@ -116,10 +156,17 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
             for (qsizetype i = done; i < total && batch.size() < kSliceFiles &&
                                      batch.bytes() < kSliceBytes && slice.size() < kSliceFiles;
                  ++i) {
-                slice.emplace_back(found.files.at(i));
-                slice.back().batch = &batch;
-                slice.back().restores = &restores;
-                perFile(slice.back());
+                FileRun &run = slice.emplace_back(found.files.at(i));
+                run.batch = &batch;
+                run.restores = &restores;
+                run.sameAs = names.sameAs[std::size_t(i)];
+                run.otherNamesWritten = names.otherNames[std::size_t(i)];
+                if (!run.sameAs.isEmpty()) {
+                    run.say(QStringLiteral("the same file as %1, handled once").arg(run.sameAs));
+                    run.result = FileRun::Result::Skipped;
+                } else {
+                    perFile(run);
+                }
                 if (stopRequested)
                     break;
             }

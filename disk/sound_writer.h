@@ -25,6 +25,9 @@ struct SaveTarget
     // The file as it was loaded. When set, nothing is written unless the file behind `path`
     // is still exactly that one: another program's newer version is never overwritten.
     std::optional<FileIdentity> loadedAs;
+    // Other names (hard links) of the file that the same batch writes: they do not keep the
+    // old sound, so the result does not say they do.
+    int otherNamesWritten = 0;
 };
 
 enum class SaveProblem

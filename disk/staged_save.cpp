@@ -111,7 +111,7 @@ void noteWhatTheSaveCouldNotKeep(const BackupOutcome &backup, const struct stat 
         notes << QStringLiteral("no backup: %1 is not a regular file")
                      .arg(QFileInfo(backup.path).fileName());
     // Renaming replaces one name; any other hard link goes on naming the old file.
-    const auto others = original.st_nlink - 1;
+    const auto others = std::int64_t(original.st_nlink) - 1 - target.otherNamesWritten;
     if (others > 0)
         notes << QStringLiteral("%1 other hard link%2 to %3 keep%4 the old sound")
                      .arg(others)

@@ -5,6 +5,7 @@
 #include "sound_fixtures.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include <QDir>
 #include <QFileInfo>
@@ -356,6 +357,28 @@ private slots:
                                   "maximum AI distance below 0.1"),
                  qPrintable(run.out));
         QVERIFY(fixtures::readFile(mono) != before);
+    }
+
+    // A file named twice in one batch (through a symbolic link) is written once; a file with
+    // two names (hard links) both written is not said to keep the old sound under the other.
+    void namesOfOneFileInOneBatch()
+    {
+        const QString a = add("mono_block.ogg");
+        const QString b = add("stereo_block.ogg");
+        QVERIFY(QFile::link(a, QDir(folder_).filePath("sym.ogg")));
+        QCOMPARE(::link(qPrintable(b), qPrintable(QDir(folder_).filePath("c.ogg"))), 0);
+        const Run run = cli({"set", "--volume", "0.5", folder_});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QVERIFY2(run.out.contains("sym.ogg: the same file as " + a + ", handled once"),
+                 qPrintable(run.out));
+        QVERIFY2(!run.out.contains("hard link"), qPrintable(run.out));
+        for (const char *name : {"mono_block.ogg", "stereo_block.ogg", "c.ogg", "sym.ogg"}) {
+            const QByteArray block = commentsOf(QDir(folder_).filePath(name)).first();
+            float volume = 0;
+            std::memcpy(&volume, block.constData() + 12, sizeof volume);
+            QCOMPARE(volume, 0.5f);
+        }
+        QVERIFY(QFileInfo(QDir(folder_).filePath("sym.ogg")).isSymLink());
     }
 
     // Bad usage exits with 2 and one message before any file is touched.
