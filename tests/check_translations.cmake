@@ -3,18 +3,31 @@
 # Usage: cmake -DLUPDATE=... -DSOURCE=... -DWORK=... -P check_translations.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
+# English holds only the plural forms of its counts.
 file(GLOB committed ${SOURCE}/translations/*.ts)
 set(copies)
+set(english)
 foreach(ts ${committed})
     get_filename_component(name ${ts} NAME)
     file(COPY ${ts} DESTINATION ${WORK})
-    list(APPEND copies ${WORK}/${name})
+    if(name STREQUAL "kelvane_en.ts")
+        set(english ${WORK}/${name})
+    else()
+        list(APPEND copies ${WORK}/${name})
+    endif()
 endforeach()
 execute_process(COMMAND ${LUPDATE} -locations none ${SOURCE}/ui ${SOURCE}/app -ts ${copies}
                 RESULT_VARIABLE status OUTPUT_QUIET)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "lupdate failed")
 endif()
+execute_process(COMMAND ${LUPDATE} -locations none -pluralonly ${SOURCE}/ui ${SOURCE}/app
+                        -ts ${english}
+                RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0 OR NOT english)
+    message(FATAL_ERROR "lupdate failed on the English plural forms")
+endif()
+list(APPEND copies ${english})
 set(faults "")
 foreach(ts ${copies})
     file(STRINGS ${ts} lines)

@@ -56,13 +56,14 @@ void useLanguage(const QString &language)
         translator->reset();
     }
     now.language = windowLanguages().contains(language) ? language : kEnglish;
-    if (now.language == kEnglish)
-        return;
+    // English too has a translation: the plural forms of its counts.
     auto own = std::make_unique<QTranslator>();
     if (own->load(QStringLiteral(":/i18n/kelvane_") + now.language + QStringLiteral(".qm"))) {
         QCoreApplication::installTranslator(own.get());
         now.own = std::move(own);
     }
+    if (now.language == kEnglish)
+        return;
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(QStringLiteral("qtbase_") + now.language,
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -57,6 +57,18 @@ private slots:
         useLanguage("en");
     }
 
+    // English counts have their plural forms: one sound, three sounds, never "sound(s)".
+    void englishCountsHaveTheirPluralForms()
+    {
+        useLanguage("en");
+        const auto count = [](int n) {
+            return QCoreApplication::translate("kelvane::TAllSoundsPanel",
+                                               "%n sound(s) could not be restored.", nullptr, n);
+        };
+        QCOMPARE(count(1), QString("1 sound could not be restored."));
+        QCOMPARE(count(3), QString("3 sounds could not be restored."));
+    }
+
     void everyTextIsInTheLanguage_data()
     {
         QTest::addColumn<QString>("language");

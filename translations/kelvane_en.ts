@@ -1,0 +1,21 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>kelvane::TAllSoundsPanel</name>
+    <message numerus="yes">
+        <source>Put the .bak backups of %n selected sound(s) back in their places?</source>
+        <translation>
+            <numerusform>Put the .bak backup of the selected sound back in its place?</numerusform>
+            <numerusform>Put the .bak backups of %n selected sounds back in their places?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sound(s) could not be restored.</source>
+        <translation>
+            <numerusform>%n sound could not be restored.</numerusform>
+            <numerusform>%n sounds could not be restored.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
