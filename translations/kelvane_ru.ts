@@ -61,15 +61,15 @@
     </message>
     <message>
         <source>Not a valid Ogg sound file.</source>
-        <translation>Это не правильный звуковой файл Ogg.</translation>
+        <translation>Это некорректный звуковой файл Ogg.</translation>
     </message>
     <message>
         <source>Not a valid Ogg sound file; no comment page segments.</source>
-        <translation>Это не правильный звуковой файл Ogg: на странице комментария нет сегментов.</translation>
+        <translation>Это некорректный звуковой файл Ogg: на странице комментария нет сегментов.</translation>
     </message>
     <message>
         <source>Not a valid Ogg sound file; it ends too early.</source>
-        <translation>Это не правильный звуковой файл Ogg: файл обрывается слишком рано.</translation>
+        <translation>Это некорректный звуковой файл Ogg: файл обрывается слишком рано.</translation>
     </message>
     <message>
         <source> Invalid Ogg Vorbis comment header char: %1</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>File has a bad CRC checksum. Click Apply to fix.</source>
-        <translation>У файла неверная контрольная сумма CRC. Нажмите «Применить», чтобы исправить.</translation>
+        <translation>Неверная контрольная сумма. Нажмите «Применить».</translation>
     </message>
     <message>
         <source> File size &gt; %1 bytes; not a GSC sound - it cannot be viewed/edited.</source>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <source>Could not scan file for reading.</source>
-        <translation>Не удалось просмотреть файл для чтения.</translation>
+        <translation>Не удалось прочитать файл.</translation>
     </message>
     <message>
         <source>ok</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>bad checksum</source>
-        <translation>неверная CRC</translation>
+        <translation>неверная контрольная сумма</translation>
     </message>
     <message>
         <source>no block</source>
@@ -338,7 +338,7 @@
     </message>
     <message>
         <source>bad checksum</source>
-        <translation>неверная CRC</translation>
+        <translation>неверная контрольная сумма</translation>
     </message>
     <message>
         <source>no block</source>
@@ -438,7 +438,7 @@
     </message>
     <message>
         <source>Sets the filled-in fields in every selected sound; each sound keeps its own value of a field left empty</source>
-        <translation>Записывает заполненные поля в каждый выбранный звук; пустые поля каждый звук сохраняет своими</translation>
+        <translation>Записывает заполненные поля в каждый выбранный звук; в незаполненных полях у каждого звука остаётся его значение</translation>
     </message>
     <message>
         <source>Game Sound Type</source>
@@ -510,7 +510,7 @@
     </message>
     <message>
         <source> Fill in what to set; an empty field keeps each sound&apos;s own value.</source>
-        <translation> Заполните то, что нужно задать; пустое поле каждый звук сохраняет своим.</translation>
+        <translation> Заполните то, что нужно задать; в незаполненных полях у каждого звука остаётся его значение.</translation>
     </message>
     <message>
         <source> Select the sounds to change first.</source>
@@ -785,7 +785,7 @@
     </message>
     <message>
         <source> No audio output is available.</source>
-        <translation> Нет доступного звукового вывода.</translation>
+        <translation> Нет устройства вывода звука.</translation>
     </message>
     <message>
         <source>Ogg Vorbis sound files (*.ogg)</source>

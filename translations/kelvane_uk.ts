@@ -61,15 +61,15 @@
     </message>
     <message>
         <source>Not a valid Ogg sound file.</source>
-        <translation>Це не правильний звуковий файл Ogg.</translation>
+        <translation>Це некоректний звуковий файл Ogg.</translation>
     </message>
     <message>
         <source>Not a valid Ogg sound file; no comment page segments.</source>
-        <translation>Це не правильний звуковий файл Ogg: на сторінці коментаря немає сегментів.</translation>
+        <translation>Це некоректний звуковий файл Ogg: на сторінці коментаря немає сегментів.</translation>
     </message>
     <message>
         <source>Not a valid Ogg sound file; it ends too early.</source>
-        <translation>Це не правильний звуковий файл Ogg: файл обривається зарано.</translation>
+        <translation>Це некоректний звуковий файл Ogg: файл обривається зарано.</translation>
     </message>
     <message>
         <source> Invalid Ogg Vorbis comment header char: %1</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>File has a bad CRC checksum. Click Apply to fix.</source>
-        <translation>У файлу неправильна контрольна сума CRC. Натисніть «Застосувати», щоб виправити.</translation>
+        <translation>Неправильна контрольна сума. Натисніть «Застосувати».</translation>
     </message>
     <message>
         <source> File size &gt; %1 bytes; not a GSC sound - it cannot be viewed/edited.</source>
@@ -105,15 +105,15 @@
     </message>
     <message>
         <source>Could not scan file for reading.</source>
-        <translation>Не вдалося переглянути файл для читання.</translation>
+        <translation>Не вдалося прочитати файл.</translation>
     </message>
     <message>
         <source>ok</source>
-        <translation>гаразд</translation>
+        <translation>у нормі</translation>
     </message>
     <message>
         <source>bad checksum</source>
-        <translation>хибна CRC</translation>
+        <translation>неправильна контрольна сума</translation>
     </message>
     <message>
         <source>no block</source>
@@ -334,11 +334,11 @@
     <name>kelvane::SoundTableModel</name>
     <message>
         <source>ok</source>
-        <translation>гаразд</translation>
+        <translation>у нормі</translation>
     </message>
     <message>
         <source>bad checksum</source>
-        <translation>хибна CRC</translation>
+        <translation>неправильна контрольна сума</translation>
     </message>
     <message>
         <source>no block</source>
@@ -785,7 +785,7 @@
     </message>
     <message>
         <source> No audio output is available.</source>
-        <translation> Немає доступного звукового виводу.</translation>
+        <translation> Немає пристрою виведення звуку.</translation>
     </message>
     <message>
         <source>Ogg Vorbis sound files (*.ogg)</source>

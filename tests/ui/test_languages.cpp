@@ -1,3 +1,4 @@
+#include "eliding_label.h"
 #include "form_fixture.h"
 #include "kelvane_application.h"
 #include "start_request.h"
@@ -67,6 +68,21 @@ private slots:
         };
         QCOMPARE(count(1), QString("1 sound could not be restored."));
         QCOMPARE(count(3), QString("3 sounds could not be restored."));
+    }
+
+    // The bad checksum's message is whole at the window's first size in every language: a
+    // translation too long for the strip would hide the button it names.
+    void stripMessagesFitInEveryLanguage()
+    {
+        for (const QString &language : windowLanguages()) {
+            useLanguage(language);
+            QVERIFY(open());
+            add("bad_checksum.ogg");
+            QVERIFY(load("bad_checksum.ogg"));
+            QVERIFY2(!w<kelvane::ElidingLabel>("pnlAttrStatus")->isElided(),
+                     qPrintable(language + ": " + strip()));
+            close();
+        }
     }
 
     void everyTextIsInTheLanguage_data()
