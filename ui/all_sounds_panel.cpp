@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -178,6 +179,17 @@ void TAllSoundsPanel::buildTable()
     header->resizeSection(SoundTableModel::State,
                           room(SoundTableModel::tr("stops the game")) + metrics.height() + 8);
     connect(tblSounds, &QTableView::doubleClicked, this, &TAllSoundsPanel::openCurrent);
+    // The row a user moves to says in the status bar what the game does with it.
+    connect(tblSounds->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (!current.isValid() || current.row() >= model_->rowCount())
+                    return;
+                const QString warnings =
+                    model_->index(current.row(), SoundTableModel::Warnings).data().toString();
+                if (!warnings.isEmpty())
+                    Q_EMIT status(QLatin1Char(' ') + model_->sound(current.row()).path +
+                                  QStringLiteral(": ") + warnings);
+            });
     tblSounds->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(tblSounds, &QTableView::customContextMenuRequested, this,
             &TAllSoundsPanel::showTableMenu);

@@ -223,6 +223,9 @@ private slots:
         QVERIFY(cell(0, Column::Warnings).startsWith("maximum distance below 0.1"));
         QCOMPARE(table()->model()->index(0, Column::Path).data(Qt::ForegroundRole),
                  QVariant(QColor(0xB0, 0x00, 0x20)));
+        select({"c/mono_block.ogg"});
+        QVERIFY2(form->statusText().startsWith(" c/mono_block.ogg: maximum distance below 0.1"),
+                 qPrintable(form->statusText()));
         QTest::mouseClick(w<QCheckBox>("cbxStopsGameOnly"), Qt::LeftButton);
         const int stereo = rowOf("b/stereo_block.ogg");
         QCOMPARE(cell(stereo, Column::State), QString("ok"));
