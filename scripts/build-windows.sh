@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Cross-builds what the Windows version needs, from Debian's own packages, on this Linux machine:
+# the MinGW-w64 compilers (posix threads), Qt (Core, Gui, Widgets, Concurrent, Test, the windows
+# and offscreen platform plugins, the Windows style), libogg and libvorbis from Debian's source
+# packages. Everything goes into a cache outside the clone, keyed by the versions and the flags,
+# so a second run reuses it. Each stage prints the time it took.
+# Usage: scripts/build-windows.sh [deps]   (deps: stop once the cache is complete)
+# KELVANE_WINDOWS_CACHE sets the cache (default: ~/.cache/kelvane-windows).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source_dir=$PWD
+cache="${KELVANE_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kelvane-windows}"
+jobs=$(nproc)
+host=x86_64-w64-mingw32
+
+stage_started=0
+stage() {
+    if ((stage_started)); then
+        echo "    took $((SECONDS - stage_started)) s"
+    fi
+    stage_started=$SECONDS
+    echo "== $*"
+}
+
+as_root=()
+if ((EUID != 0)); then
+    as_root=(sudo)
+fi
+
+stage "installing the cross compilers, Wine and NSIS"
+packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev dpkg-dev
+          wine64 wine nsis zip cmake ninja-build xz-utils make qt6-base-dev qt6-tools-dev
+          qt6-l10n-tools)
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+if ((${#missing[@]})); then
+    export DEBIAN_FRONTEND=noninteractive
+    "${as_root[@]}" apt-get update -qq
+    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+fi
+
+# Debian's source packages through an apt configuration of our own: the system's sources stay
+# as they are.
+stage "fetching Debian's sources of Qt, libogg and libvorbis"
+mkdir -p "$cache/apt/lists/partial" "$cache/src"
+echo "deb-src http://deb.debian.org/debian bookworm main" >"$cache/apt/sources.list"
+apt_own=(-o "Dir::Etc::SourceList=$cache/apt/sources.list" -o "Dir::Etc::SourceParts=/dev/null"
+         -o "Dir::State::Lists=$cache/apt/lists" -o "APT::Sandbox::User=root")
+if ! compgen -G "$cache/src/qt6-base_*.dsc" >/dev/null ||
+   ! compgen -G "$cache/src/libogg_*.dsc" >/dev/null ||
+   ! compgen -G "$cache/src/libvorbis_*.dsc" >/dev/null; then
+    apt-get "${apt_own[@]}" update -qq
+    (cd "$cache/src" && apt-get "${apt_own[@]}" source --download-only -qq qt6-base libogg libvorbis)
+fi
+qt_version=$(sed -n 's/^Version: \(.*\)/\1/p' "$cache"/src/qt6-base_*.dsc)
+ogg_version=$(sed -n 's/^Version: \(.*\)/\1/p' "$cache"/src/libogg_*.dsc)
+vorbis_version=$(sed -n 's/^Version: \(.*\)/\1/p' "$cache"/src/libvorbis_*.dsc)
+
+# The toolchain file every CMake build for Windows uses.
+toolchain="$cache/mingw-w64-posix.cmake"
+cat >"$toolchain" <<EOF
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER $host-gcc-posix)
+set(CMAKE_CXX_COMPILER $host-g++-posix)
+set(CMAKE_RC_COMPILER $host-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/$host $cache/prefix)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+EOF
+
+# What Kelvane uses of Qt and no more; the key changes whenever these flags or the versions do.
+qt_flags=(-release -xplatform win32-g++ -device-option CROSS_COMPILE=$host- -qt-host-path /usr
+          -nomake examples -nomake tests -no-opengl -no-dbus -no-icu -qt-zlib -qt-pcre
+          -qt-libpng -qt-freetype -qt-harfbuzz -no-libjpeg -no-pkg-config
+          -no-feature-sql -no-feature-network -no-feature-xml -no-feature-printsupport
+          -no-feature-tabletevent -no-feature-sql-sqlite -no-feature-imageformat_jpeg)
+key=$(printf '%s\n' "$qt_version" "$ogg_version" "$vorbis_version" "${qt_flags[@]}" |
+      sha256sum | cut -c1-12)
+prefix="$cache/prefix-$key"
+ln -sfn "$prefix" "$cache/prefix"
+mkdir -p "$prefix"
+
+build_autotools() { # NAME VERSION-FILE-GLOB
+    local name=$1 work="$cache/build/$1"
+    rm -rf "$work" && mkdir -p "$work"
+    (cd "$work" && dpkg-source -x --skip-patches "$cache"/src/"$name"_*.dsc src >/dev/null)
+    (cd "$work/src" &&
+     ./configure -q --host=$host --prefix="$prefix" --disable-shared --enable-static \
+         CC=$host-gcc-posix PKG_CONFIG_PATH="$prefix/lib/pkgconfig" \
+         LDFLAGS="-L$prefix/lib" CPPFLAGS="-I$prefix/include" >/dev/null &&
+     make -s -j"$jobs" >/dev/null && make -s install >/dev/null)
+    rm -rf "$work"
+}
+
+if [[ ! -f "$prefix/lib/libogg.a" ]]; then
+    stage "building libogg $ogg_version for Windows"
+    build_autotools libogg
+fi
+if [[ ! -f "$prefix/lib/libvorbisfile.a" ]]; then
+    stage "building libvorbis $vorbis_version for Windows"
+    build_autotools libvorbis
+fi
+
+if [[ ! -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]]; then
+    stage "building Qt $qt_version for Windows (the longest stage: about half an hour on two cores)"
+    work="$cache/build/qt"
+    rm -rf "$work" && mkdir -p "$work"
+    (cd "$work" && dpkg-source -x --skip-patches "$cache"/src/qt6-base_*.dsc src >/dev/null)
+    mkdir -p "$work/build"
+    (cd "$work/build" &&
+     ../src/configure -prefix "$prefix" "${qt_flags[@]}" -- \
+         -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+         -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 ||
+         { tail -40 configure.log; exit 1; })
+    (cd "$work/build" && cmake --build . --parallel "$jobs" >build.log 2>&1 ||
+         { tail -40 build.log; exit 1; })
+    (cd "$work/build" && cmake --install . >/dev/null)
+    rm -rf "$work"
+fi
+
+stage "the cache is complete: $prefix"
+if [[ "${1:-}" == "deps" ]]; then
+    exit 0
+fi
+echo "Kelvane itself is not cross-built yet: the disk layer still calls Linux alone." >&2
+exit 1
