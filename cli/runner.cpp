@@ -11,8 +11,11 @@
 #include <map>
 #include <thread>
 
+#include <QDir>
+#include <QFile>
 #include <QHash>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kelvane::cli {
@@ -47,10 +50,21 @@ Names namesOf(const QStringList &files)
                 std::vector<int>(std::size_t(files.size()), 0)};
     QHash<QString, QString> firstOfReal;
     std::map<std::pair<std::uint64_t, std::uint64_t>, std::vector<std::size_t>> byFile;
+    const QString here = QDir::currentPath() + QLatin1Char('/');
     for (qsizetype i = 0; i < files.size(); ++i) {
-        QString unused;
-        const auto real = realPathOf(files.at(i), unused);
-        const auto identity = real ? identityOfPath(*real) : std::nullopt;
+        // One look at an ordinary file; only a symbolic link is followed to its file.
+        const QString &path = files.at(i);
+        struct stat entry
+        {};
+        if (::lstat(QFile::encodeName(path).constData(), &entry) != 0)
+            continue;
+        std::optional<QString> real = QDir::isAbsolutePath(path) ? path : here + path;
+        std::optional<FileIdentity> identity = identityOfStat(entry);
+        if (S_ISLNK(entry.st_mode)) {
+            QString unused;
+            real = realPathOf(path, unused);
+            identity = real ? identityOfPath(*real) : std::nullopt;
+        }
         if (!identity)
             continue;
         const auto first = firstOfReal.constFind(*real);

@@ -8,16 +8,12 @@
 
 namespace kelvane {
 
-namespace {
-
-FileIdentity identityOf(const struct stat &info)
+FileIdentity identityOfStat(const struct stat &info)
 {
     return {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
             static_cast<std::int64_t>(info.st_size), static_cast<std::int64_t>(info.st_mtim.tv_sec),
             static_cast<std::int64_t>(info.st_mtim.tv_nsec)};
 }
-
-} // namespace
 
 std::optional<FileIdentity> identityOfOpenFile(int descriptor)
 {
@@ -25,7 +21,7 @@ std::optional<FileIdentity> identityOfOpenFile(int descriptor)
     {};
     if (::fstat(descriptor, &info) != 0)
         return std::nullopt;
-    return identityOf(info);
+    return identityOfStat(info);
 }
 
 std::optional<FileIdentity> identityOfPath(const QString &path)
@@ -34,7 +30,7 @@ std::optional<FileIdentity> identityOfPath(const QString &path)
     {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return std::nullopt;
-    return identityOf(info);
+    return identityOfStat(info);
 }
 
 std::optional<FileIdentity> identityOfEntry(const QByteArray &path)
@@ -43,7 +39,7 @@ std::optional<FileIdentity> identityOfEntry(const QByteArray &path)
     {};
     if (::lstat(path.constData(), &info) != 0)
         return std::nullopt;
-    return identityOf(info);
+    return identityOfStat(info);
 }
 
 QString systemReason(int error)

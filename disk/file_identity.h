@@ -5,6 +5,8 @@
 
 #include <QString>
 
+struct stat;
+
 namespace kelvane {
 
 // What tells one version of a file from another without reading it: the same device and inode,
@@ -24,6 +26,8 @@ struct FileIdentity
 [[nodiscard]] std::optional<FileIdentity> identityOfOpenFile(int descriptor);
 // Follows symbolic links; empty when nothing is there.
 [[nodiscard]] std::optional<FileIdentity> identityOfPath(const QString &path);
+// What `stat` or `lstat` said of a file.
+[[nodiscard]] FileIdentity identityOfStat(const struct stat &info);
 // The entry itself: a symbolic link is not followed.
 [[nodiscard]] std::optional<FileIdentity> identityOfEntry(const QByteArray &path);
 
