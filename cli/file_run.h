@@ -37,10 +37,7 @@ struct FileRun
     // Where a backup's restore waits, and whether this file's does.
     RestoreBatch *restores = nullptr;
     bool restoreStaged = false;
-    // Writing commands: the earlier path of the run that names the same file (a symbolic
-    // link), which this one is not written again through; and how many other names (hard
-    // links) of this file the run writes too.
-    QString sameAs;
+    // Writing commands: how many other names (hard links) of this file the run writes too.
     int otherNamesWritten = 0;
 
     // "path: text" on standard output.

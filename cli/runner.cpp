@@ -173,10 +173,10 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
                 FileRun &run = slice.emplace_back(found.files.at(i));
                 run.batch = &batch;
                 run.restores = &restores;
-                run.sameAs = names.sameAs[std::size_t(i)];
                 run.otherNamesWritten = names.otherNames[std::size_t(i)];
-                if (!run.sameAs.isEmpty()) {
-                    run.say(QStringLiteral("the same file as %1, handled once").arg(run.sameAs));
+                // A file named again through a symbolic link is written once.
+                if (const QString &first = names.sameAs[std::size_t(i)]; !first.isEmpty()) {
+                    run.say(QStringLiteral("the same file as %1, handled once").arg(first));
                     run.result = FileRun::Result::Skipped;
                 } else {
                     perFile(run);

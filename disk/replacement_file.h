@@ -85,7 +85,8 @@ private:
 // so that a file another program renamed over `to` after the caller's last check is swapped
 // back, never lost. Where the file system cannot exchange names, `from` is renamed over `to`.
 // With `Exchanged` (or `Renamed`) the file replaced is named `from` (or gone); with `Changed`
-// both names are as they were; with `Failed`, `error` says why and both are as they were.
+// both names are as they were; with `Failed`, `error` says why: both are as they were, unless
+// swapping back failed, when the other file is named `from` (and must not be removed).
 [[nodiscard]] ExchangeOutcome exchangeInto(const QByteArray &from, const QByteArray &to,
                                            const FileIdentity &expected, int &error);
 

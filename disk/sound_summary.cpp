@@ -43,6 +43,38 @@ QString outcomeName(LoadOutcome outcome)
     return QStringLiteral("refused");
 }
 
+// What the file itself is, without the game's verdict.
+QString fileStateText(const LoadResult &loaded)
+{
+    if (loaded.refused())
+        return QStringLiteral("refused: ") + loaded.whyRefused().trimmed();
+    const Inspection &found = loaded.inspection;
+    switch (found.outcome) {
+    case LoadOutcome::Clean:
+        return QStringLiteral("ok");
+    case LoadOutcome::BadChecksum:
+        return QStringLiteral("bad checksum");
+    case LoadOutcome::Inserted:
+    case LoadOutcome::Upgraded:
+        if (const auto older = olderBlock(found))
+            return QStringLiteral("older block, version %1").arg(older->version);
+        return QStringLiteral("no block");
+    case LoadOutcome::ViewOnly:
+        return loaded.image->headersOnly()
+                   ? QStringLiteral("over 10 MiB, view only")
+                   : QStringLiteral("view only: ") + toQString(found.attrStatus).trimmed();
+    case LoadOutcome::Refused:
+        break;
+    }
+    return QStringLiteral("refused");
+}
+
+// True when the game stops on the sound as it is on disk.
+bool stopsTheGame(const LoadResult &loaded)
+{
+    return !loaded.refused() && anyStopsGame(gameWarnings(soundFactsOf(loaded.inspection)));
+}
+
 } // namespace
 
 QString typeText(std::uint32_t code)
@@ -146,11 +178,6 @@ QJsonObject soundJson(const QString &path, const LoadResult &loaded)
     return json;
 }
 
-bool stopsTheGame(const LoadResult &loaded)
-{
-    return !loaded.refused() && anyStopsGame(gameWarnings(soundFactsOf(loaded.inspection)));
-}
-
 QString stateText(const LoadResult &loaded)
 {
     const QString state = fileStateText(loaded);
@@ -159,31 +186,6 @@ QString stateText(const LoadResult &loaded)
         return state;
     return state == QLatin1String("ok") ? QStringLiteral("stops the game")
                                         : state + QStringLiteral(", stops the game");
-}
-
-QString fileStateText(const LoadResult &loaded)
-{
-    if (loaded.refused())
-        return QStringLiteral("refused: ") + loaded.whyRefused().trimmed();
-    const Inspection &found = loaded.inspection;
-    switch (found.outcome) {
-    case LoadOutcome::Clean:
-        return QStringLiteral("ok");
-    case LoadOutcome::BadChecksum:
-        return QStringLiteral("bad checksum");
-    case LoadOutcome::Inserted:
-    case LoadOutcome::Upgraded:
-        if (const auto older = olderBlock(found))
-            return QStringLiteral("older block, version %1").arg(older->version);
-        return QStringLiteral("no block");
-    case LoadOutcome::ViewOnly:
-        return loaded.image->headersOnly()
-                   ? QStringLiteral("over 10 MiB, view only")
-                   : QStringLiteral("view only: ") + toQString(found.attrStatus).trimmed();
-    case LoadOutcome::Refused:
-        break;
-    }
-    return QStringLiteral("refused");
 }
 
 } // namespace kelvane

@@ -33,12 +33,8 @@ namespace kelvane {
 [[nodiscard]] QJsonObject soundJson(const QString &path, const LoadResult &loaded);
 
 // A word or two for `show --table`: "ok", "bad checksum", "no block", "refused: ...", with
-// ", stops the game" after it (or "stops the game" for "ok") when the game would stop on it.
+// ", stops the game" after it (or "stops the game" for "ok") when the game would stop on the
+// sound as it is on disk: a value it refuses, or a file its decoder cannot open.
 [[nodiscard]] QString stateText(const LoadResult &loaded);
-// The same without the game's verdict: what the file itself is.
-[[nodiscard]] QString fileStateText(const LoadResult &loaded);
-// True when the game stops on the sound as it is on disk: a value it refuses, or a file its
-// decoder cannot open.
-[[nodiscard]] bool stopsTheGame(const LoadResult &loaded);
 
 } // namespace kelvane
