@@ -2,6 +2,7 @@
 
 #include "attribute_change.h"
 #include "backup_restore.h"
+#include "file_system.h"
 #include "game_rules.h"
 #include "game_sound_types.h"
 #include "hex_text.h"
@@ -21,8 +22,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include <unistd.h>
 
 namespace kelvane::cli {
 
@@ -226,9 +225,9 @@ void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const
     }
     // Sounds are read with read-only opens; whether one may be written is asked only now that
     // it is to be written, so a read-only file is never replaced through its folder.
-    if (::access(QFile::encodeName(run.path).constData(), W_OK) != 0) {
+    if (int error = 0; !fs::mayWrite(run.path, error)) {
         const SaveResult refused = saveFailure(
-            SaveProblem::Write, {run.path, run.path, Backup::None, {}}, systemReason(errno));
+            SaveProblem::Write, {run.path, run.path, Backup::None, {}}, systemReason(error));
         run.fail(refused.failure, refused.reason);
         return;
     }

@@ -1,6 +1,7 @@
 #include "at_once.h"
 #include "backup_restore.h"
 #include "commands.h"
+#include "file_system.h"
 #include "save_batch.h"
 #include "sound_collection.h"
 #include "staged_save.h"
@@ -15,7 +16,6 @@
 #include <QFile>
 #include <QHash>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kelvane::cli {
@@ -54,13 +54,13 @@ Names namesOf(const QStringList &files)
     for (qsizetype i = 0; i < files.size(); ++i) {
         // One look at an ordinary file; only a symbolic link is followed to its file.
         const QString &path = files.at(i);
-        struct stat entry
-        {};
-        if (::lstat(QFile::encodeName(path).constData(), &entry) != 0)
+        int error = 0;
+        const auto entry = fs::factsOf(path, fs::Links::Keep, error);
+        if (!entry)
             continue;
         std::optional<QString> real = QDir::isAbsolutePath(path) ? path : here + path;
-        std::optional<FileIdentity> identity = identityOfStat(entry);
-        if (S_ISLNK(entry.st_mode)) {
+        std::optional<FileIdentity> identity = entry->identity;
+        if (entry->kind == fs::EntryKind::Link) {
             QString unused;
             real = realPathOf(path, unused);
             identity = real ? identityOfPath(*real) : std::nullopt;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "thread_priority.h"
+#include "file_system.h"
 
 #include <atomic>
 #include <functional>
@@ -45,7 +45,7 @@ protected:
     {
         thread_ = std::jthread([this, work = std::move(work)] {
             // Reading thousands of files keeps every core busy: the window goes first.
-            yieldToTheWindow();
+            fs::yieldToTheWindow();
             work();
             finished_ = true;
         });

@@ -4,53 +4,49 @@
 
 #include <cerrno>
 
-#include <QFile>
 #include <QFileInfo>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kelvane {
 
 namespace {
 
 // What already has the backup's name, if anything.
-std::optional<BackupOutcome::State> existing(const QByteArray &path, QString &reason)
+std::optional<BackupOutcome::State> existing(const QString &path, QString &reason)
 {
-    struct stat info
-    {};
-    if (::lstat(path.constData(), &info) != 0) {
-        if (errno == ENOENT)
+    int error = 0;
+    auto facts = fs::factsOf(path, fs::Links::Keep, error);
+    if (!facts) {
+        if (error == ENOENT)
             return std::nullopt;
-        reason = systemReason(errno);
+        reason = systemReason(error);
         return BackupOutcome::Failed;
     }
     // A link to a regular file is taken as the user's backup; a dangling one is none.
-    if (S_ISLNK(info.st_mode) && ::stat(path.constData(), &info) != 0)
-        return BackupOutcome::NameTaken;
-    return S_ISREG(info.st_mode) ? BackupOutcome::Kept : BackupOutcome::NameTaken;
+    if (facts->kind == fs::EntryKind::Link)
+        facts = fs::factsOf(path, fs::Links::Follow, error);
+    return facts && facts->kind == fs::EntryKind::File ? BackupOutcome::Kept
+                                                       : BackupOutcome::NameTaken;
 }
 
 bool copyInto(const QString &realPath, const QString &backupPath, QString &reason)
 {
-    const int source = ::open(QFile::encodeName(realPath).constData(), O_RDONLY | O_CLOEXEC);
+    int error = 0;
+    const int source = fs::openFile(realPath, fs::Access::Read, error);
     if (source < 0) {
-        reason = systemReason(errno);
+        reason = systemReason(error);
         return false;
     }
-    struct stat info
-    {};
     auto copy = ReplacementFile::create(QFileInfo(backupPath).absolutePath(), reason);
     QStringList notes;
-    bool done = copy && ::fstat(source, &info) == 0 && copy->copyFrom(source, 0);
+    const auto facts = fs::factsOfOpenFile(source);
+    bool done = copy && facts && copy->copyFrom(source, 0);
     if (done) {
-        copy->takeMetadataOf(info, realPath, notes);
+        copy->takeMetadataOf(*facts, realPath, notes);
         done = copy->finish() && copy->replace(backupPath, true);
     }
     if (copy && !done)
         reason = copy->reason();
-    ::close(source);
+    (void)fs::closeFile(source, error);
     return done;
 }
 
@@ -59,13 +55,12 @@ bool copyInto(const QString &realPath, const QString &backupPath, QString &reaso
 bool keepUnder(const QString &realPath, const QString &name, QString &reason, bool &taken)
 {
     taken = false;
-    if (::link(QFile::encodeName(realPath).constData(), QFile::encodeName(name).constData()) == 0)
+    int error = 0;
+    if (fs::makeHardLink(realPath, name, error))
         return true;
-    const int error = errno;
     taken = error == EEXIST;
     // Only a file system without hard links for this file calls for a copy.
-    if ((error != EPERM && error != EXDEV && error != EMLINK && error != EOPNOTSUPP) ||
-        !copyInto(realPath, name, reason)) {
+    if (!fs::noHardLinksHere(error) || !copyInto(realPath, name, reason)) {
         if (reason.isEmpty())
             reason = systemReason(error);
         return false;
@@ -77,8 +72,7 @@ BackupOutcome makeBackup(const QString &realPath)
 {
     BackupOutcome backup;
     backup.path = realPath + QStringLiteral(".bak");
-    const QByteArray from = QFile::encodeName(realPath);
-    const QByteArray to = QFile::encodeName(backup.path);
+    const QString &to = backup.path;
     if (const auto taken = existing(to, backup.reason)) {
         backup.state = *taken;
         return backup;
@@ -102,7 +96,8 @@ bool removeBackup(const BackupOutcome &backup)
     const auto now = identityOfPath(backup.path);
     if (!now || now->device != backup.made.device || now->inode != backup.made.inode)
         return true;
-    return ::unlink(QFile::encodeName(backup.path).constData()) == 0;
+    int error = 0;
+    return fs::removeFile(backup.path, error);
 }
 
 } // namespace kelvane

@@ -11,24 +11,12 @@
 #include <cstring>
 #include <set>
 
-#include <QFile>
-
-#include <fcntl.h>
-#include <stdio.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace kelvane {
 
 namespace {
 
 const QString kNewerTaken =
     QStringLiteral("not restored: its .newer name is taken; move that file away first");
-
-QByteArray encoded(const QString &path)
-{
-    return QFile::encodeName(path);
-}
 
 RestoreResult failed(RestoreResult result, const QString &failure, const QString &reason = {})
 {
@@ -42,16 +30,17 @@ RestoreResult failed(RestoreResult result, const QString &failure, const QString
 // a sound that differs is told after a few reads. Nothing when either cannot be read.
 std::optional<bool> sameBytes(const QString &a, const QString &b, QString &reason)
 {
-    const int first = ::open(encoded(a).constData(), O_RDONLY | O_CLOEXEC);
-    const int second = first < 0 ? -1 : ::open(encoded(b).constData(), O_RDONLY | O_CLOEXEC);
+    int error = 0;
+    const int first = fs::openFile(a, fs::Access::Read, error);
+    const int second = first < 0 ? -1 : fs::openFile(b, fs::Access::Read, error);
     std::optional<bool> same;
     if (second >= 0) {
         std::array<char, 1 << 16> x{};
         std::array<char, 1 << 16> y{};
         for (;;) {
-            const ssize_t n = ::read(first, x.data(), x.size());
+            const std::int64_t n = fs::readSome(first, x.data(), x.size());
             // Both are regular files of the same size: the second gives as many bytes.
-            const ssize_t m = n > 0 ? ::read(second, y.data(), std::size_t(n)) : n;
+            const std::int64_t m = n > 0 ? fs::readSome(second, y.data(), std::size_t(n)) : n;
             if (n < 0 || m < 0) {
                 reason = systemReason(errno);
                 break;
@@ -66,43 +55,24 @@ std::optional<bool> sameBytes(const QString &a, const QString &b, QString &reaso
             }
         }
     } else {
-        reason = systemReason(errno);
+        reason = systemReason(error);
     }
     if (second >= 0)
-        ::close(second);
+        (void)fs::closeFile(second, error);
     if (first >= 0)
-        ::close(first);
+        (void)fs::closeFile(first, error);
     return same;
-}
-
-// Renames `from` to `to` only while nothing has that name: a sound made meanwhile is kept.
-bool nameBackFree(const QByteArray &from, const QByteArray &to)
-{
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS)
-        return false;
-    // A file system without RENAME_NOREPLACE: a hard link never replaces a name either.
-    if (::link(from.constData(), to.constData()) != 0)
-        return false;
-    ::unlink(from.constData());
-    return true;
 }
 
 bool nameTaken(const QString &path)
 {
-    struct stat info
-    {};
-    return ::lstat(encoded(path).constData(), &info) == 0 || errno != ENOENT;
+    int error = 0;
+    return fs::factsOf(path, fs::Links::Keep, error) || error != ENOENT;
 }
 
 } // namespace
 
-RestoreBatch::~RestoreBatch()
-{
-    for (const auto &[device, fd] : fileSystems_)
-        ::close(fd);
-}
+RestoreBatch::~RestoreBatch() = default;
 
 RestoreResult RestoreBatch::add(const QString &path)
 {
@@ -113,17 +83,17 @@ RestoreResult RestoreBatch::add(const QString &path)
         return failed(result, QStringLiteral("not restored"), reason);
     result.sound = *real;
     result.backup = *real + QStringLiteral(".bak");
-    struct stat backup
-    {};
-    if (::lstat(encoded(result.backup).constData(), &backup) != 0) {
-        if (errno == ENOENT) {
+    int error = 0;
+    const auto backup = fs::factsOf(result.backup, fs::Links::Keep, error);
+    if (!backup) {
+        if (error == ENOENT) {
             result.outcome = RestoreResult::NoBackup;
             return result;
         }
-        return failed(result, QStringLiteral("not restored"), systemReason(errno));
+        return failed(result, QStringLiteral("not restored"), systemReason(error));
     }
     // Backups are always files of their own; a link named so was put there by someone else.
-    if (!S_ISREG(backup.st_mode))
+    if (backup->kind != fs::EntryKind::File)
         return failed(result, QStringLiteral("not restored: the backup is not a regular file"));
     const auto sound = identityOfPath(*real);
     const auto kept = identityOfPath(result.backup);
@@ -147,19 +117,15 @@ RestoreResult RestoreBatch::add(const QString &path)
         result.newer = *real + QStringLiteral(".newer");
         // A .newer that is the sound itself was made by a restore stopped before its rename:
         // this one finishes it.
-        const auto newer = identityOfEntry(encoded(result.newer));
+        const auto newer = identityOfEntry(result.newer);
         w.newerThere = newer && newer == sound;
         if (!w.newerThere && nameTaken(result.newer))
             return failed(result, kNewerTaken);
     }
-    // syncfs reports the write-back errors of its file system since the descriptor was opened.
-    if (std::none_of(fileSystems_.begin(), fileSystems_.end(),
-                     [&](const auto &fs) { return fs.first == kept->device; })) {
-        const int fd = ::open(encoded(w.folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
-            return failed(result, QStringLiteral("not restored"), systemReason(errno));
-        fileSystems_.emplace_back(kept->device, fd);
-    }
+    // The flush reports the write-back errors of its file system since it began to watch it; a
+    // file system that cannot be flushed as a whole has each backup flushed by itself.
+    if (!flush_.watch(w.folder, kept->device, error) && error != 0)
+        return failed(result, QStringLiteral("not restored"), systemReason(error));
     result.outcome = RestoreResult::Restored;
     w.result = result;
     waiting_.push_back(std::move(w));
@@ -169,20 +135,19 @@ RestoreResult RestoreBatch::add(const QString &path)
 std::vector<RestoreResult> RestoreBatch::commit()
 {
     // The backups' data on the disk before any of them takes a sound's name.
-    std::vector<std::pair<std::uint64_t, int>> flushFailed;
-    for (const auto &[device, fd] : fileSystems_)
-        if (::syncfs(fd) != 0)
-            flushFailed.emplace_back(device, errno);
+    auto flushFailed = flush_.flush();
     std::vector<RestoreResult> results;
     std::set<QString> folders;
     for (Waiting &w : waiting_) {
         const RestoreResult &planned = w.result;
         const auto flush = std::find_if(flushFailed.begin(), flushFailed.end(),
                                         [&](const auto &f) { return f.first == w.backup.device; });
-        if (flush != flushFailed.end()) {
-            results.push_back(failed(planned,
-                                     QStringLiteral("not restored: the disk could not be flushed"),
-                                     systemReason(flush->second)));
+        int error = 0;
+        if (flush != flushFailed.end() ||
+            (!flush_.covers(w.backup.device) && !fs::flushFileNamed(planned.backup, error))) {
+            results.push_back(
+                failed(planned, QStringLiteral("not restored: the disk could not be flushed"),
+                       systemReason(flush != flushFailed.end() ? flush->second : error)));
             continue;
         }
         if (identityOfPath(w.real) != w.sound || identityOfPath(planned.backup) != w.backup) {
@@ -190,23 +155,24 @@ std::vector<RestoreResult> RestoreBatch::commit()
                 failed(planned, QStringLiteral("changed on disk since it was read; not restored")));
             continue;
         }
-        const QByteArray real = encoded(w.real);
-        const QByteArray backup = encoded(planned.backup);
-        const QByteArray newer = encoded(planned.newer);
+        const QString &real = w.real;
+        const QString &backup = planned.backup;
+        const QString &newer = planned.newer;
         if (!w.sound) {
-            const bool placed = nameBackFree(backup, real);
+            // Only while nothing has the name: a sound made meanwhile is kept.
+            const bool placed = fs::renameToFreeName(backup, real, error);
             results.push_back(
                 placed ? planned
-                       : failed(planned, QStringLiteral("not restored"), systemReason(errno)));
+                       : failed(planned, QStringLiteral("not restored"), systemReason(error)));
             if (placed)
                 folders.insert(w.folder);
             continue;
         }
         if (w.same) {
             // The sound is its backup's file already: only the second name goes.
-            if (::unlink(backup.constData()) != 0)
+            if (!fs::removeFile(backup, error))
                 results.push_back(
-                    failed(planned, QStringLiteral("not restored"), systemReason(errno)));
+                    failed(planned, QStringLiteral("not restored"), systemReason(error)));
             else
                 results.push_back(planned);
             folders.insert(w.folder);
@@ -224,11 +190,11 @@ std::vector<RestoreResult> RestoreBatch::commit()
         }
         // The backup takes the sound's place only while it is the sound read: a file another
         // program renamed over it since is swapped back.
-        int error = 0;
         const ExchangeOutcome placed = exchangeInto(backup, real, *w.sound, error);
         if (placed == ExchangeOutcome::Changed || placed == ExchangeOutcome::Failed) {
+            int unused = 0;
             if (w.keepNewer)
-                ::unlink(newer.constData());
+                (void)fs::removeFile(newer, unused);
             results.push_back(
                 placed == ExchangeOutcome::Changed
                     ? failed(planned,
@@ -239,12 +205,12 @@ std::vector<RestoreResult> RestoreBatch::commit()
         // The sound replaced now has the backup's name; its data stays under .newer, or it
         // held the backup's very bytes.
         if (placed == ExchangeOutcome::Exchanged)
-            ::unlink(backup.constData());
+            (void)fs::removeFile(backup, error);
         results.push_back(planned);
         folders.insert(w.folder);
     }
     for (const QString &folder : folders) {
-        if (syncFolder(folder))
+        if (fs::flushFolder(folder))
             continue;
         for (std::size_t i = 0; i < waiting_.size(); ++i)
             if (results[i].outcome == RestoreResult::Restored && waiting_[i].folder == folder)
@@ -277,10 +243,10 @@ bool hasBackup(const QString &path)
 {
     QString unused;
     const auto real = realPathOf(path, unused);
-    struct stat info
-    {};
-    return real && ::lstat(encoded(*real + QStringLiteral(".bak")).constData(), &info) == 0 &&
-           S_ISREG(info.st_mode);
+    int error = 0;
+    const auto facts =
+        real ? fs::factsOf(*real + QStringLiteral(".bak"), fs::Links::Keep, error) : std::nullopt;
+    return facts && facts->kind == fs::EntryKind::File;
 }
 
 } // namespace kelvane

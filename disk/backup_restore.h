@@ -1,6 +1,7 @@
 #pragma once
 
 #include "file_identity.h"
+#include "file_system.h"
 
 #include <cstdint>
 #include <optional>
@@ -71,7 +72,7 @@ private:
         RestoreResult result;
     };
     std::vector<Waiting> waiting_;
-    std::vector<std::pair<std::uint64_t, int>> fileSystems_; // device, folder descriptor
+    fs::FileSystemFlush flush_;
 };
 
 // Restores the sounds at `paths` in slices of a save batch's size, one flush each; one result

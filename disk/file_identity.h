@@ -5,13 +5,12 @@
 
 #include <QString>
 
-struct stat;
-
 namespace kelvane {
 
-// What tells one version of a file from another without reading it: the same device and inode,
-// the same size and the same modification time to the nanosecond. A program that replaces the
-// file (a new inode) or writes into it (a new time, often a new size) changes it.
+// What tells one version of a file from another without reading it: the same device and inode
+// (on Windows: volume serial number and file index), the same size and the same modification
+// time to the system's precision. A program that replaces the file (a new inode) or writes into
+// it (a new time, often a new size) changes it.
 struct FileIdentity
 {
     std::uint64_t device = 0;
@@ -26,10 +25,8 @@ struct FileIdentity
 [[nodiscard]] std::optional<FileIdentity> identityOfOpenFile(int descriptor);
 // Follows symbolic links; empty when nothing is there.
 [[nodiscard]] std::optional<FileIdentity> identityOfPath(const QString &path);
-// What `stat` or `lstat` said of a file.
-[[nodiscard]] FileIdentity identityOfStat(const struct stat &info);
 // The entry itself: a symbolic link is not followed.
-[[nodiscard]] std::optional<FileIdentity> identityOfEntry(const QByteArray &path);
+[[nodiscard]] std::optional<FileIdentity> identityOfEntry(const QString &path);
 
 // The system's text for an errno value, as the front ends print it beside their own message.
 [[nodiscard]] QString systemReason(int error);

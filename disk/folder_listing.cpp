@@ -1,24 +1,20 @@
 #include "folder_listing.h"
 
-#include "thread_priority.h"
+#include "file_system.h"
 
 #include <algorithm>
 #include <condition_variable>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <mutex>
 #include <numeric>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <utility>
 #include <vector>
 
-#include <QFile>
-
-#include <dirent.h>
-#include <strings.h>
-#include <sys/stat.h>
+#include <QDir>
 
 namespace kelvane {
 
@@ -80,38 +76,48 @@ QStringList sortedNames(std::vector<std::string> &names)
 
 namespace {
 
+bool isSoundName(std::string_view name)
+{
+    // "*.ogg" in any case.
+    constexpr std::string_view kEnd = ".ogg";
+    if (name.size() <= kEnd.size())
+        return false;
+    const auto end = name.substr(name.size() - kEnd.size());
+    return std::equal(end.begin(), end.end(), kEnd.begin(), [](char a, char b) {
+        return (a >= 'A' && a <= 'Z' ? char(a - 'A' + 'a') : a) == b;
+    });
+}
+
 FolderListing readFolder(const QString &path)
 {
     FolderListing listing;
-    DIR *folder = ::opendir(QFile::encodeName(path).constData());
-    if (!folder)
-        return listing;
-    const int at = ::dirfd(folder);
     std::vector<std::string> folders;
     std::vector<std::string> sounds;
-    while (const dirent *entry = ::readdir(folder)) {
-        if (entry->d_name[0] == '.') // hidden, and "." and ".."
-            continue;
-        // The kind from the folder itself; a link, or a file system that does not say, is
-        // looked up, following links as a user expects.
-        unsigned char kind = entry->d_type;
-        if (kind == DT_LNK || kind == DT_UNKNOWN) {
-            struct stat info
-            {};
-            if (::fstatat(at, entry->d_name, &info, 0) != 0)
-                continue; // a link to nothing
-            kind = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
-        }
-        const std::size_t length = std::strlen(entry->d_name);
-        if (kind == DT_DIR) {
-            folders.emplace_back(entry->d_name, length);
-        } else if (kind == DT_REG) {
-            // "*.ogg" in any case; sockets, pipes and devices are never sounds.
-            if (length > 4 && ::strcasecmp(entry->d_name + length - 4, ".ogg") == 0)
-                sounds.emplace_back(entry->d_name, length);
-        }
-    }
-    ::closedir(folder);
+    const QDir folder(path);
+    int error = 0;
+    const bool read = fs::forEachEntry(
+        path,
+        [&](std::string_view name, fs::EntryKind kind) {
+            if (name.front() == '.') // hidden
+                return;
+            // The kind from the folder itself; a link, or a file system that does not say, is
+            // looked up, following links as a user expects.
+            if (kind == fs::EntryKind::Link || kind == fs::EntryKind::Unknown) {
+                const auto facts = fs::factsOf(
+                    folder.filePath(fs::pathText(QByteArray(name.data(), qsizetype(name.size())))),
+                    fs::Links::Follow, error);
+                if (!facts)
+                    return; // a link to nothing
+                kind = facts->kind;
+            }
+            if (kind == fs::EntryKind::Folder)
+                folders.emplace_back(name);
+            else if (kind == fs::EntryKind::File && isSoundName(name))
+                sounds.emplace_back(name); // sockets, pipes and devices are never sounds
+        },
+        error);
+    if (!read)
+        return listing;
     listing.folders = sortedNames(folders);
     listing.sounds = sortedNames(sounds);
     return listing;
@@ -154,7 +160,7 @@ void listFolderAhead(const QString &path, std::function<void()> first)
     std::thread([ahead, path, first = std::move(first)] {
         // Below the window and the display server: at start-up the window talks to the server
         // at every step, and a server kept waiting for a core slows the whole start.
-        yieldToTheWindow();
+        fs::yieldToTheWindow();
         if (first)
             first();
         {

@@ -1,33 +1,23 @@
 #include "open_file.h"
 
-#include <cerrno>
-
-#include <QFile>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "file_system.h"
 
 namespace kelvane {
 
 OpenFile::OpenFile(const QString &path, bool forWriting)
-    : fd_(::open(QFile::encodeName(path).constData(),
-                 (forWriting ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC))
 {
-    if (fd_ < 0) {
-        openError_ = errno;
+    fd_ = fs::openFile(path, forWriting ? fs::Access::ReadWrite : fs::Access::Read, openError_);
+    if (fd_ < 0)
         return;
-    }
-    struct stat info
-    {};
-    if (::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode))
-        identity_ = identityOfOpenFile(fd_);
+    if (const auto facts = fs::factsOfOpenFile(fd_); facts && facts->kind == fs::EntryKind::File)
+        identity_ = facts->identity;
 }
 
 OpenFile::~OpenFile()
 {
+    int unused = 0;
     if (fd_ >= 0)
-        ::close(fd_);
+        (void)fs::closeFile(fd_, unused);
 }
 
 } // namespace kelvane

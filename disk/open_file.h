@@ -26,7 +26,7 @@ public:
     [[nodiscard]] const std::optional<FileIdentity> &identity() const { return identity_; }
 
 private:
-    int fd_;
+    int fd_ = -1;
     int openError_ = 0;
     std::optional<FileIdentity> identity_;
 };

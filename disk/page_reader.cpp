@@ -1,12 +1,10 @@
 #include "page_reader.h"
 
 #include "file_identity.h"
+#include "file_system.h"
 #include "open_file.h"
 
 #include <cerrno>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace kelvane {
 
@@ -22,9 +20,7 @@ public:
     {
         std::size_t done = 0;
         while (done < into.size()) {
-            const ssize_t got = ::read(fd_, into.data() + done, into.size() - done);
-            if (got < 0 && errno == EINTR)
-                continue;
+            const std::int64_t got = fs::readSome(fd_, into.data() + done, into.size() - done);
             if (got < 0) {
                 error_ = errno;
                 return std::nullopt;
@@ -57,7 +53,7 @@ FilePageWalk walkPagesOfFile(const QString &path)
         result.failure = QStringLiteral("cannot read every page: not a regular file");
         return result;
     }
-    ::posix_fadvise(file.fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    fs::adviseSequential(file.fd());
     FileSource source(file.fd());
     result.walk = walkPages(source);
     if (result.walk.readFailed)

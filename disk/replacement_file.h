@@ -1,6 +1,7 @@
 #pragma once
 
 #include "file_identity.h"
+#include "file_system.h"
 
 #include <cstdint>
 #include <memory>
@@ -8,8 +9,6 @@
 
 #include <QString>
 #include <QStringList>
-
-struct stat;
 
 namespace kelvane {
 
@@ -45,9 +44,9 @@ public:
     // refuse, `source` is shorter, a read fails): the caller then writes them itself.
     [[nodiscard]] bool copyInKernel(int source, std::int64_t offset, std::size_t length);
     // Gives the new file the owner, group, permission bits (less set-user-ID and set-group-ID)
-    // and extended attributes of `original`, as far as the system allows; what it cannot keep
-    // goes into `notes`.
-    void takeMetadataOf(const struct stat &original, const QString &originalPath,
+    // and extended attributes of `original` (on Windows: its attributes), as far as the system
+    // allows; what it cannot keep goes into `notes`.
+    void takeMetadataOf(const fs::EntryFacts &original, const QString &originalPath,
                         QStringList &notes);
     // Flushes the data and the metadata to the disk (unless the caller flushes the whole file
     // system later) and closes the file: only a file that got through this, and a flush, may
@@ -83,14 +82,12 @@ private:
 // Puts the file named `from` in the place of `to` in one step, while `to` is still the file
 // `expected` describes: the two names are exchanged and the file now named `from` is checked,
 // so that a file another program renamed over `to` after the caller's last check is swapped
-// back, never lost. Where the file system cannot exchange names, `from` is renamed over `to`.
+// back, never lost. Where the file system cannot exchange names, `from` is renamed over `to`
+// after a last look at `to`.
 // With `Exchanged` (or `Renamed`) the file replaced is named `from` (or gone); with `Changed`
 // both names are as they were; with `Failed`, `error` says why: both are as they were, unless
 // swapping back failed, when the other file is named `from` (and must not be removed).
-[[nodiscard]] ExchangeOutcome exchangeInto(const QByteArray &from, const QByteArray &to,
+[[nodiscard]] ExchangeOutcome exchangeInto(const QString &from, const QString &to,
                                            const FileIdentity &expected, int &error);
-
-// Flushes a folder's entries to the disk, so that a rename in it survives a power cut.
-[[nodiscard]] bool syncFolder(const QString &folder);
 
 } // namespace kelvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "file_system.h"
 #include "sound_writer.h"
 
 #include <memory>
@@ -38,14 +39,9 @@ public:
     [[nodiscard]] std::vector<SaveResult> commit();
 
 private:
-    struct FileSystem
-    {
-        std::uint64_t device = 0;
-        int fd = -1; // opened before the first new file on it was written, for syncfs
-    };
     std::vector<std::unique_ptr<StagedSave>> staged_;
     std::vector<std::optional<std::uint64_t>> devices_; // the file system of each save
-    std::vector<FileSystem> fileSystems_;
+    fs::FileSystemFlush flush_;
     qint64 bytes_ = 0;
 };
 

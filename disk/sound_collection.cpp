@@ -1,6 +1,7 @@
 #include "sound_collection.h"
 
 #include "file_identity.h"
+#include "file_system.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -9,11 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include <QFile>
 #include <QFileInfo>
-
-#include <dirent.h>
-#include <sys/stat.h>
 
 namespace kelvane {
 
@@ -50,31 +47,33 @@ public:
     // Adds the sounds of `folder` (and, when recursive, of its sub-folders) to `sounds`.
     void collect(const QByteArray &folder, QStringList &sounds)
     {
-        struct stat self
-        {};
-        if (::stat(folder.constData(), &self) != 0) {
+        const QString folderText = fs::pathText(folder);
+        int error = 0;
+        const auto self = fs::factsOf(folderText, fs::Links::Follow, error);
+        if (!self) {
             // Deeper than the system lets a path name (or gone meanwhile): said, never skipped.
-            if (errno != ENOENT)
-                found_.unreadable << UnreadFolder{QFile::decodeName(folder), systemReason(errno)};
+            if (error != ENOENT)
+                found_.unreadable << UnreadFolder{folderText, systemReason(error)};
             return;
         }
         // Each folder is listed once: a link to one listed already, above or beside, would list
         // its sounds twice or, below itself, without end.
-        if (!listed_.insert({self.st_dev, self.st_ino}).second) {
-            found_.loops << QFile::decodeName(folder);
+        if (!listed_.insert({self->identity.device, self->identity.inode}).second) {
+            found_.loops << folderText;
             return;
         }
         std::vector<QByteArray> folders; // real folders first, then links to folders
         std::vector<QByteArray> linked;
-        {
-            const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(folder.constData()),
-                                                           ::closedir);
-            if (!dir) {
-                found_.unreadable << UnreadFolder{QFile::decodeName(folder), systemReason(errno)};
-                return;
-            }
-            while (const dirent *entry = ::readdir(dir.get()))
-                take(folder, QByteArray(entry->d_name), entry->d_type, sounds, folders, linked);
+        const bool read = fs::forEachEntry(
+            folderText,
+            [&](std::string_view name, fs::EntryKind kind) {
+                take(folder, QByteArray(name.data(), qsizetype(name.size())), kind, sounds, folders,
+                     linked);
+            },
+            error);
+        if (!read) {
+            found_.unreadable << UnreadFolder{folderText, systemReason(error)};
+            return;
         }
         std::sort(folders.begin(), folders.end());
         std::sort(linked.begin(), linked.end());
@@ -85,39 +84,43 @@ public:
     }
 
 private:
-    void take(const QByteArray &folder, const QByteArray &name, unsigned char kind,
+    void take(const QByteArray &folder, const QByteArray &name, fs::EntryKind kind,
               QStringList &sounds, std::vector<QByteArray> &folders,
               std::vector<QByteArray> &linked)
     {
         if (name.startsWith('.'))
             return;
         const QByteArray path = folder.endsWith('/') ? folder + name : folder + '/' + name;
-        struct stat info
-        {};
-        bool isFolder = kind == DT_DIR;
-        if (kind == DT_UNKNOWN)
-            isFolder = ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
-        else if (kind == DT_LNK && links_ == FolderLinks::Follow)
-            isFolder = ::stat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+        const QString text = fs::pathText(path);
+        int error = 0;
+        bool isFolder = kind == fs::EntryKind::Folder;
+        if (kind == fs::EntryKind::Unknown) {
+            const auto facts = fs::factsOf(text, fs::Links::Keep, error);
+            isFolder = facts && facts->kind == fs::EntryKind::Folder;
+        } else if (kind == fs::EntryKind::Link && links_ == FolderLinks::Follow) {
+            const auto facts = fs::factsOf(text, fs::Links::Follow, error);
+            isFolder = facts && facts->kind == fs::EntryKind::Folder;
+        }
         const bool wanted = isFolder ? recursive_ : isSoundName(name);
         if (!wanted)
             return;
-        const QString text = QFile::decodeName(path);
-        if (QFile::encodeName(text) != path) {
+        if (fs::pathBytes(text) != path) {
             found_.undecodable << escaped(path);
             return;
         }
-        if (isFolder)
-            (kind == DT_LNK ? linked : folders).push_back(path);
-        else if (::stat(path.constData(), &info) == 0 ? S_ISREG(info.st_mode) : errno != ENOENT)
+        if (isFolder) {
+            (kind == fs::EntryKind::Link ? linked : folders).push_back(path);
+        } else if (const auto facts = fs::factsOf(text, fs::Links::Follow, error);
+                   facts ? facts->kind == fs::EntryKind::File : error != ENOENT) {
             sounds << text; // links to sounds are sounds; one that cannot be looked at fails
                             // when it is read, with the system's reason
+        }
     }
 
     bool recursive_;
     FolderLinks links_;
     SoundCollection &found_;
-    std::set<std::pair<dev_t, ino_t>> listed_; // every folder listed so far
+    std::set<std::pair<std::uint64_t, std::uint64_t>> listed_; // every folder listed so far
 };
 
 } // namespace
@@ -134,7 +137,7 @@ SoundCollection collectSounds(const QStringList &paths, bool recursive, FolderLi
             found.files << path;
         } else {
             QStringList sounds;
-            collector.collect(QFile::encodeName(path), sounds);
+            collector.collect(fs::pathBytes(path), sounds);
             std::sort(sounds.begin(), sounds.end(), [](const QString &a, const QString &b) {
                 return a.compare(b, Qt::CaseInsensitive) < 0;
             });

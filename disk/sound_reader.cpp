@@ -1,5 +1,6 @@
 #include "sound_reader.h"
 
+#include "file_system.h"
 #include "messages.h"
 #include "ogg_layout.h"
 #include "open_file.h"
@@ -10,8 +11,6 @@
 #include <cerrno>
 #include <exception>
 #include <vector>
-
-#include <unistd.h>
 
 namespace kelvane {
 
@@ -28,9 +27,8 @@ std::optional<QString> readFully(int descriptor, std::span<std::uint8_t> target)
 {
     std::size_t done = 0;
     while (done < target.size()) {
-        const ssize_t got = ::read(descriptor, target.data() + done, target.size() - done);
-        if (got < 0 && errno == EINTR)
-            continue;
+        const std::int64_t got =
+            fs::readSome(descriptor, target.data() + done, target.size() - done);
         if (got < 0)
             return systemReason(errno);
         if (got == 0)
@@ -89,8 +87,9 @@ std::optional<double> soundSecondsOf(const QString &path, const FileImage &image
     const auto size = static_cast<std::uint64_t>(image.fileSize());
     const std::size_t wanted = std::min<std::uint64_t>(size, kLongestPage);
     std::vector<std::uint8_t> tail(wanted);
-    const ssize_t got = ::pread(file.fd(), tail.data(), wanted, static_cast<off_t>(size - wanted));
-    if (got != static_cast<ssize_t>(wanted))
+    const std::int64_t got =
+        fs::readAt(file.fd(), tail.data(), wanted, static_cast<std::int64_t>(size - wanted));
+    if (got != static_cast<std::int64_t>(wanted))
         return std::nullopt;
     return soundSeconds(tail, sampleRate);
 }

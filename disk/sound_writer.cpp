@@ -14,7 +14,7 @@ SaveResult saveSoundFile(FileImage &image, const TSoundAttributes &attrs, const 
             return std::move(*failure);
         StagedSave &save = std::get<StagedSave>(staged);
         SaveResult result = placeSave(save);
-        if (result.ok && !syncFolder(save.folder))
+        if (result.ok && !fs::flushFolder(save.folder))
             result.notes << QStringLiteral("the folder could not be flushed to the disk");
         return result;
     } catch (const std::exception &) {

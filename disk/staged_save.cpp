@@ -8,15 +8,9 @@
 #include "save_image.h"
 
 #include <cerrno>
-#include <climits>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kelvane {
 
@@ -47,6 +41,9 @@ SaveResult saveFailure(SaveProblem problem, const SaveTarget &target, const QStr
 QString folderOf(const QString &path)
 {
     const auto slash = path.lastIndexOf(QLatin1Char('/'));
+    // "C:" alone would be the drive's current folder, not its root.
+    if (slash == 2 && path.at(1) == QLatin1Char(':'))
+        return path.left(3);
     return slash <= 0 ? QStringLiteral("/") : path.left(slash);
 }
 
@@ -59,28 +56,23 @@ std::optional<QString> realPathOf(const QString &path, QString &reason)
     QString current =
         QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
     for (int hop = 0; hop < 40; ++hop) {
-        const QByteArray name = QFile::encodeName(current);
-        struct stat info
-        {};
-        if (::lstat(name.constData(), &info) != 0) {
-            if (hop == 0 && errno == ENOENT)
+        int error = 0;
+        const auto facts = fs::factsOf(current, fs::Links::Keep, error);
+        if (!facts) {
+            if (hop == 0 && error == ENOENT)
                 return current; // a new file
             reason = hop > 0 ? QStringLiteral("the symbolic link points at nothing")
-                             : systemReason(errno);
+                             : systemReason(error);
             return std::nullopt;
         }
-        if (!S_ISLNK(info.st_mode))
+        if (facts->kind != fs::EntryKind::Link)
             return current;
-        QByteArray target(PATH_MAX, '\0');
-        const ssize_t length =
-            ::readlink(name.constData(), target.data(), static_cast<std::size_t>(target.size()));
-        if (length < 0) {
-            reason = systemReason(errno);
+        const auto to = fs::linkTarget(current, error);
+        if (!to) {
+            reason = systemReason(error);
             return std::nullopt;
         }
-        target.resize(length);
-        const QString to = QFile::decodeName(target);
-        current = QDir::isAbsolutePath(to) ? to : folderOf(current) + QLatin1Char('/') + to;
+        current = QDir::isAbsolutePath(*to) ? *to : folderOf(current) + QLatin1Char('/') + *to;
     }
     reason = systemReason(ELOOP);
     return std::nullopt;
@@ -88,30 +80,19 @@ std::optional<QString> realPathOf(const QString &path, QString &reason)
 
 namespace {
 
-// In a folder with the sticky bit only the owner of a file (or of the folder) may replace it.
-bool stickyFolderForbids(const struct stat &file, const QString &folder)
-{
-    struct stat info
-    {};
-    if (::stat(QFile::encodeName(folder).constData(), &info) != 0 || !(info.st_mode & S_ISVTX))
-        return false;
-    const uid_t me = ::geteuid();
-    return me != 0 && me != file.st_uid && me != info.st_uid;
-}
-
 bool stillAsLoaded(const QString &realPath, const SaveTarget &target)
 {
     return !target.loadedAs || identityOfPath(realPath) == target.loadedAs;
 }
 
-void noteWhatTheSaveCouldNotKeep(const BackupOutcome &backup, const struct stat &original,
+void noteWhatTheSaveCouldNotKeep(const BackupOutcome &backup, const fs::EntryFacts &original,
                                  const SaveTarget &target, QStringList &notes)
 {
     if (backup.state == BackupOutcome::NameTaken)
         notes << QStringLiteral("no backup: %1 is not a regular file")
                      .arg(QFileInfo(backup.path).fileName());
     // Renaming replaces one name; any other hard link goes on naming the old file.
-    const auto others = std::int64_t(original.st_nlink) - 1 - target.otherNamesWritten;
+    const auto others = std::int64_t(original.links) - 1 - target.otherNamesWritten;
     if (others > 0)
         notes << QStringLiteral("%1 other hard link%2 to %3 keep%4 the old sound")
                      .arg(others)
@@ -133,14 +114,15 @@ bool writeNewFile(ReplacementFile &file, const FileImage &image, const QString &
         return false;
     const auto rest = bytes.subspan(prefix);
     if (target.loadedAs && rest.size() >= kLeastKernelCopy) {
-        const int source = ::open(QFile::encodeName(realPath).constData(), O_RDONLY | O_CLOEXEC);
+        int error = 0;
+        const int source = fs::openFile(realPath, fs::Access::Read, error);
         if (source >= 0) {
             // The rest of the image is the loaded file's last bytes, after any insertion.
             const bool copied =
                 identityOfOpenFile(source) == target.loadedAs &&
                 file.copyInKernel(source, target.loadedAs->size - std::int64_t(rest.size()),
                                   rest.size());
-            ::close(source);
+            (void)fs::closeFile(source, error);
             if (copied)
                 return true;
         }
@@ -164,12 +146,16 @@ std::variant<StagedSave, SaveResult> stageSave(FileImage &image, const TSoundAtt
         return saveFailure(SaveProblem::Write, target, reason);
     staged.realPath = *realPath;
     staged.folder = folderOf(*realPath);
-    staged.exists = ::stat(QFile::encodeName(*realPath).constData(), &staged.original) == 0;
-    if (staged.exists && !S_ISREG(staged.original.st_mode))
+    int error = 0;
+    if (const auto facts = fs::factsOf(*realPath, fs::Links::Follow, error)) {
+        staged.original = *facts;
+        staged.exists = true;
+    }
+    if (staged.exists && staged.original.kind != fs::EntryKind::File)
         return saveFailure(SaveProblem::Write, target, QStringLiteral("not a regular file"));
     if ((!staged.exists && target.loadedAs) || !stillAsLoaded(*realPath, target))
         return saveFailure(SaveProblem::Changed, target);
-    if (staged.exists && stickyFolderForbids(staged.original, staged.folder))
+    if (staged.exists && fs::folderForbidsReplacing(staged.original, staged.folder))
         return saveFailure(SaveProblem::Write, target, systemReason(EPERM));
 
     staged.file = ReplacementFile::create(staged.folder, reason);

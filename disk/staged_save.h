@@ -6,8 +6,6 @@
 #include <memory>
 #include <variant>
 
-#include <sys/stat.h>
-
 namespace kelvane {
 
 // One save in two halves, so that a batch can flush the disk once between them: first the new
@@ -17,8 +15,7 @@ struct StagedSave
     SaveTarget target;
     QString realPath; // the file replaced: a symbolic link's file
     QString folder;
-    struct stat original
-    {};
+    fs::EntryFacts original;
     bool exists = false;
     std::unique_ptr<ReplacementFile> file;
     qint64 bytes = 0;

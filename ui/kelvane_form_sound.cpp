@@ -9,7 +9,7 @@
 #include "save_image.h"
 #include "sound_output.h"
 #include "sound_reader.h"
-#include "thread_priority.h"
+#include "file_system.h"
 #include "waveform_view.h"
 #include "widget_making.h"
 
@@ -41,7 +41,7 @@ void behindTheWindow(QObject *owner, QThreadPool *pool, Work work, Done done)
         done(watcher->result());
     });
     watcher->setFuture(QtConcurrent::run(pool, [work] {
-        yieldToTheWindow();
+        fs::yieldToTheWindow();
         return work();
     }));
 }

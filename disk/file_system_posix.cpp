@@ -1,0 +1,416 @@
+#include "file_system.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include <QFile>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+namespace kelvane {
+
+namespace {
+
+QByteArray encoded(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+fs::EntryKind kindOf(mode_t mode)
+{
+    return S_ISREG(mode)   ? fs::EntryKind::File
+           : S_ISDIR(mode) ? fs::EntryKind::Folder
+           : S_ISLNK(mode) ? fs::EntryKind::Link
+                           : fs::EntryKind::Other;
+}
+
+fs::EntryFacts factsOfStat(const struct stat &info)
+{
+    fs::EntryFacts facts;
+    facts.kind = kindOf(info.st_mode);
+    facts.identity = {
+        static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+        static_cast<std::int64_t>(info.st_size), static_cast<std::int64_t>(info.st_mtim.tv_sec),
+        static_cast<std::int64_t>(info.st_mtim.tv_nsec)};
+    facts.links = static_cast<std::uint64_t>(info.st_nlink);
+    facts.owner = info.st_uid;
+    facts.group = info.st_gid;
+    facts.mode = info.st_mode;
+    return facts;
+}
+
+// Copies every extended attribute (ACLs included, which Linux keeps as attributes) that the
+// system lets us read and set. False when some could not be kept.
+bool copyExtendedAttributes(const QByteArray &from, int to)
+{
+    std::vector<char> names(256);
+    ssize_t length = 0;
+    while ((length = ::llistxattr(from.constData(), names.data(), names.size())) < 0 &&
+           errno == ERANGE)
+        names.resize(names.size() * 4);
+    if (length < 0)
+        return errno == ENOTSUP;
+    bool all = true;
+    std::vector<char> value(256);
+    for (ssize_t at = 0; at < length;) {
+        const char *name = names.data() + at;
+        at += static_cast<ssize_t>(std::char_traits<char>::length(name)) + 1;
+        ssize_t size = 0;
+        while ((size = ::lgetxattr(from.constData(), name, value.data(), value.size())) < 0 &&
+               errno == ERANGE)
+            value.resize(value.size() * 4);
+        if (size < 0 || ::fsetxattr(to, name, value.data(), static_cast<std::size_t>(size), 0) != 0)
+            all = false;
+    }
+    return all;
+}
+
+} // namespace
+
+std::optional<FileIdentity> identityOfOpenFile(int descriptor)
+{
+    const auto facts = fs::factsOfOpenFile(descriptor);
+    return facts ? std::optional(facts->identity) : std::nullopt;
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+namespace fs {
+
+std::optional<EntryFacts> factsOf(const QString &path, Links links, int &error)
+{
+    struct stat info
+    {};
+    const QByteArray name = encoded(path);
+    if ((links == Links::Follow ? ::stat(name.constData(), &info)
+                                : ::lstat(name.constData(), &info)) != 0) {
+        error = errno;
+        return std::nullopt;
+    }
+    return factsOfStat(info);
+}
+
+std::optional<EntryFacts> factsOfOpenFile(int fd)
+{
+    struct stat info
+    {};
+    if (::fstat(fd, &info) != 0)
+        return std::nullopt;
+    return factsOfStat(info);
+}
+
+int openFile(const QString &path, Access access, int &error)
+{
+    const int fd =
+        ::open(encoded(path).constData(),
+               (access == Access::ReadWrite ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        error = errno;
+    return fd;
+}
+
+int createNewFile(const QString &path, int &error)
+{
+    // 0666 less the umask, and the folder's default ACL, as for any new file; an existing file
+    // (or a link) is never taken over.
+    const int fd = ::open(encoded(path).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0)
+        error = errno;
+    return fd;
+}
+
+bool closeFile(int fd, int &error)
+{
+    if (::close(fd) == 0)
+        return true;
+    error = errno;
+    return false;
+}
+
+std::int64_t readSome(int fd, void *into, std::size_t length)
+{
+    ssize_t got = 0;
+    while ((got = ::read(fd, into, length)) < 0 && errno == EINTR) {
+    }
+    return got;
+}
+
+std::int64_t readAt(int fd, void *into, std::size_t length, std::int64_t offset)
+{
+    ssize_t got = 0;
+    while ((got = ::pread(fd, into, length, static_cast<off_t>(offset))) < 0 && errno == EINTR) {
+    }
+    return got;
+}
+
+std::int64_t writeSome(int fd, const void *from, std::size_t length)
+{
+    ssize_t done = 0;
+    while ((done = ::write(fd, from, length)) < 0 && errno == EINTR) {
+    }
+    return done;
+}
+
+bool flushFile(int fd, int &error)
+{
+    if (::fsync(fd) == 0)
+        return true;
+    error = errno;
+    return false;
+}
+
+bool flushFileNamed(const QString &path, int &error)
+{
+    const int fd = ::open(encoded(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return false;
+    }
+    const bool flushed = flushFile(fd, error);
+    ::close(fd);
+    return flushed;
+}
+
+bool copyRange(int source, std::int64_t offset, int target, std::size_t length)
+{
+    const off_t start = ::lseek(target, 0, SEEK_CUR);
+    off_t from = offset;
+    std::size_t left = length;
+    while (left > 0) {
+        const ssize_t done = ::copy_file_range(source, &from, target, nullptr, left, 0);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            break;
+        left -= static_cast<std::size_t>(done);
+    }
+    if (left == 0)
+        return true;
+    // Back to where it was, for the caller's own writes.
+    if (start >= 0 && ::ftruncate(target, start) == 0)
+        ::lseek(target, start, SEEK_SET);
+    return false;
+}
+
+void adviseSequential(int fd)
+{
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+}
+
+bool renameOver(const QString &from, const QString &to, int &error)
+{
+    if (::rename(encoded(from).constData(), encoded(to).constData()) == 0)
+        return true;
+    error = errno;
+    return false;
+}
+
+bool renameToFreeName(const QString &from, const QString &to, int &error)
+{
+    const QByteArray a = encoded(from);
+    const QByteArray b = encoded(to);
+    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    error = errno;
+    if (error != EINVAL && error != ENOSYS)
+        return false;
+    // A file system without RENAME_NOREPLACE: a hard link never replaces a name either.
+    if (::link(a.constData(), b.constData()) != 0) {
+        error = errno;
+        return false;
+    }
+    ::unlink(a.constData());
+    return true;
+}
+
+Exchange exchangeNames(const QString &a, const QString &b, int &error)
+{
+    if (::renameat2(AT_FDCWD, encoded(a).constData(), AT_FDCWD, encoded(b).constData(),
+                    RENAME_EXCHANGE) == 0)
+        return Exchange::Done;
+    error = errno;
+    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP ? Exchange::Unsupported
+                                                                     : Exchange::Failed;
+}
+
+bool makeHardLink(const QString &existing, const QString &name, int &error)
+{
+    if (::link(encoded(existing).constData(), encoded(name).constData()) == 0)
+        return true;
+    error = errno;
+    return false;
+}
+
+bool noHardLinksHere(int error)
+{
+    return error == EPERM || error == EXDEV || error == EMLINK || error == EOPNOTSUPP;
+}
+
+bool removeFile(const QString &path, int &error)
+{
+    if (::unlink(encoded(path).constData()) == 0)
+        return true;
+    error = errno;
+    return false;
+}
+
+std::optional<QString> linkTarget(const QString &path, int &error)
+{
+    QByteArray target(PATH_MAX, '\0');
+    const ssize_t length = ::readlink(encoded(path).constData(), target.data(),
+                                      static_cast<std::size_t>(target.size()));
+    if (length < 0) {
+        error = errno;
+        return std::nullopt;
+    }
+    target.resize(length);
+    return QFile::decodeName(target);
+}
+
+bool flushFolder(const QString &folder)
+{
+    const int fd = ::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+bool mayWrite(const QString &path, int &error)
+{
+    if (::access(encoded(path).constData(), W_OK) == 0)
+        return true;
+    error = errno;
+    return false;
+}
+
+bool folderForbidsReplacing(const EntryFacts &file, const QString &folder)
+{
+    struct stat info
+    {};
+    if (::stat(encoded(folder).constData(), &info) != 0 || !(info.st_mode & S_ISVTX))
+        return false;
+    const uid_t me = ::geteuid();
+    return me != 0 && me != file.owner && me != info.st_uid;
+}
+
+void keepMetadata(int fd, const EntryFacts &original, const QString &originalPath,
+                  QStringList &notes)
+{
+    // Only root may give a file away; a group of our own is still kept.
+    if (::fchown(fd, original.owner, original.group) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), original.group) != 0)
+        notes << QStringLiteral("its owner and group could not be kept");
+    else if (struct stat now{}; ::fstat(fd, &now) == 0 && now.st_uid != original.owner)
+        notes << QStringLiteral("its owner could not be kept");
+    // Before the permission bits, which may take away our own right to set attributes.
+    if (!copyExtendedAttributes(encoded(originalPath), fd))
+        notes << QStringLiteral("some of its extended attributes could not be kept");
+    // Set-user-ID and set-group-ID are dropped: a rewritten file must not gain them silently.
+    const mode_t mode = original.mode & 07777 & ~mode_t(S_ISUID | S_ISGID);
+    if (::fchmod(fd, mode) != 0)
+        notes << QStringLiteral("its permissions could not be kept");
+}
+
+FileSystemFlush::~FileSystemFlush()
+{
+    for (const auto &[device, fd] : watched_)
+        ::close(fd);
+}
+
+bool FileSystemFlush::watch(const QString &folder, std::uint64_t device, int &error)
+{
+    if (covers(device))
+        return true;
+    const int fd = ::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        error = errno;
+        return false;
+    }
+    watched_.emplace_back(device, fd);
+    return true;
+}
+
+bool FileSystemFlush::covers(std::uint64_t device) const
+{
+    return std::any_of(watched_.begin(), watched_.end(),
+                       [&](const auto &w) { return w.first == device; });
+}
+
+std::vector<std::pair<std::uint64_t, int>> FileSystemFlush::flush()
+{
+    std::vector<std::pair<std::uint64_t, int>> failed;
+    for (const auto &[device, fd] : watched_)
+        if (::syncfs(fd) != 0)
+            failed.emplace_back(device, errno);
+    return failed;
+}
+
+bool forEachEntry(const QString &folder,
+                  const std::function<void(std::string_view, EntryKind)> &take, int &error)
+{
+    const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(encoded(folder).constData()),
+                                                   ::closedir);
+    if (!dir) {
+        error = errno;
+        return false;
+    }
+    while (const dirent *entry = ::readdir(dir.get())) {
+        const std::string_view name(entry->d_name);
+        if (name == "." || name == "..")
+            continue;
+        EntryKind kind = EntryKind::Other;
+        switch (entry->d_type) {
+        case DT_REG:
+            kind = EntryKind::File;
+            break;
+        case DT_DIR:
+            kind = EntryKind::Folder;
+            break;
+        case DT_LNK:
+            kind = EntryKind::Link;
+            break;
+        case DT_UNKNOWN:
+            kind = EntryKind::Unknown;
+            break;
+        default:
+            break;
+        }
+        take(name, kind);
+    }
+    return true;
+}
+
+QByteArray pathBytes(const QString &path)
+{
+    return encoded(path);
+}
+
+QString pathText(const QByteArray &bytes)
+{
+    return QFile::decodeName(bytes);
+}
+
+void yieldToTheWindow()
+{
+    // On Linux, PRIO_PROCESS with 0 is the calling thread alone.
+    setpriority(PRIO_PROCESS, 0, 10);
+}
+
+} // namespace fs
+
+} // namespace kelvane
