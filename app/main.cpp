@@ -18,7 +18,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#ifndef Q_OS_WIN
 #include <fontconfig/fontconfig.h>
+#endif
 
 namespace {
 
@@ -32,8 +34,10 @@ int print(const QString &text, std::FILE *stream, int status)
 
 int main(int argc, char *argv[])
 {
+#ifdef SIGXFSZ
     // A file-size limit must make a save fail cleanly, not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication::setApplicationName(QStringLiteral("kelvane"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kelvane::kVersion));
     // --help and --version answer without a display: no window toolkit is started for them.
@@ -47,11 +51,16 @@ int main(int argc, char *argv[])
         // The second core reads the font configuration while the toolkit starts, then the folder
         // while the window is made: the window's first text needs the one (fontconfig parses its
         // XML files, the largest single cost of the start), the file list the other. Fontconfig
-        // is thread-safe; should the toolkit ask for it first, it reads its own.
+        // is thread-safe; should the toolkit ask for it first, it reads its own. Windows has its
+        // fonts at no such cost.
         kelvane::listFolderAhead(asked.folder.isEmpty()
                                      ? QDir::currentPath()
                                      : QFileInfo(asked.folder).canonicalFilePath(),
-                                 [] { FcInit(); });
+                                 [] {
+#ifndef Q_OS_WIN
+                                     FcInit();
+#endif
+                                 });
     }
     kelvane::KelvaneApplication app(argc, argv);
     // The language first: the start's own messages are in it too.

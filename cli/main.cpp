@@ -10,8 +10,10 @@
 
 int main(int argc, char *argv[])
 {
+#ifdef SIGXFSZ
     // A file-size limit must fail a save cleanly, not end the batch.
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelvane-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kelvane::kVersion));
