@@ -18,7 +18,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include "wine_text.h"
+#else
 #include <fontconfig/fontconfig.h>
 #endif
 
@@ -62,6 +64,9 @@ int main(int argc, char *argv[])
 #endif
                                  });
     }
+#ifdef Q_OS_WIN
+    kelvane::drawEveryTextUnderWine();
+#endif
     kelvane::KelvaneApplication app(argc, argv);
     // The language first: the start's own messages are in it too.
     kelvane::useLanguage(kelvane::chooseLanguage(language));

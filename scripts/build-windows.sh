@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Cross-builds what the Windows version needs, from Debian's own packages, on this Linux machine:
-# the MinGW-w64 compilers (posix threads), Qt (Core, Gui, Widgets, Concurrent, Test, the windows
-# and offscreen platform plugins, the Windows style), libogg and libvorbis from Debian's source
-# packages. Everything goes into a cache outside the clone, keyed by the versions and the flags,
-# so a second run reuses it. Each stage prints the time it took.
+# Builds the Windows version on this Linux machine, from Debian's own packages: the MinGW-w64
+# compilers (posix threads), then Qt (Core, Gui, Widgets, Concurrent, Test, the windows and
+# offscreen platform plugins, the Windows style), libogg and libvorbis from Debian's source
+# packages into a cache outside the clone, keyed by the versions and the flags, so a second run
+# reuses it; then Kelvane (preset windows) packed as build/windows/kelvane-VERSION-windows-x64.zip
+# and an installer, build/windows/kelvane-VERSION-setup.exe. Each stage prints the time it took.
 # Usage: scripts/build-windows.sh [deps]   (deps: stop once the cache is complete)
 # KELVANE_WINDOWS_CACHE sets the cache (default: ~/.cache/kelvane-windows).
 set -euo pipefail
@@ -13,9 +14,9 @@ cache="${KELVANE_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kelvane-windows}
 jobs=$(nproc)
 host=x86_64-w64-mingw32
 
-stage_started=0
+stage_started=-1
 stage() {
-    if ((stage_started)); then
+    if ((stage_started >= 0)); then
         echo "    took $((SECONDS - stage_started)) s"
     fi
     stage_started=$SECONDS
@@ -29,8 +30,8 @@ fi
 
 stage "installing the cross compilers, Wine and NSIS"
 packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev dpkg-dev
-          wine64 wine nsis zip cmake ninja-build xz-utils make qt6-base-dev qt6-tools-dev
-          qt6-l10n-tools)
+          wine64 wine nsis zip cmake ninja-build xz-utils make pkg-config qt6-base-dev
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 missing=()
 for package in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
@@ -128,5 +129,60 @@ stage "the cache is complete: $prefix"
 if [[ "${1:-}" == "deps" ]]; then
     exit 0
 fi
-echo "Kelvane itself is not cross-built yet: the disk layer still calls Linux alone." >&2
-exit 1
+
+stage "building Kelvane for Windows"
+export KELVANE_WINDOWS_CACHE="$cache" PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" \
+       PKG_CONFIG_SYSROOT_DIR=/
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+
+stage "packing the zip"
+version=$(sed -n 's/^project(Kelvane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+name="kelvane-$version-windows-x64"
+build="$source_dir/build/windows"
+out="$build/$name"
+rm -rf "$out" "$build/$name.zip" && mkdir -p "$out/platforms" "$out/styles" "$out/translations"
+cp "$build/app/kelvane.exe" "$build/app/kelvane_sound_output.dll" "$build/cli/kelvane-cli.exe" \
+   "$build"/app/Kelvane_Help*.txt "$out/"
+cp "$prefix/plugins/platforms/qwindows.dll" "$out/platforms/"
+cp "$prefix/plugins/styles/qwindowsvistastyle.dll" "$out/styles/"
+# Qt's own texts (the standard buttons) in the window's other languages.
+cp /usr/share/qt6/translations/qtbase_{ru,uk}.qm "$out/translations/"
+# The DLLs the programs and plugins import, and those these import, from Qt's and the
+# compilers' folders: no more. The system's own DLLs are found in none of them.
+dll_dirs=("$prefix/bin"
+          "$(dirname "$($host-g++-posix -print-file-name=libstdc++-6.dll)")"
+          "$(dirname "$($host-g++-posix -print-file-name=libwinpthread-1.dll)")")
+take_imports() { # BINARY
+    local dll dir
+    for dll in $($host-objdump -p "$1" | sed -n 's/^[[:space:]]*DLL Name: //p'); do
+        [[ -e "$out/$dll" ]] && continue
+        for dir in "${dll_dirs[@]}"; do
+            if [[ -f "$dir/$dll" ]]; then
+                cp "$dir/$dll" "$out/" && take_imports "$out/$dll"
+                break
+            fi
+        done
+    done
+}
+for binary in "$out"/*.exe "$out"/*.dll "$out"/platforms/*.dll "$out"/styles/*.dll; do
+    take_imports "$binary"
+done
+find "$out" -name '*.exe' -o -name '*.dll' | while read -r binary; do
+    $host-strip --strip-unneeded "$binary"
+done
+(cd "$build" && zip -qr "$name.zip" "$name")
+echo "    $build/$name.zip: $(du -k "$build/$name.zip" | cut -f1) KiB"
+
+stage "making the installer"
+# The uninstaller removes the files listed here, and the folders they were in, no more.
+files="$build/installed-files.nsh"
+(cd "$out" && find . -type f | sed 's#^\./##; s#/#\\#g' | sort |
+     sed 's#.*#  Delete "$INSTDIR\\&"#'
+ cd "$out" && find . -mindepth 1 -type d | sed 's#^\./##; s#/#\\#g' | sort -r |
+     sed 's#.*#  RMDir "$INSTDIR\\&"#') >"$files"
+makensis -V2 -DVERSION="$version" -DSOURCE="$out" -DFILES="$files" \
+    -DICON="$source_dir/packaging/windows/kelvane.ico" \
+    -DOUTFILE="$build/kelvane-$version-setup.exe" packaging/windows/kelvane.nsi
+echo "    $build/kelvane-$version-setup.exe: $(du -k "$build/kelvane-$version-setup.exe" | cut -f1) KiB"
+stage "done"

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
@@ -20,7 +21,16 @@ constexpr qint64 kOpenerAnswersWithin = 15'000;
 
 bool SystemDesktopLauncher::openFolder(const QString &path)
 {
+#ifdef Q_OS_WIN
+    // Explorer in a window of its own with the folder tree, as "/n,/e," asks. Explorer reads
+    // its command line itself: the folder goes in quotes, which no Windows name contains.
+    QProcess explorer;
+    explorer.setProgram(QStringLiteral("explorer.exe"));
+    explorer.setNativeArguments(QStringLiteral("/n,/e,\"%1\"").arg(QDir::toNativeSeparators(path)));
+    return explorer.startDetached();
+#else
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
 }
 
 void SystemDesktopLauncher::openDocument(const QString &path, std::function<void()> failed)

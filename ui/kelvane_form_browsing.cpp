@@ -20,11 +20,13 @@ namespace {
 
 const QString kFolderPrefix = QStringLiteral("<dir>  ");
 
+// The folder as the title panel shows it: with its separator at the end, in the system's own
+// separators ("C:\Sounds\" on Windows).
 QString withSeparator(QString path)
 {
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
-    return path;
+    return QDir::toNativeSeparators(path);
 }
 
 } // namespace

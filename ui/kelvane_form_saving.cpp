@@ -36,7 +36,8 @@ bool TKelvaneForm::SaveSoundFile()
         if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
             return false;
         target = dialog->selectedFiles().constFirst();
-        targetFolder = QFileInfo(target).absolutePath() + QLatin1Char('/');
+        targetFolder =
+            QDir::toNativeSeparators(QFileInfo(target).absolutePath() + QLatin1Char('/'));
     } else if (cbxRenameOriginals->isChecked()) {
         backup = Backup::IfAbsent;
     }

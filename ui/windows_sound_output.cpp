@@ -7,8 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include <mmsystem.h>
-#include <windows.h>
+#include <windows.h> // and with it mmsystem.h, which cannot come first
 
 namespace {
 

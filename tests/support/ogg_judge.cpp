@@ -23,9 +23,9 @@ OggVerdict judgeOgg(const QByteArray &file)
     OggVerdict verdict;
     ogg_sync_state sync;
     ogg_sync_init(&sync);
-    char *buffer = ogg_sync_buffer(&sync, file.size());
+    char *buffer = ogg_sync_buffer(&sync, static_cast<long>(file.size()));
     std::memcpy(buffer, file.constData(), static_cast<size_t>(file.size()));
-    ogg_sync_wrote(&sync, file.size());
+    ogg_sync_wrote(&sync, static_cast<long>(file.size()));
 
     ogg_stream_state stream;
     bool streamStarted = false;
@@ -116,7 +116,7 @@ std::uint32_t liboggPageChecksum(const QByteArray &page)
     p.header = bytes;
     p.header_len = 27 + segments;
     p.body = bytes + p.header_len;
-    p.body_len = copy.size() - p.header_len;
+    p.body_len = static_cast<long>(copy.size()) - p.header_len;
     ogg_page_checksum_set(&p);
     return le32(copy, 22);
 }
@@ -130,7 +130,7 @@ std::vector<QByteArray> liboggPages(const QList<QByteArray> &packets, bool pageP
         QByteArray data = packets[i];
         ogg_packet packet{};
         packet.packet = reinterpret_cast<unsigned char *>(data.data());
-        packet.bytes = data.size();
+        packet.bytes = static_cast<long>(data.size());
         packet.b_o_s = i == 0;
         packet.e_o_s = i + 1 == packets.size();
         packet.packetno = i;
