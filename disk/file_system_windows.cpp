@@ -37,8 +37,11 @@ int errnoOf(DWORD error)
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_NETPATH:
     case ERROR_BAD_NET_NAME:
-    case ERROR_INVALID_NAME:
         return ENOENT;
+    case ERROR_INVALID_NAME:
+        return EINVAL;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return ENAMETOOLONG;
     case ERROR_ALREADY_EXISTS:
     case ERROR_FILE_EXISTS:
         return EEXIST;
@@ -60,8 +63,6 @@ int errnoOf(DWORD error)
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
         return ENOSPC;
-    case ERROR_FILENAME_EXCED_RANGE:
-        return ENAMETOOLONG;
     case ERROR_DIRECTORY:
         return ENOTDIR;
     case ERROR_DIR_NOT_EMPTY:
@@ -72,6 +73,18 @@ int errnoOf(DWORD error)
     default:
         return EIO;
     }
+}
+
+// Every Windows file system takes at most 255 characters in one part of a path. Said before the
+// system is asked, which (or Wine in its place) may call such a name merely not found.
+bool partTooLong(const QString &path, int &error)
+{
+    const auto slash =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    if (path.size() - slash - 1 <= 255)
+        return false;
+    error = ENAMETOOLONG;
+    return true;
 }
 
 int lastError()
@@ -172,6 +185,10 @@ QString systemReason(int error)
         return QStringLiteral("Operation not supported");
     case EIO:
         return QStringLiteral("Input/output error");
+    case EINVAL:
+        return QStringLiteral("the name is not allowed here");
+    case ENAMETOOLONG:
+        return QStringLiteral("File name too long");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -225,6 +242,8 @@ int openFile(const QString &path, Access access, int &error)
 
 int createNewFile(const QString &path, int &error)
 {
+    if (partTooLong(path, error))
+        return -1;
     const HANDLE handle = CreateFileW(widePath(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                                       FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -316,6 +335,8 @@ void adviseSequential(int) {}
 
 bool renameOver(const QString &from, const QString &to, int &error)
 {
+    if (partTooLong(to, error))
+        return false;
     const std::wstring target = widePath(to);
     if (MoveFileExW(widePath(from).c_str(), target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
@@ -326,6 +347,8 @@ bool renameOver(const QString &from, const QString &to, int &error)
 
 bool renameToFreeName(const QString &from, const QString &to, int &error)
 {
+    if (partTooLong(to, error))
+        return false;
     // Without MOVEFILE_REPLACE_EXISTING a name that is taken fails the rename.
     if (MoveFileExW(widePath(from).c_str(), widePath(to).c_str(), MOVEFILE_WRITE_THROUGH))
         return true;
@@ -340,6 +363,8 @@ Exchange exchangeNames(const QString &, const QString &, int &)
 
 bool makeHardLink(const QString &existing, const QString &name, int &error)
 {
+    if (partTooLong(name, error))
+        return false;
     if (CreateHardLinkW(widePath(name).c_str(), widePath(existing).c_str(), nullptr))
         return true;
     error = lastError();

@@ -27,9 +27,12 @@ inline Run cli(const QStringList &args, const QString &folder = QString(),
     }
     process.start(QStringLiteral(KELVANE_CLI), args);
     process.waitForFinished(120'000);
+    // Windows ends a console program's lines with CR LF; the texts are the same.
+    const auto text = [](const QByteArray &bytes) {
+        return QString::fromUtf8(bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    };
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+            text(process.readAllStandardOutput()), text(process.readAllStandardError())};
 }
 
 // Runs it with the fault shim preloaded, misbehaving for the files in `folder`.

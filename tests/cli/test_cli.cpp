@@ -1,7 +1,6 @@
 #include "cli_run.h"
 #include "comment_page_builder.h"
 #include "ogg_judge.h"
-#include "scoped_tmpfs.h"
 #include "sound_fixtures.h"
 
 #include <cstdio>
@@ -17,7 +16,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_LINUX
+#include "scoped_tmpfs.h"
+
 #include <unistd.h>
+#endif
 
 namespace {
 
@@ -116,6 +119,7 @@ private slots:
                  qPrintable(check.out + check.err));
     }
 
+#ifdef Q_OS_LINUX // a Windows command line cannot carry the 70,000 characters to the encoder
     // A first comment that fills page 2 and goes on: show shows what it read and that no block
     // can be inserted, and that is no failure of show.
     void showOfACommentPacketGoingOnPastPage2()
@@ -137,6 +141,7 @@ private slots:
         QVERIFY(cut.out.contains("  Audio sample rate:     44100 Hz\n"));
         QVERIFY(cut.err.contains("cut.ogg: Not a valid Ogg sound file; it ends too early."));
     }
+#endif
 
     // Files read at the same time still print in the order of one at a time.
     void severalJobsPrintInOrder()
@@ -359,6 +364,7 @@ private slots:
         QVERIFY(fixtures::readFile(mono) != before);
     }
 
+#ifdef Q_OS_LINUX
     // A file named twice in one batch (through a symbolic link) is written once; a file with
     // two names (hard links) both written is not said to keep the old sound under the other.
     void namesOfOneFileInOneBatch()
@@ -380,6 +386,7 @@ private slots:
         }
         QVERIFY(QFileInfo(QDir(folder_).filePath("sym.ogg")).isSymLink());
     }
+#endif
 
     // Bad usage exits with 2 and one message before any file is touched.
     void badUsageTouchesNothing()
@@ -432,11 +439,15 @@ private slots:
             cli(edit + QStringList{other.path() + "/" + name});
         QCOMPARE(fixtures::folderState(folder_), fixtures::folderState(other.path()));
 
+#ifdef Q_OS_WIN
+        const QStringList device; // no path names a device as a file there
+#else
+        const QStringList device{"/dev/null"}; // cannot be read as a sound at all
+#endif
         for (const QStringList &command : {QStringList{"show", "--json"}, {"check", "--json"}}) {
-            // /dev/null cannot be read as a sound at all.
-            const Run run = cli(command + QStringList{folder_, "/dev/null"});
+            const Run run = cli(command + QStringList{folder_} + device);
             const QStringList records = run.out.split('\n', Qt::SkipEmptyParts);
-            QCOMPARE(records.size(), names.size() + 1);
+            QCOMPARE(records.size(), names.size() + device.size());
             const QStringList keys = QJsonDocument::fromJson(records[0].toUtf8()).object().keys();
             for (const QString &record : records) {
                 const QJsonObject object = QJsonDocument::fromJson(record.toUtf8()).object();
@@ -616,6 +627,7 @@ private slots:
         QVERIFY(fixtures::decodedSamples(sound) == fixtures::decodedSamples(original));
     }
 
+#ifdef Q_OS_LINUX
     // Any error while the new file is flushed or closed fails that file and leaves it as it
     // was, and so does another program writing it while it is saved.
     void faultsWhileSavingFailTheFileAndKeepIt_data()
@@ -712,6 +724,7 @@ private slots:
         QCOMPARE(lastLine(run.out), QString("1 file read, 0 changed, 0 skipped, 1 failed"));
         QCOMPARE(::unlink(odd.constData()), 0); // QTemporaryDir cannot remove it
     }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -73,7 +73,8 @@ private slots:
             QProcess batch;
             batch.start(QStringLiteral(KELVANE_CLI), kSet + QStringList{work});
             QVERIFY(batch.waitForStarted());
-            QThread::usleep(random.bounded(static_cast<quint64>(wholeRun)));
+            QThread::usleep(
+                static_cast<unsigned long>(random.bounded(static_cast<quint64>(wholeRun))));
             batch.kill();
             QVERIFY(batch.waitForFinished());
             killed += batch.exitStatus() == QProcess::CrashExit ? 1 : 0;
@@ -87,6 +88,7 @@ private slots:
         // Most kills must land inside the batch, or this proves little.
         QVERIFY(killed >= kKills / 5);
 
+#ifdef Q_OS_LINUX // the moments below are reached through the fault shim
         // Asked to stop (Ctrl-C, SIGTERM) while it writes the new files, a batch drops them
         // all: no sound is replaced and no new file is left behind.
         const QString folder = QDir(work).canonicalPath();
@@ -115,6 +117,7 @@ private slots:
             const int changed = checkWhole(work, old, edited);
             QCOMPARE(changed, call - 1); // each sound is backed up, then replaced
         }
+#endif
     }
 
 private:

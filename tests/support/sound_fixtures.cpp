@@ -1,11 +1,11 @@
 #include "sound_fixtures.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QFileInfo>
-#include <QFile>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 #include <QThread>
@@ -82,7 +82,8 @@ struct ToolRun
 // status in files, and the status file's line says it has ended.
 ToolRun runTool(const QString &name, const QStringList &args)
 {
-    const QString stem = QStringLiteral("/tmp/kelvane-tool-%1").arg(QCoreApplication::applicationPid());
+    const QString stem =
+        QStringLiteral("/tmp/kelvane-tool-%1").arg(QCoreApplication::applicationPid());
     const QStringList files{stem + ".out", stem + ".err", stem + ".status"};
     const QStringList words =
         QStringList{"-c", R"(o=$1; e=$2; s=$3; shift 3; "$@" >"$o" 2>"$e"; echo $? >"$s")", "sh"} +
@@ -180,7 +181,8 @@ QString encodeTone(const QString &folder, const QString &name, int channels, dou
         second = {"whitenoise"};
     run(QStringLiteral("sox"),
         QStringList{"-R", "-D", "-n", "-r", QString::number(rate), "-c", QString::number(channels),
-                    "-b", "16", wavFile.forTool(), "synth", QString::number(seconds), "sine", "300-900"} +
+                    "-b", "16", wavFile.forTool(), "synth", QString::number(seconds), "sine",
+                    "300-900"} +
             second + QStringList{"fade", "0", QString::number(seconds), "0.05"},
         &ok);
     if (!ok)
