@@ -125,6 +125,11 @@ if [[ ! -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]]; then
     rm -rf "$work"
 fi
 
+# Qt's own texts (the standard buttons) in the window's other languages, where this Qt looks
+# for them when the tests run it from the cache.
+mkdir -p "$prefix/translations"
+cp /usr/share/qt6/translations/qtbase_{ru,uk}.qm "$prefix/translations/"
+
 stage "the cache is complete: $prefix"
 if [[ "${1:-}" == "deps" ]]; then
     exit 0

@@ -5,6 +5,7 @@
 #include "start_request.h"
 #include "start_window.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTableView>
 #include <QTextBrowser>
@@ -25,7 +26,7 @@ class TestStarting : public QObject, FormFixture
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
     QString loaded() { return w<QLabel>("pnlFileName")->text(); }
-    QString listed() { return w<QLabel>("pnlCurrentDir")->text(); }
+    QString listed() { return QDir::fromNativeSeparators(w<QLabel>("pnlCurrentDir")->text()); }
 
 private slots:
     void init()
@@ -134,6 +135,7 @@ private slots:
         QVERIFY(QFile::remove(helpFile));
     }
 
+#ifdef Q_OS_LINUX // the opener asked is xdg-open
     // The desktop's opener is asked without a shell; its failure is reported, its success not.
     void theDesktopOpenerReportsItsFailure()
     {
@@ -155,6 +157,7 @@ private slots:
         }
         qputenv("PATH", oldPath);
     }
+#endif
 };
 
 int main(int argc, char *argv[])

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QJsonDocument>
@@ -109,6 +110,7 @@ private slots:
     void init() { QVERIFY(open()); }
     void cleanup() { close(); }
 
+#ifdef Q_OS_LINUX // symbolic links to folders
     // The rows of a tree with sub-folders say what `kelvane-cli show -r --json` says of each
     // sound; hidden entries are left out, a link to a folder is followed, and a link to a
     // folder listed already (here: one inside the tree, and one back up) is a row that says so.
@@ -181,6 +183,7 @@ private slots:
                     .data(Qt::DecorationRole)
                     .isNull());
     }
+#endif
 
     // Numbers sort as numbers, rows that arrive into a sorted table take their place, the filter
     // keeps the paths holding its text, and "warnings only" the rows with a warning.
@@ -413,7 +416,8 @@ private slots:
         QVERIFY(driver::clickEntry(table(), "weapons/stereo_block.ogg", true));
         QVERIFY(!w<QPushButton>("btnOverview")->isChecked());
         QVERIFY(w<QListView>("lstFiles")->isVisible());
-        QCOMPARE(w<QLabel>("pnlCurrentDir")->text(), path("weapons") + "/");
+        QCOMPARE(QDir::fromNativeSeparators(w<QLabel>("pnlCurrentDir")->text()),
+                 path("weapons") + "/");
         QCOMPARE(selectedEntry(), QString("stereo_block.ogg"));
         QCOMPARE(text("txtMaxAIDist"), QString("55.0000000"));
 

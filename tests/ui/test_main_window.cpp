@@ -89,7 +89,9 @@ private slots:
             QVERIFY2(!find<QPushButton>(&w, name)->isEnabled(), name);
         QVERIFY(find<QLabel>(&w, "pnlAttrStatus")->isHidden());
         QCOMPARE(find<QLabel>(&w, "pnlFileName")->text(), QString("< No File Selected >"));
-        QCOMPARE(find<QLabel>(&w, "pnlCurrentDir")->text(), QDir::currentPath() + "/");
+        // In the system's own separators: "C:\\Sounds\\" on Windows.
+        QCOMPARE(find<QLabel>(&w, "pnlCurrentDir")->text(),
+                 QDir::toNativeSeparators(QDir::currentPath() + "/"));
         auto *types = find<QComboBox>(&w, "cmbGameType");
         QCOMPARE(types->count(), 21);
         QCOMPARE(types->currentIndex(), -1);

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
 
@@ -236,7 +237,7 @@ private slots:
         QCOMPARE(*dialog, folder); // it opened in the listed folder
         QCOMPARE(attributesOf(path(target)).minDist, 1.5f);
         QCOMPARE(QDir::currentPath(), folder);
-        QCOMPARE(w<QLabel>("pnlCurrentDir")->text(), folder + "/");
+        QCOMPARE(QDir::fromNativeSeparators(w<QLabel>("pnlCurrentDir")->text()), folder + "/");
         QCOMPARE(selectedEntry(), QString());
         QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("< No File Selected >"));
         QCOMPARE(form->statusText(), QString());
@@ -268,6 +269,7 @@ private slots:
         QCOMPARE(fixtures::readFile(path("mono_block.ogg")), saved);
     }
 
+#ifdef Q_OS_LINUX // Windows keeps a folder that is a program's working folder
     // When the listed folder has gone by the time Save-as writes elsewhere, the target's folder
     // is listed instead.
     void saveAsAfterTheListedFolderWentAway()
@@ -283,10 +285,12 @@ private slots:
         press("btnApply", Qt::ShiftModifier);
         QTRY_VERIFY(driver::noModalOpen());
         QCOMPARE(attributesOf(path("elsewhere/saved.ogg")).minDist, 1.5f);
-        QCOMPARE(w<QLabel>("pnlCurrentDir")->text(), path("elsewhere") + "/");
+        QCOMPARE(QDir::fromNativeSeparators(w<QLabel>("pnlCurrentDir")->text()),
+                 path("elsewhere") + "/");
         QCOMPARE(QDir::currentPath(), path("elsewhere"));
         QVERIFY(QDir::setCurrent(folder));
     }
+#endif
 
     void cancelledSaveAsKeepsTheEditsPending()
     {

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDir>
 #include <QHelpEvent>
 #include <QSplitter>
 #include <QToolTip>
@@ -109,7 +110,7 @@ private slots:
         QTest::mouseClick(w<QPushButton>("btnSelectDirectory"), Qt::LeftButton,
                           Qt::ControlModifier);
         QTRY_VERIFY(question->seen);
-        QCOMPARE(w<QLabel>("pnlCurrentDir")->text(), deep + "/");
+        QCOMPARE(QDir::fromNativeSeparators(w<QLabel>("pnlCurrentDir")->text()), deep + "/");
         QVERIFY(unchanged());
         QVERIFY(QDir::setCurrent(folder));
     }
