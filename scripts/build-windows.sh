@@ -87,15 +87,23 @@ prefix="$cache/prefix-$key"
 ln -sfn "$prefix" "$cache/prefix"
 mkdir -p "$prefix"
 
-build_autotools() { # NAME VERSION-FILE-GLOB
+# Unpacks a source package as Debian ships it, its patches left out (none is needed here). The
+# files were checked against the archive's signed index when apt fetched them.
+unpack() { # NAME FOLDER
+    (cd "$2" && dpkg-source -x --skip-patches "$cache"/src/"$1"_*.dsc src >unpack.log 2>&1) ||
+        { cat "$2/unpack.log"; exit 1; }
+}
+
+build_autotools() { # NAME
     local name=$1 work="$cache/build/$1"
     rm -rf "$work" && mkdir -p "$work"
-    (cd "$work" && dpkg-source -x --skip-patches "$cache"/src/"$name"_*.dsc src >/dev/null)
+    unpack "$name" "$work"
     (cd "$work/src" &&
-     ./configure -q --host=$host --prefix="$prefix" --disable-shared --enable-static \
-         CC=$host-gcc-posix PKG_CONFIG_PATH="$prefix/lib/pkgconfig" \
-         LDFLAGS="-L$prefix/lib" CPPFLAGS="-I$prefix/include" >/dev/null &&
-     make -s -j"$jobs" >/dev/null && make -s install >/dev/null)
+     { ./configure -q --host=$host --prefix="$prefix" --disable-shared --enable-static \
+           CC=$host-gcc-posix PKG_CONFIG_PATH="$prefix/lib/pkgconfig" \
+           LDFLAGS="-L$prefix/lib" CPPFLAGS="-I$prefix/include" &&
+       make -s -j"$jobs" && make -s install; } >"$work/build.log" 2>&1 ||
+         { tail -40 "$work/build.log"; exit 1; })
     rm -rf "$work"
 }
 
@@ -112,7 +120,7 @@ if [[ ! -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]]; then
     stage "building Qt $qt_version for Windows (the longest stage: about half an hour on two cores)"
     work="$cache/build/qt"
     rm -rf "$work" && mkdir -p "$work"
-    (cd "$work" && dpkg-source -x --skip-patches "$cache"/src/qt6-base_*.dsc src >/dev/null)
+    unpack qt6-base "$work"
     mkdir -p "$work/build"
     (cd "$work/build" &&
      ../src/configure -prefix "$prefix" "${qt_flags[@]}" -- \

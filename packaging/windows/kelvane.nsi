@@ -2,7 +2,8 @@
 ; "Open with" for .ogg sounds, and an uninstaller that takes away exactly what was installed.
 ; scripts/build-windows.sh defines VERSION, SOURCE (the unpacked zip's folder), FILES (the list of
 ; its files, made from that folder), ICON and OUTFILE.
-Unicode true
+; A 64-bit installer for a 64-bit program, which Wine without its 32-bit half runs too.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include "MUI2.nsh"
 
@@ -29,11 +30,13 @@ RequestExecutionLevel admin
 
 Function .onInit
   SetRegView 64
+  SetShellVarContext all
   !insertmacro MUI_LANGDLL_DISPLAY
 FunctionEnd
 
 Function un.onInit
   SetRegView 64
+  SetShellVarContext all
 FunctionEnd
 
 Section "Kelvane"

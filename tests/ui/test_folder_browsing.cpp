@@ -140,7 +140,8 @@ private slots:
                           Qt::ControlModifier);
         QCOMPARE(shownFolder(), QDir::currentPath()); // "/", or a drive's root on Windows
         QVERIFY(!driver::entries(list()).contains("<dir>  .."));
-        QVERIFY(driver::entries(list()).contains("<dir>  tmp"));
+        // The first folder of the test's own path ("tmp", or "users" on Windows) is listed.
+        QVERIFY(driver::entries(list()).contains("<dir>  " + root_.section('/', 1, 1)));
     }
 
     // One click on a folder clears the display; a double click or Enter goes into it.
