@@ -150,21 +150,26 @@ int descriptorOf(HANDLE handle, int flags, int &error)
     return fd;
 }
 
-// Why a rename over `target` was refused: a read-only file, or one that another program
-// (the game, a player) holds open without letting it be deleted.
-int replacingError(const std::wstring &target, DWORD error)
+// Whether `target` may be replaced now: not when it is marked read-only, nor while another
+// program (the game, a player) holds it open without letting it be deleted. Asked before the
+// rename, so that the reason is the real one whichever way the system would refuse.
+bool mayReplace(const std::wstring &target, int &error)
 {
-    if (error != ERROR_ACCESS_DENIED)
-        return errnoOf(error);
     const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return EACCES;
-    const HANDLE handle = CreateFileW(target.c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return true; // nothing there to replace
+    if (attributes & FILE_ATTRIBUTE_READONLY) {
+        error = EACCES;
+        return false;
+    }
+    const HANDLE handle = CreateFileW(target.c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return GetLastError() == ERROR_SHARING_VIOLATION ? EBUSY : EACCES;
+    if (handle == INVALID_HANDLE_VALUE) {
+        error = lastError();
+        return false;
+    }
     CloseHandle(handle);
-    return EACCES;
+    return true;
 }
 
 } // namespace
@@ -338,10 +343,12 @@ bool renameOver(const QString &from, const QString &to, int &error)
     if (partTooLong(to, error))
         return false;
     const std::wstring target = widePath(to);
+    if (!mayReplace(target, error))
+        return false;
     if (MoveFileExW(widePath(from).c_str(), target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    error = replacingError(target, GetLastError());
+    error = lastError();
     return false;
 }
 

@@ -30,7 +30,7 @@ fi
 
 stage "installing the cross compilers, Wine and NSIS"
 packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev dpkg-dev
-          wine64 wine nsis zip cmake ninja-build xz-utils make pkg-config qt6-base-dev
+          wine64 wine nsis zip unzip cmake ninja-build xz-utils make pkg-config qt6-base-dev
           qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 missing=()
 for package in "${packages[@]}"; do

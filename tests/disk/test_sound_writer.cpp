@@ -14,6 +14,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 #ifdef Q_OS_LINUX
 #include "child_process.h"
 #include "save_faults.h"
@@ -236,6 +239,40 @@ private slots:
                  QStringList({"mono_block.ogg", "mono_block.ogg.bak", "stereo_block.ogg",
                               "stereo_block.ogg.bak"}));
     }
+
+#ifdef Q_OS_WIN
+    // A sound the game (or a player) holds open without letting it be deleted, and one marked
+    // read-only, are refused with their reason; the file stays as it was, and nothing is left
+    // beside it.
+    void aFileHeldOpenOrReadOnlyIsLeftAlone()
+    {
+        const QTemporaryDir dir;
+        const QString path = fixtures::copySample("mono_block.ogg", dir.path());
+        const QByteArray original = fixtures::readFile(path);
+        const std::wstring wide = QDir::toNativeSeparators(path).toStdWString();
+        for (const char *why : {"the file is open in another program", "Permission denied"}) {
+            LoadResult loaded = loadSoundFile(path, "mono_block.ogg");
+            QVERIFY(loaded.image);
+            HANDLE held = INVALID_HANDLE_VALUE;
+            if (QString(why).startsWith("the file")) {
+                held = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                QVERIFY(held != INVALID_HANDLE_VALUE);
+            } else {
+                QVERIFY(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY));
+            }
+            const SaveResult saved = saveOver(loaded, edited, path, Backup::None);
+            if (held != INVALID_HANDLE_VALUE)
+                CloseHandle(held);
+            SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_NORMAL);
+            QVERIFY(!saved.ok);
+            QCOMPARE(saved.reason, QString(why));
+            QCOMPARE(fixtures::readFile(path), original);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                     QStringList{"mono_block.ogg"});
+        }
+    }
+#endif
 
     void saveAsWritesOnlyTheTarget()
     {
