@@ -226,8 +226,9 @@ void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const
     // Sounds are read with read-only opens; whether one may be written is asked only now that
     // it is to be written, so a read-only file is never replaced through its folder.
     if (int error = 0; !fs::mayWrite(run.path, error)) {
-        const SaveResult refused = saveFailure(
-            SaveProblem::Write, {run.path, run.path, Backup::None, {}}, systemReason(error));
+        const SaveResult refused =
+            saveFailure(fs::heldByAnotherProgram(error) ? SaveProblem::InUse : SaveProblem::Write,
+                        {run.path, run.path, Backup::None, {}}, systemReason(error));
         run.fail(refused.failure, refused.reason);
         return;
     }

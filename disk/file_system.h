@@ -86,6 +86,9 @@ enum class Exchange
 [[nodiscard]] bool makeHardLink(const QString &existing, const QString &name, int &error);
 // True for the failures of makeHardLink that a whole copy can stand in for.
 [[nodiscard]] bool noHardLinksHere(int error);
+// True when `error` says another program holds the file open and will not let it be replaced
+// (Windows' sharing rules; Linux has none of the kind).
+[[nodiscard]] bool heldByAnotherProgram(int error);
 [[nodiscard]] bool removeFile(const QString &path, int &error);
 // What a symbolic link points at, as written in it.
 [[nodiscard]] std::optional<QString> linkTarget(const QString &path, int &error);

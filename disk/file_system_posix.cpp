@@ -260,6 +260,11 @@ bool noHardLinksHere(int error)
     return error == EPERM || error == EXDEV || error == EMLINK || error == EOPNOTSUPP;
 }
 
+bool heldByAnotherProgram(int)
+{
+    return false; // EBUSY here is a mount point or a busy device, never another program's lock
+}
+
 bool removeFile(const QString &path, int &error)
 {
     if (::unlink(encoded(path).constData()) == 0)

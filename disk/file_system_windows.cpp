@@ -384,6 +384,11 @@ bool noHardLinksHere(int error)
     return error == EOPNOTSUPP || error == EXDEV || error == EMLINK;
 }
 
+bool heldByAnotherProgram(int error)
+{
+    return error == EBUSY; // only sharing and lock violations are mapped to it
+}
+
 bool removeFile(const QString &path, int &error)
 {
     if (DeleteFileW(widePath(path).c_str()))

@@ -43,8 +43,10 @@ std::unique_ptr<ReplacementFile> ReplacementFile::create(const QString &folder, 
 
 bool ReplacementFile::fail(int error)
 {
-    if (reason_.isEmpty())
+    if (reason_.isEmpty()) {
         reason_ = systemReason(error);
+        error_ = error;
+    }
     return false;
 }
 

@@ -67,6 +67,8 @@ public:
 
     [[nodiscard]] const QString &path() const { return path_; }
     [[nodiscard]] const QString &reason() const { return reason_; }
+    // The system's error behind `reason`, as an errno value.
+    [[nodiscard]] int error() const { return error_; }
 
 private:
     ReplacementFile(int descriptor, QString path);
@@ -75,6 +77,7 @@ private:
     int fd_;
     QString path_;
     QString reason_;
+    int error_ = 0;
     FileIdentity identity_;
     bool placed_ = false;
 };

@@ -36,6 +36,7 @@ enum class SaveProblem
     Write,   // the new file could not be created, written, flushed or put in place
     Changed, // the file on disk is no longer the one loaded
     Backup,  // the backup asked for could not be made
+    InUse,   // another program holds the file open and will not let it be replaced (Windows)
 };
 
 struct SaveResult

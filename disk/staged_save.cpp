@@ -24,6 +24,10 @@ SaveResult saveFailure(SaveProblem problem, const SaveTarget &target, const QStr
     case SaveProblem::Changed:
         result.failure = QLatin1Char(' ') + target.shownName + toQString(msg::kChangedOnDisk);
         break;
+    case SaveProblem::InUse:
+        result.failure = QLatin1Char(' ') + target.shownName + toQString(msg::kInUse);
+        result.reason.clear(); // said in the message
+        break;
     case SaveProblem::Backup:
         result.failure = toQString(msg::kBackupFailedPrefix) + backupName +
                          QStringLiteral(" (%1)").arg(reason) + toQString(msg::kBackupFailedSuffix);
@@ -194,6 +198,8 @@ SaveResult placeSave(StagedSave &staged)
     if (placed == ExchangeOutcome::Changed || placed == ExchangeOutcome::Failed) {
         SaveResult refused = placed == ExchangeOutcome::Changed
                                  ? saveFailure(SaveProblem::Changed, target)
+                             : fs::heldByAnotherProgram(staged.file->error())
+                                 ? saveFailure(SaveProblem::InUse, target)
                                  : saveFailure(SaveProblem::Write, target, staged.file->reason());
         if (!removeBackup(backup))
             refused.reason += QStringLiteral("; the backup it made could not be removed");

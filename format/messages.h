@@ -35,6 +35,9 @@ inline constexpr std::string_view kWriteProblem = " Problem creating/writing upd
 // After " " and the file's name.
 inline constexpr std::string_view kChangedOnDisk =
     " changed on disk after it was loaded; nothing was written.";
+// After " " and the file's name: the game or another program holds it open (Windows).
+inline constexpr std::string_view kInUse =
+    " is open in another program; nothing was written. Close it there and save again.";
 // What the window adds to it: how to load the file again.
 inline constexpr std::string_view kReloadHint =
     " Ctrl-click Select Drive/Directory to reload it.";

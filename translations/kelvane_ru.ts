@@ -307,6 +307,10 @@
         <source>the file ends inside its headers: the game cannot open it</source>
         <translation>файл обрывается внутри заголовков: игра не сможет его открыть</translation>
     </message>
+    <message>
+        <source> is open in another program; nothing was written. Close it there and save again.</source>
+        <translation> открыт в другой программе; ничего не записано. Закройте его там и сохраните снова.</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>

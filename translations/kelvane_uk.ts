@@ -307,6 +307,10 @@
         <source>the file ends inside its headers: the game cannot open it</source>
         <translation>файл обривається всередині заголовків: гра не зможе його відкрити</translation>
     </message>
+    <message>
+        <source> is open in another program; nothing was written. Close it there and save again.</source>
+        <translation> відкритий в іншій програмі; нічого не записано. Закрийте його там і збережіть знову.</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>

@@ -128,6 +128,8 @@ constexpr const char *kSuffixes[] = {
     QT_TRANSLATE_NOOP("CoreText", " changed on disk after it was loaded; nothing was written. "
                                   "Ctrl-click Select Drive/Directory to reload it."),
     QT_TRANSLATE_NOOP("CoreText", " could not be made; nothing was written."),
+    QT_TRANSLATE_NOOP("CoreText", " is open in another program; nothing was written. Close it "
+                                  "there and save again."),
 };
 
 QString translated(const QString &source)
