@@ -117,7 +117,7 @@ if [[ ! -f "$prefix/lib/libvorbisfile.a" ]]; then
 fi
 
 if [[ ! -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]]; then
-    stage "building Qt $qt_version for Windows (the longest stage: about half an hour on two cores)"
+    stage "building Qt $qt_version for Windows (the longest stage: about 25 minutes on two cores)"
     work="$cache/build/qt"
     rm -rf "$work" && mkdir -p "$work"
     unpack qt6-base "$work"
