@@ -182,7 +182,7 @@ std::optional<FileIdentity> identityOfOpenFile(int descriptor)
 
 QString systemReason(int error)
 {
-    // The runtime's own texts, where it has one that says what happened.
+    // Words of our own where the runtime has none, or none that says what happened.
     switch (error) {
     case EBUSY:
         return QStringLiteral("the file is open in another program");

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <exception>
+#include <memory>
 #include <vector>
 
 namespace kelvane {
@@ -44,11 +45,16 @@ ReadResult readSoundFile(const QString &path, const QString &shownName, Access a
 {
     // Enough for pages 1 and 2 of an ordinary sound; a file that needs more is read again whole.
     constexpr std::size_t kFirstPagesRead = 16 * 1024;
-    const OpenFile file(path, access == Access::ReadWrite);
-    if (file.fd() < 0)
-        return failed(toQString(msg::kCouldNotOpen), systemReason(file.openError()));
+    auto file = std::make_unique<OpenFile>(path, access == Access::ReadWrite);
+    // The game holding the sound open keeps it from being saved, not from being shown: it is
+    // read as it is, and a save while the game still holds it says so.
+    if (file->fd() < 0 && access == Access::ReadWrite &&
+        fs::heldByAnotherProgram(file->openError()))
+        file = std::make_unique<OpenFile>(path, false);
+    if (file->fd() < 0)
+        return failed(toQString(msg::kCouldNotOpen), systemReason(file->openError()));
     // A pipe or a device has no size to scan and could block the window forever.
-    const auto &before = file.identity();
+    const auto &before = file->identity();
     if (!before)
         return failed(toQString(msg::kCouldNotScan));
     const QString problem = toQString(msg::kReadProblem) + shownName;
@@ -60,9 +66,9 @@ ReadResult readSoundFile(const QString &path, const QString &shownName, Access a
         if (access == Access::FirstPages)
             toRead = std::min(toRead, kFirstPagesRead);
         auto image = std::make_unique<FileImage>(toRead, before->size);
-        if (const auto wrong = readFully(file.fd(), image->readArea().first(toRead)))
+        if (const auto wrong = readFully(file->fd(), image->readArea().first(toRead)))
             return failed(problem, *wrong);
-        if (identityOfOpenFile(file.fd()) != before)
+        if (identityOfOpenFile(file->fd()) != before)
             return failed(problem, QStringLiteral("the file changed while it was read"));
         image->setBytesRead(toRead);
         return {std::move(image), {}, {}, *before};

@@ -251,16 +251,17 @@ private slots:
         const QByteArray original = fixtures::readFile(path);
         const std::wstring wide = QDir::toNativeSeparators(path).toStdWString();
         for (const char *why : {"the file is open in another program", "Permission denied"}) {
-            LoadResult loaded = loadSoundFile(path, "mono_block.ogg");
-            QVERIFY(loaded.image);
             HANDLE held = INVALID_HANDLE_VALUE;
             if (QString(why).startsWith("the file")) {
                 held = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
                 QVERIFY(held != INVALID_HANDLE_VALUE);
-            } else {
-                QVERIFY(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY));
             }
+            // Held open, it is still shown.
+            LoadResult loaded = loadSoundFile(path, "mono_block.ogg");
+            QVERIFY2(loaded.image, qPrintable(loaded.failure + loaded.reason));
+            if (held == INVALID_HANDLE_VALUE)
+                QVERIFY(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY));
             const SaveResult saved = saveOver(loaded, edited, path, Backup::None);
             if (held != INVALID_HANDLE_VALUE)
                 CloseHandle(held);
