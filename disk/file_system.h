@@ -113,7 +113,9 @@ public:
     FileSystemFlush &operator=(const FileSystemFlush &) = delete;
 
     // Must come before the first new file there is written: the flush reports the write-back
-    // errors since. False where the file system cannot be flushed as a whole.
+    // errors since. False, with `error`, when the folder cannot be opened; false with `error`
+    // untouched where the system cannot flush a file system as a whole (Windows): each file is
+    // then flushed by itself.
     bool watch(const QString &folder, std::uint64_t device, int &error);
     [[nodiscard]] bool covers(std::uint64_t device) const;
     // The file systems whose flush failed, with the reason.
