@@ -217,6 +217,32 @@ private slots:
         QCOMPARE(combined["block"]["gameTypeName"].toString(), QString("unlisted"));
     }
 
+    // A notice alone fails a check only with --strict, whatever the output; JSON says so too.
+    void checkStatusForEachOutputAndStrictness_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("status");
+        QTest::newRow("text") << QStringList{} << 0;
+        QTest::newRow("text, strict") << QStringList{"--strict"} << 1;
+        QTest::newRow("json") << QStringList{"--json"} << 0;
+        QTest::newRow("json, strict") << QStringList{"--json", "--strict"} << 1;
+    }
+    void checkStatusForEachOutputAndStrictness()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, status);
+        add("stereo_block.ogg"); // two channels: a notice
+        const Run run = cli(QStringList{"check"} + options + QStringList{folder_});
+        QCOMPARE(run.status, status);
+        if (options.contains("--json")) {
+            const QJsonObject record = QJsonDocument::fromJson(run.out.toUtf8()).object();
+            QCOMPARE(record["status"].toString(), QString(status ? "failed" : "warnings"));
+        } else {
+            QCOMPARE(lastLine(run.out),
+                     QString("1 file read, 0 changed, 0 skipped, %1 failed").arg(status));
+        }
+    }
+
     void checkReportsWhatTheGamesReject()
     {
         add("mono_block.ogg");
@@ -544,6 +570,7 @@ private slots:
         const QString plain = add("no_comments.ogg");
         const QString good = add("mono_block.ogg");
         const QByteArray goodBefore = fixtures::readFile(good);
+        const QByteArray badBefore = fixtures::readFile(bad);
         QByteArray v2 = builder::blockBytes({.version = 2,
                                              .minDist = 3.0f,
                                              .maxDist = 30.0f,
@@ -558,6 +585,13 @@ private slots:
         QVERIFY(run.out.contains("mono_block.ogg: ok"));
         QVERIFY(run.out.contains("old.ogg: older block of version 2, left as it is"));
         QVERIFY(judgeOgg(fixtures::readFile(bad)).valid);
+        // Only page 2's checksum (bytes 22 to 25 of the page that starts at 58) changed: every
+        // value of the block is kept bit for bit.
+        QByteArray badAfter = fixtures::readFile(bad);
+        QCOMPARE(badAfter.size(), badBefore.size());
+        QVERIFY(badAfter.mid(58 + 22, 4) != badBefore.mid(58 + 22, 4));
+        badAfter.replace(58 + 22, 4, badBefore.mid(58 + 22, 4));
+        QCOMPARE(badAfter, badBefore);
         QCOMPARE(commentsOf(plain), QList<QByteArray>{builder::blockBytes({})});
         QCOMPARE(fixtures::readFile(good), goodBefore);
         QCOMPARE(commentsOf(old).size(), 1);
