@@ -5,6 +5,7 @@
 #include "sound_reader.h"
 
 #include <csignal>
+#include <tuple>
 
 #include <QApplication>
 #include <QComboBox>
@@ -405,6 +406,38 @@ private slots:
         QCOMPARE(attributesOf(path("other name")).minDist, 0.7f);
     }
 #endif
+
+    // An inserted block and a repaired checksum are changes too, with nothing typed: they are
+    // offered before the selection moves, and Yes writes them.
+    void aRepairOrAnInsertionIsOfferedToo_data()
+    {
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("block inserted") << "no_comments.ogg";
+        QTest::newRow("bad checksum") << "bad_checksum.ogg";
+    }
+    void aRepairOrAnInsertionIsOfferedToo()
+    {
+        QFETCH(QString, sample);
+        const QString file = add(sample);
+        add("mono_block.ogg");
+        const LoadResult before = loadSoundFile(file, sample);
+        QVERIFY(load(sample));
+        const auto question = driver::answerMessageBox(QMessageBox::Yes);
+        QVERIFY(click("mono_block.ogg"));
+        QTRY_VERIFY(question->seen);
+        QCOMPARE(question->text, QString("Save changes first?"));
+        QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("mono_block.ogg"));
+        // Written as loaded: the same values, now a clean file with its block.
+        const LoadResult after = loadSoundFile(file, sample);
+        QCOMPARE(after.inspection.outcome, LoadOutcome::Clean);
+        const TSoundAttributes &was = before.inspection.fileAttrs;
+        const TSoundAttributes &now = after.inspection.fileAttrs;
+        QCOMPARE(std::tie(now.version, now.minDist, now.maxDist, now.baseValue, now.gameType,
+                          now.maxAIDist),
+                 std::tie(was.version, was.minDist, was.maxDist, was.baseValue, was.gameType,
+                          was.maxAIDist));
+        QVERIFY(judgeOgg(fixtures::readFile(file)).valid);
+    }
 
     // Before the selection moves: Cancel stays, No drops the edits, Yes writes them.
     void pendingChangesAreOfferedBeforeMoving()
