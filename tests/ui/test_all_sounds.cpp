@@ -270,6 +270,36 @@ private slots:
         QCOMPARE(selection.selectedIndexes().value(0).row(), 1);
     }
 
+    // Each number column sorts by its own value, as a number: four columns, four orders.
+    void eachNumberColumnSortsByItsOwnValue_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("ascending");
+        QTest::newRow("volume") << int(Column::Volume) << QStringList{"b", "c", "a"};
+        QTest::newRow("minimum") << int(Column::MinDist) << QStringList{"a", "c", "b"};
+        QTest::newRow("maximum") << int(Column::MaxDist) << QStringList{"c", "a", "b"};
+        QTest::newRow("AI") << int(Column::MaxAIDist) << QStringList{"a", "b", "c"}; // 12 > 7
+    }
+    void eachNumberColumnSortsByItsOwnValue()
+    {
+        QFETCH(int, column);
+        QFETCH(QStringList, ascending);
+        SoundTableModel model;
+        std::vector<ScannedSound> rows(3);
+        rows[0].path = "a";
+        rows[0].attrs = TSoundAttributes{3, 1.0f, 20.0f, 0.3f, 0, 5.0f};
+        rows[1].path = "b";
+        rows[1].attrs = TSoundAttributes{3, 3.0f, 30.0f, 0.1f, 0, 7.0f};
+        rows[2].path = "c";
+        rows[2].attrs = TSoundAttributes{3, 2.0f, 10.0f, 0.2f, 0, 12.0f};
+        model.add(std::move(rows));
+        model.sort(column, Qt::AscendingOrder);
+        QStringList order;
+        for (int row = 0; row < model.rowCount(); ++row)
+            order << model.index(row, Column::Path).data().toString();
+        QCOMPARE(order, ascending);
+    }
+
     // Only the fields filled in change, in the selected sounds only; each keeps its own other
     // values, byte for byte, and its row shows what was written.
     void setsOnlyTheFilledInFieldsOfTheSelected()
