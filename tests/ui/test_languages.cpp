@@ -1,6 +1,8 @@
 #include "eliding_label.h"
 #include "form_fixture.h"
 #include "kelvane_application.h"
+#include "sound_scan.h"
+#include "sound_table_model.h"
 #include "start_request.h"
 #include "window_language.h"
 
@@ -56,6 +58,22 @@ private slots:
     {
         close();
         useLanguage("en");
+    }
+
+    // A refused sound's row in the table gives its reason in the window's language.
+    void aRefusedRowSaysWhyInTheLanguage()
+    {
+        const QTemporaryDir where;
+        fixtures::writeFile(QDir(where.path()).filePath("broken.ogg"), "OggS but not a sound");
+        SoundTableModel model;
+        model.add({scanSound(where.path(), "broken.ogg")});
+        const auto why = [&] {
+            return model.index(0, SoundTableModel::State).data(Qt::ToolTipRole).toString();
+        };
+        QVERIFY2(why().contains("Not a valid Ogg"), qPrintable(why()));
+        useLanguage("ru");
+        QVERIFY2(!why().contains("Not a valid") && why().contains(QChar(0x043D)), // н
+                 qPrintable(why()));
     }
 
     // English counts have their plural forms: one sound, three sounds, never "sound(s)".
