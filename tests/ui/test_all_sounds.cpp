@@ -1,13 +1,17 @@
 #include "../cli/cli_run.h"
 #include "all_sounds_panel.h"
 #include "form_fixture.h"
+#include "game_sound_types.h"
 #include "kelvane_application.h"
 #include "number_text.h"
 #include "ogg_judge.h"
 #include "sound_table_model.h"
 #include "sound_writer.h"
 
+#include <algorithm>
+
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QHeaderView>
@@ -330,6 +334,62 @@ private slots:
         QCOMPARE(fixtures::readFile(path(names[2])), before[names[2]]);
         QCOMPARE(fixtures::readFile(path(names[3])), before[names[3]]);
         QCOMPARE(cell(rowOf("stereo_block.ogg"), Column::MaxDist), number(300));
+    }
+
+    // Each field alone, the sound type among them, is written into every selected sound as
+    // given, and nothing else: the bytes are what saving those values gives.
+    void eachFieldIsWrittenAsGiven_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("type") << "cmbManyType"
+                              << "weapon_shooting";
+        QTest::newRow("volume") << "txtManyBaseValue"
+                                << "0.25";
+        QTest::newRow("minimum") << "txtManyMinDist"
+                                 << "2.5";
+        QTest::newRow("maximum") << "txtManyMaxDist"
+                                 << "75";
+        QTest::newRow("AI") << "txtManyMaxAIDist"
+                            << "33";
+    }
+    void eachFieldIsWrittenAsGiven()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, value);
+        QMap<QString, QByteArray> before;
+        for (const QString name : {"mono_block.ogg", "bad_checksum.ogg"})
+            before[name] = fixtures::readFile(add(name));
+        QVERIFY(openOverview());
+        select(before.keys());
+        if (box == "cmbManyType") {
+            auto *types = w<QComboBox>("cmbManyType");
+            types->setFocus();
+            QTest::keyClicks(types, value); // chosen by typing its name, as a user may
+            QCOMPARE(types->currentText(), value);
+        } else {
+            typeMany(qPrintable(box), value);
+        }
+        press("btnApplyMany");
+        QVERIFY(settled());
+        for (auto file = before.cbegin(); file != before.cend(); ++file) {
+            TSoundAttributes expected = attributesOf(path(file.key() + ".bak"));
+            if (box == "cmbManyType") {
+                const auto type = std::find_if(
+                    GameSoundTypes.begin(), GameSoundTypes.end(), [&](const GameSoundType &t) {
+                        return QString::fromLatin1(t.name.data(), qsizetype(t.name.size())) ==
+                               value;
+                    });
+                expected.gameType = type->code;
+            } else {
+                float &field = box == "txtManyBaseValue" ? expected.baseValue
+                               : box == "txtManyMinDist" ? expected.minDist
+                               : box == "txtManyMaxDist" ? expected.maxDist
+                                                         : expected.maxAIDist;
+                field = value.toFloat();
+            }
+            QCOMPARE(fixtures::readFile(path(file.key())), savedAs(file.value(), expected));
+        }
     }
 
     // The table's menu puts back the backups of the selected rows, keeps each edited sound as
