@@ -23,10 +23,14 @@ bool SystemDesktopLauncher::openFolder(const QString &path)
 {
 #ifdef Q_OS_WIN
     // Explorer in a window of its own with the folder tree, as "/n,/e," asks. Explorer reads
-    // its command line itself: the folder goes in quotes, which no Windows name contains.
+    // its command line itself: the folder goes in quotes, which no Windows name contains, and
+    // never ends in a backslash, which would take the closing quote for a character.
+    QString folder = QDir::toNativeSeparators(QDir::cleanPath(path));
+    if (folder.endsWith(QLatin1Char('\\')))
+        folder += QLatin1Char('.'); // a drive's root
     QProcess explorer;
     explorer.setProgram(QStringLiteral("explorer.exe"));
-    explorer.setNativeArguments(QStringLiteral("/n,/e,\"%1\"").arg(QDir::toNativeSeparators(path)));
+    explorer.setNativeArguments(QStringLiteral("/n,/e,\"%1\"").arg(folder));
     return explorer.startDetached();
 #else
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
