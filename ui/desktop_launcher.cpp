@@ -22,15 +22,20 @@ constexpr qint64 kOpenerAnswersWithin = 15'000;
 bool SystemDesktopLauncher::openFolder(const QString &path)
 {
 #ifdef Q_OS_WIN
-    // Explorer in a window of its own with the folder tree, as "/n,/e," asks. Explorer reads
-    // its command line itself: the folder goes in quotes, which no Windows name contains, and
-    // never ends in a backslash, which would take the closing quote for a character.
+    // "/e," opens Explorer in a window of its own with the folder tree; the "/n," the status bar
+    // names too is left out, as Wine's Explorer then ignores the folder. Explorer reads its
+    // command line itself: a folder with a space or a comma goes in quotes (no Windows name holds
+    // one), and a quoted folder never ends in a backslash, which would take the closing quote for
+    // a character.
     QString folder = QDir::toNativeSeparators(QDir::cleanPath(path));
-    if (folder.endsWith(QLatin1Char('\\')))
-        folder += QLatin1Char('.'); // a drive's root
+    if (folder.contains(QLatin1Char(' ')) || folder.contains(QLatin1Char(','))) {
+        if (folder.endsWith(QLatin1Char('\\')))
+            folder += QLatin1Char('.'); // a drive's root
+        folder = QLatin1Char('"') + folder + QLatin1Char('"');
+    }
     QProcess explorer;
     explorer.setProgram(QStringLiteral("explorer.exe"));
-    explorer.setNativeArguments(QStringLiteral("/n,/e,\"%1\"").arg(folder));
+    explorer.setNativeArguments(QStringLiteral("/e,") + folder);
     return explorer.startDetached();
 #else
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
