@@ -1,10 +1,6 @@
 #pragma once
 
-#include "change_tracking.h"
-#include "file_identity.h"
-#include "file_image.h"
-#include "game_rules.h"
-#include "sound_attributes.h"
+#include "edit_session.h"
 
 #include <memory>
 
@@ -68,7 +64,7 @@ public:
     [[nodiscard]] QString statusText() const;
     // What a box that holds no number says, in the status line and in a message box.
     [[nodiscard]] static QString notValidText();
-    [[nodiscard]] bool dataChanged() const { return dataChanged_; }
+    [[nodiscard]] bool dataChanged() const { return session_.dataChanged(); }
     [[nodiscard]] const QString &currentFileName() const { return currentFileName_; }
     [[nodiscard]] const QString &programDir() const { return programDir_; }
 
@@ -102,11 +98,8 @@ private:
     void ShowAttrStatus(const QString &text);
     void LoadSoundFile();
     void setAttributeControlsEnabled(bool enabled);
-    // Applies the change-tracking table's row for `event` to the flag and the four buttons.
-    void trackChange(ChangeEvent event);
-    // A block is shown and may be written back: the file was read whole and its block lies
-    // on page 2.
-    [[nodiscard]] bool canSave() const;
+    // Apply, Revert, Copy and Paste as the session allows them.
+    void showTracking();
 
     // Browsing (kelvane_form_browsing.cpp)
     void ListDirectory();
@@ -123,7 +116,9 @@ private:
 
     // Editing and saving (kelvane_form_editing.cpp, kelvane_form_saving.cpp)
     void DataChanged(QWidget *sender);
-    [[nodiscard]] bool ReadAttributes(TSoundAttributes &destination);
+    // The values the controls hold, or nothing when one does not validate (the status line and
+    // the focus then say which).
+    [[nodiscard]] std::optional<TSoundAttributes> ReadAttributes();
     void btnCopyClick();
     void btnPasteClick();
     void btnRevertClick();
@@ -226,18 +221,8 @@ private:
     QThreadPool *soundWork_ = nullptr;            // decodes and measures peaks, behind the window
     HintTracker *hints_ = nullptr;
     QStringListModel *fileEntries_ = nullptr; // what lstFiles lists
-    std::unique_ptr<FileImage> image_;
-    FileIdentity loadedAs_;
-    std::optional<SoundFacts> loadedFacts_; // what the game reads of the loaded file
-    std::uint32_t shownTypeCode_ = 0; // the type code the list stands for now // the file on disk
-                                      // that image_ was read from, or last written as
-    TSoundAttributes fileAttrs_{};
-    TSoundAttributes editAttrs_{};
-    TSoundAttributes savedAttrs_{};
-    TSoundAttributes copiedAttrs_{};
-    bool copyValid_ = false;  // the last Copy validated, so Paste may offer it
-    bool blockShown_ = false; // a block is in the controls (found, inserted or pasted)
-    bool dataChanged_ = false;
+    EditSession session_;
+    std::uint32_t shownTypeCode_ = 0; // the type code the list stands for now
     bool fillingControls_ = false;
     bool shiftDown_ = false;
     bool ctrlDown_ = false;

@@ -8,7 +8,6 @@
 #include "number_text.h"
 #include "panels.h"
 #include "qt_text.h"
-#include "sound_reader.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -53,11 +52,10 @@ void TKelvaneForm::ClearFileDisplay()
     for (QLineEdit *box : {txtBaseValue, txtMinDist, txtMaxDist, txtMaxAIDist})
         box->setText(QString());
     // Without a block nothing may be typed, pasted or written.
-    blockShown_ = false;
+    session_.clear();
     setAttributeControlsEnabled(false);
-    trackChange(ChangeEvent::ClearDisplay);
+    showTracking();
     setStatusText(QString());
-    loadedFacts_.reset();
     updateGameWarnings();
     clearSound();
 }
@@ -75,10 +73,8 @@ void TKelvaneForm::ShowAttributes(const TSoundAttributes &attrs)
     txtMaxDist->setText(formatNumber(attrs.maxDist, separator));
     txtMaxAIDist->setText(formatNumber(attrs.maxAIDist, separator));
     fillingControls_ = false;
-    blockShown_ = true;
     setAttributeControlsEnabled(true);
-    trackChange(ChangeEvent::ShowAttributes);
-    editAttrs_ = attrs;
+    showTracking();
     shownTypeCode_ = attrs.gameType;
     updateGameWarnings();
 }
@@ -92,61 +88,40 @@ void TKelvaneForm::setAttributeControlsEnabled(bool enabled)
         control->setEnabled(enabled);
 }
 
-void TKelvaneForm::trackChange(ChangeEvent event)
+void TKelvaneForm::showTracking()
 {
-    const Facts facts{canSave(), !SameAttributes(editAttrs_, savedAttrs_),
-                      !SameAttributes(editAttrs_, fileAttrs_), copyValid_, blockShown_};
-    const Tracking before{dataChanged_, btnApply->isEnabled(), btnRevert->isEnabled(),
-                          btnCopy->isEnabled(), btnPaste->isEnabled()};
-    const Tracking after = track(event, before, facts);
-    dataChanged_ = after.dataChanged;
-    btnApply->setEnabled(after.apply);
-    btnRevert->setEnabled(after.revert);
-    btnCopy->setEnabled(after.copy);
-    btnPaste->setEnabled(after.paste);
-}
-
-bool TKelvaneForm::canSave() const
-{
-    // Inspection never lets an image read in part be written.
-    return image_ && image_->writable();
+    const Tracking &now = session_.tracking();
+    btnApply->setEnabled(now.apply);
+    btnRevert->setEnabled(now.revert);
+    btnCopy->setEnabled(now.copy);
+    btnPaste->setEnabled(now.paste);
 }
 
 void TKelvaneForm::LoadSoundFile()
 {
-    image_.reset();
     cmbInfo->clear();
-
-    ReadResult read = readSoundFile(currentFileName_, currentFileName_);
-    if (!read.image) {
-        ShowAttrStatus(coreText(read.failure));
+    const EditSession::Loaded loaded = session_.load(currentFileName_, currentFileName_);
+    if (!loaded.read) {
+        ShowAttrStatus(coreText(loaded.failure));
         addBackupDetail(); // a sound that cannot be read may have one to go back to
         return;
     }
-    loadedAs_ = read.identity;
-    if (read.image->headersOnly())
+    if (loaded.headersOnly)
         ShowAttrStatus(coreText(msg::kLargeFile));
-    image_ = std::move(read.image);
-    const Inspection found = inspectImage(*image_);
-    // Once the shape checks passed, the game's view of the file can be told.
-    if (found.sampleRate != 0)
-        loadedFacts_ = soundFactsOf(found);
-    updateGameWarnings();
+    const Inspection &found = loaded.found;
 
     for (const std::string &line : found.infoLines)
         cmbInfo->addItem(coreText(line));
     addBackupDetail();
     cmbInfo->setCurrentIndex(-1);
-    if (found.shownAttrs) {
-        fileAttrs_ = found.fileAttrs;
-        savedAttrs_ = found.savedAttrs;
+    if (found.shownAttrs)
         ShowAttributes(*found.shownAttrs);
-    }
+    else
+        updateGameWarnings();
+    showTracking();
     if (!found.statusLine.empty())
         setStatusText(coreText(found.statusLine));
     showSoundOf(found);
-    if (found.armed)
-        trackChange(ChangeEvent::LoadArmed);
     if (!found.selectFirstLine) {
         ShowAttrStatus(coreText(found.attrStatus));
         return;

@@ -19,8 +19,6 @@
 
 namespace kelvane {
 
-namespace {} // namespace
-
 QString TKelvaneForm::notValidText()
 {
     return tr(" Floating point value is not valid.");
@@ -42,7 +40,8 @@ void TKelvaneForm::DataChanged(QWidget *sender)
             gameTypeCode(static_cast<std::size_t>(std::max(cmbGameType->currentIndex(), 0)));
     updateGameWarnings();
     // A file that may not be written never has changes to save.
-    trackChange(ChangeEvent::UserChange);
+    session_.userChanged();
+    showTracking();
     if (sender == cmbGameType)
         return;
     auto *box = static_cast<QLineEdit *>(sender);
@@ -55,7 +54,7 @@ void TKelvaneForm::DataChanged(QWidget *sender)
     }
 }
 
-bool TKelvaneForm::ReadAttributes(TSoundAttributes &destination)
+std::optional<TSoundAttributes> TKelvaneForm::ReadAttributes()
 {
     // The boxes in screen order. Each failure reports its field's rule in the status line, adds
     // the message box when the text is no number at all, and puts the focus on the box to mend.
@@ -76,64 +75,62 @@ bool TKelvaneForm::ReadAttributes(TSoundAttributes &destination)
             if (!value)
                 showPlainMessage(notValidText());
             box->setFocus();
-            return false;
+            return std::nullopt;
         }
         values[i] = *value;
     }
     const int type = cmbGameType->currentIndex();
-    destination = TSoundAttributes{kAttributeBlockVersion,
-                                   values[1],
-                                   values[2],
-                                   values[0],
-                                   gameTypeCode(type < 0 ? 0 : static_cast<std::size_t>(type)),
-                                   values[3]};
-    return true;
+    return TSoundAttributes{kAttributeBlockVersion,
+                            values[1],
+                            values[2],
+                            values[0],
+                            gameTypeCode(type < 0 ? 0 : static_cast<std::size_t>(type)),
+                            values[3]};
 }
 
 void TKelvaneForm::btnCopyClick()
 {
-    copyValid_ = ReadAttributes(copiedAttrs_);
-    trackChange(ChangeEvent::Copy);
+    session_.copy(ReadAttributes());
+    showTracking();
 }
 
 void TKelvaneForm::btnPasteClick()
 {
-    ShowAttributes(copiedAttrs_);
-    trackChange(ChangeEvent::Paste);
+    ShowAttributes(session_.paste());
 }
 
 void TKelvaneForm::btnRevertClick()
 {
-    ShowAttributes(fileAttrs_);
-    trackChange(ChangeEvent::Revert);
+    ShowAttributes(session_.revert());
 }
 
 void TKelvaneForm::btnApplyClick()
 {
     ShowAttrStatus(QString());
-    if (!ReadAttributes(editAttrs_)) {
-        trackChange(ChangeEvent::ApplyInvalid);
-        return;
-    }
-    trackChange(ChangeEvent::ApplyValid);
-    if (SameAttributes(editAttrs_, savedAttrs_)) {
+    const EditSession::ApplyStep step = session_.apply(ReadAttributes());
+    showTracking();
+    if (step == EditSession::ApplyStep::NothingChanged)
         setStatusText(tr(" Nothing written -- nothing changed!"));
-        return;
-    }
     // An unsuccessful save (Save-as cancelled, write failed) keeps the edits pending, so
     // leaving the file still asks.
-    if (!SaveSoundFile())
-        trackChange(ChangeEvent::NotWritten);
+    if (step == EditSession::ApplyStep::Write && !SaveSoundFile()) {
+        session_.notWritten();
+        showTracking();
+    }
 }
 
 bool TKelvaneForm::QuerySaveChanges()
 {
-    if (!dataChanged_ || !canSave())
+    if (!session_.hasChangesToOffer())
         return true;
-    if (!ReadAttributes(editAttrs_))
+    switch (session_.question(ReadAttributes())) {
+    case EditSession::Question::None:
+        return true;
+    case EditSession::Question::Invalid:
         return false;
-    if (SameAttributes(editAttrs_, savedAttrs_))
-        return true;
+    case EditSession::Question::Ask:
+        break;
+    }
     QMessageBox question(QMessageBox::NoIcon, tr("The data has changed"), tr("Save changes first?"),
                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
     question.setObjectName(QStringLiteral("saveQuestion"));
@@ -143,7 +140,8 @@ bool TKelvaneForm::QuerySaveChanges()
     case QMessageBox::Yes:
         if (SaveSoundFile())
             return true;
-        trackChange(ChangeEvent::NotWritten);
+        session_.notWritten();
+        showTracking();
         return false;
     case QMessageBox::No:
         return true;

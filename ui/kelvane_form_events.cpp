@@ -21,7 +21,7 @@ void TKelvaneForm::FormCreate()
 
 void TKelvaneForm::FormDestroy()
 {
-    image_.reset();
+    session_.unload();
 }
 
 void TKelvaneForm::closeEvent(QCloseEvent *event)

@@ -140,7 +140,7 @@ void TKelvaneForm::buildControls()
     setStatusBar(sbStatus);
 
     setAttributeControlsEnabled(false);
-    trackChange(ChangeEvent::StartUp);
+    showTracking();
     setTabOrderChain();
     setHints();
     wireEvents();

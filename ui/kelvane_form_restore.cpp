@@ -37,7 +37,7 @@ void TKelvaneForm::restoreBackup()
     QString more = tr("The sound there now is kept as %1.newer, unless it is the same as "
                       "the backup.")
                        .arg(name);
-    if (dataChanged_)
+    if (session_.dataChanged())
         more += QLatin1Char(' ') + tr("Changes not applied are dropped.");
     QMessageBox question(QMessageBox::Question, tr("Restore Backup"), text,
                          QMessageBox::Yes | QMessageBox::No, this);

@@ -7,7 +7,6 @@
 #include "messages.h"
 #include "panels.h"
 #include "qt_text.h"
-#include "sound_writer.h"
 
 #include <algorithm>
 
@@ -23,7 +22,7 @@ namespace kelvane {
 
 bool TKelvaneForm::SaveSoundFile()
 {
-    if (!canSave())
+    if (!session_.canSave())
         return false;
     const QString listedFolder = pnlCurrentDir->text();
     QString target = currentFileName_;
@@ -42,13 +41,7 @@ bool TKelvaneForm::SaveSoundFile()
         backup = Backup::IfAbsent;
     }
 
-    // Whatever name it is saved under, the loaded file is only replaced while it is still the
-    // file that was loaded.
-    const bool overLoaded =
-        QFileInfo(target).absoluteFilePath() == QFileInfo(currentFileName_).absoluteFilePath();
-    const SaveResult saved = saveSoundFile(*image_, editAttrs_,
-                                           {target, QDir::toNativeSeparators(target), backup,
-                                            overLoaded ? std::optional(loadedAs_) : std::nullopt});
+    const SaveResult saved = session_.write(target, QDir::toNativeSeparators(target), backup);
     if (!saved.ok) {
         ShowAttrStatus(coreText(saved.problem == SaveProblem::Changed
                                     ? saved.failure + toQString(msg::kReloadHint)
@@ -56,16 +49,13 @@ bool TKelvaneForm::SaveSoundFile()
         return false;
     }
     setStatusText(tr(" Wrote %1 bytes").arg(saved.bytesWritten));
-    if (overLoaded)
-        loadedAs_ = saved.written;
     if (!saved.notes.isEmpty()) {
         QStringList notes;
         for (const QString &note : saved.notes)
             notes << coreText(note);
         ShowAttrStatus(tr(" Saved; %1.").arg(notes.join(QStringLiteral("; "))));
     }
-    savedAttrs_ = editAttrs_;
-    trackChange(ChangeEvent::Written);
+    showTracking();
 
     // The folder is compared as exact text: the same folder spelled in other letters counts as
     // another one.
@@ -92,9 +82,7 @@ bool TKelvaneForm::SaveSoundFile()
 // the block inserted in memory. The image is the file, so inspecting it again says so.
 void TKelvaneForm::showSavedDetails()
 {
-    const Inspection now = inspectImage(*image_);
-    // A repaired checksum no longer stops the game.
-    loadedFacts_ = soundFactsOf(now);
+    const Inspection now = session_.inspectSaved();
     updateGameWarnings();
     const int shown = cmbInfo->currentIndex();
     cmbInfo->clear();

@@ -2,6 +2,7 @@
 // thread from the image already in memory, and playing it at the base volume in the box. None
 // of it touches the file or the attribute controls.
 #include "core_text.h"
+#include "file_system.h"
 #include "kelvane_form.h"
 #include "number_text.h"
 #include "panels.h"
@@ -9,7 +10,6 @@
 #include "save_image.h"
 #include "sound_output.h"
 #include "sound_reader.h"
-#include "file_system.h"
 #include "waveform_view.h"
 #include "widget_making.h"
 
@@ -90,17 +90,18 @@ SoundOutput &TKelvaneForm::output()
 
 void TKelvaneForm::showSoundOf(const Inspection &found)
 {
-    if (found.outcome == LoadOutcome::Refused || !image_)
+    if (found.outcome == LoadOutcome::Refused || !session_.image())
         return;
-    if (const auto seconds = soundSecondsOf(currentFileName_, *image_, found.sampleRate))
+    if (const auto seconds = soundSecondsOf(currentFileName_, *session_.image(), found.sampleRate))
         lblDuration->setText(tr("Length: ") +
                              lengthText(*seconds, userDecimalSeparator(), tr("s", "seconds")));
-    if (image_->readInPart()) {
+    if (session_.image()->readInPart()) {
         imgWaveform->showMessage(tr("read in part: not decoded"));
         placeGameWarnings();
         return;
     }
-    auto bytes = std::make_shared<const std::vector<std::uint8_t>>(playableBytes(*image_));
+    auto bytes =
+        std::make_shared<const std::vector<std::uint8_t>>(playableBytes(*session_.image()));
     const int generation = ++decodeGeneration_;
     const int columns = std::max(imgWaveform->width(), 1);
     using Decoded = std::pair<std::shared_ptr<const DecodedSound>, WaveformPeaks>;
@@ -146,9 +147,9 @@ void TKelvaneForm::togglePlaying()
         stopPlaying();
         return;
     }
-    if (!image_ || !loadedFacts_)
+    if (!session_.image() || !session_.facts())
         return;
-    if (image_->readInPart()) {
+    if (session_.image()->readInPart()) {
         setStatusText(tr(" A file over 10 MiB is read in part and cannot be played."));
         return;
     }

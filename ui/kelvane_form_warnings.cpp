@@ -84,10 +84,10 @@ void TKelvaneForm::placeGameWarnings()
 // number yet is left out of its rule.
 SoundFacts TKelvaneForm::factsShown() const
 {
-    SoundFacts facts = loadedFacts_.value_or(SoundFacts{});
-    if (!blockShown_)
+    SoundFacts facts = session_.facts().value_or(SoundFacts{});
+    if (!session_.blockShown())
         return facts;
-    TSoundAttributes shown = editAttrs_;
+    TSoundAttributes shown = session_.shown();
     shown.gameType = shownTypeCode_;
     const QChar separator = userDecimalSeparator();
     shown.maxDist = parseNumber(txtMaxDist->text(), separator).value_or(kLeastMaxDistance);
@@ -100,7 +100,7 @@ SoundFacts TKelvaneForm::factsShown() const
 void TKelvaneForm::updateGameWarnings()
 {
     std::vector<GameWarning> warnings;
-    if (loadedFacts_)
+    if (session_.facts())
         warnings = gameWarnings(factsShown());
     QStringList lines;
     // A box's mark, its picture from the icon theme, is made when the box first needs one: each

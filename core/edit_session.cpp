@@ -1,0 +1,159 @@
+#include "edit_session.h"
+
+#include "load_report.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kelvane {
+
+EditSession::EditSession()
+{
+    track(ChangeEvent::StartUp);
+}
+
+EditSession::Loaded EditSession::load(const QString &path, const QString &shownName)
+{
+    image_.reset();
+    facts_.reset();
+    path_ = path;
+    ReadResult read = readSoundFile(path, shownName);
+    if (!read.image)
+        return {false, read.failure, false, {}};
+    loadedAs_ = read.identity;
+    image_ = std::move(read.image);
+    Loaded loaded{true, {}, image_->headersOnly(), inspectImage(*image_)};
+    const Inspection &found = loaded.found;
+    // Once the shape checks passed, the game's view of the file can be told.
+    if (found.sampleRate != 0)
+        facts_ = soundFactsOf(found);
+    if (found.shownAttrs) {
+        fileAttrs_ = found.fileAttrs;
+        savedAttrs_ = found.savedAttrs;
+        show(*found.shownAttrs);
+    }
+    // A repair or an insertion in memory is a change the file does not hold yet.
+    if (found.armed)
+        track(ChangeEvent::LoadArmed);
+    return loaded;
+}
+
+void EditSession::clear()
+{
+    blockShown_ = false;
+    facts_.reset();
+    track(ChangeEvent::ClearDisplay);
+}
+
+void EditSession::unload()
+{
+    image_.reset();
+}
+
+void EditSession::userChanged()
+{
+    track(ChangeEvent::UserChange);
+}
+
+void EditSession::copy(const std::optional<TSoundAttributes> &shown)
+{
+    copyValid_ = shown.has_value();
+    if (shown)
+        copiedAttrs_ = *shown;
+    track(ChangeEvent::Copy);
+}
+
+const TSoundAttributes &EditSession::paste()
+{
+    show(copiedAttrs_);
+    track(ChangeEvent::Paste);
+    return copiedAttrs_;
+}
+
+const TSoundAttributes &EditSession::revert()
+{
+    show(fileAttrs_);
+    track(ChangeEvent::Revert);
+    return fileAttrs_;
+}
+
+EditSession::ApplyStep EditSession::apply(const std::optional<TSoundAttributes> &shown)
+{
+    if (!shown) {
+        track(ChangeEvent::ApplyInvalid);
+        return ApplyStep::Invalid;
+    }
+    editAttrs_ = *shown;
+    track(ChangeEvent::ApplyValid);
+    return SameAttributes(editAttrs_, savedAttrs_) ? ApplyStep::NothingChanged : ApplyStep::Write;
+}
+
+bool EditSession::hasChangesToOffer() const
+{
+    return tracking_.dataChanged && canSave();
+}
+
+EditSession::Question EditSession::question(const std::optional<TSoundAttributes> &shown)
+{
+    if (!hasChangesToOffer())
+        return Question::None;
+    if (!shown)
+        return Question::Invalid;
+    editAttrs_ = *shown;
+    return SameAttributes(editAttrs_, savedAttrs_) ? Question::None : Question::Ask;
+}
+
+SaveResult EditSession::write(const QString &target, const QString &shownName, Backup backup)
+{
+    if (!canSave())
+        return {};
+    // Whatever name it is saved under, the loaded file is only replaced while it is still the
+    // file that was loaded.
+    const bool overLoaded =
+        QFileInfo(target).absoluteFilePath() == QFileInfo(path_).absoluteFilePath();
+    SaveResult saved = saveSoundFile(
+        *image_, editAttrs_,
+        {target, shownName, backup, overLoaded ? std::optional(loadedAs_) : std::nullopt});
+    if (!saved.ok)
+        return saved;
+    if (overLoaded)
+        loadedAs_ = saved.written;
+    savedAttrs_ = editAttrs_;
+    track(ChangeEvent::Written);
+    return saved;
+}
+
+void EditSession::notWritten()
+{
+    track(ChangeEvent::NotWritten);
+}
+
+Inspection EditSession::inspectSaved()
+{
+    Inspection now = inspectImage(*image_);
+    // A repaired checksum no longer stops the game.
+    facts_ = soundFactsOf(now);
+    return now;
+}
+
+bool EditSession::canSave() const
+{
+    // Inspection never lets an image read in part be written.
+    return image_ && image_->writable();
+}
+
+void EditSession::show(const TSoundAttributes &attrs)
+{
+    editAttrs_ = attrs;
+    blockShown_ = true;
+    track(ChangeEvent::ShowAttributes);
+}
+
+void EditSession::track(ChangeEvent event)
+{
+    const Facts facts{canSave(), !SameAttributes(editAttrs_, savedAttrs_),
+                      !SameAttributes(editAttrs_, fileAttrs_), copyValid_, blockShown_};
+    tracking_ = kelvane::track(event, tracking_, facts);
+}
+
+} // namespace kelvane
