@@ -135,89 +135,75 @@ RestoreResult RestoreBatch::add(const QString &path)
 std::vector<RestoreResult> RestoreBatch::commit()
 {
     // The backups' data on the disk before any of them takes a sound's name.
-    auto flushFailed = flush_.flush();
+    flush_.flush();
     std::vector<RestoreResult> results;
-    std::set<QString> folders;
-    for (Waiting &w : waiting_) {
-        const RestoreResult &planned = w.result;
-        const auto flush = std::find_if(flushFailed.begin(), flushFailed.end(),
-                                        [&](const auto &f) { return f.first == w.backup.device; });
+    for (const Waiting &w : waiting_) {
         int error = 0;
-        if (flush != flushFailed.end() ||
-            (!flush_.covers(w.backup.device) && !fs::flushFileNamed(planned.backup, error))) {
-            results.push_back(
-                failed(planned, QStringLiteral("not restored: the disk could not be flushed"),
-                       systemReason(flush != flushFailed.end() ? flush->second : error)));
+        const QString &backup = w.result.backup;
+        if (!flush_.flushed(
+                w.backup.device, [&] { return fs::flushFileNamed(backup, error); }, error)) {
+            results.push_back(failed(w.result,
+                                     QStringLiteral("not restored: the disk could not be flushed"),
+                                     systemReason(error)));
             continue;
         }
-        if (identityOfPath(w.real) != w.sound || identityOfPath(planned.backup) != w.backup) {
-            results.push_back(
-                failed(planned, QStringLiteral("changed on disk since it was read; not restored")));
-            continue;
-        }
-        const QString &real = w.real;
-        const QString &backup = planned.backup;
-        const QString &newer = planned.newer;
-        if (!w.sound) {
-            // Only while nothing has the name: a sound made meanwhile is kept.
-            const bool placed = fs::renameToFreeName(backup, real, error);
-            results.push_back(
-                placed ? planned
-                       : failed(planned, QStringLiteral("not restored"), systemReason(error)));
-            if (placed)
-                folders.insert(w.folder);
-            continue;
-        }
-        if (w.same) {
-            // The sound is its backup's file already: only the second name goes.
-            if (!fs::removeFile(backup, error))
-                results.push_back(
-                    failed(planned, QStringLiteral("not restored"), systemReason(error)));
-            else
-                results.push_back(planned);
-            folders.insert(w.folder);
-            continue;
-        }
-        // The sound replaced keeps its data under a second name (or, where the file system has
-        // no hard links, in a whole copy) before the backup takes the first: at no moment is it
-        // only in memory.
-        QString reason;
-        bool taken = false;
-        if (w.keepNewer && !w.newerThere && !keepUnder(w.real, planned.newer, reason, taken)) {
-            results.push_back(taken ? failed(planned, kNewerTaken)
-                                    : failed(planned, QStringLiteral("not restored"), reason));
-            continue;
-        }
-        // The backup takes the sound's place only while it is the sound read: a file another
-        // program renamed over it since is swapped back.
-        const ExchangeOutcome placed = exchangeInto(backup, real, *w.sound, error);
-        if (placed == ExchangeOutcome::Changed || placed == ExchangeOutcome::Failed) {
-            int unused = 0;
-            if (w.keepNewer)
-                (void)fs::removeFile(newer, unused);
-            results.push_back(
-                placed == ExchangeOutcome::Changed
-                    ? failed(planned,
-                             QStringLiteral("changed on disk since it was read; not restored"))
-                    : failed(planned, QStringLiteral("not restored"), systemReason(error)));
-            continue;
-        }
-        // The sound replaced now has the backup's name; its data stays under .newer, or it
-        // held the backup's very bytes.
-        if (placed == ExchangeOutcome::Exchanged)
-            (void)fs::removeFile(backup, error);
-        results.push_back(planned);
-        folders.insert(w.folder);
+        results.push_back(place(w));
+        if (results.back().outcome == RestoreResult::Restored)
+            flush_.renamedIn(w.folder);
     }
-    for (const QString &folder : folders) {
-        if (fs::flushFolder(folder))
-            continue;
+    flush_.flushFolders([&](const QString &folder) {
         for (std::size_t i = 0; i < waiting_.size(); ++i)
             if (results[i].outcome == RestoreResult::Restored && waiting_[i].folder == folder)
                 results[i].note = QStringLiteral("the folder could not be flushed to the disk");
-    }
+    });
     waiting_.clear();
     return results;
+}
+
+RestoreResult RestoreBatch::place(const Waiting &w)
+{
+    const RestoreResult &planned = w.result;
+    if (identityOfPath(w.real) != w.sound || identityOfPath(planned.backup) != w.backup)
+        return failed(planned, QStringLiteral("changed on disk since it was read; not restored"));
+    const QString &backup = planned.backup;
+    int error = 0;
+    if (!w.sound) {
+        // Only while nothing has the name: a sound made meanwhile is kept.
+        return fs::renameToFreeName(backup, w.real, error)
+                   ? planned
+                   : failed(planned, QStringLiteral("not restored"), systemReason(error));
+    }
+    if (w.same) {
+        // The sound is its backup's file already: only the second name goes.
+        return fs::removeFile(backup, error)
+                   ? planned
+                   : failed(planned, QStringLiteral("not restored"), systemReason(error));
+    }
+    // The sound replaced keeps its data under a second name (or, where the file system has
+    // no hard links, in a whole copy) before the backup takes the first: at no moment is it
+    // only in memory.
+    QString reason;
+    bool taken = false;
+    if (w.keepNewer && !w.newerThere && !keepUnder(w.real, planned.newer, reason, taken))
+        return taken ? failed(planned, kNewerTaken)
+                     : failed(planned, QStringLiteral("not restored"), reason);
+    // The backup takes the sound's place only while it is the sound read: a file another
+    // program renamed over it since is swapped back.
+    const ExchangeOutcome placed = exchangeInto(backup, w.real, *w.sound, error);
+    if (placed == ExchangeOutcome::Changed || placed == ExchangeOutcome::Failed) {
+        int unused = 0;
+        if (w.keepNewer)
+            (void)fs::removeFile(planned.newer, unused);
+        return placed == ExchangeOutcome::Changed
+                   ? failed(planned,
+                            QStringLiteral("changed on disk since it was read; not restored"))
+                   : failed(planned, QStringLiteral("not restored"), systemReason(error));
+    }
+    // The sound replaced now has the backup's name; its data stays under .newer, or it
+    // held the backup's very bytes.
+    if (placed == ExchangeOutcome::Exchanged)
+        (void)fs::removeFile(backup, error);
+    return planned;
 }
 
 std::vector<RestoreResult> restoreSounds(const QStringList &paths)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batch_flush.h"
 #include "file_identity.h"
 #include "file_system.h"
 
@@ -71,8 +72,11 @@ private:
         bool newerThere = false; // .newer is the sound already: a restore stopped half-way
         RestoreResult result;
     };
+    // Puts one backup in its sound's place, once the disk holds it.
+    [[nodiscard]] RestoreResult place(const Waiting &w);
+
     std::vector<Waiting> waiting_;
-    fs::FileSystemFlush flush_;
+    BatchFlush flush_;
 };
 
 // Restores the sounds at `paths` in slices of a save batch's size, one flush each; one result

@@ -2,9 +2,6 @@
 
 #include "staged_save.h"
 
-#include <algorithm>
-#include <set>
-
 namespace kelvane {
 
 SaveBatch::SaveBatch() = default;
@@ -49,37 +46,27 @@ qint64 SaveBatch::bytes() const
 
 std::vector<SaveResult> SaveBatch::commit()
 {
-    // One flush per file system; one that cannot be flushed as a whole is flushed file by file.
-    const auto flushFailed = flush_.flush();
+    flush_.flush();
     std::vector<SaveResult> results;
-    std::set<QString> folders;
     for (std::size_t i = 0; i < staged_.size(); ++i) {
-        StagedSave *staged = staged_[i].get();
-        const auto device = devices_[i];
-        const auto failed = std::find_if(flushFailed.begin(), flushFailed.end(),
-                                         [&](const auto &f) { return f.first == device; });
-        const bool covered = device && flush_.covers(*device);
-        if (failed != flushFailed.end()) {
+        StagedSave &staged = *staged_[i];
+        int error = 0;
+        if (!flush_.flushed(
+                devices_[i], [&] { return staged.file->flushAgain(); }, error)) {
             results.push_back(
-                saveFailure(SaveProblem::Write, staged->target, systemReason(failed->second)));
-        } else if (!covered && !staged->file->flushAgain()) {
-            results.push_back(
-                saveFailure(SaveProblem::Write, staged->target, staged->file->reason()));
-        } else {
-            results.push_back(placeSave(*staged));
-            if (results.back().ok)
-                folders.insert(staged->folder);
+                saveFailure(SaveProblem::Write, staged.target,
+                            error != 0 ? systemReason(error) : staged.file->reason()));
+            continue;
         }
+        results.push_back(placeSave(staged));
+        if (results.back().ok)
+            flush_.renamedIn(staged.folder);
     }
-    for (const QString &folder : folders) {
-        if (!fs::flushFolder(folder)) {
-            for (std::size_t i = 0; i < staged_.size(); ++i) {
-                if (results[i].ok && staged_[i]->folder == folder)
-                    results[i].notes
-                        << QStringLiteral("the folder could not be flushed to the disk");
-            }
-        }
-    }
+    flush_.flushFolders([&](const QString &folder) {
+        for (std::size_t i = 0; i < staged_.size(); ++i)
+            if (results[i].ok && staged_[i]->folder == folder)
+                results[i].notes << QStringLiteral("the folder could not be flushed to the disk");
+    });
     staged_.clear();
     devices_.clear();
     bytes_ = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file_system.h"
+#include "batch_flush.h"
 #include "sound_writer.h"
 
 #include <memory>
@@ -41,7 +41,7 @@ public:
 private:
     std::vector<std::unique_ptr<StagedSave>> staged_;
     std::vector<std::optional<std::uint64_t>> devices_; // the file system of each save
-    fs::FileSystemFlush flush_;
+    BatchFlush flush_;
     qint64 bytes_ = 0;
 };
 
