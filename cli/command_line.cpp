@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "attribute_rules.h"
+#include "english_text.h"
 #include "game_sound_types.h"
 #include "number_text.h"
 #include "qt_text.h"
@@ -242,7 +243,7 @@ std::optional<QString> Reader::readNumbers(Options &options)
     if (*broken == AttributeField::MaxDist && !edits.minDist)
         return QStringLiteral("maximum distance %1 is below 0")
             .arg(QString::number(wanted.maxDist, 'g', 7));
-    return breachText(*broken, wanted);
+    return english(breachText(*broken, wanted));
 }
 
 // copy's FROM: a readable sound with a block, or bad usage.
@@ -254,7 +255,7 @@ std::optional<QString> Reader::readSource(Options &options, QStringList &positio
     const LoadResult source =
         loadSoundFile(options.from, options.from, MissingBlock::InsertDefault, Access::FirstPages);
     if (source.refused())
-        return QStringLiteral("copy: %1: %2").arg(options.from, source.whyRefused().trimmed());
+        return QStringLiteral("copy: %1: %2").arg(options.from, english(source.whyRefused()));
     if (!source.inspection.shownAttrs || source.inspection.outcome == LoadOutcome::Inserted)
         return QStringLiteral("copy: %1 has no attribute block to copy").arg(options.from);
     options.fromAttrs = source.inspection.fileAttrs;

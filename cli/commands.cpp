@@ -6,7 +6,6 @@
 #include "game_rules.h"
 #include "game_sound_types.h"
 #include "hex_text.h"
-#include "messages.h"
 #include "number_text.h"
 #include "page_reader.h"
 #include "qt_text.h"
@@ -59,7 +58,7 @@ void showRow(FileRun &run, const LoadResult &loaded, int pathWidth)
                                : QStringLiteral("-"),
                          number(&TSoundAttributes::baseValue), number(&TSoundAttributes::minDist),
                          number(&TSoundAttributes::maxDist), number(&TSoundAttributes::maxAIDist),
-                         stateText(loaded)});
+                         english(stateText(loaded))});
     if (loaded.refused())
         run.fail(loaded.whyRefused(), loaded.reason);
 }
@@ -79,8 +78,8 @@ void showOne(FileRun &run, const Options &options, int pathWidth)
     }
     const Inspection &found = loaded.inspection;
     QStringList lines{run.path};
-    for (const QString &line : detailLines(found))
-        lines << QStringLiteral("  ") + line;
+    for (const Message &line : detailLines(found))
+        lines << QStringLiteral("  ") + QString::fromStdString(englishText(line));
     if (loaded.seconds)
         lines << QStringLiteral("  Length:              ") + lengthText(*loaded.seconds, u'.');
     if (loaded.refused()) {
@@ -88,8 +87,8 @@ void showOne(FileRun &run, const Options &options, int pathWidth)
         // could not be inserted is no failure of show.
         if (lines.size() > 1)
             run.out += lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-        if (loaded.image && found.attrStatus == msg::kCannotInsert) {
-            run.out += QStringLiteral("  No attribute block; ") + toQString(found.attrStatus) +
+        if (loaded.image && found.attrStatus.kind == MessageKind::CannotInsert) {
+            run.out += QStringLiteral("  No attribute block; ") + english(found.attrStatus) +
                        QLatin1Char('\n');
             return;
         }
@@ -108,7 +107,7 @@ void showOne(FileRun &run, const Options &options, int pathWidth)
         for (const QString &line : attributeLines(found.fileAttrs))
             lines << QStringLiteral("  ") + line;
         if (!found.attrStatus.empty())
-            lines << QStringLiteral("  ") + toQString(found.attrStatus);
+            lines << QStringLiteral("  ") + QString::fromStdString(englishText(found.attrStatus));
     }
     run.out += lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
@@ -125,13 +124,13 @@ QStringList fileProblems(const QString &path, const LoadResult &loaded, const Op
                         .arg(toQString(hexText(found.storedChecksum)),
                              toQString(hexText(found.computedChecksum.value_or(0))));
     if (found.outcome == LoadOutcome::ViewOnly && !loaded.image->headersOnly())
-        problems << toQString(found.attrStatus).trimmed();
+        problems << english(found.attrStatus);
     if (options.allPages) {
         const FilePageWalk walked = walkPagesOfFile(path);
         for (const PageProblem &p : walked.walk.problems)
             problems << QStringLiteral("page at %1: %2").arg(p.offset).arg(toQString(p.problem));
-        if (!walked.failure.isEmpty())
-            problems << walked.failure;
+        if (!walked.failure.empty())
+            problems << english(walked.failure);
     }
     return problems;
 }
@@ -142,7 +141,7 @@ void checkOne(FileRun &run, const Options &options)
         loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
     if (loaded.refused() && !options.json)
         return failLoad(run, loaded);
-    const QStringList problems = loaded.refused() ? QStringList{loaded.whyRefused().trimmed()}
+    const QStringList problems = loaded.refused() ? QStringList{english(loaded.whyRefused())}
                                                   : fileProblems(run.path, loaded, options);
     QStringList stopping;
     QStringList notices;
@@ -151,7 +150,7 @@ void checkOne(FileRun &run, const Options &options)
         // A wrong checksum is a problem of its own above.
         facts.badChecksum = false;
         for (const GameWarning &warning : gameWarnings(facts))
-            (warning.stopsGame() ? stopping : notices) << toQString(warning.text);
+            (warning.stopsGame() ? stopping : notices) << english(warning.text);
     }
     const QStringList warnings = stopping + notices;
 
@@ -199,25 +198,25 @@ void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const
         return;
     }
     // A value the game stops on is written only when the user does not ask for strictness.
-    if (!check.breaking.isEmpty() && options.strict) {
+    if (!check.breaking.empty() && options.strict) {
         run.fail(QStringLiteral("not written, --strict: ") +
-                 check.breaking.join(QStringLiteral("; ")));
+                 english(check.breaking).join(QStringLiteral("; ")));
         return;
     }
     // What still stops the game stands on the file's own line; notices go to standard error.
-    for (const QString &warning : check.breaking)
-        if (!check.stopping.contains(warning))
+    const QStringList stopping = english(check.stopping);
+    for (const QString &warning : english(check.breaking))
+        if (!stopping.contains(warning))
             run.warn(warning);
-    const QString verdict =
-        check.stopping.isEmpty()
-            ? QString()
-            : QStringLiteral("; stops the game: ") + check.stopping.join(QStringLiteral("; "));
+    const QString verdict = stopping.isEmpty() ? QString()
+                                               : QStringLiteral("; stops the game: ") +
+                                                     stopping.join(QStringLiteral("; "));
     if (check.verdict == ChangeCheck::Unchanged) {
         run.say(QStringLiteral("unchanged") + verdict);
         run.result = Result::Skipped;
         return;
     }
-    run.changes = check.changes + verdict;
+    run.changes = english(check.changes) + verdict;
     if (options.dryRun) {
         run.say(QStringLiteral("would change: ") + run.changes);
         run.result = Result::Changed;
@@ -286,7 +285,7 @@ void fixOne(FileRun &run, const Options &options)
         return leaveOlder(*olderBlock(found));
     case LoadOutcome::ViewOnly:
         if (!loaded.image->headersOnly()) {
-            run.fail(toQString(found.attrStatus));
+            run.fail(found.attrStatus);
             return;
         }
         run.say(QStringLiteral("larger than 10 MiB: shown, never written"));
@@ -313,7 +312,7 @@ QString restoreJson(const QString &path, const RestoreResult &done, bool dryRun)
         record.insert("wouldRestore", done.outcome == RestoreResult::Restored);
     // Every record has every key: null where nothing failed.
     record.insert("error", done.outcome == RestoreResult::Failed
-                               ? QJsonValue(done.failure + done.reasonText())
+                               ? QJsonValue(english(withReason(done.failure, done.reason)))
                                : QJsonValue());
     return QString::fromUtf8(QJsonDocument(record).toJson(QJsonDocument::Compact)) +
            QLatin1Char('\n');
@@ -344,8 +343,8 @@ void reportRestore(FileRun &run, const RestoreResult &done, bool json, bool dryR
             line += (dryRun ? QStringLiteral("; the sound there now would be kept as ")
                             : QStringLiteral("; the sound that was there is kept as ")) +
                     done.newer;
-        if (!done.note.isEmpty())
-            line += QStringLiteral("; ") + done.note;
+        if (!done.note.empty())
+            line += QStringLiteral("; ") + english(done.note);
         run.say(line);
     }
     run.result = Result::Changed;

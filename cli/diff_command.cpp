@@ -1,6 +1,7 @@
 // diff: two sounds, or two folder trees paired by path, compared as the game reads them.
 #include "at_once.h"
 #include "commands.h"
+#include "english_text.h"
 #include "qt_text.h"
 #include "sound_collection.h"
 #include "sound_reader.h"
@@ -54,8 +55,8 @@ QString numberText(float value, float other)
 QStringList differences(const LoadResult &a, const LoadResult &b)
 {
     QStringList found;
-    const QString stateA = stateText(a);
-    const QString stateB = stateText(b);
+    const QString stateA = english(stateText(a));
+    const QString stateB = english(stateText(b));
     if (stateA != stateB)
         found << QStringLiteral("state: %1 -> %2").arg(stateA, stateB);
     const auto blockA = blockTheGameReads(a);
@@ -101,7 +102,7 @@ void compare(Pair &pair, bool json)
     for (const LoadResult *side : {&a, &b})
         if (!side->image && pair.trouble.isEmpty())
             pair.trouble = QStringLiteral("not compared: %1 %2")
-                               .arg(side == &a ? "A" : "B", side->whyRefused().trimmed());
+                               .arg(side == &a ? "A" : "B", english(side->whyRefused()));
     if (pair.trouble.isEmpty())
         pair.differences = differences(a, b);
     if (json) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "english_text.h"
+
 #include <QString>
 
 namespace kelvane {
@@ -54,6 +56,10 @@ struct FileRun
                (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QLatin1Char(')')) +
                QLatin1Char('\n');
         return result = Result::Failed;
+    }
+    Result fail(const Message &message, const Message &reason = {})
+    {
+        return fail(english(withReason(message, reason)));
     }
 };
 

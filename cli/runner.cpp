@@ -61,7 +61,7 @@ Names namesOf(const QStringList &files)
         std::optional<QString> real = QDir::isAbsolutePath(path) ? path : here + path;
         std::optional<FileIdentity> identity = entry->identity;
         if (entry->kind == fs::EntryKind::Link) {
-            QString unused;
+            Message unused;
             real = realPathOf(path, unused);
             identity = real ? identityOfPath(*real) : std::nullopt;
         }
@@ -121,8 +121,8 @@ void Runner::finishSaves(std::vector<FileRun> &slice, SaveBatch &batch)
             continue;
         }
         QString line = QStringLiteral("changed: ") + run.changes;
-        if (!saved.notes.isEmpty())
-            line += QStringLiteral("; ") + saved.notes.join(QStringLiteral("; "));
+        if (!saved.notes.empty())
+            line += QStringLiteral("; ") + english(saved.notes).join(QStringLiteral("; "));
         run.say(line);
         run.result = FileRun::Result::Changed;
     }
@@ -213,9 +213,11 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
 void Runner::reportUnread(const SoundCollection &found)
 {
     const auto alone = [&](const QString &path, const QString &message,
-                           const QString &reason = {}) {
+                           const Message &reason = {}) {
         FileRun run(path);
-        run.fail(message, reason);
+        run.fail(reason.empty()
+                     ? message
+                     : message + QStringLiteral(" (") + english(reason) + QLatin1Char(')'));
         print(run);
     };
     for (const QString &missing : found.missing)

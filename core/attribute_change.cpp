@@ -10,18 +10,19 @@ namespace kelvane {
 
 namespace {
 
-QString numberText(float value)
+std::string numberText(float value)
 {
-    return formatNumber(value, QLatin1Char('.'));
+    return formatNumber(value, QLatin1Char('.')).toStdString();
 }
 
 // The fields that differ, as "name old -> new".
-QStringList differences(const TSoundAttributes &from, const TSoundAttributes &to)
+std::vector<Message> differences(const TSoundAttributes &from, const TSoundAttributes &to)
 {
-    QStringList changed;
+    std::vector<Message> changed;
     if (from.gameType != to.gameType)
-        changed
-            << QStringLiteral("type %1 -> %2").arg(typeText(from.gameType), typeText(to.gameType));
+        changed.push_back(
+            {MessageKind::ChangeType,
+             {typeText(from.gameType).toStdString(), typeText(to.gameType).toStdString()}});
     const std::pair<const char *, std::pair<float, float>> numbers[] = {
         {"volume", {from.baseValue, to.baseValue}},
         {"min", {from.minDist, to.minDist}},
@@ -29,9 +30,8 @@ QStringList differences(const TSoundAttributes &from, const TSoundAttributes &to
         {"ai", {from.maxAIDist, to.maxAIDist}}};
     for (const auto &[name, pair] : numbers) {
         if (!SameAttributes({3, pair.first}, {3, pair.second}))
-            changed << QStringLiteral("%1 %2 -> %3")
-                           .arg(QLatin1String(name), numberText(pair.first),
-                                numberText(pair.second));
+            changed.push_back({MessageKind::ChangeNumber,
+                               {name, numberText(pair.first), numberText(pair.second)}});
     }
     return changed;
 }
@@ -43,9 +43,8 @@ ChangeCheck checkChange(const LoadResult &loaded, const TSoundAttributes &next)
     ChangeCheck check;
     const Inspection &found = loaded.inspection;
     if (!loaded.image->writable()) {
-        check.why = loaded.image->headersOnly()
-                        ? QStringLiteral("larger than 10 MiB: shown, never written")
-                        : toQString(found.attrStatus).trimmed();
+        check.why = loaded.image->headersOnly() ? Message(MessageKind::LargerThanLimit, {"10"})
+                                                : found.attrStatus;
         return check;
     }
     // The same rules as the window's Apply, with the file's own values for the fields not set.
@@ -55,28 +54,29 @@ ChangeCheck checkChange(const LoadResult &loaded, const TSoundAttributes &next)
         return check;
     }
     for (const GameWarning &warning : valueWarnings(next))
-        check.breaking << toQString(warning.text);
+        check.breaking.push_back(warning.text);
     SoundFacts written = soundFactsOf(found);
     written.badChecksum = false;
     written.block = SoundFacts::Present;
     written.attrs = next;
     for (const GameWarning &warning : gameWarnings(written))
         if (warning.stopsGame())
-            check.stopping << toQString(warning.text);
+            check.stopping.push_back(warning.text);
     if (SameAttributes(next, found.savedAttrs)) {
         check.verdict = ChangeCheck::Unchanged;
         return check;
     }
-    QStringList what;
+    std::vector<Message> what;
     if (found.outcome == LoadOutcome::Inserted)
-        what << QStringLiteral("block inserted");
+        what.emplace_back(MessageKind::ChangeBlockInserted);
     else if (found.outcome == LoadOutcome::Upgraded)
-        what
-            << QStringLiteral("older block of version %1 upgraded").arg(olderBlock(found)->version);
+        what.push_back(
+            {MessageKind::ChangeOlderUpgraded, {std::to_string(olderBlock(found)->version)}});
     else if (found.outcome == LoadOutcome::BadChecksum)
-        what << QStringLiteral("checksum repaired");
-    what << differences(found.fileAttrs, next);
-    check.changes = what.join(QStringLiteral(", "));
+        what.emplace_back(MessageKind::ChangeChecksumRepaired);
+    for (Message &difference : differences(found.fileAttrs, next))
+        what.push_back(std::move(difference));
+    check.changes = {MessageKind::List, {}, std::move(what)};
     check.verdict = ChangeCheck::Write;
     return check;
 }

@@ -17,12 +17,13 @@ struct ChangeCheck
         Unchanged, // the file already holds it
         Refused,   // must not be written: `why` says why
     } verdict = Refused;
-    QString why;
-    QString changes;      // "block inserted, max 20 -> 300"
-    QStringList breaking; // what the game warns of in `next`; a strict front end refuses it
+    Message why;
+    Message changes; // a list: "block inserted, max 20 -> 300"
+    std::vector<Message>
+        breaking; // what the game warns of in `next`; a strict front end refuses it
     // What would still stop the game once `next` is written: its values, or a file the game's
     // decoder cannot open for another reason than the checksum the save repairs.
-    QStringList stopping;
+    std::vector<Message> stopping;
 };
 
 [[nodiscard]] ChangeCheck checkChange(const LoadResult &loaded, const TSoundAttributes &next);

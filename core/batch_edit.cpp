@@ -38,38 +38,8 @@ std::size_t BatchEdit::writeSlice(std::size_t from)
     for (; i < to && batch.bytes() < SaveBatch::kMostBytes; ++i) {
         if (cancelled())
             return to; // the batch drops what it has not replaced
-        const EditTarget &target = targets_[i];
-        EditOutcome &outcome = outcomes.emplace_back();
-        outcome.path = target.path;
-        const QString path = folder_ + QLatin1Char('/') + target.path;
-        // An older block becomes a version 3 block with its values, as on the command line.
-        LoadResult loaded = loadSoundFile(path, target.path, MissingBlock::UpgradeOlder);
-        if (loaded.refused()) {
-            outcome.message = loaded.whyRefused().trimmed();
-            continue;
-        }
-        if (!target.listedAs || loaded.identity != *target.listedAs) {
-            outcome.message = QStringLiteral("changed on disk since it was listed; not written");
-            continue;
-        }
-        const TSoundAttributes next = edits_.over(loaded.inspection.fileAttrs);
-        const ChangeCheck check = checkChange(loaded, next);
-        if (check.verdict == ChangeCheck::Refused) {
-            outcome.message = check.why;
-            continue;
-        }
-        if (check.verdict == ChangeCheck::Unchanged) {
-            outcome.result = EditOutcome::Unchanged;
-            outcome.message = QStringLiteral("unchanged");
-            continue;
-        }
-        outcome.message = check.changes;
-        if (const auto failed =
-                batch.add(*loaded.image, next, {path, target.path, backup_, loaded.identity})) {
-            outcome.message = failed->failure.trimmed();
-            continue;
-        }
-        staged.push_back(outcomes.size() - 1);
+        if (stage(targets_[i], batch, outcomes.emplace_back()))
+            staged.push_back(outcomes.size() - 1);
     }
     if (cancelled())
         return to;
@@ -78,13 +48,12 @@ std::size_t BatchEdit::writeSlice(std::size_t from)
         for (std::size_t k = 0; k < staged.size(); ++k) {
             EditOutcome &outcome = outcomes[staged[k]];
             const SaveResult &saved = results.at(k);
-            if (saved.ok) {
+            if (saved.ok)
                 outcome.result = EditOutcome::Written;
-            } else {
-                outcome.message = saved.failure.trimmed();
-                if (!saved.reason.isEmpty())
-                    outcome.message += QStringLiteral(" (") + saved.reason + QLatin1Char(')');
-            }
+            else if (saved.reason.empty())
+                outcome.message = saved.failure;
+            else
+                outcome.message = {MessageKind::WithReason, {}, {saved.failure, saved.reason}};
         }
     }
     for (EditOutcome &outcome : outcomes) {
@@ -92,6 +61,40 @@ std::size_t BatchEdit::writeSlice(std::size_t from)
         deliver(std::move(outcome));
     }
     return i;
+}
+
+bool BatchEdit::stage(const EditTarget &target, SaveBatch &batch, EditOutcome &outcome)
+{
+    outcome.path = target.path;
+    const QString path = folder_ + QLatin1Char('/') + target.path;
+    // An older block becomes a version 3 block with its values, as on the command line.
+    LoadResult loaded = loadSoundFile(path, target.path, MissingBlock::UpgradeOlder);
+    if (loaded.refused()) {
+        outcome.message = loaded.whyRefused();
+        return false;
+    }
+    if (!target.listedAs || loaded.identity != *target.listedAs) {
+        outcome.message = MessageKind::ChangedSinceListed;
+        return false;
+    }
+    const TSoundAttributes next = edits_.over(loaded.inspection.fileAttrs);
+    const ChangeCheck check = checkChange(loaded, next);
+    if (check.verdict == ChangeCheck::Refused) {
+        outcome.message = check.why;
+        return false;
+    }
+    if (check.verdict == ChangeCheck::Unchanged) {
+        outcome.result = EditOutcome::Unchanged;
+        outcome.message = MessageKind::Unchanged;
+        return false;
+    }
+    outcome.message = check.changes;
+    if (const auto failed =
+            batch.add(*loaded.image, next, {path, target.path, backup_, loaded.identity})) {
+        outcome.message = failed->failure;
+        return false;
+    }
+    return true;
 }
 
 } // namespace kelvane

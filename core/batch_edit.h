@@ -2,6 +2,7 @@
 
 #include "attribute_edits.h"
 #include "background_job.h"
+#include "save_batch.h"
 #include "sound_scan.h"
 #include "sound_writer.h"
 
@@ -25,7 +26,7 @@ struct EditOutcome
         Failed,
     } result = Failed;
     QString path;
-    QString message;  // what changed, or why nothing was written
+    Message message;  // what changed, or why nothing was written
     ScannedSound row; // the sound as it is on disk afterwards
 };
 
@@ -45,6 +46,8 @@ private:
     void run();
     // Writes the targets from `from` on, as many as one slice holds; returns where it ended.
     std::size_t writeSlice(std::size_t from);
+    // Checks one target and adds its new image to `batch`; true when it waits there.
+    bool stage(const EditTarget &target, SaveBatch &batch, EditOutcome &outcome);
 
     QString folder_;
     std::vector<EditTarget> targets_;

@@ -26,7 +26,7 @@ public:
     struct Loaded
     {
         bool read = false;        // false: nothing was read, `failure` says why
-        QString failure;          // the read failure's text
+        Message failure;          // why nothing could be read
         bool headersOnly = false; // a large file of which only the headers were read
         Inspection found;
     };

@@ -33,11 +33,11 @@ SoundState stateOf(const LoadResult &loaded)
     return SoundState::Refused;
 }
 
-ScannedSound refusedRow(const QString &path, const QString &why)
+ScannedSound refusedRow(const QString &path, const Message &why)
 {
     ScannedSound row;
     row.path = path;
-    row.stateText = QStringLiteral("refused: ") + why;
+    row.stateText = {MessageKind::StateRefused, {}, {why}};
     return row;
 }
 
@@ -72,7 +72,7 @@ ScannedSound scanSound(const QString &folder, const QString &relative)
                           [](const GameWarning &w) { return w.stopsGame(); });
     row.stopsGame = anyStopsGame(warnings);
     for (const GameWarning &warning : warnings)
-        row.warnings << toQString(warning.text);
+        row.warnings.push_back(warning.text);
     return row;
 }
 
@@ -95,14 +95,11 @@ void SoundScan::run()
              found.loops.size());
     for (const UnreadFolder &folder : found.unreadable)
         deliver(refusedRow(relativeTo(folder_, folder.path),
-                           QStringLiteral("the folder cannot be read (") + folder.reason +
-                               QLatin1Char(')')));
+                           {MessageKind::FolderUnreadable, {}, {folder.reason}}));
     for (const QString &name : found.undecodable)
-        deliver(refusedRow(name, QStringLiteral("the name is not valid UTF-8, so it cannot be "
-                                                "opened; rename it to include it")));
+        deliver(refusedRow(name, MessageKind::NameNotUtf8));
     for (const QString &loop : found.loops)
-        deliver(refusedRow(relativeTo(folder_, loop),
-                           QStringLiteral("a link to a folder listed already, not listed again")));
+        deliver(refusedRow(relativeTo(folder_, loop), MessageKind::FolderLoop));
 
     runAtOnce(
         std::size_t(found.files.size()), jobs_,

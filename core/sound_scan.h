@@ -2,6 +2,7 @@
 
 #include "background_job.h"
 #include "file_identity.h"
+#include "message.h"
 #include "sound_attributes.h"
 
 #include <optional>
@@ -27,13 +28,13 @@ struct ScannedSound
 {
     QString path; // relative to the folder scanned, "/" between folders
     SoundState state = SoundState::Refused;
-    QString stateText; // the whole reason: "refused: ...", "older block, version 2"
+    Message stateText; // the whole reason: "refused: ...", "older block, version 2"
     // What the game reads: the block, or an older block's values; empty when it reads none.
     std::optional<TSoundAttributes> attrs;
     std::uint32_t sampleRate = 0;
     unsigned channels = 0;
     std::optional<double> seconds;
-    QStringList warnings; // what the game rejects or handles badly, as the window words it
+    std::vector<Message> warnings; // what the game rejects or handles badly
     // The game stops on it (a value it refuses, a file its decoder cannot open); the warnings
     // that say why come first.
     bool stopsGame = false;

@@ -1,5 +1,6 @@
 #include "sound_summary.h"
 
+#include "english_text.h"
 #include "game_rules.h"
 #include "game_sound_types.h"
 #include "hex_text.h"
@@ -44,29 +45,29 @@ QString outcomeName(LoadOutcome outcome)
 }
 
 // What the file itself is, without the game's verdict.
-QString fileStateText(const LoadResult &loaded)
+Message fileStateText(const LoadResult &loaded)
 {
     if (loaded.refused())
-        return QStringLiteral("refused: ") + loaded.whyRefused().trimmed();
+        return {MessageKind::StateRefused, {}, {loaded.whyRefused()}};
     const Inspection &found = loaded.inspection;
     switch (found.outcome) {
     case LoadOutcome::Clean:
-        return QStringLiteral("ok");
+        return MessageKind::StateOk;
     case LoadOutcome::BadChecksum:
-        return QStringLiteral("bad checksum");
+        return MessageKind::StateBadChecksum;
     case LoadOutcome::Inserted:
     case LoadOutcome::Upgraded:
         if (const auto older = olderBlock(found))
-            return QStringLiteral("older block, version %1").arg(older->version);
-        return QStringLiteral("no block");
+            return {MessageKind::StateOlderBlock, {std::to_string(older->version)}};
+        return MessageKind::StateNoBlock;
     case LoadOutcome::ViewOnly:
         return loaded.image->headersOnly()
-                   ? QStringLiteral("over 10 MiB, view only")
-                   : QStringLiteral("view only: ") + toQString(found.attrStatus).trimmed();
+                   ? Message(MessageKind::StateOverLimit, {"10"})
+                   : Message(MessageKind::StateViewOnly, {}, {found.attrStatus});
     case LoadOutcome::Refused:
         break;
     }
-    return QStringLiteral("refused");
+    return {MessageKind::StateRefused, {}, {loaded.whyRefused()}};
 }
 
 // True when the game stops on the sound as it is on disk.
@@ -93,30 +94,26 @@ QStringList attributeLines(const TSoundAttributes &attrs)
             QStringLiteral("Maximum AI distance: ") + formatNumber(attrs.maxAIDist, point)};
 }
 
-QString breachText(AttributeField field, const TSoundAttributes &attrs)
+Message breachText(AttributeField field, const TSoundAttributes &attrs)
 {
-    const auto number = [](float value) { return QString::number(value, 'g', 7); };
+    const auto number = [](float value) { return QString::number(value, 'g', 7).toStdString(); };
     switch (field) {
     case AttributeField::Volume:
-        return QStringLiteral("volume %1 is out of range 0.0 to 2.0").arg(number(attrs.baseValue));
+        return {MessageKind::BreachVolume, {number(attrs.baseValue)}};
     case AttributeField::MinDist:
-        return QStringLiteral("minimum distance %1 is below 0").arg(number(attrs.minDist));
+        return {MessageKind::BreachMinDist, {number(attrs.minDist)}};
     case AttributeField::MaxDist:
-        return QStringLiteral("maximum distance %1 is below minimum distance %2")
-            .arg(number(attrs.maxDist), number(attrs.minDist));
+        return {MessageKind::BreachMaxBelowMin, {number(attrs.maxDist), number(attrs.minDist)}};
     case AttributeField::MaxAIDist:
         break;
     }
-    return QStringLiteral("maximum AI distance %1 is below 0").arg(number(attrs.maxAIDist));
+    return {MessageKind::BreachMaxAIDist, {number(attrs.maxAIDist)}};
 }
 
-QStringList detailLines(const Inspection &found)
+std::vector<Message> detailLines(const Inspection &found)
 {
     // Lines about the block inserted in memory describe no file on disk.
-    QStringList lines;
-    for (std::size_t i = 0; i + found.insertionLines < found.infoLines.size(); ++i)
-        lines << toQString(found.infoLines[i]);
-    return lines;
+    return {found.infoLines.begin(), found.infoLines.end() - std::ptrdiff_t(found.insertionLines)};
 }
 
 std::optional<TSoundAttributes> olderBlock(const Inspection &found)
@@ -142,6 +139,7 @@ QJsonObject soundJson(const QString &path, const LoadResult &loaded)
     QJsonObject json{{"file", path},
                      {"outcome", "refused"},
                      {"message", QJsonValue()},
+                     {"messageKey", QJsonValue()},
                      {"details", QJsonArray()},
                      {"channels", QJsonValue()},
                      {"sampleRate", QJsonValue()},
@@ -152,14 +150,17 @@ QJsonObject soundJson(const QString &path, const LoadResult &loaded)
                      {"block", QJsonValue()},
                      {"olderBlock", QJsonValue()}};
     if (!loaded.image) {
-        json["message"] = loaded.failure.trimmed();
+        json["message"] = english(loaded.failure);
+        json["messageKey"] = keyOf(loaded.failure);
         return json;
     }
     const Inspection &found = loaded.inspection;
     json["outcome"] = outcomeName(found.outcome);
-    if (found.outcome != LoadOutcome::Inserted && !found.attrStatus.empty())
-        json["message"] = toQString(found.attrStatus).trimmed();
-    json["details"] = QJsonArray::fromStringList(detailLines(found));
+    if (found.outcome != LoadOutcome::Inserted && !found.attrStatus.empty()) {
+        json["message"] = english(found.attrStatus);
+        json["messageKey"] = keyOf(found.attrStatus);
+    }
+    json["details"] = QJsonArray::fromStringList(english(detailLines(found)));
     if (found.outcome == LoadOutcome::Refused && found.infoLines.empty())
         return json;
     json["channels"] = static_cast<qint64>(found.channels);
@@ -178,14 +179,15 @@ QJsonObject soundJson(const QString &path, const LoadResult &loaded)
     return json;
 }
 
-QString stateText(const LoadResult &loaded)
+Message stateText(const LoadResult &loaded)
 {
-    const QString state = fileStateText(loaded);
+    Message state = fileStateText(loaded);
     // "bad checksum" says already that the game's decoder cannot open the file.
     if (!stopsTheGame(loaded) || loaded.inspection.outcome == LoadOutcome::BadChecksum)
         return state;
-    return state == QLatin1String("ok") ? QStringLiteral("stops the game")
-                                        : state + QStringLiteral(", stops the game");
+    return state.kind == MessageKind::StateOk
+               ? Message(MessageKind::StateStopsGame)
+               : Message(MessageKind::StateAndStopsGame, {}, {std::move(state)});
 }
 
 } // namespace kelvane

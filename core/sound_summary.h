@@ -17,10 +17,10 @@ namespace kelvane {
 
 // A refused value named with the field and the values: "maximum distance 50 is below minimum
 // distance 120".
-[[nodiscard]] QString breachText(AttributeField field, const TSoundAttributes &attrs);
+[[nodiscard]] Message breachText(AttributeField field, const TSoundAttributes &attrs);
 
 // The details as loading read them from the file, without what an insertion in memory added.
-[[nodiscard]] QStringList detailLines(const Inspection &found);
+[[nodiscard]] std::vector<Message> detailLines(const Inspection &found);
 
 // The older block of version 1 or 2 in the first comment, when that is what it holds.
 [[nodiscard]] std::optional<TSoundAttributes> olderBlock(const Inspection &found);
@@ -35,6 +35,6 @@ namespace kelvane {
 // A word or two for `show --table`: "ok", "bad checksum", "no block", "refused: ...", with
 // ", stops the game" after it (or "stops the game" for "ok") when the game would stop on the
 // sound as it is on disk: a value it refuses, or a file its decoder cannot open.
-[[nodiscard]] QString stateText(const LoadResult &loaded);
+[[nodiscard]] Message stateText(const LoadResult &loaded);
 
 } // namespace kelvane

@@ -11,7 +11,7 @@ namespace kelvane {
 namespace {
 
 // What already has the backup's name, if anything.
-std::optional<BackupOutcome::State> existing(const QString &path, QString &reason)
+std::optional<BackupOutcome::State> existing(const QString &path, Message &reason)
 {
     int error = 0;
     auto facts = fs::factsOf(path, fs::Links::Keep, error);
@@ -28,7 +28,7 @@ std::optional<BackupOutcome::State> existing(const QString &path, QString &reaso
                                                        : BackupOutcome::NameTaken;
 }
 
-bool copyInto(const QString &realPath, const QString &backupPath, QString &reason)
+bool copyInto(const QString &realPath, const QString &backupPath, Message &reason)
 {
     int error = 0;
     const int source = fs::openFile(realPath, fs::Access::Read, error);
@@ -37,7 +37,7 @@ bool copyInto(const QString &realPath, const QString &backupPath, QString &reaso
         return false;
     }
     auto copy = ReplacementFile::create(QFileInfo(backupPath).absolutePath(), reason);
-    QStringList notes;
+    std::vector<Message> notes;
     const auto facts = fs::factsOfOpenFile(source);
     bool done = copy && facts && copy->copyFrom(source, 0);
     if (done) {
@@ -52,7 +52,7 @@ bool copyInto(const QString &realPath, const QString &backupPath, QString &reaso
 
 } // namespace
 
-bool keepUnder(const QString &realPath, const QString &name, QString &reason, bool &taken)
+bool keepUnder(const QString &realPath, const QString &name, Message &reason, bool &taken)
 {
     taken = false;
     int error = 0;
@@ -61,7 +61,7 @@ bool keepUnder(const QString &realPath, const QString &name, QString &reason, bo
     taken = error == EEXIST;
     // Only a file system without hard links for this file calls for a copy.
     if (!fs::noHardLinksHere(error) || !copyInto(realPath, name, reason)) {
-        if (reason.isEmpty())
+        if (reason.empty())
             reason = systemReason(error);
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "file_identity.h"
+#include "message.h"
 
 #include <QString>
 
@@ -16,7 +17,7 @@ struct BackupOutcome
         Failed,    // none could be made; `reason` says why
     } state = Failed;
     QString path;
-    QString reason;
+    Message reason;
     FileIdentity made; // what a Made backup is, so that only that one is ever removed
 };
 
@@ -28,7 +29,7 @@ struct BackupOutcome
 // Gives the file at `realPath` the further name `name`, which must be free: a hard link, or where
 // the file system has none for it a complete copy put in place in one step. False, with the
 // reason, when neither could be made; `taken` when the name was taken meanwhile.
-[[nodiscard]] bool keepUnder(const QString &realPath, const QString &name, QString &reason,
+[[nodiscard]] bool keepUnder(const QString &realPath, const QString &name, Message &reason,
                              bool &taken);
 
 // Removes a backup this save made, and only if it is still the one made.

@@ -15,10 +15,11 @@ namespace kelvane {
 
 namespace {
 
-const QString kNewerTaken =
-    QStringLiteral("not restored: its .newer name is taken; move that file away first");
+const Message kNewerTaken(MessageKind::NotRestoredNewerTaken);
+const Message kNotRestored(MessageKind::NotRestored);
+const Message kChangedSinceRead(MessageKind::ChangedSinceRead);
 
-RestoreResult failed(RestoreResult result, const QString &failure, const QString &reason = {})
+RestoreResult failed(RestoreResult result, const Message &failure, const Message &reason = {})
 {
     result.outcome = RestoreResult::Failed;
     result.failure = failure;
@@ -28,7 +29,7 @@ RestoreResult failed(RestoreResult result, const QString &failure, const QString
 
 // Whether two files hold the same bytes; an edit of the block shows within the first pages, so
 // a sound that differs is told after a few reads. Nothing when either cannot be read.
-std::optional<bool> sameBytes(const QString &a, const QString &b, QString &reason)
+std::optional<bool> sameBytes(const QString &a, const QString &b, Message &reason)
 {
     int error = 0;
     const int first = fs::openFile(a, fs::Access::Read, error);
@@ -77,10 +78,10 @@ RestoreBatch::~RestoreBatch() = default;
 RestoreResult RestoreBatch::add(const QString &path)
 {
     RestoreResult result;
-    QString reason;
+    Message reason;
     const auto real = realPathOf(path, reason);
     if (!real)
-        return failed(result, QStringLiteral("not restored"), reason);
+        return failed(result, kNotRestored, reason);
     result.sound = *real;
     result.backup = *real + QStringLiteral(".bak");
     int error = 0;
@@ -90,15 +91,15 @@ RestoreResult RestoreBatch::add(const QString &path)
             result.outcome = RestoreResult::NoBackup;
             return result;
         }
-        return failed(result, QStringLiteral("not restored"), systemReason(error));
+        return failed(result, kNotRestored, systemReason(error));
     }
     // Backups are always files of their own; a link named so was put there by someone else.
     if (backup->kind != fs::EntryKind::File)
-        return failed(result, QStringLiteral("not restored: the backup is not a regular file"));
+        return failed(result, MessageKind::NotRestoredBackupNotRegular);
     const auto sound = identityOfPath(*real);
     const auto kept = identityOfPath(result.backup);
     if (!kept)
-        return failed(result, QStringLiteral("not restored"), systemReason(ENOENT));
+        return failed(result, kNotRestored, systemReason(ENOENT));
 
     // A sound that is gone has nothing to keep: its backup only takes the free name.
     Waiting w{*real, folderOf(*real), sound, *kept, false, false, false, {}};
@@ -107,7 +108,7 @@ RestoreResult RestoreBatch::add(const QString &path)
         if (sound->size == kept->size) {
             const auto same = sameBytes(*real, result.backup, reason);
             if (!same)
-                return failed(result, QStringLiteral("not restored"), reason);
+                return failed(result, kNotRestored, reason);
             w.keepNewer = !*same;
         } else {
             w.keepNewer = true;
@@ -125,7 +126,7 @@ RestoreResult RestoreBatch::add(const QString &path)
     // The flush reports the write-back errors of its file system since it began to watch it; a
     // file system that cannot be flushed as a whole has each backup flushed by itself.
     if (!flush_.watch(w.folder, kept->device, error) && error != 0)
-        return failed(result, QStringLiteral("not restored"), systemReason(error));
+        return failed(result, kNotRestored, systemReason(error));
     result.outcome = RestoreResult::Restored;
     w.result = result;
     waiting_.push_back(std::move(w));
@@ -142,9 +143,8 @@ std::vector<RestoreResult> RestoreBatch::commit()
         const QString &backup = w.result.backup;
         if (!flush_.flushed(
                 w.backup.device, [&] { return fs::flushFileNamed(backup, error); }, error)) {
-            results.push_back(failed(w.result,
-                                     QStringLiteral("not restored: the disk could not be flushed"),
-                                     systemReason(error)));
+            results.push_back(
+                failed(w.result, MessageKind::NotRestoredNotFlushed, systemReason(error)));
             continue;
         }
         results.push_back(place(w));
@@ -154,7 +154,7 @@ std::vector<RestoreResult> RestoreBatch::commit()
     flush_.flushFolders([&](const QString &folder) {
         for (std::size_t i = 0; i < waiting_.size(); ++i)
             if (results[i].outcome == RestoreResult::Restored && waiting_[i].folder == folder)
-                results[i].note = QStringLiteral("the folder could not be flushed to the disk");
+                results[i].note = MessageKind::FolderNotFlushed;
     });
     waiting_.clear();
     return results;
@@ -164,29 +164,27 @@ RestoreResult RestoreBatch::place(const Waiting &w)
 {
     const RestoreResult &planned = w.result;
     if (identityOfPath(w.real) != w.sound || identityOfPath(planned.backup) != w.backup)
-        return failed(planned, QStringLiteral("changed on disk since it was read; not restored"));
+        return failed(planned, kChangedSinceRead);
     const QString &backup = planned.backup;
     int error = 0;
     if (!w.sound) {
         // Only while nothing has the name: a sound made meanwhile is kept.
         return fs::renameToFreeName(backup, w.real, error)
                    ? planned
-                   : failed(planned, QStringLiteral("not restored"), systemReason(error));
+                   : failed(planned, kNotRestored, systemReason(error));
     }
     if (w.same) {
         // The sound is its backup's file already: only the second name goes.
-        return fs::removeFile(backup, error)
-                   ? planned
-                   : failed(planned, QStringLiteral("not restored"), systemReason(error));
+        return fs::removeFile(backup, error) ? planned
+                                             : failed(planned, kNotRestored, systemReason(error));
     }
     // The sound replaced keeps its data under a second name (or, where the file system has
     // no hard links, in a whole copy) before the backup takes the first: at no moment is it
     // only in memory.
-    QString reason;
+    Message reason;
     bool taken = false;
     if (w.keepNewer && !w.newerThere && !keepUnder(w.real, planned.newer, reason, taken))
-        return taken ? failed(planned, kNewerTaken)
-                     : failed(planned, QStringLiteral("not restored"), reason);
+        return taken ? failed(planned, kNewerTaken) : failed(planned, kNotRestored, reason);
     // The backup takes the sound's place only while it is the sound read: a file another
     // program renamed over it since is swapped back.
     const ExchangeOutcome placed = exchangeInto(backup, w.real, *w.sound, error);
@@ -195,9 +193,8 @@ RestoreResult RestoreBatch::place(const Waiting &w)
         if (w.keepNewer)
             (void)fs::removeFile(planned.newer, unused);
         return placed == ExchangeOutcome::Changed
-                   ? failed(planned,
-                            QStringLiteral("changed on disk since it was read; not restored"))
-                   : failed(planned, QStringLiteral("not restored"), systemReason(error));
+                   ? failed(planned, kChangedSinceRead)
+                   : failed(planned, kNotRestored, systemReason(error));
     }
     // The sound replaced now has the backup's name; its data stays under .newer, or it
     // held the backup's very bytes.
@@ -227,7 +224,7 @@ std::vector<RestoreResult> restoreSounds(const QStringList &paths)
 
 bool hasBackup(const QString &path)
 {
-    QString unused;
+    Message unused;
     const auto real = realPathOf(path, unused);
     int error = 0;
     const auto facts =

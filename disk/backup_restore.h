@@ -26,15 +26,9 @@ struct RestoreResult
     QString backup; // "<real file>.bak"
     // Where the sound that was replaced is kept, when it was not the backup byte for byte.
     QString newer;
-    QString failure; // the message when failed
-    QString reason;  // the system's reason behind it
-    QString note;    // what a restore could not do as usual (a folder not flushed)
-
-    // " (reason)" after the failure, or nothing.
-    [[nodiscard]] QString reasonText() const
-    {
-        return reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QLatin1Char(')');
-    }
+    Message failure; // the message when failed
+    Message reason;  // the system's reason behind it
+    Message note;    // what a restore could not do as usual (a folder not flushed)
 };
 
 // Puts sounds' backups back in their places, many at once with one flush of the disk: `add`

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "message.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -29,6 +31,6 @@ struct FileIdentity
 [[nodiscard]] std::optional<FileIdentity> identityOfEntry(const QString &path);
 
 // The system's text for an errno value, as the front ends print it beside their own message.
-[[nodiscard]] QString systemReason(int error);
+[[nodiscard]] Message systemReason(int error);
 
 } // namespace kelvane

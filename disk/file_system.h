@@ -1,6 +1,7 @@
 #pragma once
 
 #include "file_identity.h"
+#include "message.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -100,7 +101,7 @@ enum class Exchange
 // Gives the new file `fd` the owner, permissions and attributes of `original` as far as the
 // system allows; what it cannot keep goes into `notes`.
 void keepMetadata(int fd, const EntryFacts &original, const QString &originalPath,
-                  QStringList &notes);
+                  std::vector<Message> &notes);
 
 // One flush of each file system for many new files, where the system can flush a file system
 // at once; elsewhere `watch` says no and each file is flushed by itself.

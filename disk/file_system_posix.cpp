@@ -83,9 +83,10 @@ std::optional<FileIdentity> identityOfOpenFile(int descriptor)
     return facts ? std::optional(facts->identity) : std::nullopt;
 }
 
-QString systemReason(int error)
+Message systemReason(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return {MessageKind::SystemReason,
+            {QString::fromLocal8Bit(std::strerror(error)).toStdString()}};
 }
 
 namespace fs {
@@ -314,21 +315,21 @@ bool folderForbidsReplacing(const EntryFacts &file, const QString &folder)
 }
 
 void keepMetadata(int fd, const EntryFacts &original, const QString &originalPath,
-                  QStringList &notes)
+                  std::vector<Message> &notes)
 {
     // Only root may give a file away; a group of our own is still kept.
     if (::fchown(fd, original.owner, original.group) != 0 &&
         ::fchown(fd, static_cast<uid_t>(-1), original.group) != 0)
-        notes << QStringLiteral("its owner and group could not be kept");
+        notes.emplace_back(MessageKind::OwnerAndGroupNotKept);
     else if (struct stat now{}; ::fstat(fd, &now) == 0 && now.st_uid != original.owner)
-        notes << QStringLiteral("its owner could not be kept");
+        notes.emplace_back(MessageKind::OwnerNotKept);
     // Before the permission bits, which may take away our own right to set attributes.
     if (!copyExtendedAttributes(encoded(originalPath), fd))
-        notes << QStringLiteral("some of its extended attributes could not be kept");
+        notes.emplace_back(MessageKind::ExtendedAttributesNotKept);
     // Set-user-ID and set-group-ID are dropped: a rewritten file must not gain them silently.
     const mode_t mode = original.mode & 07777 & ~mode_t(S_ISUID | S_ISGID);
     if (::fchmod(fd, mode) != 0)
-        notes << QStringLiteral("its permissions could not be kept");
+        notes.emplace_back(MessageKind::PermissionsNotKept);
 }
 
 FileSystemFlush::~FileSystemFlush()

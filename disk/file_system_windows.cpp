@@ -180,22 +180,24 @@ std::optional<FileIdentity> identityOfOpenFile(int descriptor)
     return facts ? std::optional(facts->identity) : std::nullopt;
 }
 
-QString systemReason(int error)
+Message systemReason(int error)
 {
     // Words of our own where the runtime has none, or none that says what happened.
+    const auto reason = [](const char *text) { return Message(MessageKind::SystemReason, {text}); };
     switch (error) {
     case EBUSY:
-        return QStringLiteral("the file is open in another program");
+        return reason("the file is open in another program");
     case EOPNOTSUPP:
-        return QStringLiteral("Operation not supported");
+        return reason("Operation not supported");
     case EIO:
-        return QStringLiteral("Input/output error");
+        return reason("Input/output error");
     case EINVAL:
-        return QStringLiteral("the name is not allowed here");
+        return reason("the name is not allowed here");
     case ENAMETOOLONG:
-        return QStringLiteral("File name too long");
+        return reason("File name too long");
     default:
-        return QString::fromLocal8Bit(std::strerror(error));
+        return {MessageKind::SystemReason,
+                {QString::fromLocal8Bit(std::strerror(error)).toStdString()}};
     }
 }
 
@@ -433,7 +435,7 @@ bool folderForbidsReplacing(const EntryFacts &, const QString &)
     return false;
 }
 
-void keepMetadata(int fd, const EntryFacts &original, const QString &, QStringList &notes)
+void keepMetadata(int fd, const EntryFacts &original, const QString &, std::vector<Message> &notes)
 {
     // The new file takes the folder's permissions, as any new file there; the attributes a
     // user sets by hand are kept. Read-only is not: such a file is never replaced.
@@ -444,7 +446,7 @@ void keepMetadata(int fd, const EntryFacts &original, const QString &, QStringLi
     if (basic.FileAttributes == 0)
         basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
     if (!SetFileInformationByHandle(handleOf(fd), FileBasicInfo, &basic, sizeof basic))
-        notes << QStringLiteral("its attributes could not be kept");
+        notes.emplace_back(MessageKind::AttributesNotKept);
 }
 
 FileSystemFlush::~FileSystemFlush() = default;

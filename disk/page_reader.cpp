@@ -45,21 +45,20 @@ FilePageWalk walkPagesOfFile(const QString &path)
     FilePageWalk result;
     const OpenFile file(path, false);
     if (file.fd() < 0) {
-        result.failure =
-            QStringLiteral("cannot read every page: ") + systemReason(file.openError());
+        result.failure = {MessageKind::PagesUnreadable, {}, {systemReason(file.openError())}};
         return result;
     }
     if (!file.identity()) {
-        result.failure = QStringLiteral("cannot read every page: not a regular file");
+        result.failure = {MessageKind::PagesUnreadable, {}, {MessageKind::NotRegularFile}};
         return result;
     }
     fs::adviseSequential(file.fd());
     FileSource source(file.fd());
     result.walk = walkPages(source);
     if (result.walk.readFailed)
-        result.failure = QStringLiteral("cannot read every page: ") + systemReason(source.error());
+        result.failure = {MessageKind::PagesUnreadable, {}, {systemReason(source.error())}};
     else if (identityOfOpenFile(file.fd()) != file.identity())
-        result.failure = QStringLiteral("the file changed while its pages were read");
+        result.failure = MessageKind::ChangedWhilePagesRead;
     return result;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "message.h"
 #include "page_walk.h"
 
 #include <QString>
@@ -9,7 +10,7 @@ namespace kelvane {
 struct FilePageWalk
 {
     PageWalk walk;
-    QString failure; // set when the file could not be read whole, or changed while it was read
+    Message failure; // set when the file could not be read whole, or changed while it was read
 };
 
 // Walks every page of a file with ordinary reads, one page in memory at a time, so that any

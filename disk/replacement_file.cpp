@@ -22,7 +22,7 @@ ReplacementFile::~ReplacementFile()
         (void)fs::removeFile(path_, unused);
 }
 
-std::unique_ptr<ReplacementFile> ReplacementFile::create(const QString &folder, QString &reason)
+std::unique_ptr<ReplacementFile> ReplacementFile::create(const QString &folder, Message &reason)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString name = QStringLiteral(".kelvane-%1")
@@ -43,7 +43,7 @@ std::unique_ptr<ReplacementFile> ReplacementFile::create(const QString &folder, 
 
 bool ReplacementFile::fail(int error)
 {
-    if (reason_.isEmpty()) {
+    if (reason_.empty()) {
         reason_ = systemReason(error);
         error_ = error;
     }
@@ -89,7 +89,7 @@ bool ReplacementFile::copyInKernel(int source, std::int64_t offset, std::size_t 
 }
 
 void ReplacementFile::takeMetadataOf(const fs::EntryFacts &original, const QString &originalPath,
-                                     QStringList &notes)
+                                     std::vector<Message> &notes)
 {
     fs::keepMetadata(fd_, original, originalPath, notes);
 }

@@ -2,6 +2,7 @@
 
 #include "file_identity.h"
 #include "file_system.h"
+#include "message.h"
 
 #include <cstdint>
 #include <memory>
@@ -34,7 +35,7 @@ public:
     // Creates an empty file in `folder` with the permissions a new file gets there. Null, with
     // the system's reason in `reason`, when the folder does not allow it.
     [[nodiscard]] static std::unique_ptr<ReplacementFile> create(const QString &folder,
-                                                                 QString &reason);
+                                                                 Message &reason);
 
     [[nodiscard]] bool write(std::span<const std::uint8_t> bytes);
     // Appends the bytes of `source` from `offset` to its end.
@@ -47,7 +48,7 @@ public:
     // and extended attributes of `original` (on Windows: its attributes), as far as the system
     // allows; what it cannot keep goes into `notes`.
     void takeMetadataOf(const fs::EntryFacts &original, const QString &originalPath,
-                        QStringList &notes);
+                        std::vector<Message> &notes);
     // Flushes the data and the metadata to the disk (unless the caller flushes the whole file
     // system later) and closes the file: only a file that got through this, and a flush, may
     // replace another.
@@ -66,7 +67,7 @@ public:
                                                   const FileIdentity &expected);
 
     [[nodiscard]] const QString &path() const { return path_; }
-    [[nodiscard]] const QString &reason() const { return reason_; }
+    [[nodiscard]] const Message &reason() const { return reason_; }
     // The system's error behind `reason`, as an errno value.
     [[nodiscard]] int error() const { return error_; }
 
@@ -76,7 +77,7 @@ private:
 
     int fd_;
     QString path_;
-    QString reason_;
+    Message reason_;
     int error_ = 0;
     FileIdentity identity_;
     bool placed_ = false;

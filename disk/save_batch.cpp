@@ -14,7 +14,7 @@ std::optional<SaveResult> SaveBatch::add(FileImage &image, const TSoundAttribute
     try {
         // The flush reports the write-back errors of its file system since it began to watch
         // it, so it watches before the first new file there is written.
-        QString unused;
+        Message unused;
         const QString where = folderOf(realPathOf(target.path, unused).value_or(target.path));
         int error = 0;
         const auto folder = fs::factsOf(where, fs::Links::Follow, error);
@@ -30,7 +30,7 @@ std::optional<SaveResult> SaveBatch::add(FileImage &image, const TSoundAttribute
         devices_.push_back(folder ? std::optional(device) : std::nullopt);
         return std::nullopt;
     } catch (const std::exception &) {
-        return saveFailure(SaveProblem::Write, target, QStringLiteral("not enough memory"));
+        return saveFailure(SaveProblem::Write, target, MessageKind::NoMemory);
     }
 }
 
@@ -65,7 +65,7 @@ std::vector<SaveResult> SaveBatch::commit()
     flush_.flushFolders([&](const QString &folder) {
         for (std::size_t i = 0; i < staged_.size(); ++i)
             if (results[i].ok && staged_[i]->folder == folder)
-                results[i].notes << QStringLiteral("the folder could not be flushed to the disk");
+                results[i].notes.emplace_back(MessageKind::FolderNotFlushed);
     });
     staged_.clear();
     devices_.clear();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "message.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +10,7 @@ namespace kelvane {
 struct UnreadFolder
 {
     QString path;
-    QString reason; // the system's
+    Message reason; // the system's
 };
 
 struct SoundCollection

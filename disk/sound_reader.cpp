@@ -1,7 +1,7 @@
 #include "sound_reader.h"
 
 #include "file_system.h"
-#include "messages.h"
+#include "message.h"
 #include "ogg_layout.h"
 #include "open_file.h"
 #include "qt_text.h"
@@ -17,14 +17,14 @@ namespace kelvane {
 
 namespace {
 
-ReadResult failed(const QString &message, const QString &reason = {})
+ReadResult failed(const Message &message, const Message &reason = {})
 {
     return {nullptr, message, reason, {}};
 }
 
 // Reads until `target` is full. Returns what went wrong, if anything: a short read means the
 // file changed under us.
-std::optional<QString> readFully(int descriptor, std::span<std::uint8_t> target)
+std::optional<Message> readFully(int descriptor, std::span<std::uint8_t> target)
 {
     std::size_t done = 0;
     while (done < target.size()) {
@@ -33,7 +33,7 @@ std::optional<QString> readFully(int descriptor, std::span<std::uint8_t> target)
         if (got < 0)
             return systemReason(errno);
         if (got == 0)
-            return QStringLiteral("the file ended before its size");
+            return MessageKind::FileEndedEarly;
         done += static_cast<std::size_t>(got);
     }
     return std::nullopt;
@@ -52,12 +52,12 @@ ReadResult readSoundFile(const QString &path, const QString &shownName, Access a
         fs::heldByAnotherProgram(file->openError()))
         file = std::make_unique<OpenFile>(path, false);
     if (file->fd() < 0)
-        return failed(toQString(msg::kCouldNotOpen), systemReason(file->openError()));
+        return failed(MessageKind::CouldNotOpen, systemReason(file->openError()));
     // A pipe or a device has no size to scan and could block the window forever.
     const auto &before = file->identity();
     if (!before)
-        return failed(toQString(msg::kCouldNotScan));
-    const QString problem = toQString(msg::kReadProblem) + shownName;
+        return failed(MessageKind::CouldNotScan);
+    const Message problem(MessageKind::ReadProblem, {shownName.toStdString()});
 
     try {
         std::size_t toRead = before->size > layout::kWholeReadLimit
@@ -69,17 +69,17 @@ ReadResult readSoundFile(const QString &path, const QString &shownName, Access a
         if (const auto wrong = readFully(file->fd(), image->readArea().first(toRead)))
             return failed(problem, *wrong);
         if (identityOfOpenFile(file->fd()) != before)
-            return failed(problem, QStringLiteral("the file changed while it was read"));
+            return failed(problem, MessageKind::ChangedWhileRead);
         image->setBytesRead(toRead);
         return {std::move(image), {}, {}, *before};
     } catch (const std::exception &) {
-        return failed(problem, QStringLiteral("not enough memory"));
+        return failed(problem, MessageKind::NoMemory);
     }
 }
 
-QString LoadResult::whyRefused() const
+Message LoadResult::whyRefused() const
 {
-    return image ? toQString(inspection.attrStatus) : failure;
+    return image ? inspection.attrStatus : failure;
 }
 
 std::optional<double> soundSecondsOf(const QString &path, const FileImage &image,
@@ -110,7 +110,7 @@ LoadResult loadSoundFile(const QString &path, const QString &shownName, MissingB
     // The first pages read were not enough (a long first comment, a large page 2): the whole
     // file is read, as loading to change would read it.
     if (read.image->readInPart() && !read.image->headersOnly() &&
-        inspection.attrStatus == msg::kEndsTooEarly) {
+        inspection.attrStatus.kind == MessageKind::EndsTooEarly) {
         read = readSoundFile(path, shownName, Access::ReadOnly);
         if (!read.image)
             return {nullptr, read.failure, read.reason, {}, {}, {}};

@@ -22,8 +22,8 @@ enum class Access
 struct ReadResult
 {
     std::unique_ptr<FileImage> image; // null when the file could not be read
-    QString failure;                  // the message shown when `image` is null
-    QString reason;                   // the system's reason behind `failure`, when it gave one
+    Message failure;                  // the message shown when `image` is null
+    Message reason;                   // the system's reason behind `failure`, when it gave one
     FileIdentity identity;            // the file as it was read; a save checks it is still so
 };
 
@@ -37,8 +37,8 @@ struct ReadResult
 struct LoadResult
 {
     std::unique_ptr<FileImage> image;
-    QString failure; // set when the file could not be read; `inspection` is then empty
-    QString reason;  // the system's reason behind `failure`, when it gave one
+    Message failure; // set when the file could not be read; `inspection` is then empty
+    Message reason;  // the system's reason behind `failure`, when it gave one
     FileIdentity identity;
     Inspection inspection;
     // How long the sound plays, from its last page; empty when the file does not tell.
@@ -50,7 +50,7 @@ struct LoadResult
         return !image || inspection.outcome == LoadOutcome::Refused;
     }
     // The message a refusal is shown with: the read failure or the inspection's.
-    [[nodiscard]] QString whyRefused() const;
+    [[nodiscard]] Message whyRefused() const;
 };
 
 // How long the sound plays, from its last page: found in the image when it holds the whole

@@ -15,10 +15,10 @@ SaveResult saveSoundFile(FileImage &image, const TSoundAttributes &attrs, const 
         StagedSave &save = std::get<StagedSave>(staged);
         SaveResult result = placeSave(save);
         if (result.ok && !fs::flushFolder(save.folder))
-            result.notes << QStringLiteral("the folder could not be flushed to the disk");
+            result.notes.emplace_back(MessageKind::FolderNotFlushed);
         return result;
     } catch (const std::exception &) {
-        return saveFailure(SaveProblem::Write, target, QStringLiteral("not enough memory"));
+        return saveFailure(SaveProblem::Write, target, MessageKind::NoMemory);
     }
 }
 

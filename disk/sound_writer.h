@@ -45,11 +45,11 @@ struct SaveResult
     qint64 bytesWritten = 0;
     bool backupMade = false;
     SaveProblem problem = SaveProblem::None;
-    QString failure; // the message shown when `ok` is false
-    QString reason;  // the system's reason behind it, when there is one
+    Message failure; // the message shown when `ok` is false
+    Message reason;  // the system's reason behind it, when there is one
     // What a successful save could not do as usual: no backup by that name, other hard links
     // that keep the old sound, an owner or attributes that could not be kept.
-    QStringList notes;
+    std::vector<Message> notes;
     FileIdentity written; // the file now on disk, for the next save's check
 };
 

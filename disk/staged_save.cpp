@@ -1,7 +1,7 @@
 #include "staged_save.h"
 
 #include "backup_file.h"
-#include "messages.h"
+#include "message.h"
 #include "ogg_layout.h"
 #include "qt_text.h"
 #include "replacement_file.h"
@@ -14,7 +14,7 @@
 
 namespace kelvane {
 
-SaveResult saveFailure(SaveProblem problem, const SaveTarget &target, const QString &reason,
+SaveResult saveFailure(SaveProblem problem, const SaveTarget &target, const Message &reason,
                        const QString &backupName)
 {
     SaveResult result;
@@ -22,21 +22,20 @@ SaveResult saveFailure(SaveProblem problem, const SaveTarget &target, const QStr
     result.reason = reason;
     switch (problem) {
     case SaveProblem::Changed:
-        result.failure = QLatin1Char(' ') + target.shownName + toQString(msg::kChangedOnDisk);
+        result.failure = {MessageKind::ChangedOnDisk, {target.shownName.toStdString()}};
         break;
     case SaveProblem::InUse:
-        result.failure = QLatin1Char(' ') + target.shownName + toQString(msg::kInUse);
-        result.reason.clear(); // said in the message
+        result.failure = {MessageKind::InUse, {target.shownName.toStdString()}};
+        result.reason = {}; // said in the message
         break;
     case SaveProblem::Backup:
-        result.failure = toQString(msg::kBackupFailedPrefix) + backupName +
-                         QStringLiteral(" (%1)").arg(reason) + toQString(msg::kBackupFailedSuffix);
-        result.reason.clear(); // said in the message already
+        result.failure = {MessageKind::BackupFailed, {backupName.toStdString()}, {reason}};
+        result.reason = {}; // said in the message already
         break;
     case SaveProblem::None:
     case SaveProblem::Write:
         result.problem = SaveProblem::Write;
-        result.failure = toQString(msg::kWriteProblem) + target.shownName;
+        result.failure = {MessageKind::WriteProblem, {target.shownName.toStdString()}};
         break;
     }
     return result;
@@ -55,7 +54,7 @@ QString folderOf(const QString &path)
 // backup lies beside the sound it keeps, whatever name the sound was opened by. Only links in
 // the last part are followed: a linked folder is the same folder whichever way it is named, and
 // the path is never tidied up as text, which ".." after a linked folder would falsify.
-std::optional<QString> realPathOf(const QString &path, QString &reason)
+std::optional<QString> realPathOf(const QString &path, Message &reason)
 {
     QString current =
         QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
@@ -65,8 +64,7 @@ std::optional<QString> realPathOf(const QString &path, QString &reason)
         if (!facts) {
             if (hop == 0 && error == ENOENT)
                 return current; // a new file
-            reason = hop > 0 ? QStringLiteral("the symbolic link points at nothing")
-                             : systemReason(error);
+            reason = hop > 0 ? Message(MessageKind::DanglingLink) : systemReason(error);
             return std::nullopt;
         }
         if (facts->kind != fs::EntryKind::Link)
@@ -90,17 +88,17 @@ bool stillAsLoaded(const QString &realPath, const SaveTarget &target)
 }
 
 void noteWhatTheSaveCouldNotKeep(const BackupOutcome &backup, const fs::EntryFacts &original,
-                                 const SaveTarget &target, QStringList &notes)
+                                 const SaveTarget &target, std::vector<Message> &notes)
 {
     if (backup.state == BackupOutcome::NameTaken)
-        notes << QStringLiteral("no backup: %1 is not a regular file")
-                     .arg(QFileInfo(backup.path).fileName());
+        notes.push_back(
+            {MessageKind::BackupNameTaken, {QFileInfo(backup.path).fileName().toStdString()}});
     // Renaming replaces one name; any other hard link goes on naming the old file.
     const auto others = std::int64_t(original.links) - 1 - target.otherNamesWritten;
     if (others > 0)
-        notes << QStringLiteral("%1 other hard link%2 to %3 keep%4 the old sound")
-                     .arg(others)
-                     .arg(others == 1 ? "" : "s", target.shownName, others == 1 ? "s" : "");
+        notes.push_back(
+            {others == 1 ? MessageKind::OtherHardLinkKeeps : MessageKind::OtherHardLinksKeep,
+             {std::to_string(others), target.shownName.toStdString()}});
 }
 
 // Below this, opening the file again costs more than copying the rest through memory.
@@ -140,11 +138,10 @@ std::variant<StagedSave, SaveResult> stageSave(FileImage &image, const TSoundAtt
                                                const SaveTarget &target, Flush flush)
 {
     if (image.headersOnly() || !prepareImageForSave(image, attrs))
-        return saveFailure(SaveProblem::Write, target,
-                           QStringLiteral("the sound cannot be written"));
+        return saveFailure(SaveProblem::Write, target, MessageKind::CannotBeWritten);
     StagedSave staged;
     staged.target = target;
-    QString reason;
+    Message reason;
     const auto realPath = realPathOf(target.path, reason);
     if (!realPath)
         return saveFailure(SaveProblem::Write, target, reason);
@@ -156,7 +153,7 @@ std::variant<StagedSave, SaveResult> stageSave(FileImage &image, const TSoundAtt
         staged.exists = true;
     }
     if (staged.exists && staged.original.kind != fs::EntryKind::File)
-        return saveFailure(SaveProblem::Write, target, QStringLiteral("not a regular file"));
+        return saveFailure(SaveProblem::Write, target, MessageKind::NotRegularFile);
     if ((!staged.exists && target.loadedAs) || !stillAsLoaded(*realPath, target))
         return saveFailure(SaveProblem::Changed, target);
     if (staged.exists && fs::folderForbidsReplacing(staged.original, staged.folder))
@@ -202,7 +199,7 @@ SaveResult placeSave(StagedSave &staged)
                                  ? saveFailure(SaveProblem::InUse, target)
                                  : saveFailure(SaveProblem::Write, target, staged.file->reason());
         if (!removeBackup(backup))
-            refused.reason += QStringLiteral("; the backup it made could not be removed");
+            refused.reason = {MessageKind::BackupLeft, {}, {refused.reason}};
         return refused;
     }
     SaveResult result;

@@ -19,7 +19,7 @@ struct StagedSave
     bool exists = false;
     std::unique_ptr<ReplacementFile> file;
     qint64 bytes = 0;
-    QStringList notes;
+    std::vector<Message> notes;
 };
 
 enum class Flush
@@ -41,11 +41,11 @@ stageSave(FileImage &image, const TSoundAttributes &attrs, const SaveTarget &tar
 [[nodiscard]] QString folderOf(const QString &path);
 // The file a save of `path` replaces: the path made absolute, with a symbolic link at its end
 // followed to its file. Nothing, with the reason, for a dangling link or a loop.
-[[nodiscard]] std::optional<QString> realPathOf(const QString &path, QString &reason);
+[[nodiscard]] std::optional<QString> realPathOf(const QString &path, Message &reason);
 
 // A failed save's result with the message for `problem`; `backupName` names the backup that
 // could not be made.
 [[nodiscard]] SaveResult saveFailure(SaveProblem problem, const SaveTarget &target,
-                                     const QString &reason = {}, const QString &backupName = {});
+                                     const Message &reason = {}, const QString &backupName = {});
 
 } // namespace kelvane

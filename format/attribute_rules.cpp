@@ -4,18 +4,18 @@
 
 namespace kelvane {
 
-std::string_view ruleText(AttributeField field)
+Message ruleText(AttributeField field)
 {
     switch (field) {
     case AttributeField::Volume:
-        return " Must be valid floating point value from 0.0 to 2.0";
+        return {MessageKind::RuleVolume, {"0.0", "2.0"}};
     case AttributeField::MaxDist:
-        return " Number value must be equal to or greater than minimum";
+        return MessageKind::RuleMaxDist;
     case AttributeField::MinDist:
     case AttributeField::MaxAIDist:
         break;
     }
-    return " Number value must be equal to or greater than 0.0";
+    return {MessageKind::RuleAtLeast, {"0.0"}};
 }
 
 bool breaksRule(AttributeField field, float value, float minDist)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "message.h"
+
 #include <optional>
 #include <string_view>
 
@@ -16,7 +18,7 @@ enum class AttributeField
 
 // The text a refused value of each field is reported with, whether it is out of range or no
 // number at all: the same in the window and on the command line.
-[[nodiscard]] std::string_view ruleText(AttributeField field);
+[[nodiscard]] Message ruleText(AttributeField field);
 
 // Whether `value` breaks its field's rule; `minDist` is the minimum distance, which the maximum
 // must not be below.

@@ -65,18 +65,13 @@ std::vector<GameWarning> valueWarnings(const TSoundAttributes &attrs)
     std::vector<GameWarning> warnings;
     // NaN compares false, so it is refused like any distance below the least.
     if (!(attrs.maxDist >= kLeastMaxDistance))
-        warnings.push_back({GameWarningKind::MaxDistance,
-                            "maximum distance below 0.1: the game stops with \"Invalid max "
-                            "distance\""});
+        warnings.push_back({GameWarningKind::MaxDistance, {MessageKind::WarnMaxDistance, {"0.1"}}});
     if (!(attrs.maxAIDist >= kLeastMaxDistance))
-        warnings.push_back({GameWarningKind::MaxAIDistance,
-                            "maximum AI distance below 0.1: the game stops with \"Invalid max "
-                            "distance\""});
+        warnings.push_back(
+            {GameWarningKind::MaxAIDistance, {MessageKind::WarnMaxAIDistance, {"0.1"}}});
     if (!gameTypeName(attrs.gameType))
         warnings.push_back({GameWarningKind::UnlistedType,
-                            "type code 0x" + hexText(attrs.gameType) +
-                                " is not in the list: it shows as undefined, and saving in the "
-                                "window writes undefined"});
+                            {MessageKind::WarnUnlistedType, {"0x" + hexText(attrs.gameType)}}});
     return warnings;
 }
 
@@ -84,41 +79,29 @@ std::vector<GameWarning> gameWarnings(const SoundFacts &facts)
 {
     std::vector<GameWarning> warnings;
     if (facts.badChecksum)
-        warnings.push_back({GameWarningKind::Undecodable,
-                            "the page 2 checksum is wrong: the game's decoder cannot open the "
-                            "file until it is repaired"});
+        warnings.push_back({GameWarningKind::Undecodable, {MessageKind::WarnBadChecksum, {"2"}}});
     else if (facts.decoderRefusal == DecoderRefusal::IdentificationHeader)
-        warnings.push_back({GameWarningKind::Undecodable,
-                            "the identification header breaks the decoder's rules: the game "
-                            "cannot open the file"});
+        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnIdentificationHeader});
     else if (facts.decoderRefusal == DecoderRefusal::EndsEarly)
-        warnings.push_back({GameWarningKind::Undecodable,
-                            "the file ends inside its headers: the game cannot open it"});
+        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnEndsInHeaders});
     else if (facts.decoderRefusal == DecoderRefusal::CommentHeader)
-        warnings.push_back({GameWarningKind::Undecodable,
-                            "a length or count in the comment header runs past its end: the "
-                            "game cannot open the file"});
+        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnCommentOverrun});
     switch (facts.block) {
     case SoundFacts::Older:
-        warnings.push_back({GameWarningKind::OlderBlock, "older block of version " +
-                                                             std::to_string(facts.attrs->version) +
-                                                             ", which the game still reads"});
+        warnings.push_back({GameWarningKind::OlderBlock,
+                            {MessageKind::WarnOlderBlock, {std::to_string(facts.attrs->version)}}});
         break;
     case SoundFacts::NotABlock:
-        warnings.push_back({GameWarningKind::NotABlock,
-                            "the first comment is not an attribute block (the game plays the "
-                            "sound with its own defaults)"});
+        warnings.push_back({GameWarningKind::NotABlock, MessageKind::WarnNotABlock});
         break;
     case SoundFacts::TooShort:
-        warnings.push_back({GameWarningKind::ShortBlock,
-                            "the first comment starts with version " +
-                                std::to_string(facts.claimedVersion) + " but holds only " +
-                                std::to_string(facts.commentBytes) +
-                                " bytes: the game reads past its end, and may stop"});
+        warnings.push_back(
+            {GameWarningKind::ShortBlock,
+             {MessageKind::WarnShortBlock,
+              {std::to_string(facts.claimedVersion), std::to_string(facts.commentBytes)}}});
         break;
     case SoundFacts::Missing:
-        warnings.push_back({GameWarningKind::NoBlock, "no attribute block (the game plays the "
-                                                      "sound with its own defaults)"});
+        warnings.push_back({GameWarningKind::NoBlock, MessageKind::WarnNoBlock});
         break;
     case SoundFacts::Present:
         for (GameWarning &warning : valueWarnings(*facts.attrs))
@@ -126,14 +109,13 @@ std::vector<GameWarning> gameWarnings(const SoundFacts &facts)
         break;
     }
     if (facts.sampleRate != kEngineSampleRate)
-        warnings.push_back({GameWarningKind::SampleRate, "sample rate " +
-                                                             std::to_string(facts.sampleRate) +
-                                                             " Hz: the game loads only 44100 Hz"});
+        warnings.push_back(
+            {GameWarningKind::SampleRate,
+             {MessageKind::WarnSampleRate,
+              {std::to_string(facts.sampleRate), std::to_string(kEngineSampleRate)}}});
     if (facts.channels > 1)
         warnings.push_back({GameWarningKind::Channels,
-                            std::to_string(facts.channels) +
-                                " channels: the first game plays only mono sounds; the later "
-                                "games play stereo only as sounds in the player's head"});
+                            {MessageKind::WarnChannels, {std::to_string(facts.channels)}}});
     return warnings;
 }
 

@@ -2,6 +2,7 @@
 
 #include "decoder_headers.h"
 #include "load_report.h"
+#include "message.h"
 #include "sound_attributes.h"
 
 #include <cstdint>
@@ -71,7 +72,7 @@ enum class GameWarningLevel
 struct GameWarning
 {
     GameWarningKind kind;
-    std::string text; // one short line: the rule broken and what the game does
+    Message text; // one short line: the rule broken and what the game does
     [[nodiscard]] GameWarningLevel level() const { return levelOf(kind); }
     [[nodiscard]] bool stopsGame() const { return level() == GameWarningLevel::StopsGame; }
 };

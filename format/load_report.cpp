@@ -4,7 +4,7 @@
 #include "byte_order.h"
 #include "hex_text.h"
 #include "legacy_block.h"
-#include "messages.h"
+#include "message.h"
 #include "ogg_crc.h"
 #include "ogg_layout.h"
 
@@ -15,8 +15,6 @@
 namespace kelvane {
 
 namespace {
-
-using namespace std::string_literals;
 
 constexpr std::array<std::uint8_t, 4> kCapturePattern{'O', 'g', 'g', 'S'};
 constexpr std::array<std::uint8_t, 7> kCommentSignature{0x03, 'v', 'o', 'r', 'b', 'i', 's'};
@@ -31,7 +29,7 @@ public:
         , missing_(missing)
     {
         if (image.headersOnly())
-            report_.attrStatus = msg::kLargeFile;
+            report_.attrStatus = Message(MessageKind::LargeFile);
     }
 
     Inspection run();
@@ -65,24 +63,24 @@ private:
                std::equal(kIdentificationSignature.begin(), kIdentificationSignature.end(),
                           bytes_.begin() + static_cast<std::ptrdiff_t>(layout::kPage1Body));
     }
-    Inspection refuse(std::string_view message)
+    Inspection refuse(Message message)
     {
         report_.outcome = LoadOutcome::Refused;
-        report_.attrStatus = message;
+        report_.attrStatus = std::move(message);
         return std::move(report_);
     }
     // The fixed shape of pages 1 and 2, up to page 2's segment table: the refusal, if any.
-    [[nodiscard]] std::optional<std::string_view> checkFrames() const;
+    [[nodiscard]] std::optional<MessageKind> checkFrames() const;
     // The vendor string's detail lines; finds the comment count field behind it.
-    std::optional<std::string_view> readVendor(std::size_t body);
+    std::optional<MessageKind> readVendor(std::size_t body);
     // The comment count and the first comment; sets `blockOffset` when that is a block.
-    std::optional<std::string_view> readFirstComment(std::optional<std::size_t> &blockOffset);
+    std::optional<MessageKind> readFirstComment(std::optional<std::size_t> &blockOffset);
     // The size and checksum lines; true when page 2 lies whole within the bytes read.
     bool addSizeAndChecksumLines();
     void addIdentificationLines();
     void scanSegmentTable(std::size_t n);
     // Compares the comment header signature; returns the message of a mismatch, if any.
-    [[nodiscard]] std::optional<std::string> checkSignature(std::size_t body) const;
+    [[nodiscard]] std::optional<Message> checkSignature(std::size_t body) const;
     Inspection finishWithBlock(std::size_t blockOffset, bool pageComplete);
     Inspection finishWithoutBlock(bool pageComplete);
 
@@ -100,15 +98,15 @@ void Inspector::addIdentificationLines()
     report_.channels = channels;
     report_.sampleRate = readU32LE(bytes_, layout::kSampleRate);
     auto &lines = report_.infoLines;
-    lines.push_back("Number of channels:  "s + std::to_string(channels) +
-                    (channels > 1 ? " (* not for SoC *)" : " "));
-    lines.push_back("Audio sample rate:     "s +
-                    std::to_string(readU32LE(bytes_, layout::kSampleRate)) + " Hz");
-    lines.push_back("Nominal bitrate:           "s +
-                    std::to_string(readI32LE(bytes_, layout::kNominalBitrate)));
-    lines.push_back("Min/max bitrate:           "s +
-                    std::to_string(readI32LE(bytes_, layout::kMinBitrate)) + " / " +
-                    std::to_string(readI32LE(bytes_, layout::kMaxBitrate)));
+    lines.emplace_back(channels > 1 ? MessageKind::ChannelsNotForFirstGame : MessageKind::Channels,
+                       std::vector{std::to_string(channels)});
+    lines.emplace_back(MessageKind::SampleRate,
+                       std::vector{std::to_string(readU32LE(bytes_, layout::kSampleRate))});
+    lines.emplace_back(MessageKind::NominalBitrate,
+                       std::vector{std::to_string(readI32LE(bytes_, layout::kNominalBitrate))});
+    lines.emplace_back(MessageKind::MinMaxBitrate,
+                       std::vector{std::to_string(readI32LE(bytes_, layout::kMinBitrate)),
+                                   std::to_string(readI32LE(bytes_, layout::kMaxBitrate))});
 }
 
 void Inspector::scanSegmentTable(std::size_t n)
@@ -129,67 +127,68 @@ void Inspector::scanSegmentTable(std::size_t n)
     comment_.pageLength = layout::kPageHeaderSize + n + pageBody;
 }
 
-std::optional<std::string> Inspector::checkSignature(std::size_t body) const
+std::optional<Message> Inspector::checkSignature(std::size_t body) const
 {
     for (std::size_t i = 0; i < kCommentSignature.size() && has(body + i, 1); ++i) {
         if (bytes_[body + i] != kCommentSignature[i])
-            return std::string(msg::kBadHeaderChar) + hexText(bytes_[body + i], 2);
+            return Message(MessageKind::BadHeaderChar, {"0x" + hexText(bytes_[body + i], 2)});
     }
     return std::nullopt;
 }
 
-std::optional<std::string_view> Inspector::checkFrames() const
+std::optional<MessageKind> Inspector::checkFrames() const
 {
     if (!has(0, 4))
-        return msg::kEndsTooEarly;
+        return MessageKind::EndsTooEarly;
     if (!capturePatternAt(0))
-        return msg::kNotOgg;
+        return MessageKind::NotOgg;
     if (!has(layout::kPage2, 4))
-        return msg::kEndsTooEarly;
+        return MessageKind::EndsTooEarly;
     if (!page1IsIdentificationHeader() || !capturePatternAt(layout::kPage2))
-        return msg::kNotValidOgg;
+        return MessageKind::NotValidOgg;
     if (!has(layout::kPage2SegmentCount, 1))
-        return msg::kEndsTooEarly;
+        return MessageKind::EndsTooEarly;
     const std::size_t n = bytes_[layout::kPage2SegmentCount];
     if (n == 0)
-        return msg::kNoSegments;
+        return MessageKind::NoSegments;
     if (!has(layout::kPage2SegmentTable, n))
-        return msg::kEndsTooEarly;
+        return MessageKind::EndsTooEarly;
     return std::nullopt;
 }
 
-std::optional<std::string_view> Inspector::readVendor(std::size_t body)
+std::optional<MessageKind> Inspector::readVendor(std::size_t body)
 {
     if (!has(body, 11))
-        return msg::kEndsTooEarly;
+        return MessageKind::EndsTooEarly;
     const std::uint32_t vendorLength = readU32LE(bytes_, body + 7);
     if (!has(body + 11, vendorLength))
-        return msg::kEndsTooEarly;
+        return MessageKind::EndsTooEarly;
     if (vendorLength > 0) {
         const auto vendor = bytes_.subspan(body + 11, vendorLength);
         const auto end = std::find(vendor.begin(), vendor.end(), std::uint8_t{0});
-        report_.infoLines.push_back("Vendor:");
-        report_.infoLines.push_back("  "s + std::string(vendor.begin(), end));
+        report_.infoLines.emplace_back(MessageKind::VendorHeading);
+        report_.infoLines.emplace_back(MessageKind::Vendor,
+                                       std::vector{std::string(vendor.begin(), end)});
     }
     comment_.countOffset = body + 11 + vendorLength;
     return std::nullopt;
 }
 
-std::optional<std::string_view> Inspector::readFirstComment(std::optional<std::size_t> &blockOffset)
+std::optional<MessageKind> Inspector::readFirstComment(std::optional<std::size_t> &blockOffset)
 {
     if (!has(comment_.countOffset, 4))
-        return msg::kEndsTooEarly;
+        return MessageKind::EndsTooEarly;
     comment_.commentCount = readU32LE(bytes_, comment_.countOffset);
     if (comment_.commentCount == 0)
         return std::nullopt;
     const std::size_t lengthOffset = comment_.countOffset + 4;
     if (!has(lengthOffset, 4))
-        return msg::kEndsTooEarly;
+        return MessageKind::EndsTooEarly;
     const std::uint32_t firstLength = readU32LE(bytes_, lengthOffset);
     // "Ends too early" means the file ends; a comment that only reaches past the bytes read of
     // a file read in part is simply not a block.
     if (!has(lengthOffset + 4, firstLength))
-        return image_.readInPart() ? std::nullopt : std::optional(msg::kEndsTooEarly);
+        return image_.readInPart() ? std::nullopt : std::optional(MessageKind::EndsTooEarly);
     const auto first = bytes_.subspan(lengthOffset + 4, firstLength);
     report_.firstComment.emplace(first.begin(), first.end());
     // The game reads a version 3 block from the first 24 bytes of any comment at least that
@@ -202,18 +201,18 @@ std::optional<std::string_view> Inspector::readFirstComment(std::optional<std::s
 
 bool Inspector::addSizeAndChecksumLines()
 {
-    report_.infoLines.push_back("File size:                        "s +
-                                std::to_string(image_.fileSize()) + " bytes");
+    report_.infoLines.emplace_back(MessageKind::FileSize,
+                                   std::vector{std::to_string(image_.fileSize())});
     const bool pageComplete = has(layout::kPage2, comment_.pageLength);
-    report_.infoLines.push_back("Comment CRC:           "s + hexText(report_.storedChecksum) +
-                                " (File)");
+    report_.infoLines.emplace_back(MessageKind::StoredChecksum,
+                                   std::vector{hexText(report_.storedChecksum)});
     if (pageComplete) {
         report_.computedChecksum =
             OggPageChecksum(bytes_.subspan(layout::kPage2, comment_.pageLength));
-        report_.infoLines.push_back("Comment CRC:           "s +
-                                    hexText(*report_.computedChecksum) + " (Calculated)");
+        report_.infoLines.emplace_back(MessageKind::ComputedChecksum,
+                                       std::vector{hexText(*report_.computedChecksum)});
     }
-    report_.statusLine = " Read "s + std::to_string(image_.bytesRead()) + " bytes. ";
+    report_.statusLine = Message(MessageKind::BytesRead, {std::to_string(image_.bytesRead())});
     return pageComplete;
 }
 
@@ -256,13 +255,13 @@ Inspection Inspector::finishWithBlock(std::size_t blockOffset, bool pageComplete
     if (image_.headersOnly())
         return std::move(report_);
     if (!pageComplete) {
-        report_.attrStatus = msg::kEndsTooEarly;
+        report_.attrStatus = Message(MessageKind::EndsTooEarly);
         return std::move(report_);
     }
     // Saving recomputes only page 2's checksum, so a block beyond page 2 cannot be written.
     const std::size_t pageEnd = layout::kPage2 + comment_.pageLength;
     if (blockOffset >= pageEnd || kAttributeBlockSize > pageEnd - blockOffset) {
-        report_.attrStatus = msg::kBlockOffPage2;
+        report_.attrStatus = Message(MessageKind::BlockOffPage2, {"2"});
         return std::move(report_);
     }
     found_.writable = true;
@@ -272,7 +271,7 @@ Inspection Inspector::finishWithBlock(std::size_t blockOffset, bool pageComplete
         report_.outcome = LoadOutcome::BadChecksum;
         report_.armed = true;
         report_.savedAttrs.version = 0;
-        report_.attrStatus = msg::kBadCrc;
+        report_.attrStatus = Message(MessageKind::BadChecksum);
     }
     return std::move(report_);
 }
@@ -280,12 +279,10 @@ Inspection Inspector::finishWithBlock(std::size_t blockOffset, bool pageComplete
 Inspection Inspector::finishWithoutBlock(bool pageComplete)
 {
     if (image_.headersOnly()) {
-        return refuse(std::string(msg::kNotGscSoundPrefix) +
-                      std::to_string(layout::kWholeReadLimit) +
-                      std::string(msg::kNotGscSoundSuffix));
+        return refuse(Message(MessageKind::NotGscSound, {std::to_string(layout::kWholeReadLimit)}));
     }
     if (!pageComplete)
-        return refuse(msg::kEndsTooEarly);
+        return refuse(MessageKind::EndsTooEarly);
     TSoundAttributes block = defaultAttrs;
     InsertionResult inserted;
     std::optional<TSoundAttributes> older;
@@ -293,7 +290,7 @@ Inspection Inspector::finishWithoutBlock(bool pageComplete)
         older = readLegacyBlock(*report_.firstComment);
     // A longer one would have to shrink the page, which is never done: the game's values stay.
     if (older && report_.firstComment->size() > kAttributeBlockSize)
-        return refuse(msg::kOlderBlockTooLong);
+        return refuse(Message(MessageKind::OlderBlockTooLong, {"3"}));
     if (older) {
         block = *older;
         block.version = kAttributeBlockVersion;
@@ -302,15 +299,15 @@ Inspection Inspector::finishWithoutBlock(bool pageComplete)
         inserted = InsertAttributeBlock(image_, comment_);
     }
     if (!inserted.inserted)
-        return refuse(msg::kCannotInsert);
+        return refuse(Message(MessageKind::CannotInsert, {"2"}));
 
     found_.writable = true;
     found_.blockOffset = inserted.blockOffset;
     found_.pageLength = inserted.pageLength;
     if (inserted.lacingByteAdded)
-        report_.infoLines.push_back(std::string(msg::kInsertedLacingByte));
-    report_.infoLines.push_back("New file size:                "s +
-                                std::to_string(image_.fileSize()) + " bytes (when saved)");
+        report_.infoLines.emplace_back(MessageKind::InsertedLacingByte);
+    report_.infoLines.emplace_back(MessageKind::SavedFileSize,
+                                   std::vector{std::to_string(image_.fileSize())});
     report_.insertedBytes = inserted.bytesAdded;
     report_.insertionLines = inserted.lacingByteAdded ? 2 : 1;
     report_.outcome = older ? LoadOutcome::Upgraded : LoadOutcome::Inserted;
@@ -320,7 +317,8 @@ Inspection Inspector::finishWithoutBlock(bool pageComplete)
     report_.shownAttrs = block;
     report_.armed = true;
     report_.selectFirstLine = true;
-    report_.attrStatus = older ? msg::kBlockUpgraded : msg::kBlockInserted;
+    report_.attrStatus =
+        older ? Message(MessageKind::BlockUpgraded, {"3"}) : Message(MessageKind::BlockInserted);
     return std::move(report_);
 }
 

@@ -2,6 +2,7 @@
 
 #include "decoder_headers.h"
 #include "file_image.h"
+#include "message.h"
 #include "sound_attributes.h"
 
 #include <cstdint>
@@ -25,11 +26,11 @@ enum class LoadOutcome
 struct Inspection
 {
     LoadOutcome outcome = LoadOutcome::Refused;
-    std::vector<std::string> infoLines;
+    std::vector<Message> infoLines;
     // The attribute strip's text when inspection ends; empty hides the strip.
-    std::string attrStatus;
+    Message attrStatus;
     // The status line's text (" Read N bytes. "), empty when inspection did not get that far.
-    std::string statusLine;
+    Message statusLine;
     // True when the details list should show its first line (inspection got through).
     bool selectFirstLine = false;
     // The block to put into the controls: the one found, or the inserted default.

@@ -16,12 +16,15 @@ foreach(ts ${committed})
         list(APPEND copies ${WORK}/${name})
     endif()
 endforeach()
-execute_process(COMMAND ${LUPDATE} -locations none ${SOURCE}/ui ${SOURCE}/app -ts ${copies}
+# The core's messages are read from their table, where KELVANE_TEXT marks them.
+set(alias -tr-function-alias QT_TRANSLATE_NOOP+=KELVANE_TEXT)
+set(sources ${SOURCE}/ui ${SOURCE}/app ${SOURCE}/format/message_texts.cpp)
+execute_process(COMMAND ${LUPDATE} -locations none ${alias} ${sources} -ts ${copies}
                 RESULT_VARIABLE status OUTPUT_QUIET)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "lupdate failed")
 endif()
-execute_process(COMMAND ${LUPDATE} -locations none -pluralonly ${SOURCE}/ui ${SOURCE}/app
+execute_process(COMMAND ${LUPDATE} -locations none -pluralonly ${alias} ${sources}
                         -ts ${english}
                 RESULT_VARIABLE status OUTPUT_QUIET)
 if(NOT status EQUAL 0 OR NOT english)

@@ -228,34 +228,6 @@
         <translation>это не обычный файл</translation>
     </message>
     <message>
-        <source>refused: </source>
-        <translation>отклонён: </translation>
-    </message>
-    <message>
-        <source>view only: </source>
-        <translation>только просмотр: </translation>
-    </message>
-    <message>
-        <source>A problem occurred opening or reading file </source>
-        <translation>Ошибка при открытии или чтении файла </translation>
-    </message>
-    <message>
-        <source> Problem creating/writing updated file </source>
-        <translation> Ошибка при создании или записи обновлённого файла </translation>
-    </message>
-    <message>
-        <source> Backup </source>
-        <translation> Резервную копию </translation>
-    </message>
-    <message>
-        <source> changed on disk after it was loaded; nothing was written. Ctrl-click Select Drive/Directory to reload it.</source>
-        <translation> изменён на диске после загрузки; ничего не записано. Ctrl+щелчок по «Выбрать папку» загрузит его заново.</translation>
-    </message>
-    <message>
-        <source> could not be made; nothing was written.</source>
-        <translation> сделать не удалось; ничего не записано.</translation>
-    </message>
-    <message>
         <source>Older comment block longer than a version %1 block; it is left as it is.</source>
         <translation>Старый блок комментария длиннее блока версии %1; он оставлен как есть.</translation>
     </message>
@@ -300,16 +272,76 @@
         <translation>длина или число комментариев в заголовке комментариев выходят за его конец: игра не сможет открыть файл</translation>
     </message>
     <message>
-        <source>, stops the game</source>
-        <translation>, вылет игры</translation>
-    </message>
-    <message>
         <source>the file ends inside its headers: the game cannot open it</source>
         <translation>файл обрывается внутри заголовков: игра не сможет его открыть</translation>
     </message>
     <message>
-        <source> is open in another program; nothing was written. Close it there and save again.</source>
-        <translation> открыт в другой программе; ничего не записано. Закройте его там и сохраните снова.</translation>
+        <source>A problem occurred opening or reading file %1</source>
+        <translation>Ошибка при открытии или чтении файла %1</translation>
+    </message>
+    <message>
+        <source> Problem creating/writing updated file %1</source>
+        <translation> Ошибка при создании или записи обновлённого файла %1</translation>
+    </message>
+    <message>
+        <source> %1 changed on disk after it was loaded; nothing was written.</source>
+        <translation> %1 изменён на диске после загрузки; ничего не записано.</translation>
+    </message>
+    <message>
+        <source> %1 is open in another program; nothing was written. Close it there and save again.</source>
+        <translation> %1 открыт в другой программе; ничего не записано. Закройте его там и сохраните снова.</translation>
+    </message>
+    <message>
+        <source> Backup %1 (%2) could not be made; nothing was written.</source>
+        <translation> Резервную копию %1 (%2) сделать не удалось; ничего не записано.</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>отклонён: %1</translation>
+    </message>
+    <message>
+        <source>view only: %1</source>
+        <translation>только просмотр: %1</translation>
+    </message>
+    <message>
+        <source>%1, stops the game</source>
+        <translation>%1, вылет игры</translation>
+    </message>
+    <message>
+        <source>the folder cannot be read (%1)</source>
+        <translation>папку нельзя прочитать (%1)</translation>
+    </message>
+    <message>
+        <source>the name is not valid UTF-8, so it cannot be opened; rename it to include it</source>
+        <translation>имя не в кодировке UTF-8, файл нельзя открыть; переименуйте его, чтобы включить</translation>
+    </message>
+    <message>
+        <source>a link to a folder listed already, not listed again</source>
+        <translation>ссылка на уже прочитанную папку, повторно не читается</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>Не записан: %1</translation>
+    </message>
+    <message>
+        <source>its attributes could not be kept</source>
+        <translation>не удалось сохранить атрибуты файла</translation>
+    </message>
+    <message>
+        <source>no backup: %1 is not a regular file</source>
+        <translation>нет резервной копии: %1 — не обычный файл</translation>
+    </message>
+    <message>
+        <source>%1 other hard link to %2 keeps the old sound</source>
+        <translation>ещё жёстких ссылок на %2, хранящих старый звук: %1</translation>
+    </message>
+    <message>
+        <source>%1 other hard links to %2 keep the old sound</source>
+        <translation>ещё жёстких ссылок на %2, хранящих старый звук: %1</translation>
+    </message>
+    <message>
+        <source>%1; the backup it made could not be removed</source>
+        <translation>%1; созданную резервную копию не удалось удалить</translation>
     </message>
 </context>
 <context>
@@ -483,10 +515,6 @@
     <message>
         <source> Listing the sounds of %1</source>
         <translation> Чтение звуков папки %1</translation>
-    </message>
-    <message>
-        <source>Not written: %1</source>
-        <translation>Не записан: %1</translation>
     </message>
     <message>
         <source> Listing cancelled: %1 of %2 sounds listed.</source>
@@ -843,6 +871,10 @@
     <message>
         <source>Stops the game: %1</source>
         <translation>Вылет игры: %1</translation>
+    </message>
+    <message>
+        <source> Ctrl-click Select Drive/Directory to reload it.</source>
+        <translation> Ctrl+щелчок по «Выбрать папку» загрузит его заново.</translation>
     </message>
 </context>
 </TS>

@@ -228,34 +228,6 @@
         <translation>це не звичайний файл</translation>
     </message>
     <message>
-        <source>refused: </source>
-        <translation>відхилено: </translation>
-    </message>
-    <message>
-        <source>view only: </source>
-        <translation>лише перегляд: </translation>
-    </message>
-    <message>
-        <source>A problem occurred opening or reading file </source>
-        <translation>Помилка під час відкриття чи читання файлу </translation>
-    </message>
-    <message>
-        <source> Problem creating/writing updated file </source>
-        <translation> Помилка під час створення чи запису оновленого файлу </translation>
-    </message>
-    <message>
-        <source> Backup </source>
-        <translation> Резервну копію </translation>
-    </message>
-    <message>
-        <source> changed on disk after it was loaded; nothing was written. Ctrl-click Select Drive/Directory to reload it.</source>
-        <translation> змінено на диску після завантаження; нічого не записано. Ctrl+клац на «Вибрати теку» завантажить його знову.</translation>
-    </message>
-    <message>
-        <source> could not be made; nothing was written.</source>
-        <translation> зробити не вдалося; нічого не записано.</translation>
-    </message>
-    <message>
         <source>Older comment block longer than a version %1 block; it is left as it is.</source>
         <translation>Старий блок коментаря довший за блок версії %1; його лишено як є.</translation>
     </message>
@@ -300,16 +272,76 @@
         <translation>довжина або кількість коментарів у заголовку коментарів виходять за його кінець: гра не зможе відкрити файл</translation>
     </message>
     <message>
-        <source>, stops the game</source>
-        <translation>, виліт гри</translation>
-    </message>
-    <message>
         <source>the file ends inside its headers: the game cannot open it</source>
         <translation>файл обривається всередині заголовків: гра не зможе його відкрити</translation>
     </message>
     <message>
-        <source> is open in another program; nothing was written. Close it there and save again.</source>
-        <translation> відкритий в іншій програмі; нічого не записано. Закрийте його там і збережіть знову.</translation>
+        <source>A problem occurred opening or reading file %1</source>
+        <translation>Помилка під час відкриття чи читання файлу %1</translation>
+    </message>
+    <message>
+        <source> Problem creating/writing updated file %1</source>
+        <translation> Помилка під час створення чи запису оновленого файлу %1</translation>
+    </message>
+    <message>
+        <source> %1 changed on disk after it was loaded; nothing was written.</source>
+        <translation> %1 змінено на диску після завантаження; нічого не записано.</translation>
+    </message>
+    <message>
+        <source> %1 is open in another program; nothing was written. Close it there and save again.</source>
+        <translation> %1 відкритий в іншій програмі; нічого не записано. Закрийте його там і збережіть знову.</translation>
+    </message>
+    <message>
+        <source> Backup %1 (%2) could not be made; nothing was written.</source>
+        <translation> Резервну копію %1 (%2) зробити не вдалося; нічого не записано.</translation>
+    </message>
+    <message>
+        <source>refused: %1</source>
+        <translation>відхилено: %1</translation>
+    </message>
+    <message>
+        <source>view only: %1</source>
+        <translation>лише перегляд: %1</translation>
+    </message>
+    <message>
+        <source>%1, stops the game</source>
+        <translation>%1, виліт гри</translation>
+    </message>
+    <message>
+        <source>the folder cannot be read (%1)</source>
+        <translation>теку не можна прочитати (%1)</translation>
+    </message>
+    <message>
+        <source>the name is not valid UTF-8, so it cannot be opened; rename it to include it</source>
+        <translation>ім&apos;я не в кодуванні UTF-8, файл не можна відкрити; перейменуйте його, щоб включити</translation>
+    </message>
+    <message>
+        <source>a link to a folder listed already, not listed again</source>
+        <translation>посилання на вже прочитану теку, повторно не читається</translation>
+    </message>
+    <message>
+        <source>Not written: %1</source>
+        <translation>Не записано: %1</translation>
+    </message>
+    <message>
+        <source>its attributes could not be kept</source>
+        <translation>не вдалося зберегти атрибути файлу</translation>
+    </message>
+    <message>
+        <source>no backup: %1 is not a regular file</source>
+        <translation>немає резервної копії: %1 — не звичайний файл</translation>
+    </message>
+    <message>
+        <source>%1 other hard link to %2 keeps the old sound</source>
+        <translation>ще жорстких посилань на %2, що зберігають старий звук: %1</translation>
+    </message>
+    <message>
+        <source>%1 other hard links to %2 keep the old sound</source>
+        <translation>ще жорстких посилань на %2, що зберігають старий звук: %1</translation>
+    </message>
+    <message>
+        <source>%1; the backup it made could not be removed</source>
+        <translation>%1; створену резервну копію не вдалося видалити</translation>
     </message>
 </context>
 <context>
@@ -483,10 +515,6 @@
     <message>
         <source> Listing the sounds of %1</source>
         <translation> Читання звуків теки %1</translation>
-    </message>
-    <message>
-        <source>Not written: %1</source>
-        <translation>Не записано: %1</translation>
     </message>
     <message>
         <source> Listing cancelled: %1 of %2 sounds listed.</source>
@@ -843,6 +871,10 @@
     <message>
         <source>Stops the game: %1</source>
         <translation>Виліт гри: %1</translation>
+    </message>
+    <message>
+        <source> Ctrl-click Select Drive/Directory to reload it.</source>
+        <translation> Ctrl+клац на «Вибрати теку» завантажить його знову.</translation>
     </message>
 </context>
 </TS>

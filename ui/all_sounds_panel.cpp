@@ -3,10 +3,10 @@
 #include "attribute_rules.h"
 #include "backup_restore.h"
 #include "batch_edit.h"
-#include "core_text.h"
 #include "game_sound_types.h"
 #include "kelvane_form.h"
 #include "kelvane_version.h"
+#include "message_words.h"
 #include "number_text.h"
 #include "sound_scan.h"
 #include "sound_table_model.h"
@@ -280,7 +280,8 @@ void TAllSoundsPanel::poll()
                 ++unchanged_;
             } else {
                 ++failed_;
-                row.warnings.prepend(tr("Not written: %1").arg(coreText(outcome.message)));
+                row.warnings.insert(row.warnings.begin(),
+                                    Message(MessageKind::NotWritten, {}, {outcome.message}));
             }
         }
         if (!rows.empty())
@@ -363,8 +364,8 @@ std::optional<AttributeEdits> TAllSoundsPanel::readEdits()
     const TSoundAttributes probe = edits.probe();
     if (const auto broken =
             firstRuleBroken(probe.baseValue, probe.minDist, probe.maxDist, probe.maxAIDist)) {
-        const std::string_view rule = ruleText(*broken);
-        Q_EMIT status(coreText(rule));
+        const Message rule = ruleText(*broken);
+        Q_EMIT status(wordsOf(rule));
         boxes[std::size_t(*broken)].first->setFocus();
         return std::nullopt;
     }
@@ -455,8 +456,8 @@ void TAllSoundsPanel::restoreSelected()
         else if (done.outcome == RestoreResult::NoBackup)
             ++without;
         else
-            failures << done.sound + QStringLiteral(": ") + coreText(done.failure) +
-                            done.reasonText();
+            failures << done.sound + QStringLiteral(": ") +
+                            wordsOf(withReason(done.failure, done.reason));
     }
     if (!failures.isEmpty()) {
         QMessageBox failed(QMessageBox::Warning, tr("Restore Backups"),

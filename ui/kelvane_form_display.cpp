@@ -1,10 +1,10 @@
 // What the window shows of the loaded sound: the two message surfaces, the attribute controls
 // and the details list, and how a load is presented.
-#include "core_text.h"
 #include "game_sound_types.h"
 #include "kelvane_form.h"
 #include "load_report.h"
-#include "messages.h"
+#include "message.h"
+#include "message_words.h"
 #include "number_text.h"
 #include "panels.h"
 #include "qt_text.h"
@@ -102,16 +102,16 @@ void TKelvaneForm::LoadSoundFile()
     cmbInfo->clear();
     const EditSession::Loaded loaded = session_.load(currentFileName_, currentFileName_);
     if (!loaded.read) {
-        ShowAttrStatus(coreText(loaded.failure));
+        ShowAttrStatus(wordsOf(loaded.failure));
         addBackupDetail(); // a sound that cannot be read may have one to go back to
         return;
     }
     if (loaded.headersOnly)
-        ShowAttrStatus(coreText(msg::kLargeFile));
+        ShowAttrStatus(wordsOf(MessageKind::LargeFile));
     const Inspection &found = loaded.found;
 
-    for (const std::string &line : found.infoLines)
-        cmbInfo->addItem(coreText(line));
+    for (const Message &line : found.infoLines)
+        cmbInfo->addItem(wordsOf(line));
     addBackupDetail();
     cmbInfo->setCurrentIndex(-1);
     if (found.shownAttrs)
@@ -120,13 +120,13 @@ void TKelvaneForm::LoadSoundFile()
         updateGameWarnings();
     showTracking();
     if (!found.statusLine.empty())
-        setStatusText(coreText(found.statusLine));
+        setStatusText(wordsOf(found.statusLine));
     showSoundOf(found);
     if (!found.selectFirstLine) {
-        ShowAttrStatus(coreText(found.attrStatus));
+        ShowAttrStatus(wordsOf(found.attrStatus));
         return;
     }
-    pnlAttrStatus->setText(coreText(found.attrStatus));
+    pnlAttrStatus->setText(wordsOf(found.attrStatus));
     pnlAttrStatus->setVisible(!pnlAttrStatus->text().isEmpty());
     placeGameWarnings();
     if (cmbInfo->count() > 0)

@@ -1,10 +1,10 @@
 // Editing the five attributes: the number check while typing, validation, Copy, Paste, Revert,
 // Apply, and the question that stands between pending changes and anything that would drop them.
 #include "attribute_rules.h"
-#include "core_text.h"
 #include "error_display.h"
 #include "game_sound_types.h"
 #include "kelvane_form.h"
+#include "message_words.h"
 #include "number_text.h"
 #include "panels.h"
 
@@ -70,8 +70,8 @@ std::optional<TSoundAttributes> TKelvaneForm::ReadAttributes()
         const auto [box, field] = boxes[i];
         const std::optional<float> value = parseNumber(box->text(), separator);
         if (!value || breaksRule(field, *value, values[1])) {
-            const std::string_view rule = ruleText(field);
-            setStatusText(coreText(rule));
+            const Message rule = ruleText(field);
+            setStatusText(wordsOf(rule));
             if (!value)
                 showPlainMessage(notValidText());
             box->setFocus();

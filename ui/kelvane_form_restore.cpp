@@ -1,7 +1,7 @@
 // Bringing back the loaded sound's backup, from the file list's menu.
 #include "backup_restore.h"
-#include "core_text.h"
 #include "kelvane_form.h"
+#include "message_words.h"
 #include "widget_making.h"
 
 #include <QComboBox>
@@ -50,7 +50,8 @@ void TKelvaneForm::restoreBackup()
     const RestoreResult done = restoreSounds({name}).front();
     if (done.outcome == RestoreResult::Failed) {
         QMessageBox failed(QMessageBox::Warning, tr("Restore Backup"),
-                           name + QStringLiteral(": ") + coreText(done.failure) + done.reasonText(),
+                           name + QStringLiteral(": ") +
+                               wordsOf(withReason(done.failure, done.reason)),
                            QMessageBox::Ok, this);
         failed.setObjectName(QStringLiteral("restoreFailed"));
         failed.exec();

@@ -1,10 +1,10 @@
 // Writing the loaded sound back: the backup or the Save-as dialog, the write itself (shared with
 // every front end), and bringing the list and the folder up to date.
-#include "core_text.h"
 #include "game_rules.h"
 #include "kelvane_form.h"
 #include "load_report.h"
-#include "messages.h"
+#include "message.h"
+#include "message_words.h"
 #include "panels.h"
 #include "qt_text.h"
 
@@ -43,18 +43,16 @@ bool TKelvaneForm::SaveSoundFile()
 
     const SaveResult saved = session_.write(target, QDir::toNativeSeparators(target), backup);
     if (!saved.ok) {
-        ShowAttrStatus(coreText(saved.problem == SaveProblem::Changed
-                                    ? saved.failure + toQString(msg::kReloadHint)
-                                    : saved.failure));
+        // How to load the file again, after a file changed meanwhile.
+        ShowAttrStatus(wordsOf(saved.failure) +
+                       (saved.problem == SaveProblem::Changed
+                            ? tr(" Ctrl-click Select Drive/Directory to reload it.")
+                            : QString()));
         return false;
     }
     setStatusText(tr(" Wrote %1 bytes").arg(saved.bytesWritten));
-    if (!saved.notes.isEmpty()) {
-        QStringList notes;
-        for (const QString &note : saved.notes)
-            notes << coreText(note);
-        ShowAttrStatus(tr(" Saved; %1.").arg(notes.join(QStringLiteral("; "))));
-    }
+    if (!saved.notes.empty())
+        ShowAttrStatus(tr(" Saved; %1.").arg(wordsOf(saved.notes).join(QStringLiteral("; "))));
     showTracking();
 
     // The folder is compared as exact text: the same folder spelled in other letters counts as
@@ -86,8 +84,8 @@ void TKelvaneForm::showSavedDetails()
     updateGameWarnings();
     const int shown = cmbInfo->currentIndex();
     cmbInfo->clear();
-    for (const std::string &line : now.infoLines)
-        cmbInfo->addItem(coreText(line));
+    for (const Message &line : now.infoLines)
+        cmbInfo->addItem(wordsOf(line));
     addBackupDetail(); // the save may have made it
     cmbInfo->setCurrentIndex(std::min(shown, cmbInfo->count() - 1));
 }

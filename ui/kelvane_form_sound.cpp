@@ -1,9 +1,9 @@
 // Hearing and seeing the loaded sound: its length, its waveform, decoded off the interface
 // thread from the image already in memory, and playing it at the base volume in the box. None
 // of it touches the file or the attribute controls.
-#include "core_text.h"
 #include "file_system.h"
 #include "kelvane_form.h"
+#include "message_words.h"
 #include "number_text.h"
 #include "panels.h"
 #include "qt_text.h"
@@ -158,7 +158,7 @@ void TKelvaneForm::togglePlaying()
         return;
     }
     if (!decoded_->decoded()) {
-        setStatusText(tr(" The sound cannot be decoded: ") + coreText(decoded_->failure) +
+        setStatusText(tr(" The sound cannot be decoded: ") + toQString(decoded_->failure) +
                       QLatin1Char('.'));
         return;
     }

@@ -1,10 +1,10 @@
 // What the game will do with the values in the boxes as they are now: a mark on each box whose
 // value the game rejects, and the panel under the boxes listing every warning. Neither blocks
 // Apply: the user may save what they mean.
-#include "core_text.h"
 #include "game_rules.h"
 #include "game_sound_types.h"
 #include "kelvane_form.h"
+#include "message_words.h"
 #include "number_text.h"
 #include "panels.h"
 #include "qt_text.h"
@@ -115,7 +115,7 @@ void TKelvaneForm::updateGameWarnings()
             action = box->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
                                     QLineEdit::TrailingPosition);
         action->setVisible(found != warnings.end());
-        action->setToolTip(found != warnings.end() ? coreText(found->text) : QString());
+        action->setToolTip(found != warnings.end() ? wordsOf(found->text) : QString());
     };
     mark(maxDistWarning_, txtMaxDist, GameWarningKind::MaxDistance);
     mark(maxAIDistWarning_, txtMaxAIDist, GameWarningKind::MaxAIDistance);
@@ -131,7 +131,7 @@ void TKelvaneForm::updateGameWarnings()
                           [](const GameWarning &w) { return w.stopsGame(); });
     for (const GameWarning &warning : warnings)
         lines << (warning.stopsGame() ? tr("Stops the game: %1") : QStringLiteral("! %1"))
-                     .arg(coreText(warning.text));
+                     .arg(wordsOf(warning.text));
     QPalette colours = pnlGameWarnings->palette();
     colours.setColor(QPalette::WindowText,
                      anyStopsGame(warnings) ? QColor(0xB0, 0x00, 0x20) : QColor(0x9C, 0x4A, 0x00));

@@ -1,8 +1,8 @@
 #include "sound_table_model.h"
 
-#include "core_text.h"
 #include "game_sound_types.h"
 #include "hex_text.h"
+#include "message_words.h"
 #include "number_text.h"
 #include "qt_text.h"
 
@@ -41,7 +41,7 @@ std::optional<QString> typeName(const ScannedSound &row)
 
 bool hasWarnings(const ScannedSound &row)
 {
-    return !row.warnings.isEmpty() || row.state == SoundState::Refused;
+    return !row.warnings.empty() || row.state == SoundState::Refused;
 }
 
 } // namespace
@@ -101,10 +101,7 @@ QString SoundTableModel::cellText(const ScannedSound &row, int column) const
     case Length:
         return row.seconds ? lengthText(*row.seconds, separator_, tr("s", "seconds")) : QString();
     case Warnings: {
-        QStringList lines;
-        for (const QString &warning : row.warnings)
-            lines << coreText(warning);
-        return lines.join(QStringLiteral("; "));
+        return wordsOf(row.warnings).join(QStringLiteral("; "));
     }
     case State:
         if (row.stopsGame && row.state == SoundState::Ok)
@@ -151,10 +148,8 @@ QVariant SoundTableModel::data(const QModelIndex &index, int role) const
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ToolTipRole:
         if (column == State || column == Warnings) {
-            QStringList lines{coreText(row.stateText)};
-            for (const QString &warning : row.warnings)
-                lines << coreText(warning);
-            return lines.join(QLatin1Char('\n'));
+            return (QStringList{wordsOf(row.stateText)} + wordsOf(row.warnings))
+                .join(QLatin1Char('\n'));
         }
         if (column == Path)
             return row.path;
@@ -258,7 +253,9 @@ bool SoundTableModel::before(int a, int b) const
                                 std::optional(std::pair(int(y.state), y.stopsGame)));
         break;
     case Warnings:
-        order = x.warnings.join(QLatin1Char('\n')).compare(y.warnings.join(QLatin1Char('\n')));
+        order = wordsOf(x.warnings)
+                    .join(QLatin1Char('\n'))
+                    .compare(wordsOf(y.warnings).join(QLatin1Char('\n')));
         break;
     default:
         break;

@@ -1,3 +1,4 @@
+#include "message_text.h"
 #include "ogg_judge.h"
 #include "sound_fixtures.h"
 #include "sound_reader.h"
@@ -29,7 +30,7 @@ private slots:
         const QByteArray before = fixtures::readFile(path);
 
         LoadResult loaded = loadSoundFile(path, name);
-        QCOMPARE(loaded.whyRefused(), message);
+        QCOMPARE(qtext(loaded.whyRefused()), message);
         QVERIFY2(loaded.image, "every file of the catalogue can be read");
         const bool mayWrite = loaded.image && loaded.image->writable();
         QCOMPARE(mayWrite, writable);

@@ -1,4 +1,4 @@
-#include "messages.h"
+#include "message_text.h"
 #include "sound_fixtures.h"
 #include "sound_reader.h"
 #include "sound_writer.h"
@@ -17,11 +17,6 @@
 using namespace kelvane;
 
 namespace {
-
-QString text(std::string_view message)
-{
-    return QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()));
-}
 
 // A real sound padded (sparsely) to `size` bytes: the pages come first, zeros after.
 QString paddedSound(const QString &folder, const QString &name, qint64 size)
@@ -53,10 +48,10 @@ private slots:
         QVERIFY(!loaded.image->headersOnly());
         QCOMPARE(loaded.image->bytesRead(), std::size_t(10'485'760));
         QCOMPARE(loaded.inspection.outcome, LoadOutcome::Clean);
-        QCOMPARE(loaded.inspection.statusLine, std::string(" Read 10485760 bytes. "));
+        QCOMPARE(text(loaded.inspection.statusLine), std::string(" Read 10485760 bytes. "));
         const SaveResult saved = saveSoundFile(*loaded.image, loaded.inspection.fileAttrs,
                                                {whole, "whole.ogg", Backup::None, loaded.identity});
-        QVERIFY2(saved.ok, qPrintable(saved.failure));
+        QVERIFY2(saved.ok, qPrintable(qtext(saved.failure)));
         QCOMPARE(saved.bytesWritten, 10'485'760);
 
         const QString large = paddedSound(dir_.path(), "large.ogg", 10'485'761);
@@ -65,9 +60,9 @@ private slots:
         QVERIFY(loaded.image->headersOnly());
         QCOMPARE(loaded.image->bytesRead(), std::size_t(10'240));
         QCOMPARE(loaded.inspection.outcome, LoadOutcome::ViewOnly);
-        QCOMPARE(loaded.inspection.attrStatus, std::string(msg::kLargeFile));
-        QCOMPARE(loaded.inspection.statusLine, std::string(" Read 10240 bytes. "));
-        QCOMPARE(loaded.inspection.infoLines.at(6),
+        QCOMPARE(text(loaded.inspection.attrStatus), textOf(MessageKind::LargeFile));
+        QCOMPARE(text(loaded.inspection.statusLine), std::string(" Read 10240 bytes. "));
+        QCOMPARE(text(loaded.inspection.infoLines.at(6)),
                  std::string("File size:                        10485761 bytes"));
         QVERIFY(!loaded.inspection.armed);
     }
@@ -87,7 +82,7 @@ private slots:
         grow.close();
         const LoadResult loaded = loadSoundFile(file, "long.ogg");
         QCOMPARE(
-            loaded.whyRefused(),
+            qtext(loaded.whyRefused()),
             QString(" File size > 10485760 bytes; not a GSC sound - it cannot be viewed/edited."));
     }
 
@@ -105,13 +100,13 @@ private slots:
         LoadResult loaded = loadSoundFile(huge, "huge.ogg");
         QVERIFY(loaded.image);
         QVERIFY(loaded.image->headersOnly());
-        QCOMPARE(loaded.inspection.infoLines.at(6),
+        QCOMPARE(text(loaded.inspection.infoLines.at(6)),
                  "File size:                        " + std::to_string(size) + " bytes");
         const SaveResult saved =
             saveSoundFile(*loaded.image, loaded.inspection.fileAttrs,
                           {huge, "huge.ogg", Backup::IfAbsent, loaded.identity});
         QVERIFY(!saved.ok);
-        QCOMPARE(saved.failure, text(msg::kWriteProblem) + "huge.ogg");
+        QCOMPARE(qtext(saved.failure), QString(" Problem creating/writing updated file huge.ogg"));
         QCOMPARE(QFileInfo(huge).size(), size);
         QVERIFY(!QFile::exists(huge + ".bak"));
         QFile::remove(huge);
@@ -120,25 +115,24 @@ private slots:
     void filesThatCannotBeRead()
     {
         const QDir dir(dir_.path());
-        QCOMPARE(loadSoundFile(dir.filePath("missing.ogg"), "missing.ogg").failure,
-                 text(msg::kCouldNotOpen));
+        QCOMPARE(qtext(loadSoundFile(dir.filePath("missing.ogg"), "missing.ogg").failure),
+                 QString::fromStdString(textOf(MessageKind::CouldNotOpen)));
         QVERIFY(!QFile::exists(dir.filePath("missing.ogg")));
 
         QVERIFY(dir.mkdir("folder.ogg"));
-        QCOMPARE(loadSoundFile(dir.filePath("folder.ogg"), "folder.ogg").failure,
-                 text(msg::kCouldNotOpen));
+        QCOMPARE(qtext(loadSoundFile(dir.filePath("folder.ogg"), "folder.ogg").failure),
+                 QString::fromStdString(textOf(MessageKind::CouldNotOpen)));
 
 #ifdef Q_OS_LINUX
         // A pipe has no size and reading it could block the window for ever.
         const QString fifo = dir.filePath("pipe.ogg");
         QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
-        QCOMPARE(loadSoundFile(fifo, "pipe.ogg").failure, text(msg::kCouldNotScan));
+        QCOMPARE(qtext(loadSoundFile(fifo, "pipe.ogg").failure),
+                 QString::fromStdString(textOf(MessageKind::CouldNotScan)));
 #endif
 
-        QCOMPARE(
-            loadSoundFile(fixtures::copySample("mono_block.ogg", dir_.path()), "mono_block.ogg")
-                .failure,
-            QString());
+        QVERIFY(loadSoundFile(fixtures::copySample("mono_block.ogg", dir_.path()), "mono_block.ogg")
+                    .failure.empty());
     }
 
 #ifdef Q_OS_LINUX
@@ -160,7 +154,10 @@ private slots:
         QFile::setPermissions(path, QFile::Permissions(permissions));
         const int status = runInChild({.asOrdinaryUser = true}, [&] {
             const LoadResult loaded = loadSoundFile(path, "mono_block.ogg");
-            return loaded.failure == text(msg::kCouldNotOpen) ? 0 : 1;
+            return qtext(loaded.failure) ==
+                           QString::fromStdString(textOf(MessageKind::CouldNotOpen))
+                       ? 0
+                       : 1;
         });
         QCOMPARE(status, 0);
     }

@@ -1,6 +1,6 @@
 #include "comment_page_builder.h"
 #include "game_sound_types.h"
-#include "messages.h"
+#include "message_text.h"
 #include "ogg_judge.h"
 #include "qt_text.h"
 #include "replacement_file.h"
@@ -36,7 +36,7 @@ const TSoundAttributes edited{3, 1.5f, 42.0f, 0.5f, 0x08000080u, 7.0f};
 #ifdef Q_OS_LINUX
 QString failureFor(const QString &name)
 {
-    return toQString(msg::kWriteProblem) + name;
+    return QStringLiteral(" Problem creating/writing updated file ") + name;
 }
 #endif
 
@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(loaded.inspection.outcome, LoadOutcome::Clean);
         const SaveResult saved = saveSoundFile(
             *loaded.image, edited, {path, "stereo_block.ogg", Backup::None, loaded.identity});
-        QVERIFY2(saved.ok, qPrintable(saved.failure));
+        QVERIFY2(saved.ok, qPrintable(qtext(saved.failure)));
         QCOMPARE(saved.bytesWritten, original.size());
         QVERIFY(!saved.backupMade);
         QVERIFY(!QFile::exists(path + ".bak"));
@@ -140,8 +140,8 @@ private slots:
                     .ok);
         const LoadResult again = loadSoundFile(path, "bad_checksum.ogg");
         QCOMPARE(again.inspection.outcome, LoadOutcome::Clean);
-        QCOMPARE(again.inspection.infoLines.at(7).substr(23, 8),
-                 again.inspection.infoLines.at(8).substr(23, 8));
+        QCOMPARE(text(again.inspection.infoLines.at(7)).substr(23, 8),
+                 text(again.inspection.infoLines.at(8)).substr(23, 8));
         verifySaved(path, original, same);
     }
 
@@ -190,7 +190,7 @@ private slots:
             verifySaved(path, original, edited);
         }
 
-        QString reason;
+        Message reason;
         const auto file = ReplacementFile::create(dir_.path(), reason);
         const std::uint8_t head[] = {'O', 'g', 'g', 'S'};
         QVERIFY(file && file->write(head));
@@ -259,7 +259,7 @@ private slots:
             }
             // Held open, it is still shown.
             LoadResult loaded = loadSoundFile(path, "mono_block.ogg");
-            QVERIFY2(loaded.image, qPrintable(loaded.failure + loaded.reason));
+            QVERIFY2(loaded.image, qPrintable(qtext(loaded.failure) + qtext(loaded.reason)));
             if (held == INVALID_HANDLE_VALUE)
                 QVERIFY(SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_READONLY));
             const SaveResult saved = saveOver(loaded, edited, path, Backup::None);
@@ -269,11 +269,12 @@ private slots:
             QVERIFY(!saved.ok);
             if (QString(why).startsWith("the file")) {
                 QCOMPARE(saved.problem, SaveProblem::InUse);
-                QCOMPARE(saved.failure, " mono_block.ogg is open in another program; nothing "
-                                        "was written. Close it there and save again.");
+                QCOMPARE(qtext(saved.failure),
+                         " mono_block.ogg is open in another program; nothing "
+                         "was written. Close it there and save again.");
             } else {
                 QCOMPARE(saved.problem, SaveProblem::Write);
-                QCOMPARE(saved.reason, QString(why));
+                QCOMPARE(qtext(saved.reason), QString(why));
             }
             QCOMPARE(fixtures::readFile(path), original);
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
@@ -357,8 +358,9 @@ private slots:
         const SaveResult saved = saveOver(loaded, edited, path, Backup::IfAbsent);
         QVERIFY(!saved.ok);
         QCOMPARE(saved.problem, SaveProblem::Changed);
-        QCOMPARE(saved.failure, QString(" mono_block.ogg changed on disk after it was loaded; "
-                                        "nothing was written."));
+        QCOMPARE(qtext(saved.failure),
+                 QString(" mono_block.ogg changed on disk after it was loaded; "
+                         "nothing was written."));
         QCOMPARE(fixtures::folderState(dir.path()), before);
     }
 
@@ -374,14 +376,15 @@ private slots:
         SaveResult saved = saveOver(loaded, edited, longest, Backup::IfAbsent);
         QVERIFY(!saved.ok);
         QCOMPARE(saved.problem, SaveProblem::Backup);
-        QCOMPARE(saved.failure, " Backup " + QString(251, 'n') +
-                                    ".ogg.bak (File name too long) could not be made; nothing "
-                                    "was written.");
-        QVERIFY(saved.reason.isEmpty()); // said once, in the message
+        QCOMPARE(qtext(saved.failure),
+                 " Backup " + QString(251, 'n') +
+                     ".ogg.bak (File name too long) could not be made; nothing "
+                     "was written.");
+        QVERIFY(qtext(saved.reason).isEmpty()); // said once, in the message
         QCOMPARE(fixtures::folderState(dir.path()), before);
 
         saved = saveOver(loaded, edited, longest, Backup::None);
-        QVERIFY2(saved.ok, qPrintable(saved.reason));
+        QVERIFY2(saved.ok, qPrintable(qtext(saved.reason)));
         const QString shorter = QDir(dir.path()).filePath(QString(247, 'n') + ".ogg");
         QVERIFY(QFile::copy(longest, shorter));
         loaded = loadSoundFile(shorter, "shorter");
@@ -418,7 +421,7 @@ private slots:
         LoadResult loaded = loadSoundFile(path, "mono_block.ogg");
         const SaveResult saved = saveOver(loaded, edited, path, Backup::IfAbsent);
         QVERIFY(saved.ok && !saved.backupMade);
-        QCOMPARE(saved.notes,
+        QCOMPARE(qtexts(saved.notes),
                  taker == "file"
                      ? QStringList()
                      : QStringList{"no backup: mono_block.ogg.bak is not a regular file"});
@@ -465,7 +468,7 @@ private slots:
         LoadResult loaded = loadSoundFile(path, "mono_block.ogg");
         const SaveResult saved = saveOver(loaded, edited, path, Backup::None);
         QVERIFY(saved.ok);
-        QCOMPARE(saved.notes,
+        QCOMPARE(qtexts(saved.notes),
                  QStringList{"1 other hard link to mono_block.ogg keeps the old sound"});
         struct stat now
         {};
@@ -544,7 +547,7 @@ private slots:
                 saveSoundFile(*loaded.image, edited,
                               {target, target, Backup::IfAbsent,
                                fault == "gone" ? std::nullopt : std::optional(loaded.identity)});
-            return !saved.ok && saved.failure == failureFor(target) ? 0 : 1;
+            return !saved.ok && qtext(saved.failure) == failureFor(target) ? 0 : 1;
         });
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(status, 0);

@@ -1,7 +1,7 @@
 #include "block_insertion.h"
 #include "comment_page_builder.h"
 #include "load_report.h"
-#include "messages.h"
+#include "message_text.h"
 #include "ogg_judge.h"
 #include "save_image.h"
 #include "sound_fixtures.h"
@@ -99,7 +99,7 @@ private slots:
         const std::uint8_t *tail = image->bytes().data() + image->bytes().size();
         const Inspection found = inspectImage(*image);
         QCOMPARE(found.outcome, LoadOutcome::Inserted);
-        QCOMPARE(found.attrStatus, std::string(msg::kBlockInserted));
+        QCOMPARE(text(found.attrStatus), textOf(MessageKind::BlockInserted));
         QVERIFY(found.armed);
         QCOMPARE(found.savedAttrs.version, 0u);
         QVERIFY(SameAttributes(found.fileAttrs, defaultAttrs));
@@ -116,9 +116,10 @@ private slots:
         }
         QCOMPARE(found.infoLines.size(), std::size_t(extra ? 11 : 10));
         if (extra)
-            QCOMPARE(found.infoLines.at(9), std::string(msg::kInsertedLacingByte));
-        QCOMPARE(found.infoLines.back(), "New file size:                " +
-                                             std::to_string(after.size()) + " bytes (when saved)");
+            QCOMPARE(text(found.infoLines.at(9)), textOf(MessageKind::InsertedLacingByte));
+        QCOMPARE(text(found.infoLines.back()),
+                 "New file size:                " + std::to_string(after.size()) +
+                     " bytes (when saved)");
         // Only the prefix moved: the bulk of the file is where it was and unchanged.
         QCOMPARE(image->bytes().data() + image->bytes().size(), tail);
         const qsizetype firstCommentAt = 85 + n + 7 + 4 + 52 + 4;
@@ -167,8 +168,8 @@ private slots:
         auto again = fixtures::imageOf(fixtures::readFile(saved));
         const Inspection reloaded = inspectImage(*again);
         QCOMPARE(reloaded.outcome, LoadOutcome::Clean);
-        QCOMPARE(reloaded.infoLines.at(6), "File size:                        " +
-                                               std::to_string(file.size() + 28) + " bytes");
+        QCOMPARE(text(reloaded.infoLines.at(6)), "File size:                        " +
+                                                     std::to_string(file.size() + 28) + " bytes");
     }
 
     // When page 2 cannot take the block, nothing changes and nothing is armed.
@@ -191,7 +192,8 @@ private slots:
         auto image = fixtures::imageOf(file);
         const Inspection found = inspectImage(*image);
         QCOMPARE(found.outcome, LoadOutcome::Refused);
-        QCOMPARE(found.attrStatus, std::string(msg::kCannotInsert));
+        QCOMPARE(text(found.attrStatus),
+                 "Comment block cannot be inserted: the comment header does not fit on page 2.");
         QVERIFY(!found.armed && !found.shownAttrs && !image->writable());
         QCOMPARE(fixtures::bytesOf(*image), file);
     }

@@ -1,7 +1,7 @@
 #include "comment_page_builder.h"
 #include "hex_text.h"
 #include "load_report.h"
-#include "messages.h"
+#include "message_text.h"
 #include "ogg_judge.h"
 #include "save_image.h"
 #include "sound_fixtures.h"
@@ -66,10 +66,10 @@ private slots:
             "Comment CRC:           CBA2E57A (File)",
             "Comment CRC:           CBA2E57A (Calculated)",
         };
-        QCOMPARE(found.infoLines, expected);
+        QCOMPARE(texts(found.infoLines), expected);
         QCOMPARE(found.outcome, LoadOutcome::Clean);
-        QCOMPARE(found.attrStatus, std::string());
-        QCOMPARE(found.statusLine, " Read " + std::to_string(bytes.size()) + " bytes. ");
+        QCOMPARE(text(found.attrStatus), std::string());
+        QCOMPARE(text(found.statusLine), " Read " + std::to_string(bytes.size()) + " bytes. ");
         QVERIFY(found.selectFirstLine);
         QVERIFY(!found.armed);
         QVERIFY(image->writable());
@@ -88,7 +88,7 @@ private slots:
     void stereoFileIsMarkedNotForTheFirstGame()
     {
         const Inspection found = inspect(sample("stereo_block.ogg"));
-        QCOMPARE(found.infoLines.at(0), s("Number of channels:  2 (* not for SoC *)"));
+        QCOMPARE(text(found.infoLines.at(0)), s("Number of channels:  2 (* not for SoC *)"));
         QCOMPARE(found.outcome, LoadOutcome::Clean);
     }
 
@@ -97,16 +97,16 @@ private slots:
         auto image = fixtures::imageOf(sample("bad_checksum.ogg"));
         const Inspection found = inspectImage(*image);
         QCOMPARE(found.outcome, LoadOutcome::BadChecksum);
-        QCOMPARE(found.attrStatus, s(msg::kBadCrc));
+        QCOMPARE(text(found.attrStatus), textOf(MessageKind::BadChecksum));
         QVERIFY(found.armed);
         QVERIFY(image->writable());
         QCOMPARE(found.fileAttrs.version, 3u);
         QCOMPARE(found.savedAttrs.version, 0u);
         QVERIFY(found.computedChecksum.has_value());
         QVERIFY(*found.computedChecksum != found.storedChecksum);
-        QCOMPARE(found.infoLines.at(7),
+        QCOMPARE(text(found.infoLines.at(7)),
                  "Comment CRC:           " + hexText(found.storedChecksum) + " (File)");
-        QCOMPARE(found.infoLines.at(8),
+        QCOMPARE(text(found.infoLines.at(8)),
                  "Comment CRC:           " + hexText(*found.computedChecksum) + " (Calculated)");
     }
 
@@ -139,10 +139,10 @@ private slots:
         auto image = fixtures::imageOf(bytes);
         const Inspection found = inspectImage(*image);
         QCOMPARE(found.outcome, LoadOutcome::Refused);
-        QCOMPARE(QString::fromStdString(found.attrStatus), message);
+        QCOMPARE(QString::fromStdString(text(found.attrStatus)), message);
         QCOMPARE(found.infoLines.size(), std::size_t(lines));
         QVERIFY(!found.selectFirstLine && !found.armed && !found.shownAttrs && !image->writable());
-        QCOMPARE(found.statusLine, std::string());
+        QCOMPARE(text(found.statusLine), std::string());
         QCOMPARE(fixtures::bytesOf(*image), bytes);
     }
 
@@ -154,15 +154,15 @@ private slots:
             inspect(builder::withCommentPacket(base, builder::commentPacket({}, block)));
         QCOMPARE(found.outcome, LoadOutcome::Clean);
         QCOMPARE(found.infoLines.size(), std::size_t(7));
-        QVERIFY(found.infoLines.at(4).starts_with("File size:"));
+        QVERIFY(text(found.infoLines.at(4)).starts_with("File size:"));
 
         found = inspect(builder::withCommentPacket(base, builder::commentPacket("Kelvan", block)));
-        QCOMPARE(found.infoLines.at(4), s("Vendor:"));
-        QCOMPARE(found.infoLines.at(5), s("  Kelvan"));
+        QCOMPARE(text(found.infoLines.at(4)), s("Vendor:"));
+        QCOMPARE(text(found.infoLines.at(5)), s("  Kelvan"));
 
         const QByteArray withZero("Kel\0van", 7);
         found = inspect(builder::withCommentPacket(base, builder::commentPacket(withZero, block)));
-        QCOMPARE(found.infoLines.at(5), s("  Kel"));
+        QCOMPARE(text(found.infoLines.at(5)), s("  Kel"));
     }
 
     // A first comment of at least 24 bytes whose first field is 3 is the block, as the game
@@ -224,7 +224,7 @@ private slots:
             const Inspection found = inspectImage(*image);
             const auto where = qPrintable(QStringLiteral("cut at %1").arg(cut));
             if (static_cast<std::size_t>(cut) < pageEnd) {
-                QVERIFY2(found.attrStatus == msg::kEndsTooEarly, where);
+                QVERIFY2(text(found.attrStatus) == textOf(MessageKind::EndsTooEarly), where);
                 QVERIFY2(!image->writable() && !found.armed, where);
                 QVERIFY2(found.outcome == LoadOutcome::Refused ||
                              found.outcome == LoadOutcome::ViewOnly,
@@ -246,7 +246,7 @@ private slots:
         auto image = headerImage(first, whole.size());
         const Inspection found = inspectImage(*image);
         QCOMPARE(found.outcome, LoadOutcome::Clean);
-        QCOMPARE(found.infoLines, inspectImage(*fixtures::imageOf(whole)).infoLines);
+        QCOMPARE(texts(found.infoLines), texts(inspectImage(*fixtures::imageOf(whole)).infoLines));
         QVERIFY(!image->headersOnly() && image->readInPart() && !image->writable());
         QVERIFY(!prepareImageForSave(*image, defaultAttrs));
     }
@@ -258,17 +258,18 @@ private slots:
         auto image = headerImage(head, large);
         Inspection found = inspectImage(*image);
         QCOMPARE(found.outcome, LoadOutcome::ViewOnly);
-        QCOMPARE(found.attrStatus, s(msg::kLargeFile));
+        QCOMPARE(text(found.attrStatus), textOf(MessageKind::LargeFile));
         QVERIFY(!found.armed && !image->writable());
-        QCOMPARE(found.infoLines.at(6), s("File size:                        20971520 bytes"));
+        QCOMPARE(text(found.infoLines.at(6)),
+                 s("File size:                        20971520 bytes"));
         QVERIFY(found.computedChecksum && *found.computedChecksum != found.storedChecksum);
-        QCOMPARE(found.statusLine, " Read " + std::to_string(head.size()) + " bytes. ");
+        QCOMPARE(text(found.statusLine), " Read " + std::to_string(head.size()) + " bytes. ");
 
         // Without a block nothing can be shown or inserted.
         image = headerImage(sample("no_comments.ogg"), large);
         found = inspectImage(*image);
         QCOMPARE(found.outcome, LoadOutcome::Refused);
-        QCOMPARE(found.attrStatus,
+        QCOMPARE(text(found.attrStatus),
                  s(" File size > 10485760 bytes; not a GSC sound - it cannot be viewed/edited."));
         QCOMPARE(found.infoLines.size(), std::size_t(9));
         QVERIFY(!found.selectFirstLine);
@@ -278,7 +279,7 @@ private slots:
         image = headerImage(sample("mono_block.ogg").left(300), large);
         found = inspectImage(*image);
         QCOMPARE(found.outcome, LoadOutcome::ViewOnly);
-        QCOMPARE(found.attrStatus, s(msg::kLargeFile));
+        QCOMPARE(text(found.attrStatus), textOf(MessageKind::LargeFile));
         QCOMPARE(found.infoLines.size(), std::size_t(8));
         QVERIFY(!found.computedChecksum);
     }
@@ -302,7 +303,7 @@ private slots:
         bytes.replace(offset, 4, value);
         auto image = fixtures::imageOf(bytes);
         const Inspection found = inspectImage(*image);
-        QCOMPARE(found.attrStatus, s(msg::kEndsTooEarly));
+        QCOMPARE(text(found.attrStatus), textOf(MessageKind::EndsTooEarly));
         QVERIFY(!image->writable());
     }
 
@@ -313,7 +314,7 @@ private slots:
         bytes.replace(countAt, 4, QByteArray("\xff\xff\xff\xff", 4));
         // A count of 2^32 - 1 with no comment bytes behind it: the first comment runs off.
         Inspection found = inspect(bytes);
-        QCOMPARE(found.attrStatus, s(msg::kEndsTooEarly));
+        QCOMPARE(text(found.attrStatus), textOf(MessageKind::EndsTooEarly));
     }
 };
 

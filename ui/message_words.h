@@ -1,0 +1,17 @@
+#pragma once
+
+#include "message.h"
+
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+namespace kelvane {
+
+// A message of the core (a detail, what loading or saving found, a warning, a reason) in the
+// window's language: its English text translated, then its numbers and names put in.
+[[nodiscard]] QString wordsOf(const Message &message);
+[[nodiscard]] QStringList wordsOf(const std::vector<Message> &messages);
+
+} // namespace kelvane
