@@ -1,6 +1,7 @@
 #include "eliding_label.h"
 #include "form_fixture.h"
 #include "kelvane_application.h"
+#include "message_words.h"
 #include "sound_scan.h"
 #include "sound_table_model.h"
 #include "start_request.h"
@@ -74,6 +75,32 @@ private slots:
         useLanguage("ru");
         QVERIFY2(!why().contains("Not a valid") && why().contains(QChar(0x043D)), // н
                  qPrintable(why()));
+    }
+
+    // Every message reads in the window's English as on the command line, its numbers, names
+    // and inner messages in their places; in Russian every one the window translates differs.
+    void everyMessageIsWordedAlike()
+    {
+        const Message reason(MessageKind::SystemReason, {"No space left on device"});
+        for (auto k = std::size_t(MessageKind::None) + 1;
+             k <= std::size_t(MessageKind::ChangedSinceRead); ++k) {
+            const auto kind = MessageKind(k);
+            const Message message(kind, {"12", "a %1.ogg"},
+                                  {reason, Message(MessageKind::StateOk)});
+            const std::string english = englishText(message);
+            QCOMPARE(wordsOf(message).toStdString(), english);
+            const Message inner(kind, {}, {reason, Message(MessageKind::StateOk)});
+            QCOMPARE(wordsOf(inner).toStdString(), englishText(inner));
+            useLanguage("ru");
+            if (isTranslated(kind) && kind != MessageKind::List)
+                QVERIFY2(wordsOf(message).toStdString() != english, english.c_str());
+            useLanguage("en");
+        }
+        // A reason inside another message loses its outer blanks.
+        const Message large(MessageKind::NotGscSound, {"10485760"});
+        QCOMPARE(wordsOf(Message(MessageKind::StateRefused, {}, {large})),
+                 QString("refused: File size > 10485760 bytes; not a GSC sound - it cannot be "
+                         "viewed/edited."));
     }
 
     // English counts have their plural forms: one sound, three sounds, never "sound(s)".
