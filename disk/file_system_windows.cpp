@@ -1,4 +1,5 @@
 #include "file_system.h"
+#include "windows_files.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -15,7 +16,7 @@
 
 namespace kelvane {
 
-namespace {
+namespace win {
 
 // A path for the wide API: absolute and clean, since the \\?\ prefix that lets a path run past
 // MAX_PATH also turns off the system's own tidying of it ("..", "/").
@@ -27,52 +28,6 @@ std::wstring widePath(const QString &path)
         full = full.startsWith(QLatin1String(R"(\\)")) ? QLatin1String(R"(\\?\UNC\)") + full.mid(2)
                                                        : QLatin1String(R"(\\?\)") + full;
     return full.toStdWString();
-}
-
-int errnoOf(DWORD error)
-{
-    switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE:
-    case ERROR_BAD_NETPATH:
-    case ERROR_BAD_NET_NAME:
-        return ENOENT;
-    case ERROR_INVALID_NAME:
-        return EINVAL;
-    case ERROR_FILENAME_EXCED_RANGE:
-        return ENAMETOOLONG;
-    case ERROR_ALREADY_EXISTS:
-    case ERROR_FILE_EXISTS:
-        return EEXIST;
-    case ERROR_ACCESS_DENIED:
-        return EACCES;
-    case ERROR_WRITE_PROTECT:
-        return EROFS;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-    case ERROR_USER_MAPPED_FILE:
-        return EBUSY;
-    case ERROR_NOT_SAME_DEVICE:
-        return EXDEV;
-    case ERROR_TOO_MANY_LINKS:
-        return EMLINK;
-    case ERROR_INVALID_FUNCTION:
-    case ERROR_NOT_SUPPORTED:
-        return EOPNOTSUPP;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return ENOSPC;
-    case ERROR_DIRECTORY:
-        return ENOTDIR;
-    case ERROR_DIR_NOT_EMPTY:
-        return ENOTEMPTY;
-    case ERROR_NOT_ENOUGH_MEMORY:
-    case ERROR_OUTOFMEMORY:
-        return ENOMEM;
-    default:
-        return EIO;
-    }
 }
 
 // Every Windows file system takes at most 255 characters in one part of a path. Said before the
@@ -87,17 +42,10 @@ bool partTooLong(const QString &path, int &error)
     return true;
 }
 
-int lastError()
-{
-    return errnoOf(GetLastError());
-}
-
 HANDLE handleOf(int fd)
 {
     return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
 }
-
-constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // Windows' times count 100 ns from 1601; ours count from 1970, as on Linux.
 void putTime(FILETIME time, FileIdentity &identity)
@@ -172,33 +120,14 @@ bool mayReplace(const std::wstring &target, int &error)
     return true;
 }
 
-} // namespace
+} // namespace win
+
+using namespace win;
 
 std::optional<FileIdentity> identityOfOpenFile(int descriptor)
 {
     const auto facts = fs::factsOfOpenFile(descriptor);
     return facts ? std::optional(facts->identity) : std::nullopt;
-}
-
-Message systemReason(int error)
-{
-    // Words of our own where the runtime has none, or none that says what happened.
-    const auto reason = [](const char *text) { return Message(MessageKind::SystemReason, {text}); };
-    switch (error) {
-    case EBUSY:
-        return reason("the file is open in another program");
-    case EOPNOTSUPP:
-        return reason("Operation not supported");
-    case EIO:
-        return reason("Input/output error");
-    case EINVAL:
-        return reason("the name is not allowed here");
-    case ENAMETOOLONG:
-        return reason("File name too long");
-    default:
-        return {MessageKind::SystemReason,
-                {QString::fromLocal8Bit(std::strerror(error)).toStdString()}};
-    }
 }
 
 namespace fs {
@@ -407,109 +336,6 @@ std::optional<QString> linkTarget(const QString &path, int &error)
         return std::nullopt;
     }
     return target;
-}
-
-bool flushFolder(const QString &)
-{
-    // Windows flushes no folder by itself; every rename here is made with
-    // MOVEFILE_WRITE_THROUGH, which returns only once the rename is on the disk.
-    return true;
-}
-
-bool mayWrite(const QString &path, int &error)
-{
-    // Asking for the rights a save needs tells a read-only file from one another program holds
-    // open; the file is not changed.
-    const HANDLE handle = CreateFileW(widePath(path).c_str(), GENERIC_WRITE | DELETE, kShareAll,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        error = lastError();
-        return false;
-    }
-    CloseHandle(handle);
-    return true;
-}
-
-bool folderForbidsReplacing(const EntryFacts &, const QString &)
-{
-    return false;
-}
-
-void keepMetadata(int fd, const EntryFacts &original, const QString &, std::vector<Message> &notes)
-{
-    // The new file takes the folder's permissions, as any new file there; the attributes a
-    // user sets by hand are kept. Read-only is not: such a file is never replaced.
-    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
-                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
-    FILE_BASIC_INFO basic{}; // times of zero stay as they are
-    basic.FileAttributes = original.mode & kKept;
-    if (basic.FileAttributes == 0)
-        basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
-    if (!SetFileInformationByHandle(handleOf(fd), FileBasicInfo, &basic, sizeof basic))
-        notes.emplace_back(MessageKind::AttributesNotKept);
-}
-
-FileSystemFlush::~FileSystemFlush() = default;
-
-bool FileSystemFlush::watch(const QString &, std::uint64_t, int &)
-{
-    return false; // flushing a whole volume needs an administrator: each file is flushed
-}
-
-bool FileSystemFlush::covers(std::uint64_t) const
-{
-    return false;
-}
-
-std::vector<std::pair<std::uint64_t, int>> FileSystemFlush::flush()
-{
-    return {};
-}
-
-bool forEachEntry(const QString &folder,
-                  const std::function<void(std::string_view, EntryKind)> &take, int &error)
-{
-    const std::wstring pattern = widePath(folder) + L"\\*";
-    WIN32_FIND_DATAW entry{};
-    const HANDLE search =
-        FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
-                         FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE) {
-        // The root of an empty drive has not even "." and "..".
-        if (GetLastError() == ERROR_FILE_NOT_FOUND)
-            return true;
-        error = lastError();
-        return false;
-    }
-    do {
-        const std::string name = QString::fromWCharArray(entry.cFileName).toStdString();
-        if (name == "." || name == "..")
-            continue;
-        const DWORD attributes = entry.dwFileAttributes;
-        const EntryKind kind = isNameLink(attributes, entry.dwReserved0) ? EntryKind::Link
-                               : attributes & FILE_ATTRIBUTE_DIRECTORY   ? EntryKind::Folder
-                               : attributes & FILE_ATTRIBUTE_DEVICE      ? EntryKind::Other
-                                                                         : EntryKind::File;
-        take(name, kind);
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
-    return true;
-}
-
-QByteArray pathBytes(const QString &path)
-{
-    return path.toUtf8();
-}
-
-QString pathText(const QByteArray &bytes)
-{
-    return QString::fromUtf8(bytes);
-}
-
-void yieldToTheWindow()
-{
-    // Windows threads do not inherit this: each background thread lowers its own.
-    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
 }
 
 } // namespace fs
