@@ -33,85 +33,6 @@ void failLoad(FileRun &run, const LoadResult &loaded)
     run.fail(loaded.whyRefused(), loaded.reason);
 }
 
-// The columns of `show --table` after the path.
-constexpr int kTypeWidth = 20;
-constexpr int kNumberWidth = 10;
-
-QString tableRow(const QString &path, int pathWidth, const QStringList &cells)
-{
-    QString row = path.leftJustified(pathWidth);
-    for (qsizetype i = 0; i < cells.size(); ++i)
-        row += QStringLiteral("  ") +
-               (i + 1 < cells.size() ? cells[i].leftJustified(i == 0 ? kTypeWidth : kNumberWidth)
-                                     : cells[i]);
-    return row + QLatin1Char('\n');
-}
-
-void showRow(FileRun &run, const LoadResult &loaded, int pathWidth)
-{
-    const std::optional<TSoundAttributes> shown = blockTheGameReads(loaded);
-    const auto number = [&](float TSoundAttributes::*field) {
-        return shown ? QString::number((*shown).*field, 'g', 7) : QStringLiteral("-");
-    };
-    run.out += tableRow(run.path, pathWidth,
-                        {shown ? toQString(gameTypeName(shown->gameType).value_or("unlisted"))
-                               : QStringLiteral("-"),
-                         number(&TSoundAttributes::baseValue), number(&TSoundAttributes::minDist),
-                         number(&TSoundAttributes::maxDist), number(&TSoundAttributes::maxAIDist),
-                         english(stateText(loaded))});
-    if (loaded.refused())
-        run.fail(loaded.whyRefused(), loaded.reason);
-}
-
-void showOne(FileRun &run, const Options &options, int pathWidth)
-{
-    const LoadResult loaded =
-        loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
-    if (options.table)
-        return showRow(run, loaded, pathWidth);
-    if (options.json) {
-        run.out += QString::fromUtf8(
-                       QJsonDocument(soundJson(run.path, loaded)).toJson(QJsonDocument::Compact)) +
-                   QLatin1Char('\n');
-        run.result = loaded.refused() ? Result::Failed : Result::Read;
-        return;
-    }
-    const Inspection &found = loaded.inspection;
-    QStringList lines{run.path};
-    for (const Message &line : detailLines(found))
-        lines << QStringLiteral("  ") + QString::fromStdString(englishText(line));
-    if (loaded.seconds)
-        lines << QStringLiteral("  Length:              ") + lengthText(*loaded.seconds, u'.');
-    if (loaded.refused()) {
-        // What could be read is shown above the reason; show only reads, so a block that
-        // could not be inserted is no failure of show.
-        if (lines.size() > 1)
-            run.out += lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-        if (loaded.image && found.attrStatus.kind == MessageKind::CannotInsert) {
-            run.out += QStringLiteral("  No attribute block; ") + english(found.attrStatus) +
-                       QLatin1Char('\n');
-            return;
-        }
-        return failLoad(run, loaded);
-    }
-    if (found.outcome == LoadOutcome::Inserted) {
-        if (const auto older = olderBlock(found)) {
-            lines << QStringLiteral("  Older block, version %1 (the game reads it as):")
-                         .arg(older->version);
-            for (const QString &line : attributeLines(*older))
-                lines << QStringLiteral("    ") + line;
-        } else {
-            lines << QStringLiteral("  No attribute block.");
-        }
-    } else {
-        for (const QString &line : attributeLines(found.fileAttrs))
-            lines << QStringLiteral("  ") + line;
-        if (!found.attrStatus.empty())
-            lines << QStringLiteral("  ") + QString::fromStdString(englishText(found.attrStatus));
-    }
-    run.out += lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
 // What is wrong with the file itself: checksums, a block that cannot be written, damaged pages.
 QStringList fileProblems(const QString &path, const LoadResult &loaded, const Options &options)
 {
@@ -135,58 +56,23 @@ QStringList fileProblems(const QString &path, const LoadResult &loaded, const Op
     return problems;
 }
 
-void checkOne(FileRun &run, const Options &options)
+CheckResult checkOne(const QString &path, const LoadResult &loaded, const Options &options)
 {
-    const LoadResult loaded =
-        loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
-    if (loaded.refused() && !options.json)
-        return failLoad(run, loaded);
-    const QStringList problems = loaded.refused() ? QStringList{english(loaded.whyRefused())}
-                                                  : fileProblems(run.path, loaded, options);
-    QStringList stopping;
-    QStringList notices;
-    if (!loaded.refused()) {
-        SoundFacts facts = soundFactsOf(loaded.inspection);
-        // A wrong checksum is a problem of its own above.
-        facts.badChecksum = false;
-        for (const GameWarning &warning : gameWarnings(facts))
-            (warning.stopsGame() ? stopping : notices) << english(warning.text);
+    CheckResult result{&loaded, {}, {}, {}, false};
+    if (loaded.refused()) {
+        result.problems << english(loaded.whyRefused());
+        result.failed = true;
+        return result;
     }
-    const QStringList warnings = stopping + notices;
-
-    if (options.json) {
-        const bool failed =
-            !problems.isEmpty() || !stopping.isEmpty() || (options.strict && !notices.isEmpty());
-        run.out +=
-            QString::fromUtf8(
-                QJsonDocument(QJsonObject{{"file", run.path},
-                                          {"status", failed               ? "failed"
-                                                     : warnings.isEmpty() ? "ok"
-                                                                          : "warnings"},
-                                          {"stopsGame", !stopping.isEmpty() || !problems.isEmpty()},
-                                          {"problems", QJsonArray::fromStringList(problems)},
-                                          {"warnings", QJsonArray::fromStringList(warnings)}})
-                    .toJson(QJsonDocument::Compact)) +
-            QLatin1Char('\n');
-        run.result = failed ? Result::Failed : Result::Read;
-        return;
-    }
-    const QString noticeText =
-        notices.isEmpty() ? QString()
-                          : QStringLiteral("warning: ") + notices.join(QStringLiteral("; "));
-    if (!problems.isEmpty()) {
-        run.fail(QStringLiteral("FAIL ") + (problems + warnings).join(QStringLiteral("; ")));
-    } else if (!stopping.isEmpty()) {
-        // The game stops on it: a failure with or without --strict.
-        run.fail(QStringLiteral("stops the game: ") + stopping.join(QStringLiteral("; ")) +
-                 (noticeText.isEmpty() ? QString() : QStringLiteral("; ") + noticeText));
-    } else if (notices.isEmpty()) {
-        run.say(QStringLiteral("ok"));
-    } else if (options.strict) {
-        run.fail(noticeText);
-    } else {
-        run.say(noticeText);
-    }
+    result.problems = fileProblems(path, loaded, options);
+    SoundFacts facts = soundFactsOf(loaded.inspection);
+    // A wrong checksum is a problem of its own above.
+    facts.badChecksum = false;
+    for (const GameWarning &warning : gameWarnings(facts))
+        (warning.stopsGame() ? result.stopping : result.notices).push_back(warning.text);
+    result.failed = !result.problems.isEmpty() || !result.stopping.empty() ||
+                    (options.strict && !result.notices.empty());
+    return result;
 }
 
 // Writes `next` into the loaded file, or says why not; the save waits in the run's batch.
@@ -299,89 +185,36 @@ void fixOne(FileRun &run, const Options &options)
     run.result = Result::Skipped;
 }
 
-// One line of restore for scripts: what it did (or, with --dry-run, would do) to one sound.
-QString restoreJson(const QString &path, const RestoreResult &done, bool dryRun)
-{
-    QJsonObject record{{"file", path},
-                       {"restored", done.outcome == RestoreResult::Restored && !dryRun},
-                       {"backup", done.outcome == RestoreResult::NoBackup
-                                      ? QJsonValue()
-                                      : QJsonValue(done.backup)},
-                       {"newer", done.newer.isEmpty() ? QJsonValue() : QJsonValue(done.newer)}};
-    if (dryRun)
-        record.insert("wouldRestore", done.outcome == RestoreResult::Restored);
-    // Every record has every key: null where nothing failed.
-    record.insert("error", done.outcome == RestoreResult::Failed
-                               ? QJsonValue(english(withReason(done.failure, done.reason)))
-                               : QJsonValue());
-    return QString::fromUtf8(QJsonDocument(record).toJson(QJsonDocument::Compact)) +
-           QLatin1Char('\n');
-}
-
-// What a restore did to one sound, on the file's lines.
-void reportRestore(FileRun &run, const RestoreResult &done, bool json, bool dryRun)
-{
-    if (json)
-        run.out += restoreJson(run.path, done, dryRun);
-    switch (done.outcome) {
-    case RestoreResult::NoBackup:
-        if (!json)
-            run.say(QStringLiteral("no backup"));
-        run.result = Result::Skipped;
-        return;
-    case RestoreResult::Failed:
-        run.fail(done.failure, done.reason);
-        return;
-    case RestoreResult::Restored:
-        break;
-    }
-    if (!json) {
-        QString line =
-            (dryRun ? QStringLiteral("would restore from ") : QStringLiteral("restored from ")) +
-            done.backup;
-        if (!done.newer.isEmpty())
-            line += (dryRun ? QStringLiteral("; the sound there now would be kept as ")
-                            : QStringLiteral("; the sound that was there is kept as ")) +
-                    done.newer;
-        if (!done.note.empty())
-            line += QStringLiteral("; ") + english(done.note);
-        run.say(line);
-    }
-    run.result = Result::Changed;
-}
-
 } // namespace
 
 int Runner::show(const Options &options)
 {
-    const auto header = [&](int pathWidth) {
-        return options.table ? tableRow(QStringLiteral("FILE"), pathWidth,
-                                        {"TYPE", "VOLUME", "MIN", "MAX", "AI", "STATE"})
-                             : QString();
-    };
+    output_ = outputFor(options);
     return forEach(
-        options, Mode::Reads, [&](FileRun &run) { showOne(run, options, pathWidth_); }, header);
+        options, Mode::Reads,
+        [&](FileRun &run) {
+            const LoadResult loaded =
+                loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
+            output_->shown(run, loaded, pathWidth_);
+        },
+        [&](int pathWidth) { return output_->showHeader(pathWidth); });
 }
 
 int Runner::types(const Options &options)
 {
-    for (const GameSoundType &type : GameSoundTypes) {
-        const QString name = toQString(type.name);
-        const QString code = QStringLiteral("0x") + toQString(hexText(type.code));
-        if (options.json)
-            out_ << QJsonDocument(QJsonObject{{"name", name}, {"code", qint64(type.code)}})
-                        .toJson(QJsonDocument::Compact)
-                 << '\n';
-        else
-            out_ << name.leftJustified(kTypeWidth) << code << '\n';
-    }
+    outputFor(options)->typesListed(out_);
     out_.flush();
     return 0;
 }
 
 int Runner::check(const Options &options)
 {
-    return forEach(options, Mode::Reads, [&](FileRun &run) { checkOne(run, options); });
+    output_ = outputFor(options);
+    return forEach(options, Mode::Reads, [&](FileRun &run) {
+        const LoadResult loaded =
+            loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
+        output_->checked(run, checkOne(run.path, loaded, options));
+    });
 }
 
 int Runner::set(const Options &options)
@@ -429,18 +262,19 @@ int Runner::restore(const Options &options)
     const auto restoreOne = [&](FileRun &run) {
         if (options.dryRun) {
             RestoreBatch look;
-            return reportRestore(run, look.add(run.path), options.json, true);
+            return output_->restored(run, look.add(run.path), true);
         }
         const RestoreResult planned = run.restores->add(run.path);
         if (planned.outcome == RestoreResult::Restored)
             run.restoreStaged = true;
         else
-            reportRestore(run, planned, options.json, false);
+            output_->restored(run, planned, false);
     };
+    output_ = outputFor(options);
     return forEach(options, Mode::Writes, restoreOne, {}, deletedToo);
 }
 
-void Runner::finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch, bool json)
+void Runner::finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch)
 {
     if (batch.size() == 0)
         return;
@@ -448,7 +282,7 @@ void Runner::finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch, bo
     std::size_t next = 0;
     for (FileRun &run : slice)
         if (run.restoreStaged)
-            reportRestore(run, results.at(next++), json, false);
+            output_->restored(run, results.at(next++), false);
 }
 
 } // namespace kelvane::cli

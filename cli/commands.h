@@ -2,6 +2,7 @@
 
 #include "attribute_edits.h"
 #include "file_run.h"
+#include "output.h"
 #include "sound_attributes.h"
 
 #include <cstdint>
@@ -76,15 +77,16 @@ private:
                 const std::function<void(SoundCollection &)> &found = {});
     void runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &perFile);
     void finishSaves(std::vector<FileRun> &slice, SaveBatch &batch);
-    void finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch, bool json);
+    void finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch);
     void print(const FileRun &run);
     void reportUnread(const SoundCollection &found);
     void printSummary(qsizetype total, bool dryRun);
 
     QTextStream &out_;
     QTextStream &err_;
-    int counts_[4] = {}; // by FileRun::Result
-    int pathWidth_ = 0;  // the widest path of the batch
+    int counts_[4] = {};                                 // by FileRun::Result
+    int pathWidth_ = 0;                                  // the widest path of the batch
+    std::unique_ptr<Output> output_ = textOutput(false); // how the command's results read
 };
 
 } // namespace kelvane::cli

@@ -23,16 +23,7 @@ namespace {
 
 constexpr std::size_t kSlicePairs = 512;
 
-struct Pair
-{
-    QString relative;
-    QString a; // empty: only in B
-    QString b; // empty: only in A
-    QStringList differences;
-    QJsonObject aJson;
-    QJsonObject bJson;
-    QString trouble = {}; // why the two could not be compared
-};
+using Pair = DiffPair;
 
 // The sounds under `root` by their path below it.
 std::map<QString, QString> byRelativePath(const SoundCollection &found, const QString &root)
@@ -82,7 +73,7 @@ QStringList differences(const LoadResult &a, const LoadResult &b)
     return found;
 }
 
-void compare(Pair &pair, bool json)
+void compare(Pair &pair, bool describeSides)
 {
     const auto load = [](const QString &path) {
         return loadSoundFile(path, path, MissingBlock::InsertDefault, Access::FirstPages);
@@ -90,7 +81,7 @@ void compare(Pair &pair, bool json)
     if (pair.a.isEmpty() || pair.b.isEmpty()) {
         pair.differences << (pair.a.isEmpty() ? QStringLiteral("only in B")
                                               : QStringLiteral("only in A"));
-        if (json) {
+        if (describeSides) {
             const QString &there = pair.a.isEmpty() ? pair.b : pair.a;
             (pair.a.isEmpty() ? pair.bJson : pair.aJson) = soundJson(there, load(there));
         }
@@ -105,25 +96,10 @@ void compare(Pair &pair, bool json)
                                .arg(side == &a ? "A" : "B", english(side->whyRefused()));
     if (pair.trouble.isEmpty())
         pair.differences = differences(a, b);
-    if (json) {
+    if (describeSides) {
         pair.aJson = soundJson(pair.a, a);
         pair.bJson = soundJson(pair.b, b);
     }
-}
-
-QString pairJson(const Pair &pair)
-{
-    const auto side = [](const QJsonObject &sound) {
-        return sound.isEmpty() ? QJsonValue() : QJsonValue(sound);
-    };
-    const QJsonObject record{{"file", pair.relative},
-                             {"same", pair.differences.isEmpty() && pair.trouble.isEmpty()},
-                             {"error", pair.trouble.isEmpty() ? QJsonValue() : pair.trouble},
-                             {"differences", QJsonArray::fromStringList(pair.differences)},
-                             {"a", side(pair.aJson)},
-                             {"b", side(pair.bJson)}};
-    return QString::fromUtf8(QJsonDocument(record).toJson(QJsonDocument::Compact)) +
-           QLatin1Char('\n');
 }
 
 bool hasSubFolders(const QString &root)
@@ -132,10 +108,38 @@ bool hasSubFolders(const QString &root)
            !QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty();
 }
 
+// The pairs of two roots: two sounds, or the sounds of two folders by their path below them.
+std::vector<Pair> pairsOf(const QString &rootA, const QString &rootB, const SoundCollection &foundA,
+                          const SoundCollection &foundB)
+{
+    std::vector<Pair> pairs;
+    if (!QFileInfo(rootA).isDir()) {
+        pairs.push_back({QFileInfo(rootA).fileName(), rootA, rootB, {}, {}, {}});
+        return pairs;
+    }
+    const auto soundsA = byRelativePath(foundA, rootA);
+    auto soundsB = byRelativePath(foundB, rootB);
+    for (const auto &[relative, file] : soundsA) {
+        const auto other = soundsB.find(relative);
+        pairs.push_back(
+            {relative, file, other == soundsB.end() ? QString() : other->second, {}, {}, {}});
+        if (other != soundsB.end())
+            soundsB.erase(other);
+    }
+    for (const auto &[relative, file] : soundsB)
+        pairs.push_back({relative, QString(), file, {}, {}, {}});
+    // As the other commands list a folder's sounds.
+    std::stable_sort(pairs.begin(), pairs.end(), [](const Pair &x, const Pair &y) {
+        return x.relative.compare(y.relative, Qt::CaseInsensitive) < 0;
+    });
+    return pairs;
+}
+
 } // namespace
 
 int Runner::diff(const Options &options)
 {
+    output_ = outputFor(options);
     const QString &rootA = options.paths.at(0);
     const QString &rootB = options.paths.at(1);
     const SoundCollection foundA = collectSounds({rootA}, options.recursive);
@@ -144,85 +148,39 @@ int Runner::diff(const Options &options)
     reportUnread(foundB);
     if (!foundA.missing.isEmpty() || !foundB.missing.isEmpty())
         return 2;
-
-    std::vector<Pair> pairs;
-    if (!QFileInfo(rootA).isDir()) {
-        pairs.push_back({QFileInfo(rootA).fileName(), rootA, rootB, {}, {}, {}});
-    } else {
-        const auto soundsA = byRelativePath(foundA, rootA);
-        auto soundsB = byRelativePath(foundB, rootB);
-        for (const auto &[relative, file] : soundsA) {
-            const auto other = soundsB.find(relative);
-            pairs.push_back(
-                {relative, file, other == soundsB.end() ? QString() : other->second, {}, {}, {}});
-            if (other != soundsB.end())
-                soundsB.erase(other);
-        }
-        for (const auto &[relative, file] : soundsB)
-            pairs.push_back({relative, QString(), file, {}, {}, {}});
-        // As the other commands list a folder's sounds.
-        std::stable_sort(pairs.begin(), pairs.end(), [](const Pair &x, const Pair &y) {
-            return x.relative.compare(y.relative, Qt::CaseInsensitive) < 0;
-        });
-    }
+    std::vector<Pair> pairs = pairsOf(rootA, rootB, foundA, foundB);
 
     // Sounds or folders that could not be read make the comparison incomplete: trouble, as
     // diff(1) says it, whatever the pairs show.
     const auto unread = foundA.undecodable.size() + foundA.unreadable.size() +
                         foundB.undecodable.size() + foundB.unreadable.size();
-    qsizetype troubles = 0; // pairs not compared
-    int differing = 0;
-    int onlyA = 0;
-    int onlyB = 0;
+    DiffSummary summary;
     for (std::size_t done = 0; done < pairs.size();) {
         const std::size_t end = std::min(pairs.size(), done + kSlicePairs);
         kelvane::runAtOnce(
             end - done, options.jobs,
-            [&](std::size_t i) { compare(pairs[done + i], options.json); }, stopAsked);
+            [&](std::size_t i) { compare(pairs[done + i], output_->describesSides()); }, stopAsked);
         if (stopAsked())
             return kInterrupted;
         for (std::size_t i = done; i < end; ++i) {
             const Pair &pair = pairs[i];
-            if (!pair.trouble.isEmpty()) {
-                ++troubles;
-                if (options.json)
-                    out_ << pairJson(pair);
-                else
-                    err_ << pair.relative << ": " << pair.trouble << Qt::endl;
-                continue;
+            const bool same = pair.trouble.isEmpty() && pair.differences.isEmpty();
+            summary.troubles += pair.trouble.isEmpty() ? 0 : 1;
+            if (pair.trouble.isEmpty()) {
+                summary.differing += same ? 0 : 1;
+                summary.onlyA += pair.b.isEmpty() ? 1 : 0;
+                summary.onlyB += pair.a.isEmpty() ? 1 : 0;
             }
-            const bool same = pair.differences.isEmpty();
-            differing += same ? 0 : 1;
-            onlyA += pair.b.isEmpty() ? 1 : 0;
-            onlyB += pair.a.isEmpty() ? 1 : 0;
-            if (same && !options.all)
-                continue;
-            if (options.json)
-                out_ << pairJson(pair);
-            else
-                out_ << pair.relative << ": "
-                     << (same ? QStringLiteral("same")
-                              : pair.differences.join(QStringLiteral("; ")))
-                     << '\n';
+            if (!same || options.all)
+                output_->compared(out_, err_, pair, options.all);
         }
         done = end;
     }
-    if (!options.json) {
-        const qsizetype compared = qsizetype(pairs.size()) - troubles;
-        out_ << QStringLiteral("%1 %2 compared, %3 differ (%4 only in A, %5 only in B)")
-                    .arg(compared)
-                    .arg(compared == 1 ? "pair" : "pairs")
-                    .arg(differing)
-                    .arg(onlyA)
-                    .arg(onlyB);
-        if (troubles > 0)
-            out_ << QStringLiteral(", %1 could not be compared").arg(troubles);
-        if (!options.recursive && (hasSubFolders(rootA) || hasSubFolders(rootB)))
-            out_ << QStringLiteral("; sub-folders were not compared (-r compares them)");
-        out_ << Qt::endl;
-    }
+    summary.compared = qsizetype(pairs.size()) - summary.troubles;
+    summary.subFoldersLeft = !options.recursive && (hasSubFolders(rootA) || hasSubFolders(rootB));
+    output_->diffEnded(out_, summary);
     out_.flush();
-    return troubles + unread > 0 ? 2 : differing > 0 ? 1 : 0;
+    return summary.troubles + unread > 0 ? 2 : summary.differing > 0 ? 1 : 0;
 }
 
 } // namespace kelvane::cli

@@ -81,6 +81,23 @@ Names namesOf(const QStringList &files)
     return names;
 }
 
+// One file of a writing command, its save or restore waiting in the slice's batch.
+void writeOne(FileRun &run, const Names &names, std::size_t i,
+              const std::function<void(FileRun &)> &perFile, SaveBatch *saves,
+              RestoreBatch *restores)
+{
+    run.batch = saves;
+    run.restores = restores;
+    run.otherNamesWritten = names.otherNames[i];
+    // A file named again through a symbolic link is written once.
+    if (const QString &first = names.sameAs[i]; !first.isEmpty()) {
+        run.say(QStringLiteral("the same file as %1, handled once").arg(first));
+        run.result = FileRun::Result::Skipped;
+        return;
+    }
+    perFile(run);
+}
+
 } // namespace
 
 void stopOnInterrupt()
@@ -167,29 +184,18 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
                 slice.emplace_back(found.files.at(i));
             runAtOnce(slice, options.jobs, perFile);
         } else {
-            for (qsizetype i = done; i < total && batch.size() < kSliceFiles &&
-                                     batch.bytes() < kSliceBytes && slice.size() < kSliceFiles;
-                 ++i) {
-                FileRun &run = slice.emplace_back(found.files.at(i));
-                run.batch = &batch;
-                run.restores = &restores;
-                run.otherNamesWritten = names.otherNames[std::size_t(i)];
-                // A file named again through a symbolic link is written once.
-                if (const QString &first = names.sameAs[std::size_t(i)]; !first.isEmpty()) {
-                    run.say(QStringLiteral("the same file as %1, handled once").arg(first));
-                    run.result = FileRun::Result::Skipped;
-                } else {
-                    perFile(run);
-                }
-                if (stopRequested)
-                    break;
-            }
+            for (qsizetype i = done;
+                 i < total && batch.size() < kSliceFiles && batch.bytes() < kSliceBytes &&
+                 slice.size() < kSliceFiles && !stopRequested;
+                 ++i)
+                writeOne(slice.emplace_back(found.files.at(i)), names, std::size_t(i), perFile,
+                         &batch, &restores);
             // Stopped: the new files waiting in the batch are removed with it, unflushed and
             // unrenamed, so every sound of the slice stays as it was.
             if (stopRequested)
                 break;
             finishSaves(slice, batch);
-            finishRestores(slice, restores, options.json);
+            finishRestores(slice, restores);
         }
         for (const FileRun &run : slice)
             print(run);
@@ -203,7 +209,7 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
         err_ << "kelvane-cli: stopped; the sounds not yet replaced are as they were" << Qt::endl;
         return kInterrupted;
     }
-    if (!options.json)
+    if (output_->summarizes())
         printSummary(total, options.dryRun);
     out_.flush();
     return counts_[static_cast<int>(FileRun::Result::Failed)] > 0 ? 1 : 0;

@@ -1,0 +1,113 @@
+// The commands' results as JSON lines for scripts: one object per file, every record with
+// every key, and each message beside its stable key.
+#include "english_text.h"
+#include "game_sound_types.h"
+#include "output.h"
+#include "qt_text.h"
+#include "sound_summary.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace kelvane::cli {
+
+namespace {
+
+using Result = FileRun::Result;
+
+QString line(const QJsonObject &record)
+{
+    return QString::fromUtf8(QJsonDocument(record).toJson(QJsonDocument::Compact)) +
+           QLatin1Char('\n');
+}
+
+QJsonArray keysOf(const std::vector<Message> &messages)
+{
+    QJsonArray keys;
+    for (const Message &message : messages)
+        keys.append(keyOf(message));
+    return keys;
+}
+
+class JsonOutput final : public Output
+{
+public:
+    void shown(FileRun &run, const LoadResult &loaded, int) override
+    {
+        run.out += line(soundJson(run.path, loaded));
+        run.result = loaded.refused() ? Result::Failed : Result::Read;
+    }
+
+    void checked(FileRun &run, const CheckResult &result) override
+    {
+        const QStringList warnings = english(result.stopping) + english(result.notices);
+        QJsonArray warningKeys = keysOf(result.stopping);
+        for (const QJsonValue &key : keysOf(result.notices))
+            warningKeys.append(key);
+        run.out += line({{"file", run.path},
+                         {"status", result.failed        ? "failed"
+                                    : warnings.isEmpty() ? "ok"
+                                                         : "warnings"},
+                         {"stopsGame", !result.stopping.empty() || !result.problems.isEmpty()},
+                         {"problems", QJsonArray::fromStringList(result.problems)},
+                         {"warnings", QJsonArray::fromStringList(warnings)},
+                         {"warningKeys", warningKeys}});
+        run.result = result.failed ? Result::Failed : Result::Read;
+    }
+
+    void restored(FileRun &run, const RestoreResult &done, bool dryRun) override
+    {
+        QJsonObject record{{"file", run.path},
+                           {"restored", done.outcome == RestoreResult::Restored && !dryRun},
+                           {"backup", done.outcome == RestoreResult::NoBackup
+                                          ? QJsonValue()
+                                          : QJsonValue(done.backup)},
+                           {"newer", done.newer.isEmpty() ? QJsonValue() : QJsonValue(done.newer)}};
+        if (dryRun)
+            record.insert("wouldRestore", done.outcome == RestoreResult::Restored);
+        // Every record has every key: null where nothing failed.
+        const bool failed = done.outcome == RestoreResult::Failed;
+        record.insert("error", failed ? QJsonValue(english(withReason(done.failure, done.reason)))
+                                      : QJsonValue());
+        record.insert("errorKey", failed ? QJsonValue(keyOf(done.failure)) : QJsonValue());
+        run.out += line(record);
+        if (failed)
+            run.fail(done.failure, done.reason);
+        else
+            run.result =
+                done.outcome == RestoreResult::NoBackup ? Result::Skipped : Result::Changed;
+    }
+
+    void typesListed(QTextStream &out) override
+    {
+        for (const GameSoundType &type : GameSoundTypes)
+            out << line({{"name", toQString(type.name)}, {"code", qint64(type.code)}});
+    }
+
+    void compared(QTextStream &out, QTextStream &, const DiffPair &pair, bool) override
+    {
+        const auto side = [](const QJsonObject &sound) {
+            return sound.isEmpty() ? QJsonValue() : QJsonValue(sound);
+        };
+        out << line({{"file", pair.relative},
+                     {"same", pair.differences.isEmpty() && pair.trouble.isEmpty()},
+                     {"error", pair.trouble.isEmpty() ? QJsonValue() : pair.trouble},
+                     {"differences", QJsonArray::fromStringList(pair.differences)},
+                     {"a", side(pair.aJson)},
+                     {"b", side(pair.bJson)}});
+    }
+
+    void diffEnded(QTextStream &, const DiffSummary &) override {}
+
+    [[nodiscard]] bool summarizes() const override { return false; }
+    [[nodiscard]] bool describesSides() const override { return true; }
+};
+
+} // namespace
+
+std::unique_ptr<Output> jsonOutput()
+{
+    return std::make_unique<JsonOutput>();
+}
+
+} // namespace kelvane::cli

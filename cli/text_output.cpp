@@ -1,0 +1,217 @@
+// The commands' results as plain lines, and show's table.
+#include "commands.h"
+#include "english_text.h"
+#include "game_sound_types.h"
+#include "hex_text.h"
+#include "number_text.h"
+#include "output.h"
+#include "qt_text.h"
+#include "sound_summary.h"
+
+namespace kelvane::cli {
+
+namespace {
+
+using Result = FileRun::Result;
+
+// The columns of `show --table` after the path.
+constexpr int kTypeWidth = 20;
+constexpr int kNumberWidth = 10;
+
+QString tableRow(const QString &path, int pathWidth, const QStringList &cells)
+{
+    QString row = path.leftJustified(pathWidth);
+    for (qsizetype i = 0; i < cells.size(); ++i)
+        row += QStringLiteral("  ") +
+               (i + 1 < cells.size() ? cells[i].leftJustified(i == 0 ? kTypeWidth : kNumberWidth)
+                                     : cells[i]);
+    return row + QLatin1Char('\n');
+}
+
+// The lines of one sound: its details, then its block as the game reads it.
+QStringList soundLines(const QString &path, const LoadResult &loaded)
+{
+    const Inspection &found = loaded.inspection;
+    QStringList lines{path};
+    for (const Message &line : detailLines(found))
+        lines << QStringLiteral("  ") + QString::fromStdString(englishText(line));
+    if (loaded.seconds)
+        lines << QStringLiteral("  Length:              ") + lengthText(*loaded.seconds, u'.');
+    if (loaded.refused())
+        return lines;
+    if (found.outcome == LoadOutcome::Inserted) {
+        if (const auto older = olderBlock(found)) {
+            lines << QStringLiteral("  Older block, version %1 (the game reads it as):")
+                         .arg(older->version);
+            for (const QString &line : attributeLines(*older))
+                lines << QStringLiteral("    ") + line;
+        } else {
+            lines << QStringLiteral("  No attribute block.");
+        }
+        return lines;
+    }
+    for (const QString &line : attributeLines(found.fileAttrs))
+        lines << QStringLiteral("  ") + line;
+    if (!found.attrStatus.empty())
+        lines << QStringLiteral("  ") + QString::fromStdString(englishText(found.attrStatus));
+    return lines;
+}
+
+class TextOutput : public Output
+{
+public:
+    void shown(FileRun &run, const LoadResult &loaded, int) override
+    {
+        const QStringList lines = soundLines(run.path, loaded);
+        if (!loaded.refused()) {
+            run.out += lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+            return;
+        }
+        // What could be read is shown above the reason; show only reads, so a block that
+        // could not be inserted is no failure of show.
+        if (lines.size() > 1)
+            run.out += lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+        const Message &why = loaded.inspection.attrStatus;
+        if (loaded.image && why.kind == MessageKind::CannotInsert)
+            run.out += QStringLiteral("  No attribute block; ") + english(why) + QLatin1Char('\n');
+        else
+            run.fail(loaded.whyRefused(), loaded.reason);
+    }
+
+    void checked(FileRun &run, const CheckResult &result) override
+    {
+        if (result.loaded->refused()) {
+            run.fail(result.loaded->whyRefused(), result.loaded->reason);
+            return;
+        }
+        const QStringList stopping = english(result.stopping);
+        const QStringList notices = english(result.notices);
+        const QString noticeText =
+            notices.isEmpty() ? QString()
+                              : QStringLiteral("warning: ") + notices.join(QStringLiteral("; "));
+        if (!result.problems.isEmpty()) {
+            run.fail(QStringLiteral("FAIL ") +
+                     (result.problems + stopping + notices).join(QStringLiteral("; ")));
+        } else if (!stopping.isEmpty()) {
+            // The game stops on it: a failure with or without --strict.
+            run.fail(QStringLiteral("stops the game: ") + stopping.join(QStringLiteral("; ")) +
+                     (noticeText.isEmpty() ? QString() : QStringLiteral("; ") + noticeText));
+        } else if (notices.isEmpty()) {
+            run.say(QStringLiteral("ok"));
+        } else if (result.failed) {
+            run.fail(noticeText);
+        } else {
+            run.say(noticeText);
+        }
+    }
+
+    void restored(FileRun &run, const RestoreResult &done, bool dryRun) override
+    {
+        switch (done.outcome) {
+        case RestoreResult::NoBackup:
+            run.say(QStringLiteral("no backup"));
+            run.result = Result::Skipped;
+            return;
+        case RestoreResult::Failed:
+            run.fail(done.failure, done.reason);
+            return;
+        case RestoreResult::Restored:
+            break;
+        }
+        QString line =
+            (dryRun ? QStringLiteral("would restore from ") : QStringLiteral("restored from ")) +
+            done.backup;
+        if (!done.newer.isEmpty())
+            line += (dryRun ? QStringLiteral("; the sound there now would be kept as ")
+                            : QStringLiteral("; the sound that was there is kept as ")) +
+                    done.newer;
+        if (!done.note.empty())
+            line += QStringLiteral("; ") + english(done.note);
+        run.say(line);
+        run.result = Result::Changed;
+    }
+
+    void typesListed(QTextStream &out) override
+    {
+        for (const GameSoundType &type : GameSoundTypes)
+            out << toQString(type.name).leftJustified(kTypeWidth) << "0x"
+                << toQString(hexText(type.code)) << '\n';
+    }
+
+    void compared(QTextStream &out, QTextStream &err, const DiffPair &pair, bool) override
+    {
+        if (!pair.trouble.isEmpty()) {
+            err << pair.relative << ": " << pair.trouble << Qt::endl;
+            return;
+        }
+        out << pair.relative << ": "
+            << (pair.differences.isEmpty() ? QStringLiteral("same")
+                                           : pair.differences.join(QStringLiteral("; ")))
+            << '\n';
+    }
+
+    void diffEnded(QTextStream &out, const DiffSummary &s) override
+    {
+        out << QStringLiteral("%1 %2 compared, %3 differ (%4 only in A, %5 only in B)")
+                   .arg(s.compared)
+                   .arg(s.compared == 1 ? "pair" : "pairs")
+                   .arg(s.differing)
+                   .arg(s.onlyA)
+                   .arg(s.onlyB);
+        if (s.troubles > 0)
+            out << QStringLiteral(", %1 could not be compared").arg(s.troubles);
+        if (s.subFoldersLeft)
+            out << QStringLiteral("; sub-folders were not compared (-r compares them)");
+        out << Qt::endl;
+    }
+
+    [[nodiscard]] bool summarizes() const override { return true; }
+};
+
+// show --table: one aligned line per sound, what the game reads and the sound's state.
+class TableOutput final : public TextOutput
+{
+public:
+    [[nodiscard]] QString showHeader(int pathWidth) const override
+    {
+        return tableRow(QStringLiteral("FILE"), pathWidth,
+                        {"TYPE", "VOLUME", "MIN", "MAX", "AI", "STATE"});
+    }
+
+    void shown(FileRun &run, const LoadResult &loaded, int pathWidth) override
+    {
+        const std::optional<TSoundAttributes> shown = blockTheGameReads(loaded);
+        const auto number = [&](float TSoundAttributes::*field) {
+            return shown ? QString::number((*shown).*field, 'g', 7) : QStringLiteral("-");
+        };
+        run.out += tableRow(run.path, pathWidth,
+                            {shown ? toQString(gameTypeName(shown->gameType).value_or("unlisted"))
+                                   : QStringLiteral("-"),
+                             number(&TSoundAttributes::baseValue),
+                             number(&TSoundAttributes::minDist), number(&TSoundAttributes::maxDist),
+                             number(&TSoundAttributes::maxAIDist), english(stateText(loaded))});
+        if (loaded.refused())
+            run.fail(loaded.whyRefused(), loaded.reason);
+    }
+};
+
+} // namespace
+
+QString Output::showHeader(int) const
+{
+    return {};
+}
+
+std::unique_ptr<Output> textOutput(bool table)
+{
+    if (table)
+        return std::make_unique<TableOutput>();
+    return std::make_unique<TextOutput>();
+}
+
+std::unique_ptr<Output> outputFor(const Options &options)
+{
+    return options.json ? jsonOutput() : textOutput(options.table);
+}
+
+} // namespace kelvane::cli
