@@ -1,24 +1,14 @@
 #include "all_sounds_panel.h"
 
-#include "attribute_rules.h"
-#include "backup_restore.h"
-#include "batch_edit.h"
-#include "game_sound_types.h"
 #include "kelvane_form.h"
-#include "kelvane_version.h"
-#include "message_words.h"
-#include "number_text.h"
-#include "sound_scan.h"
+#include "sound_table_jobs.h"
 #include "sound_table_model.h"
 #include "widget_making.h"
 
 #include <algorithm>
-#include <array>
 
 #include <QBoxLayout>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGridLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -29,26 +19,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
-#include <QThread>
-#include <QTimer>
 
 namespace kelvane {
-
-namespace {
-
-// Rows are taken from the work this often: often enough to watch them come, rarely enough
-// that the window spends its time on the user.
-constexpr int kPollMilliseconds = 25;
-
-QLineEdit *editBox(QWidget *parent, const char *name)
-{
-    auto *box = named(new QLineEdit(parent), name);
-    box->setPlaceholderText(TAllSoundsPanel::tr("unchanged"));
-    box->setMinimumWidth(70);
-    return box;
-}
-
-} // namespace
 
 TAllSoundsPanel::TAllSoundsPanel(std::function<bool()> backups, QWidget *parent)
     : QWidget(parent)
@@ -70,52 +42,17 @@ TAllSoundsPanel::TAllSoundsPanel(std::function<bool()> backups, QWidget *parent)
     connect(btnCancelWork, &QPushButton::clicked, this, &TAllSoundsPanel::cancel);
     showProgress(false);
 
-    poller_ = new QTimer(this);
-    poller_->setInterval(kPollMilliseconds);
-    connect(poller_, &QTimer::timeout, this, &TAllSoundsPanel::poll);
+    jobs_ = new SoundTableJobs(model_, this);
+    connect(jobs_, &SoundTableJobs::progress, this, [this](qsizetype done, qsizetype total) {
+        prgWork->setMaximum(int(total));
+        prgWork->setValue(int(done));
+    });
+    connect(jobs_, &SoundTableJobs::rowsChanged, this, &TAllSoundsPanel::showCount);
+    connect(jobs_, &SoundTableJobs::scanEnded, this, &TAllSoundsPanel::scanEnded);
+    connect(jobs_, &SoundTableJobs::editEnded, this, &TAllSoundsPanel::editEnded);
 }
 
 TAllSoundsPanel::~TAllSoundsPanel() = default;
-
-void TAllSoundsPanel::buildEditor(QWidget *parent)
-{
-    auto *editor = named(new QFrame(parent), "pnlManyEdit");
-    auto *grid = new QGridLayout(editor);
-    grid->setContentsMargins(0, 0, 0, 0);
-    cmbManyType = named(new QComboBox(editor), "cmbManyType");
-    cmbManyType->addItem(tr("(unchanged)"));
-    for (const GameSoundType &type : GameSoundTypes)
-        cmbManyType->addItem(QString::fromLatin1(type.name.data(), qsizetype(type.name.size())));
-    txtManyBaseValue = editBox(editor, "txtManyBaseValue");
-    txtManyMinDist = editBox(editor, "txtManyMinDist");
-    txtManyMaxDist = editBox(editor, "txtManyMaxDist");
-    txtManyMaxAIDist = editBox(editor, "txtManyMaxAIDist");
-    btnApplyMany = named(new QPushButton(tr("Apply to Selected"), editor), "btnApplyMany");
-    btnApplyMany->setToolTip(tr("Sets the filled-in fields in every selected sound; each sound "
-                                "keeps its own value of a field left empty"));
-    const auto label = [&](const QString &text, QWidget *buddy) {
-        auto *l = new QLabel(text, editor);
-        l->setBuddy(buddy);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return l;
-    };
-    grid->addWidget(label(tr("Game Sound Type"), cmbManyType), 0, 0);
-    grid->addWidget(cmbManyType, 0, 1, 1, 3);
-    grid->addWidget(label(tr("Volume"), txtManyBaseValue), 0, 4);
-    grid->addWidget(txtManyBaseValue, 0, 5);
-    grid->addWidget(btnApplyMany, 0, 6);
-    grid->addWidget(label(tr("Min"), txtManyMinDist), 1, 0);
-    grid->addWidget(txtManyMinDist, 1, 1);
-    grid->addWidget(label(tr("Max"), txtManyMaxDist), 1, 2);
-    grid->addWidget(txtManyMaxDist, 1, 3);
-    grid->addWidget(label(tr("AI"), txtManyMaxAIDist), 1, 4);
-    grid->addWidget(txtManyMaxAIDist, 1, 5);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    grid->setColumnStretch(5, 1);
-    connect(btnApplyMany, &QPushButton::clicked, this, &TAllSoundsPanel::applyToSelected);
-    layout()->addWidget(editor);
-}
 
 void TAllSoundsPanel::buildFilter(QWidget *parent)
 {
@@ -215,7 +152,12 @@ bool TAllSoundsPanel::eventFilter(QObject *watched, QEvent *event)
 
 bool TAllSoundsPanel::busy() const
 {
-    return scan_ || edit_;
+    return jobs_->busy();
+}
+
+const QString &TAllSoundsPanel::folder() const
+{
+    return jobs_->folder();
 }
 
 void TAllSoundsPanel::showProgress(bool shown)
@@ -227,79 +169,24 @@ void TAllSoundsPanel::showProgress(bool shown)
 
 void TAllSoundsPanel::scan(const QString &folder)
 {
-    if (edit_) {
+    if (jobs_->writing()) {
         Q_EMIT status(tr(" The sounds are being written; list them again when that is done."));
         return;
     }
-    scan_.reset();
-    folder_ = folder;
-    model_->clear();
-    // Reading waits on the disk more than on the cores: several files at once per core keep
-    // the disk busy, as on the command line.
-    scan_ = std::make_unique<SoundScan>(folder, 4 * std::max(1, QThread::idealThreadCount()));
+    jobs_->scan(folder);
     prgWork->setRange(0, 0);
     showProgress(true);
     Q_EMIT status(tr(" Listing the sounds of %1").arg(folder));
     showCount();
-    poller_->start();
 }
 
 void TAllSoundsPanel::cancel()
 {
-    if (scan_)
-        scan_->cancel();
-    if (edit_)
-        edit_->cancel();
+    jobs_->cancel();
 }
 
-void TAllSoundsPanel::poll()
+void TAllSoundsPanel::scanEnded(bool cancelled, qsizetype total)
 {
-    if (scan_) {
-        const bool ended = scan_->finished();
-        if (std::vector<ScannedSound> rows = scan_->take(); !rows.empty())
-            model_->add(std::move(rows));
-        if (scan_->total() >= 0) {
-            if (prgWork->maximum() == 0)
-                model_->reserve(scan_->total());
-            prgWork->setMaximum(int(scan_->total()));
-            prgWork->setValue(int(scan_->done()));
-        }
-        showCount();
-        if (ended)
-            finishScan();
-        return;
-    }
-    if (edit_) {
-        const bool ended = edit_->finished();
-        std::vector<ScannedSound> rows;
-        for (EditOutcome &outcome : edit_->take()) {
-            ScannedSound &row = rows.emplace_back(std::move(outcome.row));
-            if (outcome.result == EditOutcome::Written) {
-                ++written_;
-            } else if (outcome.result == EditOutcome::Unchanged) {
-                ++unchanged_;
-            } else {
-                ++failed_;
-                row.warnings.insert(row.warnings.begin(),
-                                    Message(MessageKind::NotWritten, {}, {outcome.message}));
-            }
-        }
-        if (!rows.empty())
-            model_->add(std::move(rows));
-        prgWork->setValue(written_ + unchanged_ + failed_);
-        if (ended)
-            finishEdit();
-        return;
-    }
-    poller_->stop();
-}
-
-void TAllSoundsPanel::finishScan()
-{
-    const bool cancelled = scan_->cancelled();
-    const qsizetype total = scan_->total();
-    scan_.reset();
-    poller_->stop();
     showProgress(false);
     showCount();
     if (cancelled)
@@ -309,24 +196,21 @@ void TAllSoundsPanel::finishScan()
     else if (!afterScan_.isEmpty())
         Q_EMIT status(afterScan_); // what the work that asked for the listing did
     else
-        Q_EMIT status(tr(" Listed %1 sounds of %2").arg(model_->allRows()).arg(folder_));
+        Q_EMIT status(tr(" Listed %1 sounds of %2").arg(model_->allRows()).arg(folder()));
     afterScan_.clear();
 }
 
-void TAllSoundsPanel::finishEdit()
+void TAllSoundsPanel::editEnded(bool cancelled, int written, int unchanged, int failed)
 {
-    const bool cancelled = edit_->cancelled();
-    edit_.reset();
-    poller_->stop();
     showProgress(false);
     showCount();
     QString text = tr(" Wrote %1 sounds, %2 unchanged, %3 not written.")
-                       .arg(written_)
-                       .arg(unchanged_)
-                       .arg(failed_);
+                       .arg(written)
+                       .arg(unchanged)
+                       .arg(failed);
     if (cancelled)
         text += tr(" Cancelled: the others are as they were.");
-    else if (failed_ > 0)
+    else if (failed > 0)
         text += tr(" Their rows say why.");
     Q_EMIT status(text);
 }
@@ -336,80 +220,12 @@ void TAllSoundsPanel::showCount()
     lblSoundCount->setText(tr("%1 of %2 sounds").arg(model_->rowCount()).arg(model_->allRows()));
 }
 
-std::optional<AttributeEdits> TAllSoundsPanel::readEdits()
-{
-    const std::array<std::pair<QLineEdit *, std::optional<float> AttributeEdits::*>, 4> boxes{{
-        {txtManyBaseValue, &AttributeEdits::volume},
-        {txtManyMinDist, &AttributeEdits::minDist},
-        {txtManyMaxDist, &AttributeEdits::maxDist},
-        {txtManyMaxAIDist, &AttributeEdits::maxAIDist},
-    }};
-    AttributeEdits edits;
-    if (cmbManyType->currentIndex() > 0)
-        edits.gameType = gameTypeCode(std::size_t(cmbManyType->currentIndex() - 1));
-    for (const auto &[box, member] : boxes) {
-        if (box->text().trimmed().isEmpty())
-            continue;
-        edits.*member = parseNumber(box->text(), userDecimalSeparator());
-        if (!(edits.*member)) {
-            const QString notValid = TKelvaneForm::notValidText();
-            Q_EMIT status(notValid);
-            QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), notValid,
-                        QMessageBox::Ok, this)
-                .exec();
-            box->setFocus();
-            return std::nullopt;
-        }
-    }
-    const TSoundAttributes probe = edits.probe();
-    if (const auto broken =
-            firstRuleBroken(probe.baseValue, probe.minDist, probe.maxDist, probe.maxAIDist)) {
-        const Message rule = ruleText(*broken);
-        Q_EMIT status(wordsOf(rule));
-        boxes[std::size_t(*broken)].first->setFocus();
-        return std::nullopt;
-    }
-    return edits;
-}
-
-void TAllSoundsPanel::applyToSelected()
-{
-    if (busy())
-        return;
-    const auto edits = readEdits();
-    if (!edits)
-        return;
-    if (!edits->any()) {
-        Q_EMIT status(tr(" Fill in what to set; an empty field keeps each sound's own value."));
-        return;
-    }
-    std::vector<EditTarget> targets;
-    for (const QModelIndex &index : tblSounds->selectionModel()->selectedRows()) {
-        const ScannedSound &row = model_->sound(index.row());
-        targets.push_back({row.path, row.identity});
-    }
-    if (targets.empty()) {
-        Q_EMIT status(tr(" Select the sounds to change first."));
-        return;
-    }
-    std::sort(targets.begin(), targets.end(),
-              [](const EditTarget &a, const EditTarget &b) { return a.path < b.path; });
-    written_ = unchanged_ = failed_ = 0;
-    prgWork->setRange(0, int(targets.size()));
-    prgWork->setValue(0);
-    showProgress(true);
-    Q_EMIT status(tr(" Writing %1 sounds").arg(targets.size()));
-    edit_ = std::make_unique<BatchEdit>(folder_, std::move(targets), *edits,
-                                        backups_() ? Backup::IfAbsent : Backup::None);
-    poller_->start();
-}
-
 void TAllSoundsPanel::openCurrent()
 {
     const QModelIndex current = tblSounds->currentIndex();
     if (!current.isValid())
         return;
-    Q_EMIT openSound(folder_ + QLatin1Char('/') + model_->sound(current.row()).path);
+    Q_EMIT openSound(folder() + QLatin1Char('/') + model_->sound(current.row()).path);
 }
 
 void TAllSoundsPanel::showTableMenu(const QPoint &at)
@@ -433,7 +249,7 @@ void TAllSoundsPanel::restoreSelected()
         return;
     QStringList paths;
     for (const QModelIndex &index : tblSounds->selectionModel()->selectedRows())
-        paths << folder_ + QLatin1Char('/') + model_->sound(index.row()).path;
+        paths << folder() + QLatin1Char('/') + model_->sound(index.row()).path;
     if (paths.isEmpty())
         return;
     QMessageBox question(QMessageBox::Question, tr("Restore Backups"),
@@ -446,19 +262,8 @@ void TAllSoundsPanel::restoreSelected()
     question.setDefaultButton(QMessageBox::No);
     if (question.exec() != QMessageBox::Yes)
         return;
-    paths.sort();
-    int restored = 0;
-    int without = 0;
-    QStringList failures;
-    for (const RestoreResult &done : restoreSounds(paths)) {
-        if (done.outcome == RestoreResult::Restored)
-            ++restored;
-        else if (done.outcome == RestoreResult::NoBackup)
-            ++without;
-        else
-            failures << done.sound + QStringLiteral(": ") +
-                            wordsOf(withReason(done.failure, done.reason));
-    }
+    const SoundTableJobs::Restored done = jobs_->restore(paths);
+    const QStringList &failures = done.failures;
     if (!failures.isEmpty()) {
         QMessageBox failed(QMessageBox::Warning, tr("Restore Backups"),
                            tr("%n sound(s) could not be restored.", nullptr, int(failures.size())),
@@ -467,10 +272,10 @@ void TAllSoundsPanel::restoreSelected()
         failed.setDetailedText(failures.join(QLatin1Char('\n')));
         failed.exec();
     }
-    scan(folder_);
+    scan(folder());
     afterScan_ = tr(" Restored %1; %2 without a backup; %3 not restored.")
-                     .arg(restored)
-                     .arg(without)
+                     .arg(done.restored)
+                     .arg(done.without)
                      .arg(failures.size());
     Q_EMIT status(afterScan_);
 }

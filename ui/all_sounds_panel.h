@@ -19,13 +19,12 @@ class QTimer;
 
 namespace kelvane {
 
-class BatchEdit;
-class SoundScan;
+class SoundTableJobs;
 class SoundTableModel;
 
 // Every sound of a folder tree at a glance: one row per sound, sortable and filtered, with an
 // editor that sets the fields the user fills in for all the selected rows. Reading and writing
-// run behind the window; their progress and Cancel sit in the status bar.
+// run behind the window (SoundTableJobs); their progress and Cancel sit in the status bar.
 class TAllSoundsPanel final : public QWidget
 {
     Q_OBJECT
@@ -39,7 +38,7 @@ public:
     void scan(const QString &folder);
     void cancel();
     [[nodiscard]] bool busy() const;
-    [[nodiscard]] const QString &folder() const { return folder_; }
+    [[nodiscard]] const QString &folder() const;
     // The progress bar and its Cancel button, for the window's status bar.
     [[nodiscard]] QList<QWidget *> progressWidgets() const;
 
@@ -54,9 +53,8 @@ private:
     void buildEditor(QWidget *parent);
     void buildFilter(QWidget *parent);
     void buildTable();
-    void poll();
-    void finishScan();
-    void finishEdit();
+    void scanEnded(bool cancelled, qsizetype total);
+    void editEnded(bool cancelled, int written, int unchanged, int failed);
     void showCount();
     void applyToSelected();
     void restoreSelected();
@@ -66,8 +64,8 @@ private:
     void showProgress(bool shown);
 
     std::function<bool()> backups_;
-    QString folder_;
     SoundTableModel *model_ = nullptr;
+    SoundTableJobs *jobs_ = nullptr;
     QTableView *tblSounds = nullptr;
     QMenu *mnuSounds = nullptr; // made when first asked for
     QString afterScan_;         // the status once the listing under way is done
@@ -83,10 +81,6 @@ private:
     QLabel *lblSoundCount = nullptr;
     QProgressBar *prgWork = nullptr;
     QPushButton *btnCancelWork = nullptr;
-    QTimer *poller_ = nullptr;
-    std::unique_ptr<SoundScan> scan_;
-    std::unique_ptr<BatchEdit> edit_;
-    int written_ = 0, unchanged_ = 0, failed_ = 0;
 };
 
 } // namespace kelvane

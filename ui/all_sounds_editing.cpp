@@ -1,0 +1,143 @@
+// The sound table's editor: the fields to set in every selected sound, read and checked as the
+// window's boxes are, and the Apply that hands them to the table's jobs.
+#include "all_sounds_panel.h"
+#include "attribute_rules.h"
+#include "game_sound_types.h"
+#include "kelvane_form.h"
+#include "kelvane_version.h"
+#include "message_words.h"
+#include "number_text.h"
+#include "sound_table_jobs.h"
+#include "sound_table_model.h"
+#include "widget_making.h"
+
+#include <array>
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+
+namespace kelvane {
+
+namespace {
+
+QLineEdit *editBox(QWidget *parent, const char *name)
+{
+    auto *box = named(new QLineEdit(parent), name);
+    box->setPlaceholderText(TAllSoundsPanel::tr("unchanged"));
+    box->setMinimumWidth(70);
+    return box;
+}
+
+} // namespace
+
+void TAllSoundsPanel::buildEditor(QWidget *parent)
+{
+    auto *editor = named(new QFrame(parent), "pnlManyEdit");
+    auto *grid = new QGridLayout(editor);
+    grid->setContentsMargins(0, 0, 0, 0);
+    cmbManyType = named(new QComboBox(editor), "cmbManyType");
+    cmbManyType->addItem(tr("(unchanged)"));
+    for (const GameSoundType &type : GameSoundTypes)
+        cmbManyType->addItem(QString::fromLatin1(type.name.data(), qsizetype(type.name.size())));
+    txtManyBaseValue = editBox(editor, "txtManyBaseValue");
+    txtManyMinDist = editBox(editor, "txtManyMinDist");
+    txtManyMaxDist = editBox(editor, "txtManyMaxDist");
+    txtManyMaxAIDist = editBox(editor, "txtManyMaxAIDist");
+    btnApplyMany = named(new QPushButton(tr("Apply to Selected"), editor), "btnApplyMany");
+    btnApplyMany->setToolTip(tr("Sets the filled-in fields in every selected sound; each sound "
+                                "keeps its own value of a field left empty"));
+    const auto label = [&](const QString &text, QWidget *buddy) {
+        auto *l = new QLabel(text, editor);
+        l->setBuddy(buddy);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return l;
+    };
+    grid->addWidget(label(tr("Game Sound Type"), cmbManyType), 0, 0);
+    grid->addWidget(cmbManyType, 0, 1, 1, 3);
+    grid->addWidget(label(tr("Volume"), txtManyBaseValue), 0, 4);
+    grid->addWidget(txtManyBaseValue, 0, 5);
+    grid->addWidget(btnApplyMany, 0, 6);
+    grid->addWidget(label(tr("Min"), txtManyMinDist), 1, 0);
+    grid->addWidget(txtManyMinDist, 1, 1);
+    grid->addWidget(label(tr("Max"), txtManyMaxDist), 1, 2);
+    grid->addWidget(txtManyMaxDist, 1, 3);
+    grid->addWidget(label(tr("AI"), txtManyMaxAIDist), 1, 4);
+    grid->addWidget(txtManyMaxAIDist, 1, 5);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(5, 1);
+    connect(btnApplyMany, &QPushButton::clicked, this, &TAllSoundsPanel::applyToSelected);
+    layout()->addWidget(editor);
+}
+
+std::optional<AttributeEdits> TAllSoundsPanel::readEdits()
+{
+    const std::array<std::pair<QLineEdit *, std::optional<float> AttributeEdits::*>, 4> boxes{{
+        {txtManyBaseValue, &AttributeEdits::volume},
+        {txtManyMinDist, &AttributeEdits::minDist},
+        {txtManyMaxDist, &AttributeEdits::maxDist},
+        {txtManyMaxAIDist, &AttributeEdits::maxAIDist},
+    }};
+    AttributeEdits edits;
+    if (cmbManyType->currentIndex() > 0)
+        edits.gameType = gameTypeCode(std::size_t(cmbManyType->currentIndex() - 1));
+    for (const auto &[box, member] : boxes) {
+        if (box->text().trimmed().isEmpty())
+            continue;
+        edits.*member = parseNumber(box->text(), userDecimalSeparator());
+        if (!(edits.*member)) {
+            const QString notValid = TKelvaneForm::notValidText();
+            Q_EMIT status(notValid);
+            QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), notValid,
+                        QMessageBox::Ok, this)
+                .exec();
+            box->setFocus();
+            return std::nullopt;
+        }
+    }
+    const TSoundAttributes probe = edits.probe();
+    if (const auto broken =
+            firstRuleBroken(probe.baseValue, probe.minDist, probe.maxDist, probe.maxAIDist)) {
+        const Message rule = ruleText(*broken);
+        Q_EMIT status(wordsOf(rule));
+        boxes[std::size_t(*broken)].first->setFocus();
+        return std::nullopt;
+    }
+    return edits;
+}
+
+void TAllSoundsPanel::applyToSelected()
+{
+    if (busy())
+        return;
+    const auto edits = readEdits();
+    if (!edits)
+        return;
+    if (!edits->any()) {
+        Q_EMIT status(tr(" Fill in what to set; an empty field keeps each sound's own value."));
+        return;
+    }
+    std::vector<EditTarget> targets;
+    for (const QModelIndex &index : tblSounds->selectionModel()->selectedRows()) {
+        const ScannedSound &row = model_->sound(index.row());
+        targets.push_back({row.path, row.identity});
+    }
+    if (targets.empty()) {
+        Q_EMIT status(tr(" Select the sounds to change first."));
+        return;
+    }
+    prgWork->setRange(0, int(targets.size()));
+    prgWork->setValue(0);
+    showProgress(true);
+    Q_EMIT status(tr(" Writing %1 sounds").arg(targets.size()));
+    jobs_->edit(std::move(targets), *edits, backups_() ? Backup::IfAbsent : Backup::None);
+}
+
+} // namespace kelvane

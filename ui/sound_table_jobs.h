@@ -1,0 +1,71 @@
+#pragma once
+
+#include "attribute_edits.h"
+#include "batch_edit.h"
+
+#include <memory>
+#include <vector>
+
+#include <QObject>
+#include <QStringList>
+
+class QTimer;
+
+namespace kelvane {
+
+class SoundScan;
+class SoundTableModel;
+
+// The sound table's work behind the window: listing a folder tree, writing fields into many
+// sounds, putting backups back. It feeds the rows to the model as they come and says how far
+// the work is; the panel only shows it and words it.
+class SoundTableJobs final : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Restored
+    {
+        int restored = 0;
+        int without = 0;      // no backup to put back
+        QStringList failures; // "path: why", one for each sound not restored
+    };
+
+    SoundTableJobs(SoundTableModel *model, QObject *parent);
+    ~SoundTableJobs() override;
+
+    // Lists `folder` and its sub-folders anew, dropping the rows shown. Not while writing.
+    void scan(const QString &folder);
+    // Writes `edits` into `targets` (paths relative to the folder listed).
+    void edit(std::vector<EditTarget> targets, const AttributeEdits &edits, Backup backup);
+    // Puts the backups of `paths` back; every restored sound is another file then, so the
+    // folder is to be listed again.
+    Restored restore(QStringList paths);
+    void cancel();
+    [[nodiscard]] bool busy() const { return scan_ || edit_; }
+    [[nodiscard]] bool writing() const { return edit_ != nullptr; }
+    [[nodiscard]] const QString &folder() const { return folder_; }
+
+Q_SIGNALS:
+    // How far the work is, once its size is known.
+    void progress(qsizetype done, qsizetype total);
+    void rowsChanged();
+    void scanEnded(bool cancelled, qsizetype total);
+    void editEnded(bool cancelled, int written, int unchanged, int failed);
+
+private:
+    void poll();
+    void takeScanned();
+    void takeWritten();
+
+    SoundTableModel *model_;
+    QString folder_;
+    QTimer *poller_ = nullptr;
+    std::unique_ptr<SoundScan> scan_;
+    std::unique_ptr<BatchEdit> edit_;
+    bool sized_ = false; // the listing's size is known and room made for its rows
+    qsizetype toWrite_ = 0;
+    int written_ = 0, unchanged_ = 0, failed_ = 0;
+};
+
+} // namespace kelvane
