@@ -1,6 +1,7 @@
 #include "edit_session.h"
 
 #include "load_report.h"
+#include "save_image.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,6 +25,7 @@ EditSession::Loaded EditSession::load(const QString &path, const QString &shownN
     image_ = std::move(read.image);
     Loaded loaded{true, {}, image_->headersOnly(), inspectImage(*image_)};
     const Inspection &found = loaded.found;
+    sampleRate_ = found.sampleRate;
     // Once the shape checks passed, the game's view of the file can be told.
     if (found.sampleRate != 0)
         facts_ = soundFactsOf(found);
@@ -134,6 +136,23 @@ Inspection EditSession::inspectSaved()
     // A repaired checksum no longer stops the game.
     facts_ = soundFactsOf(now);
     return now;
+}
+
+std::vector<std::uint8_t> EditSession::playableBytes() const
+{
+    if (!image_)
+        return {};
+    std::vector<std::uint8_t> bytes(image_->bytes().begin(), image_->bytes().end());
+    if (image_->layout())
+        storePage2Checksum(bytes, image_->layout()->commentPageLength());
+    return bytes;
+}
+
+std::optional<double> EditSession::seconds() const
+{
+    if (!image_)
+        return std::nullopt;
+    return soundSecondsOf(path_, *image_, sampleRate_);
 }
 
 bool EditSession::canSave() const

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <QString>
 
@@ -84,6 +85,11 @@ public:
     [[nodiscard]] const TSoundAttributes &shown() const { return editAttrs_; }
     [[nodiscard]] const FileImage *image() const { return image_.get(); }
     [[nodiscard]] const std::optional<SoundFacts> &facts() const { return facts_; }
+    // The loaded sound as a decoder should read it: a wrong page 2 checksum, which any decoder
+    // refuses, is what Apply repairs, so the sound is heard with it repaired.
+    [[nodiscard]] std::vector<std::uint8_t> playableBytes() const;
+    // How long the loaded sound plays, from its last page; empty when the file does not tell.
+    [[nodiscard]] std::optional<double> seconds() const;
 
 private:
     void show(const TSoundAttributes &attrs);
@@ -91,6 +97,7 @@ private:
 
     std::unique_ptr<FileImage> image_;
     QString path_;
+    std::uint32_t sampleRate_ = 0;
     FileIdentity loadedAs_;
     std::optional<SoundFacts> facts_; // what the game reads of the loaded file
     TSoundAttributes fileAttrs_{};

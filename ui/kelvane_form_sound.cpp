@@ -7,9 +7,7 @@
 #include "number_text.h"
 #include "panels.h"
 #include "qt_text.h"
-#include "save_image.h"
 #include "sound_output.h"
-#include "sound_reader.h"
 #include "waveform_view.h"
 #include "widget_making.h"
 
@@ -44,16 +42,6 @@ void behindTheWindow(QObject *owner, QThreadPool *pool, Work work, Done done)
         fs::yieldToTheWindow();
         return work();
     }));
-}
-
-// The loaded sound as it would be saved: a wrong page 2 checksum, which any decoder refuses,
-// is what Apply repairs, so the sound is heard with it repaired.
-std::vector<std::uint8_t> playableBytes(const FileImage &image)
-{
-    std::vector<std::uint8_t> bytes(image.bytes().begin(), image.bytes().end());
-    if (image.layout())
-        storePage2Checksum(bytes, image.layout()->commentPageLength());
-    return bytes;
 }
 
 } // namespace
@@ -92,7 +80,7 @@ void TKelvaneForm::showSoundOf(const Inspection &found)
 {
     if (found.outcome == LoadOutcome::Refused || !session_.image())
         return;
-    if (const auto seconds = soundSecondsOf(currentFileName_, *session_.image(), found.sampleRate))
+    if (const auto seconds = session_.seconds())
         lblDuration->setText(tr("Length: ") +
                              lengthText(*seconds, userDecimalSeparator(), tr("s", "seconds")));
     if (session_.image()->readInPart()) {
@@ -100,8 +88,7 @@ void TKelvaneForm::showSoundOf(const Inspection &found)
         placeGameWarnings();
         return;
     }
-    auto bytes =
-        std::make_shared<const std::vector<std::uint8_t>>(playableBytes(*session_.image()));
+    auto bytes = std::make_shared<const std::vector<std::uint8_t>>(session_.playableBytes());
     const int generation = ++decodeGeneration_;
     const int columns = std::max(imgWaveform->width(), 1);
     using Decoded = std::pair<std::shared_ptr<const DecodedSound>, WaveformPeaks>;
