@@ -13,11 +13,12 @@ namespace kelvane {
     return QString::fromStdString(englishText(message)).trimmed();
 }
 
+// Lines as they are, their blanks kept: the details of a sound line up by them.
 [[nodiscard]] inline QStringList english(const std::vector<Message> &messages)
 {
     QStringList texts;
     for (const Message &message : messages)
-        texts << english(message);
+        texts << QString::fromStdString(englishText(message));
     return texts;
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing need, if any is missing.
-# Usage: scripts/install-deps.sh [--bench]
+# Usage: scripts/install-deps.sh [--bench | --docs]
 set -euo pipefail
 
 packages=(
@@ -23,6 +23,9 @@ packages=(
 )
 if [[ "${1:-}" == "--bench" ]]; then
     packages+=(libbenchmark-dev time libxcb1-dev dbus-daemon)
+fi
+if [[ "${1:-}" == "--docs" ]]; then
+    packages+=(graphviz) # dot draws the picture of the layers
 fi
 
 missing=()
