@@ -3,7 +3,6 @@
 #include "load_report.h"
 #include "save_image.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace kelvane {
