@@ -16,6 +16,15 @@ namespace kelvane {
 
 namespace {
 
+// What the warnings column sorts by: the warnings' English, the same in every language.
+QString warningKey(const ScannedSound &row)
+{
+    QString key;
+    for (const Message &warning : row.warnings)
+        key += QString::fromStdString(englishText(warning)) + QLatin1Char('\n');
+    return key;
+}
+
 // Rows without a value sort after those with one.
 template<typename T>
 int compareOptional(const std::optional<T> &a, const std::optional<T> &b)
@@ -253,9 +262,7 @@ bool SoundTableModel::before(int a, int b) const
                                 std::optional(std::pair(int(y.state), y.stopsGame)));
         break;
     case Warnings:
-        order = wordsOf(x.warnings)
-                    .join(QLatin1Char('\n'))
-                    .compare(wordsOf(y.warnings).join(QLatin1Char('\n')));
+        order = warningKeys_[std::size_t(a)].compare(warningKeys_[std::size_t(b)]);
         break;
     default:
         break;
@@ -272,6 +279,13 @@ void SoundTableModel::sort(int column, Qt::SortOrder order)
 {
     sortColumn_ = column;
     sortOrder_ = order;
+    warningKeys_.clear();
+    if (column == Warnings) {
+        warningKeys_.reserve(rows_.size());
+        for (const ScannedSound &row : rows_)
+            if (sortColumn_ == Warnings)
+                warningKeys_.push_back(warningKey(row));
+    }
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     std::vector<int> ids;
@@ -296,6 +310,7 @@ void SoundTableModel::clear()
     beginResetModel();
     rows_.clear();
     pathKeys_.clear();
+    warningKeys_.clear();
     idOfPath_.clear();
     shown_.clear();
     endResetModel();
@@ -344,6 +359,8 @@ void SoundTableModel::add(std::vector<ScannedSound> rows)
         const int id = int(rows_.size());
         idOfPath_.insert(row.path, id);
         pathKeys_.push_back(row.path.toCaseFolded());
+        if (sortColumn_ == Warnings)
+            warningKeys_.push_back(warningKey(row));
         rows_.push_back(std::move(row));
         if (accepts(rows_.back()))
             fresh.push_back(id);

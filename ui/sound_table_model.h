@@ -68,6 +68,8 @@ private:
 
     std::vector<ScannedSound> rows_;
     std::vector<QString> pathKeys_; // each path case-folded, for sorting
+    // Each row's warnings in English, kept only while the table is sorted by them.
+    std::vector<QString> warningKeys_;
     QHash<QString, int> idOfPath_;
     std::vector<int> shown_; // row ids, in the shown order
     int sortColumn_ = Path;

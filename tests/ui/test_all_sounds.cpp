@@ -304,6 +304,32 @@ private slots:
         QCOMPARE(order, ascending);
     }
 
+    // The warnings column sorts by its text, for rows that come after the sort and rows
+    // replaced by a write as well.
+    void theWarningsColumnSortsByItsText()
+    {
+        const auto row = [](const char *path, MessageKind kind) {
+            ScannedSound sound;
+            sound.path = path;
+            if (kind != MessageKind::None)
+                sound.warnings.push_back(Message(kind, {"2", "3"}));
+            return sound;
+        };
+        const auto order = [](const SoundTableModel &model) {
+            QStringList paths;
+            for (int i = 0; i < model.rowCount(); ++i)
+                paths << model.index(i, Column::Path).data().toString();
+            return paths;
+        };
+        SoundTableModel model;
+        model.sort(Column::Warnings, Qt::AscendingOrder);
+        model.add({row("a", MessageKind::WarnSampleRate), row("b", MessageKind::WarnChannels),
+                   row("c", MessageKind::None)});
+        QCOMPARE(order(model), QStringList({"c", "b", "a"})); // "", "2 channels", "sample rate"
+        model.add({row("b", MessageKind::WarnUnlistedType)}); // "type code"
+        QCOMPARE(order(model), QStringList({"c", "a", "b"}));
+    }
+
     // Only the fields filled in change, in the selected sounds only; each keeps its own other
     // values, byte for byte, and its row shows what was written.
     void setsOnlyTheFilledInFieldsOfTheSelected()
