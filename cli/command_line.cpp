@@ -22,27 +22,31 @@ namespace {
 constexpr int kBadUsage = 2;
 
 constexpr Command kCommands[] = {
-    {"show", "PATH...", "the details and attributes of each sound", "recursive json table jobs",
-     "kelvane-cli show --table -r mods/sounds/", &Runner::show},
+    {"show", "PATH...", "the details and attributes of each sound",
+     "recursive json table jobs name", "kelvane-cli show --table -r mods/sounds/", &Runner::show},
     {"check", "PATH...", "the shape, block and checksum of each sound, and what the games reject",
-     "recursive json all-pages strict jobs", "kelvane-cli check -r --all-pages mods/sounds/",
+     "recursive json all-pages strict jobs name", "kelvane-cli check -r --all-pages mods/sounds/",
      &Runner::check},
     {"set", "PATH...", "change the named attributes of each sound; the others stay as they are",
-     "recursive type volume min max ai no-backup dry-run strict",
+     "recursive type volume min max ai no-backup dry-run strict name",
      "kelvane-cli set --type weapon_shooting --max 300 --ai 55 -r mods/weapons/", &Runner::set},
     {"copy", "FROM PATH...", "write the block of FROM into every other sound",
-     "recursive no-backup dry-run strict", "kelvane-cli copy weapons/ak74_shot.ogg weapons/new/",
-     &Runner::copy},
+     "recursive no-backup dry-run strict name",
+     "kelvane-cli copy weapons/ak74_shot.ogg weapons/new/", &Runner::copy},
     {"fix", "PATH...", "repair wrong checksums and give a default block to sounds without one",
-     "recursive no-backup dry-run upgrade strict", "kelvane-cli fix -r --upgrade mods/sounds/",
+     "recursive no-backup dry-run upgrade strict name", "kelvane-cli fix -r --upgrade mods/sounds/",
      &Runner::fix},
     {"restore", "PATH...",
      "put each sound's .bak backup back in its place; a sound that differs from its backup is "
      "kept as .newer",
-     "recursive json dry-run", "kelvane-cli restore -r mods/weapons/", &Runner::restore},
+     "recursive json dry-run name", "kelvane-cli restore -r mods/weapons/", &Runner::restore},
+    {"clean", "PATH...",
+     "remove the .bak backups and .newer files beside each sound, as before a mod is released",
+     "recursive json dry-run name", "kelvane-cli clean -r --dry-run mods/sounds/", &Runner::clean},
     {"diff", "A B",
      "compare two sounds, or the sounds of two folders paired by path, as the game reads them",
-     "recursive json all jobs", "kelvane-cli diff -r stock/sounds/ mods/sounds/", &Runner::diff},
+     "recursive json all jobs name", "kelvane-cli diff -r stock/sounds/ mods/sounds/",
+     &Runner::diff},
     {"types", "", "the game sound types, by name and code", "json", "kelvane-cli types --json",
      &Runner::types},
 };
@@ -80,6 +84,9 @@ const std::vector<CliOption> &allOptions()
         flag({"strict"}, "Notices count as failures too; set, copy and fix write no value the "
                          "game warns of."),
         valued("jobs", "N", "Files read at the same time (default: 4 for each core)."),
+        valued("name", "TEXT|GLOB",
+               "Only the sounds whose path below the folder given holds TEXT, or matches GLOB "
+               "(* and ? as wildcards, '/' too; any letter case); may be given again."),
         valued("type", "NAME|0xCODE", "Game sound type ('kelvane-cli types' lists them)."),
         valued("volume", "X", "Base sound volume, 0.0 to 2.0."),
         valued("min", "X", "Minimum distance: full volume up to here (0 or more)."),
@@ -281,6 +288,7 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
     options.dryRun = isSet("dry-run");
     options.upgrade = isSet("upgrade");
     options.all = isSet("all");
+    options.names = parser_.values(QStringLiteral("name"));
     if (options.json && options.table)
         return QStringLiteral("--json and --table do not go together");
     // Reading a folder that is not in memory waits on the disk far more than on the cores: with

@@ -16,6 +16,7 @@
 #include "staged_save.h"
 
 #include <algorithm>
+#include <set>
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -283,6 +284,34 @@ void Runner::finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch)
     for (FileRun &run : slice)
         if (run.restoreStaged)
             output_->restored(run, results.at(next++), false);
+}
+
+int Runner::clean(const Options &options)
+{
+    output_ = outputFor(options);
+    return forEach(options, Mode::Writes, [&](FileRun &run) {
+        const CleanResult done = cleanBackups(run.path, options.dryRun);
+        output_->cleaned(run, done, options.dryRun);
+        const bool removed = std::any_of(done.files.begin(), done.files.end(),
+                                         [](const CleanedFile &file) { return file.removed; });
+        if (removed && !options.dryRun)
+            run.cleanedIn = done.folder;
+    });
+}
+
+void Runner::flushCleaned(std::vector<FileRun> &slice)
+{
+    std::set<QString> folders;
+    for (const FileRun &run : slice)
+        if (!run.cleanedIn.isEmpty())
+            folders.insert(run.cleanedIn);
+    for (const QString &folder : folders) {
+        if (fs::flushFolder(folder))
+            continue;
+        for (FileRun &run : slice)
+            if (run.cleanedIn == folder)
+                run.warn(english(Message(MessageKind::FolderNotFlushed)));
+    }
 }
 
 } // namespace kelvane::cli

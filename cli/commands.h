@@ -34,11 +34,17 @@ struct Options
     bool table = false; // show: one aligned line per file
     bool all = false;   // diff: equal pairs too
     int jobs = 1;       // files read at the same time by show and check
+    QStringList names;  // --name: only the sounds whose path below the folder given matches one
     // The fields `set` changes; the others stay as the file has them.
     AttributeEdits edits;
     QString from; // copy: the file whose block the others receive, and that block
     TSoundAttributes fromAttrs{};
 };
+
+// Whether a sound's path below the folder given matches one of --name's patterns (or there are
+// none); keepNamed drops the sounds that do not.
+[[nodiscard]] bool named(const QString &path, const QStringList &names);
+void keepNamed(QStringList &files, const Options &options);
 
 // After Ctrl-C (or SIGTERM) a running command stops before its next file; a batch of saves not
 // yet replaced is dropped, leaving those sounds as they were.
@@ -61,6 +67,7 @@ public:
     int fix(const Options &options);
     int types(const Options &options);
     int restore(const Options &options);
+    int clean(const Options &options);
     int diff(const Options &options);
 
 private:
@@ -78,6 +85,8 @@ private:
     void runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &perFile);
     void finishSaves(std::vector<FileRun> &slice, SaveBatch &batch);
     void finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch);
+    // clean: each folder something was removed from, flushed once.
+    static void flushCleaned(std::vector<FileRun> &slice);
     void print(const FileRun &run);
     void reportUnread(const SoundCollection &found);
     void printSummary(qsizetype total, bool dryRun);

@@ -149,6 +149,7 @@ int Runner::diff(const Options &options)
     if (!foundA.missing.isEmpty() || !foundB.missing.isEmpty())
         return 2;
     std::vector<Pair> pairs = pairsOf(rootA, rootB, foundA, foundB);
+    std::erase_if(pairs, [&](const Pair &pair) { return !named(pair.relative, options.names); });
 
     // Sounds or folders that could not be read make the comparison incomplete: trouble, as
     // diff(1) says it, whatever the pairs show.

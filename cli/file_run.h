@@ -39,6 +39,8 @@ struct FileRun
     // Where a backup's restore waits, and whether this file's does.
     RestoreBatch *restores = nullptr;
     bool restoreStaged = false;
+    // clean: the folder some backup was removed from, flushed once for the whole slice.
+    QString cleanedIn;
     // Writing commands: how many other names (hard links) of this file the run writes too.
     int otherNamesWritten = 0;
 

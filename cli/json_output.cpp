@@ -78,6 +78,28 @@ public:
                 done.outcome == RestoreResult::NoBackup ? Result::Skipped : Result::Changed;
     }
 
+    void cleaned(FileRun &run, const CleanResult &done, bool dryRun) override
+    {
+        QJsonArray removed;
+        QJsonArray kept;
+        for (const CleanedFile &file : done.files) {
+            if (file.removed)
+                removed.append(file.path);
+            else
+                kept.append(QJsonObject{
+                    {"file", file.path}, {"why", english(file.why)}, {"whyKey", keyOf(file.why)}});
+        }
+        const bool failed = !done.failure.empty() || !kept.isEmpty();
+        run.out += line(
+            {{"file", run.path},
+             {dryRun ? "wouldRemove" : "removed", removed},
+             {"kept", kept},
+             {"error", done.failure.empty() ? QJsonValue() : QJsonValue(english(done.failure))}});
+        run.result = failed              ? Result::Failed
+                     : removed.isEmpty() ? Result::Skipped
+                                         : Result::Changed;
+    }
+
     void typesListed(QTextStream &out) override
     {
         for (const GameSoundType &type : GameSoundTypes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "backup_cleaning.h"
 #include "backup_restore.h"
 #include "file_run.h"
 #include "message.h"
@@ -63,6 +64,7 @@ public:
     virtual void shown(FileRun &run, const LoadResult &loaded, int pathWidth) = 0;
     virtual void checked(FileRun &run, const CheckResult &result) = 0;
     virtual void restored(FileRun &run, const RestoreResult &done, bool dryRun) = 0;
+    virtual void cleaned(FileRun &run, const CleanResult &done, bool dryRun) = 0;
     virtual void typesListed(QTextStream &out) = 0;
     // diff: a pair compared, or one that could not be; the last line.
     virtual void compared(QTextStream &out, QTextStream &err, const DiffPair &pair,

@@ -2,6 +2,7 @@
 #include "backup_restore.h"
 #include "commands.h"
 #include "file_system.h"
+#include "name_pattern.h"
 #include "save_batch.h"
 #include "sound_collection.h"
 #include "staged_save.h"
@@ -14,6 +15,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <unistd.h>
@@ -80,6 +82,40 @@ Names namesOf(const QStringList &files)
             names.otherNames[i] = int(indexes.size()) - 1;
     return names;
 }
+
+// The path of `file` below the folder of `roots` it was found in; a sound named itself gives
+// its file name.
+QString pathBelow(const QString &file, const QStringList &roots)
+{
+    const QString path = QDir::fromNativeSeparators(file);
+    for (const QString &root : roots) {
+        QString folder = QDir::fromNativeSeparators(root);
+        if (!folder.endsWith(QLatin1Char('/')))
+            folder += QLatin1Char('/');
+        if (path.startsWith(folder))
+            return path.mid(folder.size());
+    }
+    return QFileInfo(path).fileName();
+}
+
+} // namespace
+
+bool named(const QString &path, const QStringList &names)
+{
+    return names.isEmpty() || std::any_of(names.begin(), names.end(), [&](const QString &name) {
+               return NamePattern(name).matches(path);
+           });
+}
+
+void keepNamed(QStringList &files, const Options &options)
+{
+    if (options.names.isEmpty())
+        return;
+    files.removeIf(
+        [&](const QString &file) { return !named(pathBelow(file, options.paths), options.names); });
+}
+
+namespace {
 
 // One file of a writing command, its save or restore waiting in the slice's batch.
 void writeOne(FileRun &run, const Names &names, std::size_t i,
@@ -163,6 +199,7 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
     SoundCollection found = collectSounds(options.paths, options.recursive);
     if (adjust)
         adjust(found);
+    keepNamed(found.files, options);
     pathWidth_ = 4;
     for (const QString &file : found.files)
         pathWidth_ = std::max(pathWidth_, static_cast<int>(file.size()));
@@ -196,6 +233,7 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
                 break;
             finishSaves(slice, batch);
             finishRestores(slice, restores);
+            flushCleaned(slice);
         }
         for (const FileRun &run : slice)
             print(run);

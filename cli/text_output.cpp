@@ -131,6 +131,33 @@ public:
         run.result = Result::Changed;
     }
 
+    void cleaned(FileRun &run, const CleanResult &done, bool dryRun) override
+    {
+        if (!done.failure.empty()) {
+            run.fail(done.failure);
+            return;
+        }
+        QStringList removed;
+        QStringList kept;
+        for (const CleanedFile &file : done.files) {
+            if (file.removed)
+                removed << file.path;
+            else
+                kept << file.path + QStringLiteral(" (") + english(file.why) + QLatin1Char(')');
+        }
+        if (!removed.isEmpty()) {
+            run.say((dryRun ? QStringLiteral("would remove ") : QStringLiteral("removed ")) +
+                    removed.join(QStringLiteral(", ")));
+            run.result = Result::Changed;
+        }
+        if (!kept.isEmpty())
+            run.fail(QStringLiteral("not removed: ") + kept.join(QStringLiteral(", ")));
+        else if (removed.isEmpty())
+            run.say(QStringLiteral("nothing to remove"));
+        if (removed.isEmpty() && kept.isEmpty())
+            run.result = Result::Skipped;
+    }
+
     void typesListed(QTextStream &out) override
     {
         for (const GameSoundType &type : GameSoundTypes)

@@ -592,6 +592,10 @@
         <source>Only the sounds the game stops on: a value it refuses, or a file its decoder cannot open</source>
         <translation>Только звуки, на которых игра вылетит: значение, которое она не принимает, или файл, который не может открыть её декодер</translation>
     </message>
+    <message>
+        <source>Text anywhere in the path, or a pattern with * and ?: *reload*, weapons/ak74/*</source>
+        <translation>Текст в любом месте пути или шаблон с * и ?: *reload*, weapons/ak74/*</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::TKelvaneForm</name>

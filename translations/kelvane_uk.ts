@@ -592,6 +592,10 @@
         <source>Only the sounds the game stops on: a value it refuses, or a file its decoder cannot open</source>
         <translation>Лише звуки, на яких гра вилетить: значення, якого вона не приймає, або файл, який не може відкрити її декодер</translation>
     </message>
+    <message>
+        <source>Text anywhere in the path, or a pattern with * and ?: *reload*, weapons/ak74/*</source>
+        <translation>Текст у будь-якому місці шляху або шаблон із * та ?: *reload*, weapons/ak74/*</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::TKelvaneForm</name>

@@ -60,6 +60,8 @@ void TAllSoundsPanel::buildFilter(QWidget *parent)
     txtFilter = named(new QLineEdit(parent), "txtFilter");
     txtFilter->setPlaceholderText(tr("Filter: a part of the path"));
     txtFilter->setClearButtonEnabled(true);
+    txtFilter->setToolTip(tr("Text anywhere in the path, or a pattern with * and ?: *reload*, "
+                             "weapons/ak74/*"));
     cbxWarningsOnly = named(new QCheckBox(tr("Warnings only"), parent), "cbxWarningsOnly");
     cbxStopsGameOnly = named(new QCheckBox(tr("Stops the game"), parent), "cbxStopsGameOnly");
     cbxStopsGameOnly->setToolTip(tr("Only the sounds the game stops on: a value it refuses, or a "

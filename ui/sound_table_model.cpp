@@ -220,7 +220,7 @@ bool SoundTableModel::accepts(const ScannedSound &row) const
         return false;
     if (stopsGameOnly_ && !row.stopsGame)
         return false;
-    return filterText_.isEmpty() || row.path.contains(filterText_, Qt::CaseInsensitive);
+    return filter_.empty() || filter_.matches(row.path);
 }
 
 bool SoundTableModel::before(int a, int b) const
@@ -373,7 +373,7 @@ void SoundTableModel::add(std::vector<ScannedSound> rows)
 
 void SoundTableModel::setFilter(const QString &text, bool warningsOnly, bool stopsGameOnly)
 {
-    filterText_ = text;
+    filter_ = NamePattern(text);
     warningsOnly_ = warningsOnly;
     stopsGameOnly_ = stopsGameOnly;
     showAgain();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "name_pattern.h"
 #include "sound_scan.h"
 
 #include <vector>
@@ -74,7 +75,7 @@ private:
     std::vector<int> shown_; // row ids, in the shown order
     int sortColumn_ = Path;
     Qt::SortOrder sortOrder_ = Qt::AscendingOrder;
-    QString filterText_;
+    NamePattern filter_; // the filter box: text in the path, or a pattern with * and ?
     bool warningsOnly_ = false;
     bool stopsGameOnly_ = false;
     QChar separator_;

@@ -310,6 +310,70 @@ private slots:
         QCOMPARE(cli({"diff", path("a/same.ogg"), path("b/same.ogg")}).status, 0);
         QCOMPARE(cli({"diff", a, path("b/same.ogg")}).status, 2);
     }
+
+    // clean removes the .bak and .newer files beside the sounds it is given, only regular files
+    // of exactly those names, and only those --name chooses; a dry run removes nothing.
+    void cleanRemovesOnlyTheBackupsBesideSounds()
+    {
+        const QString mono = put("mono_block.ogg", "a/mono.ogg");
+        const QString stereo = put("stereo_block.ogg", "a/stereo.ogg");
+        const QString kept = put("mono_block.ogg", "b/kept.ogg");
+        QCOMPARE(cli({"set", "--volume", "0.5", "-r", root_}).status, 0);
+        QCOMPARE(cli({"restore", stereo}).status, 0); // stereo.ogg.bak becomes stereo.ogg
+        fixtures::writeFile(path("a/orphan.ogg.bak"), "no sound beside it");
+        fixtures::writeFile(path("a/notes.txt"), "the modder's own");
+        QVERIFY(QDir(root_).mkpath("a/mono.ogg.newer")); // a folder of that name stays
+        const auto before = fixtures::folderState(path("a"));
+        const auto beforeB = fixtures::folderState(path("b"));
+        QVERIFY(before.contains("stereo.ogg.newer") && beforeB.contains("kept.ogg.bak"));
+
+        Run run = cli({"clean", "--dry-run", "-r", root_});
+        QCOMPARE(fixtures::folderState(path("a")), before);
+        QCOMPARE(fixtures::folderState(path("b")), beforeB);
+        QVERIFY2(run.out.contains(mono + ": would remove " + mono + ".bak\n"), qPrintable(run.out));
+
+        run = cli({"clean", "-r", "--name", "a/*", root_});
+        QCOMPARE(run.status, 1); // the folder named like a .newer is not removed
+        QVERIFY2(run.err.contains(mono + ": not removed: " + mono + ".newer (not a regular file)"),
+                 qPrintable(run.err));
+        auto after = before;
+        for (const char *gone : {"mono.ogg.bak", "stereo.ogg.newer"})
+            QVERIFY(after.remove(gone) == 1);
+        QCOMPARE(fixtures::folderState(path("a")), after);
+        QCOMPARE(fixtures::folderState(path("b")), beforeB);
+        QVERIFY(QFileInfo(kept + ".bak").isFile());
+    }
+
+    // --name chooses sounds by their path below the folder given: plain text anywhere in it,
+    // a pattern with * and ? over the whole of it, "/" included; any letter case. diff pairs
+    // only the paths chosen.
+    void namesChooseTheSounds()
+    {
+        for (const char *name :
+             {"weapons/ak74/Reload_01.ogg", "weapons/pm/shot.ogg", "ambient/wind.ogg"})
+            put("mono_block.ogg", QString("a/") + name);
+        put("mono_block.ogg", "b/weapons/ak74/Reload_01.ogg");
+        put("stereo_block.ogg", "b/weapons/pm/shot.ogg");
+        const auto listed = [&](const QStringList &names) {
+            QStringList args{"show", "--table", "-r"};
+            for (const QString &name : names)
+                args << "--name" << name;
+            QStringList files;
+            for (const QString &line : cli(args << path("a")).out.split('\n').mid(1, -1))
+                if (line.contains(".ogg"))
+                    files << line.section(' ', 0, 0).mid(path("a").size() + 1);
+            return files;
+        };
+        QCOMPARE(listed({"*RELOAD*"}), QStringList{"weapons/ak74/Reload_01.ogg"});
+        QCOMPARE(listed({"ak74", "ambient/*"}),
+                 QStringList({"ambient/wind.ogg", "weapons/ak74/Reload_01.ogg"}));
+        QCOMPARE(listed({"weapons/*.ogg"}),
+                 QStringList({"weapons/ak74/Reload_01.ogg", "weapons/pm/shot.ogg"}));
+        QCOMPARE(listed({"w?nd"}), QStringList{}); // a pattern matches the whole path
+        const Run diff = cli({"diff", "-r", "--name", "weapons/*", path("a"), path("b")});
+        QVERIFY2(diff.out.endsWith("2 pairs compared, 1 differ (0 only in A, 0 only in B)\n"),
+                 qPrintable(diff.out));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRestoreAndDiff)

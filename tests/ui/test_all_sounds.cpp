@@ -330,6 +330,22 @@ private slots:
         QCOMPARE(order(model), QStringList({"c", "a", "b"}));
     }
 
+    // The filter takes the command line's --name patterns as well as plain text.
+    void theFilterTakesPatterns()
+    {
+        SoundTableModel model;
+        std::vector<ScannedSound> rows(2);
+        rows[0].path = "weapons/ak74/Reload_01.ogg";
+        rows[1].path = "ambient/wind.ogg";
+        model.add(std::move(rows));
+        model.setFilter("*reload*", false, false);
+        QCOMPARE(model.rowCount(), 1);
+        model.setFilter("ambient/w?nd.*", false, false);
+        QCOMPARE(model.index(0, Column::Path).data().toString(), QString("ambient/wind.ogg"));
+        model.setFilter("WIND", false, false);
+        QCOMPARE(model.rowCount(), 1);
+    }
+
     // Only the fields filled in change, in the selected sounds only; each keeps its own other
     // values, byte for byte, and its row shows what was written.
     void setsOnlyTheFilledInFieldsOfTheSelected()
