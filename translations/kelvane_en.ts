@@ -17,5 +17,19 @@
             <numerusform>%n sounds could not be restored.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Remove the .bak and .newer files of %n selected sound(s)?</source>
+        <translation>
+            <numerusform>Remove the .bak and .newer files of %n selected sound?</numerusform>
+            <numerusform>Remove the .bak and .newer files of %n selected sounds?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be removed.</source>
+        <translation>
+            <numerusform>%n file could not be removed.</numerusform>
+            <numerusform>%n files could not be removed.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -596,6 +596,38 @@
         <source>Text anywhere in the path, or a pattern with * and ?: *reload*, weapons/ak74/*</source>
         <translation>Текст в любом месте пути или шаблон с * и ?: *reload*, weapons/ak74/*</translation>
     </message>
+    <message>
+        <source>Remove Backups of Selected...</source>
+        <translation>Удалить резервные копии выбранных...</translation>
+    </message>
+    <message>
+        <source>Remove Backups</source>
+        <translation>Удаление резервных копий</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the .bak and .newer files of %n selected sound(s)?</source>
+        <translation>
+            <numerusform>Удалить файлы .bak и .newer %n выбранного звука?</numerusform>
+            <numerusform>Удалить файлы .bak и .newer %n выбранных звуков?</numerusform>
+            <numerusform>Удалить файлы .bak и .newer %n выбранных звуков?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>They cannot be brought back; the sounds stay as they are.</source>
+        <translation>Вернуть их будет нельзя; сами звуки не изменятся.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be removed.</source>
+        <translation>
+            <numerusform>Не удалось удалить %n файл.</numerusform>
+            <numerusform>Не удалось удалить %n файла.</numerusform>
+            <numerusform>Не удалось удалить %n файлов.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> Removed %1 backup files; %2 not removed.</source>
+        <translation> Удалено резервных файлов: %1; не удалено: %2.</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::TKelvaneForm</name>

@@ -596,6 +596,38 @@
         <source>Text anywhere in the path, or a pattern with * and ?: *reload*, weapons/ak74/*</source>
         <translation>Текст у будь-якому місці шляху або шаблон із * та ?: *reload*, weapons/ak74/*</translation>
     </message>
+    <message>
+        <source>Remove Backups of Selected...</source>
+        <translation>Видалити резервні копії вибраних...</translation>
+    </message>
+    <message>
+        <source>Remove Backups</source>
+        <translation>Видалення резервних копій</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the .bak and .newer files of %n selected sound(s)?</source>
+        <translation>
+            <numerusform>Видалити файли .bak і .newer %n вибраного звуку?</numerusform>
+            <numerusform>Видалити файли .bak і .newer %n вибраних звуків?</numerusform>
+            <numerusform>Видалити файли .bak і .newer %n вибраних звуків?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>They cannot be brought back; the sounds stay as they are.</source>
+        <translation>Повернути їх буде неможливо; самі звуки не зміняться.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be removed.</source>
+        <translation>
+            <numerusform>Не вдалося видалити %n файл.</numerusform>
+            <numerusform>Не вдалося видалити %n файли.</numerusform>
+            <numerusform>Не вдалося видалити %n файлів.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> Removed %1 backup files; %2 not removed.</source>
+        <translation> Видалено резервних файлів: %1; не видалено: %2.</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::TKelvaneForm</name>

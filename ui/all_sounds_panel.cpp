@@ -237,9 +237,12 @@ void TAllSoundsPanel::showTableMenu(const QPoint &at)
         QAction *restore = mnuSounds->addAction(tr("Restore Backups of Selected..."));
         restore->setObjectName(QStringLiteral("actRestoreSelected"));
         connect(restore, &QAction::triggered, this, &TAllSoundsPanel::restoreSelected);
+        QAction *remove = mnuSounds->addAction(tr("Remove Backups of Selected..."));
+        remove->setObjectName(QStringLiteral("actRemoveBackups"));
+        connect(remove, &QAction::triggered, this, &TAllSoundsPanel::removeBackupsOfSelected);
     }
-    mnuSounds->actions().constFirst()->setEnabled(!busy() &&
-                                                  tblSounds->selectionModel()->hasSelection());
+    for (QAction *action : mnuSounds->actions())
+        action->setEnabled(!busy() && tblSounds->selectionModel()->hasSelection());
     mnuSounds->popup(tblSounds->viewport()->mapToGlobal(at));
 }
 
@@ -247,12 +250,8 @@ void TAllSoundsPanel::showTableMenu(const QPoint &at)
 // again: every restored sound is another file now.
 void TAllSoundsPanel::restoreSelected()
 {
-    if (busy())
-        return;
-    QStringList paths;
-    for (const QModelIndex &index : tblSounds->selectionModel()->selectedRows())
-        paths << folder() + QLatin1Char('/') + model_->sound(index.row()).path;
-    if (paths.isEmpty())
+    const QStringList paths = selectedPaths();
+    if (busy() || paths.isEmpty())
         return;
     QMessageBox question(QMessageBox::Question, tr("Restore Backups"),
                          tr("Put the .bak backups of %n selected sound(s) back in their places?",
@@ -280,6 +279,44 @@ void TAllSoundsPanel::restoreSelected()
                      .arg(done.without)
                      .arg(failures.size());
     Q_EMIT status(afterScan_);
+}
+
+QStringList TAllSoundsPanel::selectedPaths() const
+{
+    QStringList paths;
+    for (const QModelIndex &index : tblSounds->selectionModel()->selectedRows())
+        paths << folder() + QLatin1Char('/') + model_->sound(index.row()).path;
+    return paths;
+}
+
+// Before a mod is released: the backups and the sounds restores kept go, the sounds stay.
+void TAllSoundsPanel::removeBackupsOfSelected()
+{
+    const QStringList paths = selectedPaths();
+    if (busy() || paths.isEmpty())
+        return;
+    QMessageBox question(
+        QMessageBox::Question, tr("Remove Backups"),
+        tr("Remove the .bak and .newer files of %n selected sound(s)?", nullptr, int(paths.size())),
+        QMessageBox::Yes | QMessageBox::No, this);
+    question.setObjectName(QStringLiteral("removeBackupsQuestion"));
+    question.setInformativeText(tr("They cannot be brought back; the sounds stay as they are."));
+    question.setDefaultButton(QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes)
+        return;
+    const SoundTableJobs::Cleaned done = jobs_->clean(paths);
+    if (!done.failures.isEmpty()) {
+        QMessageBox failed(
+            QMessageBox::Warning, tr("Remove Backups"),
+            tr("%n file(s) could not be removed.", nullptr, int(done.failures.size())),
+            QMessageBox::Ok, this);
+        failed.setObjectName(QStringLiteral("removeBackupsFailed"));
+        failed.setDetailedText(done.failures.join(QLatin1Char('\n')));
+        failed.exec();
+    }
+    Q_EMIT status(tr(" Removed %1 backup files; %2 not removed.")
+                      .arg(done.removed)
+                      .arg(done.failures.size()));
 }
 
 } // namespace kelvane

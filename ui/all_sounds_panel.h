@@ -58,6 +58,8 @@ private:
     void showCount();
     void applyToSelected();
     void restoreSelected();
+    void removeBackupsOfSelected();
+    [[nodiscard]] QStringList selectedPaths() const;
     void showTableMenu(const QPoint &at);
     [[nodiscard]] std::optional<AttributeEdits> readEdits();
     void openCurrent();

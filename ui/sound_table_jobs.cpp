@@ -1,11 +1,14 @@
 #include "sound_table_jobs.h"
 
+#include "backup_cleaning.h"
 #include "backup_restore.h"
+#include "file_system.h"
 #include "message_words.h"
 #include "sound_scan.h"
 #include "sound_table_model.h"
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
 #include <QThread>
@@ -68,6 +71,30 @@ SoundTableJobs::Restored SoundTableJobs::restore(QStringList paths)
             counts.failures << done.sound + QStringLiteral(": ") +
                                    wordsOf(withReason(done.failure, done.reason));
     }
+    return counts;
+}
+
+SoundTableJobs::Cleaned SoundTableJobs::clean(const QStringList &paths)
+{
+    Cleaned counts;
+    std::set<QString> folders;
+    for (const QString &path : paths) {
+        const CleanResult done = cleanBackups(path, false);
+        if (!done.failure.empty())
+            counts.failures << path + QStringLiteral(": ") + wordsOf(done.failure);
+        for (const CleanedFile &file : done.files) {
+            if (file.removed) {
+                ++counts.removed;
+                folders.insert(done.folder);
+            } else {
+                counts.failures << file.path + QStringLiteral(": ") + wordsOf(file.why);
+            }
+        }
+    }
+    for (const QString &folder : folders)
+        if (!fs::flushFolder(folder))
+            counts.failures << folder + QStringLiteral(": ") +
+                                   wordsOf(Message(MessageKind::FolderNotFlushed));
     return counts;
 }
 

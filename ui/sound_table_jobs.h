@@ -41,6 +41,13 @@ public:
     // Puts the backups of `paths` back; every restored sound is another file then, so the
     // folder is to be listed again.
     Restored restore(QStringList paths);
+    struct Cleaned
+    {
+        int removed = 0;      // .bak and .newer files removed
+        QStringList failures; // "path: why", one for each file not removed
+    };
+    // Removes the .bak and .newer files beside the sounds at `paths`, each folder flushed once.
+    Cleaned clean(const QStringList &paths);
     void cancel();
     [[nodiscard]] bool busy() const { return scan_ || edit_; }
     [[nodiscard]] bool writing() const { return edit_ != nullptr; }

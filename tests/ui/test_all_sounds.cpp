@@ -435,7 +435,8 @@ private slots:
     }
 
     // The table's menu puts back the backups of the selected rows, keeps each edited sound as
-    // .newer and lists the tree again; a selected sound without a backup is left as it is.
+    // .newer and lists the tree again; a selected sound without a backup is left as it is. Then
+    // it removes the .newer files of the selected, and nothing else.
     void restoresTheBackupsOfTheSelected()
     {
         QMap<QString, QByteArray> before;
@@ -456,7 +457,7 @@ private slots:
         QApplication::sendEvent(table()->viewport(), &asked);
         auto *menu = w<QMenu>("mnuSounds");
         QTRY_VERIFY(menu->isVisible());
-        auto *action = menu->findChild<QAction *>("actRestoreSelected");
+        QAction *action = menu->findChild<QAction *>("actRestoreSelected");
         // Every box is answered, so that one more than the question fails instead of waiting.
         const auto boxes = driver::answerMessageBoxes(QMessageBox::Yes);
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
@@ -471,6 +472,22 @@ private slots:
         }
         QCOMPARE(fixtures::readFile(path("bad_checksum.ogg")), noBackup);
         QCOMPARE(form->statusText(), QString(" Restored 2; 1 without a backup; 0 not restored."));
+
+        fixtures::writeFile(path("other.ogg.newer"), "not beside a selected sound");
+        select({"mono_block.ogg", "stereo_block.ogg"});
+        QApplication::sendEvent(table()->viewport(), &asked);
+        QTRY_VERIFY(menu->isVisible());
+        const auto yes = driver::answerMessageBoxes(QMessageBox::Yes);
+        action = menu->findChild<QAction *>("actRemoveBackups");
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        QTRY_COMPARE(form->statusText(), QString(" Removed 2 backup files; 0 not removed."));
+        yes->stop = true;
+        QCOMPARE(yes->boxes.size(), 1);
+        for (const QString name : {"mono_block.ogg", "stereo_block.ogg"}) {
+            QVERIFY(!QFile::exists(path(name + ".newer")));
+            QCOMPARE(fixtures::readFile(path(name)), before[name]);
+        }
+        QVERIFY(QFile::exists(path("other.ogg.newer")));
     }
 
     // A sound replaced on disk after it was listed is not written, and its row says why.
