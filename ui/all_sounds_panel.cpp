@@ -6,9 +6,11 @@
 #include "widget_making.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -200,6 +202,8 @@ void TAllSoundsPanel::scanEnded(bool cancelled, qsizetype total)
     else
         Q_EMIT status(tr(" Listed %1 sounds of %2").arg(model_->allRows()).arg(folder()));
     afterScan_.clear();
+    if (!cancelled && !view_.current.isEmpty())
+        restoreView();
 }
 
 void TAllSoundsPanel::editEnded(bool cancelled, int written, int unchanged, int failed)
@@ -227,7 +231,41 @@ void TAllSoundsPanel::openCurrent()
     const QModelIndex current = tblSounds->currentIndex();
     if (!current.isValid())
         return;
-    Q_EMIT openSound(folder() + QLatin1Char('/') + model_->sound(current.row()).path);
+    const QString path = folder() + QLatin1Char('/') + model_->sound(current.row()).path;
+    view_ = {QFileInfo(path).absolutePath(), {}, model_->sound(current.row()).path, {}};
+    for (const QModelIndex &index : tblSounds->selectionModel()->selectedRows())
+        view_.selected << model_->sound(index.row()).path;
+    const QModelIndex top = tblSounds->indexAt(QPoint(0, 0));
+    if (top.isValid())
+        view_.top = model_->sound(top.row()).path;
+    Q_EMIT openSound(path);
+}
+
+void TAllSoundsPanel::showFor(const QString &listed)
+{
+    const bool back = !view_.openedIn.isEmpty() && listed == view_.openedIn;
+    view_.openedIn.clear();
+    if (!back)
+        view_ = {};
+    scan(back ? folder() : listed);
+}
+
+// After a listing that came back to the sound opened: its selection, current row and scroll.
+void TAllSoundsPanel::restoreView()
+{
+    const View view = std::exchange(view_, {});
+    QItemSelection rows;
+    for (const QString &path : view.selected) {
+        const int row = model_->shownRowOf(path);
+        if (row >= 0)
+            rows.select(model_->index(row, 0), model_->index(row, model_->columnCount() - 1));
+    }
+    QItemSelectionModel *selection = tblSounds->selectionModel();
+    if (const int current = model_->shownRowOf(view.current); current >= 0)
+        selection->setCurrentIndex(model_->index(current, 0), QItemSelectionModel::NoUpdate);
+    selection->select(rows, QItemSelectionModel::ClearAndSelect);
+    if (const int top = model_->shownRowOf(view.top); top >= 0)
+        tblSounds->scrollTo(model_->index(top, 0), QAbstractItemView::PositionAtTop);
 }
 
 void TAllSoundsPanel::showTableMenu(const QPoint &at)

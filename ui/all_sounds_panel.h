@@ -36,6 +36,10 @@ public:
 
     // Lists `folder` and its sub-folders anew, dropping the rows shown.
     void scan(const QString &folder);
+    // Shown again with `folder` listed in the window: when that is the folder of the sound
+    // opened from the table, the same tree is listed again with the same selection and scroll
+    // (the filter and the sort stay anyway); otherwise `folder` is listed.
+    void showFor(const QString &folder);
     void cancel();
     [[nodiscard]] bool busy() const;
     [[nodiscard]] const QString &folder() const;
@@ -63,6 +67,7 @@ private:
     void showTableMenu(const QPoint &at);
     [[nodiscard]] std::optional<AttributeEdits> readEdits();
     void openCurrent();
+    void restoreView();
     void showProgress(bool shown);
 
     std::function<bool()> backups_;
@@ -71,6 +76,15 @@ private:
     QTableView *tblSounds = nullptr;
     QMenu *mnuSounds = nullptr; // made when first asked for
     QString afterScan_;         // the status once the listing under way is done
+    // The view to come back to once the listing is done: the folder of the sound opened from
+    // the table, the rows selected, the current row and the row at the top.
+    struct View
+    {
+        QString openedIn;
+        QStringList selected;
+        QString current;
+        QString top;
+    } view_;
     QComboBox *cmbManyType = nullptr;
     QLineEdit *txtManyBaseValue = nullptr;
     QLineEdit *txtManyMinDist = nullptr;

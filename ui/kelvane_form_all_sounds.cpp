@@ -48,7 +48,7 @@ void TKelvaneForm::showAllSounds(bool shown)
         }
         btnOverview->setChecked(true);
         stkViews->setCurrentWidget(pnlAllSounds);
-        pnlAllSounds->scan(QDir::currentPath());
+        pnlAllSounds->showFor(QDir::currentPath());
         pnlAllSounds->setFocus();
         return;
     }

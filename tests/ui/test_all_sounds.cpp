@@ -577,6 +577,38 @@ private slots:
         QCOMPARE(selectedEntry(), QString("mono_block.ogg"));
         QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("mono_block.ogg"));
     }
+
+    // Back from a sound opened in the table, the table shows the same tree, filter, sort,
+    // selection and current row; from another folder, that folder's tree.
+    void comingBackKeepsTheView()
+    {
+        add("mono_block.ogg");
+        add("stereo_block.ogg");
+        in("weapons", "stereo_block.ogg");
+        in("weapons", "mono_block.ogg");
+        QVERIFY(openOverview());
+        w<QLineEdit>("txtFilter")->setText("*block*");
+        sortBy(Column::Volume);
+        select({"mono_block.ogg", "weapons/stereo_block.ogg"});
+        const QStringList order = column(Column::Path);
+        QTest::keyClick(table(), Qt::Key_Return); // opens the current row, in weapons/
+        QTest::keyClick(w<QListView>("lstFiles"), Qt::Key_Up); // another sound, same folder
+        QVERIFY(openOverview());
+        QCOMPARE(column(Column::Path), order);
+        QCOMPARE(table()->model()->index(table()->currentIndex().row(), 0).data().toString(),
+                 QString("weapons/stereo_block.ogg"));
+        QStringList selected;
+        for (const QModelIndex &index : table()->selectionModel()->selectedRows())
+            selected << index.data().toString();
+        selected.sort();
+        QCOMPARE(selected, QStringList({"mono_block.ogg", "weapons/stereo_block.ogg"}));
+
+        QVERIFY(driver::clickEntry(table(), "mono_block.ogg", true));
+        QVERIFY(QDir::setCurrent(path("weapons")));
+        press("btnOverview"); // the tree of the folder listed now: it was left
+        QVERIFY(settled());
+        QCOMPARE(column(Column::Path), QStringList({"mono_block.ogg", "stereo_block.ogg"}));
+    }
 };
 
 int main(int argc, char *argv[])
