@@ -1,6 +1,7 @@
 #include "number_text.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -82,6 +83,15 @@ bool isBlank(QChar c)
 }
 
 } // namespace
+
+QString shortestNumber(float value, QChar decimalSeparator)
+{
+    std::array<char, 32> digits{};
+    const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    QString text =
+        QString::fromLatin1(digits.data(), error == std::errc() ? end - digits.data() : 0);
+    return text.replace(QLatin1Char('.'), decimalSeparator);
+}
 
 QString formatNumber(float value, QChar decimalSeparator)
 {

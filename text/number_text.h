@@ -12,6 +12,10 @@ namespace kelvane {
 // further left; values with more than seven integer digits are written in scientific form.
 [[nodiscard]] QString formatNumber(float value, QChar decimalSeparator);
 
+// The sound table's numbers: the fewest digits that read back as exactly this float ("0.7",
+// "20", "1.0000001"), with the given decimal separator.
+[[nodiscard]] QString shortestNumber(float value, QChar decimalSeparator);
+
 // Reads a box back: blanks around, an optional sign, digits with an optional decimal separator
 // (the user's, or "." whatever the user's is: people type both), an optional exponent. A text
 // with no digit and no separator, any other character, or a value beyond the range of a 32-bit

@@ -112,7 +112,7 @@ void TAllSoundsPanel::buildTable()
     header->resizeSection(SoundTableModel::Type, room(QStringLiteral("weapon_recharging")));
     for (int column : {SoundTableModel::Volume, SoundTableModel::MinDist, SoundTableModel::MaxDist,
                        SoundTableModel::MaxAIDist})
-        header->resizeSection(column, room(QStringLiteral("300.0000000")));
+        header->resizeSection(column, room(QStringLiteral("300.00001"))); // shortest form
     header->resizeSection(SoundTableModel::Rate, room(QStringLiteral("44100")));
     header->resizeSection(SoundTableModel::Channels, room(tr("Channels")));
     header->resizeSection(SoundTableModel::Length, room(QStringLiteral("10.000 s (0:10)")));

@@ -46,7 +46,7 @@ QString SoundTableModel::cellText(const ScannedSound &row, int column) const
 {
     const auto number = [&](float TSoundAttributes::*member) {
         const auto value = field(row, member);
-        return value ? formatNumber(*value, separator_) : QString();
+        return value ? shortestNumber(*value, separator_) : QString();
     };
     switch (column) {
     case Path:

@@ -1,12 +1,15 @@
 #include "number_text.h"
 
 #include <bit>
+#include <cmath>
+#include <cstdint>
 #include <limits>
 
 #include <QTest>
 
 using kelvane::formatNumber;
 using kelvane::parseNumber;
+using kelvane::shortestNumber;
 
 class TestNumberText : public QObject
 {
@@ -103,6 +106,21 @@ private slots:
             QCOMPARE(parseNumber(withComma, ',').has_value(), converts);
             // "." is read whatever the user's separator is.
             QCOMPARE(parseNumber(text, ',').has_value(), converts);
+        }
+    }
+
+    // The table's numbers are the shortest that read back as the very float.
+    void shortestNumbersAreExact()
+    {
+        QCOMPARE(shortestNumber(0.7f, '.'), QString("0.7"));
+        QCOMPARE(shortestNumber(20.0f, ','), QString("20"));
+        QCOMPARE(shortestNumber(2.0f / 3.0f, ','), QString("0,6666667"));
+        QCOMPARE(shortestNumber(std::nextafter(1.0f, 2.0f), '.'), QString("1.0000001"));
+        for (std::uint32_t bits = 0x3c000000; bits < 0x48000000; bits += 0x10101) {
+            const float value = std::bit_cast<float>(bits);
+            const auto read = parseNumber(shortestNumber(value, ','), ',');
+            QVERIFY2(read && std::bit_cast<std::uint32_t>(*read) == bits,
+                     qPrintable(shortestNumber(value, ',')));
         }
     }
 

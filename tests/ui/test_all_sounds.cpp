@@ -49,7 +49,7 @@ QByteArray savedAs(const QByteArray &original, const TSoundAttributes &attrs)
 
 QString number(double value)
 {
-    return formatNumber(float(value), userDecimalSeparator());
+    return shortestNumber(float(value), userDecimalSeparator());
 }
 
 } // namespace
