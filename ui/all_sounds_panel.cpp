@@ -243,7 +243,10 @@ void TAllSoundsPanel::openCurrent()
 
 void TAllSoundsPanel::showFor(const QString &listed)
 {
-    const bool back = !view_.openedIn.isEmpty() && listed == view_.openedIn;
+    // Compared as the system names them: the working folder comes back with its links resolved.
+    const bool back =
+        !view_.openedIn.isEmpty() &&
+        QFileInfo(listed).canonicalFilePath() == QFileInfo(view_.openedIn).canonicalFilePath();
     view_.openedIn.clear();
     if (!back)
         view_ = {};
