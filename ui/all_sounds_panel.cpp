@@ -202,6 +202,7 @@ void TAllSoundsPanel::scanEnded(bool cancelled, qsizetype total)
     else
         Q_EMIT status(tr(" Listed %1 sounds of %2").arg(model_->allRows()).arg(folder()));
     afterScan_.clear();
+    fitPathColumn();
     if (!cancelled && !view_.current.isEmpty())
         restoreView();
 }
@@ -251,6 +252,21 @@ void TAllSoundsPanel::showFor(const QString &listed)
     if (!back)
         view_ = {};
     scan(back ? folder() : listed);
+}
+
+void TAllSoundsPanel::fitPathColumn()
+{
+    // The longest in characters stands for the widest: one measure, however many rows.
+    QString longest;
+    for (int row = 0; row < model_->rowCount(); ++row)
+        if (const QString &path = model_->sound(row).path; path.size() > longest.size())
+            longest = path;
+    const int wanted = tblSounds->fontMetrics().horizontalAdvance(longest) + 16;
+    QHeaderView *header = tblSounds->horizontalHeader();
+    const int now = header->sectionSize(SoundTableModel::Path);
+    // Beyond half the table the path is cut in its middle, where a user least needs it.
+    header->resizeSection(SoundTableModel::Path,
+                          std::max(now, std::min(wanted, tblSounds->viewport()->width() / 2)));
 }
 
 // After a listing that came back to the sound opened: its selection, current row and scroll.

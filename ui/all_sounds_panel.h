@@ -68,6 +68,8 @@ private:
     [[nodiscard]] std::optional<AttributeEdits> readEdits();
     void openCurrent();
     void restoreView();
+    // Widens the path column to the longest path listed, up to half the table's width.
+    void fitPathColumn();
     void showProgress(bool shown);
 
     std::function<bool()> backups_;

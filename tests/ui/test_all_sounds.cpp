@@ -578,6 +578,18 @@ private slots:
         QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("mono_block.ogg"));
     }
 
+    // The path column is as wide as the longest path, when the table has the room.
+    void thePathColumnFitsThePaths()
+    {
+        const QString longer = "weapons/pistols/walther/walther_shot_silenced_far.ogg";
+        in("weapons/pistols/walther", "mono_block.ogg");
+        QVERIFY(QFile::rename(path("weapons/pistols/walther/mono_block.ogg"), path(longer)));
+        form->resize(1400, 700);
+        QVERIFY(openOverview());
+        QVERIFY(table()->horizontalHeader()->sectionSize(Column::Path) >=
+                table()->fontMetrics().horizontalAdvance(longer));
+    }
+
     // Back from a sound opened in the table, the table shows the same tree, filter, sort,
     // selection and current row; from another folder, that folder's tree.
     void comingBackKeepsTheView()
@@ -591,7 +603,7 @@ private slots:
         sortBy(Column::Volume);
         select({"mono_block.ogg", "weapons/stereo_block.ogg"});
         const QStringList order = column(Column::Path);
-        QTest::keyClick(table(), Qt::Key_Return); // opens the current row, in weapons/
+        QTest::keyClick(table(), Qt::Key_Return);              // opens the current row, in weapons/
         QTest::keyClick(w<QListView>("lstFiles"), Qt::Key_Up); // another sound, same folder
         QVERIFY(openOverview());
         QCOMPARE(column(Column::Path), order);
