@@ -12,25 +12,17 @@ QString wordsOf(const Message &message)
     const QString text = isTranslated(message.kind)
                              ? QCoreApplication::translate("CoreText", english)
                              : QString::fromUtf8(english);
-    // Each %n once, left to right, so that a name holding "%1" stays as it is.
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        const QChar next = i + 1 < text.size() ? text.at(i + 1) : QChar();
-        if (c != QLatin1Char('%') || next < QLatin1Char('1') || next > QLatin1Char('9')) {
-            out += c;
-            continue;
-        }
-        const auto n = std::size_t(next.unicode() - '1');
-        ++i;
-        if (n < message.args.size()) {
-            out += QString::fromStdString(message.args[n]);
-        } else if (n - message.args.size() < message.parts.size()) {
-            const QString part = wordsOf(message.parts[n - message.args.size()]);
-            out += trimsParts(message.kind) ? part.trimmed() : part;
-        }
-    }
-    return out;
+    // The same filling as the command line's, with this window's words for the parts.
+    return QString::fromStdString(
+        fillTemplate(text.toStdString(), [&](std::size_t n) -> std::string {
+            if (n <= message.args.size())
+                return message.args[n - 1];
+            const std::size_t part = n - message.args.size() - 1;
+            if (part >= message.parts.size())
+                return {};
+            const QString words = wordsOf(message.parts[part]);
+            return (trimsParts(message.kind) ? words.trimmed() : words).toStdString();
+        }));
 }
 
 QStringList wordsOf(const std::vector<Message> &messages)
