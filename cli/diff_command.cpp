@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "english_text.h"
 #include "qt_text.h"
+#include "relative_path.h"
 #include "sound_collection.h"
 #include "sound_reader.h"
 #include "sound_summary.h"
@@ -28,10 +29,9 @@ using Pair = DiffPair;
 // The sounds under `root` by their path below it.
 std::map<QString, QString> byRelativePath(const SoundCollection &found, const QString &root)
 {
-    const QString prefix = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
     std::map<QString, QString> sounds;
     for (const QString &file : found.files)
-        sounds.emplace(file.startsWith(prefix) ? file.mid(prefix.size()) : file, file);
+        sounds.emplace(pathBelow(root, file), file);
     return sounds;
 }
 

@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "file_system.h"
 #include "name_pattern.h"
+#include "relative_path.h"
 #include "save_batch.h"
 #include "sound_collection.h"
 #include "staged_save.h"
@@ -85,17 +86,12 @@ Names namesOf(const QStringList &files)
 
 // The path of `file` below the folder of `roots` it was found in; a sound named itself gives
 // its file name.
-QString pathBelow(const QString &file, const QStringList &roots)
+QString pathBelowRoots(const QString &file, const QStringList &roots)
 {
-    const QString path = QDir::fromNativeSeparators(file);
-    for (const QString &root : roots) {
-        QString folder = QDir::fromNativeSeparators(root);
-        if (!folder.endsWith(QLatin1Char('/')))
-            folder += QLatin1Char('/');
-        if (path.startsWith(folder))
-            return path.mid(folder.size());
-    }
-    return QFileInfo(path).fileName();
+    for (const QString &root : roots)
+        if (const QString below = pathBelow(root, file); below != QDir::fromNativeSeparators(file))
+            return below;
+    return QFileInfo(file).fileName();
 }
 
 } // namespace
@@ -112,7 +108,7 @@ void keepNamed(QStringList &files, const Options &options)
     if (options.names.isEmpty())
         return;
     files.removeIf(
-        [&](const QString &file) { return !named(pathBelow(file, options.paths), options.names); });
+        [&](const QString &file) { return !named(pathBelowRoots(file, options.paths), options.names); });
 }
 
 namespace {

@@ -38,6 +38,14 @@ std::vector<Message> differences(const TSoundAttributes &from, const TSoundAttri
 
 } // namespace
 
+SoundFacts afterWriting(SoundFacts found, const TSoundAttributes &next)
+{
+    found.badChecksum = false;
+    found.block = SoundFacts::Present;
+    found.attrs = next;
+    return found;
+}
+
 ChangeCheck checkChange(const LoadResult &loaded, const TSoundAttributes &next)
 {
     ChangeCheck check;
@@ -55,11 +63,7 @@ ChangeCheck checkChange(const LoadResult &loaded, const TSoundAttributes &next)
     }
     for (const GameWarning &warning : valueWarnings(next))
         check.breaking.push_back(warning.text);
-    SoundFacts written = soundFactsOf(found);
-    written.badChecksum = false;
-    written.block = SoundFacts::Present;
-    written.attrs = next;
-    for (const GameWarning &warning : gameWarnings(written))
+    for (const GameWarning &warning : gameWarnings(afterWriting(soundFactsOf(found), next)))
         if (warning.stopsGame())
             check.stopping.push_back(warning.text);
     if (SameAttributes(next, found.savedAttrs)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game_rules.h"
 #include "sound_reader.h"
 
 #include <QString>
@@ -25,6 +26,10 @@ struct ChangeCheck
     // decoder cannot open for another reason than the checksum the save repairs.
     std::vector<Message> stopping;
 };
+
+// What the game finds in a sound once `next` is written into it: a version 3 block holding
+// `next`, the checksum repaired, the rest as `found`.
+[[nodiscard]] SoundFacts afterWriting(SoundFacts found, const TSoundAttributes &next);
 
 [[nodiscard]] ChangeCheck checkChange(const LoadResult &loaded, const TSoundAttributes &next);
 

@@ -6,11 +6,9 @@
 
 namespace kelvane {
 
-BatchEdit::BatchEdit(QString folder, std::vector<EditTarget> targets, AttributeEdits edits,
-                     Backup backup)
+BatchEdit::BatchEdit(QString folder, std::vector<EditTarget> targets, Backup backup)
     : folder_(std::move(folder))
     , targets_(std::move(targets))
-    , edits_(edits)
     , backup_(backup)
 {
     setTotal(qsizetype(targets_.size()));
@@ -77,7 +75,7 @@ bool BatchEdit::stage(const EditTarget &target, SaveBatch &batch, EditOutcome &o
         outcome.message = MessageKind::ChangedSinceListed;
         return false;
     }
-    const TSoundAttributes next = edits_.over(loaded.inspection.fileAttrs);
+    const TSoundAttributes next = target.edits.over(loaded.inspection.fileAttrs);
     const ChangeCheck check = checkChange(loaded, next);
     if (check.verdict == ChangeCheck::Refused) {
         outcome.message = check.why;

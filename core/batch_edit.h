@@ -15,6 +15,7 @@ struct EditTarget
 {
     QString path;                         // relative to the folder
     std::optional<FileIdentity> listedAs; // the file as it was listed; empty: it could not be read
+    AttributeEdits edits;                 // the fields to set in it
 };
 
 struct EditOutcome
@@ -30,7 +31,7 @@ struct EditOutcome
     ScannedSound row; // the sound as it is on disk afterwards
 };
 
-// Writes the asked-for fields into many sounds of a folder, in slices that are each flushed
+// Writes each target's fields into many sounds of a folder, in slices that are each flushed
 // once (see SaveBatch), with the checks of every save: nothing is written over a file that is
 // no longer the one listed, a value the rules refuse is written nowhere, a sound already
 // holding the values is left alone. Cancelling stops before the next file; the slice not yet
@@ -39,7 +40,7 @@ struct EditOutcome
 class BatchEdit final : public BackgroundJob<EditOutcome>
 {
 public:
-    BatchEdit(QString folder, std::vector<EditTarget> targets, AttributeEdits edits, Backup backup);
+    BatchEdit(QString folder, std::vector<EditTarget> targets, Backup backup);
     ~BatchEdit() override;
 
 private:
@@ -51,7 +52,6 @@ private:
 
     QString folder_;
     std::vector<EditTarget> targets_;
-    AttributeEdits edits_;
     Backup backup_;
 };
 

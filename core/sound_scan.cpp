@@ -3,6 +3,7 @@
 #include "at_once.h"
 #include "game_rules.h"
 #include "qt_text.h"
+#include "relative_path.h"
 #include "sound_collection.h"
 #include "sound_reader.h"
 #include "sound_summary.h"
@@ -41,11 +42,6 @@ ScannedSound refusedRow(const QString &path, const Message &why)
     return row;
 }
 
-QString relativeTo(const QString &folder, const QString &path)
-{
-    return path.mid(folder.endsWith(QLatin1Char('/')) ? folder.size() : folder.size() + 1);
-}
-
 } // namespace
 
 ScannedSound scanSound(const QString &folder, const QString &relative)
@@ -62,18 +58,24 @@ ScannedSound scanSound(const QString &folder, const QString &relative)
     if (row.state == SoundState::Refused)
         return row;
     const Inspection &found = loaded.inspection;
-    const SoundFacts facts = soundFactsOf(found);
-    row.attrs = facts.attrs;
+    row.facts = soundFactsOf(found);
+    row.attrs = row.facts.attrs;
     row.sampleRate = found.sampleRate;
     row.channels = found.channels;
     row.seconds = loaded.seconds;
-    std::vector<GameWarning> warnings = gameWarnings(facts);
+    judge(row);
+    return row;
+}
+
+void judge(ScannedSound &row)
+{
+    std::vector<GameWarning> warnings = gameWarnings(row.facts);
     std::stable_partition(warnings.begin(), warnings.end(),
                           [](const GameWarning &w) { return w.stopsGame(); });
     row.stopsGame = anyStopsGame(warnings);
+    row.warnings.clear();
     for (const GameWarning &warning : warnings)
         row.warnings.push_back(warning.text);
-    return row;
 }
 
 SoundScan::SoundScan(QString folder, int jobs)
@@ -94,17 +96,17 @@ void SoundScan::run()
     setTotal(found.files.size() + found.unreadable.size() + found.undecodable.size() +
              found.loops.size());
     for (const UnreadFolder &folder : found.unreadable)
-        deliver(refusedRow(relativeTo(folder_, folder.path),
+        deliver(refusedRow(pathBelow(folder_, folder.path),
                            {MessageKind::FolderUnreadable, {}, {folder.reason}}));
     for (const QString &name : found.undecodable)
         deliver(refusedRow(name, MessageKind::NameNotUtf8));
     for (const QString &loop : found.loops)
-        deliver(refusedRow(relativeTo(folder_, loop), MessageKind::FolderLoop));
+        deliver(refusedRow(pathBelow(folder_, loop), MessageKind::FolderLoop));
 
     runAtOnce(
         std::size_t(found.files.size()), jobs_,
         [&](std::size_t i) {
-            deliver(scanSound(folder_, relativeTo(folder_, found.files.at(qsizetype(i)))));
+            deliver(scanSound(folder_, pathBelow(folder_, found.files.at(qsizetype(i)))));
         },
         [this] { return cancelled(); });
 }

@@ -2,6 +2,7 @@
 
 #include "background_job.h"
 #include "file_identity.h"
+#include "game_rules.h"
 #include "message.h"
 #include "sound_attributes.h"
 
@@ -40,7 +41,11 @@ struct ScannedSound
     bool stopsGame = false;
     // The file as it was read: a later write checks that it is still that file.
     std::optional<FileIdentity> identity;
+    SoundFacts facts; // what the game rules judged
 };
+
+// Judges `row.facts` by the game's rules: the warnings, those the game stops on first.
+void judge(ScannedSound &row);
 
 // Reads the first pages of `folder`/`relative` and says what the sound table shows of it.
 [[nodiscard]] ScannedSound scanSound(const QString &folder, const QString &relative);

@@ -29,6 +29,22 @@ struct AttributeEdits
         wanted.maxAIDist = maxAIDist.value_or(0.0f);
         return wanted;
     }
+    // These edits, with every field `later` sets set as `later` says.
+    [[nodiscard]] AttributeEdits then(const AttributeEdits &later) const
+    {
+        AttributeEdits both = *this;
+        if (later.gameType)
+            both.gameType = later.gameType;
+        if (later.volume)
+            both.volume = later.volume;
+        if (later.minDist)
+            both.minDist = later.minDist;
+        if (later.maxDist)
+            both.maxDist = later.maxDist;
+        if (later.maxAIDist)
+            both.maxAIDist = later.maxAIDist;
+        return both;
+    }
     // `attrs` with the asked-for fields replaced.
     [[nodiscard]] TSoundAttributes over(TSoundAttributes attrs) const
     {

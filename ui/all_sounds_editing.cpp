@@ -22,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
+#include <QUndoStack>
 
 namespace kelvane {
 
@@ -125,19 +126,27 @@ void TAllSoundsPanel::applyToSelected()
         return;
     }
     std::vector<EditTarget> targets;
-    for (const QModelIndex &index : tblSounds->selectionModel()->selectedRows()) {
-        const ScannedSound &row = model_->sound(index.row());
-        targets.push_back({row.path, row.identity});
+    // A row's edits not yet written go with the fields filled in here.
+    for (const int id : selectedIds()) {
+        const ScannedSound &row = model_->listed(id);
+        targets.push_back(
+            {row.path, row.identity, model_->pendingOf(id).value_or(AttributeEdits{}).then(*edits)});
     }
     if (targets.empty()) {
         Q_EMIT status(tr(" Select the sounds to change first."));
         return;
     }
+    write(std::move(targets));
+}
+
+void TAllSoundsPanel::write(std::vector<EditTarget> targets)
+{
+    undo_->clear(); // what is written is no longer an edit to undo
     prgWork->setRange(0, int(targets.size()));
     prgWork->setValue(0);
     showProgress(true);
     Q_EMIT status(tr(" Writing %1 sounds").arg(targets.size()));
-    jobs_->edit(std::move(targets), *edits, backups_() ? Backup::IfAbsent : Backup::None);
+    jobs_->edit(std::move(targets), backups_() ? Backup::IfAbsent : Backup::None);
 }
 
 } // namespace kelvane

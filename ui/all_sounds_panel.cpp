@@ -10,6 +10,7 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -33,9 +34,11 @@ TAllSoundsPanel::TAllSoundsPanel(std::function<bool()> backups, QWidget *parent)
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(6);
     buildEditor(this);
-    buildFilter(this);
     buildTable();
+    jobs_ = new SoundTableJobs(model_, this);
+    buildFilter(this);
     column->addWidget(tblSounds, 1);
+    buildCellEditing();
 
     prgWork = named(new QProgressBar(this), "prgWork");
     prgWork->setFormat(tr("%v of %m"));
@@ -44,7 +47,6 @@ TAllSoundsPanel::TAllSoundsPanel(std::function<bool()> backups, QWidget *parent)
     connect(btnCancelWork, &QPushButton::clicked, this, &TAllSoundsPanel::cancel);
     showProgress(false);
 
-    jobs_ = new SoundTableJobs(model_, this);
     connect(jobs_, &SoundTableJobs::progress, this, [this](qsizetype done, qsizetype total) {
         prgWork->setMaximum(int(total));
         prgWork->setValue(int(done));
@@ -73,15 +75,19 @@ void TAllSoundsPanel::buildFilter(QWidget *parent)
     row->addWidget(cbxWarningsOnly);
     row->addWidget(cbxStopsGameOnly);
     row->addWidget(lblSoundCount);
+    buildComparison(row);
     static_cast<QBoxLayout *>(layout())->addLayout(row);
-    const auto filter = [this] {
-        model_->setFilter(txtFilter->text(), cbxWarningsOnly->isChecked(),
-                          cbxStopsGameOnly->isChecked());
-        showCount();
-    };
-    connect(txtFilter, &QLineEdit::textChanged, this, filter);
-    connect(cbxWarningsOnly, &QCheckBox::toggled, this, filter);
-    connect(cbxStopsGameOnly, &QCheckBox::toggled, this, filter);
+    connect(txtFilter, &QLineEdit::textChanged, this, &TAllSoundsPanel::refilter);
+    connect(cbxWarningsOnly, &QCheckBox::toggled, this, &TAllSoundsPanel::refilter);
+    connect(cbxStopsGameOnly, &QCheckBox::toggled, this, &TAllSoundsPanel::refilter);
+}
+
+void TAllSoundsPanel::refilter()
+{
+    model_->setFilter(txtFilter->text(), cbxWarningsOnly->isChecked(),
+                      cbxStopsGameOnly->isChecked(),
+                      SoundTableModel::StockFilter(std::max(0, cmbStockFilter->currentIndex())));
+    showCount();
 }
 
 void TAllSoundsPanel::buildTable()
@@ -119,7 +125,11 @@ void TAllSoundsPanel::buildTable()
     // The state's mark stands before its text.
     header->resizeSection(SoundTableModel::State,
                           room(SoundTableModel::tr("stops the game")) + metrics.height() + 8);
-    connect(tblSounds, &QTableView::doubleClicked, this, &TAllSoundsPanel::openCurrent);
+    // A value is edited where it is double-clicked; any other cell opens the sound.
+    connect(tblSounds, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (!(model_->flags(index) & Qt::ItemIsEditable))
+            openCurrent();
+    });
     // The row a user moves to says in the status bar what the game does with it.
     connect(tblSounds->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
@@ -137,9 +147,9 @@ void TAllSoundsPanel::buildTable()
     tblSounds->installEventFilter(this);
 }
 
-QList<QWidget *> TAllSoundsPanel::progressWidgets() const
+QList<QWidget *> TAllSoundsPanel::statusWidgets() const
 {
-    return {prgWork, btnCancelWork};
+    return {lblPending, btnApplyEdits, btnRevertEdits, prgWork, btnCancelWork};
 }
 
 bool TAllSoundsPanel::eventFilter(QObject *watched, QEvent *event)
@@ -169,6 +179,9 @@ void TAllSoundsPanel::showProgress(bool shown)
     prgWork->setVisible(shown);
     btnCancelWork->setVisible(shown);
     btnApplyMany->setEnabled(!shown);
+    btnCompare->setEnabled(!shown);
+    if (lblPending)
+        showPending();
 }
 
 void TAllSoundsPanel::scan(const QString &folder)
@@ -209,7 +222,7 @@ void TAllSoundsPanel::scanEnded(bool cancelled, qsizetype total)
 
 void TAllSoundsPanel::editEnded(bool cancelled, int written, int unchanged, int failed)
 {
-    showProgress(false);
+    showProgress(false); // the rows written have no edits left
     showCount();
     QString text = tr(" Wrote %1 sounds, %2 unchanged, %3 not written.")
                        .arg(written)
@@ -285,95 +298,6 @@ void TAllSoundsPanel::restoreView()
     selection->select(rows, QItemSelectionModel::ClearAndSelect);
     if (const int top = model_->shownRowOf(view.top); top >= 0)
         tblSounds->scrollTo(model_->index(top, 0), QAbstractItemView::PositionAtTop);
-}
-
-void TAllSoundsPanel::showTableMenu(const QPoint &at)
-{
-    if (!mnuSounds) {
-        mnuSounds = named(new QMenu(tblSounds), "mnuSounds");
-        QAction *restore = mnuSounds->addAction(tr("Restore Backups of Selected..."));
-        restore->setObjectName(QStringLiteral("actRestoreSelected"));
-        connect(restore, &QAction::triggered, this, &TAllSoundsPanel::restoreSelected);
-        QAction *remove = mnuSounds->addAction(tr("Remove Backups of Selected..."));
-        remove->setObjectName(QStringLiteral("actRemoveBackups"));
-        connect(remove, &QAction::triggered, this, &TAllSoundsPanel::removeBackupsOfSelected);
-    }
-    for (QAction *action : mnuSounds->actions())
-        action->setEnabled(!busy() && tblSounds->selectionModel()->hasSelection());
-    mnuSounds->popup(tblSounds->viewport()->mapToGlobal(at));
-}
-
-// Puts the selected sounds' backups back, in slices with one flush each, and reads the tree
-// again: every restored sound is another file now.
-void TAllSoundsPanel::restoreSelected()
-{
-    const QStringList paths = selectedPaths();
-    if (busy() || paths.isEmpty())
-        return;
-    QMessageBox question(QMessageBox::Question, tr("Restore Backups"),
-                         tr("Put the .bak backups of %n selected sound(s) back in their places?",
-                            nullptr, int(paths.size())),
-                         QMessageBox::Yes | QMessageBox::No, this);
-    question.setObjectName(QStringLiteral("restoreQuestion"));
-    question.setInformativeText(tr("Each sound that differs from its backup is kept as .newer "
-                                   "beside it."));
-    question.setDefaultButton(QMessageBox::No);
-    if (question.exec() != QMessageBox::Yes)
-        return;
-    const SoundTableJobs::Restored done = jobs_->restore(paths);
-    const QStringList &failures = done.failures;
-    if (!failures.isEmpty()) {
-        QMessageBox failed(QMessageBox::Warning, tr("Restore Backups"),
-                           tr("%n sound(s) could not be restored.", nullptr, int(failures.size())),
-                           QMessageBox::Ok, this);
-        failed.setObjectName(QStringLiteral("restoreFailed"));
-        failed.setDetailedText(failures.join(QLatin1Char('\n')));
-        failed.exec();
-    }
-    scan(folder());
-    afterScan_ = tr(" Restored %1; %2 without a backup; %3 not restored.")
-                     .arg(done.restored)
-                     .arg(done.without)
-                     .arg(failures.size());
-    Q_EMIT status(afterScan_);
-}
-
-QStringList TAllSoundsPanel::selectedPaths() const
-{
-    QStringList paths;
-    for (const QModelIndex &index : tblSounds->selectionModel()->selectedRows())
-        paths << folder() + QLatin1Char('/') + model_->sound(index.row()).path;
-    return paths;
-}
-
-// Before a mod is released: the backups and the sounds restores kept go, the sounds stay.
-void TAllSoundsPanel::removeBackupsOfSelected()
-{
-    const QStringList paths = selectedPaths();
-    if (busy() || paths.isEmpty())
-        return;
-    QMessageBox question(
-        QMessageBox::Question, tr("Remove Backups"),
-        tr("Remove the .bak and .newer files of %n selected sound(s)?", nullptr, int(paths.size())),
-        QMessageBox::Yes | QMessageBox::No, this);
-    question.setObjectName(QStringLiteral("removeBackupsQuestion"));
-    question.setInformativeText(tr("They cannot be brought back; the sounds stay as they are."));
-    question.setDefaultButton(QMessageBox::No);
-    if (question.exec() != QMessageBox::Yes)
-        return;
-    const SoundTableJobs::Cleaned done = jobs_->clean(paths);
-    if (!done.failures.isEmpty()) {
-        QMessageBox failed(
-            QMessageBox::Warning, tr("Remove Backups"),
-            tr("%n file(s) could not be removed.", nullptr, int(done.failures.size())),
-            QMessageBox::Ok, this);
-        failed.setObjectName(QStringLiteral("removeBackupsFailed"));
-        failed.setDetailedText(done.failures.join(QLatin1Char('\n')));
-        failed.exec();
-    }
-    Q_EMIT status(tr(" Removed %1 backup files; %2 not removed.")
-                      .arg(done.removed)
-                      .arg(done.failures.size()));
 }
 
 } // namespace kelvane

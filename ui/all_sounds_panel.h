@@ -1,12 +1,14 @@
 #pragma once
 
 #include "attribute_edits.h"
+#include "batch_edit.h"
 
 #include <functional>
 #include <memory>
 
 #include <QWidget>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -16,6 +18,7 @@ class QPushButton;
 class QMenu;
 class QTableView;
 class QTimer;
+class QUndoStack;
 
 namespace kelvane {
 
@@ -43,11 +46,18 @@ public:
     void cancel();
     [[nodiscard]] bool busy() const;
     [[nodiscard]] const QString &folder() const;
-    // The progress bar and its Cancel button, for the window's status bar.
-    [[nodiscard]] QList<QWidget *> progressWidgets() const;
+    // The progress bar and its Cancel button, the count of edits not yet written with their
+    // Apply and Revert: for the window's status bar.
+    [[nodiscard]] QList<QWidget *> statusWidgets() const;
+    // Before the table is left or listed again: edits not yet written are offered for saving.
+    // False when the user stays (Cancel, or a write that did not write them all).
+    [[nodiscard]] bool settle();
+    [[nodiscard]] int pendingCount() const;
 
 Q_SIGNALS:
     void openSound(const QString &path); // asked to show one sound in the single-file view
+    void playSound(const QString &path, double volume);
+    void showInFileManager(const QString &folder);
     void status(const QString &text);
 
 protected:
@@ -57,6 +67,21 @@ private:
     void buildEditor(QWidget *parent);
     void buildFilter(QWidget *parent);
     void buildTable();
+    void buildCellEditing();
+    void buildComparison(QBoxLayout *row);
+    void editCells(const QModelIndex &index, const QString &text);
+    void pushEdits(std::vector<std::pair<int, AttributeEdits>> wanted, const QString &what);
+    void applyPending();
+    void write(std::vector<EditTarget> targets); // through the batch, with progress and Cancel
+    void revertPending();
+    void showPending();
+    void compareWithStock();
+    void stockEnded(bool cancelled);
+    void stopComparing();
+    void takeStockValues();
+    void refilter();
+    [[nodiscard]] QList<int> selectedIds() const;
+    [[nodiscard]] QString currentPath() const;
     void scanEnded(bool cancelled, qsizetype total);
     void editEnded(bool cancelled, int written, int unchanged, int failed);
     void showCount();
@@ -77,6 +102,7 @@ private:
     SoundTableJobs *jobs_ = nullptr;
     QTableView *tblSounds = nullptr;
     QMenu *mnuSounds = nullptr; // made when first asked for
+    QUndoStack *undo_ = nullptr; // over the edits not yet written
     QString afterScan_;         // the status once the listing under way is done
     // The view to come back to once the listing is done: the folder of the sound opened from
     // the table, the rows selected, the current row and the row at the top.
@@ -97,6 +123,12 @@ private:
     QCheckBox *cbxWarningsOnly = nullptr;
     QCheckBox *cbxStopsGameOnly = nullptr;
     QLabel *lblSoundCount = nullptr;
+    QPushButton *btnCompare = nullptr;
+    QComboBox *cmbStockFilter = nullptr;
+    QPushButton *btnStopComparing = nullptr;
+    QLabel *lblPending = nullptr;
+    QPushButton *btnApplyEdits = nullptr;
+    QPushButton *btnRevertEdits = nullptr;
     QProgressBar *prgWork = nullptr;
     QPushButton *btnCancelWork = nullptr;
 };

@@ -141,6 +141,7 @@ private:
     void soundDecoded(std::shared_ptr<const DecodedSound> sound, WaveformPeaks peaks);
     void clearSound();
     void togglePlaying();
+    void playFile(const QString &path, double volume);
     void stopPlaying();
     void followPlaying();
     void refreshWaveform();

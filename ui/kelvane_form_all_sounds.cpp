@@ -1,7 +1,9 @@
 // The sound table of every sound of the listed folder and its sub-folders, as a second view in
 // place of the file list and the attributes.
 #include "all_sounds_panel.h"
+#include "desktop_launcher.h"
 #include "kelvane_form.h"
+#include "sound_output.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -40,8 +42,11 @@ void TKelvaneForm::showAllSounds(bool shown)
             pnlAllSounds =
                 new TAllSoundsPanel([this] { return cbxRenameOriginals->isChecked(); }, stkViews);
             stkViews->addWidget(pnlAllSounds);
-            for (QWidget *widget : pnlAllSounds->progressWidgets())
+            for (QWidget *widget : pnlAllSounds->statusWidgets())
                 sbStatus->addPermanentWidget(widget);
+            connect(pnlAllSounds, &TAllSoundsPanel::playSound, this, &TKelvaneForm::playFile);
+            connect(pnlAllSounds, &TAllSoundsPanel::showInFileManager, this,
+                    [this](const QString &folder) { launcher_->openFolder(folder); });
             connect(pnlAllSounds, &TAllSoundsPanel::status, this, &TKelvaneForm::setStatusText);
             connect(pnlAllSounds, &TAllSoundsPanel::openSound, this,
                     &TKelvaneForm::openFromAllSounds);
@@ -50,6 +55,10 @@ void TKelvaneForm::showAllSounds(bool shown)
         stkViews->setCurrentWidget(pnlAllSounds);
         pnlAllSounds->showFor(QDir::currentPath());
         pnlAllSounds->setFocus();
+        return;
+    }
+    if (!pnlAllSounds->settle()) {
+        btnOverview->setChecked(true);
         return;
     }
     leaveAllSounds();
@@ -61,6 +70,8 @@ void TKelvaneForm::showAllSounds(bool shown)
 // Back to the single-file view; work under way stops before its next sound.
 void TKelvaneForm::leaveAllSounds()
 {
+    if (output_)
+        output_->stop(); // a sound played from the table
     btnOverview->setChecked(false);
     pnlAllSounds->cancel();
     stkViews->setCurrentIndex(0);
@@ -69,6 +80,8 @@ void TKelvaneForm::leaveAllSounds()
 void TKelvaneForm::openFromAllSounds(const QString &path)
 {
     const QFileInfo sound(path);
+    if (!pnlAllSounds->settle())
+        return;
     leaveAllSounds();
     if (!QDir::setCurrent(sound.absolutePath())) {
         setStatusText(tr(" Could not open the folder %1").arg(sound.absolutePath()));
@@ -85,7 +98,8 @@ void TKelvaneForm::openFromAllSounds(const QString &path)
 void TKelvaneForm::refreshShortcut()
 {
     if (allSoundsShown()) {
-        pnlAllSounds->scan(QDir::currentPath());
+        if (pnlAllSounds->settle())
+            pnlAllSounds->scan(QDir::currentPath());
         return;
     }
     // As a Ctrl-click on Select Drive/Directory.

@@ -1,6 +1,7 @@
 // The window's life and the events it watches on its controls' behalf: made, closed, and the
 // clicks, keys and resizes that need more than a signal.
 #include "hint_tracker.h"
+#include "all_sounds_panel.h"
 #include "kelvane_form.h"
 
 #include <QCloseEvent>
@@ -27,7 +28,7 @@ void TKelvaneForm::FormDestroy()
 void TKelvaneForm::closeEvent(QCloseEvent *event)
 {
     // FormCloseQuery: pending changes are offered for saving; stop keeps the window open.
-    if (QuerySaveChanges()) {
+    if (QuerySaveChanges() && (!allSoundsShown() || pnlAllSounds->settle())) {
         stopPlaying();
         event->accept();
     } else {

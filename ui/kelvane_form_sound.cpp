@@ -204,4 +204,24 @@ void TKelvaneForm::refreshWaveform()
         });
 }
 
+// A sound of the table, played as it is on disk (its checksum repaired in memory) at `volume`.
+void TKelvaneForm::playFile(const QString &path, double volume)
+{
+    stopPlaying();
+    behindTheWindow(
+        this, soundWork_,
+        [path] {
+            EditSession sound;
+            sound.load(path, path);
+            return std::make_shared<const DecodedSound>(decodeSound(sound.playableBytes()));
+        },
+        [this, volume](const std::shared_ptr<const DecodedSound> &sound) {
+            if (!sound->decoded())
+                setStatusText(tr(" The sound cannot be decoded: ") + toQString(sound->failure) +
+                              QLatin1Char('.'));
+            else if (!output().play(sound, volume))
+                setStatusText(tr(" No audio output is available."));
+        });
+}
+
 } // namespace kelvane

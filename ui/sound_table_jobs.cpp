@@ -47,14 +47,13 @@ void SoundTableJobs::scan(const QString &folder)
     poller_->start();
 }
 
-void SoundTableJobs::edit(std::vector<EditTarget> targets, const AttributeEdits &edits,
-                          Backup backup)
+void SoundTableJobs::edit(std::vector<EditTarget> targets, Backup backup)
 {
     std::sort(targets.begin(), targets.end(),
               [](const EditTarget &a, const EditTarget &b) { return a.path < b.path; });
     written_ = unchanged_ = failed_ = 0;
     toWrite_ = qsizetype(targets.size());
-    edit_ = std::make_unique<BatchEdit>(folder_, std::move(targets), edits, backup);
+    edit_ = std::make_unique<BatchEdit>(folder_, std::move(targets), backup);
     poller_->start();
 }
 
@@ -98,8 +97,17 @@ SoundTableJobs::Cleaned SoundTableJobs::clean(const QStringList &paths)
     return counts;
 }
 
+void SoundTableJobs::compare(const QString &stockFolder)
+{
+    stock_ = std::make_unique<SoundScan>(stockFolder,
+                                         4 * std::max(1, QThread::idealThreadCount()));
+    poller_->start();
+}
+
 void SoundTableJobs::cancel()
 {
+    if (stock_)
+        stock_->cancel();
     if (scan_)
         scan_->cancel();
     if (edit_)
@@ -110,9 +118,11 @@ void SoundTableJobs::poll()
 {
     if (scan_)
         takeScanned();
-    else if (edit_)
+    if (stock_)
+        takeStock();
+    if (edit_)
         takeWritten();
-    else
+    if (!scan_ && !stock_ && !edit_)
         poller_->stop();
 }
 
@@ -132,7 +142,6 @@ void SoundTableJobs::takeScanned()
     const bool cancelled = scan_->cancelled();
     const qsizetype total = scan_->total();
     scan_.reset();
-    poller_->stop();
     Q_EMIT scanEnded(cancelled, total);
 }
 
@@ -159,8 +168,21 @@ void SoundTableJobs::takeWritten()
         return;
     const bool cancelled = edit_->cancelled();
     edit_.reset();
-    poller_->stop();
     Q_EMIT editEnded(cancelled, written_, unchanged_, failed_);
+}
+
+void SoundTableJobs::takeStock()
+{
+    const bool ended = stock_->finished();
+    if (std::vector<ScannedSound> rows = stock_->take(); !rows.empty())
+        model_->addStock(rows);
+    if (stock_->total() >= 0)
+        Q_EMIT progress(stock_->done(), stock_->total());
+    if (!ended)
+        return;
+    const bool cancelled = stock_->cancelled();
+    stock_.reset();
+    Q_EMIT stockEnded(cancelled);
 }
 
 } // namespace kelvane

@@ -36,8 +36,8 @@ public:
 
     // Lists `folder` and its sub-folders anew, dropping the rows shown. Not while writing.
     void scan(const QString &folder);
-    // Writes `edits` into `targets` (paths relative to the folder listed).
-    void edit(std::vector<EditTarget> targets, const AttributeEdits &edits, Backup backup);
+    // Writes each target's edits into it (paths relative to the folder listed).
+    void edit(std::vector<EditTarget> targets, Backup backup);
     // Puts the backups of `paths` back; every restored sound is another file then, so the
     // folder is to be listed again.
     Restored restore(QStringList paths);
@@ -48,8 +48,10 @@ public:
     };
     // Removes the .bak and .newer files beside the sounds at `paths`, each folder flushed once.
     Cleaned clean(const QStringList &paths);
+    // Lists and reads the sounds of `stockFolder` into the model's comparison.
+    void compare(const QString &stockFolder);
     void cancel();
-    [[nodiscard]] bool busy() const { return scan_ || edit_; }
+    [[nodiscard]] bool busy() const { return scan_ || edit_ || stock_; }
     [[nodiscard]] bool writing() const { return edit_ != nullptr; }
     [[nodiscard]] const QString &folder() const { return folder_; }
 
@@ -59,17 +61,20 @@ Q_SIGNALS:
     void rowsChanged();
     void scanEnded(bool cancelled, qsizetype total);
     void editEnded(bool cancelled, int written, int unchanged, int failed);
+    void stockEnded(bool cancelled);
 
 private:
     void poll();
     void takeScanned();
     void takeWritten();
+    void takeStock();
 
     SoundTableModel *model_;
     QString folder_;
     QTimer *poller_ = nullptr;
     std::unique_ptr<SoundScan> scan_;
     std::unique_ptr<BatchEdit> edit_;
+    std::unique_ptr<SoundScan> stock_;
     bool sized_ = false; // the listing's size is known and room made for its rows
     qsizetype toWrite_ = 0;
     int written_ = 0, unchanged_ = 0, failed_ = 0;

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QFont>
 #include <QStyle>
 
 namespace kelvane {
@@ -119,8 +120,11 @@ QVariant SoundTableModel::data(const QModelIndex &index, int role) const
                 .join(QLatin1Char('\n'));
         }
         if (column == Path)
-            return row.path;
-        return {};
+            return onlyInMod(row) ? row.path + QLatin1Char('\n') + tr("only in the mod") : row.path;
+        return comparing() ? stockTip(row, column) : QString();
+    case Qt::FontRole:
+    case Qt::BackgroundRole:
+        return markOf(shown_[std::size_t(index.row())], column, role);
     case Qt::ForegroundRole:
         // A sound the game stops on is red across its row, a notice only marked.
         return row.stopsGame ? QVariant(QColor(0xB0, 0x00, 0x20)) : QVariant();
@@ -138,6 +142,40 @@ QVariant SoundTableModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+Qt::ItemFlags SoundTableModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    if (index.isValid() && isEditable(index.column(), index.row()))
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+// A field with an edit not yet written is bold; one the stock sound holds otherwise is tinted.
+QVariant SoundTableModel::markOf(int id, int column, int role) const
+{
+    if (column < Type || column > MaxAIDist)
+        return {};
+    if (role == Qt::BackgroundRole) {
+        if (!comparing() || stockTip(rows_[std::size_t(id)], column).isEmpty())
+            return {};
+        return QColor(0xFF, 0xE0, 0xA0);
+    }
+    const auto pending = pending_.find(id);
+    if (pending == pending_.end())
+        return {};
+    const AttributeEdits &edits = pending->edits;
+    const bool set = column == Type      ? edits.gameType.has_value()
+                     : column == Volume  ? edits.volume.has_value()
+                     : column == MinDist ? edits.minDist.has_value()
+                     : column == MaxDist ? edits.maxDist.has_value()
+                                         : edits.maxAIDist.has_value();
+    if (!set)
+        return {};
+    QFont bold;
+    bold.setBold(true);
+    return bold;
 }
 
 QVariant SoundTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -180,6 +218,7 @@ void SoundTableModel::clear()
     warningKeys_.clear();
     idOfPath_.clear();
     shown_.clear();
+    pending_.clear();
     endResetModel();
 }
 
@@ -197,6 +236,7 @@ void SoundTableModel::add(std::vector<ScannedSound> rows)
     bool replaced = false;
     for (ScannedSound &row : rows) {
         if (const auto id = idOfPath_.find(row.path); id != idOfPath_.end()) {
+            pending_.remove(*id); // read again: it shows what is on disk
             rows_[std::size_t(*id)] = std::move(row);
             replaced = true;
             continue;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "attribute_edits.h"
+#include "batch_edit.h"
 #include "name_pattern.h"
 #include "sound_scan.h"
 
@@ -42,6 +44,7 @@ public:
     [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override;
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
                                       int role) const override;
+    [[nodiscard]] Qt::ItemFlags flags(const QModelIndex &index) const override;
     void sort(int column, Qt::SortOrder order) override;
 
     void clear();
@@ -50,9 +53,50 @@ public:
     // Makes room for this many rows in all, so that a scan's rows come in without the model
     // growing (and moving every row it holds) again and again.
     void reserve(qsizetype rows);
+    // Which rows a comparison with stock sounds shows.
+    enum class StockFilter
+    {
+        All,
+        Differs,   // the stock sound is read otherwise by the game
+        OnlyInMod, // no stock sound has its path
+    };
     // Shows only the rows whose path holds `text` (any case) and, with `warningsOnly`, that
     // have warnings or could not be read; with `stopsGameOnly`, that the game stops on.
-    void setFilter(const QString &text, bool warningsOnly, bool stopsGameOnly = false);
+    void setFilter(const QString &text, bool warningsOnly, bool stopsGameOnly = false,
+                   StockFilter stock = StockFilter::All);
+
+    // Edits not yet written. Each row shows its edits, judged by the game's rules, until they
+    // are written or dropped; a row read again drops them.
+    struct RowEdits
+    {
+        int id = -1;
+        std::optional<AttributeEdits> edits; // none: the row as listed
+    };
+    [[nodiscard]] bool isEditable(int column, int shownRow) const;
+    [[nodiscard]] int idAt(int shownRow) const { return shown_.at(std::size_t(shownRow)); }
+    [[nodiscard]] int idOf(const QString &path) const { return idOfPath_.value(path, -1); }
+    [[nodiscard]] std::optional<AttributeEdits> pendingOf(int id) const;
+    [[nodiscard]] const ScannedSound &listed(int id) const; // as on disk
+    void setPending(const std::vector<RowEdits> &edits);
+    [[nodiscard]] int pendingCount() const { return int(pending_.size()); }
+    // Every row with edits, as a batch edit writes them.
+    [[nodiscard]] std::vector<EditTarget> pendingTargets() const;
+    void dropPending();
+
+    // The stock sounds the rows are compared with, by their path below the stock folder.
+    // The comparison stays while the rows are listed again.
+    void compareWith(const QString &stockFolder);
+    void addStock(const std::vector<ScannedSound> &rows);
+    void stopComparing();
+    [[nodiscard]] bool comparing() const { return !stockFolder_.isEmpty(); }
+    [[nodiscard]] const QString &stockFolder() const { return stockFolder_; }
+    [[nodiscard]] int stockCount() const { return int(stock_.size()); }
+    // The stock values of the sound with the row's path; none when it has none.
+    [[nodiscard]] std::optional<TSoundAttributes> stockValues(const ScannedSound &row) const;
+    [[nodiscard]] bool differsFromStock(const ScannedSound &row) const;
+    [[nodiscard]] bool onlyInMod(const ScannedSound &row) const;
+    // How many rows differ from their stock sound, and how many have none.
+    [[nodiscard]] std::pair<int, int> stockCounts() const;
 
     [[nodiscard]] const ScannedSound &sound(int shownRow) const;
     [[nodiscard]] int allRows() const { return int(rows_.size()); }
@@ -65,6 +109,8 @@ private:
     void insertShown(std::vector<int> ids);
     void showAgain(); // filter and sort anew, keeping the selection's rows
     QString cellText(const ScannedSound &row, int column) const;
+    [[nodiscard]] QVariant markOf(int id, int column, int role) const; // pending and stock marks
+    [[nodiscard]] QString stockTip(const ScannedSound &row, int column) const;
     static QString stateName(SoundState state);
 
     std::vector<ScannedSound> rows_;
@@ -78,6 +124,20 @@ private:
     NamePattern filter_; // the filter box: text in the path, or a pattern with * and ?
     bool warningsOnly_ = false;
     bool stopsGameOnly_ = false;
+    StockFilter stockFilter_ = StockFilter::All;
+    struct Pending
+    {
+        AttributeEdits edits;
+        ScannedSound listed; // the row as on disk
+    };
+    QHash<int, Pending> pending_; // by row id
+    struct Stock
+    {
+        std::optional<TSoundAttributes> attrs;
+        QString state; // in English, as the command line compares it
+    };
+    QString stockFolder_;
+    QHash<QString, Stock> stock_; // by path below the stock folder
     QChar separator_;
     mutable QIcon warningMark_;
     mutable QIcon stopMark_;

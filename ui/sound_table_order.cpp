@@ -27,6 +27,10 @@ bool SoundTableModel::accepts(const ScannedSound &row) const
         return false;
     if (stopsGameOnly_ && !row.stopsGame)
         return false;
+    if (stockFilter_ == StockFilter::Differs && !differsFromStock(row))
+        return false;
+    if (stockFilter_ == StockFilter::OnlyInMod && !onlyInMod(row))
+        return false;
     return filter_.empty() || filter_.matches(row.path);
 }
 
@@ -134,8 +138,10 @@ void SoundTableModel::insertShown(std::vector<int> ids)
     }
 }
 
-void SoundTableModel::setFilter(const QString &text, bool warningsOnly, bool stopsGameOnly)
+void SoundTableModel::setFilter(const QString &text, bool warningsOnly, bool stopsGameOnly,
+                                StockFilter stock)
 {
+    stockFilter_ = stock;
     filter_ = NamePattern(text);
     warningsOnly_ = warningsOnly;
     stopsGameOnly_ = stopsGameOnly;

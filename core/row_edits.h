@@ -1,0 +1,17 @@
+#pragma once
+
+#include "attribute_edits.h"
+#include "sound_scan.h"
+
+namespace kelvane {
+
+// Why `edits` cannot be written into the sound listed as `listed`: a sound that cannot be
+// written, or a rule the values would break; nothing when they can.
+[[nodiscard]] std::optional<Message> refusedEdits(const ScannedSound &listed,
+                                                  const AttributeEdits &edits);
+
+// The row as it will read once `edits` are written into the sound listed as `listed`: the
+// values, and what the game's rules say of them. Its state stays the one on disk.
+[[nodiscard]] ScannedSound withEdits(const ScannedSound &listed, const AttributeEdits &edits);
+
+} // namespace kelvane

@@ -1,0 +1,146 @@
+// The sound table's context menu and what it does to the selected sounds: open, play, show in
+// the file manager, copy the path, put backups back, remove them, take the stock values.
+#include "all_sounds_panel.h"
+#include "sound_table_jobs.h"
+#include "sound_table_model.h"
+#include "widget_making.h"
+
+#include <algorithm>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTableView>
+
+namespace kelvane {
+
+void TAllSoundsPanel::showTableMenu(const QPoint &at)
+{
+    if (!mnuSounds) {
+        mnuSounds = named(new QMenu(tblSounds), "mnuSounds");
+        const auto add = [this](const QString &text, const char *name, auto slot) {
+            QAction *action = mnuSounds->addAction(text);
+            action->setObjectName(QLatin1String(name));
+            connect(action, &QAction::triggered, this, slot);
+            return action;
+        };
+        add(tr("Open"), "actOpenSound", &TAllSoundsPanel::openCurrent);
+        add(tr("Play"), "actPlaySound", [this] {
+            if (const QString path = currentPath(); !path.isEmpty()) {
+                const auto &attrs = model_->sound(tblSounds->currentIndex().row()).attrs;
+                Q_EMIT playSound(path, attrs ? std::clamp(double(attrs->baseValue), 0.0, 1.0)
+                                             : 1.0);
+            }
+        });
+        add(tr("Show in File Manager"), "actShowSound", [this] {
+            if (const QString path = currentPath(); !path.isEmpty())
+                Q_EMIT showInFileManager(QFileInfo(path).absolutePath());
+        });
+        add(tr("Copy Path"), "actCopyPath", [this] {
+            QStringList paths = selectedPaths();
+            if (!paths.isEmpty())
+                QApplication::clipboard()->setText(paths.join(QLatin1Char('\n')));
+        });
+        mnuSounds->addSeparator();
+        add(tr("Restore Backups of Selected..."), "actRestoreSelected",
+            &TAllSoundsPanel::restoreSelected);
+        add(tr("Remove Backups of Selected..."), "actRemoveBackups",
+            &TAllSoundsPanel::removeBackupsOfSelected);
+        add(tr("Take Stock Values"), "actTakeStock", &TAllSoundsPanel::takeStockValues);
+    }
+    const bool selected = tblSounds->selectionModel()->hasSelection();
+    for (QAction *action : mnuSounds->actions())
+        action->setEnabled(selected && !busy());
+    // Looking and listening never wait for the work behind the window.
+    for (const char *name : {"actOpenSound", "actPlaySound", "actShowSound", "actCopyPath"})
+        mnuSounds->findChild<QAction *>(QLatin1String(name))->setEnabled(selected);
+    mnuSounds->findChild<QAction *>(QStringLiteral("actTakeStock"))
+        ->setEnabled(selected && !busy() && model_->comparing());
+    mnuSounds->popup(tblSounds->viewport()->mapToGlobal(at));
+}
+
+QString TAllSoundsPanel::currentPath() const
+{
+    const QModelIndex current = tblSounds->currentIndex();
+    return current.isValid() ? folder() + QLatin1Char('/') + model_->sound(current.row()).path
+                             : QString();
+}
+
+// Puts the selected sounds' backups back, in slices with one flush each, and reads the tree
+// again: every restored sound is another file now.
+void TAllSoundsPanel::restoreSelected()
+{
+    const QStringList paths = selectedPaths();
+    if (busy() || paths.isEmpty() || !settle())
+        return;
+    QMessageBox question(QMessageBox::Question, tr("Restore Backups"),
+                         tr("Put the .bak backups of %n selected sound(s) back in their places?",
+                            nullptr, int(paths.size())),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    question.setObjectName(QStringLiteral("restoreQuestion"));
+    question.setInformativeText(tr("Each sound that differs from its backup is kept as .newer "
+                                   "beside it."));
+    question.setDefaultButton(QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes)
+        return;
+    const SoundTableJobs::Restored done = jobs_->restore(paths);
+    const QStringList &failures = done.failures;
+    if (!failures.isEmpty()) {
+        QMessageBox failed(QMessageBox::Warning, tr("Restore Backups"),
+                           tr("%n sound(s) could not be restored.", nullptr, int(failures.size())),
+                           QMessageBox::Ok, this);
+        failed.setObjectName(QStringLiteral("restoreFailed"));
+        failed.setDetailedText(failures.join(QLatin1Char('\n')));
+        failed.exec();
+    }
+    scan(folder());
+    afterScan_ = tr(" Restored %1; %2 without a backup; %3 not restored.")
+                     .arg(done.restored)
+                     .arg(done.without)
+                     .arg(failures.size());
+    Q_EMIT status(afterScan_);
+}
+
+QStringList TAllSoundsPanel::selectedPaths() const
+{
+    QStringList paths;
+    for (const QModelIndex &index : tblSounds->selectionModel()->selectedRows())
+        paths << folder() + QLatin1Char('/') + model_->sound(index.row()).path;
+    return paths;
+}
+
+// Before a mod is released: the backups and the sounds restores kept go, the sounds stay.
+void TAllSoundsPanel::removeBackupsOfSelected()
+{
+    const QStringList paths = selectedPaths();
+    if (busy() || paths.isEmpty())
+        return;
+    QMessageBox question(
+        QMessageBox::Question, tr("Remove Backups"),
+        tr("Remove the .bak and .newer files of %n selected sound(s)?", nullptr, int(paths.size())),
+        QMessageBox::Yes | QMessageBox::No, this);
+    question.setObjectName(QStringLiteral("removeBackupsQuestion"));
+    question.setInformativeText(tr("They cannot be brought back; the sounds stay as they are."));
+    question.setDefaultButton(QMessageBox::No);
+    if (question.exec() != QMessageBox::Yes)
+        return;
+    const SoundTableJobs::Cleaned done = jobs_->clean(paths);
+    if (!done.failures.isEmpty()) {
+        QMessageBox failed(
+            QMessageBox::Warning, tr("Remove Backups"),
+            tr("%n file(s) could not be removed.", nullptr, int(done.failures.size())),
+            QMessageBox::Ok, this);
+        failed.setObjectName(QStringLiteral("removeBackupsFailed"));
+        failed.setDetailedText(done.failures.join(QLatin1Char('\n')));
+        failed.exec();
+    }
+    Q_EMIT status(tr(" Removed %1 backup files; %2 not removed.")
+                      .arg(done.removed)
+                      .arg(done.failures.size()));
+}
+
+} // namespace kelvane

@@ -1,0 +1,137 @@
+// The sound table beside the stock sounds: the folder to compare with, what differs from it,
+// and taking the stock values into edits not yet written.
+#include "all_sounds_panel.h"
+#include "kelvane_version.h"
+#include "sound_table_jobs.h"
+#include "sound_table_model.h"
+#include "widget_making.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace kelvane {
+
+void TAllSoundsPanel::buildComparison(QBoxLayout *row)
+{
+    btnCompare = named(new QPushButton(tr("Compare with..."), this), "btnCompare");
+    btnCompare->setToolTip(tr("Pairs each sound with the sound of the same path below another "
+                              "folder, such as the game's unpacked gamedata/sounds, and tints "
+                              "the values that differ"));
+    cmbStockFilter = named(new QComboBox(this), "cmbStockFilter");
+    cmbStockFilter->addItems({tr("All sounds"), tr("Differs from stock"), tr("Only in mod")});
+    btnStopComparing = named(new QPushButton(tr("Stop Comparing"), this), "btnStopComparing");
+    row->addWidget(btnCompare);
+    row->addWidget(cmbStockFilter);
+    row->addWidget(btnStopComparing);
+    cmbStockFilter->hide();
+    btnStopComparing->hide();
+    connect(btnCompare, &QPushButton::clicked, this, &TAllSoundsPanel::compareWithStock);
+    connect(cmbStockFilter, &QComboBox::currentIndexChanged, this, &TAllSoundsPanel::refilter);
+    connect(btnStopComparing, &QPushButton::clicked, this, &TAllSoundsPanel::stopComparing);
+    connect(jobs_, &SoundTableJobs::stockEnded, this, &TAllSoundsPanel::stockEnded);
+}
+
+void TAllSoundsPanel::compareWithStock()
+{
+    if (busy())
+        return;
+    QFileDialog dialog(this, tr("Compare with the Stock Sounds"),
+                       model_->comparing() ? model_->stockFolder() : folder());
+    dialog.setObjectName(QStringLiteral("dlgCompare"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString stock = QDir::cleanPath(dialog.selectedFiles().constFirst());
+    const QFileInfo info(stock);
+    QString refusal;
+    if (!info.isDir() || !info.isReadable() || !QDir(stock).isReadable())
+        refusal = tr("The folder %1 cannot be read.").arg(stock);
+    else if (info.canonicalFilePath() == QFileInfo(folder()).canonicalFilePath())
+        refusal = tr("%1 is the folder listed. Choose the stock sounds to compare it with, such "
+                     "as the game's unpacked gamedata/sounds.")
+                      .arg(stock);
+    if (!refusal.isEmpty()) {
+        QMessageBox failed(QMessageBox::Warning, tr("Compare with the Stock Sounds"), refusal,
+                           QMessageBox::Ok, this);
+        failed.setObjectName(QStringLiteral("compareRefused"));
+        failed.exec();
+        return;
+    }
+    model_->compareWith(stock);
+    jobs_->compare(stock);
+    prgWork->setRange(0, 0);
+    showProgress(true);
+    Q_EMIT status(tr(" Reading the stock sounds of %1").arg(stock));
+}
+
+void TAllSoundsPanel::stockEnded(bool cancelled)
+{
+    showProgress(false);
+    const QString stock = model_->stockFolder();
+    if (cancelled || model_->stockCount() == 0) {
+        stopComparing();
+        if (cancelled) {
+            Q_EMIT status(tr(" Comparison cancelled."));
+            return;
+        }
+        QMessageBox none(QMessageBox::Warning, tr("Compare with the Stock Sounds"),
+                         tr("%1 holds no sounds to compare with.").arg(stock), QMessageBox::Ok,
+                         this);
+        none.setObjectName(QStringLiteral("compareRefused"));
+        none.exec();
+        return;
+    }
+    cmbStockFilter->show();
+    btnStopComparing->show();
+    btnCompare->setToolTip(tr("Compared with %1").arg(stock));
+    refilter();
+    const auto [differ, onlyInMod] = model_->stockCounts();
+    Q_EMIT status(tr(" Compared with %1: %2 sounds differ, %3 only in the mod.")
+                      .arg(stock)
+                      .arg(differ)
+                      .arg(onlyInMod));
+}
+
+void TAllSoundsPanel::stopComparing()
+{
+    cmbStockFilter->blockSignals(true);
+    cmbStockFilter->setCurrentIndex(0);
+    cmbStockFilter->blockSignals(false);
+    cmbStockFilter->hide();
+    btnStopComparing->hide();
+    model_->stopComparing();
+    refilter();
+}
+
+// The selected rows take the stock sound's values as edits not yet written.
+void TAllSoundsPanel::takeStockValues()
+{
+    std::vector<std::pair<int, AttributeEdits>> wanted;
+    for (const int id : selectedIds()) {
+        const auto stock = model_->stockValues(model_->listed(id));
+        if (!stock)
+            continue;
+        AttributeEdits edits;
+        edits.gameType = stock->gameType;
+        edits.volume = stock->baseValue;
+        edits.minDist = stock->minDist;
+        edits.maxDist = stock->maxDist;
+        edits.maxAIDist = stock->maxAIDist;
+        wanted.emplace_back(id, edits);
+    }
+    if (wanted.empty()) {
+        Q_EMIT status(tr(" No stock sound has the path of the selected sounds."));
+        return;
+    }
+    pushEdits(std::move(wanted), tr("stock values of %n sound(s)", nullptr, int(wanted.size())));
+}
+
+} // namespace kelvane
