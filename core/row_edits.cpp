@@ -6,13 +6,24 @@
 
 namespace kelvane {
 
-std::optional<Message> refusedEdits(const ScannedSound &listed, const AttributeEdits &edits)
+std::optional<TSoundAttributes> editableValues(const ScannedSound &listed)
 {
     // A file read only in part, or not at all, is never written.
-    if (!listed.attrs || listed.state == SoundState::Refused ||
-        listed.state == SoundState::ViewOnly)
+    if (listed.state == SoundState::Refused || listed.state == SoundState::ViewOnly)
+        return std::nullopt;
+    if (listed.attrs)
+        return listed.attrs;
+    if (listed.state == SoundState::NoBlock)
+        return defaultAttrs;
+    return std::nullopt;
+}
+
+std::optional<Message> refusedEdits(const ScannedSound &listed, const AttributeEdits &edits)
+{
+    const auto values = editableValues(listed);
+    if (!values)
         return listed.stateText;
-    const TSoundAttributes next = edits.over(*listed.attrs);
+    const TSoundAttributes next = edits.over(*values);
     if (const auto broken =
             firstRuleBroken(next.baseValue, next.minDist, next.maxDist, next.maxAIDist))
         return breachText(*broken, next);
@@ -22,9 +33,10 @@ std::optional<Message> refusedEdits(const ScannedSound &listed, const AttributeE
 ScannedSound withEdits(const ScannedSound &listed, const AttributeEdits &edits)
 {
     ScannedSound row = listed;
-    if (!listed.attrs || !edits.any())
+    const auto values = editableValues(listed);
+    if (!values || !edits.any())
         return row;
-    row.attrs = edits.over(*listed.attrs);
+    row.attrs = edits.over(*values);
     row.facts = afterWriting(listed.facts, *row.attrs);
     judge(row);
     return row;

@@ -31,5 +31,26 @@
             <numerusform>%n files could not be removed.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 of %n sound(s)</source>
+        <translation>
+            <numerusform>%1 of %n sound</numerusform>
+            <numerusform>%1 of %n sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edit(s) not written</source>
+        <translation>
+            <numerusform>%n edit not written</numerusform>
+            <numerusform>%n edits not written</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>stock values of %n sound(s)</source>
+        <translation>
+            <numerusform>stock values of %n sound</numerusform>
+            <numerusform>stock values of %n sounds</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

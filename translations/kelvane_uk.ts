@@ -449,6 +449,14 @@
         <source>Warnings</source>
         <translation>Попередження</translation>
     </message>
+    <message>
+        <source>only in the mod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stock: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kelvane::TAllSoundsPanel</name>
@@ -627,6 +635,146 @@
     <message>
         <source> Removed %1 backup files; %2 not removed.</source>
         <translation> Видалено резервних файлів: %1; не видалено: %2.</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply Edits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes every edit made in the cells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drops every edit not yet written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n sound(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> Not changed: %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n edit(s) not written</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The data has changed</source>
+        <translation type="unfinished">Дані змінено</translation>
+    </message>
+    <message>
+        <source>Save changes first?</source>
+        <translation type="unfinished">Спершу зберегти зміни?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take Stock Values</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs each sound with the sound of the same path below another folder, such as the game&apos;s unpacked gamedata/sounds, and tints the values that differ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Differs from stock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only in mod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Comparing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with the Stock Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the folder listed. Choose the stock sounds to compare it with, such as the game&apos;s unpacked gamedata/sounds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Reading the stock sounds of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Comparison cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no sounds to compare with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compared with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Compared with %1: %2 sounds differ, %3 only in the mod.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> No stock sound has the path of the selected sounds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>stock values of %n sound(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -37,7 +37,8 @@ std::optional<AttributeEdits> cellEdit(int column, const QString &text)
                 edit.gameType = gameTypeCode(i);
         return edit.gameType ? std::optional(edit) : std::nullopt;
     }
-    const auto number = parseNumber(text, userDecimalSeparator());
+    // A comma or a point, whatever the language: a cell holds one number, never a grouping.
+    const auto number = parseNumber(text, QLatin1Char(','));
     if (!number)
         return std::nullopt;
     switch (column) {
@@ -94,7 +95,8 @@ void TAllSoundsPanel::buildCellEditing()
     redo->setObjectName(QStringLiteral("actRedoEdit"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
     for (QAction *action : {undo, redo}) {
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        // Anywhere in the window while the table is shown; a text box keeps its own undo.
+        action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
     lblPending = named(new QLabel(this), "lblPending");
@@ -152,10 +154,11 @@ void TAllSoundsPanel::pushEdits(std::vector<std::pair<int, AttributeEdits>> want
             Q_EMIT status(tr(" Not changed: %1: %2").arg(listed.path, wordsOf(*refused)));
             return;
         }
-        const auto next = beyond(*listed.attrs, edits);
+        const TSoundAttributes values = *editableValues(listed);
+        const auto next = beyond(values, edits);
         const auto now = model_->pendingOf(id);
         if (next.has_value() == now.has_value() &&
-            (!next || SameAttributes(next->over(*listed.attrs), now->over(*listed.attrs))))
+            (!next || SameAttributes(next->over(values), now->over(values))))
             continue;
         before.push_back({id, now});
         after.push_back({id, next});

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <utility>
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
+#include <QUndoStack>
 
 namespace kelvane {
 
@@ -56,7 +58,10 @@ TAllSoundsPanel::TAllSoundsPanel(std::function<bool()> backups, QWidget *parent)
     connect(jobs_, &SoundTableJobs::editEnded, this, &TAllSoundsPanel::editEnded);
 }
 
-TAllSoundsPanel::~TAllSoundsPanel() = default;
+TAllSoundsPanel::~TAllSoundsPanel()
+{
+    undo_->disconnect(this); // it empties itself among the children going away
+}
 
 void TAllSoundsPanel::buildFilter(QWidget *parent)
 {
@@ -154,7 +159,9 @@ QList<QWidget *> TAllSoundsPanel::statusWidgets() const
 
 bool TAllSoundsPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == tblSounds && event->type() == QEvent::KeyPress) {
+    // Enter in a cell's editor comes here too, once the editor has taken it: it is not for us.
+    if (watched == tblSounds && event->type() == QEvent::KeyPress &&
+        tblSounds->window()->focusWidget() == tblSounds) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             openCurrent();

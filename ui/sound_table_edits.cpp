@@ -10,9 +10,7 @@ bool SoundTableModel::isEditable(int column, int shownRow) const
 {
     if (column < Type || column > MaxAIDist || shownRow < 0 || shownRow >= rowCount())
         return false;
-    // A file read only in part, or not at all, is never written.
-    const ScannedSound &row = listed(idAt(shownRow));
-    return row.attrs && row.state != SoundState::Refused && row.state != SoundState::ViewOnly;
+    return editableValues(listed(idAt(shownRow))).has_value();
 }
 
 std::optional<AttributeEdits> SoundTableModel::pendingOf(int id) const

@@ -1,11 +1,11 @@
 #include "../cli/cli_run.h"
 #include "all_sounds_panel.h"
-#include "form_fixture.h"
 #include "game_sound_types.h"
 #include "kelvane_application.h"
 #include "number_text.h"
 #include "ogg_judge.h"
 #include "sound_table_model.h"
+#include "table_fixture.h"
 #include "sound_writer.h"
 
 #include <algorithm>
@@ -26,89 +26,10 @@
 #include <unistd.h>
 
 using namespace kelvane;
-using Column = SoundTableModel::Column;
 
-namespace {
-
-// Writes `attrs` into a sound, as the window's Apply does.
-void setAttributes(const QString &path, const TSoundAttributes &attrs)
-{
-    LoadResult loaded = loadSoundFile(path, path, MissingBlock::UpgradeOlder);
-    QVERIFY(saveSoundFile(*loaded.image, attrs, {path, path, Backup::None, loaded.identity}).ok);
-}
-
-// What a save of `attrs` into a copy of `original` gives: the bytes a right edit must produce.
-QByteArray savedAs(const QByteArray &original, const TSoundAttributes &attrs)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("copy.ogg");
-    fixtures::writeFile(path, original);
-    setAttributes(path, attrs);
-    return fixtures::readFile(path);
-}
-
-QString number(double value)
-{
-    return shortestNumber(float(value), userDecimalSeparator());
-}
-
-} // namespace
-
-class TestAllSounds : public QObject, FormFixture
+class TestAllSounds : public QObject, TableFixture
 {
     Q_OBJECT
-
-    QTableView *table() { return w<QTableView>("tblSounds"); }
-    TAllSoundsPanel *panel() { return form->findChild<TAllSoundsPanel *>("pnlAllSounds"); }
-    [[nodiscard]] bool openOverview()
-    {
-        press("btnOverview");
-        return panel() && QTest::qWaitFor([this] { return !panel()->busy(); }, 60'000);
-    }
-    [[nodiscard]] bool settled()
-    {
-        return QTest::qWaitFor([this] { return !panel()->busy(); }, 60'000);
-    }
-    QString cell(int row, int column)
-    {
-        return table()->model()->index(row, column).data().toString();
-    }
-    QString tip(int row, int column)
-    {
-        return table()->model()->index(row, column).data(Qt::ToolTipRole).toString();
-    }
-    QStringList column(int column)
-    {
-        QStringList texts;
-        for (int row = 0; row < table()->model()->rowCount(); ++row)
-            texts << cell(row, column);
-        return texts;
-    }
-    int rowOf(const QString &path) { return int(column(Column::Path).indexOf(path)); }
-    void sortBy(int column)
-    {
-        QHeaderView *header = table()->horizontalHeader();
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                          {header->sectionViewportPosition(column) + 5, header->height() / 2});
-    }
-    void select(const QStringList &paths)
-    {
-        for (qsizetype i = 0; i < paths.size(); ++i)
-            QVERIFY(driver::clickEntry(table(), paths[i], false,
-                                       i == 0 ? Qt::NoModifier : Qt::ControlModifier));
-    }
-    void typeMany(const char *box, const QString &text)
-    {
-        auto *edit = w<QLineEdit>(box);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    QString in(const QString &sub, const QString &sample)
-    {
-        QDir().mkpath(path(sub));
-        return fixtures::copySample(sample, path(sub));
-    }
 
 private slots:
     void init() { QVERIFY(open()); }

@@ -1,0 +1,243 @@
+// The sound table as a workbench: values typed into its cells, undone and written; the stock
+// sounds beside the mod's.
+#include "../cli/cli_run.h"
+#include "kelvane_application.h"
+#include "number_text.h"
+#include "ogg_judge.h"
+#include "sound_writer.h"
+#include "table_fixture.h"
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUndoStack>
+
+using namespace kelvane;
+
+class TestTableWorkbench : public QObject, TableFixture
+{
+    Q_OBJECT
+
+    // A cell clicked with `modifiers`: it becomes the current cell, where typing goes.
+    void clickCell(const QString &path, int column, Qt::KeyboardModifiers modifiers = {})
+    {
+        form->activateWindow(); // a click on a window makes it the active one
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        const QModelIndex index = table()->model()->index(rowOf(path), column);
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, modifiers,
+                          table()->visualRect(index).center());
+    }
+    // Types into the current cell and confirms, as a user does.
+    void typeInCell(const QString &text)
+    {
+        // Each key to where the focus is: the first opens the cell's editor.
+        for (const QChar key : text)
+            QTest::keyClick(form->focusWidget(), key.toLatin1());
+        QTest::keyClick(form->focusWidget(), Qt::Key_Return);
+        // The editor hands its text over once the key is handled.
+        QVERIFY(QTest::qWaitFor([this] { return form->focusWidget() == table(); }));
+    }
+    bool bold(int row, int column)
+    {
+        return table()->model()->index(row, column).data(Qt::FontRole).value<QFont>().bold();
+    }
+    QString pendingText() { return w<QLabel>("lblPending")->text(); }
+
+private slots:
+    void init() { QVERIFY(open()); }
+    void cleanup() { close(); }
+
+    // Typing a value into a cell of a selected row sets that field, and only that field, on
+    // every selected row: shown at once (bold, judged by the game's rules, counted), written
+    // by Apply byte for byte as a save of those values, and refused when a rule forbids it.
+    void aCellTypedOnManyRowsSetsThatFieldInEach()
+    {
+        const QString a = add("mono_block.ogg");
+        const QString b = add("stereo_block.ogg");
+        const QString c = add("lacing_240.ogg");
+        const QByteArray aBefore = fixtures::readFile(a), bBefore = fixtures::readFile(b),
+                         cBefore = fixtures::readFile(c);
+        QVERIFY(openOverview());
+        clickCell("mono_block.ogg", Column::MaxAIDist);
+        clickCell("stereo_block.ogg", Column::MaxAIDist, Qt::ControlModifier);
+        typeInCell("0,05"); // either separator, in every language
+        QCOMPARE(cell(rowOf("mono_block.ogg"), Column::MaxAIDist), number(0.05));
+        QCOMPARE(cell(rowOf("stereo_block.ogg"), Column::MaxAIDist), number(0.05));
+        QVERIFY(bold(rowOf("stereo_block.ogg"), Column::MaxAIDist));
+        QVERIFY(!bold(rowOf("stereo_block.ogg"), Column::MaxDist));
+        QVERIFY(cell(rowOf("lacing_240.ogg"), Column::MaxAIDist) != number(0.05));
+        // The game's rules judge the edit before it is written.
+        QVERIFY(cell(rowOf("mono_block.ogg"), Column::Warnings).contains("0.1"));
+        QVERIFY2(pendingText().startsWith("2 "), qPrintable(pendingText()));
+
+        // Text that is not a number changes nothing and says so.
+        clickCell("mono_block.ogg", Column::Volume);
+        typeInCell("loud");
+        QCOMPARE(form->statusText(), TKelvaneForm::notValidText());
+        QVERIFY(pendingText().startsWith("2 "));
+
+        // A maximum below the minimum is refused on every row, and nothing changes.
+        clickCell("mono_block.ogg", Column::MaxDist);
+        typeInCell("0.1");
+        QCOMPARE(cell(rowOf("mono_block.ogg"), Column::MaxDist), number(20));
+        QVERIFY(form->statusText().contains("mono_block.ogg"));
+
+        press("btnApplyEdits");
+        QVERIFY(settled());
+        TSoundAttributes aWanted = attributesOf(a), bWanted = attributesOf(b);
+        QCOMPARE(fixtures::readFile(c), cBefore);
+        aWanted.maxAIDist = bWanted.maxAIDist = 0.05f;
+        QCOMPARE(fixtures::readFile(a), savedAs(aBefore, aWanted));
+        QCOMPARE(fixtures::readFile(b), savedAs(bBefore, bWanted));
+        QCOMPARE(attributesOf(a).maxAIDist, 0.05f);
+        QVERIFY(judgeOgg(fixtures::readFile(a)).valid);
+        QVERIFY(!w<QLabel>("lblPending")->isVisible());
+        QVERIFY(!bold(rowOf("mono_block.ogg"), Column::MaxAIDist));
+    }
+
+    // Ctrl+Z takes back the last edit, Ctrl+Shift+Z makes it again; Revert is undone too.
+    void editsAreUndoneAndRedone()
+    {
+        add("mono_block.ogg");
+        QVERIFY(openOverview());
+        const int row = rowOf("mono_block.ogg");
+        clickCell("mono_block.ogg", Column::Volume);
+        typeInCell("0.5");
+        clickCell("mono_block.ogg", Column::MinDist);
+        typeInCell("3");
+        QCOMPARE(cell(row, Column::MinDist), number(3));
+        QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(cell(row, Column::MinDist), number(0.7));
+        QCOMPARE(cell(row, Column::Volume), number(0.5));
+        QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(cell(row, Column::Volume), number(1));
+        QVERIFY(!w<QLabel>("lblPending")->isVisible());
+        QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(cell(row, Column::MinDist), number(3));
+        press("btnRevertEdits");
+        QCOMPARE(cell(row, Column::MinDist), number(0.7));
+        QTest::keyClick(table(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(cell(row, Column::Volume), number(0.5));
+        QVERIFY(bold(row, Column::Volume));
+    }
+
+    // Leaving the table with edits not written asks first: Cancel stays, No drops them, Yes
+    // writes them. A sound changed on disk meanwhile is not written over.
+    void leavingAsksToSaveAndChangedSoundsAreLeftAlone()
+    {
+        const QString a = add("mono_block.ogg");
+        const QString b = add("stereo_block.ogg");
+        const QByteArray aBefore = fixtures::readFile(a);
+        QVERIFY(openOverview());
+        clickCell("mono_block.ogg", Column::MaxDist);
+        typeInCell("44");
+        auto asked = driver::answerMessageBox(QMessageBox::Cancel);
+        press("btnOverview");
+        QVERIFY(asked->seen);
+        QCOMPARE(asked->text, QString("Save changes first?"));
+        QVERIFY(w<QPushButton>("btnOverview")->isChecked());
+        asked = driver::answerMessageBox(QMessageBox::No);
+        press("btnOverview");
+        QVERIFY(asked->seen);
+        QVERIFY(!w<QPushButton>("btnOverview")->isChecked());
+        QCOMPARE(fixtures::readFile(a), aBefore);
+
+        QVERIFY(openOverview());
+        clickCell("mono_block.ogg", Column::MaxDist);
+        typeInCell("44");
+        clickCell("stereo_block.ogg", Column::MaxDist);
+        typeInCell("55");
+        const QByteArray elsewhere = fixtures::readFile(fixtures::samplePath("lacing_240.ogg"));
+        fixtures::writeFile(b, elsewhere); // another program writes the sound meanwhile
+        asked = driver::answerMessageBox(QMessageBox::Yes);
+        press("btnOverview");
+        QVERIFY(asked->seen);
+        QVERIFY(settled());
+        QCOMPARE(attributesOf(a).maxDist, 44.0f);
+        QCOMPARE(fixtures::readFile(b), elsewhere);
+        // Not all written: the table stays, its row says why.
+        QVERIFY(w<QPushButton>("btnOverview")->isChecked());
+        QVERIFY(!cell(rowOf("stereo_block.ogg"), Column::Warnings).isEmpty());
+    }
+
+    // The comparison pairs the rows with the stock sounds as `kelvane-cli diff` pairs them,
+    // tints what differs with the stock value in its tip, filters, survives a new listing,
+    // and hands the stock values to the edits.
+    void comparesWithTheStockSoundsAsDiffDoes()
+    {
+        QTemporaryDir stockDir;
+        const QString stock = QDir(stockDir.path()).canonicalPath();
+        add("mono_block.ogg");
+        add("stereo_block.ogg");
+        in("sub", "lacing_240.ogg");
+        fixtures::copySample("mono_block.ogg", stock);
+        const QString stockStereo = fixtures::copySample("stereo_block.ogg", stock);
+        QDir(stock).mkpath("other");
+        fixtures::copySample("no_comments.ogg", stock + "/other");
+        TSoundAttributes changed = attributesOf(stockStereo);
+        changed.maxDist = 60;
+        fixtures::writeFile(stockStereo, savedAs(fixtures::readFile(stockStereo), changed));
+        QVERIFY(openOverview());
+
+        // The folder listed and one without sounds are refused.
+        for (const QString &refused : {folder, QDir(stock).filePath("other/none")}) {
+            QDir().mkpath(refused);
+            driver::answerFileDialog(refused);
+            auto box = driver::answerMessageBox(QMessageBox::Ok);
+            press("btnCompare");
+            QVERIFY(QTest::qWaitFor([&] { return box->seen; }, 20'000));
+            QVERIFY(settled());
+            QVERIFY(!w<QComboBox>("cmbStockFilter")->isVisible());
+        }
+        driver::answerFileDialog(stock);
+        press("btnCompare");
+        QVERIFY(settled());
+
+        const Run diff = cli({"diff", "-r", "--json", folder, stock}, folder);
+        QStringList differing, onlyInMod;
+        for (const QString &line : diff.out.split('\n', Qt::SkipEmptyParts)) {
+            const QJsonObject record = QJsonDocument::fromJson(line.toUtf8()).object();
+            const QString first = record["differences"].toArray().first().toString();
+            if (first == "only in A")
+                onlyInMod << record["file"].toString();
+            else if (!record["same"].toBool() && first != "only in B")
+                differing << record["file"].toString();
+        }
+        QCOMPARE(differing, QStringList{"stereo_block.ogg"});
+        const int row = rowOf("stereo_block.ogg");
+        QCOMPARE(tip(row, Column::MaxDist), QString("stock: %1").arg(number(60)));
+        QVERIFY(table()->model()->index(row, Column::MaxDist).data(Qt::BackgroundRole).isValid());
+        QVERIFY(!table()->model()->index(row, Column::MinDist).data(Qt::BackgroundRole).isValid());
+        for (const auto &[filter, expected] : {std::pair(1, differing), std::pair(2, onlyInMod)}) {
+            w<QComboBox>("cmbStockFilter")->setCurrentIndex(filter);
+            QCOMPARE(column(Column::Path), expected);
+        }
+
+        w<QComboBox>("cmbStockFilter")->setCurrentIndex(1);
+        QTest::keyClick(form.get(), Qt::Key_R, Qt::ControlModifier); // listed again
+        QVERIFY(settled());
+        QCOMPARE(column(Column::Path), differing);
+        select({"stereo_block.ogg"});
+        QMenu *menu = tableMenu("stereo_block.ogg");
+        QVERIFY(menu);
+        menu->findChild<QAction *>("actTakeStock")->trigger();
+        QCOMPARE(cell(0, Column::MaxDist), number(60));
+        QVERIFY(tip(0, Column::MaxDist).isEmpty());
+        press("btnApplyEdits");
+        QVERIFY(settled());
+        QCOMPARE(attributesOf(path("stereo_block.ogg")).maxDist, 60.0f);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    kelvane::KelvaneApplication app(argc, argv);
+    TestTableWorkbench test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_table_workbench.moc"
