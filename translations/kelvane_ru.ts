@@ -451,11 +451,11 @@
     </message>
     <message>
         <source>only in the mod</source>
-        <translation type="unfinished"></translation>
+        <translation>только в моде</translation>
     </message>
     <message>
         <source>stock: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>в игре: %1</translation>
     </message>
 </context>
 <context>
@@ -638,142 +638,142 @@
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <source>Apply Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить правки</translation>
     </message>
     <message>
         <source>Writes every edit made in the cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Записывает все правки, сделанные в ячейках</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation type="unfinished"></translation>
+        <translation>Откатить</translation>
     </message>
     <message>
         <source>Drops every edit not yet written</source>
-        <translation type="unfinished"></translation>
+        <translation>Отбрасывает все ещё не записанные правки</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n sound(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 у %n звука</numerusform>
+            <numerusform>%1 у %n звуков</numerusform>
+            <numerusform>%1 у %n звуков</numerusform>
         </translation>
     </message>
     <message>
         <source> Not changed: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Не изменено: %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n edit(s) not written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n правка не записана</numerusform>
+            <numerusform>%n правки не записаны</numerusform>
+            <numerusform>%n правок не записано</numerusform>
         </translation>
     </message>
     <message>
         <source>The data has changed</source>
-        <translation type="unfinished">Данные изменены</translation>
+        <translation>Данные изменены</translation>
     </message>
     <message>
         <source>Save changes first?</source>
-        <translation type="unfinished">Сначала сохранить изменения?</translation>
+        <translation>Сначала сохранить изменения?</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Воспроизвести</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать в файловом менеджере</translation>
     </message>
     <message>
         <source>Copy Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать путь</translation>
     </message>
     <message>
         <source>Take Stock Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Взять значения из игры</translation>
     </message>
     <message>
         <source>Compare with...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнить с...</translation>
     </message>
     <message>
         <source>Pairs each sound with the sound of the same path below another folder, such as the game&apos;s unpacked gamedata/sounds, and tints the values that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>Сопоставляет каждый звук со звуком по тому же пути в другой папке, например в распакованной gamedata/sounds игры, и подсвечивает отличающиеся значения</translation>
     </message>
     <message>
         <source>All sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Все звуки</translation>
     </message>
     <message>
         <source>Differs from stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Отличается от игры</translation>
     </message>
     <message>
         <source>Only in mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Только в моде</translation>
     </message>
     <message>
         <source>Stop Comparing</source>
-        <translation type="unfinished"></translation>
+        <translation>Закончить сравнение</translation>
     </message>
     <message>
         <source>Compare with the Stock Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнение со звуками игры</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Папку %1 нельзя прочитать.</translation>
     </message>
     <message>
         <source>%1 is the folder listed. Choose the stock sounds to compare it with, such as the game&apos;s unpacked gamedata/sounds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — это показанная папка. Выберите звуки игры для сравнения, например распакованную gamedata/sounds игры.</translation>
     </message>
     <message>
         <source> Reading the stock sounds of %1</source>
-        <translation type="unfinished"></translation>
+        <translation> Чтение звуков игры из %1</translation>
     </message>
     <message>
         <source> Comparison cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation> Сравнение отменено.</translation>
     </message>
     <message>
         <source>%1 holds no sounds to compare with.</source>
-        <translation type="unfinished"></translation>
+        <translation>В %1 нет звуков для сравнения.</translation>
     </message>
     <message>
         <source>Compared with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнивается с %1</translation>
     </message>
     <message>
         <source> Compared with %1: %2 sounds differ, %3 only in the mod.</source>
-        <translation type="unfinished"></translation>
+        <translation> Сравнение с %1: отличаются звуков: %2, только в моде: %3.</translation>
     </message>
     <message>
         <source> No stock sound has the path of the selected sounds.</source>
-        <translation type="unfinished"></translation>
+        <translation> Ни у одного звука игры нет пути выбранных звуков.</translation>
     </message>
     <message numerus="yes">
         <source>stock values of %n sound(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>значения игры для %n звука</numerusform>
+            <numerusform>значения игры для %n звуков</numerusform>
+            <numerusform>значения игры для %n звуков</numerusform>
         </translation>
     </message>
 </context>

@@ -451,11 +451,11 @@
     </message>
     <message>
         <source>only in the mod</source>
-        <translation type="unfinished"></translation>
+        <translation>лише в моді</translation>
     </message>
     <message>
         <source>stock: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>у грі: %1</translation>
     </message>
 </context>
 <context>
@@ -638,142 +638,142 @@
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторити</translation>
     </message>
     <message>
         <source>Apply Edits</source>
-        <translation type="unfinished"></translation>
+        <translation>Застосувати правки</translation>
     </message>
     <message>
         <source>Writes every edit made in the cells</source>
-        <translation type="unfinished"></translation>
+        <translation>Записує всі правки, зроблені в клітинках</translation>
     </message>
     <message>
         <source>Revert</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкотити</translation>
     </message>
     <message>
         <source>Drops every edit not yet written</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкидає всі ще не записані правки</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n sound(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 у %n звуку</numerusform>
+            <numerusform>%1 у %n звуків</numerusform>
+            <numerusform>%1 у %n звуків</numerusform>
         </translation>
     </message>
     <message>
         <source> Not changed: %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> Не змінено: %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n edit(s) not written</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n правку не записано</numerusform>
+            <numerusform>%n правки не записано</numerusform>
+            <numerusform>%n правок не записано</numerusform>
         </translation>
     </message>
     <message>
         <source>The data has changed</source>
-        <translation type="unfinished">Дані змінено</translation>
+        <translation>Дані змінено</translation>
     </message>
     <message>
         <source>Save changes first?</source>
-        <translation type="unfinished">Спершу зберегти зміни?</translation>
+        <translation>Спершу зберегти зміни?</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Відтворити</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Показати у файловому менеджері</translation>
     </message>
     <message>
         <source>Copy Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати шлях</translation>
     </message>
     <message>
         <source>Take Stock Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Взяти значення з гри</translation>
     </message>
     <message>
         <source>Compare with...</source>
-        <translation type="unfinished"></translation>
+        <translation>Порівняти з...</translation>
     </message>
     <message>
         <source>Pairs each sound with the sound of the same path below another folder, such as the game&apos;s unpacked gamedata/sounds, and tints the values that differ</source>
-        <translation type="unfinished"></translation>
+        <translation>Зіставляє кожен звук зі звуком за тим самим шляхом в іншій теці, наприклад у розпакованій gamedata/sounds гри, і підсвічує відмінні значення</translation>
     </message>
     <message>
         <source>All sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Усі звуки</translation>
     </message>
     <message>
         <source>Differs from stock</source>
-        <translation type="unfinished"></translation>
+        <translation>Відрізняється від гри</translation>
     </message>
     <message>
         <source>Only in mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Лише в моді</translation>
     </message>
     <message>
         <source>Stop Comparing</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершити порівняння</translation>
     </message>
     <message>
         <source>Compare with the Stock Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Порівняння зі звуками гри</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Теку %1 неможливо прочитати.</translation>
     </message>
     <message>
         <source>%1 is the folder listed. Choose the stock sounds to compare it with, such as the game&apos;s unpacked gamedata/sounds.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — це показана тека. Виберіть звуки гри для порівняння, наприклад розпаковану gamedata/sounds гри.</translation>
     </message>
     <message>
         <source> Reading the stock sounds of %1</source>
-        <translation type="unfinished"></translation>
+        <translation> Читання звуків гри з %1</translation>
     </message>
     <message>
         <source> Comparison cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation> Порівняння скасовано.</translation>
     </message>
     <message>
         <source>%1 holds no sounds to compare with.</source>
-        <translation type="unfinished"></translation>
+        <translation>У %1 немає звуків для порівняння.</translation>
     </message>
     <message>
         <source>Compared with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Порівнюється з %1</translation>
     </message>
     <message>
         <source> Compared with %1: %2 sounds differ, %3 only in the mod.</source>
-        <translation type="unfinished"></translation>
+        <translation> Порівняння з %1: відрізняються звуків: %2, лише в моді: %3.</translation>
     </message>
     <message>
         <source> No stock sound has the path of the selected sounds.</source>
-        <translation type="unfinished"></translation>
+        <translation> Жоден звук гри не має шляху вибраних звуків.</translation>
     </message>
     <message numerus="yes">
         <source>stock values of %n sound(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>значення гри для %n звуку</numerusform>
+            <numerusform>значення гри для %n звуків</numerusform>
+            <numerusform>значення гри для %n звуків</numerusform>
         </translation>
     </message>
 </context>

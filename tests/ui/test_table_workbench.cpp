@@ -178,6 +178,7 @@ private slots:
         const QString stockStereo = fixtures::copySample("stereo_block.ogg", stock);
         QDir(stock).mkpath("other");
         fixtures::copySample("no_comments.ogg", stock + "/other");
+        fixtures::copySample("lacing_240.ogg", stock + "/other"); // the same name elsewhere
         TSoundAttributes changed = attributesOf(stockStereo);
         changed.maxDist = 60;
         fixtures::writeFile(stockStereo, savedAs(fixtures::readFile(stockStereo), changed));
