@@ -60,6 +60,7 @@ private slots:
         const QString c = add("lacing_240.ogg");
         const QByteArray aBefore = fixtures::readFile(a), bBefore = fixtures::readFile(b),
                          cBefore = fixtures::readFile(c);
+        TSoundAttributes aWanted = attributesOf(a), bWanted = attributesOf(b);
         QVERIFY(openOverview());
         clickCell("mono_block.ogg", Column::MaxAIDist);
         clickCell("stereo_block.ogg", Column::MaxAIDist, Qt::ControlModifier);
@@ -87,7 +88,6 @@ private slots:
 
         press("btnApplyEdits");
         QVERIFY(settled());
-        TSoundAttributes aWanted = attributesOf(a), bWanted = attributesOf(b);
         QCOMPARE(fixtures::readFile(c), cBefore);
         aWanted.maxAIDist = bWanted.maxAIDist = 0.05f;
         QCOMPARE(fixtures::readFile(a), savedAs(aBefore, aWanted));
