@@ -219,8 +219,11 @@ private slots:
         }
 
         w<QComboBox>("cmbStockFilter")->setCurrentIndex(1);
-        QTest::keyClick(form.get(), Qt::Key_R, Qt::ControlModifier); // listed again
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(table(), Qt::Key_R, Qt::ControlModifier); // listed again
         QVERIFY(settled());
+        QVERIFY2(form->statusText().startsWith(" Listed"), qPrintable(form->statusText()));
         QCOMPARE(column(Column::Path), differing);
         select({"stereo_block.ogg"});
         QMenu *menu = tableMenu("stereo_block.ogg");
