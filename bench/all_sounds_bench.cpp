@@ -6,6 +6,12 @@
 //        all_sounds_bench sort FOLDER       prints "column ascending_ms descending_ms" per column
 //        all_sounds_bench edit FOLDER N V   sets the volume V in the first N rows; prints
 //                                         "seconds", then the paths it changed
+//        all_sounds_bench compare FOLDER STOCK  compares the listed rows with STOCK; prints
+//                                         "seconds gap_ms differing only_in_mod"
+//        all_sounds_bench cells FOLDER N V  types V into the volume cell of the first of N
+//                                         selected rows, undoes it, does it again and applies
+//                                         it; prints "edit_ms undo_ms apply_seconds", then the
+//                                         paths it changed
 #include "all_sounds_panel.h"
 #include "kelvane_application.h"
 #include "kelvane_form.h"
@@ -13,7 +19,11 @@
 
 #include <cstdio>
 
+#include <QAbstractItemDelegate>
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -50,6 +60,24 @@ double runUntil(const std::function<bool()> &done)
     tick.start(1);
     loop.exec();
     return double(longest) / 1e6;
+}
+
+// Milliseconds from `act` until the table has painted what it changed.
+double shown(QTableView *table, const std::function<void()> &act)
+{
+    QElapsedTimer clock;
+    clock.start();
+    act();
+    QApplication::processEvents();
+    table->viewport()->repaint();
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+void selectFirst(QTableView *table, int count)
+{
+    table->selectionModel()->select(
+        QItemSelection(table->model()->index(0, 0), table->model()->index(count - 1, 0)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 long peakKib()
@@ -100,15 +128,49 @@ int main(int argc, char *argv[])
     }
     if (mode == QLatin1String("edit") && argc > 4) {
         const int count = std::min(rows, QString::fromLocal8Bit(argv[3]).toInt());
-        table->selectionModel()->select(
-            QItemSelection(table->model()->index(0, 0), table->model()->index(count - 1, 0)),
-            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        selectFirst(table, count);
         auto *volume = form.findChild<QLineEdit *>("txtManyBaseValue");
         volume->setText(QString::fromLocal8Bit(argv[4]));
         clock.restart();
         QTest::mouseClick(form.findChild<QPushButton *>("btnApplyMany"), Qt::LeftButton);
         runUntil([panel] { return !panel->busy(); });
         std::printf("%.4f\n", double(clock.nsecsElapsed()) / 1e9);
+        for (int row = 0; row < count; ++row)
+            std::printf("%s\n", qPrintable(table->model()->index(row, 0).data().toString()));
+        return 0;
+    }
+    if (mode == QLatin1String("compare") && argc > 3) {
+        const QString stock = QString::fromLocal8Bit(argv[3]);
+        // The folder chosen in the dialog; the clock starts as the dialog closes.
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            dialog->selectFile(stock);
+            clock.restart();
+            dialog->accept();
+        });
+        QTest::mouseClick(form.findChild<QPushButton *>("btnCompare"), Qt::LeftButton);
+        const double compareGap = runUntil([panel] { return !panel->busy(); });
+        const double compared = double(clock.nsecsElapsed()) / 1e9;
+        const auto counts = static_cast<SoundTableModel *>(table->model())->stockCounts();
+        std::printf("%.4f %.2f %d %d\n", compared, compareGap, counts.first, counts.second);
+        return 0;
+    }
+    if (mode == QLatin1String("cells") && argc > 4) {
+        const int count = std::min(rows, QString::fromLocal8Bit(argv[3]).toInt());
+        selectFirst(table, count);
+        const QModelIndex cell = table->model()->index(0, SoundTableModel::Volume);
+        table->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+        table->edit(cell);
+        auto *box = table->viewport()->findChild<QLineEdit *>();
+        box->setText(QString::fromLocal8Bit(argv[4]));
+        const double edit = shown(table, [&] { QTest::keyClick(box, Qt::Key_Return); });
+        const double undo =
+            shown(table, [&] { QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier); });
+        QTest::keyClick(table, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        clock.restart();
+        QTest::mouseClick(form.findChild<QPushButton *>("btnApplyEdits"), Qt::LeftButton);
+        runUntil([panel] { return !panel->busy(); });
+        std::printf("%.2f %.2f %.4f\n", edit, undo, double(clock.nsecsElapsed()) / 1e9);
         for (int row = 0; row < count; ++row)
             std::printf("%s\n", qPrintable(table->model()->index(row, 0).data().toString()));
         return 0;
