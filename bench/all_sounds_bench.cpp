@@ -146,7 +146,7 @@ int main(int argc, char *argv[])
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             dialog->selectFile(stock);
             clock.restart();
-            dialog->accept();
+            static_cast<QDialog *>(dialog)->accept();
         });
         QTest::mouseClick(form.findChild<QPushButton *>("btnCompare"), Qt::LeftButton);
         const double compareGap = runUntil([panel] { return !panel->busy(); });
