@@ -7,7 +7,8 @@
 //        all_sounds_bench edit FOLDER N V   sets the volume V in the first N rows; prints
 //                                         "seconds", then the paths it changed
 //        all_sounds_bench compare FOLDER STOCK  compares the listed rows with STOCK; prints
-//                                         "seconds gap_ms differing only_in_mod"
+//                                         "seconds gap_ms differing only_in_mod
+//                                         listed_and_compared_seconds"
 //        all_sounds_bench cells FOLDER N V  types V into the volume cell of the first of N
 //                                         selected rows, undoes it, does it again and applies
 //                                         it; prints "edit_ms undo_ms apply_seconds", then the
@@ -152,7 +153,8 @@ int main(int argc, char *argv[])
         const double compareGap = runUntil([panel] { return !panel->busy(); });
         const double compared = double(clock.nsecsElapsed()) / 1e9;
         const auto counts = static_cast<SoundTableModel *>(table->model())->stockCounts();
-        std::printf("%.4f %.2f %d %d\n", compared, compareGap, counts.first, counts.second);
+        std::printf("%.4f %.2f %d %d %.4f\n", compared, std::max(gap, compareGap), counts.first,
+                    counts.second, seconds + compared);
         return 0;
     }
     if (mode == QLatin1String("cells") && argc > 4) {
