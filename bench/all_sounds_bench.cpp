@@ -23,11 +23,11 @@
 #include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
-#include <QLabel>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>

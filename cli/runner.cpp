@@ -107,8 +107,9 @@ void keepNamed(QStringList &files, const Options &options)
 {
     if (options.names.isEmpty())
         return;
-    files.removeIf(
-        [&](const QString &file) { return !named(pathBelowRoots(file, options.paths), options.names); });
+    files.removeIf([&](const QString &file) {
+        return !named(pathBelowRoots(file, options.paths), options.names);
+    });
 }
 
 namespace {

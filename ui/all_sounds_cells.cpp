@@ -85,7 +85,8 @@ void TAllSoundsPanel::buildCellEditing()
     tblSounds->setItemDelegate(new SoundCellDelegate(
         [this](const QModelIndex &index, const QString &text) { editCells(index, text); },
         tblSounds));
-    tblSounds->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+    tblSounds->setEditTriggers(QAbstractItemView::DoubleClicked |
+                               QAbstractItemView::EditKeyPressed |
                                QAbstractItemView::AnyKeyPressed);
     undo_ = new QUndoStack(this);
     QAction *undo = undo_->createUndoAction(this, tr("Undo"));
@@ -139,7 +140,8 @@ void TAllSoundsPanel::editCells(const QModelIndex &index, const QString &text)
     wanted.reserve(std::size_t(ids.size()));
     for (const int id : ids)
         wanted.emplace_back(id, model_->pendingOf(id).value_or(AttributeEdits{}).then(*edit));
-    const QString header = model_->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
+    const QString header =
+        model_->headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
     pushEdits(std::move(wanted), tr("%1 of %n sound(s)", nullptr, int(ids.size())).arg(header));
 }
 
@@ -172,7 +174,8 @@ void TAllSoundsPanel::showPending()
 {
     const int pending = model_->pendingCount();
     lblPending->setText(tr("%n edit(s) not written", nullptr, pending));
-    for (QWidget *widget : std::initializer_list<QWidget *>{lblPending, btnApplyEdits, btnRevertEdits})
+    for (QWidget *widget :
+         std::initializer_list<QWidget *>{lblPending, btnApplyEdits, btnRevertEdits})
         widget->setVisible(pending > 0);
     btnApplyEdits->setEnabled(!busy());
 }
@@ -194,8 +197,8 @@ void TAllSoundsPanel::revertPending()
         after.push_back({id, std::nullopt});
     }
     if (!after.empty())
-        undo_->push(new PendingEditCommand(model_, std::move(before), std::move(after),
-                                           tr("Revert")));
+        undo_->push(
+            new PendingEditCommand(model_, std::move(before), std::move(after), tr("Revert")));
 }
 
 bool TAllSoundsPanel::settle()

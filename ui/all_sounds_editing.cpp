@@ -129,8 +129,8 @@ void TAllSoundsPanel::applyToSelected()
     // A row's edits not yet written go with the fields filled in here.
     for (const int id : selectedIds()) {
         const ScannedSound &row = model_->listed(id);
-        targets.push_back(
-            {row.path, row.identity, model_->pendingOf(id).value_or(AttributeEdits{}).then(*edits)});
+        targets.push_back({row.path, row.identity,
+                           model_->pendingOf(id).value_or(AttributeEdits{}).then(*edits)});
     }
     if (targets.empty()) {
         Q_EMIT status(tr(" Select the sounds to change first."));

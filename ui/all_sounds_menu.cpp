@@ -32,8 +32,8 @@ void TAllSoundsPanel::showTableMenu(const QPoint &at)
         add(tr("Play"), "actPlaySound", [this] {
             if (const QString path = currentPath(); !path.isEmpty()) {
                 const auto &attrs = model_->sound(tblSounds->currentIndex().row()).attrs;
-                Q_EMIT playSound(path, attrs ? std::clamp(double(attrs->baseValue), 0.0, 1.0)
-                                             : 1.0);
+                Q_EMIT playSound(path,
+                                 attrs ? std::clamp(double(attrs->baseValue), 0.0, 1.0) : 1.0);
             }
         });
         add(tr("Show in File Manager"), "actShowSound", [this] {

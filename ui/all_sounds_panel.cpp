@@ -223,6 +223,8 @@ void TAllSoundsPanel::scanEnded(bool cancelled, qsizetype total)
         Q_EMIT status(tr(" Listed %1 sounds of %2").arg(model_->allRows()).arg(folder()));
     afterScan_.clear();
     fitPathColumn();
+    // The state as wide as its longest text among the rows, in the window's language.
+    tblSounds->resizeColumnToContents(SoundTableModel::State);
     if (!cancelled && !view_.current.isEmpty())
         restoreView();
 }

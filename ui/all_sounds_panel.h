@@ -101,9 +101,9 @@ private:
     SoundTableModel *model_ = nullptr;
     SoundTableJobs *jobs_ = nullptr;
     QTableView *tblSounds = nullptr;
-    QMenu *mnuSounds = nullptr; // made when first asked for
+    QMenu *mnuSounds = nullptr;  // made when first asked for
     QUndoStack *undo_ = nullptr; // over the edits not yet written
-    QString afterScan_;         // the status once the listing under way is done
+    QString afterScan_;          // the status once the listing under way is done
     // The view to come back to once the listing is done: the folder of the sound opened from
     // the table, the rows selected, the current row and the row at the top.
     struct View

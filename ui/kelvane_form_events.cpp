@@ -1,7 +1,7 @@
 // The window's life and the events it watches on its controls' behalf: made, closed, and the
 // clicks, keys and resizes that need more than a signal.
-#include "hint_tracker.h"
 #include "all_sounds_panel.h"
+#include "hint_tracker.h"
 #include "kelvane_form.h"
 
 #include <QCloseEvent>

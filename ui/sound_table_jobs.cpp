@@ -99,8 +99,7 @@ SoundTableJobs::Cleaned SoundTableJobs::clean(const QStringList &paths)
 
 void SoundTableJobs::compare(const QString &stockFolder)
 {
-    stock_ = std::make_unique<SoundScan>(stockFolder,
-                                         4 * std::max(1, QThread::idealThreadCount()));
+    stock_ = std::make_unique<SoundScan>(stockFolder, 4 * std::max(1, QThread::idealThreadCount()));
     poller_->start();
 }
 

@@ -4,7 +4,6 @@
 #include "number_text.h"
 #include "sound_table_rows.h"
 
-
 #include <QApplication>
 #include <QColor>
 #include <QFont>
@@ -152,9 +151,15 @@ Qt::ItemFlags SoundTableModel::flags(const QModelIndex &index) const
     return flags;
 }
 
-// A field with an edit not yet written is bold; one the stock sound holds otherwise is tinted.
+// A field with an edit not yet written is bold; one the stock sound holds otherwise is tinted;
+// the path of a sound only in the mod is in italics.
 QVariant SoundTableModel::markOf(int id, int column, int role) const
 {
+    if (column == Path && role == Qt::FontRole && onlyInMod(rows_[std::size_t(id)])) {
+        QFont italic; // no stock sound has its path
+        italic.setItalic(true);
+        return italic;
+    }
     if (column < Type || column > MaxAIDist)
         return {};
     if (role == Qt::BackgroundRole) {

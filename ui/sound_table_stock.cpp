@@ -46,7 +46,8 @@ void SoundTableModel::addStock(const std::vector<ScannedSound> &rows)
 {
     for (const ScannedSound &row : rows)
         if (row.state != SoundState::Refused)
-            stock_.insert(row.path, {row.attrs, QString::fromStdString(englishText(row.stateText))});
+            stock_.insert(row.path,
+                          {row.attrs, QString::fromStdString(englishText(row.stateText))});
     if (!rows.empty() && stockFilter_ != StockFilter::All)
         showAgain();
     Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));

@@ -1,13 +1,17 @@
 // Takes a picture of the window on a copy of samples/ with one sound loaded, as a user sees it.
-// Usage: kelvane_screenshot OUTPUT.png [SOUND [BOX=TEXT [least|playing|all-sounds|restore]]]
-// (under a real X server, e.g. xvfb-run); "least" shows the window at its least size, "playing"
-// the sound a third of the way through playing, "all-sounds" the sound table of a tree with the
-// samples in sub-folders too, with some rows selected and a value typed into its editor,
-// "restore" the screen with the file list's menu open on a sound with a backup, and beside it
-// (OUTPUT-question.png) the question that restoring asks.
+// Usage: kelvane_screenshot OUTPUT.png [SOUND [BOX=TEXT
+// [least|playing|all-sounds|restore|compare]]] (under a real X server, e.g. xvfb-run); "least"
+// shows the window at its least size, "playing" the sound a third of the way through playing,
+// "all-sounds" the sound table of a tree with the samples in sub-folders too, with some rows
+// selected and a value typed into its editor, "restore" the screen with the file list's menu open
+// on a sound with a backup, and beside it (OUTPUT-question.png) the question that restoring asks,
+// "compare" the sound table beside a stock tree that holds other values for some sounds, with a
+// value typed into a cell and the stock value's tip shown.
+#include "all_sounds_panel.h"
 #include "kelvane_application.h"
 #include "kelvane_form.h"
 #include "sound_fixtures.h"
+#include "sound_writer.h"
 #include "waveform_view.h"
 #include "window_driver.h"
 #include "window_language.h"
@@ -21,11 +25,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 int main(int argc, char *argv[])
 {
@@ -42,6 +48,26 @@ int main(int argc, char *argv[])
     for (const QString &name : QDir(fixtures::samplePath("")).entryList({"*.ogg"}))
         fixtures::copySample(name, folder);
     const QString how = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+    const QString stock = QDir(dir.path()).filePath("stock");
+    if (how == "compare") {
+        for (const char *sub : {"weapons/ak74", "ambient"})
+            for (const char *name : {"mono_block.ogg", "stereo_block.ogg", "no_comments.ogg"})
+                for (const QString &root : {folder, stock}) {
+                    QDir(root).mkpath(sub);
+                    fixtures::copySample(name, QDir(root).filePath(sub));
+                }
+        fixtures::copySample("lacing_240.ogg", QDir(folder).filePath("weapons/ak74"));
+        const auto change = [&](const QString &name, auto edit) {
+            const QString path = QDir(stock).filePath(name);
+            kelvane::LoadResult loaded = kelvane::loadSoundFile(path, path);
+            kelvane::TSoundAttributes attrs = loaded.inspection.fileAttrs;
+            edit(attrs);
+            (void)kelvane::saveSoundFile(*loaded.image, attrs,
+                                         {path, path, kelvane::Backup::None, loaded.identity});
+        };
+        change("weapons/ak74/mono_block.ogg", [](auto &a) { a.maxDist = 40, a.baseValue = 0.8f; });
+        change("ambient/stereo_block.ogg", [](auto &a) { a.minDist = 2; });
+    }
     if (how == "all-sounds") {
         for (const char *sub : {"weapons/ak74", "ambient"}) {
             QDir(folder).mkpath(sub);
@@ -88,6 +114,39 @@ int main(int argc, char *argv[])
         auto *box = form.findChild<QLineEdit *>("txtManyMaxAIDist");
         box->setFocus();
         QTest::keyClicks(box, "8");
+    }
+    if (how == "compare") {
+        form.resize(1000, 560);
+        form.showAllSounds(true);
+        auto *table = form.findChild<QTableView *>("tblSounds");
+        auto *panel = form.findChild<kelvane::TAllSoundsPanel *>("pnlAllSounds");
+        if (!QTest::qWaitFor([panel] { return !panel->busy(); }))
+            return 1;
+        driver::answerFileDialog(stock);
+        QTest::mouseClick(form.findChild<QPushButton *>("btnCompare"), Qt::LeftButton);
+        if (!QTest::qWaitFor([panel] { return !panel->busy(); }))
+            return 1;
+        // A volume typed into a cell: an edit not yet written, in bold.
+        driver::clickEntry(table, "ambient/mono_block.ogg");
+        const QModelIndex volume =
+            driver::entryIndex(table, "ambient/mono_block.ogg").siblingAtColumn(2);
+        table->setCurrentIndex(volume);
+        for (const char key : {'0', '.', '9'})
+            QTest::keyClick(form.focusWidget(), key);
+        QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+        driver::idle(300);
+        const QModelIndex differing =
+            driver::entryIndex(table, "weapons/ak74/mono_block.ogg").siblingAtColumn(4);
+        const QRect cell = table->visualRect(differing);
+        QToolTip::showText(table->viewport()->mapToGlobal(cell.center()),
+                           differing.data(Qt::ToolTipRole).toString(), table->viewport(), cell);
+        driver::idle(300);
+        const QRect window = form.frameGeometry();
+        return QGuiApplication::primaryScreen()
+                       ->grabWindow(0, window.x(), window.y(), window.width(), window.height())
+                       .save(output)
+                   ? 0
+                   : 1;
     }
     if (how == "restore") {
         // The sound's backup, the file list's menu open on it, then the question it asks: the

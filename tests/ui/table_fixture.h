@@ -8,8 +8,8 @@
 #include "sound_table_model.h"
 #include "sound_writer.h"
 
-#include <QHeaderView>
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTableView>
@@ -19,8 +19,11 @@ using Column = kelvane::SoundTableModel::Column;
 // Writes `attrs` into a sound, as the window's Apply does.
 inline void setAttributes(const QString &path, const kelvane::TSoundAttributes &attrs)
 {
-    kelvane::LoadResult loaded = kelvane::loadSoundFile(path, path, kelvane::MissingBlock::UpgradeOlder);
-    QVERIFY(kelvane::saveSoundFile(*loaded.image, attrs, {path, path, kelvane::Backup::None, loaded.identity}).ok);
+    kelvane::LoadResult loaded =
+        kelvane::loadSoundFile(path, path, kelvane::MissingBlock::UpgradeOlder);
+    QVERIFY(kelvane::saveSoundFile(*loaded.image, attrs,
+                                   {path, path, kelvane::Backup::None, loaded.identity})
+                .ok);
 }
 
 // What a save of `attrs` into a copy of `original` gives: the bytes a right edit must produce.
@@ -38,11 +41,13 @@ inline QString number(double value)
     return kelvane::shortestNumber(float(value), kelvane::userDecimalSeparator());
 }
 
-
 struct TableFixture : FormFixture
 {
     QTableView *table() { return w<QTableView>("tblSounds"); }
-    kelvane::TAllSoundsPanel *panel() { return form->findChild<kelvane::TAllSoundsPanel *>("pnlAllSounds"); }
+    kelvane::TAllSoundsPanel *panel()
+    {
+        return form->findChild<kelvane::TAllSoundsPanel *>("pnlAllSounds");
+    }
     [[nodiscard]] bool openOverview()
     {
         press("btnOverview");

@@ -5,8 +5,8 @@
 #include "number_text.h"
 #include "ogg_judge.h"
 #include "sound_table_model.h"
-#include "table_fixture.h"
 #include "sound_writer.h"
+#include "table_fixture.h"
 
 #include <algorithm>
 
