@@ -52,6 +52,9 @@ void TAllSoundsPanel::showTableMenu(const QPoint &at)
             &TAllSoundsPanel::removeBackupsOfSelected);
         add(tr("Take Stock Values"), "actTakeStock", &TAllSoundsPanel::takeStockValues);
     }
+    // Open, Play and Show act on the row the menu was opened on.
+    if (const QModelIndex row = tblSounds->indexAt(at); row.isValid())
+        tblSounds->selectionModel()->setCurrentIndex(row, QItemSelectionModel::NoUpdate);
     const bool selected = tblSounds->selectionModel()->hasSelection();
     for (QAction *action : mnuSounds->actions())
         action->setEnabled(selected && !busy());
@@ -107,8 +110,11 @@ void TAllSoundsPanel::restoreSelected()
 
 QStringList TAllSoundsPanel::selectedPaths() const
 {
+    // In the order the table shows them, whatever order they were selected in.
+    QModelIndexList rows = tblSounds->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
     QStringList paths;
-    for (const QModelIndex &index : tblSounds->selectionModel()->selectedRows())
+    for (const QModelIndex &index : rows)
         paths << folder() + QLatin1Char('/') + model_->sound(index.row()).path;
     return paths;
 }

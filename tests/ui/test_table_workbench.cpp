@@ -7,6 +7,7 @@
 #include "sound_writer.h"
 #include "table_fixture.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -162,6 +163,29 @@ private slots:
         // Not all written: the table stays, its row says why.
         QVERIFY(w<QPushButton>("btnOverview")->isChecked());
         QVERIFY(!cell(rowOf("stereo_block.ogg"), Column::Warnings).isEmpty());
+    }
+
+    // A row's menu plays the sound as it is on disk at its volume (the bad checksum repaired in
+    // memory), shows its folder in the file manager and copies the selected paths.
+    void theRowMenuPlaysShowsAndCopies()
+    {
+        in("weapons", "bad_checksum.ogg");
+        add("mono_block.ogg");
+        QVERIFY(openOverview());
+        select({"weapons/bad_checksum.ogg", "mono_block.ogg"});
+        QMenu *menu = tableMenu("weapons/bad_checksum.ogg");
+        QVERIFY(menu);
+        menu->findChild<QAction *>("actPlaySound")->trigger();
+        QVERIFY(QTest::qWaitFor([this] { return output.playing != nullptr; }));
+        QVERIFY(output.playing->decoded());
+        QCOMPARE(output.volumes, QList<double>{1.0});
+        menu->findChild<QAction *>("actShowSound")->trigger();
+        QCOMPARE(launcher.folders, QStringList{path("weapons")});
+        menu->findChild<QAction *>("actCopyPath")->trigger();
+        QCOMPARE(QApplication::clipboard()->text(),
+                 path("mono_block.ogg") + "\n" + path("weapons/bad_checksum.ogg"));
+        QCOMPARE(fixtures::readFile(path("weapons/bad_checksum.ogg")),
+                 fixtures::readFile(fixtures::samplePath("bad_checksum.ogg")));
     }
 
     // The comparison pairs the rows with the stock sounds as `kelvane-cli diff` pairs them,
