@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -150,6 +151,7 @@ void TAllSoundsPanel::buildTable()
     connect(tblSounds, &QTableView::customContextMenuRequested, this,
             &TAllSoundsPanel::showTableMenu);
     tblSounds->installEventFilter(this);
+    tblSounds->viewport()->installEventFilter(this);
 }
 
 QList<QWidget *> TAllSoundsPanel::statusWidgets() const
@@ -168,7 +170,33 @@ bool TAllSoundsPanel::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+    if (watched == tblSounds->viewport())
+        keepSelectionForDoubleClick(event);
     return QWidget::eventFilter(watched, event);
+}
+
+// The first click of a double-click on one of several selected rows selects that row alone;
+// the double-click puts the rows back, so that the value typed goes into all of them.
+void TAllSoundsPanel::keepSelectionForDoubleClick(QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+        return;
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    const QModelIndex index = tblSounds->indexAt(mouse->position().toPoint());
+    QItemSelectionModel *selection = tblSounds->selectionModel();
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (mouse->modifiers() == Qt::NoModifier && selection->isRowSelected(index.row()) &&
+            selection->selectedRows().size() > 1) {
+            held_ = selection->selection();
+            heldAt_.start();
+        }
+        return;
+    }
+    if (heldAt_.isValid() && heldAt_.elapsed() <= QApplication::doubleClickInterval() &&
+        held_.contains(index))
+        selection->select(held_, QItemSelectionModel::ClearAndSelect);
+    held_.clear();
+    heldAt_.invalidate();
 }
 
 bool TAllSoundsPanel::busy() const

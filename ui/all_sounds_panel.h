@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 
+#include <QElapsedTimer>
+#include <QItemSelection>
 #include <QWidget>
 
 class QBoxLayout;
@@ -93,6 +95,7 @@ private:
     [[nodiscard]] std::optional<AttributeEdits> readEdits();
     void openCurrent();
     void restoreView();
+    void keepSelectionForDoubleClick(QEvent *event);
     // Widens the path column to the longest path listed, up to half the table's width.
     void fitPathColumn();
     void showProgress(bool shown);
@@ -103,6 +106,8 @@ private:
     QTableView *tblSounds = nullptr;
     QMenu *mnuSounds = nullptr;  // made when first asked for
     QUndoStack *undo_ = nullptr; // over the edits not yet written
+    QItemSelection held_;        // the rows selected before a double-click's first click
+    QElapsedTimer heldAt_;
     QString afterScan_;          // the status once the listing under way is done
     // The view to come back to once the listing is done: the folder of the sound opened from
     // the table, the rows selected, the current row and the row at the top.

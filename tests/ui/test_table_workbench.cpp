@@ -99,6 +99,29 @@ private slots:
         QVERIFY(!bold(rowOf("mono_block.ogg"), Column::MaxAIDist));
     }
 
+    // A double-click on a value of one of several selected rows edits it in all of them, as
+    // a user who selected them first expects: the click before it does not drop the others.
+    void aDoubleClickedCellKeepsTheSelection()
+    {
+        add("mono_block.ogg");
+        add("stereo_block.ogg");
+        QVERIFY(openOverview());
+        select({"mono_block.ogg", "stereo_block.ogg"});
+        const QModelIndex index = table()->model()->index(rowOf("mono_block.ogg"), Column::MaxDist);
+        const QPoint at = table()->visualRect(index).center();
+        QTest::mouseClick(table()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table()->viewport(), Qt::LeftButton, {}, at);
+        QVERIFY(QTest::qWaitFor([this] { return form->focusWidget() != table(); }));
+        auto *box = qobject_cast<QLineEdit *>(form->focusWidget());
+        QVERIFY(box);
+        box->selectAll();
+        QTest::keyClicks(box, "400");
+        QTest::keyClick(box, Qt::Key_Return);
+        QVERIFY(QTest::qWaitFor([this] { return form->focusWidget() == table(); }));
+        QCOMPARE(cell(rowOf("mono_block.ogg"), Column::MaxDist), number(400));
+        QCOMPARE(cell(rowOf("stereo_block.ogg"), Column::MaxDist), number(400));
+    }
+
     // Ctrl+Z takes back the last edit, Ctrl+Shift+Z makes it again; Revert is undone too.
     void editsAreUndoneAndRedone()
     {
