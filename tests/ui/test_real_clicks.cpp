@@ -1,7 +1,7 @@
 // The window under a private X server, clicked through the window system (xdotool) as a user
 // clicks it, and checked by what the server shows: synthetic events and a look at the models
 // can hide a list that is not drawn as its selection says.
-#include "form_fixture.h"
+#include "table_fixture.h"
 
 #include <csignal>
 
@@ -68,9 +68,17 @@ void clickOnScreen(QPoint at)
                                         QString::number(at.y()), "click", "1"});
 }
 
+// Real input at a point of the screen, as xdotool words it, waited for.
+void actOnScreen(QPoint at, const QStringList &what)
+{
+    QProcess::execute("xdotool", QStringList{"mousemove", "--sync", QString::number(at.x()),
+                                             QString::number(at.y())} +
+                                     what);
+}
+
 } // namespace
 
-class TestRealClicks : public QObject, FormFixture
+class TestRealClicks : public QObject, TableFixture
 {
     Q_OBJECT
 
@@ -124,6 +132,31 @@ private slots:
         QCOMPARE(text("txtMaxDist"), QString("50"));
         QCOMPARE(shownColour(list, "other.ogg"), unselected);
         QCOMPARE(shownColour(list, "mono_block.ogg"), selected);
+    }
+
+    // Two rows selected with real clicks (the second with Ctrl), then a real double-click on
+    // one's maximum and a value typed: both rows take it.
+    void aRealDoubleClickEditsEverySelectedRow()
+    {
+        add("mono_block.ogg");
+        add("stereo_block.ogg");
+        QVERIFY(openOverview());
+        driver::idle(300);
+        const auto cellAt = [this](const QString &path, int column) {
+            const QModelIndex index = table()->model()->index(rowOf(path), column);
+            return table()->viewport()->mapToGlobal(table()->visualRect(index).center());
+        };
+        actOnScreen(cellAt("mono_block.ogg", Column::Path), {"click", "1"});
+        actOnScreen(cellAt("stereo_block.ogg", Column::Path),
+                    {"keydown", "ctrl", "click", "1", "keyup", "ctrl"});
+        driver::idle(600); // past the double-click interval
+        actOnScreen(cellAt("mono_block.ogg", Column::MaxDist), {"click", "--repeat", "2", "1"});
+        QVERIFY(QTest::qWaitFor([this] { return qobject_cast<QLineEdit *>(form->focusWidget()); }));
+        QProcess::execute("xdotool", {"key", "ctrl+a", "type", "400"});
+        QProcess::execute("xdotool", {"key", "Return"});
+        QVERIFY(QTest::qWaitFor([this] { return form->focusWidget() == table(); }));
+        QCOMPARE(cell(rowOf("mono_block.ogg"), Column::MaxDist), number(400));
+        QCOMPARE(cell(rowOf("stereo_block.ogg"), Column::MaxDist), number(400));
     }
 };
 
