@@ -681,14 +681,6 @@
         </translation>
     </message>
     <message>
-        <source>The data has changed</source>
-        <translation>Данные изменены</translation>
-    </message>
-    <message>
-        <source>Save changes first?</source>
-        <translation>Сначала сохранить изменения?</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Открыть</translation>
     </message>

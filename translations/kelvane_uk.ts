@@ -681,14 +681,6 @@
         </translation>
     </message>
     <message>
-        <source>The data has changed</source>
-        <translation>Дані змінено</translation>
-    </message>
-    <message>
-        <source>Save changes first?</source>
-        <translation>Спершу зберегти зміни?</translation>
-    </message>
-    <message>
         <source>Open</source>
         <translation>Відкрити</translation>
     </message>

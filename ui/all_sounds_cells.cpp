@@ -8,6 +8,7 @@
 #include "number_text.h"
 #include "pending_edit_command.h"
 #include "row_edits.h"
+#include "save_question.h"
 #include "sound_cell_delegate.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
@@ -205,12 +206,7 @@ bool TAllSoundsPanel::settle()
 {
     if (model_->pendingCount() == 0)
         return true;
-    QMessageBox question(QMessageBox::NoIcon, tr("The data has changed"), tr("Save changes first?"),
-                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    question.setObjectName(QStringLiteral("saveQuestion"));
-    question.setWindowModality(Qt::ApplicationModal);
-    question.setDefaultButton(QMessageBox::Yes);
-    switch (question.exec()) {
+    switch (askSaveChanges(this)) {
     case QMessageBox::Yes:
         break;
     case QMessageBox::No:

@@ -7,6 +7,7 @@
 #include "message_words.h"
 #include "number_text.h"
 #include "panels.h"
+#include "save_question.h"
 
 #include <algorithm>
 #include <array>
@@ -131,12 +132,7 @@ bool TKelvaneForm::QuerySaveChanges()
     case EditSession::Question::Ask:
         break;
     }
-    QMessageBox question(QMessageBox::NoIcon, tr("The data has changed"), tr("Save changes first?"),
-                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    question.setObjectName(QStringLiteral("saveQuestion"));
-    question.setWindowModality(Qt::ApplicationModal);
-    question.setDefaultButton(QMessageBox::Yes);
-    switch (question.exec()) {
+    switch (askSaveChanges(this)) {
     case QMessageBox::Yes:
         if (SaveSoundFile())
             return true;

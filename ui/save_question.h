@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QMessageBox>
+
+namespace kelvane {
+
+// "Save changes first?" with Yes, No and Cancel, as the window asks it before edits not yet
+// written would be left: the single view's and the sound table's alike.
+[[nodiscard]] QMessageBox::StandardButton askSaveChanges(QWidget *parent);
+
+} // namespace kelvane
