@@ -3,8 +3,24 @@
 #include "game_sound_types.h"
 #include "hex_text.h"
 #include "legacy_block.h"
+#include "sound_range.h"
+
+#include <charconv>
+#include <cstdio>
 
 namespace kelvane {
+
+namespace {
+
+// The fewest digits that read back as this float: "0.7", "20".
+std::string shortNumberText(float value)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+} // namespace
 
 SoundFacts soundFactsOf(const Inspection &found)
 {
@@ -47,6 +63,8 @@ GameWarningLevel levelOf(GameWarningKind kind)
     case GameWarningKind::UnlistedType:
     case GameWarningKind::SampleRate:
     case GameWarningKind::Channels:
+    case GameWarningKind::AIBeyondMax:
+    case GameWarningKind::LoudAtMax:
         break;
     }
     return GameWarningLevel::Notice;
@@ -72,6 +90,25 @@ std::vector<GameWarning> valueWarnings(const TSoundAttributes &attrs)
     if (!gameTypeName(attrs.gameType))
         warnings.push_back({GameWarningKind::UnlistedType,
                             {MessageKind::WarnUnlistedType, {"0x" + hexText(attrs.gameType)}}});
+    return warnings;
+}
+
+std::vector<GameWarning> rangeWarnings(const TSoundAttributes &attrs)
+{
+    std::vector<GameWarning> warnings;
+    if (!(attrs.maxDist >= kLeastMaxDistance) || !(attrs.maxAIDist >= kLeastMaxDistance) ||
+        !(attrs.minDist <= attrs.maxDist))
+        return warnings; // the game stops on those, or the window refuses them
+    if (attrs.maxAIDist > attrs.maxDist)
+        warnings.push_back({GameWarningKind::AIBeyondMax,
+                            {MessageKind::WarnAIBeyondMax,
+                             {shortNumberText(attrs.maxAIDist), shortNumberText(attrs.maxDist)}}});
+    const double atMost = decibels(gainAt(attrs, attrs.maxDist));
+    if (atMost > kCutOffDecibels) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%.1f", atMost);
+        warnings.push_back({GameWarningKind::LoudAtMax, {MessageKind::WarnLoudAtMax, {text}}});
+    }
     return warnings;
 }
 
@@ -108,6 +145,9 @@ std::vector<GameWarning> gameWarnings(const SoundFacts &facts)
             warnings.push_back(std::move(warning));
         break;
     }
+    if (facts.attrs && (facts.block == SoundFacts::Present || facts.block == SoundFacts::Older))
+        for (GameWarning &warning : rangeWarnings(*facts.attrs))
+            warnings.push_back(std::move(warning));
     if (facts.sampleRate != kEngineSampleRate)
         warnings.push_back(
             {GameWarningKind::SampleRate,

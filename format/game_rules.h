@@ -57,6 +57,8 @@ enum class GameWarningKind
     UnlistedType,
     SampleRate,
     Channels,
+    AIBeyondMax,
+    LoudAtMax,
 };
 
 // What the game does about it: stop (a fatal error, or a file it cannot open), or play the
@@ -85,5 +87,9 @@ struct GameWarning
 // The warnings about the values a save would write: the distances the game stops on and a
 // type code the list does not hold.
 [[nodiscard]] std::vector<GameWarning> valueWarnings(const TSoundAttributes &attrs);
+
+// What the sound's range makes of valid values: NPCs hearing it farther than the player, and a
+// sound still loud where the game cuts it off.
+[[nodiscard]] std::vector<GameWarning> rangeWarnings(const TSoundAttributes &attrs);
 
 } // namespace kelvane

@@ -91,6 +91,8 @@ enum class MessageKind : std::uint8_t
     WarnEndsInHeaders,
     WarnCommentOverrun,
     WarnChannels,
+    WarnAIBeyondMax,
+    WarnLoudAtMax,
     // The rules of the boxes.
     RuleVolume,
     RuleMaxDist,

@@ -159,6 +159,11 @@ constexpr MessageText kTexts[] = {
     {K::WarnChannels, "channels",
      KELVANE_TEXT("CoreText", "%1 channels: the first game plays only mono sounds; the later "
                               "games play stereo only as sounds in the player's head")},
+    {K::WarnAIBeyondMax, "aiBeyondMax",
+     KELVANE_TEXT("CoreText", "AI distance %1 is beyond the maximum distance %2: NPCs hear what "
+                              "the player cannot")},
+    {K::WarnLoudAtMax, "loudAtMax",
+     KELVANE_TEXT("CoreText", "%1 dB at the maximum distance: the sound is heard to cut off there")},
 
     {K::RuleVolume, "volumeRule",
      KELVANE_TEXT("CoreText", " Must be valid floating point value from %1 to %2")},

@@ -343,6 +343,14 @@
         <source>%1; the backup it made could not be removed</source>
         <translation>%1; созданную резервную копию не удалось удалить</translation>
     </message>
+    <message>
+        <source>AI distance %1 is beyond the maximum distance %2: NPCs hear what the player cannot</source>
+        <translation>расстояние для ИИ %1 больше максимального расстояния %2: NPC слышат то, чего не слышит игрок</translation>
+    </message>
+    <message>
+        <source>%1 dB at the maximum distance: the sound is heard to cut off there</source>
+        <translation>%1 дБ на максимальном расстоянии: слышно, как звук там обрывается</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>

@@ -343,6 +343,14 @@
         <source>%1; the backup it made could not be removed</source>
         <translation>%1; створену резервну копію не вдалося видалити</translation>
     </message>
+    <message>
+        <source>AI distance %1 is beyond the maximum distance %2: NPCs hear what the player cannot</source>
+        <translation>відстань для ШІ %1 більша за максимальну відстань %2: NPC чують те, чого не чує гравець</translation>
+    </message>
+    <message>
+        <source>%1 dB at the maximum distance: the sound is heard to cut off there</source>
+        <translation>%1 дБ на максимальній відстані: чутно, як звук там обривається</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>

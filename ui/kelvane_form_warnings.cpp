@@ -90,6 +90,9 @@ SoundFacts TKelvaneForm::factsShown() const
     TSoundAttributes shown = session_.shown();
     shown.gameType = shownTypeCode_;
     const QChar separator = userDecimalSeparator();
+    // The range's notices follow the volume and the minimum as typed too.
+    shown.baseValue = parseNumber(txtBaseValue->text(), separator).value_or(shown.baseValue);
+    shown.minDist = parseNumber(txtMinDist->text(), separator).value_or(shown.minDist);
     shown.maxDist = parseNumber(txtMaxDist->text(), separator).value_or(kLeastMaxDistance);
     shown.maxAIDist = parseNumber(txtMaxAIDist->text(), separator).value_or(kLeastMaxDistance);
     facts.block = SoundFacts::Present;

@@ -61,6 +61,9 @@ private slots:
         type("txtMaxDist", "50");
         type("txtMaxAIDist", "5");
         QVERIFY(!marked("txtMaxDist") && !marked("txtMaxAIDist"));
+        // A minimum of 0 leaves the sound at full volume up to its cut: a notice.
+        QVERIFY(warnings().contains("0.0 dB at the maximum distance"));
+        type("txtMinDist", "2");
         QCOMPARE(warnings(), QString());
     }
 
