@@ -23,7 +23,8 @@ constexpr int kBadUsage = 2;
 
 constexpr Command kCommands[] = {
     {"show", "PATH...", "the details and attributes of each sound",
-     "recursive json table jobs name", "kelvane-cli show --table -r mods/sounds/", &Runner::show},
+     "recursive json table range jobs name", "kelvane-cli show --table -r mods/sounds/",
+     &Runner::show},
     {"check", "PATH...", "the shape, block and checksum of each sound, and what the games reject",
      "recursive json all-pages strict jobs name", "kelvane-cli check -r --all-pages mods/sounds/",
      &Runner::check},
@@ -79,6 +80,8 @@ const std::vector<CliOption> &allOptions()
         flag({"r", "recursive"}, "Go into sub-folders too."),
         flag({"json"}, "One JSON object per file (per type), for scripts."),
         flag({"table"}, "One aligned line per file: type, volume, distances, state."),
+        flag({"range"}, "How far each sound carries: where it falls to -20 and -40 dB, its "
+                        "level at the maximum distance, how far NPCs hear it."),
         flag({"all-pages"}, "Check every page's framing and checksum, not only page 2."),
         flag({"all"}, "Print the pairs that do not differ too."),
         flag({"strict"}, "Notices count as failures too; set, copy and fix write no value the "
@@ -282,6 +285,7 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
     options.recursive = isSet("recursive");
     options.json = isSet("json");
     options.table = isSet("table");
+    options.range = isSet("range");
     options.allPages = isSet("all-pages");
     options.strict = isSet("strict");
     options.noBackup = isSet("no-backup");
@@ -291,6 +295,8 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
     options.names = parser_.values(QStringLiteral("name"));
     if (options.json && options.table)
         return QStringLiteral("--json and --table do not go together");
+    if (options.range && options.table)
+        return QStringLiteral("--range and --table do not go together");
     // Reading a folder that is not in memory waits on the disk far more than on the cores: with
     // several files asked for at once per core, the disk is kept busy.
     options.jobs = 4 * std::max(1, QThread::idealThreadCount());

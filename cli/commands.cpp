@@ -191,6 +191,7 @@ void fixOne(FileRun &run, const Options &options)
 int Runner::show(const Options &options)
 {
     output_ = outputFor(options);
+    output_->showRange(options.range);
     return forEach(
         options, Mode::Reads,
         [&](FileRun &run) {

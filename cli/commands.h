@@ -32,6 +32,7 @@ struct Options
     bool dryRun = false;
     bool upgrade = false;
     bool table = false; // show: one aligned line per file
+    bool range = false; // show: how far each sound carries
     bool all = false;   // diff: equal pairs too
     int jobs = 1;       // files read at the same time by show and check
     QStringList names;  // --name: only the sounds whose path below the folder given matches one

@@ -34,7 +34,12 @@ class JsonOutput final : public Output
 public:
     void shown(FileRun &run, const LoadResult &loaded, int) override
     {
-        run.out += line(soundJson(run.path, loaded));
+        QJsonObject json = soundJson(run.path, loaded);
+        if (range_) {
+            const auto block = blockTheGameReads(loaded);
+            json.insert("range", block ? QJsonValue(rangeJson(*block)) : QJsonValue());
+        }
+        run.out += line(json);
         run.result = loaded.refused() ? Result::Failed : Result::Read;
     }
 

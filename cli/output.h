@@ -74,6 +74,12 @@ public:
     [[nodiscard]] virtual bool summarizes() const = 0;
     // Whether diff keeps what each side of a pair is, for the output to write.
     [[nodiscard]] virtual bool describesSides() const { return false; }
+
+    // show --range: each sound's range follows its details.
+    void showRange(bool shown) { range_ = shown; }
+
+protected:
+    bool range_ = false;
 };
 
 // The output `options` ask for: JSON lines, show's table, or the plain lines.

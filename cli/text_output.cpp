@@ -62,8 +62,10 @@ class TextOutput : public Output
 public:
     void shown(FileRun &run, const LoadResult &loaded, int) override
     {
-        const QStringList lines = soundLines(run.path, loaded);
+        QStringList lines = soundLines(run.path, loaded);
         if (!loaded.refused()) {
+            if (const auto block = blockTheGameReads(loaded); range_ && block)
+                lines += rangeLines(*block);
             run.out += lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
             return;
         }

@@ -1,5 +1,9 @@
 #include "sound_summary.h"
 
+#include "sound_range.h"
+
+#include <cmath>
+
 #include "english_text.h"
 #include "game_rules.h"
 #include "game_sound_types.h"
@@ -131,6 +135,46 @@ std::optional<TSoundAttributes> blockTheGameReads(const LoadResult &loaded)
     if (found.outcome == LoadOutcome::Inserted)
         return olderBlock(found);
     return found.shownAttrs;
+}
+
+namespace {
+
+QString metres(double distance)
+{
+    return QString::number(distance, 'f', 1) + QStringLiteral(" m");
+}
+
+} // namespace
+
+QStringList rangeLines(const TSoundAttributes &attrs)
+{
+    QStringList lines;
+    for (const double level : {kCutOffDecibels, kQuietDecibels}) {
+        const auto distance = distanceAtLevel(attrs, level);
+        lines << QStringLiteral("  Falls to %1 dB at: %2")
+                     .arg(level)
+                     .arg(distance ? metres(*distance)
+                                   : QStringLiteral("never; cut off at ") + metres(attrs.maxDist));
+    }
+    lines << QStringLiteral("  At the maximum distance (%1): %2 dB")
+                 .arg(metres(attrs.maxDist))
+                 .arg(decibels(gainAt(attrs, attrs.maxDist)), 0, 'f', 1)
+          << QStringLiteral("  NPCs hear it to: ") + metres(aiHearing(attrs));
+    return lines;
+}
+
+QJsonObject rangeJson(const TSoundAttributes &attrs)
+{
+    const auto at = [&](double level) {
+        const auto distance = distanceAtLevel(attrs, level);
+        return distance ? QJsonValue(*distance) : QJsonValue();
+    };
+    const double atMost = decibels(gainAt(attrs, attrs.maxDist));
+    return {{"minus20dB", at(kCutOffDecibels)},
+            {"minus40dB", at(kQuietDecibels)},
+            {"maxDistance", double(attrs.maxDist)},
+            {"dBAtMaxDistance", std::isfinite(atMost) ? QJsonValue(atMost) : QJsonValue()},
+            {"aiDistance", aiHearing(attrs)}};
 }
 
 QJsonObject soundJson(const QString &path, const LoadResult &loaded)

@@ -29,6 +29,11 @@ namespace kelvane {
 // nothing for a file without either, or one that could not be read.
 [[nodiscard]] std::optional<TSoundAttributes> blockTheGameReads(const LoadResult &loaded);
 
+// How far the game lets the sound carry, as `show --range` prints it: where it falls to -20 and
+// -40 dB, its level at the maximum distance, how far NPCs hear it.
+[[nodiscard]] QStringList rangeLines(const TSoundAttributes &attrs);
+[[nodiscard]] QJsonObject rangeJson(const TSoundAttributes &attrs);
+
 // Everything `show` knows of a file, with raw values as numbers, for scripts.
 [[nodiscard]] QJsonObject soundJson(const QString &path, const LoadResult &loaded);
 

@@ -293,6 +293,35 @@ private slots:
         QVERIFY(run.err.contains("FAIL page at"));
     }
 
+    // show --range says how far a sound carries; check names what its range makes plain, as a
+    // notice: NPCs hearing farther than the player.
+    void showsTheRangeAndChecksItsNotices()
+    {
+        const QString reload = add("mono_block.ogg"); // 0.7 / 20, AI 8
+        Run run = cli({"show", "--range", reload});
+        QVERIFY2(run.out.contains("  Falls to -20 dB at: 9.1 m\n"
+                                  "  Falls to -40 dB at: never; cut off at 20.0 m\n"
+                                  "  At the maximum distance (20.0 m): -26.7 dB\n"
+                                  "  NPCs hear it to: 8.0 m\n"),
+                 qPrintable(run.out));
+        const QJsonObject range =
+            QJsonDocument::fromJson(cli({"show", "--range", "--json", reload}).out.toUtf8())
+                .object()["range"]
+                .toObject();
+        QVERIFY(std::abs(range["minus20dB"].toDouble() - 9.1) < 1e-4);
+        QVERIFY(range["minus40dB"].isNull());
+        QCOMPARE(cli({"show", "--range", "--table", reload}).status, 2);
+
+        QCOMPARE(cli({"set", "--ai", "30", reload}).status, 0);
+        run = cli({"check", reload});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains("warning: AI distance 30 is beyond the maximum distance 20: NPCs "
+                                  "hear what the player cannot"),
+                 qPrintable(run.out));
+        QCOMPARE(cli({"check", "--strict", reload}).status, 1);
+        QVERIFY(cli({"check", "--json", reload}).out.contains("\"aiBeyondMax\""));
+    }
+
     // set changes only the named fields, with the window's rules and backups, and the written
     // files are valid and sound as before.
     void setChangesTheNamedFields()
