@@ -1,9 +1,5 @@
 #include "sound_summary.h"
 
-#include "sound_range.h"
-
-#include <cmath>
-
 #include "english_text.h"
 #include "game_rules.h"
 #include "game_sound_types.h"
@@ -11,6 +7,9 @@
 #include "legacy_block.h"
 #include "number_text.h"
 #include "qt_text.h"
+#include "sound_range.h"
+
+#include <cmath>
 
 #include <QJsonArray>
 

@@ -163,7 +163,8 @@ constexpr MessageText kTexts[] = {
      KELVANE_TEXT("CoreText", "AI distance %1 is beyond the maximum distance %2: NPCs hear what "
                               "the player cannot")},
     {K::WarnLoudAtMax, "loudAtMax",
-     KELVANE_TEXT("CoreText", "%1 dB at the maximum distance: the sound is heard to cut off there")},
+     KELVANE_TEXT("CoreText",
+                  "%1 dB at the maximum distance: the sound is heard to cut off there")},
 
     {K::RuleVolume, "volumeRule",
      KELVANE_TEXT("CoreText", " Must be valid floating point value from %1 to %2")},

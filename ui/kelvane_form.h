@@ -24,12 +24,14 @@ class QStackedWidget;
 class QStatusBar;
 class QThreadPool;
 class QTimer;
+class QToolButton;
 
 namespace kelvane {
 
 class DesktopLauncher;
 class HintTracker;
 class SoundOutput;
+class RangeView;
 class WaveformView;
 struct DecodedSound;
 struct WaveformPeaks;
@@ -145,6 +147,9 @@ private:
     void stopPlaying();
     void followPlaying();
     void refreshWaveform();
+    void showRange(bool shown); // the range picture in the waveform's strip, or the waveform
+    void listenFrom(double distance);
+    [[nodiscard]] double playingVolume();
 
     // The sound table of a folder tree (kelvane_form_all_sounds.cpp)
     void btnOverviewClick();
@@ -208,6 +213,8 @@ private:
     QMenu *mnuFiles = nullptr;               // the file list's menu, made when first asked for
     QAction *actRestoreBackup = nullptr;
     WaveformView *imgWaveform = nullptr;
+    RangeView *imgRange = nullptr;   // made when first shown
+    QToolButton *btnRange = nullptr; // switches the strip between the waveform and the range
 
     // Program state.
     std::unique_ptr<DesktopLauncher> ownLauncher_;

@@ -7,7 +7,9 @@
 #include "number_text.h"
 #include "panels.h"
 #include "qt_text.h"
+#include "range_view.h"
 #include "sound_output.h"
+#include "sound_range.h"
 #include "waveform_view.h"
 #include "widget_making.h"
 
@@ -19,6 +21,7 @@
 #include <QShortcut>
 #include <QThreadPool>
 #include <QTimer>
+#include <QToolButton>
 #include <QtConcurrent>
 
 namespace kelvane {
@@ -54,6 +57,14 @@ void TKelvaneForm::buildSoundViews()
     imgWaveform = named(new WaveformView(pnlAttributes), "imgWaveform");
     imgWaveform->setFont(sansFont(8));
     imgWaveform->hide();
+    btnRange = named(new QToolButton(pnlAttributes), "btnRange");
+    btnRange->setText(tr("Range"));
+    btnRange->setToolTip(tr("How loud the game plays the sound at each distance, from the values "
+                            "in the boxes; click the picture to listen from there"));
+    btnRange->setFont(sansFont(8));
+    btnRange->setCheckable(true);
+    btnRange->hide();
+    connect(btnRange, &QToolButton::toggled, this, &TKelvaneForm::showRange);
     // Made before any watcher, so it is destroyed first: it waits for a decoding under way.
     soundWork_ = new QThreadPool(this);
     soundWork_->setMaxThreadCount(1);
@@ -149,10 +160,7 @@ void TKelvaneForm::togglePlaying()
                       QLatin1Char('.'));
         return;
     }
-    // The level the box means, as far as an output can play it: 0 to 1.
-    const double volume = std::clamp(
-        double(parseNumber(txtBaseValue->text(), userDecimalSeparator()).value_or(1.0f)), 0.0, 1.0);
-    if (!output().play(decoded_, volume)) {
+    if (!output().play(decoded_, playingVolume())) {
         setStatusText(tr(" No audio output is available."));
         return;
     }
@@ -222,6 +230,36 @@ void TKelvaneForm::playFile(const QString &path, double volume)
             else if (!output().play(sound, volume))
                 setStatusText(tr(" No audio output is available."));
         });
+}
+
+// The level the box means, as far as an output can play it (0 to 1); with the range shown and a
+// distance picked, the level the game gives it there.
+double TKelvaneForm::playingVolume()
+{
+    if (imgRange && imgRange->isVisible() && imgRange->listeningDistance() && imgRange->values()) {
+        const double distance = *imgRange->listeningDistance();
+        setStatusText(tr(" at %1").arg(imgRange->levelText(distance)));
+        return std::clamp(gainAt(*imgRange->values(), distance), 0.0, 1.0);
+    }
+    return std::clamp(
+        double(parseNumber(txtBaseValue->text(), userDecimalSeparator()).value_or(1.0f)), 0.0, 1.0);
+}
+
+void TKelvaneForm::showRange(bool shown)
+{
+    if (shown && !imgRange) {
+        imgRange = named(new RangeView(pnlAttributes), "imgRange");
+        imgRange->setFont(sansFont(8));
+        connect(imgRange, &RangeView::listeningChanged, this, &TKelvaneForm::listenFrom);
+    }
+    btnRange->setChecked(shown);
+    updateGameWarnings(); // which gives the picture the boxes' values
+    placeGameWarnings();
+}
+
+void TKelvaneForm::listenFrom(double distance)
+{
+    setStatusText(tr(" at %1").arg(imgRange->levelText(distance)));
 }
 
 } // namespace kelvane

@@ -8,6 +8,7 @@
 #include "number_text.h"
 #include "panels.h"
 #include "qt_text.h"
+#include "range_view.h"
 #include "waveform_view.h"
 #include "widget_making.h"
 
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
+#include <QToolButton>
 
 namespace kelvane {
 
@@ -75,8 +77,23 @@ void TKelvaneForm::placeGameWarnings()
 
     const int waveTop = kWarningsTop + (lines > 0 ? lines * line + 2 : 0);
     const int waveHeight = std::min(kWaveformHeight, bottom - waveTop);
-    imgWaveform->setGeometry(8, waveTop, width, std::max(waveHeight, 0));
-    imgWaveform->setVisible(imgWaveform->holdsSomething() && waveHeight >= kLeastWaveformHeight);
+    const QRect strip(8, waveTop, width, std::max(waveHeight, 0));
+    const bool fits = imgWaveform->holdsSomething() && waveHeight >= kLeastWaveformHeight;
+    // The range picture takes the waveform's strip while its button is down.
+    const bool range = fits && btnRange->isChecked();
+    imgWaveform->setGeometry(strip);
+    imgWaveform->setVisible(fits && !range);
+    if (imgRange) {
+        imgRange->setGeometry(strip);
+        imgRange->setVisible(range);
+    }
+    btnRange->setVisible(fits);
+    if (fits) {
+        const QSize button = btnRange->sizeHint();
+        btnRange->setGeometry(strip.right() - button.width(), strip.top(), button.width(),
+                              std::min(button.height(), strip.height()));
+        btnRange->raise();
+    }
     refreshWaveform();
 }
 
@@ -105,6 +122,9 @@ void TKelvaneForm::updateGameWarnings()
     std::vector<GameWarning> warnings;
     if (session_.facts())
         warnings = gameWarnings(factsShown());
+    if (imgRange)
+        imgRange->setValues(session_.facts() && session_.blockShown() ? factsShown().attrs
+                                                                      : std::nullopt);
     QStringList lines;
     // A box's mark, its picture from the icon theme, is made when the box first needs one: each
     // mark is a small button inside the box, and making them and finding the picture are a good

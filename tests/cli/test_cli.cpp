@@ -78,8 +78,8 @@ private slots:
               QStringList{"set", "--type", "loud", "x.ogg"},
               QStringList{"show", "--no-such-option", "x.ogg"}, QStringList{"copy", "from.ogg"}}) {
             run = cli(bad);
-            QVERIFY2(run.status == 2, qPrintable(bad.join(' ') + " -> " + QString::number(run.status) +
-                                                 run.how + run.err));
+            QVERIFY2(run.status == 2, qPrintable(bad.join(' ') + " -> " +
+                                                 QString::number(run.status) + run.how + run.err));
             QVERIFY(!run.err.isEmpty());
         }
         QVERIFY(cli({"set", "--volume", "abc", "x.ogg"})
@@ -461,8 +461,8 @@ private slots:
                                        {"fix", "--json"},
                                        {"copy", plain}}) {
             const Run run = cli(bad + QStringList{folder_});
-            QVERIFY2(run.status == 2, qPrintable(bad.join(' ') + " -> " + QString::number(run.status) +
-                                                 run.how + run.err));
+            QVERIFY2(run.status == 2, qPrintable(bad.join(' ') + " -> " +
+                                                 QString::number(run.status) + run.how + run.err));
             QVERIFY2(run.err.startsWith("kelvane-cli: ") && run.err.count('\n') == 2,
                      qPrintable(run.err));
             QVERIFY(run.out.isEmpty());

@@ -41,16 +41,16 @@ private slots:
         QCOMPARE(gainAt(reload, 0.3), 1.0);
         QCOMPARE(gainAt(reload, 20.01), 0.0);
         QVERIFY(std::abs(*distanceAtLevel(reload, -20) - 9.1) < 1e-4); // 0.7 + 6.3 / 0.75
-        QVERIFY(!distanceAtLevel(reload, kQuietDecibels)); // 93.1 m: cut at 20 first
+        QVERIFY(!distanceAtLevel(reload, kQuietDecibels));             // 93.1 m: cut at 20 first
 
         const TSoundAttributes shot = sound(5, 300, 1, 55);
         QCOMPARE(std::round(decibels(gainAt(shot, 300)) * 100) / 100, -33.11); // 5 / 226.25
-        QVERIFY(std::abs(*distanceAtLevel(shot, -20) - 65) < 1e-4);              // 5 + 45 / 0.75
-        QVERIFY(!distanceAtLevel(shot, kQuietDecibels));                         // 665 m
+        QVERIFY(std::abs(*distanceAtLevel(shot, -20) - 65) < 1e-4);            // 5 + 45 / 0.75
+        QVERIFY(!distanceAtLevel(shot, kQuietDecibels));                       // 665 m
 
         TSoundAttributes ambience = sound(10, 300, 1, 2);
         QCOMPARE(std::round(decibels(gainAt(ambience, 35)) * 100) / 100, -9.17); // 10 / 28.75
-        QVERIFY(std::abs(*distanceAtLevel(ambience, -20) - 130) < 1e-4);        // 10 + 90 / 0.75
+        QVERIFY(std::abs(*distanceAtLevel(ambience, -20) - 130) < 1e-4);         // 10 + 90 / 0.75
         ambience.baseValue = 0.5f; // -6 dB more everywhere, so -20 dB comes sooner
         QVERIFY(std::abs(*distanceAtLevel(ambience, -20) - 63.3333) < 1e-3);
         QCOMPARE(aiHearing(ambience), 2.0);
@@ -79,8 +79,7 @@ private slots:
 
         const TSoundAttributes farEars = sound(0.7f, 20, 1, 30);
         QCOMPARE(rangeKinds(farEars), std::vector{GameWarningKind::AIBeyondMax});
-        QCOMPARE(rangeWarnings(farEars).front().text.args,
-                 (std::vector<std::string>{"30", "20"}));
+        QCOMPARE(rangeWarnings(farEars).front().text.args, (std::vector<std::string>{"30", "20"}));
         QCOMPARE(levelOf(GameWarningKind::AIBeyondMax), GameWarningLevel::Notice);
         // Silent everywhere: nothing to hear cut off.
         QVERIFY(rangeWarnings(sound(5, 5, 0, 5)).empty());

@@ -1,15 +1,16 @@
 // Takes a picture of the window on a copy of samples/ with one sound loaded, as a user sees it.
 // Usage: kelvane_screenshot OUTPUT.png [SOUND [BOX=TEXT
-// [least|playing|all-sounds|restore|compare]]] (under a real X server, e.g. xvfb-run); "least"
-// shows the window at its least size, "playing" the sound a third of the way through playing,
-// "all-sounds" the sound table of a tree with the samples in sub-folders too, with some rows
-// selected and a value typed into its editor, "restore" the screen with the file list's menu open
-// on a sound with a backup, and beside it (OUTPUT-question.png) the question that restoring asks,
-// "compare" the sound table beside a stock tree that holds other values for some sounds, with a
-// value typed into a cell and the stock value's tip shown.
+// [least|playing|all-sounds|restore|compare|range]]] (under a real X server, e.g. xvfb-run);
+// "least" shows the window at its least size, "playing" the sound a third of the way through
+// playing, "all-sounds" the sound table of a tree with the samples in sub-folders too, with some
+// rows selected and a value typed into its editor, "restore" the screen with the file list's menu
+// open on a sound with a backup, and beside it (OUTPUT-question.png) the question that restoring
+// asks, "compare" the sound table beside a stock tree that holds other values for some sounds, with
+// a value typed into a cell and the stock value's tip shown.
 #include "all_sounds_panel.h"
 #include "kelvane_application.h"
 #include "kelvane_form.h"
+#include "range_view.h"
 #include "sound_fixtures.h"
 #include "sound_writer.h"
 #include "waveform_view.h"
@@ -31,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QToolTip>
 
 int main(int argc, char *argv[])
@@ -114,6 +116,24 @@ int main(int argc, char *argv[])
         auto *box = form.findChild<QLineEdit *>("txtManyMaxAIDist");
         box->setFocus();
         QTest::keyClicks(box, "8");
+    }
+    if (how == "range") {
+        auto *toggle = form.findChild<QToolButton *>("btnRange");
+        if (!QTest::qWaitFor([toggle] { return toggle->isVisible(); }))
+            return 1;
+        toggle->click();
+        auto *range = form.findChild<kelvane::RangeView *>("imgRange");
+        const QPoint listen(range->columnOf(12), range->height() / 2);
+        QTest::mouseClick(range, Qt::LeftButton, {}, listen);
+        const QPoint hover(range->columnOf(30), range->height() / 3);
+        QToolTip::showText(range->mapToGlobal(hover), range->levelText(30), range);
+        driver::idle(300);
+        const QRect window = form.frameGeometry();
+        return QGuiApplication::primaryScreen()
+                       ->grabWindow(0, window.x(), window.y(), window.width(), window.height())
+                       .save(output)
+                   ? 0
+                   : 1;
     }
     if (how == "compare") {
         form.resize(1000, 560);

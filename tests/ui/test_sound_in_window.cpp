@@ -1,8 +1,10 @@
 #include "form_fixture.h"
 #include "kelvane_application.h"
+#include "range_view.h"
 #include "waveform_view.h"
 
 #include <QThreadPool>
+#include <QToolButton>
 
 using namespace kelvane;
 
@@ -88,6 +90,41 @@ private slots:
         QVERIFY(output.playing);
         form->close();
         QVERIFY(!output.playing);
+    }
+
+    // The range picture takes the waveform's place, follows the boxes as they are typed, and a
+    // click on it makes the sound play at the game's level for that distance (the box's volume
+    // included), silent past the maximum; without it the sound plays at the box's volume.
+    void playsAtTheLevelOfADistancePicked()
+    {
+        add("mono_block.ogg");
+        QVERIFY(load("mono_block.ogg"));
+        QVERIFY(decoded());
+        QTest::mouseClick(w<QToolButton>("btnRange"), Qt::LeftButton);
+        auto *range = w<RangeView>("imgRange");
+        QVERIFY(range->isVisible() && !waveform()->isVisible());
+        QCOMPARE(range->values()->maxDist, 20.0f);
+        type("txtMaxDist", "40");
+        type("txtBaseValue", "0.5");
+        QCOMPARE(range->values()->maxDist, 40.0f);
+
+        QTest::mouseClick(range, Qt::LeftButton, {}, {range->columnOf(35), range->height() / 2});
+        const double distance = *range->listeningDistance();
+        QVERIFY(std::abs(distance - 35) < 1);
+        QCOMPARE(form->statusText(), " at " + range->levelText(distance));
+        clickStrip();
+        // 0.5 x 0.7 / (0.7 + 0.75 (d - 0.7))
+        QVERIFY(std::abs(output.volumes.last() - 0.35 / (0.7 + 0.75 * (distance - 0.7))) < 1e-4);
+        clickStrip();
+        QTest::mouseClick(range, Qt::LeftButton, {}, {range->columnOf(43), range->height() / 2});
+        QVERIFY(form->statusText().endsWith("silent"));
+        clickStrip();
+        QCOMPARE(output.volumes.last(), 0.0);
+        clickStrip();
+        QTest::mouseClick(w<QToolButton>("btnRange"), Qt::LeftButton);
+        QVERIFY(!range->isVisible() && waveform()->isVisible());
+        clickStrip();
+        QCOMPARE(output.volumes.last(), 0.5);
     }
 
     // A decoding handed back after another file was chosen is dropped: the other file, read in
