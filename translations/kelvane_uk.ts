@@ -375,6 +375,41 @@
     </message>
 </context>
 <context>
+    <name>kelvane::RangeView</name>
+    <message>
+        <source> m</source>
+        <translation> м</translation>
+    </message>
+    <message>
+        <source>How loud the game plays the sound at each distance; click to listen from there</source>
+        <translation>Наскільки гучно гра відтворює звук на кожній відстані; клацніть, щоб слухати звідти</translation>
+    </message>
+    <message>
+        <source>%1: silent</source>
+        <translation>%1: тиша</translation>
+    </message>
+    <message>
+        <source>%1: %2 dB</source>
+        <translation>%1: %2 дБ</translation>
+    </message>
+    <message>
+        <source>no range: the distances are not valid</source>
+        <translation>дальності немає: відстані неприпустимі</translation>
+    </message>
+    <message>
+        <source>AI %1</source>
+        <translation>ШІ %1</translation>
+    </message>
+    <message>
+        <source>-40 dB at %1</source>
+        <translation>-40 дБ на %1</translation>
+    </message>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 дБ</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::SoundTableModel</name>
     <message>
         <source>ok</source>
@@ -1059,6 +1094,18 @@
     <message>
         <source> Ctrl-click Select Drive/Directory to reload it.</source>
         <translation> Ctrl+клац на «Вибрати теку» завантажить його знову.</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Дальність</translation>
+    </message>
+    <message>
+        <source>How loud the game plays the sound at each distance, from the values in the boxes; click the picture to listen from there</source>
+        <translation>Наскільки гучно гра відтворює звук на кожній відстані, за значеннями в полях; клацніть по графіку, щоб слухати звідти</translation>
+    </message>
+    <message>
+        <source> at %1</source>
+        <translation> на %1</translation>
     </message>
 </context>
 </TS>

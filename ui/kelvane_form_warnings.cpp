@@ -77,9 +77,10 @@ void TKelvaneForm::placeGameWarnings()
 
     const int waveTop = kWarningsTop + (lines > 0 ? lines * line + 2 : 0);
     const int waveHeight = std::min(kWaveformHeight, bottom - waveTop);
-    const QRect strip(8, waveTop, width, std::max(waveHeight, 0));
+    // The strip's button, which puts the range picture in the waveform's place, beside it.
+    const QSize button = btnRange->sizeHint();
+    const QRect strip(8, waveTop, width - button.width() - 4, std::max(waveHeight, 0));
     const bool fits = imgWaveform->holdsSomething() && waveHeight >= kLeastWaveformHeight;
-    // The range picture takes the waveform's strip while its button is down.
     const bool range = fits && btnRange->isChecked();
     imgWaveform->setGeometry(strip);
     imgWaveform->setVisible(fits && !range);
@@ -87,13 +88,9 @@ void TKelvaneForm::placeGameWarnings()
         imgRange->setGeometry(strip);
         imgRange->setVisible(range);
     }
+    btnRange->setGeometry(strip.right() + 5, strip.top(), button.width(),
+                          std::min(button.height(), strip.height()));
     btnRange->setVisible(fits);
-    if (fits) {
-        const QSize button = btnRange->sizeHint();
-        btnRange->setGeometry(strip.right() - button.width(), strip.top(), button.width(),
-                              std::min(button.height(), strip.height()));
-        btnRange->raise();
-    }
     refreshWaveform();
 }
 
