@@ -38,7 +38,8 @@ int main(int argc, char *argv[])
     auto *range = form.findChild<kelvane::RangeView *>("imgRange");
     auto *box = form.findChild<QLineEdit *>("txtMaxDist");
     box->setFocus();
-    box->end(false);
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("20"));
     const int edits = QString::fromLocal8Bit(argv[3]).toInt();
     QElapsedTimer clock;
     for (int i = 0; i < edits; ++i) {
