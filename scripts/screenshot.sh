@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Shows the window under Xvfb with samples/ listed and a sound loaded, and saves the picture.
-# Usage: scripts/screenshot.sh [SOUND] [OUTPUT] [BOX=TEXT] [least|playing|all-sounds|restore|compare]
+# Usage: scripts/screenshot.sh [SOUND] [OUTPUT] [BOX=TEXT] [least|playing|all-sounds|restore|compare|range]
 #   (default: mono_block.ogg, docs/screenshot.png; "least" shows the window at its least size)
 set -euo pipefail
 cd "$(dirname "$0")/.."
