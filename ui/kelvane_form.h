@@ -148,6 +148,7 @@ private:
     void followPlaying();
     void refreshWaveform();
     void showRange(bool shown); // the range picture in the waveform's strip, or the waveform
+    QToolButton *rangeButton();
     void listenFrom(double distance);
     [[nodiscard]] double playingVolume();
 
@@ -214,7 +215,8 @@ private:
     QAction *actRestoreBackup = nullptr;
     WaveformView *imgWaveform = nullptr;
     RangeView *imgRange = nullptr;   // made when first shown
-    QToolButton *btnRange = nullptr; // switches the strip between the waveform and the range
+    QToolButton *btnRange = nullptr; // switches the strip between the waveform and the range;
+                                     // made when the strip first shows something
 
     // Program state.
     std::unique_ptr<DesktopLauncher> ownLauncher_;

@@ -57,14 +57,6 @@ void TKelvaneForm::buildSoundViews()
     imgWaveform = named(new WaveformView(pnlAttributes), "imgWaveform");
     imgWaveform->setFont(sansFont(8));
     imgWaveform->hide();
-    btnRange = named(new QToolButton(pnlAttributes), "btnRange");
-    btnRange->setText(tr("Range"));
-    btnRange->setToolTip(tr("How loud the game plays the sound at each distance, from the values "
-                            "in the boxes; click the picture to listen from there"));
-    btnRange->setFont(sansFont(8));
-    btnRange->setCheckable(true);
-    btnRange->hide();
-    connect(btnRange, &QToolButton::toggled, this, &TKelvaneForm::showRange);
     // Made before any watcher, so it is destroyed first: it waits for a decoding under way.
     soundWork_ = new QThreadPool(this);
     soundWork_->setMaxThreadCount(1);
@@ -98,6 +90,10 @@ void TKelvaneForm::showSoundOf(const Inspection &found)
         imgWaveform->showMessage(tr("read in part: not decoded"));
         placeGameWarnings();
         return;
+    }
+    if (!btnRange) {
+        rangeButton(); // the strip makes room for it before the peaks are made for its width
+        placeGameWarnings();
     }
     auto bytes = std::make_shared<const std::vector<std::uint8_t>>(session_.playableBytes());
     const int generation = ++decodeGeneration_;
@@ -245,6 +241,21 @@ double TKelvaneForm::playingVolume()
         double(parseNumber(txtBaseValue->text(), userDecimalSeparator()).value_or(1.0f)), 0.0, 1.0);
 }
 
+// Made when the strip first shows something: the window starts without it.
+QToolButton *TKelvaneForm::rangeButton()
+{
+    if (!btnRange) {
+        btnRange = named(new QToolButton(pnlAttributes), "btnRange");
+        btnRange->setText(tr("Range"));
+        btnRange->setToolTip(tr("How loud the game plays the sound at each distance, from the "
+                                "values in the boxes; click the picture to listen from there"));
+        btnRange->setFont(sansFont(8));
+        btnRange->setCheckable(true);
+        connect(btnRange, &QToolButton::toggled, this, &TKelvaneForm::showRange);
+    }
+    return btnRange;
+}
+
 void TKelvaneForm::showRange(bool shown)
 {
     if (shown && !imgRange) {
@@ -252,7 +263,7 @@ void TKelvaneForm::showRange(bool shown)
         imgRange->setFont(sansFont(8));
         connect(imgRange, &RangeView::listeningChanged, this, &TKelvaneForm::listenFrom);
     }
-    btnRange->setChecked(shown);
+    rangeButton()->setChecked(shown);
     updateGameWarnings(); // which gives the picture the boxes' values
     placeGameWarnings();
 }

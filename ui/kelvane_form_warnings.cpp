@@ -78,19 +78,21 @@ void TKelvaneForm::placeGameWarnings()
     const int waveTop = kWarningsTop + (lines > 0 ? lines * line + 2 : 0);
     const int waveHeight = std::min(kWaveformHeight, bottom - waveTop);
     // The strip's button, which puts the range picture in the waveform's place, beside it.
-    const QSize button = btnRange->sizeHint();
-    const QRect strip(8, waveTop, width - button.width() - 4, std::max(waveHeight, 0));
     const bool fits = imgWaveform->holdsSomething() && waveHeight >= kLeastWaveformHeight;
-    const bool range = fits && btnRange->isChecked();
+    const QSize button = btnRange ? btnRange->sizeHint() : QSize();
+    const QRect strip(8, waveTop, width - button.width() - 4, std::max(waveHeight, 0));
+    const bool range = fits && btnRange && btnRange->isChecked();
     imgWaveform->setGeometry(strip);
     imgWaveform->setVisible(fits && !range);
     if (imgRange) {
         imgRange->setGeometry(strip);
         imgRange->setVisible(range);
     }
-    btnRange->setGeometry(strip.right() + 5, strip.top(), button.width(),
-                          std::min(button.height(), strip.height()));
-    btnRange->setVisible(fits);
+    if (btnRange) {
+        btnRange->setGeometry(strip.right() + 5, strip.top(), button.width(),
+                              std::min(button.height(), strip.height()));
+        btnRange->setVisible(fits);
+    }
     refreshWaveform();
 }
 
