@@ -153,6 +153,8 @@ void TAllSoundsPanel::pushEdits(std::vector<std::pair<int, AttributeEdits>> want
     std::vector<SoundTableModel::RowEdits> before, after;
     for (const auto &[id, edits] : wanted) {
         const ScannedSound &listed = model_->listed(id);
+        if (!editableValues(listed))
+            continue; // a row that is never written among those selected keeps its values
         if (const auto refused = refusedEdits(listed, edits)) {
             Q_EMIT status(tr(" Not changed: %1: %2").arg(listed.path, wordsOf(*refused)));
             return;
