@@ -293,10 +293,9 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
     options.upgrade = isSet("upgrade");
     options.all = isSet("all");
     options.names = parser_.values(QStringLiteral("name"));
-    if (options.json && options.table)
-        return QStringLiteral("--json and --table do not go together");
-    if (options.range && options.table)
-        return QStringLiteral("--range and --table do not go together");
+    if (options.table && (options.json || options.range))
+        return QStringLiteral("--%1 and --table do not go together")
+            .arg(options.json ? "json" : "range");
     // Reading a folder that is not in memory waits on the disk far more than on the cores: with
     // several files asked for at once per core, the disk is kept busy.
     options.jobs = 4 * std::max(1, QThread::idealThreadCount());

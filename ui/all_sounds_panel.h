@@ -108,7 +108,7 @@ private:
     QUndoStack *undo_ = nullptr; // over the edits not yet written
     QItemSelection held_;        // the rows selected before a double-click's first click
     QElapsedTimer heldAt_;
-    QString afterScan_;          // the status once the listing under way is done
+    QString afterScan_; // the status once the listing under way is done
     // The view to come back to once the listing is done: the folder of the sound opened from
     // the table, the rows selected, the current row and the row at the top.
     struct View

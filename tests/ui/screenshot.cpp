@@ -85,6 +85,12 @@ int main(int argc, char *argv[])
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
+    // The window as the screen shows it, with the menus, boxes and tips over it.
+    const auto screen = [&form] {
+        const QRect window = form.frameGeometry();
+        return QGuiApplication::primaryScreen()->grabWindow(0, window.x(), window.y(),
+                                                            window.width(), window.height());
+    };
     driver::clickEntry(form.findChild<QListView *>("lstFiles"), sound);
     // Optionally a value typed into a box, as BOX=TEXT: "txtMaxDist=0.05".
     if (argc > 3) {
@@ -128,12 +134,7 @@ int main(int argc, char *argv[])
         const QPoint hover(range->columnOf(30), range->height() / 3);
         QToolTip::showText(range->mapToGlobal(hover), range->levelText(30), range);
         driver::idle(300);
-        const QRect window = form.frameGeometry();
-        return QGuiApplication::primaryScreen()
-                       ->grabWindow(0, window.x(), window.y(), window.width(), window.height())
-                       .save(output)
-                   ? 0
-                   : 1;
+        return screen().save(output) ? 0 : 1;
     }
     if (how == "compare") {
         form.resize(1000, 560);
@@ -161,12 +162,7 @@ int main(int argc, char *argv[])
         QToolTip::showText(table->viewport()->mapToGlobal(cell.center()),
                            differing.data(Qt::ToolTipRole).toString(), table->viewport(), cell);
         driver::idle(300);
-        const QRect window = form.frameGeometry();
-        return QGuiApplication::primaryScreen()
-                       ->grabWindow(0, window.x(), window.y(), window.width(), window.height())
-                       .save(output)
-                   ? 0
-                   : 1;
+        return screen().save(output) ? 0 : 1;
     }
     if (how == "restore") {
         // The sound's backup, the file list's menu open on it, then the question it asks: the
@@ -178,11 +174,6 @@ int main(int argc, char *argv[])
         QContextMenuEvent asked(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
         QApplication::sendEvent(list->viewport(), &asked);
         driver::idle(300);
-        const auto screen = [&form] {
-            const QRect window = form.frameGeometry();
-            return QGuiApplication::primaryScreen()->grabWindow(0, window.x(), window.y(),
-                                                                window.width(), window.height());
-        };
         if (!screen().save(output))
             return 1;
         auto *menu = form.findChild<QMenu *>("mnuFiles");
