@@ -46,7 +46,7 @@ void SoundTableModel::setPending(const std::vector<RowEdits> &edits)
     }
     // The rows stay where they are until the next sort, as in a spreadsheet.
     if (!edits.empty())
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+        shownChanged();
 }
 
 std::vector<EditTarget> SoundTableModel::pendingTargets() const

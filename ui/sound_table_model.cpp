@@ -227,6 +227,12 @@ void SoundTableModel::clear()
     endResetModel();
 }
 
+void SoundTableModel::shownChanged()
+{
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
 void SoundTableModel::reserve(qsizetype rows)
 {
     rows_.reserve(std::size_t(rows));

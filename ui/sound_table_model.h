@@ -107,7 +107,8 @@ private:
     [[nodiscard]] bool accepts(const ScannedSound &row) const;
     [[nodiscard]] bool before(int a, int b) const; // row ids in the shown order
     void insertShown(std::vector<int> ids);
-    void showAgain(); // filter and sort anew, keeping the selection's rows
+    void showAgain();    // filter and sort anew, keeping the selection's rows
+    void shownChanged(); // every shown cell may read otherwise: the view draws them again
     QString cellText(const ScannedSound &row, int column) const;
     [[nodiscard]] QVariant markOf(int id, int column, int role) const; // pending and stock marks
     [[nodiscard]] QString stockTip(const ScannedSound &row, int column) const;

@@ -50,7 +50,7 @@ void SoundTableModel::addStock(const std::vector<ScannedSound> &rows)
                           {row.attrs, QString::fromStdString(englishText(row.stateText))});
     if (!rows.empty() && stockFilter_ != StockFilter::All)
         showAgain();
-    Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    shownChanged();
 }
 
 void SoundTableModel::stopComparing()
@@ -59,7 +59,7 @@ void SoundTableModel::stopComparing()
     stock_.clear();
     stockFilter_ = StockFilter::All;
     showAgain();
-    Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    shownChanged();
 }
 
 std::optional<TSoundAttributes> SoundTableModel::stockValues(const ScannedSound &row) const
