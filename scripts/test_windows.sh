@@ -8,7 +8,11 @@ cd "$(dirname "$0")/.."
 started=$SECONDS
 scripts/build-windows.sh
 tests_started=$SECONDS
+scripts/wine-server.sh start
+trap 'scripts/wine-server.sh stop' EXIT
 ctest --preset windows --parallel "$(nproc)"
+scripts/wine-server.sh stop
+trap - EXIT
 echo "== the Windows tests under Wine took $((SECONDS - tests_started)) s"
 package_started=$SECONDS
 scripts/test_windows_package.sh
