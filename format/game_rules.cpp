@@ -56,12 +56,12 @@ GameWarningLevel levelOf(GameWarningKind kind)
     case GameWarningKind::ShortBlock:
     case GameWarningKind::MaxDistance:
     case GameWarningKind::MaxAIDistance:
+    case GameWarningKind::SampleRate: // the stock loader asserts the rate before the block
         return GameWarningLevel::StopsGame;
     case GameWarningKind::OlderBlock:
     case GameWarningKind::NotABlock:
     case GameWarningKind::NoBlock:
     case GameWarningKind::UnlistedType:
-    case GameWarningKind::SampleRate:
     case GameWarningKind::Channels:
     case GameWarningKind::AIBeyondMax:
     case GameWarningKind::LoudAtMax:
@@ -123,6 +123,14 @@ std::vector<GameWarning> gameWarnings(const SoundFacts &facts)
         warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnEndsInHeaders});
     else if (facts.decoderRefusal == DecoderRefusal::CommentHeader)
         warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnCommentOverrun});
+    else if (facts.decoderRefusal == DecoderRefusal::NoStreamStart)
+        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnNoStreamStart});
+    else if (facts.decoderRefusal == DecoderRefusal::OtherStream)
+        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnOtherStream});
+    else if (facts.decoderRefusal == DecoderRefusal::OutOfSequence)
+        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnOutOfSequence});
+    else if (facts.decoderRefusal == DecoderRefusal::ContinuedPacket)
+        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnContinuedPacket});
     switch (facts.block) {
     case SoundFacts::Older:
         warnings.push_back({GameWarningKind::OlderBlock,

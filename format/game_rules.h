@@ -17,7 +17,7 @@ namespace kelvane {
 // Below this maximum distance or maximum AI distance the game stops with a fatal
 // "Invalid max distance." error the first time the sound plays.
 inline constexpr float kLeastMaxDistance = 0.1f;
-// The only sample rate the engine loads.
+// The only sample rate the stock games load: any other stops them with "Invalid source rate".
 inline constexpr std::uint32_t kEngineSampleRate = 44100;
 
 // What the game reads from a file's first comment.

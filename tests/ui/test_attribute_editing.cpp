@@ -76,7 +76,8 @@ private slots:
         slow[41] = char(0x56); // 22,050 Hz
         fixtures::writeFile(path("slow.ogg"), slow);
         QVERIFY(load("slow.ogg"));
-        QCOMPARE(warnings(), QString("! sample rate 22050 Hz: the game loads only 44100 Hz\n"
+        QCOMPARE(warnings(), QString("Stops the game: sample rate 22050 Hz: the stock games load "
+                                     "only 44100 Hz\n"
                                      "! 2 channels: the first game plays only mono sounds; the "
                                      "later games play stereo only as sounds in the player's "
                                      "head"));
