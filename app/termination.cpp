@@ -3,6 +3,7 @@
 #include <csignal>
 
 #include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
 
 #include <sys/socket.h>
@@ -49,7 +50,17 @@ void TerminationRequests::closeWindows()
 {
     char byte = 0;
     [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
-    QApplication::closeAllWindows();
+    // Each question open is cancelled, innermost first; then every event loop, the main one
+    // included, ends without closing the windows, so none asks again.
+    while (QWidget *modal = QApplication::activeModalWidget()) {
+        auto *dialog = qobject_cast<QDialog *>(modal);
+        if (!dialog)
+            break;
+        dialog->reject();
+        if (QApplication::activeModalWidget() == modal)
+            modal->hide();
+    }
+    QCoreApplication::exit(0);
 }
 
 } // namespace kelvane

@@ -6,8 +6,10 @@ class QSocketNotifier;
 
 namespace kelvane {
 
-// Turns SIGTERM and SIGINT (a desktop session ending, Ctrl-C in a terminal) into a normal close
-// of the window, so pending changes are still offered for saving and the program ends cleanly.
+// Turns SIGTERM and SIGINT (a desktop session ending, Ctrl-C in a terminal, a service manager
+// stopping us) into a clean end that waits on nobody: an open question is answered with its
+// Cancel, nothing is saved, every file stays as it is on disk, and the event loops end. Asking
+// "Save changes first?" here would keep the program running with nobody there to answer.
 class TerminationRequests : public QObject
 {
     Q_OBJECT

@@ -54,9 +54,9 @@ constexpr Command kCommands[] = {
 
 const char *const kExitStatus =
     "Exit status: 0 all well, 1 some file failed (check: some sound stops the game, a value "
-    "it refuses or a file its decoder cannot open; with --strict, a notice counts as a failure "
-    "too; for diff, some pair differs), 2 bad usage (then no file is touched; for diff, also "
-    "a sound or folder that could not be read).";
+    "it refuses, a sample rate other than 44100 Hz or a file its decoder cannot open; with "
+    "--strict, a notice counts as a failure too; for diff, some pair differs), 2 bad usage "
+    "(then no file is touched; for diff, also a sound or folder that could not be read).";
 
 struct CliOption
 {
@@ -220,8 +220,12 @@ public:
 private:
     bool isSet(const char *name) const { return parser_.isSet(QLatin1String(name)); }
     QString value(const char *name) const { return parser_.value(QLatin1String(name)); }
+    std::optional<QString> readFlags(const Command &command, Options &options);
+    std::optional<QString> readNames(Options &options);
+    std::optional<QString> readEdits(const Command &command, Options &options);
     std::optional<QString> readNumbers(Options &options);
     std::optional<QString> readSource(Options &options, QStringList &positional);
+    std::optional<QString> readPaths(const Command &command, Options &options);
 
     QCommandLineParser &parser_;
 };
@@ -272,7 +276,8 @@ std::optional<QString> Reader::readSource(Options &options, QStringList &positio
     return std::nullopt;
 }
 
-std::optional<QString> Reader::read(const Command &command, Options &options)
+// The options the command takes, as flags and limits.
+std::optional<QString> Reader::readFlags(const Command &command, Options &options)
 {
     const QStringList taken = QString::fromLatin1(command.options).split(' ', Qt::SkipEmptyParts);
     for (const QString &given : parser_.optionNames()) {
@@ -292,7 +297,6 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
     options.dryRun = isSet("dry-run");
     options.upgrade = isSet("upgrade");
     options.all = isSet("all");
-    options.names = parser_.values(QStringLiteral("name"));
     if (options.table && (options.json || options.range))
         return QStringLiteral("--%1 and --table do not go together")
             .arg(options.json ? "json" : "range");
@@ -305,6 +309,25 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
         if (!ok || options.jobs < 1 || options.jobs > 256)
             return QStringLiteral("--jobs %1: a number from 1 to 256").arg(value("jobs"));
     }
+    return std::nullopt;
+}
+
+// --name patterns: an empty one would select every sound, so it is refused.
+std::optional<QString> Reader::readNames(Options &options)
+{
+    options.names = parser_.values(QStringLiteral("name"));
+    for (const QString &pattern : options.names) {
+        if (pattern.isEmpty())
+            return QStringLiteral("--name needs a pattern, such as '*_shot*.ogg'");
+        if (pattern.contains(QChar::ReplacementCharacter))
+            return QStringLiteral("--name %1: not valid UTF-8").arg(pattern);
+    }
+    return std::nullopt;
+}
+
+// The values set writes: a type and the numbers.
+std::optional<QString> Reader::readEdits(const Command &command, Options &options)
+{
     if (isSet("type"))
         if (auto problem = parseType(value("type"), options.edits.gameType))
             return problem;
@@ -312,18 +335,24 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
         return problem;
     if (QLatin1String(command.name) == QLatin1String("set") && !options.edits.any())
         return QStringLiteral("set needs at least one of --type, --volume, --min, --max, --ai");
+    return std::nullopt;
+}
 
+// The paths each command needs: copy's FROM first, two for diff, none for types.
+std::optional<QString> Reader::readPaths(const Command &command, Options &options)
+{
     QStringList positional = parser_.positionalArguments().mid(1);
-    if (QLatin1String(command.name) == QLatin1String("copy"))
+    const QLatin1String name(command.name);
+    if (name == QLatin1String("copy"))
         if (auto problem = readSource(options, positional))
             return problem;
-    if (QLatin1String(command.name) == QLatin1String("types")) {
+    if (name == QLatin1String("types")) {
         if (!positional.isEmpty())
             return QStringLiteral("types takes no PATH");
     } else if (positional.isEmpty()) {
-        return QStringLiteral("%1 needs at least one PATH").arg(QLatin1String(command.name));
+        return QStringLiteral("%1 needs at least one PATH").arg(name);
     }
-    if (QLatin1String(command.name) == QLatin1String("diff")) {
+    if (name == QLatin1String("diff")) {
         if (positional.size() != 2)
             return QStringLiteral("diff needs two paths, A and B");
         const QFileInfo a(positional.at(0));
@@ -333,6 +362,17 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
     }
     options.paths = positional;
     return std::nullopt;
+}
+
+std::optional<QString> Reader::read(const Command &command, Options &options)
+{
+    if (auto problem = readFlags(command, options))
+        return problem;
+    if (auto problem = readNames(options))
+        return problem;
+    if (auto problem = readEdits(command, options))
+        return problem;
+    return readPaths(command, options);
 }
 
 } // namespace

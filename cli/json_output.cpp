@@ -99,7 +99,8 @@ public:
             {{"file", run.path},
              {dryRun ? "wouldRemove" : "removed", removed},
              {"kept", kept},
-             {"error", done.failure.empty() ? QJsonValue() : QJsonValue(english(done.failure))}});
+             {"error", done.failure.empty() ? QJsonValue() : QJsonValue(english(done.failure))},
+             {"skipped", done.skipped.empty() ? QJsonValue() : QJsonValue(english(done.skipped))}});
         run.result = failed              ? Result::Failed
                      : removed.isEmpty() ? Result::Skipped
                                          : Result::Changed;

@@ -53,29 +53,21 @@ Names namesOf(const QStringList &files)
                 std::vector<int>(std::size_t(files.size()), 0)};
     QHash<QString, QString> firstOfReal;
     std::map<std::pair<std::uint64_t, std::uint64_t>, std::vector<std::size_t>> byFile;
-    const QString here = QDir::currentPath() + QLatin1Char('/');
     for (qsizetype i = 0; i < files.size(); ++i) {
-        // One look at an ordinary file; only a symbolic link is followed to its file.
+        // The path with every link, "." and ".." resolved: links from many folders to one
+        // sound, and one sound named twice, give one path.
         const QString &path = files.at(i);
-        int error = 0;
-        const auto entry = fs::factsOf(path, fs::Links::Keep, error);
-        if (!entry)
-            continue;
-        std::optional<QString> real = QDir::isAbsolutePath(path) ? path : here + path;
-        std::optional<FileIdentity> identity = entry->identity;
-        if (entry->kind == fs::EntryKind::Link) {
-            Message unused;
-            real = realPathOf(path, unused);
-            identity = real ? identityOfPath(*real) : std::nullopt;
-        }
+        const QString real = QFileInfo(path).canonicalFilePath();
+        const std::optional<FileIdentity> identity =
+            real.isEmpty() ? std::nullopt : identityOfPath(real);
         if (!identity)
             continue;
-        const auto first = firstOfReal.constFind(*real);
+        const auto first = firstOfReal.constFind(real);
         if (first != firstOfReal.constEnd()) {
             names.sameAs[std::size_t(i)] = *first;
             continue;
         }
-        firstOfReal.insert(*real, files.at(i));
+        firstOfReal.insert(real, files.at(i));
         byFile[{identity->device, identity->inode}].push_back(std::size_t(i));
     }
     for (const auto &[file, indexes] : byFile)

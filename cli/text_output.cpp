@@ -139,6 +139,11 @@ public:
             run.fail(done.failure);
             return;
         }
+        if (!done.skipped.empty()) {
+            run.say(QStringLiteral("skipped: ") + english(done.skipped));
+            run.result = Result::Skipped;
+            return;
+        }
         QStringList removed;
         QStringList kept;
         for (const CleanedFile &file : done.files) {

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <optional>
+#include <string>
 
-#include <QRegularExpression>
 #include <QString>
 
 namespace kelvane {
@@ -22,7 +21,8 @@ public:
 
 private:
     QString text_;
-    std::optional<QRegularExpression> wildcard_;
+    bool wildcard_ = false;
+    std::u32string folded_; // the pattern by characters, case folded
 };
 
 } // namespace kelvane

@@ -2,6 +2,7 @@
 
 #include "message.h"
 
+#include <optional>
 #include <vector>
 
 #include <QString>
@@ -19,15 +20,18 @@ struct CleanedFile
 // What cleaning up one sound's backups did.
 struct CleanResult
 {
-    QString folder;                 // where the files lie (the sound's real folder)
+    QString folder;                 // where the files lie (the sound's folder)
     std::vector<CleanedFile> files; // those found; none when there is nothing to clean
-    Message failure;                // the sound's own path could not be followed
+    Message failure;                // the sound could not be looked at
+    Message skipped;                // why the files beside `path` are not its to remove
 };
 
 // Removes, or with `dryRun` only finds, the "<sound>.bak" and "<sound>.newer" files beside the
-// sound at `path` (beside its real file, when it is a symbolic link). Only regular files of
-// exactly those names go; a link, a folder or anything else of that name stays, and so does
-// everything else. The removals are not flushed: flush each folder after (fs::flushFolder).
+// sound at `path`. Only beside a regular file named *.ogg that starts as an Ogg stream, never
+// through a symbolic link (which may lead anywhere) nor beside a file that is not a sound (whose
+// ".bak" is someone else's). Only regular files of exactly those names go; a link, a folder or
+// anything else of that name stays, and so does everything else. The removals are not flushed:
+// flush each folder after (fs::flushFolder).
 [[nodiscard]] CleanResult cleanBackups(const QString &path, bool dryRun);
 
 } // namespace kelvane

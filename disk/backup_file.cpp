@@ -75,6 +75,14 @@ BackupOutcome makeBackup(const QString &realPath)
     const QString &to = backup.path;
     if (const auto taken = existing(to, backup.reason)) {
         backup.state = *taken;
+        // A .bak that is one file with the .newer beside it holds the edited sound a restore
+        // put aside and stopped before removing that name: kept, it would pass for the
+        // original.
+        const auto newer = identityOfEntry(realPath + QStringLiteral(".newer"));
+        if (*taken == BackupOutcome::Kept && newer && identityOfEntry(to) == newer) {
+            backup.state = BackupOutcome::Failed;
+            backup.reason = MessageKind::RestoreUnfinished;
+        }
         return backup;
     }
     bool taken = false;

@@ -102,7 +102,7 @@ RestoreResult RestoreBatch::add(const QString &path)
         return failed(result, kNotRestored, systemReason(ENOENT));
 
     // A sound that is gone has nothing to keep: its backup only takes the free name.
-    Waiting w{*real, folderOf(*real), sound, *kept, false, false, false, {}};
+    Waiting w{*real, folderOf(*real), sound, *kept, false, false, false, false, {}};
     w.same = sound && sound->device == kept->device && sound->inode == kept->inode;
     if (sound && !w.same) {
         if (sound->size == kept->size) {
@@ -116,11 +116,13 @@ RestoreResult RestoreBatch::add(const QString &path)
     }
     if (w.keepNewer) {
         result.newer = *real + QStringLiteral(".newer");
-        // A .newer that is the sound itself was made by a restore stopped before its rename:
-        // this one finishes it.
+        // A .newer that is the sound itself was made by a restore stopped before its rename,
+        // and a .newer that is the backup's file by one stopped after it, before the .bak name
+        // went: this one finishes it.
         const auto newer = identityOfEntry(result.newer);
         w.newerThere = newer && newer == sound;
-        if (!w.newerThere && nameTaken(result.newer))
+        w.onlyUnlink = newer && newer == kept;
+        if (!w.newerThere && !w.onlyUnlink && nameTaken(result.newer))
             return failed(result, kNewerTaken);
     }
     // The flush reports the write-back errors of its file system since it began to watch it; a
@@ -173,8 +175,9 @@ RestoreResult RestoreBatch::place(const Waiting &w)
                    ? planned
                    : failed(planned, kNotRestored, systemReason(error));
     }
-    if (w.same) {
-        // The sound is its backup's file already: only the second name goes.
+    if (w.same || w.onlyUnlink) {
+        // The sound is its backup's file already, or the backup names the sound kept as
+        // .newer: only the second name goes.
         return fs::removeFile(backup, error) ? planned
                                              : failed(planned, kNotRestored, systemReason(error));
     }
@@ -197,9 +200,10 @@ RestoreResult RestoreBatch::place(const Waiting &w)
                    : failed(planned, kNotRestored, systemReason(error));
     }
     // The sound replaced now has the backup's name; its data stays under .newer, or it
-    // held the backup's very bytes.
-    if (placed == ExchangeOutcome::Exchanged)
-        (void)fs::removeFile(backup, error);
+    // held the backup's very bytes. Until that name goes the restore is not done: a .bak that
+    // is not the original must never stand as the backup of the next save.
+    if (placed == ExchangeOutcome::Exchanged && !fs::removeFile(backup, error))
+        return failed(planned, MessageKind::RestoreUnfinished, systemReason(error));
     return planned;
 }
 

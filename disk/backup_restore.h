@@ -64,6 +64,8 @@ private:
         bool keepNewer = false;  // false: the sound is its backup byte for byte
         bool same = false;       // the sound and its backup are one file (hard links)
         bool newerThere = false; // .newer is the sound already: a restore stopped half-way
+        bool onlyUnlink = false; // the backup is in place already, and .bak names the sound
+                                 // kept as .newer: a restore stopped before its last step
         RestoreResult result;
     };
     // Puts one backup in its sound's place, once the disk holds it.

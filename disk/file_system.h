@@ -77,6 +77,10 @@ void adviseSequential(int fd);
 [[nodiscard]] bool renameOver(const QString &from, const QString &to, int &error);
 // Renames only while nothing has the name `to` (EEXIST otherwise), in one step.
 [[nodiscard]] bool renameToFreeName(const QString &from, const QString &to, int &error);
+// Moves the file named `from` to the free name `aside` in one step, as a replacement would take
+// it away: refused where replacing it would be (a read-only file on Windows, or one another
+// program holds open).
+[[nodiscard]] bool moveAside(const QString &from, const QString &aside, int &error);
 enum class Exchange
 {
     Done,

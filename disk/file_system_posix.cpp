@@ -212,6 +212,12 @@ bool renameToFreeName(const QString &from, const QString &to, int &error)
     return true;
 }
 
+bool moveAside(const QString &from, const QString &aside, int &error)
+{
+    // A plain rename moves whatever has the name at that instant; the caller looks at it after.
+    return renameOver(from, aside, error);
+}
+
 Exchange exchangeNames(const QString &a, const QString &b, int &error)
 {
     if (::renameat2(AT_FDCWD, encoded(a).constData(), AT_FDCWD, encoded(b).constData(),

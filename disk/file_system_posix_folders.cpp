@@ -144,7 +144,17 @@ bool forEachEntry(const QString &folder,
         error = errno;
         return false;
     }
-    while (const dirent *entry = ::readdir(dir.get())) {
+    for (;;) {
+        // readdir() ends both the listing and a failure with NULL: errno tells them apart, and
+        // a folder that could not be read must never pass for an empty one.
+        errno = 0;
+        const dirent *entry = ::readdir(dir.get());
+        if (!entry) {
+            if (errno == 0)
+                break;
+            error = errno;
+            return false;
+        }
         const std::string_view name(entry->d_name);
         if (name == "." || name == "..")
             continue;

@@ -96,7 +96,13 @@ bool forEachEntry(const QString &folder,
                                                                          : EntryKind::File;
         take(name, kind);
     } while (FindNextFileW(search, &entry));
+    // The listing ends with "no more files"; any other reason is a folder not read whole.
+    const bool whole = GetLastError() == ERROR_NO_MORE_FILES;
+    if (!whole)
+        error = lastError();
     FindClose(search);
+    if (!whole)
+        return false;
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 namespace kelvane {
@@ -134,7 +135,7 @@ ExchangeOutcome ReplacementFile::replaceExpected(const QString &target,
     switch (done) {
     case ExchangeOutcome::Exchanged:
         placed_ = true;
-        (void)fs::removeFile(path_, error);
+        replacedLeft_ = !fs::removeFile(path_, error);
         break;
     case ExchangeOutcome::Renamed:
         placed_ = true;
@@ -151,6 +152,60 @@ ExchangeOutcome ReplacementFile::replaceExpected(const QString &target,
     return done;
 }
 
+namespace {
+
+// A free hidden name beside `path`, for a file moved out of the way for a moment.
+QString asideName(const QString &path)
+{
+    const QString folder = QFileInfo(path).path();
+    for (;;) {
+        const QString aside = QDir(folder).filePath(
+            QStringLiteral(".kelvane-aside-%1")
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QChar('0')));
+        if (!identityOfEntry(aside))
+            return aside;
+    }
+}
+
+// exchangeInto where the names cannot be exchanged (Windows, FUSE file systems): the file at
+// `to` is moved aside first and looked at there, so that a file another program renames over
+// `to` at any moment is moved back, or finds the name taken, and is never replaced. Until `from`
+// takes the name, a reader finds no file at `to`.
+ExchangeOutcome replaceAside(const QString &from, const QString &to, const FileIdentity &expected,
+                             int &error)
+{
+    const QString aside = asideName(to);
+    if (!fs::moveAside(to, aside, error))
+        return error == ENOENT ? ExchangeOutcome::Changed : ExchangeOutcome::Failed;
+    int unused = 0;
+    if (identityOfEntry(aside) != expected) {
+        // Another program's file: back under its name, or, should that be taken again, left
+        // where it is with the reason.
+        if (fs::renameToFreeName(aside, to, error))
+            return ExchangeOutcome::Changed;
+        error = EEXIST;
+        return ExchangeOutcome::Failed;
+    }
+    if (!fs::renameToFreeName(from, to, error)) {
+        const bool taken = error == EEXIST;
+        // A file another program put there meanwhile replaced the one moved aside, as its own
+        // rename would have; otherwise the file goes back.
+        if (taken)
+            (void)fs::removeFile(aside, unused);
+        else if (!fs::renameToFreeName(aside, to, unused))
+            return ExchangeOutcome::Failed;
+        return taken ? ExchangeOutcome::Changed : ExchangeOutcome::Failed;
+    }
+    // As after an exchange, the file replaced is named `from` now.
+    if (!fs::renameToFreeName(aside, from, error)) {
+        (void)fs::removeFile(aside, unused);
+        return ExchangeOutcome::Renamed;
+    }
+    return ExchangeOutcome::Exchanged;
+}
+
+} // namespace
+
 ExchangeOutcome exchangeInto(const QString &from, const QString &to, const FileIdentity &expected,
                              int &error)
 {
@@ -160,11 +215,7 @@ ExchangeOutcome exchangeInto(const QString &from, const QString &to, const FileI
         return error == ENOENT && identityOfEntry(from) ? ExchangeOutcome::Changed
                                                         : ExchangeOutcome::Failed;
     case fs::Exchange::Unsupported:
-        // The look and the rename are two steps here: the window between them is as short as
-        // we can make it.
-        if (identityOfEntry(to) != expected)
-            return ExchangeOutcome::Changed;
-        return fs::renameOver(from, to, error) ? ExchangeOutcome::Renamed : ExchangeOutcome::Failed;
+        return replaceAside(from, to, expected, error);
     case fs::Exchange::Done:
         break;
     }

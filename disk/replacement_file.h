@@ -67,6 +67,8 @@ public:
                                                   const FileIdentity &expected);
 
     [[nodiscard]] const QString &path() const { return path_; }
+    // After `Exchanged`: the file replaced, under our hidden name, could not be removed.
+    [[nodiscard]] bool replacedLeft() const { return replacedLeft_; }
     [[nodiscard]] const Message &reason() const { return reason_; }
     // The system's error behind `reason`, as an errno value.
     [[nodiscard]] int error() const { return error_; }
@@ -81,6 +83,7 @@ private:
     int error_ = 0;
     FileIdentity identity_;
     bool placed_ = false;
+    bool replacedLeft_ = false;
 };
 
 // Puts the file named `from` in the place of `to` in one step, while `to` is still the file

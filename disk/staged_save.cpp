@@ -204,6 +204,10 @@ SaveResult placeSave(StagedSave &staged)
     }
     SaveResult result;
     result.notes = staged.notes;
+    // The old sound under the hidden name would hide in the folder unsaid.
+    if (staged.file->replacedLeft())
+        result.notes.push_back(
+            {MessageKind::ReplacedLeft, {QFileInfo(staged.file->path()).fileName().toStdString()}});
     if (staged.exists)
         noteWhatTheSaveCouldNotKeep(backup, staged.original, target, result.notes);
     result.ok = true;

@@ -61,6 +61,27 @@ bool commentReads(std::span<const std::uint8_t> packet)
 
 } // namespace
 
+std::optional<DecoderRefusal> pageRefusal(std::span<const std::uint8_t> pages)
+{
+    constexpr std::size_t kFlags = 5;
+    constexpr std::size_t kSerial = 14;
+    constexpr std::size_t kSequence = 18;
+    constexpr std::size_t kPage2 = 58;
+    constexpr std::uint8_t kContinued = 1;
+    constexpr std::uint8_t kBeginning = 2;
+    if (pages.size() < kPage2 + kSequence + 4)
+        return std::nullopt; // too short to judge: the frames' own check speaks of that
+    if ((pages[kFlags] & kBeginning) == 0)
+        return DecoderRefusal::NoStreamStart;
+    if (readU32LE(pages, kPage2 + kSerial) != readU32LE(pages, kSerial))
+        return DecoderRefusal::OtherStream;
+    if (readU32LE(pages, kPage2 + kSequence) != readU32LE(pages, kSequence) + 1u)
+        return DecoderRefusal::OutOfSequence;
+    if ((pages[kPage2 + kFlags] & kContinued) != 0)
+        return DecoderRefusal::ContinuedPacket;
+    return std::nullopt;
+}
+
 std::optional<DecoderRefusal> decoderRefusal(std::span<const std::uint8_t> identification,
                                              std::span<const std::uint8_t> comment)
 {

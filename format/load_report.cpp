@@ -226,7 +226,8 @@ Inspection Inspector::run()
     report_.storedChecksum = readU32LE(bytes_, layout::kPage2Checksum);
 
     const std::size_t body = layout::kPage2SegmentTable + n;
-    if (comment_.packetEndOffset && has(body, comment_.packetLength))
+    report_.decoderRefusal = pageRefusal(bytes_);
+    if (!report_.decoderRefusal && comment_.packetEndOffset && has(body, comment_.packetLength))
         report_.decoderRefusal =
             decoderRefusal(bytes_.subspan(layout::kPage1Body, layout::kIdentificationLength),
                            bytes_.subspan(body, comment_.packetLength));

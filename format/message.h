@@ -90,6 +90,10 @@ enum class MessageKind : std::uint8_t
     WarnIdentificationHeader,
     WarnEndsInHeaders,
     WarnCommentOverrun,
+    WarnNoStreamStart,
+    WarnOtherStream,
+    WarnOutOfSequence,
+    WarnContinuedPacket,
     WarnChannels,
     WarnAIBeyondMax,
     WarnLoudAtMax,
@@ -115,6 +119,7 @@ enum class MessageKind : std::uint8_t
     OtherHardLinkKeeps,
     OtherHardLinksKeep,
     BackupLeft,
+    ReplacedLeft,
     PagesUnreadable,
     ChangedWhilePagesRead,
     // Restoring a backup.
@@ -123,7 +128,12 @@ enum class MessageKind : std::uint8_t
     NotRestoredNewerTaken,
     NotRestoredNotFlushed,
     ChangedSinceRead,
+    RestoreUnfinished,
+    // Cleaning up backups.
+    CleanNotASound,
+    CleanLinkSkipped,
 };
+inline constexpr MessageKind kLastMessageKind = MessageKind::CleanLinkSkipped;
 
 struct Message
 {

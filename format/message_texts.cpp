@@ -136,15 +136,16 @@ constexpr MessageText kTexts[] = {
      KELVANE_TEXT("CoreText", "older block of version %1, which the game still reads")},
     {K::WarnNotABlock, "notABlock",
      KELVANE_TEXT("CoreText", "the first comment is not an attribute block (the game plays the "
-                              "sound with its own defaults)")},
+                              "sound with its defaults: minimum 1, maximum 300, volume 1, AI "
+                              "300, type 0)")},
     {K::WarnNoBlock, "noBlock",
-     KELVANE_TEXT("CoreText",
-                  "no attribute block (the game plays the sound with its own defaults)")},
+     KELVANE_TEXT("CoreText", "no attribute block (the game plays the sound with its defaults: "
+                              "minimum 1, maximum 300, volume 1, AI 300, type 0)")},
     {K::WarnShortBlock, "shortBlock",
      KELVANE_TEXT("CoreText", "the first comment starts with version %1 but holds only %2 bytes: "
                               "the game reads past its end, and may stop")},
     {K::WarnSampleRate, "sampleRate",
-     KELVANE_TEXT("CoreText", "sample rate %1 Hz: the game loads only %2 Hz")},
+     KELVANE_TEXT("CoreText", "sample rate %1 Hz: the stock games load only %2 Hz")},
     {K::WarnBadChecksum, "badChecksum",
      KELVANE_TEXT("CoreText", "the page %1 checksum is wrong: the game's decoder cannot open the "
                               "file until it is repaired")},
@@ -156,6 +157,18 @@ constexpr MessageText kTexts[] = {
     {K::WarnCommentOverrun, "commentOverrun",
      KELVANE_TEXT("CoreText", "a length or count in the comment header runs past its end: the "
                               "game cannot open the file")},
+    {K::WarnNoStreamStart, "noStreamStart",
+     KELVANE_TEXT("CoreText", "page 1 is not marked as the start of the stream: the game cannot "
+                              "open the file")},
+    {K::WarnOtherStream, "otherStream",
+     KELVANE_TEXT("CoreText", "page 2 belongs to another stream (its serial number differs): the "
+                              "game cannot open the file")},
+    {K::WarnOutOfSequence, "outOfSequence",
+     KELVANE_TEXT("CoreText", "page 2 does not follow page 1 in sequence: the game cannot open "
+                              "the file")},
+    {K::WarnContinuedPacket, "continuedPacket",
+     KELVANE_TEXT("CoreText", "page 2 is marked as continuing a packet, which loses the comment "
+                              "header: the game cannot open the file")},
     {K::WarnChannels, "channels",
      KELVANE_TEXT("CoreText", "%1 channels: the first game plays only mono sounds; the later "
                               "games play stereo only as sounds in the player's head")},
@@ -203,6 +216,8 @@ constexpr MessageText kTexts[] = {
      KELVANE_TEXT("CoreText", "%1 other hard links to %2 keep the old sound")},
     {K::BackupLeft, "backupLeft",
      KELVANE_TEXT("CoreText", "%1; the backup it made could not be removed")},
+    {K::ReplacedLeft, "oldSoundLeft",
+     KELVANE_TEXT("CoreText", "the old sound could not be removed and stays as %1")},
     {K::PagesUnreadable, "pagesUnreadable", "cannot read every page: %1", false},
     {K::ChangedWhilePagesRead, "changedWhilePagesRead",
      "the file changed while its pages were read", false},
@@ -216,6 +231,13 @@ constexpr MessageText kTexts[] = {
      KELVANE_TEXT("CoreText", "not restored: the disk could not be flushed")},
     {K::ChangedSinceRead, "changedSinceRead",
      KELVANE_TEXT("CoreText", "changed on disk since it was read; not restored")},
+    {K::RestoreUnfinished, "restoreUnfinished",
+     KELVANE_TEXT("CoreText", "not finished: the backup is in place, but its .bak name could "
+                              "not be removed; restore again to finish")},
+    {K::CleanNotASound, "notASound", "not an Ogg sound: the files beside it are not its backups",
+     false},
+    {K::CleanLinkSkipped, "symbolicLink",
+     "a symbolic link: the backups beside the file it leads to are cleaned there", false},
 };
 
 // The rows stand in the order of the kinds they are looked up by.
@@ -224,7 +246,7 @@ static_assert([] {
     for (const MessageText &row : kTexts)
         if (row.kind != static_cast<MessageKind>(i++))
             return false;
-    return i == static_cast<std::size_t>(MessageKind::ChangedSinceRead) + 1;
+    return i == static_cast<std::size_t>(kLastMessageKind) + 1;
 }());
 
 const MessageText &rowOf(MessageKind kind)

@@ -156,16 +156,16 @@
         <translation>старый блок версии %1, игра его ещё читает</translation>
     </message>
     <message>
-        <source>the first comment is not an attribute block (the game plays the sound with its own defaults)</source>
-        <translation>первый комментарий — не блок атрибутов (игра воспроизводит звук со своими значениями по умолчанию)</translation>
+        <source>the first comment is not an attribute block (the game plays the sound with its defaults: minimum 1, maximum 300, volume 1, AI 300, type 0)</source>
+        <translation>первый комментарий — не блок атрибутов (игра воспроизводит звук со значениями движка по умолчанию: минимум 1, максимум 300, громкость 1, ИИ 300, тип 0)</translation>
     </message>
     <message>
-        <source>no attribute block (the game plays the sound with its own defaults)</source>
-        <translation>нет блока атрибутов (игра воспроизводит звук со своими значениями по умолчанию)</translation>
+        <source>no attribute block (the game plays the sound with its defaults: minimum 1, maximum 300, volume 1, AI 300, type 0)</source>
+        <translation>нет блока атрибутов (игра воспроизводит звук со значениями движка по умолчанию: минимум 1, максимум 300, громкость 1, ИИ 300, тип 0)</translation>
     </message>
     <message>
-        <source>sample rate %1 Hz: the game loads only %2 Hz</source>
-        <translation>частота %1 Гц: игра загружает только %2 Гц</translation>
+        <source>sample rate %1 Hz: the stock games load only %2 Hz</source>
+        <translation>частота %1 Гц: оригинальные игры загружают только %2 Гц</translation>
     </message>
     <message>
         <source>%1 channels: the first game plays only mono sounds; the later games play stereo only as sounds in the player&apos;s head</source>
@@ -350,6 +350,30 @@
     <message>
         <source>%1 dB at the maximum distance: the sound is heard to cut off there</source>
         <translation>%1 дБ на максимальном расстоянии: слышно, как звук там обрывается</translation>
+    </message>
+    <message>
+        <source>page 1 is not marked as the start of the stream: the game cannot open the file</source>
+        <translation>страница 1 не помечена как начало потока: игра не сможет открыть файл</translation>
+    </message>
+    <message>
+        <source>page 2 belongs to another stream (its serial number differs): the game cannot open the file</source>
+        <translation>страница 2 относится к другому потоку (у неё другой серийный номер): игра не сможет открыть файл</translation>
+    </message>
+    <message>
+        <source>page 2 does not follow page 1 in sequence: the game cannot open the file</source>
+        <translation>номер страницы 2 не следует за номером страницы 1: игра не сможет открыть файл</translation>
+    </message>
+    <message>
+        <source>page 2 is marked as continuing a packet, which loses the comment header: the game cannot open the file</source>
+        <translation>страница 2 помечена как продолжение пакета, и заголовок комментариев теряется: игра не сможет открыть файл</translation>
+    </message>
+    <message>
+        <source>the old sound could not be removed and stays as %1</source>
+        <translation>старый звук не удалось удалить, он остался как %1</translation>
+    </message>
+    <message>
+        <source>not finished: the backup is in place, but its .bak name could not be removed; restore again to finish</source>
+        <translation>не завершено: резервная копия на месте, но имя .bak удалить не удалось; повторите восстановление, чтобы завершить его</translation>
     </message>
 </context>
 <context>

@@ -156,16 +156,16 @@
         <translation>старий блок версії %1, гра його ще читає</translation>
     </message>
     <message>
-        <source>the first comment is not an attribute block (the game plays the sound with its own defaults)</source>
-        <translation>перший коментар — не блок атрибутів (гра відтворює звук зі своїми типовими значеннями)</translation>
+        <source>the first comment is not an attribute block (the game plays the sound with its defaults: minimum 1, maximum 300, volume 1, AI 300, type 0)</source>
+        <translation>перший коментар — не блок атрибутів (гра відтворює звук з типовими значеннями рушія: мінімум 1, максимум 300, гучність 1, ШІ 300, тип 0)</translation>
     </message>
     <message>
-        <source>no attribute block (the game plays the sound with its own defaults)</source>
-        <translation>немає блока атрибутів (гра відтворює звук зі своїми типовими значеннями)</translation>
+        <source>no attribute block (the game plays the sound with its defaults: minimum 1, maximum 300, volume 1, AI 300, type 0)</source>
+        <translation>немає блока атрибутів (гра відтворює звук з типовими значеннями рушія: мінімум 1, максимум 300, гучність 1, ШІ 300, тип 0)</translation>
     </message>
     <message>
-        <source>sample rate %1 Hz: the game loads only %2 Hz</source>
-        <translation>частота %1 Гц: гра завантажує лише %2 Гц</translation>
+        <source>sample rate %1 Hz: the stock games load only %2 Hz</source>
+        <translation>частота %1 Гц: оригінальні ігри завантажують лише %2 Гц</translation>
     </message>
     <message>
         <source>%1 channels: the first game plays only mono sounds; the later games play stereo only as sounds in the player&apos;s head</source>
@@ -350,6 +350,30 @@
     <message>
         <source>%1 dB at the maximum distance: the sound is heard to cut off there</source>
         <translation>%1 дБ на максимальній відстані: чутно, як звук там обривається</translation>
+    </message>
+    <message>
+        <source>page 1 is not marked as the start of the stream: the game cannot open the file</source>
+        <translation>сторінку 1 не позначено як початок потоку: гра не зможе відкрити файл</translation>
+    </message>
+    <message>
+        <source>page 2 belongs to another stream (its serial number differs): the game cannot open the file</source>
+        <translation>сторінка 2 належить до іншого потоку (в неї інший серійний номер): гра не зможе відкрити файл</translation>
+    </message>
+    <message>
+        <source>page 2 does not follow page 1 in sequence: the game cannot open the file</source>
+        <translation>номер сторінки 2 не йде за номером сторінки 1: гра не зможе відкрити файл</translation>
+    </message>
+    <message>
+        <source>page 2 is marked as continuing a packet, which loses the comment header: the game cannot open the file</source>
+        <translation>сторінку 2 позначено як продовження пакета, і заголовок коментарів губиться: гра не зможе відкрити файл</translation>
+    </message>
+    <message>
+        <source>the old sound could not be removed and stays as %1</source>
+        <translation>старий звук не вдалося видалити, він залишився як %1</translation>
+    </message>
+    <message>
+        <source>not finished: the backup is in place, but its .bak name could not be removed; restore again to finish</source>
+        <translation>не завершено: резервна копія на місці, але ім&apos;я .bak видалити не вдалося; повторіть відновлення, щоб завершити його</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include "start_request.h"
 #include "start_window.h"
 
+#include <csignal>
+
 #include <QDir>
 #include <QProcess>
 #include <QTableView>
@@ -156,6 +158,34 @@ private slots:
             QFile::remove(path("asked"));
         }
         qputenv("PATH", oldPath);
+    }
+
+    // SIGTERM with a change pending (a checksum to repair) and a question open ends the
+    // program at once, asking nothing and writing nothing.
+    void aTerminationRequestWaitsOnNobody()
+    {
+        const QString sound = fixtures::copySample("bad_checksum.ogg", folder);
+        const QByteArray before = fixtures::readFile(sound);
+        QProcess window;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        window.setProcessEnvironment(environment);
+        window.start(KELVANE_WINDOW, {sound});
+        QVERIFY(window.waitForStarted());
+        // The handler is in place once the process catches the signal (SigCgt, bit 15 - 1).
+        const auto catches = [&] {
+            const QByteArray status =
+                fixtures::readFile(QStringLiteral("/proc/%1/status").arg(window.processId()));
+            const qsizetype at = status.indexOf("SigCgt:");
+            return at >= 0 && (status.mid(at + 7, 17).trimmed().toULongLong(nullptr, 16) &
+                               (1ull << (SIGTERM - 1))) != 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(catches(), 20'000);
+        QTest::qWait(1'000); // the window up, the sound loaded and its repair pending
+        ::kill(static_cast<pid_t>(window.processId()), SIGTERM);
+        QVERIFY2(window.waitForFinished(20'000), "still running 20 s after SIGTERM");
+        QCOMPARE(window.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(fixtures::readFile(sound), before);
     }
 #endif
 };

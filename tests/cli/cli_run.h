@@ -53,10 +53,11 @@ inline Run cli(const QStringList &args, const QString &folder = QString(),
 }
 
 // Runs it with the fault shim preloaded, misbehaving for the files in `folder`.
+// `fault` may name several, separated by commas; `more` adds settings (KELVANE_FAULT_TARGET).
 inline Run cliWithFault(const QString &fault, const QString &argument, const QString &folder,
-                        const QStringList &args)
+                        const QStringList &args, const QProcessEnvironment &more = {})
 {
-    QProcessEnvironment shim;
+    QProcessEnvironment shim = more;
     shim.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(KELVANE_FAULT_SHIM));
     shim.insert(QStringLiteral("KELVANE_FAULT"), fault);
     shim.insert(QStringLiteral("KELVANE_FAULT_ARG"), argument);

@@ -219,6 +219,50 @@ private slots:
         QCOMPARE(fixtures::folderState(root_).keys(), QStringList({"a.ogg", "a.ogg.bak"}));
         QCOMPARE(cliWithFault("no-exchange", {}, root_, {"restore", sound}).status, 0);
         QCOMPARE(fixtures::readFile(sound), sample("stereo_block.ogg"));
+
+        // Where names cannot be exchanged (FUSE, Windows), the file renamed over the sound just
+        // before the sound is moved aside is kept too, by save and restore alike.
+        QProcessEnvironment over;
+        over.insert("KELVANE_FAULT_TARGET", sound);
+        const auto raced = [&](const QStringList &args, const char *sample) {
+            const Run r = cliWithFault("no-exchange,replace-at-rename", put(sample, "take.ogg"),
+                                       root_, args, over);
+            QCOMPARE(r.status, 1);
+            QCOMPARE(fixtures::readFile(sound), fixtures::readFile(fixtures::samplePath(sample)));
+        };
+        raced({"set", "--volume", "0.5", sound}, "lacing_240.ogg");
+        QCOMPARE(fixtures::folderState(root_).keys(), QStringList({"a.ogg", "a.ogg.newer"}));
+        QVERIFY(QFile::remove(sound + ".newer"));
+        QCOMPARE(cli({"set", "--volume", "0.5", sound}).status, 0);
+        raced({"restore", sound}, "text_comment.ogg");
+        QCOMPARE(fixtures::readFile(sound + ".bak"), sample("lacing_240.ogg"));
+    }
+
+    // A restore whose last step, removing the .bak name, fails says so and is finished by the
+    // next; a save meanwhile refuses to keep that .bak as the original's backup. A save whose
+    // old sound cannot be removed says where it stays.
+    void anUnfinishedRestoreIsSaidAndFinished()
+    {
+        const QString sound = put("mono_block.ogg", "a.ogg");
+        QCOMPARE(cli({"set", "--volume", "0.5", sound}).status, 0);
+        const QByteArray edited = fixtures::readFile(sound);
+        Run run = cliWithFault("unlink-eio", {}, root_, {"restore", sound});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("not finished"), qPrintable(run.err));
+        run = cli({"set", "--volume", "0.9", sound});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(fixtures::readFile(sound), sample("mono_block.ogg"));
+        run = cli({"restore", sound});
+        QVERIFY2(run.status == 0, qPrintable(run.err));
+        QCOMPARE(fixtures::folderState(root_).keys(), QStringList({"a.ogg", "a.ogg.newer"}));
+        QCOMPARE(fixtures::readFile(sound), sample("mono_block.ogg"));
+        QCOMPARE(fixtures::readFile(sound + ".newer"), edited);
+
+        run =
+            cliWithFault("unlink-eio", {}, root_, {"set", "--no-backup", "--volume", "0.3", sound});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains("the old sound could not be removed and stays as .kelvane-"),
+                 qPrintable(run.out));
     }
 
     // A restore killed between its link and its rename is finished by the next one.
@@ -342,6 +386,25 @@ private slots:
         QCOMPARE(fixtures::folderState(path("a")), after);
         QCOMPARE(fixtures::folderState(path("b")), beforeB);
         QVERIFY(QFileInfo(kept + ".bak").isFile());
+
+        // Never through a link (which may lead out of the folders given), never beside a file
+        // that is no sound, never the backup of a backup.
+        const QString outside = path("../outside-" + QFileInfo(root_).fileName());
+        QVERIFY(QDir().mkpath(outside));
+        fixtures::copySample("mono_block.ogg", outside);
+        fixtures::writeFile(outside + "/mono_block.ogg.bak", "theirs");
+        QVERIFY(QDir().mkpath(path("c")));
+        QVERIFY(QFile::link(outside + "/mono_block.ogg", path("c/evil.ogg")));
+        fixtures::writeFile(path("c/text.ogg"), "not a sound");
+        fixtures::writeFile(path("c/text.ogg.bak"), "someone's");
+        const QString bak = put("mono_block.ogg", "c/z.ogg.bak");
+        fixtures::writeFile(bak + ".bak", "kept");
+        const auto beforeC = fixtures::folderState(path("c"));
+        QCOMPARE(cli({"clean", "-r", path("c")}).status, 0);
+        QCOMPARE(cli({"clean", bak}).status, 0);
+        QCOMPARE(fixtures::folderState(path("c")), beforeC);
+        QVERIFY(QFileInfo(outside + "/mono_block.ogg.bak").isFile());
+        QDir(outside).removeRecursively();
     }
 
     // --name chooses sounds by their path below the folder given: plain text anywhere in it,

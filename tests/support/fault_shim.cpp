@@ -1,5 +1,6 @@
 // Preloaded into a program under test (LD_PRELOAD) to make the disk misbehave in ways a test
 // cannot arrange otherwise. Only regular files inside $KELVANE_FAULT_DIR are touched.
+// $KELVANE_FAULT names one fault or several, separated by commas.
 //   KELVANE_FAULT=fsync-eio         fsync and fdatasync of a file open for writing, and syncfs
 //                                   of the folder's file system, fail with EIO
 //   KELVANE_FAULT=close-eio         closing a file open for writing fails with EIO (it is closed)
@@ -15,9 +16,13 @@
 //                                   $KELVANE_FAULT_ARG of a file inside the folder
 //   KELVANE_FAULT=replace-at-rename just before the first rename (renameat2 too) onto a path
 //                                   inside the folder, the file $KELVANE_FAULT_ARG is renamed
-//                                   over that path, as another program would
+//                                   over that path (or over $KELVANE_FAULT_TARGET, when set),
+//                                   as another program would
 //   KELVANE_FAULT=no-exchange       renameat2 with RENAME_EXCHANGE fails with EINVAL, as on a
 //                                   file system that cannot exchange names
+//   KELVANE_FAULT=unlink-eio        removing a file inside the folder fails with EIO
+//   KELVANE_FAULT=readdir-eio       reading the entries of a folder inside the folder (or the
+//                                   folder itself) fails with EIO
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -26,6 +31,7 @@
 #include <cstring>
 #include <string>
 
+#include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -42,7 +48,14 @@ const char *setting(const char *name)
 
 bool fault(const char *name)
 {
-    return std::strcmp(setting("KELVANE_FAULT"), name) == 0;
+    const std::string faults = std::string(",") + setting("KELVANE_FAULT") + ",";
+    return faults.find(std::string(",") + name + ",") != std::string::npos;
+}
+
+bool inFolder(const char *path)
+{
+    const std::string folder = setting("KELVANE_FAULT_DIR");
+    return !folder.empty() && std::string(path).rfind(folder + "/", 0) == 0;
 }
 
 template<typename F>
@@ -138,7 +151,27 @@ void replaceFirst(const char *to)
     if (!fault("replace-at-rename") || folder.empty() ||
         std::string(to).rfind(folder + "/", 0) != 0 || replaced.exchange(true))
         return;
-    real<int (*)(const char *, const char *)>("rename")(setting("KELVANE_FAULT_ARG"), to);
+    const char *target = setting("KELVANE_FAULT_TARGET");
+    real<int (*)(const char *, const char *)>("rename")(setting("KELVANE_FAULT_ARG"),
+                                                        *target ? target : to);
+}
+
+dirent *readdir(DIR *folder)
+{
+    if (fault("readdir-eio") && !watchedPath(dirfd(folder), true).empty()) {
+        errno = EIO;
+        return nullptr;
+    }
+    return real<dirent *(*)(DIR *)>("readdir")(folder);
+}
+
+int unlink(const char *path)
+{
+    if (fault("unlink-eio") && inFolder(path)) {
+        errno = EIO;
+        return -1;
+    }
+    return real<int (*)(const char *)>("unlink")(path);
 }
 
 int rename(const char *from, const char *to)

@@ -82,8 +82,7 @@ private slots:
     void everyMessageIsWordedAlike()
     {
         const Message reason(MessageKind::SystemReason, {"No space left on device"});
-        for (auto k = std::size_t(MessageKind::None) + 1;
-             k <= std::size_t(MessageKind::ChangedSinceRead); ++k) {
+        for (auto k = std::size_t(MessageKind::None) + 1; k <= std::size_t(kLastMessageKind); ++k) {
             const auto kind = MessageKind(k);
             const Message message(kind, {"12", "a %1.ogg"},
                                   {reason, Message(MessageKind::StateOk)});
