@@ -216,7 +216,11 @@ public:
     {
         const std::optional<TSoundAttributes> shown = blockTheGameReads(loaded);
         const auto number = [&](float TSoundAttributes::*field) {
-            return shown ? QString::number((*shown).*field, 'g', 7) : QStringLiteral("-");
+            if (!shown)
+                return QStringLiteral("-");
+            // Seven digits where they fit the column; fewer for a tiny or huge value's exponent.
+            const QString full = QString::number((*shown).*field, 'g', 7);
+            return full.size() <= kNumberWidth ? full : QString::number((*shown).*field, 'g', 4);
         };
         run.out += tableRow(run.path, pathWidth,
                             {shown ? toQString(gameTypeName(shown->gameType).value_or("unlisted"))

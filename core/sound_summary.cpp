@@ -87,14 +87,27 @@ QString typeText(std::uint32_t code)
            toQString(hexText(code)) + QLatin1Char(')');
 }
 
-QStringList attributeLines(const TSoundAttributes &attrs)
+namespace {
+
+// The boxes' seven decimals, unless they would read back as another value (0.099999994 as
+// "0.1000000", which the game does not stop on): then every digit the value needs.
+QString faithfulNumber(float value)
 {
     const QChar point('.');
+    const QString boxed = formatNumber(value, point);
+    const auto back = parseNumber(boxed, point);
+    return !std::isfinite(value) || (back && *back == value) ? boxed : shortestNumber(value, point);
+}
+
+} // namespace
+
+QStringList attributeLines(const TSoundAttributes &attrs)
+{
     return {QStringLiteral("Game sound type:     ") + typeText(attrs.gameType),
-            QStringLiteral("Base sound volume:   ") + formatNumber(attrs.baseValue, point),
-            QStringLiteral("Minimum distance:    ") + formatNumber(attrs.minDist, point),
-            QStringLiteral("Maximum distance:    ") + formatNumber(attrs.maxDist, point),
-            QStringLiteral("Maximum AI distance: ") + formatNumber(attrs.maxAIDist, point)};
+            QStringLiteral("Base sound volume:   ") + faithfulNumber(attrs.baseValue),
+            QStringLiteral("Minimum distance:    ") + faithfulNumber(attrs.minDist),
+            QStringLiteral("Maximum distance:    ") + faithfulNumber(attrs.maxDist),
+            QStringLiteral("Maximum AI distance: ") + faithfulNumber(attrs.maxAIDist)};
 }
 
 Message breachText(AttributeField field, const TSoundAttributes &attrs)
@@ -143,27 +156,45 @@ QString metres(double distance)
     return QString::number(distance, 'f', 1) + QStringLiteral(" m");
 }
 
+// A distance the block holds, to a tenth where that is the value and with every digit it needs
+// otherwise: an AI distance of 0.05 is never "0.1 m".
+QString blockMetres(float distance)
+{
+    const QString tenths = metres(distance);
+    return tenths.chopped(2).toFloat() == distance
+               ? tenths
+               : shortestNumber(distance, QLatin1Char('.')) + QStringLiteral(" m");
+}
+
 } // namespace
 
 QStringList rangeLines(const TSoundAttributes &attrs)
 {
+    if (const auto problem = rangeProblem(attrs))
+        return {QStringLiteral("  Range: none: ") + english(problem->text)};
     QStringList lines;
     for (const double level : {kCutOffDecibels, kQuietDecibels}) {
         const auto distance = distanceAtLevel(attrs, level);
         lines << QStringLiteral("  Falls to %1 dB at: %2")
                      .arg(level)
-                     .arg(distance ? metres(*distance)
-                                   : QStringLiteral("never; cut off at ") + metres(attrs.maxDist));
+                     .arg(distance
+                              ? metres(*distance)
+                              : QStringLiteral("never; cut off at ") + blockMetres(attrs.maxDist));
     }
     lines << QStringLiteral("  At the maximum distance (%1): %2 dB")
-                 .arg(metres(attrs.maxDist))
+                 .arg(blockMetres(attrs.maxDist))
                  .arg(decibels(gainAt(attrs, attrs.maxDist)), 0, 'f', 1)
-          << QStringLiteral("  NPCs hear it to: ") + metres(aiHearing(attrs));
+          << QStringLiteral("  NPCs hear it to: ") + blockMetres(attrs.maxAIDist);
     return lines;
 }
 
 QJsonObject rangeJson(const TSoundAttributes &attrs)
 {
+    if (const auto problem = rangeProblem(attrs))
+        return {{"minus20dB", QJsonValue()},         {"minus40dB", QJsonValue()},
+                {"maxDistance", QJsonValue()},       {"dBAtMaxDistance", QJsonValue()},
+                {"aiDistance", QJsonValue()},        {"problem", english(problem->text)},
+                {"problemKey", keyOf(problem->text)}};
     const auto at = [&](double level) {
         const auto distance = distanceAtLevel(attrs, level);
         return distance ? QJsonValue(*distance) : QJsonValue();
@@ -173,7 +204,9 @@ QJsonObject rangeJson(const TSoundAttributes &attrs)
             {"minus40dB", at(kQuietDecibels)},
             {"maxDistance", double(attrs.maxDist)},
             {"dBAtMaxDistance", std::isfinite(atMost) ? QJsonValue(atMost) : QJsonValue()},
-            {"aiDistance", aiHearing(attrs)}};
+            {"aiDistance", aiHearing(attrs)},
+            {"problem", QJsonValue()},
+            {"problemKey", QJsonValue()}};
 }
 
 QJsonObject soundJson(const QString &path, const LoadResult &loaded)

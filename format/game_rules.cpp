@@ -6,6 +6,7 @@
 #include "sound_range.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace kelvane {
@@ -65,6 +66,7 @@ GameWarningLevel levelOf(GameWarningKind kind)
     case GameWarningKind::Channels:
     case GameWarningKind::AIBeyondMax:
     case GameWarningKind::LoudAtMax:
+    case GameWarningKind::RangeUnknown:
         break;
     }
     return GameWarningLevel::Notice;
@@ -93,12 +95,29 @@ std::vector<GameWarning> valueWarnings(const TSoundAttributes &attrs)
     return warnings;
 }
 
+std::optional<GameWarning> rangeProblem(const TSoundAttributes &attrs)
+{
+    if (!(attrs.maxDist >= kLeastMaxDistance))
+        return GameWarning{GameWarningKind::MaxDistance, {MessageKind::WarnMaxDistance, {"0.1"}}};
+    if (!(attrs.minDist >= 0.0f) || !std::isfinite(attrs.minDist) || !std::isfinite(attrs.maxDist))
+        return GameWarning{GameWarningKind::RangeUnknown,
+                           {MessageKind::WarnRangeUnknown,
+                            {shortNumberText(attrs.minDist), shortNumberText(attrs.maxDist)}}};
+    return std::nullopt;
+}
+
 std::vector<GameWarning> rangeWarnings(const TSoundAttributes &attrs)
 {
     std::vector<GameWarning> warnings;
-    if (!(attrs.maxDist >= kLeastMaxDistance) || !(attrs.maxAIDist >= kLeastMaxDistance) ||
-        !(attrs.minDist <= attrs.maxDist))
-        return warnings; // the game stops on those, or the window refuses them
+    if (!(attrs.maxAIDist >= kLeastMaxDistance))
+        return warnings; // the game stops on that
+    if (auto problem = rangeProblem(attrs)) {
+        if (problem->kind == GameWarningKind::RangeUnknown)
+            warnings.push_back(std::move(*problem));
+        return warnings;
+    }
+    // A minimum beyond the maximum (the window refuses it, a file may hold it) plays the sound
+    // at full volume up to its cut, as the formula says.
     if (attrs.maxAIDist > attrs.maxDist)
         warnings.push_back({GameWarningKind::AIBeyondMax,
                             {MessageKind::WarnAIBeyondMax,

@@ -59,6 +59,7 @@ enum class GameWarningKind
     Channels,
     AIBeyondMax,
     LoudAtMax,
+    RangeUnknown,
 };
 
 // What the game does about it: stop (a fatal error, or a file it cannot open), or play the
@@ -89,7 +90,12 @@ struct GameWarning
 [[nodiscard]] std::vector<GameWarning> valueWarnings(const TSoundAttributes &attrs);
 
 // What the sound's range makes of valid values: NPCs hearing it farther than the player, and a
-// sound still loud where the game cuts it off.
+// sound still loud where the game cuts it off; a minimum that is no distance at all (negative,
+// infinite or not a number) leaves the range untold, and says so.
 [[nodiscard]] std::vector<GameWarning> rangeWarnings(const TSoundAttributes &attrs);
+
+// Why the sound's range cannot be told, if it cannot: the game stops on the maximum, or the
+// minimum is no distance.
+[[nodiscard]] std::optional<GameWarning> rangeProblem(const TSoundAttributes &attrs);
 
 } // namespace kelvane

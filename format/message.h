@@ -97,6 +97,7 @@ enum class MessageKind : std::uint8_t
     WarnChannels,
     WarnAIBeyondMax,
     WarnLoudAtMax,
+    WarnRangeUnknown,
     // The rules of the boxes.
     RuleVolume,
     RuleMaxDist,

@@ -178,6 +178,9 @@ constexpr MessageText kTexts[] = {
     {K::WarnLoudAtMax, "loudAtMax",
      KELVANE_TEXT("CoreText",
                   "%1 dB at the maximum distance: the sound is heard to cut off there")},
+    {K::WarnRangeUnknown, "rangeUnknown",
+     KELVANE_TEXT("CoreText", "minimum distance %1 and maximum distance %2 are no range: how far "
+                              "the sound carries cannot be told")},
 
     {K::RuleVolume, "volumeRule",
      KELVANE_TEXT("CoreText", " Must be valid floating point value from %1 to %2")},

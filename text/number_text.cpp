@@ -98,7 +98,7 @@ QString formatNumber(float value, QChar decimalSeparator)
     if (std::isnan(value))
         return QStringLiteral("NAN");
     if (std::isinf(value))
-        return QStringLiteral("INF");
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
     const QString zero = QStringLiteral("0") + decimalSeparator + QString(kDecimals, '0');
     if (value == 0.0f)
         return zero;

@@ -375,6 +375,10 @@
         <source>not finished: the backup is in place, but its .bak name could not be removed; restore again to finish</source>
         <translation>не завершено: резервная копия на месте, но имя .bak удалить не удалось; повторите восстановление, чтобы завершить его</translation>
     </message>
+    <message>
+        <source>minimum distance %1 and maximum distance %2 are no range: how far the sound carries cannot be told</source>
+        <translation>минимальное расстояние %1 и максимальное расстояние %2 не задают дальность: насколько далеко слышен звук, сказать нельзя</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>

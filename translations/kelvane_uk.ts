@@ -375,6 +375,10 @@
         <source>not finished: the backup is in place, but its .bak name could not be removed; restore again to finish</source>
         <translation>не завершено: резервна копія на місці, але ім&apos;я .bak видалити не вдалося; повторіть відновлення, щоб завершити його</translation>
     </message>
+    <message>
+        <source>minimum distance %1 and maximum distance %2 are no range: how far the sound carries cannot be told</source>
+        <translation>мінімальна відстань %1 і максимальна відстань %2 не задають дальності: наскільки далеко чути звук, сказати неможливо</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>

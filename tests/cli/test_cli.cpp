@@ -3,6 +3,7 @@
 #include "ogg_judge.h"
 #include "sound_fixtures.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -325,6 +326,27 @@ private slots:
                  qPrintable(run.out));
         QCOMPARE(cli({"check", "--strict", reload}).status, 1);
         QVERIFY(cli({"check", "--json", reload}).out.contains("\"aiBeyondMax\""));
+
+        // Numbers a file may hold are never shown as another value, and the range of distances
+        // that are none is not told.
+        const auto block = [&](const char *name, const builder::Block &values) {
+            return withComments(folder_, name, {builder::blockBytes(values)});
+        };
+        run = cli({"show", "--range", block("deaf.ogg", {.aiDist = 0.05f})});
+        QVERIFY2(run.out.contains("  NPCs hear it to: 0.05 m\n"), qPrintable(run.out));
+        run = cli({"show", block("almost.ogg", {.maxDist = 0.099999994f})});
+        QVERIFY2(run.out.contains("Maximum distance:    0.099999994\n"), qPrintable(run.out));
+        run = cli({"show", "--range", block("below.ogg", {.minDist = -INFINITY})});
+        QVERIFY2(run.out.contains("Minimum distance:    -INF\n"), qPrintable(run.out));
+        QVERIFY2(run.out.contains("  Range: none: minimum distance -inf"), qPrintable(run.out));
+        run = cli({"check", "--json", block("unknown.ogg", {.minDist = NAN})});
+        QVERIFY2(run.out.contains("\"rangeUnknown\""), qPrintable(run.out));
+        run = cli({"check", block("inverted.ogg", {.minDist = 30, .maxDist = 20, .aiDist = 8})});
+        QVERIFY2(run.out.contains("warning: 0.0 dB at the maximum distance"), qPrintable(run.out));
+        const QStringList table =
+            cli({"show", "--table", reload, block("tiny.ogg", {.maxDist = 1.4e-45f})})
+                .out.split('\n');
+        QCOMPARE(table.at(2).indexOf("stops the game"), table.at(0).indexOf("STATE"));
     }
 
     // set changes only the named fields, with the window's rules and backups, and the written

@@ -50,7 +50,7 @@ private slots:
         QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN() << "NAN";
         QTest::newRow("negative NaN") << std::bit_cast<float>(0xFFC00000u) << "NAN";
         QTest::newRow("infinity") << std::numeric_limits<float>::infinity() << "INF";
-        QTest::newRow("minus infinity") << -std::numeric_limits<float>::infinity() << "INF";
+        QTest::newRow("minus infinity") << -std::numeric_limits<float>::infinity() << "-INF";
     }
     void format()
     {
