@@ -75,6 +75,8 @@ QStringList differences(const LoadResult &a, const LoadResult &b)
 
 void compare(Pair &pair, bool describeSides)
 {
+    if (!pair.trouble.isEmpty())
+        return;
     const auto load = [](const QString &path) {
         return loadSoundFile(path, path, MissingBlock::InsertDefault, Access::FirstPages);
     };
@@ -99,6 +101,30 @@ void compare(Pair &pair, bool describeSides)
     if (describeSides) {
         pair.aJson = soundJson(pair.a, a);
         pair.bJson = soundJson(pair.b, b);
+    }
+}
+
+// A pair found on one side only, below a folder of the other side that could not be read, was
+// never compared: trouble, not "only in".
+void markUnreadSides(std::vector<Pair> &pairs, const QString &rootA, const QString &rootB,
+                     const SoundCollection &foundA, const SoundCollection &foundB)
+{
+    const auto below = [](const QString &root, const SoundCollection &found) {
+        QStringList folders;
+        for (const UnreadFolder &folder : found.unreadable)
+            folders << pathBelow(root, folder.path) + QLatin1Char('/');
+        return folders;
+    };
+    const QStringList unreadA = below(rootA, foundA);
+    const QStringList unreadB = below(rootB, foundB);
+    for (Pair &pair : pairs) {
+        const QStringList &other = pair.a.isEmpty()   ? unreadA
+                                   : pair.b.isEmpty() ? unreadB
+                                                      : QStringList();
+        for (const QString &folder : other)
+            if (folder == QLatin1String("/") || pair.relative.startsWith(folder))
+                pair.trouble = QStringLiteral("not compared: %1's folder %2 could not be read")
+                                   .arg(pair.a.isEmpty() ? "A" : "B", folder.chopped(1));
     }
 }
 
@@ -150,6 +176,7 @@ int Runner::diff(const Options &options)
         return 2;
     std::vector<Pair> pairs = pairsOf(rootA, rootB, foundA, foundB);
     std::erase_if(pairs, [&](const Pair &pair) { return !named(pair.relative, options.names); });
+    markUnreadSides(pairs, rootA, rootB, foundA, foundB);
 
     // Sounds or folders that could not be read make the comparison incomplete: trouble, as
     // diff(1) says it, whatever the pairs show.

@@ -132,7 +132,10 @@ SoundCollection collectSounds(const QStringList &paths, bool recursive, FolderLi
     for (const QString &path : paths) {
         const QFileInfo info(path);
         if (!info.exists()) {
-            found.missing << path;
+            // The system gave bytes that are not UTF-8 and Qt decoded them with replacement
+            // characters: the name cannot be opened, which is not the same as no such file.
+            (path.contains(QChar::ReplacementCharacter) ? found.undecodable : found.missing)
+                << path;
         } else if (!info.isDir()) {
             found.files << path;
         } else {

@@ -310,6 +310,15 @@ private slots:
         QVERIFY(odd >= 0);
         ::close(odd);
         QCOMPARE(cli({"diff", path("a"), path("b")}).status, 2);
+
+        // A sound whose folder on the other side could not be read is not "only in A".
+        put("mono_block.ogg", "a/sub/only.ogg");
+        run = cliWithFault("readdir-eio", {}, path("b/sub"), {"diff", "-r", path("a"), path("b")});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.out.contains("(0 only in A, 0 only in B), 3 could not be compared"),
+                 qPrintable(run.out));
+        QVERIFY2(run.err.contains("sub/only.ogg: not compared: B's folder sub could not be read"),
+                 qPrintable(run.err));
     }
 #endif
 
