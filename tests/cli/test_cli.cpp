@@ -1,5 +1,6 @@
 #include "cli_run.h"
 #include "comment_page_builder.h"
+#include "message.h"
 #include "ogg_judge.h"
 #include "sound_fixtures.h"
 
@@ -166,7 +167,8 @@ private slots:
     void showJsonGivesRawValues()
     {
         add("bad_checksum.ogg");
-        withComments(folder_, "v1.ogg", {builder::blockBytes({.version = 1}).left(16)});
+        // A first comment longer than its version's block: the game reads the block all the same.
+        withComments(folder_, "v1.ogg", {builder::blockBytes({.version = 1}).left(21)});
         QByteArray v2 = builder::blockBytes({.version = 2,
                                              .minDist = 3.0f,
                                              .maxDist = 30.0f,
@@ -195,6 +197,7 @@ private slots:
         QCOMPARE(older["maxAIDist"].toDouble(), 30.0); // the game takes the maximum
         QVERIFY(byName["v2.ogg"]["block"].isNull());
         QCOMPARE(byName["v1.ogg"]["olderBlock"].toObject()["baseValue"].toDouble(), 1.0);
+        QCOMPARE(byName["v1.ogg"]["olderBlock"].toObject()["version"].toInteger(), 1);
     }
 
     // The record describes the file on disk, not the block inserted in memory; a type code
@@ -347,6 +350,28 @@ private slots:
             cli({"show", "--table", reload, block("tiny.ogg", {.maxDist = 1.4e-45f})})
                 .out.split('\n');
         QCOMPARE(table.at(2).indexOf("stops the game"), table.at(0).indexOf("STATE"));
+    }
+
+    // Scripts rely on the warning keys README lists: each warning has one of them.
+    void warningKeysAreTheDocumentedOnes()
+    {
+        const QString readme =
+            QString::fromUtf8(fixtures::readFile(KELVANE_SOURCE_DIR "/README.md"));
+        const qsizetype at = readme.indexOf("Warning keys: ");
+        QVERIFY(at >= 0);
+        QStringList documented;
+        const QString list = readme.mid(at, readme.indexOf("`.", at) + 1 - at);
+        for (const auto &match : QRegularExpression("`(\\w+)`").globalMatch(list))
+            documented << match.captured(1);
+        QStringList keys;
+        for (auto k = std::size_t(kelvane::MessageKind::WarnMaxDistance);
+             k <= std::size_t(kelvane::MessageKind::WarnRangeUnknown); ++k)
+            keys << QString::fromUtf8(
+                kelvane::messageKey(kelvane::MessageKind(k)).data(),
+                qsizetype(kelvane::messageKey(kelvane::MessageKind(k)).size()));
+        documented.sort();
+        keys.sort();
+        QCOMPARE(keys, documented);
     }
 
     // set changes only the named fields, with the window's rules and backups, and the written

@@ -2,6 +2,7 @@
 #include "form_fixture.h"
 #include "kelvane_application.h"
 #include "message_words.h"
+#include "range_view.h"
 #include "sound_scan.h"
 #include "sound_table_model.h"
 #include "start_request.h"
@@ -10,6 +11,7 @@
 #include <QAbstractButton>
 #include <QHeaderView>
 #include <QTableView>
+#include <QToolButton>
 
 using namespace kelvane;
 
@@ -37,6 +39,12 @@ QMap<QString, QString> textsShown(FormFixture &f, const QString &sound)
     texts["warnings"] = f.w<QLabel>("pnlGameWarnings")->text();
     texts["details"] = f.w<QComboBox>("cmbInfo")->itemText(0);
     texts["length"] = f.w<QLabel>("lblDuration")->text();
+    // The status a click on the range picture writes, which no start-up text shows.
+    QTest::mouseClick(f.w<QToolButton>("btnRange"), Qt::LeftButton);
+    auto *range = f.w<RangeView>("imgRange");
+    QTest::mouseClick(range, Qt::LeftButton, {}, {range->columnOf(10), range->height() / 2});
+    texts["range status"] = f.form->statusText();
+    QTest::mouseClick(f.w<QToolButton>("btnRange"), Qt::LeftButton);
     f.press("btnOverview");
     for (const char *name : {"btnApplyMany", "cbxWarningsOnly", "btnCancelWork"})
         texts[name] = f.w<QAbstractButton>(name)->text();
@@ -157,6 +165,9 @@ private slots:
             QVERIFY2(shown[it.key()] != it.value() && shown[it.key()].contains(cyrillic),
                      qPrintable(it.key() + ": " + shown[it.key()]));
         }
+        // Texts put together from parts: no English part may be left among them.
+        static const QRegularExpression latin("[A-Za-z]");
+        QVERIFY2(!shown["range status"].contains(latin), qPrintable(shown["range status"]));
         QVERIFY(shown["status"].contains("5156"));
         QVERIFY(shown["details"].contains("2"));
     }

@@ -472,6 +472,22 @@ private slots:
         QCOMPARE(attributesOf(file).minDist, 1.75f);
         QCOMPARE(w<QLabel>("pnlFileName")->text(), QString("stereo_block.ogg"));
 
+        // Yes with a save that fails (the sound replaced meanwhile) stays on the sound with its
+        // edits.
+        QVERIFY(click("mono_block.ogg"));
+        type("txtMinDist", "1.25");
+        const QByteArray elsewhere = fixtures::readFile(fixtures::samplePath("lacing_240.ogg"));
+        fixtures::writeFile(file, elsewhere);
+        question = driver::answerMessageBox(QMessageBox::Yes);
+        QVERIFY(click("stereo_block.ogg"));
+        QTRY_VERIFY(question->seen);
+        QCOMPARE(selectedEntry(), QString("mono_block.ogg"));
+        QCOMPARE(text("txtMinDist"), QString("1.25"));
+        QCOMPARE(fixtures::readFile(file), elsewhere);
+        question = driver::answerMessageBox(QMessageBox::No);
+        QVERIFY(click("stereo_block.ogg"));
+        QTRY_VERIFY(question->seen);
+
         // A value that does not validate stops the move without asking.
         type("txtMaxDist", "1");
         QVERIFY(click("mono_block.ogg"));

@@ -1,6 +1,7 @@
 // The sound table as a workbench: values typed into its cells, undone and written; the stock
 // sounds beside the mod's.
 #include "../cli/cli_run.h"
+#include "game_sound_types.h"
 #include "kelvane_application.h"
 #include "number_text.h"
 #include "ogg_judge.h"
@@ -229,8 +230,14 @@ private slots:
         QDir(stock).mkpath("other");
         fixtures::copySample("no_comments.ogg", stock + "/other");
         fixtures::copySample("lacing_240.ogg", stock + "/other"); // the same name elsewhere
+        // The stock sound differs in every field, so that taking its values shows each taken.
         TSoundAttributes changed = attributesOf(stockStereo);
+        changed.gameType = GameSoundTypes[5].code == changed.gameType ? GameSoundTypes[6].code
+                                                                      : GameSoundTypes[5].code;
+        changed.baseValue = 0.5f;
+        changed.minDist = 3;
         changed.maxDist = 60;
+        changed.maxAIDist = 25;
         fixtures::writeFile(stockStereo, savedAs(fixtures::readFile(stockStereo), changed));
         QVERIFY(openOverview());
 
@@ -261,10 +268,19 @@ private slots:
         QCOMPARE(differing, QStringList{"stereo_block.ogg"});
         const int row = rowOf("stereo_block.ogg");
         QCOMPARE(tip(row, Column::MaxDist), QString("stock: %1").arg(number(60)));
-        QVERIFY(table()->model()->index(row, Column::MaxDist).data(Qt::BackgroundRole).isValid());
-        QVERIFY(!table()->model()->index(row, Column::MinDist).data(Qt::BackgroundRole).isValid());
-        for (const auto &[filter, expected] : {std::pair(1, differing), std::pair(2, onlyInMod)}) {
-            w<QComboBox>("cmbStockFilter")->setCurrentIndex(filter);
+        const auto tinted = [&](int column) {
+            return table()->model()->index(row, column).data(Qt::BackgroundRole).isValid();
+        };
+        for (const int field :
+             {Column::Type, Column::Volume, Column::MinDist, Column::MaxDist, Column::MaxAIDist})
+            QVERIFY2(tinted(field), qPrintable(QString::number(field)));
+        QVERIFY(!tinted(Column::Rate));
+        // Each filter chosen by the label the user reads.
+        auto *filters = w<QComboBox>("cmbStockFilter");
+        for (const auto &[label, expected] :
+             {std::pair("Differs from stock", differing), std::pair("Only in mod", onlyInMod)}) {
+            filters->setCurrentIndex(filters->findText(label));
+            QVERIFY(filters->currentIndex() > 0);
             QCOMPARE(column(Column::Path), expected);
         }
 
@@ -283,7 +299,12 @@ private slots:
         QVERIFY(tip(0, Column::MaxDist).isEmpty());
         press("btnApplyEdits");
         QVERIFY(settled());
-        QCOMPARE(attributesOf(path("stereo_block.ogg")).maxDist, 60.0f);
+        const TSoundAttributes taken = attributesOf(path("stereo_block.ogg"));
+        QCOMPARE(taken.gameType, changed.gameType);
+        QCOMPARE(taken.baseValue, changed.baseValue);
+        QCOMPARE(taken.minDist, changed.minDist);
+        QCOMPARE(taken.maxDist, changed.maxDist);
+        QCOMPARE(taken.maxAIDist, changed.maxAIDist);
     }
 };
 
