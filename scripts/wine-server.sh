@@ -8,7 +8,12 @@ set -euo pipefail
 source "$(dirname "$0")/wine_env.sh"
 case "${1:-}" in
 start)
-    wineserver -p </dev/null >/dev/null 2>&1
+    # The server needs its prefix's folder; wineboot then fills the prefix through it.
+    mkdir -p "$WINEPREFIX"
+    if ! wineserver -p </dev/null >/dev/null 2>&1; then
+        echo "wine-server.sh: the Wine server for $WINEPREFIX did not start" >&2
+        exit 1
+    fi
     wineboot --init </dev/null >/dev/null 2>&1 || true
     ;;
 stop)
