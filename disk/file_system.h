@@ -77,9 +77,7 @@ void adviseSequential(int fd);
 [[nodiscard]] bool renameOver(const QString &from, const QString &to, int &error);
 // Renames only while nothing has the name `to` (EEXIST otherwise), in one step.
 [[nodiscard]] bool renameToFreeName(const QString &from, const QString &to, int &error);
-// Moves the file named `from` to the free name `aside` in one step, as a replacement would take
-// it away: refused where replacing it would be (a read-only file on Windows, or one another
-// program holds open).
+// Moves the file named `from` to the free name `aside` in one step (POSIX systems only).
 [[nodiscard]] bool moveAside(const QString &from, const QString &aside, int &error);
 enum class Exchange
 {

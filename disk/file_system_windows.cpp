@@ -294,19 +294,6 @@ bool renameToFreeName(const QString &from, const QString &to, int &error)
     return false;
 }
 
-bool moveAside(const QString &from, const QString &aside, int &error)
-{
-    if (partTooLong(aside, error))
-        return false;
-    const std::wstring source = widePath(from);
-    if (!mayReplace(source, error))
-        return false;
-    if (MoveFileExW(source.c_str(), widePath(aside).c_str(), MOVEFILE_WRITE_THROUGH))
-        return true;
-    error = lastError();
-    return false;
-}
-
 Exchange exchangeNames(const QString &, const QString &, int &)
 {
     return Exchange::Unsupported;

@@ -152,6 +152,7 @@ ExchangeOutcome ReplacementFile::replaceExpected(const QString &target,
     return done;
 }
 
+#ifndef Q_OS_WIN
 namespace {
 
 // A free hidden name beside `path`, for a file moved out of the way for a moment.
@@ -205,6 +206,7 @@ ExchangeOutcome replaceAside(const QString &from, const QString &to, const FileI
 }
 
 } // namespace
+#endif
 
 ExchangeOutcome exchangeInto(const QString &from, const QString &to, const FileIdentity &expected,
                              int &error)
@@ -215,7 +217,16 @@ ExchangeOutcome exchangeInto(const QString &from, const QString &to, const FileI
         return error == ENOENT && identityOfEntry(from) ? ExchangeOutcome::Changed
                                                         : ExchangeOutcome::Failed;
     case fs::Exchange::Unsupported:
+#ifdef Q_OS_WIN
+        // Windows renames through its server in steps slow enough that a process ended between
+        // the two renames of replaceAside would leave the sound under the hidden name: here
+        // the last look and the rename stay two steps, as close together as they can be.
+        if (identityOfEntry(to) != expected)
+            return ExchangeOutcome::Changed;
+        return fs::renameOver(from, to, error) ? ExchangeOutcome::Renamed : ExchangeOutcome::Failed;
+#else
         return replaceAside(from, to, expected, error);
+#endif
     case fs::Exchange::Done:
         break;
     }
