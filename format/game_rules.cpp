@@ -21,6 +21,28 @@ std::string shortNumberText(float value)
     return std::string(text, end);
 }
 
+// What the game's decoder refuses, in the warning's words.
+MessageKind refusalText(DecoderRefusal refusal)
+{
+    switch (refusal) {
+    case DecoderRefusal::IdentificationHeader:
+        return MessageKind::WarnIdentificationHeader;
+    case DecoderRefusal::CommentHeader:
+        return MessageKind::WarnCommentOverrun;
+    case DecoderRefusal::EndsEarly:
+        return MessageKind::WarnEndsInHeaders;
+    case DecoderRefusal::NoStreamStart:
+        return MessageKind::WarnNoStreamStart;
+    case DecoderRefusal::OtherStream:
+        return MessageKind::WarnOtherStream;
+    case DecoderRefusal::OutOfSequence:
+        return MessageKind::WarnOutOfSequence;
+    case DecoderRefusal::ContinuedPacket:
+        break;
+    }
+    return MessageKind::WarnContinuedPacket;
+}
+
 } // namespace
 
 SoundFacts soundFactsOf(const Inspection &found)
@@ -136,20 +158,8 @@ std::vector<GameWarning> gameWarnings(const SoundFacts &facts)
     std::vector<GameWarning> warnings;
     if (facts.badChecksum)
         warnings.push_back({GameWarningKind::Undecodable, {MessageKind::WarnBadChecksum, {"2"}}});
-    else if (facts.decoderRefusal == DecoderRefusal::IdentificationHeader)
-        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnIdentificationHeader});
-    else if (facts.decoderRefusal == DecoderRefusal::EndsEarly)
-        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnEndsInHeaders});
-    else if (facts.decoderRefusal == DecoderRefusal::CommentHeader)
-        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnCommentOverrun});
-    else if (facts.decoderRefusal == DecoderRefusal::NoStreamStart)
-        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnNoStreamStart});
-    else if (facts.decoderRefusal == DecoderRefusal::OtherStream)
-        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnOtherStream});
-    else if (facts.decoderRefusal == DecoderRefusal::OutOfSequence)
-        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnOutOfSequence});
-    else if (facts.decoderRefusal == DecoderRefusal::ContinuedPacket)
-        warnings.push_back({GameWarningKind::Undecodable, MessageKind::WarnContinuedPacket});
+    else if (facts.decoderRefusal)
+        warnings.push_back({GameWarningKind::Undecodable, refusalText(*facts.decoderRefusal)});
     switch (facts.block) {
     case SoundFacts::Older:
         warnings.push_back({GameWarningKind::OlderBlock,
