@@ -130,13 +130,18 @@ SoundCollection collectSounds(const QStringList &paths, bool recursive, FolderLi
     SoundCollection found;
     Collector collector(recursive, links, found);
     for (const QString &path : paths) {
-        const QFileInfo info(path);
-        if (!info.exists()) {
+        // One look, whose failure is said: a path the system cannot look at is neither a sound
+        // nor missing.
+        int error = 0;
+        const auto facts = fs::factsOf(path, fs::Links::Follow, error);
+        if (!facts && error != ENOENT && error != ENOTDIR) {
+            found.unreadable << UnreadFolder{path, systemReason(error)};
+        } else if (!facts) {
             // The system gave bytes that are not UTF-8 and Qt decoded them with replacement
             // characters: the name cannot be opened, which is not the same as no such file.
             (path.contains(QChar::ReplacementCharacter) ? found.undecodable : found.missing)
                 << path;
-        } else if (!info.isDir()) {
+        } else if (facts->kind != fs::EntryKind::Folder) {
             found.files << path;
         } else {
             QStringList sounds;

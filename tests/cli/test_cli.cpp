@@ -515,6 +515,11 @@ private slots:
                                {"check", "-r", folder_});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains("deep: the folder cannot be read"), qPrintable(run.err));
+        // A folder named that cannot be looked at is not a sound without a backup.
+        for (const char *command : {"restore", "clean"}) {
+            run = cliWithFault("stat-eio", folder_, folder_, {command, "-r", folder_});
+            QVERIFY2(run.status == 1, qPrintable(command + (": " + run.out)));
+        }
 
         QProcess full;
         full.setStandardOutputFile("/dev/full");

@@ -23,6 +23,8 @@
 //   KELVANE_FAULT=unlink-eio        removing a file inside the folder fails with EIO
 //   KELVANE_FAULT=readdir-eio       reading the entries of a folder inside the folder (or the
 //                                   folder itself) fails with EIO
+//   KELVANE_FAULT=stat-eio          looking at the path $KELVANE_FAULT_ARG (statx, stat, lstat)
+//                                   fails with EIO
 #include <atomic>
 #include <cerrno>
 #include <climits>
@@ -163,6 +165,39 @@ dirent *readdir(DIR *folder)
         return nullptr;
     }
     return real<dirent *(*)(DIR *)>("readdir")(folder);
+}
+
+bool statFault(const char *path)
+{
+    return fault("stat-eio") && path && std::strcmp(path, setting("KELVANE_FAULT_ARG")) == 0;
+}
+
+int statx(int folder, const char *path, int flags, unsigned mask, struct statx *info)
+{
+    if (statFault(path)) {
+        errno = EIO;
+        return -1;
+    }
+    return real<int (*)(int, const char *, int, unsigned, struct statx *)>("statx")(
+        folder, path, flags, mask, info);
+}
+
+int stat(const char *path, struct stat *info)
+{
+    if (statFault(path)) {
+        errno = EIO;
+        return -1;
+    }
+    return real<int (*)(const char *, struct stat *)>("stat")(path, info);
+}
+
+int lstat(const char *path, struct stat *info)
+{
+    if (statFault(path)) {
+        errno = EIO;
+        return -1;
+    }
+    return real<int (*)(const char *, struct stat *)>("lstat")(path, info);
 }
 
 int unlink(const char *path)
