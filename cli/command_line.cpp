@@ -183,7 +183,7 @@ private:
     QCommandLineParser &parser_;
 };
 
-// The numbers of set, read with "." or the user's separator, each checked on its own and the
+// The numbers of set, read with "." or ",", each checked on its own and the
 // maximum against a minimum given with it; a file's own values are checked file by file.
 std::optional<QString> Reader::readNumbers(Options &options)
 {
@@ -195,7 +195,9 @@ std::optional<QString> Reader::readNumbers(Options &options)
     for (const auto &[name, target] : numbers) {
         if (!isSet(name))
             continue;
-        *target = parseNumber(value(name), userDecimalSeparator());
+        // "." or ",", whatever the system's locale: a script or a user's habit, never a
+        // thousands separator.
+        *target = parseNumber(value(name), QLatin1Char(','));
         if (!*target)
             return QStringLiteral("--%1 %2: Floating point value is not valid.")
                 .arg(QLatin1String(name), value(name));

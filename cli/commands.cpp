@@ -290,14 +290,25 @@ void Runner::finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch)
 int Runner::clean(const Options &options)
 {
     output_ = outputFor(options);
-    return forEach(options, Mode::Writes, [&](FileRun &run) {
-        const CleanResult done = cleanBackups(run.path, options.dryRun);
-        output_->cleaned(run, done, options.dryRun);
-        const bool removed = std::any_of(done.files.begin(), done.files.end(),
-                                         [](const CleanedFile &file) { return file.removed; });
-        if (removed && !options.dryRun)
-            run.cleanedIn = done.folder;
-    });
+    // A backup whose sound is gone may be the only copy of it: named, never removed.
+    const auto orphans = [&](SoundCollection &found) {
+        for (const QString &orphan : found.orphans)
+            err_ << orphan
+                 << ": warning: no sound beside this backup; kept (restore brings the sound back, "
+                    "or remove it yourself)"
+                 << Qt::endl;
+    };
+    return forEach(
+        options, Mode::Writes,
+        [&](FileRun &run) {
+            const CleanResult done = cleanBackups(run.path, options.dryRun);
+            output_->cleaned(run, done, options.dryRun);
+            const bool removed = std::any_of(done.files.begin(), done.files.end(),
+                                             [](const CleanedFile &file) { return file.removed; });
+            if (removed && !options.dryRun)
+                run.cleanedIn = done.folder;
+        },
+        {}, orphans);
 }
 
 void Runner::flushCleaned(std::vector<FileRun> &slice)

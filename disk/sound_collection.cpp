@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <memory>
+#include <optional>
 #include <set>
 #include <utility>
 #include <vector>
@@ -19,6 +21,21 @@ namespace {
 bool isSoundName(const QByteArray &name)
 {
     return name.size() > 4 && name.right(4).toLower() == ".ogg";
+}
+
+// The sound's name of "x.ogg.bak" or "x.ogg.newer" (any letter case of ".ogg").
+std::optional<QByteArray> backupOf(const QByteArray &name)
+{
+    if (name.startsWith('.'))
+        return std::nullopt; // hidden, as a hidden sound is
+    for (const char *suffix : {".bak", ".newer"}) {
+        if (!name.endsWith(suffix))
+            continue;
+        const QByteArray sound = name.chopped(qsizetype(std::strlen(suffix)));
+        if (isSoundName(sound))
+            return sound;
+    }
+    return std::nullopt;
 }
 
 // The name as text with every byte that is not printable ASCII written as \xNN.
@@ -64,17 +81,27 @@ public:
         }
         std::vector<QByteArray> folders; // real folders first, then links to folders
         std::vector<QByteArray> linked;
+        std::set<QByteArray> names;
+        std::vector<QByteArray> backups;
         const bool read = fs::forEachEntry(
             folderText,
             [&](std::string_view name, fs::EntryKind kind) {
-                take(folder, QByteArray(name.data(), qsizetype(name.size())), kind, sounds, folders,
-                     linked);
+                const QByteArray entry(name.data(), qsizetype(name.size()));
+                names.insert(entry);
+                if (kind == fs::EntryKind::File && backupOf(entry))
+                    backups.push_back(entry);
+                take(folder, entry, kind, sounds, folders, linked);
             },
             error);
         if (!read) {
             found_.unreadable << UnreadFolder{folderText, systemReason(error)};
             return;
         }
+        // A backup whose sound is gone would ship with the mod unseen.
+        for (const QByteArray &backup : backups)
+            if (!names.count(*backupOf(backup)))
+                found_.orphans << fs::pathText(folder.endsWith('/') ? folder + backup
+                                                                    : folder + '/' + backup);
         std::sort(folders.begin(), folders.end());
         std::sort(linked.begin(), linked.end());
         for (const QByteArray &path : folders)

@@ -20,6 +20,7 @@ struct SoundCollection
     QStringList undecodable;        // sounds or folders whose names are not valid UTF-8, escaped
     QList<UnreadFolder> unreadable; // folders that could not be listed
     QStringList loops;              // links to a folder already being listed, not entered again
+    QStringList orphans;            // "x.ogg.bak" and "x.ogg.newer" files with no x.ogg beside
 };
 
 enum class FolderLinks

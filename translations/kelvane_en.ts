@@ -52,5 +52,48 @@
             <numerusform>stock values of %n sounds</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source> Writing %n sound(s)</source>
+        <translation>
+            <numerusform> Writing %n sound</numerusform>
+            <numerusform> Writing %n sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Listing cancelled: %1 of %n sound(s) listed.</source>
+        <translation>
+            <numerusform> Listing cancelled: %1 of %n sound listed.</numerusform>
+            <numerusform> Listing cancelled: %1 of %n sounds listed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Listed %n sound(s) of %1</source>
+        <translation>
+            <numerusform> Listed %n sound of %1</numerusform>
+            <numerusform> Listed %n sounds of %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Wrote %n sound(s), %1 unchanged, %2 not written.</source>
+        <translation>
+            <numerusform> Wrote %n sound, %1 unchanged, %2 not written.</numerusform>
+            <numerusform> Wrote %n sounds, %1 unchanged, %2 not written.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n sound(s)</source>
+        <comment>shown of listed</comment>
+        <translation>
+            <numerusform>%1 of %n sound</numerusform>
+            <numerusform>%1 of %n sounds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Compared with %1: %n sound(s) differ, %2 only in the mod.</source>
+        <translation>
+            <numerusform> Compared with %1: %n sound differs, %2 only in the mod.</numerusform>
+            <numerusform> Compared with %1: %n sounds differ, %2 only in the mod.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

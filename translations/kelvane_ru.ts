@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>the file ended before its size</source>
-        <translation>файл закончился раньше своего размера</translation>
+        <translation>файл короче заявленного размера</translation>
     </message>
     <message>
         <source>the file changed while it was read</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>the name is not valid UTF-8, so it cannot be opened; rename it to include it</source>
-        <translation>имя не в кодировке UTF-8, файл нельзя открыть; переименуйте его, чтобы включить</translation>
+        <translation>имя не в кодировке UTF-8, файл нельзя открыть; переименуйте его, чтобы он попал в список</translation>
     </message>
     <message>
         <source>a link to a folder listed already, not listed again</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>no range: the distances are not valid</source>
-        <translation>дальности нет: расстояния недопустимы</translation>
+        <translation>график не построен: недопустимые расстояния</translation>
     </message>
     <message>
         <source>AI %1</source>
@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>Length</source>
-        <translation>Длина</translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>State</source>
@@ -526,7 +526,7 @@
     </message>
     <message>
         <source>stock: %1</source>
-        <translation>в игре: %1</translation>
+        <translation>оригинал: %1</translation>
     </message>
 </context>
 <context>
@@ -596,18 +596,6 @@
         <translation> Чтение звуков папки %1</translation>
     </message>
     <message>
-        <source> Listing cancelled: %1 of %2 sounds listed.</source>
-        <translation> Чтение отменено: прочитано звуков — %1 из %2.</translation>
-    </message>
-    <message>
-        <source> Listed %1 sounds of %2</source>
-        <translation> Прочитано звуков: %1, папка %2</translation>
-    </message>
-    <message>
-        <source> Wrote %1 sounds, %2 unchanged, %3 not written.</source>
-        <translation> Записано звуков: %1, без изменений: %2, не записано: %3.</translation>
-    </message>
-    <message>
         <source> Cancelled: the others are as they were.</source>
         <translation> Отменено: остальные звуки не тронуты.</translation>
     </message>
@@ -616,20 +604,12 @@
         <translation> Причина указана в их строках.</translation>
     </message>
     <message>
-        <source>%1 of %2 sounds</source>
-        <translation>звуков: %1 из %2</translation>
-    </message>
-    <message>
         <source> Fill in what to set; an empty field keeps each sound&apos;s own value.</source>
         <translation> Заполните то, что нужно задать; в незаполненных полях у каждого звука остаётся его значение.</translation>
     </message>
     <message>
         <source> Select the sounds to change first.</source>
         <translation> Сначала выберите звуки, которые нужно изменить.</translation>
-    </message>
-    <message>
-        <source> Writing %1 sounds</source>
-        <translation> Запись звуков: %1</translation>
     </message>
     <message>
         <source>Restore Backups of Selected...</source>
@@ -642,7 +622,7 @@
     <message numerus="yes">
         <source>Put the .bak backups of %n selected sound(s) back in their places?</source>
         <translation>
-            <numerusform>Вернуть на место резервную копию .bak %n выбранного звука?</numerusform>
+            <numerusform>Вернуть на место резервные копии .bak %n выбранного звука?</numerusform>
             <numerusform>Вернуть на место резервные копии .bak %n выбранных звуков?</numerusform>
             <numerusform>Вернуть на место резервные копии .bak %n выбранных звуков?</numerusform>
         </translation>
@@ -725,7 +705,7 @@
     </message>
     <message>
         <source>Revert</source>
-        <translation>Откатить</translation>
+        <translation>Сбросить правки</translation>
     </message>
     <message>
         <source>Drops every edit not yet written</source>
@@ -785,7 +765,7 @@
     </message>
     <message>
         <source>Differs from stock</source>
-        <translation>Отличается от игры</translation>
+        <translation>Отличается от оригинала</translation>
     </message>
     <message>
         <source>Only in mod</source>
@@ -824,10 +804,6 @@
         <translation>Сравнивается с %1</translation>
     </message>
     <message>
-        <source> Compared with %1: %2 sounds differ, %3 only in the mod.</source>
-        <translation> Сравнение с %1: отличаются звуков: %2, только в моде: %3.</translation>
-    </message>
-    <message>
         <source> No stock sound has the path of the selected sounds.</source>
         <translation> Ни у одного звука игры нет пути выбранных звуков.</translation>
     </message>
@@ -837,6 +813,55 @@
             <numerusform>значения игры для %n звука</numerusform>
             <numerusform>значения игры для %n звуков</numerusform>
             <numerusform>значения игры для %n звуков</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Writing %n sound(s)</source>
+        <translation>
+            <numerusform> Запись звуков: %n</numerusform>
+            <numerusform> Запись звуков: %n</numerusform>
+            <numerusform> Запись звуков: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Listing cancelled: %1 of %n sound(s) listed.</source>
+        <translation>
+            <numerusform> Чтение отменено: прочитано звуков — %1 из %n.</numerusform>
+            <numerusform> Чтение отменено: прочитано звуков — %1 из %n.</numerusform>
+            <numerusform> Чтение отменено: прочитано звуков — %1 из %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Listed %n sound(s) of %1</source>
+        <translation>
+            <numerusform> Прочитано звуков: %n, папка %1</numerusform>
+            <numerusform> Прочитано звуков: %n, папка %1</numerusform>
+            <numerusform> Прочитано звуков: %n, папка %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Wrote %n sound(s), %1 unchanged, %2 not written.</source>
+        <translation>
+            <numerusform> Записано звуков: %n, без изменений: %1, не записано: %2.</numerusform>
+            <numerusform> Записано звуков: %n, без изменений: %1, не записано: %2.</numerusform>
+            <numerusform> Записано звуков: %n, без изменений: %1, не записано: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Compared with %1: %n sound(s) differ, %2 only in the mod.</source>
+        <translation>
+            <numerusform> Сравнение с %1: отличающихся звуков: %n, только в моде: %2.</numerusform>
+            <numerusform> Сравнение с %1: отличающихся звуков: %n, только в моде: %2.</numerusform>
+            <numerusform> Сравнение с %1: отличающихся звуков: %n, только в моде: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n sound(s)</source>
+        <comment>shown of listed</comment>
+        <translation>
+            <numerusform>звуков: %1 из %n</numerusform>
+            <numerusform>звуков: %1 из %n</numerusform>
+            <numerusform>звуков: %1 из %n</numerusform>
         </translation>
     </message>
 </context>
@@ -1044,7 +1069,7 @@
     </message>
     <message>
         <source>Length: </source>
-        <translation>Длина: </translation>
+        <translation>Длительность: </translation>
     </message>
     <message>
         <source>read in part: not decoded</source>

@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>the file ended before its size</source>
-        <translation>файл закінчився раніше за свій розмір</translation>
+        <translation>файл коротший за заявлений розмір</translation>
     </message>
     <message>
         <source>the file changed while it was read</source>
@@ -313,7 +313,7 @@
     </message>
     <message>
         <source>the name is not valid UTF-8, so it cannot be opened; rename it to include it</source>
-        <translation>ім&apos;я не в кодуванні UTF-8, файл не можна відкрити; перейменуйте його, щоб включити</translation>
+        <translation>ім&apos;я не в кодуванні UTF-8, файл не можна відкрити; перейменуйте його, щоб він потрапив до списку</translation>
     </message>
     <message>
         <source>a link to a folder listed already, not listed again</source>
@@ -422,7 +422,7 @@
     </message>
     <message>
         <source>no range: the distances are not valid</source>
-        <translation>дальності немає: відстані неприпустимі</translation>
+        <translation>графік не побудовано: неприпустимі відстані</translation>
     </message>
     <message>
         <source>AI %1</source>
@@ -526,7 +526,7 @@
     </message>
     <message>
         <source>stock: %1</source>
-        <translation>у грі: %1</translation>
+        <translation>оригінал: %1</translation>
     </message>
 </context>
 <context>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Sets the filled-in fields in every selected sound; each sound keeps its own value of a field left empty</source>
-        <translation>Записує заповнені поля в кожен вибраний звук; порожні поля кожен звук зберігає своїми</translation>
+        <translation>Записує заповнені поля в кожен вибраний звук; у порожніх полях кожен звук зберігає власне значення</translation>
     </message>
     <message>
         <source>Game Sound Type</source>
@@ -596,18 +596,6 @@
         <translation> Читання звуків теки %1</translation>
     </message>
     <message>
-        <source> Listing cancelled: %1 of %2 sounds listed.</source>
-        <translation> Читання скасовано: прочитано звуків — %1 з %2.</translation>
-    </message>
-    <message>
-        <source> Listed %1 sounds of %2</source>
-        <translation> Прочитано звуків: %1, тека %2</translation>
-    </message>
-    <message>
-        <source> Wrote %1 sounds, %2 unchanged, %3 not written.</source>
-        <translation> Записано звуків: %1, без змін: %2, не записано: %3.</translation>
-    </message>
-    <message>
         <source> Cancelled: the others are as they were.</source>
         <translation> Скасовано: інші звуки не зачеплено.</translation>
     </message>
@@ -616,20 +604,12 @@
         <translation> Причину вказано в їхніх рядках.</translation>
     </message>
     <message>
-        <source>%1 of %2 sounds</source>
-        <translation>звуків: %1 з %2</translation>
-    </message>
-    <message>
         <source> Fill in what to set; an empty field keeps each sound&apos;s own value.</source>
         <translation> Заповніть те, що треба задати; порожнє поле кожен звук зберігає своїм.</translation>
     </message>
     <message>
         <source> Select the sounds to change first.</source>
         <translation> Спершу виберіть звуки, які треба змінити.</translation>
-    </message>
-    <message>
-        <source> Writing %1 sounds</source>
-        <translation> Запис звуків: %1</translation>
     </message>
     <message>
         <source>Restore Backups of Selected...</source>
@@ -642,7 +622,7 @@
     <message numerus="yes">
         <source>Put the .bak backups of %n selected sound(s) back in their places?</source>
         <translation>
-            <numerusform>Повернути на місце резервну копію .bak %n вибраного звуку?</numerusform>
+            <numerusform>Повернути на місце резервні копії .bak %n вибраного звуку?</numerusform>
             <numerusform>Повернути на місце резервні копії .bak %n вибраних звуків?</numerusform>
             <numerusform>Повернути на місце резервні копії .bak %n вибраних звуків?</numerusform>
         </translation>
@@ -725,7 +705,7 @@
     </message>
     <message>
         <source>Revert</source>
-        <translation>Відкотити</translation>
+        <translation>Скинути правки</translation>
     </message>
     <message>
         <source>Drops every edit not yet written</source>
@@ -785,7 +765,7 @@
     </message>
     <message>
         <source>Differs from stock</source>
-        <translation>Відрізняється від гри</translation>
+        <translation>Відрізняється від оригіналу</translation>
     </message>
     <message>
         <source>Only in mod</source>
@@ -824,10 +804,6 @@
         <translation>Порівнюється з %1</translation>
     </message>
     <message>
-        <source> Compared with %1: %2 sounds differ, %3 only in the mod.</source>
-        <translation> Порівняння з %1: відрізняються звуків: %2, лише в моді: %3.</translation>
-    </message>
-    <message>
         <source> No stock sound has the path of the selected sounds.</source>
         <translation> Жоден звук гри не має шляху вибраних звуків.</translation>
     </message>
@@ -837,6 +813,55 @@
             <numerusform>значення гри для %n звуку</numerusform>
             <numerusform>значення гри для %n звуків</numerusform>
             <numerusform>значення гри для %n звуків</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Writing %n sound(s)</source>
+        <translation>
+            <numerusform> Запис звуків: %n</numerusform>
+            <numerusform> Запис звуків: %n</numerusform>
+            <numerusform> Запис звуків: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Listing cancelled: %1 of %n sound(s) listed.</source>
+        <translation>
+            <numerusform> Читання скасовано: прочитано звуків — %1 з %n.</numerusform>
+            <numerusform> Читання скасовано: прочитано звуків — %1 з %n.</numerusform>
+            <numerusform> Читання скасовано: прочитано звуків — %1 з %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Listed %n sound(s) of %1</source>
+        <translation>
+            <numerusform> Прочитано звуків: %n, тека %1</numerusform>
+            <numerusform> Прочитано звуків: %n, тека %1</numerusform>
+            <numerusform> Прочитано звуків: %n, тека %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Wrote %n sound(s), %1 unchanged, %2 not written.</source>
+        <translation>
+            <numerusform> Записано звуків: %n, без змін: %1, не записано: %2.</numerusform>
+            <numerusform> Записано звуків: %n, без змін: %1, не записано: %2.</numerusform>
+            <numerusform> Записано звуків: %n, без змін: %1, не записано: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> Compared with %1: %n sound(s) differ, %2 only in the mod.</source>
+        <translation>
+            <numerusform> Порівняння з %1: відмінних звуків: %n, лише в моді: %2.</numerusform>
+            <numerusform> Порівняння з %1: відмінних звуків: %n, лише в моді: %2.</numerusform>
+            <numerusform> Порівняння з %1: відмінних звуків: %n, лише в моді: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n sound(s)</source>
+        <comment>shown of listed</comment>
+        <translation>
+            <numerusform>звуків: %1 з %n</numerusform>
+            <numerusform>звуків: %1 з %n</numerusform>
+            <numerusform>звуків: %1 з %n</numerusform>
         </translation>
     </message>
 </context>
@@ -972,7 +997,7 @@
     </message>
     <message>
         <source>Shift-click to open Explorer</source>
-        <translation>Shift+клац відкриє файловий менеджер</translation>
+        <translation>Shift+клацання відкриє файловий менеджер</translation>
     </message>
     <message>
         <source>Make backups when saving|When a changed file is saved, the original can be renamed with .bak extension</source>
@@ -980,11 +1005,11 @@
     </message>
     <message>
         <source>|Click for Open dialog, Shift-click to explore this dir, Ctrl-click to refresh list</source>
-        <translation>|Клац — вибір теки, Shift+клац — відкрити теку у файловому менеджері, Ctrl+клац — оновити список</translation>
+        <translation>|Клацання — вибір теки, Shift+клацання — відкрити теку у файловому менеджері, Ctrl+клацання — оновити список</translation>
     </message>
     <message>
         <source>Click to play or stop the sound (Ctrl+Space)|Click here or press Ctrl+Space to play the sound at the base volume in the box (at most 1.0); again to stop. A file over 10 MiB is read in part and not played.</source>
-        <translation>Клац — прослухати чи зупинити звук (Ctrl+Пробіл)|Клацніть тут або натисніть Ctrl+Пробіл, щоб прослухати звук із базовою гучністю з поля (не більше 1.0); ще раз — зупинити. Файл понад 10 МіБ читається частково й не відтворюється.</translation>
+        <translation>Клацання — прослухати чи зупинити звук (Ctrl+Пробіл)|Клацніть тут або натисніть Ctrl+Пробіл, щоб прослухати звук із базовою гучністю з поля (не більше 1.0); ще раз — зупинити. Файл понад 10 МіБ читається частково й не відтворюється.</translation>
     </message>
     <message>
         <source>Read-only details about the sound</source>
@@ -1012,11 +1037,11 @@
     </message>
     <message>
         <source>Shift-click for Save as...</source>
-        <translation>Shift+клац — зберегти як...</translation>
+        <translation>Shift+клацання — зберегти як...</translation>
     </message>
     <message>
         <source>Every sound of this folder and its sub-folders (Ctrl+R lists them again)|One row per sound of this folder and its sub-folders: sort, filter, and set fields of many sounds at once. Double-click a row to open it here.</source>
-        <translation>Усі звуки цієї теки та вкладених тек (Ctrl+R — прочитати знову)|По рядку на кожен звук цієї теки та вкладених тек: сортування, фільтр і зміна полів одразу в багатьох звуків. Подвійний клац на рядку відкриває звук тут.</translation>
+        <translation>Усі звуки цієї теки та вкладених тек (Ctrl+R — прочитати знову)|По рядку на кожен звук цієї теки та вкладених тек: сортування, фільтр і зміна полів одразу в багатьох звуків. Подвійне клацання на рядку відкриває звук тут.</translation>
     </message>
     <message>
         <source>Restore original file attributes</source>
@@ -1121,7 +1146,7 @@
     </message>
     <message>
         <source> Ctrl-click Select Drive/Directory to reload it.</source>
-        <translation> Ctrl+клац на «Вибрати теку» завантажить його знову.</translation>
+        <translation> Ctrl+клацання на «Вибрати теку» завантажить його знову.</translation>
     </message>
     <message>
         <source>Range</source>

@@ -95,7 +95,12 @@ void TAllSoundsPanel::buildCellEditing()
     undo->setShortcut(QKeySequence::Undo);
     QAction *redo = undo_->createRedoAction(this, tr("Redo"));
     redo->setObjectName(QStringLiteral("actRedoEdit"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    // The platform's redo keys, and Ctrl+Shift+Z where they lack it (Windows has Ctrl+Y): each
+    // key once, since a key bound twice is ambiguous to Qt and does nothing.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (const QKeySequence shiftZ(Qt::CTRL | Qt::SHIFT | Qt::Key_Z); !redoKeys.contains(shiftZ))
+        redoKeys << shiftZ;
+    redo->setShortcuts(redoKeys);
     for (QAction *action : {undo, redo}) {
         // Anywhere in the window while the table is shown; a text box keeps its own undo.
         action->setShortcutContext(Qt::WindowShortcut);

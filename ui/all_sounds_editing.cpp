@@ -145,7 +145,7 @@ void TAllSoundsPanel::write(std::vector<EditTarget> targets)
     prgWork->setRange(0, int(targets.size()));
     prgWork->setValue(0);
     showProgress(true);
-    Q_EMIT status(tr(" Writing %1 sounds").arg(targets.size()));
+    Q_EMIT status(tr(" Writing %n sound(s)", nullptr, int(targets.size())));
     jobs_->edit(std::move(targets), backups_() ? Backup::IfAbsent : Backup::None);
 }
 

@@ -242,13 +242,14 @@ void TAllSoundsPanel::scanEnded(bool cancelled, qsizetype total)
     showProgress(false);
     showCount();
     if (cancelled)
-        Q_EMIT status(tr(" Listing cancelled: %1 of %2 sounds listed.")
-                          .arg(model_->allRows())
-                          .arg(total < 0 ? 0 : total));
+        Q_EMIT status(
+            tr(" Listing cancelled: %1 of %n sound(s) listed.", nullptr, int(total < 0 ? 0 : total))
+                .arg(model_->allRows()));
     else if (!afterScan_.isEmpty())
         Q_EMIT status(afterScan_); // what the work that asked for the listing did
     else
-        Q_EMIT status(tr(" Listed %1 sounds of %2").arg(model_->allRows()).arg(folder()));
+        Q_EMIT status(
+            tr(" Listed %n sound(s) of %1", nullptr, int(model_->allRows())).arg(folder()));
     afterScan_.clear();
     fitPathColumn();
     // The state as wide as its longest text among the rows, in the window's language.
@@ -261,8 +262,7 @@ void TAllSoundsPanel::editEnded(bool cancelled, int written, int unchanged, int 
 {
     showProgress(false); // the rows written have no edits left
     showCount();
-    QString text = tr(" Wrote %1 sounds, %2 unchanged, %3 not written.")
-                       .arg(written)
+    QString text = tr(" Wrote %n sound(s), %1 unchanged, %2 not written.", nullptr, written)
                        .arg(unchanged)
                        .arg(failed);
     if (cancelled)
@@ -274,7 +274,8 @@ void TAllSoundsPanel::editEnded(bool cancelled, int written, int unchanged, int 
 
 void TAllSoundsPanel::showCount()
 {
-    lblSoundCount->setText(tr("%1 of %2 sounds").arg(model_->rowCount()).arg(model_->allRows()));
+    lblSoundCount->setText(
+        tr("%1 of %n sound(s)", "shown of listed", int(model_->allRows())).arg(model_->rowCount()));
 }
 
 void TAllSoundsPanel::openCurrent()

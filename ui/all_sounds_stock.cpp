@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace kelvane {
 
@@ -41,8 +43,15 @@ void TAllSoundsPanel::compareWithStock()
 {
     if (busy())
         return;
+    // The stock sounds are rarely the mod's: the dialog opens where they were found last time.
+    QSettings remembered(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                             QStringLiteral("/kelvane.ini"),
+                         QSettings::IniFormat);
+    const QString lastStock = remembered.value(QStringLiteral("stockFolder")).toString();
     QFileDialog dialog(this, tr("Compare with the Stock Sounds"),
-                       model_->comparing() ? model_->stockFolder() : folder());
+                       model_->comparing()                                ? model_->stockFolder()
+                       : !lastStock.isEmpty() && QDir(lastStock).exists() ? lastStock
+                                                                          : folder());
     dialog.setObjectName(QStringLiteral("dlgCompare"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::Directory);
@@ -65,6 +74,7 @@ void TAllSoundsPanel::compareWithStock()
         failed.exec();
         return;
     }
+    remembered.setValue(QStringLiteral("stockFolder"), stock);
     model_->compareWith(stock);
     jobs_->compare(stock);
     prgWork->setRange(0, 0);
@@ -94,10 +104,10 @@ void TAllSoundsPanel::stockEnded(bool cancelled)
     btnCompare->setToolTip(tr("Compared with %1").arg(stock));
     refilter();
     const auto [differ, onlyInMod] = model_->stockCounts();
-    Q_EMIT status(tr(" Compared with %1: %2 sounds differ, %3 only in the mod.")
-                      .arg(stock)
-                      .arg(differ)
-                      .arg(onlyInMod));
+    Q_EMIT status(
+        tr(" Compared with %1: %n sound(s) differ, %2 only in the mod.", nullptr, int(differ))
+            .arg(stock)
+            .arg(onlyInMod));
 }
 
 void TAllSoundsPanel::stopComparing()

@@ -105,6 +105,8 @@ private:
 
     // Browsing (kelvane_form_browsing.cpp)
     void ListDirectory();
+    // The folder line: the folder whose sounds are shown, the single view's or the table's.
+    void showFolderLine(const QString &folder);
     void RefreshAndReselect();
     void reselectCurrentFile();
     void selectEntry(const QString &name);

@@ -54,6 +54,8 @@ void TKelvaneForm::showAllSounds(bool shown)
         btnOverview->setChecked(true);
         stkViews->setCurrentWidget(pnlAllSounds);
         pnlAllSounds->showFor(QDir::currentPath());
+        // The table may list the tree it listed before, above the single view's folder.
+        showFolderLine(pnlAllSounds->folder());
         pnlAllSounds->setFocus();
         return;
     }

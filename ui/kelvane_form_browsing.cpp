@@ -31,10 +31,15 @@ QString withSeparator(QString path)
 
 } // namespace
 
+void TKelvaneForm::showFolderLine(const QString &folder)
+{
+    pnlCurrentDir->setText(withSeparator(folder));
+}
+
 void TKelvaneForm::ListDirectory()
 {
     const QDir dir(QDir::currentPath());
-    pnlCurrentDir->setText(withSeparator(dir.absolutePath()));
+    showFolderLine(dir.absolutePath());
 
     // ".." is listed except at the root.
     const FolderListing listing = listFolder(dir.path());

@@ -132,7 +132,7 @@ bool TKelvaneForm::QuerySaveChanges()
     case EditSession::Question::Ask:
         break;
     }
-    switch (askSaveChanges(this)) {
+    switch (askSaveChanges(this, currentFileName_)) {
     case QMessageBox::Yes:
         if (SaveSoundFile())
             return true;
@@ -140,6 +140,8 @@ bool TKelvaneForm::QuerySaveChanges()
         showTracking();
         return false;
     case QMessageBox::No:
+        // The edits are dropped, not kept for a later question: the file's values come back.
+        ShowAttributes(session_.revert());
         return true;
     default:
         return false;

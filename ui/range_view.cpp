@@ -1,5 +1,7 @@
 #include "range_view.h"
 
+#include "game_rules.h"
+#include "message_words.h"
 #include "number_text.h"
 #include "sound_range.h"
 
@@ -35,8 +37,7 @@ RangeView::RangeView(QWidget *parent)
 {
     setMouseTracking(true);
     setCursor(Qt::CrossCursor);
-    setToolTip(
-        tr("How loud the game plays the sound at each distance; click to listen from there"));
+    setToolTip(hint());
 }
 
 void RangeView::setValues(const std::optional<TSoundAttributes> &attrs)
@@ -56,6 +57,15 @@ bool RangeView::drawable() const
     return attrs_ && std::isfinite(attrs_->maxDist) && attrs_->maxDist >= 0.1f &&
            std::isfinite(attrs_->minDist) && attrs_->minDist >= 0 &&
            attrs_->minDist <= attrs_->maxDist;
+}
+
+QString RangeView::whyNotDrawn() const
+{
+    if (drawable())
+        return {};
+    // The real reason where there is one: a maximum the game stops on, say.
+    const auto problem = attrs_ ? rangeProblem(*attrs_) : std::nullopt;
+    return problem ? wordsOf(problem->text) : tr("no range: the distances are not valid");
 }
 
 double RangeView::farthest() const
@@ -102,7 +112,8 @@ void RangeView::paintEvent(QPaintEvent *)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     if (!drawable()) {
         painter.setPen(palette().placeholderText().color());
-        painter.drawText(rect(), Qt::AlignCenter, tr("no range: the distances are not valid"));
+        painter.drawText(rect().adjusted(kMargin, 0, -kMargin, 0),
+                         Qt::AlignCenter | Qt::TextWordWrap, whyNotDrawn());
         return;
     }
     // The levels every 20 dB, faint.
@@ -157,10 +168,19 @@ void RangeView::drawMarks(QPainter &painter) const
 
 void RangeView::mouseMoveEvent(QMouseEvent *event)
 {
-    if (drawable())
-        QToolTip::showText(event->globalPosition().toPoint(),
-                           levelText(distanceAt(event->position().toPoint().x())), this);
+    if (drawable()) {
+        // The widget's own tooltip follows the pointer too: the one the toolkit shows when the
+        // pointer rests would otherwise replace the level with the picture's general hint.
+        const QString level = levelText(distanceAt(event->position().toPoint().x()));
+        setToolTip(level + QLatin1Char('\n') + hint());
+        QToolTip::showText(event->globalPosition().toPoint(), toolTip(), this);
+    }
     QWidget::mouseMoveEvent(event);
+}
+
+QString RangeView::hint() const
+{
+    return tr("How loud the game plays the sound at each distance; click to listen from there");
 }
 
 void RangeView::mousePressEvent(QMouseEvent *event)

@@ -30,6 +30,8 @@ public:
     [[nodiscard]] int columnOf(double distance) const;
     // "35 m: -18.0 dB", or "35 m: silent" past the maximum distance.
     [[nodiscard]] QString levelText(double distance) const;
+    // The text shown instead of the picture, empty when it is drawn.
+    [[nodiscard]] QString whyNotDrawn() const;
 
 Q_SIGNALS:
     void listeningChanged(double distance);
@@ -41,6 +43,7 @@ protected:
 
 private:
     [[nodiscard]] bool drawable() const;
+    [[nodiscard]] QString hint() const;
     [[nodiscard]] double farthest() const; // metres at the right edge
     [[nodiscard]] int rowOf(double level) const;
     void drawMarks(class QPainter &painter) const;

@@ -4,7 +4,7 @@
 
 namespace kelvane {
 
-QMessageBox::StandardButton askSaveChanges(QWidget *parent)
+QMessageBox::StandardButton askSaveChanges(QWidget *parent, const QString &what)
 {
     QMessageBox question(
         QMessageBox::NoIcon,
@@ -14,6 +14,7 @@ QMessageBox::StandardButton askSaveChanges(QWidget *parent)
     question.setObjectName(QStringLiteral("saveQuestion"));
     question.setWindowModality(Qt::ApplicationModal);
     question.setDefaultButton(QMessageBox::Yes);
+    question.setInformativeText(what);
     return QMessageBox::StandardButton(question.exec());
 }
 

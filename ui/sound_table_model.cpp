@@ -1,5 +1,6 @@
 #include "sound_table_model.h"
 
+#include "game_rules.h"
 #include "message_words.h"
 #include "number_text.h"
 #include "sound_table_rows.h"
@@ -128,6 +129,17 @@ QVariant SoundTableModel::data(const QModelIndex &index, int role) const
         // A sound the game stops on is red across its row, a notice only marked.
         return row.stopsGame ? QVariant(QColor(0xB0, 0x00, 0x20)) : QVariant();
     case Qt::DecorationRole:
+        // A distance the game stops on is marked in its own cell, as the single view marks
+        // its box.
+        if (column == MaxDist || column == MaxAIDist) {
+            const auto value = field(row, column == MaxDist ? &TSoundAttributes::maxDist
+                                                            : &TSoundAttributes::maxAIDist);
+            if (!value || *value >= kLeastMaxDistance)
+                return {};
+            if (stopMark_.isNull())
+                stopMark_ = QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
+            return stopMark_;
+        }
         if (column != State || !hasWarnings(row))
             return {};
         if (row.stopsGame || row.state == SoundState::Refused) {

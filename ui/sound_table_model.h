@@ -57,7 +57,7 @@ public:
     enum class StockFilter
     {
         All,
-        Differs,   // the stock sound is read otherwise by the game
+        Differs,   // the stock sound is read otherwise by the game, or there is none
         OnlyInMod, // no stock sound has its path
     };
     // Shows only the rows whose path holds `text` (any case) and, with `warningsOnly`, that

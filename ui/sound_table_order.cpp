@@ -27,7 +27,9 @@ bool SoundTableModel::accepts(const ScannedSound &row) const
         return false;
     if (stopsGameOnly_ && !row.stopsGame)
         return false;
-    if (stockFilter_ == StockFilter::Differs && !differsFromStock(row))
+    // What the mod changes: the sounds the stock game reads otherwise and those it lacks, as
+    // diff reports them.
+    if (stockFilter_ == StockFilter::Differs && !differsFromStock(row) && !onlyInMod(row))
         return false;
     if (stockFilter_ == StockFilter::OnlyInMod && !onlyInMod(row))
         return false;

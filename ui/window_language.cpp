@@ -64,9 +64,13 @@ void useLanguage(const QString &language)
     }
     if (now.language == kEnglish)
         return;
+    // Qt's own texts (the dialogs' buttons and columns): where this Qt keeps them, or, in the
+    // Windows package, beside the program.
     auto qt = std::make_unique<QTranslator>();
-    if (qt->load(QStringLiteral("qtbase_") + now.language,
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    const QString qtTexts = QStringLiteral("qtbase_") + now.language;
+    if (qt->load(qtTexts, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qt->load(qtTexts,
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))) {
         QCoreApplication::installTranslator(qt.get());
         now.qt = std::move(qt);
     }

@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(cli({"--version"}).out.trimmed(), QString("kelvane-cli 1.0"));
         for (const QStringList &bad :
              {QStringList{}, QStringList{"frob", "x.ogg"}, QStringList{"show"},
-              QStringList{"set", "--volume", "1,5", "x.ogg"},
+              QStringList{"set", "--volume", "1,5,0", "x.ogg"},
               QStringList{"set", "--type", "loud", "x.ogg"},
               QStringList{"show", "--no-such-option", "x.ogg"}, QStringList{"copy", "from.ogg"}}) {
             run = cli(bad);
@@ -383,7 +383,8 @@ private slots:
         const QByteArray monoBefore = fixtures::readFile(mono);
         const QDateTime stamp = QFileInfo(mono).lastModified();
 
-        Run run = cli({"set", "--volume", "0.5", "--ai", "12", "--dry-run", folder_});
+        // A decimal comma is read as a point, whatever the system's locale.
+        Run run = cli({"set", "--volume", "0,5", "--ai", "12", "--dry-run", folder_});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains("mono_block.ogg: would change: volume 1.0000000 -> 0.5000000, "
                                  "ai 8.0000000 -> 12.0000000"));

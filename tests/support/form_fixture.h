@@ -4,6 +4,7 @@
 #include "sound_fixtures.h"
 #include "sound_reader.h"
 #include "window_driver.h"
+#include "window_language.h"
 
 #include <memory>
 
@@ -29,6 +30,8 @@ class FormFixture
 public:
     [[nodiscard]] bool open()
     {
+        // As the program starts: in a language, English counting its plural forms.
+        kelvane::useLanguage(kelvane::windowLanguage());
         dir = std::make_unique<QTemporaryDir>();
         folder = QDir(dir->path()).canonicalPath();
         QDir::setCurrent(folder);

@@ -90,6 +90,7 @@ void answer(QMessageBox *box, QMessageBox::StandardButton button, SeenBox &seen)
     seen.seen = true;
     seen.title = box->windowTitle();
     seen.text = box->text();
+    seen.informative = box->informativeText();
     seen.icon = box->icon();
     seen.buttons = box->standardButtons();
     seen.defaultButton = box->standardButton(box->defaultButton());

@@ -153,6 +153,11 @@ private slots:
         QVERIFY(cell(0, Column::Warnings).startsWith("maximum distance below 0.1"));
         QCOMPARE(table()->model()->index(0, Column::Path).data(Qt::ForegroundRole),
                  QVariant(QColor(0xB0, 0x00, 0x20)));
+        // The cell holding that value is marked, as the single view marks its box.
+        const auto marked = [&](int row, int column) {
+            return table()->model()->index(row, column).data(Qt::DecorationRole).isValid();
+        };
+        QVERIFY(marked(0, Column::MaxDist) && !marked(0, Column::MaxAIDist));
         select({"c/mono_block.ogg"});
         QVERIFY2(form->statusText().startsWith(" c/mono_block.ogg: maximum distance below 0.1"),
                  qPrintable(form->statusText()));
@@ -161,6 +166,7 @@ private slots:
         QCOMPARE(cell(stereo, Column::State), QString("ok"));
         QVERIFY(cell(stereo, Column::Warnings).startsWith("2 channels"));
         QVERIFY(!table()->model()->index(stereo, Column::Path).data(Qt::ForegroundRole).isValid());
+        QVERIFY(!marked(stereo, Column::MaxDist));
     }
 
     // Rows that come later, or come again with new values, take their place in the sorted
@@ -431,7 +437,7 @@ private slots:
         QVERIFY(tip(rowOf("stereo_block.ogg"), Column::State)
                     .contains("changed on disk since it was listed"));
         QCOMPARE(form->statusText(),
-                 QString(" Wrote 1 sounds, 0 unchanged, 1 not written. Their rows say why."));
+                 QString(" Wrote 1 sound, 0 unchanged, 1 not written. Their rows say why."));
     }
 
     // Cancel stops a listing at once, and a write between files: every sound is then either as
@@ -530,6 +536,9 @@ private slots:
         QTest::keyClick(w<QListView>("lstFiles"), Qt::Key_Up); // another sound, same folder
         QVERIFY(openOverview());
         QCOMPARE(column(Column::Path), order);
+        // The folder line names the tree the table lists, not the sub-folder left.
+        QCOMPARE(QDir::fromNativeSeparators(w<QLabel>("pnlCurrentDir")->text()),
+                 QDir(folder).canonicalPath() + "/");
         QCOMPARE(table()->model()->index(table()->currentIndex().row(), 0).data().toString(),
                  QString("weapons/stereo_block.ogg"));
         QStringList selected;

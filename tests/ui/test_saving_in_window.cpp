@@ -455,8 +455,25 @@ private slots:
         QCOMPARE(question->text, QString("Save changes first?"));
         QCOMPARE(question->buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         QCOMPARE(question->defaultButton, QMessageBox::Yes);
+        QCOMPARE(question->informative, QString("mono_block.ogg"));
         QCOMPARE(selectedEntry(), QString("mono_block.ogg"));
         QCOMPARE(text("txtMinDist"), QString("1.5"));
+
+        // No drops the edits where the sound stays loaded behind the table: the file's values
+        // come back, and nothing asks again.
+        question = driver::answerMessageBox(QMessageBox::No);
+        press("btnOverview");
+        QTRY_VERIFY(question->seen);
+        QCOMPARE(text("txtMinDist"), QString("0.7000000"));
+        press("btnOverview");
+        const auto asked = driver::answerMessageBoxes(QMessageBox::Yes);
+        QVERIFY(click("stereo_block.ogg"));
+        driver::idle();
+        asked->stop = true;
+        QCOMPARE(asked->texts(), QStringList());
+        QCOMPARE(fixtures::readFile(file), before);
+        QVERIFY(click("mono_block.ogg"));
+        type("txtMinDist", "1.5");
 
         question = driver::answerMessageBox(QMessageBox::No);
         QVERIFY(click("stereo_block.ogg"));

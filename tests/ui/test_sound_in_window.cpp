@@ -5,6 +5,7 @@
 
 #include <QThreadPool>
 #include <QToolButton>
+#include <QToolTip>
 
 using namespace kelvane;
 
@@ -104,11 +105,23 @@ private slots:
         auto *range = w<RangeView>("imgRange");
         QVERIFY(range->isVisible() && !waveform()->isVisible());
         QCOMPARE(range->values()->maxDist, 20.0f);
+        // A maximum the game stops on is named as the reason there is no picture.
+        type("txtMaxDist", "0.05");
+        QVERIFY2(range->whyNotDrawn().contains("Invalid max distance"),
+                 qPrintable(range->whyNotDrawn()));
         type("txtMaxDist", "40");
         type("txtBaseValue", "0.5");
         QCOMPARE(range->values()->maxDist, 40.0f);
+        QCOMPARE(range->whyNotDrawn(), QString());
 
-        QTest::mouseClick(range, Qt::LeftButton, {}, {range->columnOf(35), range->height() / 2});
+        // The level under the pointer stays while the pointer rests there.
+        const QPoint at(range->columnOf(35), range->height() / 2);
+        QTest::mouseMove(range, at);
+        QTest::qWait(1200); // past the toolkit's tooltip delay
+        const QString level = range->levelText(range->distanceAt(at.x()));
+        QVERIFY2(QToolTip::isVisible() && QToolTip::text().startsWith(level),
+                 qPrintable(QToolTip::text()));
+        QTest::mouseClick(range, Qt::LeftButton, {}, at);
         const double distance = *range->listeningDistance();
         QVERIFY(std::abs(distance - 35) < 1);
         QCOMPARE(form->statusText(), " at " + range->levelText(distance));
