@@ -168,7 +168,8 @@ QString asideName(const QString &path)
     }
 }
 
-// exchangeInto where the names cannot be exchanged (Windows, FUSE file systems): the file at
+// exchangeInto where the names cannot be exchanged (FUSE file systems such as bindfs or
+// ntfs-3g): the file at
 // `to` is moved aside first and looked at there, so that a file another program renames over
 // `to` at any moment is moved back, or finds the name taken, and is never replaced. Until `from`
 // takes the name, a reader finds no file at `to`.
@@ -218,8 +219,8 @@ ExchangeOutcome exchangeInto(const QString &from, const QString &to, const FileI
                                                         : ExchangeOutcome::Failed;
     case fs::Exchange::Unsupported:
 #ifdef Q_OS_WIN
-        // Windows renames through its server in steps slow enough that a process ended between
-        // the two renames of replaceAside would leave the sound under the hidden name: here
+        // A process ended between the two renames of replaceAside would leave the sound under
+        // its hidden name, and killed batches (the soak test under Wine) hit that window: here
         // the last look and the rename stay two steps, as close together as they can be.
         if (identityOfEntry(to) != expected)
             return ExchangeOutcome::Changed;
