@@ -169,10 +169,9 @@ QString asideName(const QString &path)
 }
 
 // exchangeInto where the names cannot be exchanged (FUSE file systems such as bindfs or
-// ntfs-3g): the file at
-// `to` is moved aside first and looked at there, so that a file another program renames over
-// `to` at any moment is moved back, or finds the name taken, and is never replaced. Until `from`
-// takes the name, a reader finds no file at `to`.
+// ntfs-3g): the file at `to` is moved aside first and looked at there, so that a file another
+// program renames over `to` at any moment is moved back, or finds the name taken, and is never
+// replaced. Until `from` takes the name, a reader finds no file at `to`.
 ExchangeOutcome replaceAside(const QString &from, const QString &to, const FileIdentity &expected,
                              int &error)
 {
