@@ -76,13 +76,14 @@ void TKelvaneForm::placeGameWarnings()
     pnlGameWarnings->setVisible(lines > 0);
 
     const int waveTop = kWarningsTop + (lines > 0 ? lines * line + 2 : 0);
-    const int waveHeight = std::min(kWaveformHeight, bottom - waveTop);
-    // The strip's button, which puts the range picture in the waveform's place, beside it.
-    const bool fits = imgWaveform->holdsSomething() && waveHeight >= kLeastWaveformHeight;
+    const int stripRoom = std::max(bottom - waveTop, 0);
+    // The strip's button, which puts the range picture in the waveform's place, beside it. The
+    // picture takes all the room down to the buttons: its fall is read in dB per pixel.
+    const bool fits = imgWaveform->holdsSomething() && stripRoom >= kLeastWaveformHeight;
     const QSize button = btnRange ? btnRange->sizeHint() : QSize();
-    const QRect strip(8, waveTop, width - button.width() - 4, std::max(waveHeight, 0));
+    const QRect strip(8, waveTop, width - button.width() - 4, stripRoom);
     const bool range = fits && btnRange && btnRange->isChecked();
-    imgWaveform->setGeometry(strip);
+    imgWaveform->setGeometry(strip.adjusted(0, 0, 0, std::min(kWaveformHeight - stripRoom, 0)));
     imgWaveform->setVisible(fits && !range);
     if (imgRange) {
         imgRange->setGeometry(strip);

@@ -17,7 +17,10 @@ namespace kelvane {
 
 namespace {
 
-constexpr double kLowestLevel = -60.0; // dB at the bottom edge
+// The bottom edge is the level where the game cuts the sound off, rounded down to 10 dB, so the
+// whole fall fills the picture; never below -60 dB, nor above -10 dB.
+constexpr double kLowestLevel = -60.0;
+constexpr double kHighestBottom = -10.0;
 constexpr int kMargin = 2;
 
 QString decimal(double value, int decimals)
@@ -88,9 +91,19 @@ int RangeView::columnOf(double distance) const
     return kMargin + int(std::lround(distance / farthest() * (width() - 2 * kMargin)));
 }
 
+double RangeView::bottomLevel() const
+{
+    if (!drawable())
+        return kLowestLevel;
+    const double atCut = decibels(gainAt(*attrs_, attrs_->maxDist));
+    if (!std::isfinite(atCut))
+        return kLowestLevel;
+    return std::clamp(std::floor((atCut - 1) / 10) * 10, kLowestLevel, kHighestBottom);
+}
+
 int RangeView::rowOf(double level) const
 {
-    const double share = std::clamp(level / kLowestLevel, 0.0, 1.0);
+    const double share = std::clamp(level / bottomLevel(), 0.0, 1.0);
     return kMargin + int(std::lround(share * (height() - 2 * kMargin)));
 }
 
@@ -116,9 +129,11 @@ void RangeView::paintEvent(QPaintEvent *)
                          Qt::AlignCenter | Qt::TextWordWrap, whyNotDrawn());
         return;
     }
-    // The levels every 20 dB, faint.
+    // The levels every 10 dB (20 dB on a deep scale), faint.
     painter.setPen(QPen(palette().midlight().color(), 1, Qt::DotLine));
-    for (double level = -20; level > kLowestLevel; level -= 20)
+    const double bottom = bottomLevel();
+    const double step = bottom < -30 ? 20 : 10;
+    for (double level = -step; level > bottom; level -= step)
         painter.drawLine(kMargin, rowOf(level), width() - kMargin, rowOf(level));
     // The curve, one point per column, down to the bottom where the game cuts the sound off.
     QPainterPath curve;
@@ -152,13 +167,15 @@ void RangeView::drawMarks(QPainter &painter) const
         painter.drawText(at + QPoint(4, -3), tr("-40 dB at %1").arg(metres(*faint)));
     }
     // The level where the game cuts the sound off, beside the cut.
-    const QString atCut = tr("%1 dB").arg(decimal(decibels(gainAt(*attrs_, attrs_->maxDist)), 1));
+    const double cutLevel = decibels(gainAt(*attrs_, attrs_->maxDist));
+    const QString atCut = tr("%1 dB").arg(decimal(cutLevel, 1));
     const int cut = columnOf(attrs_->maxDist);
-    painter.drawText(cut - 3 - metrics.horizontalAdvance(atCut), (height() + line) / 2, atCut);
+    painter.drawText(cut - 3 - metrics.horizontalAdvance(atCut),
+                     std::max(rowOf(cutLevel) - 4, kMargin + line), atCut);
     const QString far = metres(farthest());
     painter.drawText(width() - kMargin - 2 - metrics.horizontalAdvance(far), height() - kMargin - 2,
                      far);
-    painter.drawText(kMargin + 2, height() - kMargin - 2, tr("%1 dB").arg(kLowestLevel));
+    painter.drawText(kMargin + 2, height() - kMargin - 2, tr("%1 dB").arg(bottomLevel()));
     if (listening_) {
         painter.setPen(QPen(palette().link().color(), 1));
         const int x = columnOf(*listening_);

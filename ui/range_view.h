@@ -28,6 +28,9 @@ public:
     // The distance drawn at a column, and the column of a distance.
     [[nodiscard]] double distanceAt(int x) const;
     [[nodiscard]] int columnOf(double distance) const;
+    // The row of a level in dB, and the level at the bottom edge.
+    [[nodiscard]] int rowOf(double level) const;
+    [[nodiscard]] double bottomLevel() const;
     // "35 m: -18.0 dB", or "35 m: silent" past the maximum distance.
     [[nodiscard]] QString levelText(double distance) const;
     // The text shown instead of the picture, empty when it is drawn.
@@ -45,7 +48,6 @@ private:
     [[nodiscard]] bool drawable() const;
     [[nodiscard]] QString hint() const;
     [[nodiscard]] double farthest() const; // metres at the right edge
-    [[nodiscard]] int rowOf(double level) const;
     void drawMarks(class QPainter &painter) const;
 
     std::optional<TSoundAttributes> attrs_;

@@ -105,6 +105,12 @@ private slots:
         auto *range = w<RangeView>("imgRange");
         QVERIFY(range->isVisible() && !waveform()->isVisible());
         QCOMPARE(range->values()->maxDist, 20.0f);
+        // The fall to the cut (-26.7 dB at 20 m) fills the picture, which takes the room a taller
+        // window gives it.
+        QCOMPARE(range->bottomLevel(), -30.0);
+        const int before = range->height();
+        form->resize(form->width(), form->height() + 200);
+        QCOMPARE(range->height(), before + 200);
         // A maximum the game stops on is named as the reason there is no picture.
         type("txtMaxDist", "0.05");
         QVERIFY2(range->whyNotDrawn().contains("Invalid max distance"),
