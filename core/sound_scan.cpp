@@ -93,6 +93,8 @@ SoundScan::~SoundScan()
 void SoundScan::run()
 {
     const SoundCollection found = collectSounds({folder_}, true, FolderLinks::Follow);
+    for (const QString &orphan : found.orphans)
+        orphans_ << pathBelow(folder_, orphan);
     setTotal(found.files.size() + found.unreadable.size() + found.undecodable.size() +
              found.loops.size());
     for (const UnreadFolder &folder : found.unreadable)

@@ -60,11 +60,15 @@ public:
     ~SoundScan() override;
 
     [[nodiscard]] const QString &folder() const { return folder_; }
+    // The ".bak" and ".newer" files with no sound beside them, relative to the folder; known
+    // once the work has finished.
+    [[nodiscard]] const QStringList &orphans() const { return orphans_; }
 
 private:
     void run();
 
     QString folder_;
+    QStringList orphans_;
     int jobs_;
 };
 

@@ -18,10 +18,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>Remove the .bak and .newer files of %n selected sound(s)?</source>
+        <source>Remove %n .bak and .newer file(s) beside the selected sounds?</source>
         <translation>
-            <numerusform>Remove the .bak and .newer files of %n selected sound?</numerusform>
-            <numerusform>Remove the .bak and .newer files of %n selected sounds?</numerusform>
+            <numerusform>Remove %n .bak and .newer file beside the selected sounds?</numerusform>
+            <numerusform>Remove %n .bak and .newer files beside the selected sounds?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -93,6 +93,13 @@
         <translation>
             <numerusform> Compared with %1: %n sound differs, %2 only in the mod.</numerusform>
             <numerusform> Compared with %1: %n sounds differ, %2 only in the mod.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n backup file(s) of this folder tree have no sound beside them; they stay until you remove them yourself (see the details).</source>
+        <translation>
+            <numerusform>%n backup file of this folder tree has no sound beside it; it stays until you remove it yourself (see the details).</numerusform>
+            <numerusform>%n backup files of this folder tree have no sound beside them; they stay until you remove them yourself (see the details).</numerusform>
         </translation>
     </message>
 </context>

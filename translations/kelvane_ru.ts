@@ -664,11 +664,11 @@
         <translation>Удаление резервных копий</translation>
     </message>
     <message numerus="yes">
-        <source>Remove the .bak and .newer files of %n selected sound(s)?</source>
+        <source>Remove %n .bak and .newer file(s) beside the selected sounds?</source>
         <translation>
-            <numerusform>Удалить файлы .bak и .newer %n выбранного звука?</numerusform>
-            <numerusform>Удалить файлы .bak и .newer %n выбранных звуков?</numerusform>
-            <numerusform>Удалить файлы .bak и .newer %n выбранных звуков?</numerusform>
+            <numerusform>Удалить %n файл .bak и .newer рядом с выбранными звуками?</numerusform>
+            <numerusform>Удалить %n файла .bak и .newer рядом с выбранными звуками?</numerusform>
+            <numerusform>Удалить %n файлов .bak и .newer рядом с выбранными звуками?</numerusform>
         </translation>
     </message>
     <message>
@@ -862,6 +862,18 @@
             <numerusform>звуков: %1 из %n</numerusform>
             <numerusform>звуков: %1 из %n</numerusform>
             <numerusform>звуков: %1 из %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The selected sounds have no .bak or .newer files.</source>
+        <translation>У выбранных звуков нет файлов .bak и .newer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n backup file(s) of this folder tree have no sound beside them; they stay until you remove them yourself (see the details).</source>
+        <translation>
+            <numerusform>%n резервная копия в этой папке и её подпапках лежит без звука рядом; она останется, пока вы не удалите её сами (см. подробности).</numerusform>
+            <numerusform>%n резервные копии в этой папке и её подпапках лежат без звука рядом; они останутся, пока вы не удалите их сами (см. подробности).</numerusform>
+            <numerusform>%n резервных копий в этой папке и её подпапках лежат без звука рядом; они останутся, пока вы не удалите их сами (см. подробности).</numerusform>
         </translation>
     </message>
 </context>

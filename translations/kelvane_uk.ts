@@ -664,11 +664,11 @@
         <translation>Видалення резервних копій</translation>
     </message>
     <message numerus="yes">
-        <source>Remove the .bak and .newer files of %n selected sound(s)?</source>
+        <source>Remove %n .bak and .newer file(s) beside the selected sounds?</source>
         <translation>
-            <numerusform>Видалити файли .bak і .newer %n вибраного звуку?</numerusform>
-            <numerusform>Видалити файли .bak і .newer %n вибраних звуків?</numerusform>
-            <numerusform>Видалити файли .bak і .newer %n вибраних звуків?</numerusform>
+            <numerusform>Видалити %n файл .bak і .newer поруч із вибраними звуками?</numerusform>
+            <numerusform>Видалити %n файли .bak і .newer поруч із вибраними звуками?</numerusform>
+            <numerusform>Видалити %n файлів .bak і .newer поруч із вибраними звуками?</numerusform>
         </translation>
     </message>
     <message>
@@ -862,6 +862,18 @@
             <numerusform>звуків: %1 з %n</numerusform>
             <numerusform>звуків: %1 з %n</numerusform>
             <numerusform>звуків: %1 з %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The selected sounds have no .bak or .newer files.</source>
+        <translation>Вибрані звуки не мають файлів .bak і .newer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n backup file(s) of this folder tree have no sound beside them; they stay until you remove them yourself (see the details).</source>
+        <translation>
+            <numerusform>%n резервна копія в цій теці та її підтеках лежить без звуку поруч; вона залишиться, доки ви не видалите її самі (див. подробиці).</numerusform>
+            <numerusform>%n резервні копії в цій теці та її підтеках лежать без звуку поруч; вони залишаться, доки ви не видалите їх самі (див. подробиці).</numerusform>
+            <numerusform>%n резервних копій у цій теці та її підтеках лежать без звуку поруч; вони залишаться, доки ви не видалите їх самі (див. подробиці).</numerusform>
         </translation>
     </message>
 </context>

@@ -125,13 +125,27 @@ void TAllSoundsPanel::removeBackupsOfSelected()
     const QStringList paths = selectedPaths();
     if (busy() || paths.isEmpty())
         return;
-    QMessageBox question(
-        QMessageBox::Question, tr("Remove Backups"),
-        tr("Remove the .bak and .newer files of %n selected sound(s)?", nullptr, int(paths.size())),
-        QMessageBox::Yes | QMessageBox::No, this);
+    const int files = SoundTableJobs::backupsOf(paths);
+    QMessageBox question(QMessageBox::Question, tr("Remove Backups"),
+                         files == 0 ? tr("The selected sounds have no .bak or .newer files.")
+                                    : tr("Remove %n .bak and .newer file(s) beside the selected "
+                                         "sounds?",
+                                         nullptr, files),
+                         files == 0 ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No, this);
     question.setObjectName(QStringLiteral("removeBackupsQuestion"));
-    question.setInformativeText(tr("They cannot be brought back; the sounds stay as they are."));
-    question.setDefaultButton(QMessageBox::No);
+    QString more =
+        files == 0 ? QString() : tr("They cannot be brought back; the sounds stay as they are.");
+    // Backups whose sound is gone belong to no row, so no selection removes them: named here,
+    // as they would ship with the mod.
+    if (const QStringList &orphans = jobs_->orphans(); !orphans.isEmpty()) {
+        more += (more.isEmpty() ? QString() : QStringLiteral("\n\n")) +
+                tr("%n backup file(s) of this folder tree have no sound beside them; they stay "
+                   "until you remove them yourself (see the details).",
+                   nullptr, int(orphans.size()));
+        question.setDetailedText(orphans.join(QLatin1Char('\n')));
+    }
+    question.setInformativeText(more);
+    question.setDefaultButton(files == 0 ? QMessageBox::Ok : QMessageBox::No);
     if (question.exec() != QMessageBox::Yes)
         return;
     const SoundTableJobs::Cleaned done = jobs_->clean(paths);

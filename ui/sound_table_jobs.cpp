@@ -39,6 +39,7 @@ void SoundTableJobs::scan(const QString &folder)
 {
     scan_.reset();
     folder_ = folder;
+    orphans_.clear();
     model_->clear();
     sized_ = false;
     // Reading waits on the disk more than on the cores: several files at once per core keep
@@ -71,6 +72,15 @@ SoundTableJobs::Restored SoundTableJobs::restore(QStringList paths)
                                    wordsOf(withReason(done.failure, done.reason));
     }
     return counts;
+}
+
+int SoundTableJobs::backupsOf(const QStringList &paths)
+{
+    int count = 0;
+    for (const QString &path : paths)
+        for (const CleanedFile &file : cleanBackups(path, true).files)
+            count += file.removed ? 1 : 0;
+    return count;
 }
 
 SoundTableJobs::Cleaned SoundTableJobs::clean(const QStringList &paths)
@@ -140,6 +150,7 @@ void SoundTableJobs::takeScanned()
         return;
     const bool cancelled = scan_->cancelled();
     const qsizetype total = scan_->total();
+    orphans_ = scan_->orphans();
     scan_.reset();
     Q_EMIT scanEnded(cancelled, total);
 }

@@ -54,6 +54,10 @@ public:
     [[nodiscard]] bool busy() const { return scan_ || edit_ || stock_; }
     [[nodiscard]] bool writing() const { return edit_ != nullptr; }
     [[nodiscard]] const QString &folder() const { return folder_; }
+    // The backups of the last listing with no sound beside them, relative to the folder.
+    [[nodiscard]] const QStringList &orphans() const { return orphans_; }
+    // How many .bak and .newer files clean(paths) would remove.
+    [[nodiscard]] static int backupsOf(const QStringList &paths);
 
 Q_SIGNALS:
     // How far the work is, once its size is known.
@@ -71,6 +75,7 @@ private:
 
     SoundTableModel *model_;
     QString folder_;
+    QStringList orphans_;
     QTimer *poller_ = nullptr;
     std::unique_ptr<SoundScan> scan_;
     std::unique_ptr<BatchEdit> edit_;

@@ -378,6 +378,7 @@ private slots:
         }
         QFile::remove(path("bad_checksum.ogg.bak"));
         const QByteArray noBackup = fixtures::readFile(path("bad_checksum.ogg"));
+        fixtures::writeFile(path("other.ogg.newer"), "beside no sound");
         QVERIFY(openOverview());
         select({"mono_block.ogg", "stereo_block.ogg", "bad_checksum.ogg"});
         const QPoint at =
@@ -402,8 +403,7 @@ private slots:
         QCOMPARE(fixtures::readFile(path("bad_checksum.ogg")), noBackup);
         QCOMPARE(form->statusText(), QString(" Restored 2; 1 without a backup; 0 not restored."));
 
-        fixtures::writeFile(path("other.ogg.newer"), "not beside a selected sound");
-        select({"mono_block.ogg", "stereo_block.ogg"});
+        select({"mono_block.ogg", "stereo_block.ogg", "bad_checksum.ogg"});
         QApplication::sendEvent(table()->viewport(), &asked);
         QTRY_VERIFY(menu->isVisible());
         const auto yes = driver::answerMessageBoxes(QMessageBox::Yes);
@@ -412,6 +412,11 @@ private slots:
         QTRY_COMPARE(form->statusText(), QString(" Removed 2 backup files; 0 not removed."));
         yes->stop = true;
         QCOMPARE(yes->boxes.size(), 1);
+        // The question counts the files that go, and names the backup with no sound, which stays.
+        QCOMPARE(yes->boxes[0].text, QString("Remove 2 .bak and .newer files beside the selected "
+                                             "sounds?"));
+        QVERIFY2(yes->boxes[0].informative.contains("1 backup file of this folder tree"),
+                 qPrintable(yes->boxes[0].informative));
         for (const QString name : {"mono_block.ogg", "stereo_block.ogg"}) {
             QVERIFY(!QFile::exists(path(name + ".newer")));
             QCOMPARE(fixtures::readFile(path(name)), before[name]);
