@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <set>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -114,13 +115,13 @@ void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const
     if (int error = 0; !fs::mayWrite(run.path, error)) {
         const SaveResult refused =
             saveFailure(fs::heldByAnotherProgram(error) ? SaveProblem::InUse : SaveProblem::Write,
-                        {run.path, run.path, Backup::None, {}}, systemReason(error));
+                        {run.path, run.shown, Backup::None, {}}, systemReason(error));
         run.fail(refused.failure, refused.reason);
         return;
     }
     const auto failed =
         run.batch->add(*loaded.image, next,
-                       {run.path, run.path, options.noBackup ? Backup::None : Backup::IfAbsent,
+                       {run.path, run.shown, options.noBackup ? Backup::None : Backup::IfAbsent,
                         loaded.identity, run.otherNamesWritten});
     if (failed)
         run.fail(failed->failure, failed->reason);
@@ -293,7 +294,7 @@ int Runner::clean(const Options &options)
     // A backup whose sound is gone may be the only copy of it: named, never removed.
     const auto orphans = [&](SoundCollection &found) {
         for (const QString &orphan : found.orphans)
-            err_ << orphan
+            err_ << QDir::toNativeSeparators(orphan)
                  << ": warning: no sound beside this backup; kept (restore brings the sound back, "
                     "or remove it yourself)"
                  << Qt::endl;

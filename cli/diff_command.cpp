@@ -85,7 +85,8 @@ void compare(Pair &pair, bool describeSides)
                                               : QStringLiteral("only in A"));
         if (describeSides) {
             const QString &there = pair.a.isEmpty() ? pair.b : pair.a;
-            (pair.a.isEmpty() ? pair.bJson : pair.aJson) = soundJson(there, load(there));
+            (pair.a.isEmpty() ? pair.bJson : pair.aJson) =
+                soundJson(QDir::toNativeSeparators(there), load(there));
         }
         return;
     }
@@ -99,8 +100,8 @@ void compare(Pair &pair, bool describeSides)
     if (pair.trouble.isEmpty())
         pair.differences = differences(a, b);
     if (describeSides) {
-        pair.aJson = soundJson(pair.a, a);
-        pair.bJson = soundJson(pair.b, b);
+        pair.aJson = soundJson(QDir::toNativeSeparators(pair.a), a);
+        pair.bJson = soundJson(QDir::toNativeSeparators(pair.b), b);
     }
 }
 

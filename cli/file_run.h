@@ -2,6 +2,7 @@
 
 #include "english_text.h"
 
+#include <QDir>
 #include <QString>
 
 namespace kelvane {
@@ -25,9 +26,11 @@ struct FileRun
 
     explicit FileRun(QString file)
         : path(std::move(file))
+        , shown(QDir::toNativeSeparators(path))
     {}
 
     QString path;
+    QString shown; // the path as printed: with the system's own separators
     Result result = Result::Read;
     QString out; // lines for standard output
     QString err; // lines for standard error
@@ -45,16 +48,19 @@ struct FileRun
     int otherNamesWritten = 0;
 
     // "path: text" on standard output.
-    void say(const QString &text) { out += path + QStringLiteral(": ") + text + QLatin1Char('\n'); }
+    void say(const QString &text)
+    {
+        out += shown + QStringLiteral(": ") + text + QLatin1Char('\n');
+    }
     // "path: warning: text" on standard error; the file does not fail for it.
     void warn(const QString &text)
     {
-        err += path + QStringLiteral(": warning: ") + text + QLatin1Char('\n');
+        err += shown + QStringLiteral(": warning: ") + text + QLatin1Char('\n');
     }
     // "path: message (reason)" on standard error; the file counts as failed.
     Result fail(const QString &message, const QString &reason = {})
     {
-        err += path + QStringLiteral(": ") + message.trimmed() +
+        err += shown + QStringLiteral(": ") + message.trimmed() +
                (reason.isEmpty() ? QString() : QStringLiteral(" (") + reason + QLatin1Char(')')) +
                QLatin1Char('\n');
         return result = Result::Failed;

@@ -6,6 +6,7 @@
 #include "qt_text.h"
 #include "sound_summary.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -34,7 +35,7 @@ class JsonOutput final : public Output
 public:
     void shown(FileRun &run, const LoadResult &loaded, int) override
     {
-        QJsonObject json = soundJson(run.path, loaded);
+        QJsonObject json = soundJson(run.shown, loaded);
         if (range_) {
             const auto block = blockTheGameReads(loaded);
             json.insert("range", block ? QJsonValue(rangeJson(*block)) : QJsonValue());
@@ -49,7 +50,7 @@ public:
         QJsonArray warningKeys = keysOf(result.stopping);
         for (const QJsonValue &key : keysOf(result.notices))
             warningKeys.append(key);
-        run.out += line({{"file", run.path},
+        run.out += line({{"file", run.shown},
                          {"status", result.failed        ? "failed"
                                     : warnings.isEmpty() ? "ok"
                                                          : "warnings"},
@@ -62,7 +63,7 @@ public:
 
     void restored(FileRun &run, const RestoreResult &done, bool dryRun) override
     {
-        QJsonObject record{{"file", run.path},
+        QJsonObject record{{"file", run.shown},
                            {"restored", done.outcome == RestoreResult::Restored && !dryRun},
                            {"backup", done.outcome == RestoreResult::NoBackup
                                           ? QJsonValue()
@@ -89,14 +90,15 @@ public:
         QJsonArray kept;
         for (const CleanedFile &file : done.files) {
             if (file.removed)
-                removed.append(file.path);
+                removed.append(QDir::toNativeSeparators(file.path));
             else
-                kept.append(QJsonObject{
-                    {"file", file.path}, {"why", english(file.why)}, {"whyKey", keyOf(file.why)}});
+                kept.append(QJsonObject{{"file", QDir::toNativeSeparators(file.path)},
+                                        {"why", english(file.why)},
+                                        {"whyKey", keyOf(file.why)}});
         }
         const bool failed = !done.failure.empty() || !kept.isEmpty();
         run.out += line(
-            {{"file", run.path},
+            {{"file", run.shown},
              {dryRun ? "wouldRemove" : "removed", removed},
              {"kept", kept},
              {"error", done.failure.empty() ? QJsonValue() : QJsonValue(english(done.failure))},
@@ -117,7 +119,7 @@ public:
         const auto side = [](const QJsonObject &sound) {
             return sound.isEmpty() ? QJsonValue() : QJsonValue(sound);
         };
-        out << line({{"file", pair.relative},
+        out << line({{"file", QDir::toNativeSeparators(pair.relative)},
                      {"same", pair.differences.isEmpty() && pair.trouble.isEmpty()},
                      {"error", pair.trouble.isEmpty() ? QJsonValue() : pair.trouble},
                      {"differences", QJsonArray::fromStringList(pair.differences)},

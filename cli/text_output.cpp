@@ -8,6 +8,8 @@
 #include "qt_text.h"
 #include "sound_summary.h"
 
+#include <QDir>
+
 namespace kelvane::cli {
 
 namespace {
@@ -62,7 +64,7 @@ class TextOutput : public Output
 public:
     void shown(FileRun &run, const LoadResult &loaded, int) override
     {
-        QStringList lines = soundLines(run.path, loaded);
+        QStringList lines = soundLines(run.shown, loaded);
         if (!loaded.refused()) {
             if (const auto block = blockTheGameReads(loaded); range_ && block)
                 lines += rangeLines(*block);
@@ -148,9 +150,10 @@ public:
         QStringList kept;
         for (const CleanedFile &file : done.files) {
             if (file.removed)
-                removed << file.path;
+                removed << QDir::toNativeSeparators(file.path);
             else
-                kept << file.path + QStringLiteral(" (") + english(file.why) + QLatin1Char(')');
+                kept << QDir::toNativeSeparators(file.path) + QStringLiteral(" (") +
+                            english(file.why) + QLatin1Char(')');
         }
         if (!removed.isEmpty()) {
             run.say((dryRun ? QStringLiteral("would remove ") : QStringLiteral("removed ")) +
@@ -175,10 +178,10 @@ public:
     void compared(QTextStream &out, QTextStream &err, const DiffPair &pair, bool) override
     {
         if (!pair.trouble.isEmpty()) {
-            err << pair.relative << ": " << pair.trouble << Qt::endl;
+            err << QDir::toNativeSeparators(pair.relative) << ": " << pair.trouble << Qt::endl;
             return;
         }
-        out << pair.relative << ": "
+        out << QDir::toNativeSeparators(pair.relative) << ": "
             << (pair.differences.isEmpty() ? QStringLiteral("same")
                                            : pair.differences.join(QStringLiteral("; ")))
             << '\n';
@@ -222,7 +225,7 @@ public:
             const QString full = QString::number((*shown).*field, 'g', 7);
             return full.size() <= kNumberWidth ? full : QString::number((*shown).*field, 'g', 4);
         };
-        run.out += tableRow(run.path, pathWidth,
+        run.out += tableRow(run.shown, pathWidth,
                             {shown ? toQString(gameTypeName(shown->gameType).value_or("unlisted"))
                                    : QStringLiteral("-"),
                              number(&TSoundAttributes::baseValue),

@@ -1,5 +1,6 @@
 #include "name_pattern.h"
 
+#include <QDir>
 #include <QList>
 
 namespace kelvane {
@@ -43,12 +44,13 @@ bool wildcardMatch(const std::u32string &pattern, const std::u32string &text)
 
 } // namespace
 
+// Paths are shown with the system's own separators, so a pattern may be typed with them too.
 NamePattern::NamePattern(const QString &text)
-    : text_(text)
-    , wildcard_(text.contains(QLatin1Char('*')) || text.contains(QLatin1Char('?')))
+    : text_(QDir::fromNativeSeparators(text))
+    , wildcard_(text_.contains(QLatin1Char('*')) || text_.contains(QLatin1Char('?')))
 {
     if (wildcard_)
-        folded_ = foldedCharacters(text);
+        folded_ = foldedCharacters(text_);
 }
 
 bool NamePattern::matches(const QString &path) const

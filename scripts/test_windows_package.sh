@@ -42,7 +42,12 @@ same_as_linux() { # COMMAND ARGUMENTS...
     local status_w=0 status_l=0
     (cd "$work/w" && wine "$app/kelvane-cli.exe" "$@" . >../w.out 2>../w.err) || status_w=$?
     (cd "$work/l" && "$linux_cli" "$@" . >../l.out 2>../l.err) || status_l=$?
+    # Windows names paths with its own separators; after that check, they count as "/".
+    if grep -q -F './' "$work/l.out" && ! grep -q -F '.\' "$work/w.out"; then
+        fail "kelvane-cli $*: paths without the system's separators"
+    fi
     # Where a message names a whole path, the two copies' folders are one.
+    sed -i 's#\\\\#/#g; s#\\#/#g' "$work/w.out" "$work/w.err" # JSON doubles them
     sed -i "s/\r\$//; s#Z:$work/w#HERE#g" "$work/w.out" "$work/w.err"
     sed -i "s#$work/l#HERE#g" "$work/l.out" "$work/l.err"
     if ((status_w != status_l)); then

@@ -15,6 +15,7 @@
 #include "widget_making.h"
 
 #include <QAction>
+#include <QDir>
 #include <QEventLoop>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -161,7 +162,8 @@ void TAllSoundsPanel::pushEdits(std::vector<std::pair<int, AttributeEdits>> want
         if (!editableValues(listed))
             continue; // a row that is never written among those selected keeps its values
         if (const auto refused = refusedEdits(listed, edits)) {
-            Q_EMIT status(tr(" Not changed: %1: %2").arg(listed.path, wordsOf(*refused)));
+            Q_EMIT status(tr(" Not changed: %1: %2")
+                              .arg(QDir::toNativeSeparators(listed.path), wordsOf(*refused)));
             return;
         }
         const TSoundAttributes values = *editableValues(listed);

@@ -12,6 +12,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -144,7 +145,8 @@ void TAllSoundsPanel::buildTable()
                 const QString warnings =
                     model_->index(current.row(), SoundTableModel::Warnings).data().toString();
                 if (!warnings.isEmpty())
-                    Q_EMIT status(QLatin1Char(' ') + model_->sound(current.row()).path +
+                    Q_EMIT status(QLatin1Char(' ') +
+                                  QDir::toNativeSeparators(model_->sound(current.row()).path) +
                                   QStringLiteral(": ") + warnings);
             });
     tblSounds->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -228,7 +230,7 @@ void TAllSoundsPanel::scan(const QString &folder)
     jobs_->scan(folder);
     prgWork->setRange(0, 0);
     showProgress(true);
-    Q_EMIT status(tr(" Listing the sounds of %1").arg(folder));
+    Q_EMIT status(tr(" Listing the sounds of %1").arg(QDir::toNativeSeparators(folder)));
     showCount();
 }
 

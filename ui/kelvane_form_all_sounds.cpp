@@ -86,7 +86,8 @@ void TKelvaneForm::openFromAllSounds(const QString &path)
         return;
     leaveAllSounds();
     if (!QDir::setCurrent(sound.absolutePath())) {
-        setStatusText(tr(" Could not open the folder %1").arg(sound.absolutePath()));
+        setStatusText(tr(" Could not open the folder %1")
+                          .arg(QDir::toNativeSeparators(sound.absolutePath())));
         return;
     }
     ClearFileDisplay();

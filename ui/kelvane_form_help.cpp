@@ -6,6 +6,7 @@
 #include "window_language.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -64,10 +65,10 @@ void TKelvaneForm::btnHelpClick()
 {
     const QString path = helpFileIn(programDir_);
     if (!QFileInfo::exists(path)) {
-        setStatusText(tr(" Could not find %1").arg(path));
+        setStatusText(tr(" Could not find %1").arg(QDir::toNativeSeparators(path)));
         return;
     }
-    setStatusText(QLatin1Char(' ') + path);
+    setStatusText(QLatin1Char(' ') + QDir::toNativeSeparators(path));
     launcher_->openDocument(path, [window = QPointer<TKelvaneForm>(this), path] {
         if (window)
             window->showHelpText(path);

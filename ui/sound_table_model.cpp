@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QDir>
 #include <QFont>
 #include <QStyle>
 
@@ -51,7 +52,7 @@ QString SoundTableModel::cellText(const ScannedSound &row, int column) const
     };
     switch (column) {
     case Path:
-        return row.path;
+        return QDir::toNativeSeparators(row.path);
     case Type:
         return typeName(row).value_or(QString());
     case Volume:
@@ -119,8 +120,10 @@ QVariant SoundTableModel::data(const QModelIndex &index, int role) const
             return (QStringList{wordsOf(row.stateText)} + wordsOf(row.warnings))
                 .join(QLatin1Char('\n'));
         }
-        if (column == Path)
-            return onlyInMod(row) ? row.path + QLatin1Char('\n') + tr("only in the mod") : row.path;
+        if (column == Path) {
+            const QString path = QDir::toNativeSeparators(row.path);
+            return onlyInMod(row) ? path + QLatin1Char('\n') + tr("only in the mod") : path;
+        }
         return comparing() ? stockTip(row, column) : QString();
     case Qt::FontRole:
     case Qt::BackgroundRole:

@@ -9,6 +9,7 @@
 #include "sound_writer.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -65,11 +66,13 @@ struct TableFixture : FormFixture
     {
         return table()->model()->index(row, column).data(Qt::ToolTipRole).toString();
     }
+    // The paths with "/" between folders, as the tests name them on every system.
     QStringList column(int column)
     {
         QStringList texts;
         for (int row = 0; row < table()->model()->rowCount(); ++row)
-            texts << cell(row, column);
+            texts << (column == Column::Path ? QDir::fromNativeSeparators(cell(row, column))
+                                             : cell(row, column));
         return texts;
     }
     int rowOf(const QString &path) { return int(column(Column::Path).indexOf(path)); }
@@ -82,7 +85,7 @@ struct TableFixture : FormFixture
     void select(const QStringList &paths)
     {
         for (qsizetype i = 0; i < paths.size(); ++i)
-            QVERIFY(driver::clickEntry(table(), paths[i], false,
+            QVERIFY(driver::clickEntry(table(), QDir::toNativeSeparators(paths[i]), false,
                                        i == 0 ? Qt::NoModifier : Qt::ControlModifier));
     }
     void typeMany(const char *box, const QString &text)
@@ -101,7 +104,10 @@ struct TableFixture : FormFixture
     // The table's menu, opened on a row as a right click opens it.
     QMenu *tableMenu(const QString &path)
     {
-        const QPoint at = table()->visualRect(driver::entryIndex(table(), path)).center();
+        const QPoint at =
+            table()
+                ->visualRect(driver::entryIndex(table(), QDir::toNativeSeparators(path)))
+                .center();
         QContextMenuEvent asked(QContextMenuEvent::Mouse, at, table()->viewport()->mapToGlobal(at));
         QApplication::sendEvent(table()->viewport(), &asked);
         auto *menu = w<QMenu>("mnuSounds");

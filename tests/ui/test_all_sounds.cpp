@@ -159,7 +159,8 @@ private slots:
         };
         QVERIFY(marked(0, Column::MaxDist) && !marked(0, Column::MaxAIDist));
         select({"c/mono_block.ogg"});
-        QVERIFY2(form->statusText().startsWith(" c/mono_block.ogg: maximum distance below 0.1"),
+        QVERIFY2(form->statusText().startsWith(" " + QDir::toNativeSeparators("c/mono_block.ogg") +
+                                               ": maximum distance below 0.1"),
                  qPrintable(form->statusText()));
         QTest::mouseClick(w<QCheckBox>("cbxStopsGameOnly"), Qt::LeftButton);
         const int stereo = rowOf("b/stereo_block.ogg");
@@ -187,7 +188,8 @@ private slots:
         const auto order = [&] {
             QStringList paths;
             for (int row = 0; row < model.rowCount(); ++row)
-                paths << model.index(row, Column::Path).data().toString();
+                paths << QDir::fromNativeSeparators(
+                    model.index(row, Column::Path).data().toString());
             return paths;
         };
         model.sort(Column::MaxDist, Qt::AscendingOrder);
@@ -229,7 +231,7 @@ private slots:
         model.sort(column, Qt::AscendingOrder);
         QStringList order;
         for (int row = 0; row < model.rowCount(); ++row)
-            order << model.index(row, Column::Path).data().toString();
+            order << QDir::fromNativeSeparators(model.index(row, Column::Path).data().toString());
         QCOMPARE(order, ascending);
     }
 
@@ -247,7 +249,7 @@ private slots:
         const auto order = [](const SoundTableModel &model) {
             QStringList paths;
             for (int i = 0; i < model.rowCount(); ++i)
-                paths << model.index(i, Column::Path).data().toString();
+                paths << QDir::fromNativeSeparators(model.index(i, Column::Path).data().toString());
             return paths;
         };
         SoundTableModel model;
@@ -270,7 +272,8 @@ private slots:
         model.setFilter("*reload*", false, false);
         QCOMPARE(model.rowCount(), 1);
         model.setFilter("ambient/w?nd.*", false, false);
-        QCOMPARE(model.index(0, Column::Path).data().toString(), QString("ambient/wind.ogg"));
+        QCOMPARE(QDir::fromNativeSeparators(model.index(0, Column::Path).data().toString()),
+                 QString("ambient/wind.ogg"));
         model.setFilter("WIND", false, false);
         QCOMPARE(model.rowCount(), 1);
     }
@@ -496,7 +499,8 @@ private slots:
         add("mono_block.ogg");
         in("weapons", "stereo_block.ogg");
         QVERIFY(openOverview());
-        QVERIFY(driver::clickEntry(table(), "weapons/stereo_block.ogg", true));
+        QVERIFY(driver::clickEntry(table(), QDir::toNativeSeparators("weapons/stereo_block.ogg"),
+                                   true));
         QVERIFY(!w<QPushButton>("btnOverview")->isChecked());
         QVERIFY(w<QListView>("lstFiles")->isVisible());
         QCOMPARE(QDir::fromNativeSeparators(w<QLabel>("pnlCurrentDir")->text()),
@@ -545,10 +549,10 @@ private slots:
         QCOMPARE(QDir::fromNativeSeparators(w<QLabel>("pnlCurrentDir")->text()),
                  QDir(folder).canonicalPath() + "/");
         QCOMPARE(table()->model()->index(table()->currentIndex().row(), 0).data().toString(),
-                 QString("weapons/stereo_block.ogg"));
+                 QDir::toNativeSeparators("weapons/stereo_block.ogg"));
         QStringList selected;
         for (const QModelIndex &index : table()->selectionModel()->selectedRows())
-            selected << index.data().toString();
+            selected << QDir::fromNativeSeparators(index.data().toString());
         selected.sort();
         QCOMPARE(selected, QStringList({"mono_block.ogg", "weapons/stereo_block.ogg"}));
 
