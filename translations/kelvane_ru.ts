@@ -379,6 +379,22 @@
         <source>minimum distance %1 and maximum distance %2 are no range: how far the sound carries cannot be told</source>
         <translation>минимальное расстояние %1 и максимальное расстояние %2 не задают дальность: насколько далеко слышен звук, сказать нельзя</translation>
     </message>
+    <message>
+        <source>volume %1 is out of range 0.0 to 2.0</source>
+        <translation>громкость %1 вне диапазона от 0,0 до 2,0</translation>
+    </message>
+    <message>
+        <source>minimum distance %1 is below 0</source>
+        <translation>минимальное расстояние %1 меньше 0</translation>
+    </message>
+    <message>
+        <source>maximum distance %1 is below minimum distance %2</source>
+        <translation>максимальное расстояние %1 меньше минимального расстояния %2</translation>
+    </message>
+    <message>
+        <source>maximum AI distance %1 is below 0</source>
+        <translation>максимальное расстояние ИИ %1 меньше 0</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>
@@ -1021,7 +1037,7 @@
     </message>
     <message>
         <source>Click to play or stop the sound (Ctrl+Space)|Click here or press Ctrl+Space to play the sound at the base volume in the box (at most 1.0); again to stop. A file over 10 MiB is read in part and not played.</source>
-        <translation>Щелчок — прослушать или остановить звук (Ctrl+Пробел)|Щёлкните здесь или нажмите Ctrl+Пробел, чтобы прослушать звук с базовой громкостью из поля (не больше 1.0); ещё раз — остановить. Файл больше 10 МиБ читается частично и не воспроизводится.</translation>
+        <translation>Щелчок — прослушать или остановить звук (Ctrl+Пробел)|Щёлкните здесь или нажмите Ctrl+Пробел, чтобы прослушать звук с базовой громкостью из поля (не больше 1,0); ещё раз — остановить. Файл больше 10 МиБ читается частично и не воспроизводится.</translation>
     </message>
     <message>
         <source>Read-only details about the sound</source>
@@ -1033,7 +1049,7 @@
     </message>
     <message>
         <source>0.0 to 2.0, typically 1.0</source>
-        <translation>от 0.0 до 2.0, обычно 1.0</translation>
+        <translation>от 0,0 до 2,0, обычно 1,0</translation>
     </message>
     <message>
         <source>Full volume up to here|You will still hear the sound at full volume up to this distance.</source>

@@ -379,6 +379,22 @@
         <source>minimum distance %1 and maximum distance %2 are no range: how far the sound carries cannot be told</source>
         <translation>мінімальна відстань %1 і максимальна відстань %2 не задають дальності: наскільки далеко чути звук, сказати неможливо</translation>
     </message>
+    <message>
+        <source>volume %1 is out of range 0.0 to 2.0</source>
+        <translation>гучність %1 поза межами від 0,0 до 2,0</translation>
+    </message>
+    <message>
+        <source>minimum distance %1 is below 0</source>
+        <translation>мінімальна відстань %1 менша за 0</translation>
+    </message>
+    <message>
+        <source>maximum distance %1 is below minimum distance %2</source>
+        <translation>максимальна відстань %1 менша за мінімальну відстань %2</translation>
+    </message>
+    <message>
+        <source>maximum AI distance %1 is below 0</source>
+        <translation>максимальна відстань ШІ %1 менша за 0</translation>
+    </message>
 </context>
 <context>
     <name>StartRequest</name>
@@ -1021,7 +1037,7 @@
     </message>
     <message>
         <source>Click to play or stop the sound (Ctrl+Space)|Click here or press Ctrl+Space to play the sound at the base volume in the box (at most 1.0); again to stop. A file over 10 MiB is read in part and not played.</source>
-        <translation>Клацання — прослухати чи зупинити звук (Ctrl+Пробіл)|Клацніть тут або натисніть Ctrl+Пробіл, щоб прослухати звук із базовою гучністю з поля (не більше 1.0); ще раз — зупинити. Файл понад 10 МіБ читається частково й не відтворюється.</translation>
+        <translation>Клацання — прослухати чи зупинити звук (Ctrl+Пробіл)|Клацніть тут або натисніть Ctrl+Пробіл, щоб прослухати звук із базовою гучністю з поля (не більше 1,0); ще раз — зупинити. Файл понад 10 МіБ читається частково й не відтворюється.</translation>
     </message>
     <message>
         <source>Read-only details about the sound</source>
@@ -1033,7 +1049,7 @@
     </message>
     <message>
         <source>0.0 to 2.0, typically 1.0</source>
-        <translation>від 0.0 до 2.0, зазвичай 1.0</translation>
+        <translation>від 0,0 до 2,0, зазвичай 1,0</translation>
     </message>
     <message>
         <source>Full volume up to here|You will still hear the sound at full volume up to this distance.</source>

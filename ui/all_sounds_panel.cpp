@@ -132,6 +132,10 @@ void TAllSoundsPanel::buildTable()
     // The state's mark stands before its text.
     header->resizeSection(SoundTableModel::State,
                           room(SoundTableModel::tr("stops the game")) + metrics.height() + 8);
+    // No header is cut: a translated one may be wider than its column's usual texts.
+    for (int column = 0; column < model_->columnCount(); ++column)
+        header->resizeSection(column,
+                              std::max(header->sectionSize(column), header->sectionSizeHint(column)));
     // A value is edited where it is double-clicked; any other cell opens the sound.
     connect(tblSounds, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
         if (!(model_->flags(index) & Qt::ItemIsEditable))

@@ -1,6 +1,7 @@
 // The sound table beside the stock sounds: the folder to compare with, what differs from it,
 // and taking the stock values into edits not yet written.
 #include "all_sounds_panel.h"
+#include "file_dialog_fitting.h"
 #include "kelvane_version.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
@@ -56,17 +57,18 @@ void TAllSoundsPanel::compareWithStock()
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
+    fitFileDialog(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString stock = QDir::cleanPath(dialog.selectedFiles().constFirst());
     const QFileInfo info(stock);
     QString refusal;
     if (!info.isDir() || !info.isReadable() || !QDir(stock).isReadable())
-        refusal = tr("The folder %1 cannot be read.").arg(stock);
+        refusal = tr("The folder %1 cannot be read.").arg(QDir::toNativeSeparators(stock));
     else if (info.canonicalFilePath() == QFileInfo(folder()).canonicalFilePath())
         refusal = tr("%1 is the folder listed. Choose the stock sounds to compare it with, such "
                      "as the game's unpacked gamedata/sounds.")
-                      .arg(stock);
+                      .arg(QDir::toNativeSeparators(stock));
     if (!refusal.isEmpty()) {
         QMessageBox failed(QMessageBox::Warning, tr("Compare with the Stock Sounds"), refusal,
                            QMessageBox::Ok, this);
@@ -79,7 +81,7 @@ void TAllSoundsPanel::compareWithStock()
     jobs_->compare(stock);
     prgWork->setRange(0, 0);
     showProgress(true);
-    Q_EMIT status(tr(" Reading the stock sounds of %1").arg(stock));
+    Q_EMIT status(tr(" Reading the stock sounds of %1").arg(QDir::toNativeSeparators(stock)));
 }
 
 void TAllSoundsPanel::stockEnded(bool cancelled)
@@ -93,7 +95,7 @@ void TAllSoundsPanel::stockEnded(bool cancelled)
             return;
         }
         QMessageBox none(QMessageBox::Warning, tr("Compare with the Stock Sounds"),
-                         tr("%1 holds no sounds to compare with.").arg(stock), QMessageBox::Ok,
+                         tr("%1 holds no sounds to compare with.").arg(QDir::toNativeSeparators(stock)), QMessageBox::Ok,
                          this);
         none.setObjectName(QStringLiteral("compareRefused"));
         none.exec();
@@ -101,12 +103,12 @@ void TAllSoundsPanel::stockEnded(bool cancelled)
     }
     cmbStockFilter->show();
     btnStopComparing->show();
-    btnCompare->setToolTip(tr("Compared with %1").arg(stock));
+    btnCompare->setToolTip(tr("Compared with %1").arg(QDir::toNativeSeparators(stock)));
     refilter();
     const auto [differ, onlyInMod] = model_->stockCounts();
     Q_EMIT status(
         tr(" Compared with %1: %n sound(s) differ, %2 only in the mod.", nullptr, int(differ))
-            .arg(stock)
+            .arg(QDir::toNativeSeparators(stock))
             .arg(onlyInMod));
 }
 

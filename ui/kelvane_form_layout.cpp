@@ -9,6 +9,7 @@
 #include "list_entry_tips.h"
 #include "panels.h"
 #include "sound_output.h"
+#include "file_dialog_fitting.h"
 #include "waveform_view.h"
 #include "widget_making.h"
 
@@ -200,6 +201,7 @@ QFileDialog *TKelvaneForm::openDialog()
 {
     if (!dlgOpen)
         dlgOpen = soundDialog(this, "dlgOpen", QFileDialog::AcceptOpen);
+    fitFileDialog(dlgOpen);
     return dlgOpen;
 }
 
@@ -209,6 +211,7 @@ QFileDialog *TKelvaneForm::saveDialog()
         dlgSave = soundDialog(this, "dlgSave", QFileDialog::AcceptSave);
         dlgSave->setDefaultSuffix(QStringLiteral("ogg"));
     }
+    fitFileDialog(dlgSave);
     return dlgSave;
 }
 

@@ -1,8 +1,27 @@
 #include "message_words.h"
 
+#include "number_text.h"
+
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace kelvane {
+
+namespace {
+
+// A number given to a message in the user's decimal separator, as the boxes and the table
+// write it; the command line keeps the point.
+std::string inUserNumbers(const std::string &arg)
+{
+    static const QRegularExpression decimal(QStringLiteral("^[-+]?\\d+\\.\\d+$"));
+    const QChar separator = userDecimalSeparator();
+    QString text = QString::fromStdString(arg);
+    if (separator == QLatin1Char('.') || !decimal.match(text).hasMatch())
+        return arg;
+    return text.replace(QLatin1Char('.'), separator).toStdString();
+}
+
+} // namespace
 
 QString wordsOf(const Message &message)
 {
@@ -16,7 +35,7 @@ QString wordsOf(const Message &message)
     return QString::fromStdString(
         fillTemplate(text.toStdString(), [&](std::size_t n) -> std::string {
             if (n <= message.args.size())
-                return message.args[n - 1];
+                return inUserNumbers(message.args[n - 1]);
             const std::size_t part = n - message.args.size() - 1;
             if (part >= message.parts.size())
                 return {};

@@ -449,7 +449,8 @@ private slots:
         const QByteArray before = fixtures::readFile(mono);
         const Run run = cli(QStringList{"set"} << args << mono);
         QCOMPARE(run.status, status);
-        QCOMPARE(run.err.split('\n').first(), status == 1 ? text.arg(mono) : text);
+        QCOMPARE(run.err.split('\n').first(),
+                 status == 1 ? text.arg(QDir::toNativeSeparators(mono)) : text);
         QCOMPARE(fixtures::readFile(mono), before);
     }
 
@@ -461,7 +462,8 @@ private slots:
         const QByteArray before = fixtures::readFile(mono);
         Run run = cli({"set", "--min", "0", "--max", "0.05", "--strict", mono});
         QCOMPARE(run.status, 1);
-        QVERIFY(run.err.contains(mono + ": not written, --strict: maximum distance below 0.1"));
+        QVERIFY(run.err.contains(QDir::toNativeSeparators(mono) +
+                                 ": not written, --strict: maximum distance below 0.1"));
         QCOMPARE(fixtures::readFile(mono), before);
         run = cli({"set", "--min", "0", "--max", "0.05", "--ai", "0", mono});
         QCOMPARE(run.status, 0);

@@ -133,6 +133,11 @@ private slots:
         }
         QVERIFY(load("mono_block.ogg"));
         QCOMPARE(text("txtBaseValue"), shown);
+        // The game's warnings write the numbers given to them as the boxes do.
+        const QString point = QLocale().decimalPoint();
+        type("txtMaxDist", "0" + point + "05");
+        QVERIFY2(w<QLabel>("pnlGameWarnings")->text().contains("below 0" + point + "1:"),
+                 qPrintable(w<QLabel>("pnlGameWarnings")->text()));
     }
     void cleanup() { close(); }
 

@@ -269,13 +269,13 @@ private slots:
         const QString path = QCoreApplication::applicationDirPath() + "/Kelvane_Help.txt";
         QFile::remove(path);
         QTest::mouseClick(find<QPushButton>(form.get(), "btnHelp"), Qt::LeftButton);
-        QCOMPARE(form->statusText(), " Could not find " + path);
+        QCOMPARE(form->statusText(), " Could not find " + QDir::toNativeSeparators(path));
         QVERIFY(launcher.documents.isEmpty());
 
         fixtures::writeFile(path, "help");
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
         QTest::mouseClick(find<QPushButton>(form.get(), "btnHelp"), Qt::LeftButton);
-        QCOMPARE(form->statusText(), " " + path);
+        QCOMPARE(form->statusText(), " " + QDir::toNativeSeparators(path));
         QCOMPARE(launcher.documents, QStringList{path});
         QVERIFY(QFile::remove(path));
         launcher.documents.clear();

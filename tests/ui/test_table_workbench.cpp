@@ -261,9 +261,9 @@ private slots:
             const QJsonObject record = QJsonDocument::fromJson(line.toUtf8()).object();
             const QString first = record["differences"].toArray().first().toString();
             if (first == "only in A")
-                onlyInMod << record["file"].toString();
+                onlyInMod << QDir::fromNativeSeparators(record["file"].toString());
             else if (!record["same"].toBool() && first != "only in B")
-                differing << record["file"].toString();
+                differing << QDir::fromNativeSeparators(record["file"].toString());
         }
         QCOMPARE(differing, QStringList{"stereo_block.ogg"});
         const int row = rowOf("stereo_block.ogg");
