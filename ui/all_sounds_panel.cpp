@@ -114,28 +114,7 @@ void TAllSoundsPanel::buildTable()
     // Rows of one height are laid out without measuring each: thousands of rows stay quick.
     tblSounds->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblSounds->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    QHeaderView *header = tblSounds->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setStretchLastSection(true);
-    // Room for the usual texts of each column; the user may widen any of them.
-    const QFontMetrics metrics = tblSounds->fontMetrics();
-    const auto room = [&](const QString &text) { return metrics.horizontalAdvance(text) + 16; };
-    header->resizeSection(SoundTableModel::Path,
-                          room(QStringLiteral("weapons/ak74/ak74_reload_02.ogg")));
-    header->resizeSection(SoundTableModel::Type, room(QStringLiteral("weapon_recharging")));
-    for (int column : {SoundTableModel::Volume, SoundTableModel::MinDist, SoundTableModel::MaxDist,
-                       SoundTableModel::MaxAIDist})
-        header->resizeSection(column, room(QStringLiteral("300.00001"))); // shortest form
-    header->resizeSection(SoundTableModel::Rate, room(QStringLiteral("44100")));
-    header->resizeSection(SoundTableModel::Channels, room(tr("Channels")));
-    header->resizeSection(SoundTableModel::Length, room(QStringLiteral("10.000 s (0:10)")));
-    // The state's mark stands before its text.
-    header->resizeSection(SoundTableModel::State,
-                          room(SoundTableModel::tr("stops the game")) + metrics.height() + 8);
-    // No header is cut: a translated one may be wider than its column's usual texts.
-    for (int column = 0; column < model_->columnCount(); ++column)
-        header->resizeSection(column,
-                              std::max(header->sectionSize(column), header->sectionSizeHint(column)));
+    sizeColumns();
     // A value is edited where it is double-clicked; any other cell opens the sound.
     connect(tblSounds, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
         if (!(model_->flags(index) & Qt::ItemIsEditable))
@@ -158,6 +137,32 @@ void TAllSoundsPanel::buildTable()
             &TAllSoundsPanel::showTableMenu);
     tblSounds->installEventFilter(this);
     tblSounds->viewport()->installEventFilter(this);
+}
+
+void TAllSoundsPanel::sizeColumns()
+{
+    QHeaderView *header = tblSounds->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(true);
+    // Room for the usual texts of each column; the user may widen any of them.
+    const QFontMetrics metrics = tblSounds->fontMetrics();
+    const auto room = [&](const QString &text) { return metrics.horizontalAdvance(text) + 16; };
+    header->resizeSection(SoundTableModel::Path,
+                          room(QStringLiteral("weapons/ak74/ak74_reload_02.ogg")));
+    header->resizeSection(SoundTableModel::Type, room(QStringLiteral("weapon_recharging")));
+    for (int column : {SoundTableModel::Volume, SoundTableModel::MinDist, SoundTableModel::MaxDist,
+                       SoundTableModel::MaxAIDist})
+        header->resizeSection(column, room(QStringLiteral("300.00001"))); // shortest form
+    header->resizeSection(SoundTableModel::Rate, room(QStringLiteral("44100")));
+    header->resizeSection(SoundTableModel::Channels, room(tr("Channels")));
+    header->resizeSection(SoundTableModel::Length, room(QStringLiteral("10.000 s (0:10)")));
+    // The state's mark stands before its text.
+    header->resizeSection(SoundTableModel::State,
+                          room(SoundTableModel::tr("stops the game")) + metrics.height() + 8);
+    // No header is cut: a translated one may be wider than its column's usual texts.
+    for (int column = 0; column < model_->columnCount(); ++column)
+        header->resizeSection(
+            column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
 }
 
 QList<QWidget *> TAllSoundsPanel::statusWidgets() const

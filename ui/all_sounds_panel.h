@@ -69,6 +69,7 @@ private:
     void buildEditor(QWidget *parent);
     void buildFilter(QWidget *parent);
     void buildTable();
+    void sizeColumns(); // room for each column's usual texts and its whole header
     void buildCellEditing();
     void buildComparison(QBoxLayout *row);
     void editCells(const QModelIndex &index, const QString &text);
