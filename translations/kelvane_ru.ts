@@ -1188,5 +1188,9 @@
         <source> at %1</source>
         <translation> на %1</translation>
     </message>
+    <message>
+        <source>&lt; No File Selected &gt;</source>
+        <translation>‹ Файл не выбран ›</translation>
+    </message>
 </context>
 </TS>

@@ -94,9 +94,10 @@ void TAllSoundsPanel::stockEnded(bool cancelled)
             Q_EMIT status(tr(" Comparison cancelled."));
             return;
         }
-        QMessageBox none(QMessageBox::Warning, tr("Compare with the Stock Sounds"),
-                         tr("%1 holds no sounds to compare with.").arg(QDir::toNativeSeparators(stock)), QMessageBox::Ok,
-                         this);
+        QMessageBox none(
+            QMessageBox::Warning, tr("Compare with the Stock Sounds"),
+            tr("%1 holds no sounds to compare with.").arg(QDir::toNativeSeparators(stock)),
+            QMessageBox::Ok, this);
         none.setObjectName(QStringLiteral("compareRefused"));
         none.exec();
         return;

@@ -70,8 +70,10 @@ public:
     [[nodiscard]] const QString &currentFileName() const { return currentFileName_; }
     [[nodiscard]] const QString &programDir() const { return programDir_; }
 
-    // What the file name strip and the current file name hold when no file is selected.
+    // What the current file name holds when no file is selected; the file name strip shows it
+    // in the window's language (noFileSelectedText()).
     static inline const QString kNoFileSelected = QStringLiteral("< No File Selected >");
+    [[nodiscard]] static QString noFileSelectedText() { return tr("< No File Selected >"); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

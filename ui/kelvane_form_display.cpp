@@ -43,7 +43,7 @@ void TKelvaneForm::ShowAttrStatus(const QString &text)
 void TKelvaneForm::ClearFileDisplay()
 {
     ShowAttrStatus(QString());
-    pnlFileName->setText(kNoFileSelected);
+    pnlFileName->setText(noFileSelectedText());
     cmbInfo->clear();
     {
         const QSignalBlocker programmatic(cmbGameType);

@@ -3,13 +3,13 @@
 #include "desktop_launcher.h"
 #include "eliding_label.h"
 #include "error_display.h"
+#include "file_dialog_fitting.h"
 #include "game_sound_types.h"
 #include "hint_tracker.h"
 #include "kelvane_form.h"
 #include "list_entry_tips.h"
 #include "panels.h"
 #include "sound_output.h"
-#include "file_dialog_fitting.h"
 #include "waveform_view.h"
 #include "widget_making.h"
 
@@ -261,7 +261,7 @@ void TKelvaneForm::buildAttributeArea(QWidget *parent)
     pnlFileName = new TCaptionPanel(QStringLiteral("pnlFileName"), pnlAttributes, Qt::ElideMiddle);
     pnlFileName->setFont(sansFont(10, true));
     pnlFileName->setFixedHeight(32);
-    pnlFileName->setText(kNoFileSelected);
+    pnlFileName->setText(noFileSelectedText());
     column->addWidget(pnlFileName);
     column->addStretch(1);
 

@@ -31,6 +31,7 @@ QMap<QString, QString> textsShown(FormFixture &f, const QString &sound)
     for (const char *name : {"lblInfo", "lblGameSoundType", "lblBaseValue", "lblMinDist",
                              "lblMaxDist", "lblMaxAIDist"})
         texts[name] = f.w<QLabel>(name)->text();
+    texts["no file"] = f.w<QLabel>("pnlFileName")->text();
     f.add(sound);
     if (!f.load(sound))
         return {{"stopped at line", QString::number(__LINE__)}};
