@@ -3,6 +3,7 @@
 #include "../cli/cli_run.h"
 #include "game_sound_types.h"
 #include "kelvane_application.h"
+#include "message_words.h"
 #include "number_text.h"
 #include "ogg_judge.h"
 #include "sound_writer.h"
@@ -82,7 +83,7 @@ private slots:
         // Text that is not a number changes nothing and says so.
         clickCell("mono_block.ogg", Column::Volume);
         typeInCell("loud");
-        QCOMPARE(form->statusText(), TKelvaneForm::notValidText());
+        QCOMPARE(form->statusText(), notValidNumberText());
         QVERIFY(pendingText().startsWith("2 "));
 
         // A maximum below the minimum is refused on every row, and nothing changes.

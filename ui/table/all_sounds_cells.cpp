@@ -3,7 +3,6 @@
 // written by Apply through the same batch as the editor above the table.
 #include "all_sounds_panel.h"
 #include "game_sound_types.h"
-#include "kelvane_form.h"
 #include "message_words.h"
 #include "number_text.h"
 #include "pending_edit_command.h"
@@ -137,7 +136,7 @@ void TAllSoundsPanel::editCells(const QModelIndex &index, const QString &text)
 {
     const auto edit = cellEdit(index.column(), text);
     if (!edit) {
-        Q_EMIT status(TKelvaneForm::notValidText());
+        Q_EMIT status(notValidNumberText());
         return;
     }
     QList<int> ids{model_->idAt(index.row())};

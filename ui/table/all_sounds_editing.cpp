@@ -3,7 +3,6 @@
 #include "all_sounds_panel.h"
 #include "attribute_rules.h"
 #include "game_sound_types.h"
-#include "kelvane_form.h"
 #include "kelvane_version.h"
 #include "message_words.h"
 #include "number_text.h"
@@ -94,7 +93,7 @@ std::optional<AttributeEdits> TAllSoundsPanel::readEdits()
             continue;
         edits.*member = parseNumber(box->text(), userDecimalSeparator());
         if (!(edits.*member)) {
-            const QString notValid = TKelvaneForm::notValidText();
+            const QString notValid = notValidNumberText();
             Q_EMIT status(notValid);
             QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), notValid,
                         QMessageBox::Ok, this)

@@ -1,6 +1,5 @@
 #include "all_sounds_panel.h"
 
-#include "kelvane_form.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
 #include "widget_making.h"

@@ -44,6 +44,12 @@ QString wordsOf(const Message &message)
         }));
 }
 
+QString notValidNumberText()
+{
+    return QCoreApplication::translate("kelvane::TKelvaneForm",
+                                       " Floating point value is not valid.");
+}
+
 QStringList wordsOf(const std::vector<Message> &messages)
 {
     QStringList words;

@@ -14,4 +14,7 @@ namespace kelvane {
 [[nodiscard]] QString wordsOf(const Message &message);
 [[nodiscard]] QStringList wordsOf(const std::vector<Message> &messages);
 
+// " Floating point value is not valid.": a typed number that is none, in a box or a cell.
+[[nodiscard]] QString notValidNumberText();
+
 } // namespace kelvane

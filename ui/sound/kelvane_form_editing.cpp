@@ -20,11 +20,6 @@
 
 namespace kelvane {
 
-QString TKelvaneForm::notValidText()
-{
-    return tr(" Floating point value is not valid.");
-}
-
 void TKelvaneForm::showPlainMessage(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text,
@@ -50,8 +45,8 @@ void TKelvaneForm::DataChanged(QWidget *sender)
         return;
     if (!parseNumber(box->text(), userDecimalSeparator())) {
         box->setFocus();
-        setStatusText(notValidText());
-        showPlainMessage(notValidText());
+        setStatusText(notValidNumberText());
+        showPlainMessage(notValidNumberText());
     }
 }
 
@@ -74,7 +69,7 @@ std::optional<TSoundAttributes> TKelvaneForm::ReadAttributes()
             const Message rule = ruleText(field);
             setStatusText(wordsOf(rule));
             if (!value)
-                showPlainMessage(notValidText());
+                showPlainMessage(notValidNumberText());
             box->setFocus();
             return std::nullopt;
         }

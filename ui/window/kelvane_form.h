@@ -65,7 +65,6 @@ public:
 
     [[nodiscard]] QString statusText() const;
     // What a box that holds no number says, in the status line and in a message box.
-    [[nodiscard]] static QString notValidText();
     [[nodiscard]] bool dataChanged() const { return session_.dataChanged(); }
     [[nodiscard]] const QString &currentFileName() const { return currentFileName_; }
     [[nodiscard]] const QString &programDir() const { return programDir_; }
