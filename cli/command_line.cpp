@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "attribute_fields.h"
 #include "attribute_rules.h"
 #include "english_text.h"
 #include "game_sound_types.h"
@@ -188,17 +189,16 @@ private:
 std::optional<QString> Reader::readNumbers(Options &options)
 {
     AttributeEdits &edits = options.edits;
-    const std::pair<const char *, std::optional<float> *> numbers[] = {{"volume", &edits.volume},
-                                                                       {"min", &edits.minDist},
-                                                                       {"max", &edits.maxDist},
-                                                                       {"ai", &edits.maxAIDist}};
-    for (const auto &[name, target] : numbers) {
+    for (const FieldRow &field : kNumberFields) {
+        const std::string key(field.key);
+        const char *name = key.c_str();
         if (!isSet(name))
             continue;
         // "." or ",", whatever the system's locale: a script or a user's habit, never a
         // thousands separator.
-        *target = parseNumber(value(name), QLatin1Char(','));
-        if (!*target)
+        std::optional<float> &target = edits.*field.edit;
+        target = parseNumber(value(name), QLatin1Char(','));
+        if (!target)
             return QStringLiteral("--%1 %2: Floating point value is not valid.")
                 .arg(QLatin1String(name), value(name));
     }

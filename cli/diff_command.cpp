@@ -1,5 +1,6 @@
 // diff: two sounds, or two folder trees paired by path, compared as the game reads them.
 #include "at_once.h"
+#include "attribute_fields.h"
 #include "commands.h"
 #include "english_text.h"
 #include "qt_text.h"
@@ -9,7 +10,6 @@
 #include "sound_summary.h"
 
 #include <algorithm>
-#include <bit>
 #include <map>
 
 #include <QDir>
@@ -46,29 +46,24 @@ QString numberText(float value, float other)
 QStringList differences(const LoadResult &a, const LoadResult &b)
 {
     QStringList found;
-    const QString stateA = english(stateText(a));
-    const QString stateB = english(stateText(b));
-    if (stateA != stateB)
-        found << QStringLiteral("state: %1 -> %2").arg(stateA, stateB);
+    if (stateText(a) != stateText(b))
+        found
+            << QStringLiteral("state: %1 -> %2").arg(english(stateText(a)), english(stateText(b)));
     const auto blockA = blockTheGameReads(a);
     const auto blockB = blockTheGameReads(b);
     if (!blockA || !blockB)
         return found; // the state says which has no block
-    if (blockA->gameType != blockB->gameType)
-        found << QStringLiteral("type: %1 -> %2")
-                     .arg(typeText(blockA->gameType), typeText(blockB->gameType));
-    const std::pair<const char *, float TSoundAttributes::*> numbers[] = {
-        {"volume", &TSoundAttributes::baseValue},
-        {"min", &TSoundAttributes::minDist},
-        {"max", &TSoundAttributes::maxDist},
-        {"ai", &TSoundAttributes::maxAIDist}};
-    for (const auto &[name, field] : numbers) {
-        const float x = (*blockA).*field;
-        const float y = (*blockB).*field;
-        // Bit for bit: what the game reads is the stored number, not one close to it.
-        if (std::bit_cast<std::uint32_t>(x) != std::bit_cast<std::uint32_t>(y))
+    for (const AttributeField field : differingFields(*blockA, *blockB)) {
+        const FieldRow &row = fieldRow(field);
+        const QString name = QString::fromLatin1(row.key.data(), qsizetype(row.key.size()));
+        if (!row.number) {
             found << QStringLiteral("%1: %2 -> %3")
-                         .arg(QLatin1String(name), numberText(x, y), numberText(y, x));
+                         .arg(name, typeText(blockA->gameType), typeText(blockB->gameType));
+            continue;
+        }
+        const float x = (*blockA).*row.number;
+        const float y = (*blockB).*row.number;
+        found << QStringLiteral("%1: %2 -> %3").arg(name, numberText(x, y), numberText(y, x));
     }
     return found;
 }

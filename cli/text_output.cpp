@@ -1,4 +1,5 @@
 // The commands' results as plain lines, and show's table.
+#include "attribute_fields.h"
 #include "commands.h"
 #include "english_text.h"
 #include "game_sound_types.h"
@@ -211,26 +212,25 @@ class TableOutput final : public TextOutput
 public:
     [[nodiscard]] QString showHeader(int pathWidth) const override
     {
-        return tableRow(QStringLiteral("FILE"), pathWidth,
-                        {"TYPE", "VOLUME", "MIN", "MAX", "AI", "STATE"});
+        QStringList headings;
+        for (const FieldRow &field : kAttributeFields)
+            headings << toQString(field.key).toUpper();
+        return tableRow(QStringLiteral("FILE"), pathWidth, headings << QStringLiteral("STATE"));
     }
 
     void shown(FileRun &run, const LoadResult &loaded, int pathWidth) override
     {
         const std::optional<TSoundAttributes> shown = blockTheGameReads(loaded);
-        const auto number = [&](float TSoundAttributes::*field) {
-            if (!shown)
-                return QStringLiteral("-");
+        QStringList cells{shown ? toQString(gameTypeName(shown->gameType).value_or("unlisted"))
+                                : QStringLiteral("-")};
+        for (const FieldRow &field : kNumberFields) {
             // Seven digits where they fit the column; fewer for a tiny or huge value's exponent.
-            const QString full = QString::number((*shown).*field, 'g', 7);
-            return full.size() <= kNumberWidth ? full : QString::number((*shown).*field, 'g', 4);
-        };
-        run.out += tableRow(run.shown, pathWidth,
-                            {shown ? toQString(gameTypeName(shown->gameType).value_or("unlisted"))
-                                   : QStringLiteral("-"),
-                             number(&TSoundAttributes::baseValue),
-                             number(&TSoundAttributes::minDist), number(&TSoundAttributes::maxDist),
-                             number(&TSoundAttributes::maxAIDist), english(stateText(loaded))});
+            const QString full = shown ? QString::number((*shown).*field.number, 'g', 7) : "-";
+            cells << (full.size() <= kNumberWidth
+                          ? full
+                          : QString::number((*shown).*field.number, 'g', 4));
+        }
+        run.out += tableRow(run.shown, pathWidth, cells << english(stateText(loaded)));
         if (loaded.refused())
             run.fail(loaded.whyRefused(), loaded.reason);
     }

@@ -1,5 +1,6 @@
 #include "sound_summary.h"
 
+#include "attribute_fields.h"
 #include "english_text.h"
 #include "game_rules.h"
 #include "game_sound_types.h"
@@ -19,13 +20,12 @@ namespace {
 
 QJsonObject blockJson(const TSoundAttributes &a)
 {
-    return {{"version", static_cast<qint64>(a.version)},
-            {"gameType", static_cast<qint64>(a.gameType)},
-            {"gameTypeName", toQString(gameTypeName(a.gameType).value_or("unlisted"))},
-            {"baseValue", static_cast<double>(a.baseValue)},
-            {"minDist", static_cast<double>(a.minDist)},
-            {"maxDist", static_cast<double>(a.maxDist)},
-            {"maxAIDist", static_cast<double>(a.maxAIDist)}};
+    QJsonObject block{{"version", static_cast<qint64>(a.version)},
+                      {"gameType", static_cast<qint64>(a.gameType)},
+                      {"gameTypeName", toQString(gameTypeName(a.gameType).value_or("unlisted"))}};
+    for (const FieldRow &field : kNumberFields)
+        block.insert(toQString(field.jsonKey), static_cast<double>(a.*field.number));
+    return block;
 }
 
 QString outcomeName(LoadOutcome outcome)
@@ -120,6 +120,7 @@ Message breachText(AttributeField field, const TSoundAttributes &attrs)
         return {MessageKind::BreachMinDist, {number(attrs.minDist)}};
     case AttributeField::MaxDist:
         return {MessageKind::BreachMaxBelowMin, {number(attrs.maxDist), number(attrs.minDist)}};
+    case AttributeField::Type: // chosen from a list: never breaks a rule
     case AttributeField::MaxAIDist:
         break;
     }

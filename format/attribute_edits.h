@@ -17,7 +17,7 @@ struct AttributeEdits
     std::optional<float> maxDist;
     std::optional<float> maxAIDist;
 
-    [[nodiscard]] bool any() const { return gameType || volume || minDist || maxDist || maxAIDist; }
+    [[nodiscard]] bool any() const;
     // The values the rules are checked on before any file is read: each given field, the others
     // at values no rule refuses (the maximum at the given minimum, or at 0).
     [[nodiscard]] TSoundAttributes probe() const
@@ -30,36 +30,9 @@ struct AttributeEdits
         return wanted;
     }
     // These edits, with every field `later` sets set as `later` says.
-    [[nodiscard]] AttributeEdits then(const AttributeEdits &later) const
-    {
-        AttributeEdits both = *this;
-        if (later.gameType)
-            both.gameType = later.gameType;
-        if (later.volume)
-            both.volume = later.volume;
-        if (later.minDist)
-            both.minDist = later.minDist;
-        if (later.maxDist)
-            both.maxDist = later.maxDist;
-        if (later.maxAIDist)
-            both.maxAIDist = later.maxAIDist;
-        return both;
-    }
+    [[nodiscard]] AttributeEdits then(const AttributeEdits &later) const;
     // `attrs` with the asked-for fields replaced.
-    [[nodiscard]] TSoundAttributes over(TSoundAttributes attrs) const
-    {
-        if (gameType)
-            attrs.gameType = *gameType;
-        if (volume)
-            attrs.baseValue = *volume;
-        if (minDist)
-            attrs.minDist = *minDist;
-        if (maxDist)
-            attrs.maxDist = *maxDist;
-        if (maxAIDist)
-            attrs.maxAIDist = *maxAIDist;
-        return attrs;
-    }
+    [[nodiscard]] TSoundAttributes over(TSoundAttributes attrs) const;
 };
 
 } // namespace kelvane

@@ -11,6 +11,7 @@ Message ruleText(AttributeField field)
         return {MessageKind::RuleVolume, {"0.0", "2.0"}};
     case AttributeField::MaxDist:
         return MessageKind::RuleMaxDist;
+    case AttributeField::Type: // chosen from a list: no number to refuse
     case AttributeField::MinDist:
     case AttributeField::MaxAIDist:
         break;
@@ -26,6 +27,8 @@ bool breaksRule(AttributeField field, float value, float minDist)
         return !(value >= 0.0f && value <= 2.0f);
     case AttributeField::MaxDist:
         return !(value >= minDist);
+    case AttributeField::Type:
+        return false;
     case AttributeField::MinDist:
     case AttributeField::MaxAIDist:
         break;

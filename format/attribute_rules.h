@@ -1,5 +1,6 @@
 #pragma once
 
+#include "attribute_fields.h"
 #include "message.h"
 
 #include <optional>
@@ -7,16 +8,7 @@
 
 namespace kelvane {
 
-// Which attribute a value belongs to, in the order they are checked.
-enum class AttributeField
-{
-    Volume,
-    MinDist,
-    MaxDist,
-    MaxAIDist
-};
-
-// The text a refused value of each field is reported with, whether it is out of range or no
+// The text a refused value of each number field is reported with, whether it is out of range or no
 // number at all: the same in the window and on the command line.
 [[nodiscard]] Message ruleText(AttributeField field);
 

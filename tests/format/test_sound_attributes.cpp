@@ -1,3 +1,4 @@
+#include "attribute_fields.h"
 #include "game_sound_types.h"
 #include "sound_attributes.h"
 
@@ -94,6 +95,35 @@ private slots:
         QVERIFY(SameAttributes(a, b));
         b.maxDist = nanWithPayload(2);
         QVERIFY(!SameAttributes(a, b));
+    }
+
+    // Each row of the field table reaches its own field and only it: a value changed in one
+    // field is found there alone (bit for bit: -0 is not 0, as the game stores it), and an edit
+    // of that field is seen, laid over a block, and replaced by a later edit of it.
+    void eachFieldRowReachesItsOwnField()
+    {
+        for (const FieldRow &row : kAttributeFields) {
+            TSoundAttributes base = defaultAttrs;
+            TSoundAttributes other = defaultAttrs;
+            AttributeEdits edit;
+            AttributeEdits later;
+            if (row.number) {
+                base.*row.number = 0.0f;
+                other.*row.number = -0.0f;
+                edit.*row.edit = 7.0f;
+                later.*row.edit = 9.0f;
+            } else {
+                other.gameType = 0x1234;
+                edit.gameType = 0x1234;
+                later.gameType = 9;
+            }
+            QCOMPARE(differingFields(base, other), std::vector{row.field});
+            QCOMPARE(&fieldRow(row.field), &row);
+            QVERIFY(edit.any() && isEdited(row, edit));
+            QCOMPARE(differingFields(base, edit.over(base)), std::vector{row.field});
+            QVERIFY(differingFields(edit.then(later).over(base), later.over(base)).empty());
+        }
+        QVERIFY(differingFields(defaultAttrs, defaultAttrs).empty() && !AttributeEdits{}.any());
     }
 
     void gameTypeLookups()

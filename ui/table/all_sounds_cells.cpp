@@ -40,24 +40,10 @@ std::optional<AttributeEdits> cellEdit(int column, const QString &text)
     }
     // A comma or a point, whatever the language: a cell holds one number, never a grouping.
     const auto number = parseNumber(text, QLatin1Char(','));
-    if (!number)
+    const FieldRow *field = SoundTableModel::fieldOf(column);
+    if (!number || !field || !field->edit)
         return std::nullopt;
-    switch (column) {
-    case SoundTableModel::Volume:
-        edit.volume = number;
-        break;
-    case SoundTableModel::MinDist:
-        edit.minDist = number;
-        break;
-    case SoundTableModel::MaxDist:
-        edit.maxDist = number;
-        break;
-    case SoundTableModel::MaxAIDist:
-        edit.maxAIDist = number;
-        break;
-    default:
-        return std::nullopt;
-    }
+    edit.*field->edit = number;
     return edit;
 }
 
@@ -65,17 +51,13 @@ std::optional<AttributeEdits> cellEdit(int column, const QString &text)
 // drops its edit.
 std::optional<AttributeEdits> beyond(const TSoundAttributes &listed, AttributeEdits edits)
 {
+    // As numbers: -0 typed over 0 is the value the sound holds.
     const auto same = [](float a, float b) { return SameAttributes({3, a}, {3, b}); };
     if (edits.gameType == listed.gameType)
         edits.gameType.reset();
-    if (edits.volume && same(*edits.volume, listed.baseValue))
-        edits.volume.reset();
-    if (edits.minDist && same(*edits.minDist, listed.minDist))
-        edits.minDist.reset();
-    if (edits.maxDist && same(*edits.maxDist, listed.maxDist))
-        edits.maxDist.reset();
-    if (edits.maxAIDist && same(*edits.maxAIDist, listed.maxAIDist))
-        edits.maxAIDist.reset();
+    for (const FieldRow &field : kNumberFields)
+        if (const auto &typed = edits.*field.edit; typed && same(*typed, listed.*field.number))
+            (edits.*field.edit).reset();
     return edits.any() ? std::optional(edits) : std::nullopt;
 }
 

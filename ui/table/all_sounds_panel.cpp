@@ -149,9 +149,9 @@ void TAllSoundsPanel::sizeColumns()
     header->resizeSection(SoundTableModel::Path,
                           room(QStringLiteral("weapons/ak74/ak74_reload_02.ogg")));
     header->resizeSection(SoundTableModel::Type, room(QStringLiteral("weapon_recharging")));
-    for (int column : {SoundTableModel::Volume, SoundTableModel::MinDist, SoundTableModel::MaxDist,
-                       SoundTableModel::MaxAIDist})
-        header->resizeSection(column, room(QStringLiteral("300.00001"))); // shortest form
+    for (const FieldRow &field : kNumberFields) // in their shortest form
+        header->resizeSection(SoundTableModel::columnOf(field.field),
+                              room(QStringLiteral("300.00001")));
     header->resizeSection(SoundTableModel::Rate, room(QStringLiteral("44100")));
     header->resizeSection(SoundTableModel::Channels, room(tr("Channels")));
     header->resizeSection(SoundTableModel::Length, room(QStringLiteral("10.000 s (0:10)")));

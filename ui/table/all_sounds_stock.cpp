@@ -134,10 +134,8 @@ void TAllSoundsPanel::takeStockValues()
             continue;
         AttributeEdits edits;
         edits.gameType = stock->gameType;
-        edits.volume = stock->baseValue;
-        edits.minDist = stock->minDist;
-        edits.maxDist = stock->maxDist;
-        edits.maxAIDist = stock->maxAIDist;
+        for (const FieldRow &field : kNumberFields)
+            edits.*field.edit = (*stock).*field.number;
         wanted.emplace_back(id, edits);
     }
     if (wanted.empty()) {

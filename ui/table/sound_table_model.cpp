@@ -5,6 +5,8 @@
 #include "number_text.h"
 #include "sound_table_rows.h"
 
+#include <array>
+
 #include <QApplication>
 #include <QColor>
 #include <QDir>
@@ -46,23 +48,15 @@ int SoundTableModel::shownRowOf(const QString &path) const
 
 QString SoundTableModel::cellText(const ScannedSound &row, int column) const
 {
-    const auto number = [&](float TSoundAttributes::*member) {
-        const auto value = field(row, member);
+    if (const FieldRow *field = fieldOf(column); field && field->number) {
+        const auto value = table::field(row, field->number);
         return value ? shortestNumber(*value, separator_) : QString();
-    };
+    }
     switch (column) {
     case Path:
         return QDir::toNativeSeparators(row.path);
     case Type:
         return typeName(row).value_or(QString());
-    case Volume:
-        return number(&TSoundAttributes::baseValue);
-    case MinDist:
-        return number(&TSoundAttributes::minDist);
-    case MaxDist:
-        return number(&TSoundAttributes::maxDist);
-    case MaxAIDist:
-        return number(&TSoundAttributes::maxAIDist);
     case Rate:
         return row.sampleRate ? QString::number(row.sampleRate) : QString();
     case Channels:
@@ -202,19 +196,18 @@ QVariant SoundTableModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
+    // The fields' headings, in the fields' order.
+    static constexpr std::array<const char *, kAttributeFields.size()> fieldHeadings{
+        QT_TRANSLATE_NOOP("kelvane::SoundTableModel", "Type"),
+        QT_TRANSLATE_NOOP("kelvane::SoundTableModel", "Volume"),
+        QT_TRANSLATE_NOOP("kelvane::SoundTableModel", "Min"),
+        QT_TRANSLATE_NOOP("kelvane::SoundTableModel", "Max"),
+        QT_TRANSLATE_NOOP("kelvane::SoundTableModel", "AI")};
+    if (fieldOf(section))
+        return tr(fieldHeadings[std::size_t(section - Type)]);
     switch (section) {
     case Path:
         return tr("Sound");
-    case Type:
-        return tr("Type");
-    case Volume:
-        return tr("Volume");
-    case MinDist:
-        return tr("Min");
-    case MaxDist:
-        return tr("Max");
-    case MaxAIDist:
-        return tr("AI");
     case Rate:
         return tr("Rate");
     case Channels:

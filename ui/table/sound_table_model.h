@@ -1,6 +1,7 @@
 #pragma once
 
 #include "attribute_edits.h"
+#include "attribute_fields.h"
 #include "batch_edit.h"
 #include "name_pattern.h"
 #include "sound_scan.h"
@@ -36,6 +37,16 @@ public:
         Warnings,
         ColumnCount
     };
+    static_assert(MaxAIDist - Type + 1 == int(kAttributeFields.size()));
+
+    // The column of a field of the block (they stand in the fields' order), and the field a
+    // column holds.
+    [[nodiscard]] static constexpr int columnOf(AttributeField field) { return Type + int(field); }
+    [[nodiscard]] static const FieldRow *fieldOf(int column)
+    {
+        return column >= Type && column <= MaxAIDist ? &kAttributeFields[std::size_t(column - Type)]
+                                                     : nullptr;
+    }
 
     explicit SoundTableModel(QObject *parent = nullptr);
 
@@ -135,7 +146,7 @@ private:
     struct Stock
     {
         std::optional<TSoundAttributes> attrs;
-        QString state; // in English, as the command line compares it
+        Message state; // compared as a message: the same whatever the language
     };
     QString stockFolder_;
     QHash<QString, Stock> stock_; // by path below the stock folder

@@ -41,25 +41,11 @@ bool SoundTableModel::before(int a, int b) const
     const ScannedSound &x = rows_[std::size_t(a)];
     const ScannedSound &y = rows_[std::size_t(b)];
     int order = 0;
+    if (const FieldRow *field = fieldOf(sortColumn_); field && field->number)
+        order = compareOptional(table::field(x, field->number), table::field(y, field->number));
     switch (sortColumn_) {
     case Type:
         order = compareOptional(typeName(x), typeName(y));
-        break;
-    case Volume:
-        order = compareOptional(field(x, &TSoundAttributes::baseValue),
-                                field(y, &TSoundAttributes::baseValue));
-        break;
-    case MinDist:
-        order = compareOptional(field(x, &TSoundAttributes::minDist),
-                                field(y, &TSoundAttributes::minDist));
-        break;
-    case MaxDist:
-        order = compareOptional(field(x, &TSoundAttributes::maxDist),
-                                field(y, &TSoundAttributes::maxDist));
-        break;
-    case MaxAIDist:
-        order = compareOptional(field(x, &TSoundAttributes::maxAIDist),
-                                field(y, &TSoundAttributes::maxAIDist));
         break;
     case Rate:
         order = compareOptional(std::optional(x.sampleRate), std::optional(y.sampleRate));

@@ -5,35 +5,7 @@
 #include "sound_table_model.h"
 #include "sound_table_rows.h"
 
-#include <bit>
-
 namespace kelvane {
-
-namespace {
-
-// Bit for bit: what the game reads is the stored number, not one close to it.
-bool sameNumber(float a, float b)
-{
-    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
-}
-
-std::optional<float> numberOf(const TSoundAttributes &attrs, int column)
-{
-    switch (column) {
-    case SoundTableModel::Volume:
-        return attrs.baseValue;
-    case SoundTableModel::MinDist:
-        return attrs.minDist;
-    case SoundTableModel::MaxDist:
-        return attrs.maxDist;
-    case SoundTableModel::MaxAIDist:
-        return attrs.maxAIDist;
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
 
 void SoundTableModel::compareWith(const QString &stockFolder)
 {
@@ -46,8 +18,7 @@ void SoundTableModel::addStock(const std::vector<ScannedSound> &rows)
 {
     for (const ScannedSound &row : rows)
         if (row.state != SoundState::Refused)
-            stock_.insert(row.path,
-                          {row.attrs, QString::fromStdString(englishText(row.stateText))});
+            stock_.insert(row.path, {row.attrs, row.stateText});
     if (!rows.empty() && stockFilter_ != StockFilter::All)
         showAgain();
     shownChanged();
@@ -78,14 +49,11 @@ bool SoundTableModel::differsFromStock(const ScannedSound &row) const
     const auto found = stock_.find(row.path);
     if (found == stock_.end())
         return false;
-    if (found->state != QString::fromStdString(englishText(row.stateText)))
+    if (found->state != row.stateText)
         return true;
     if (!row.attrs || !found->attrs)
         return false; // the states say which has no block
-    for (int column = Type; column <= MaxAIDist; ++column)
-        if (!stockTip(row, column).isEmpty())
-            return true;
-    return false;
+    return !differingFields(*row.attrs, *found->attrs).empty();
 }
 
 std::pair<int, int> SoundTableModel::stockCounts() const
@@ -104,18 +72,15 @@ QString SoundTableModel::stockTip(const ScannedSound &row, int column) const
     const auto stock = stockValues(row);
     if (!stock || !row.attrs)
         return {};
-    if (column == Type) {
-        if (stock->gameType == row.attrs->gameType)
-            return {};
+    const FieldRow *field = fieldOf(column);
+    if (!field || sameField(*field, *row.attrs, *stock))
+        return {};
+    if (!field->number) {
         ScannedSound stockRow;
         stockRow.attrs = stock;
         return tr("stock: %1").arg(table::typeName(stockRow).value_or(QString()));
     }
-    const auto mine = numberOf(*row.attrs, column);
-    const auto theirs = numberOf(*stock, column);
-    if (!mine || !theirs || sameNumber(*mine, *theirs))
-        return {};
-    return tr("stock: %1").arg(shortestNumber(*theirs, separator_));
+    return tr("stock: %1").arg(shortestNumber((*stock).*field->number, separator_));
 }
 
 } // namespace kelvane

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "attribute_edits.h"
+#include "sound_attributes.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace kelvane {
+
+// The fields of the block a user sets, in the order every list of them keeps.
+enum class AttributeField
+{
+    Type,
+    Volume,
+    MinDist,
+    MaxDist,
+    MaxAIDist
+};
+
+// One field: the sound table's columns, the boxes, the command line's options and output, diff
+// and the stock comparison all read this table, so a field is added here and in the block.
+struct FieldRow
+{
+    AttributeField field;
+    std::string_view key;     // as the command line's --option, its table and diff name it
+    std::string_view jsonKey; // in the block's JSON
+    // The number the block holds and the edit that sets it; null for the type, a code.
+    float TSoundAttributes::*number = nullptr;
+    std::optional<float> AttributeEdits::*edit = nullptr;
+};
+
+inline constexpr std::array<FieldRow, 5> kAttributeFields{{
+    {AttributeField::Type, "type", "gameType"},
+    {AttributeField::Volume, "volume", "baseValue", &TSoundAttributes::baseValue,
+     &AttributeEdits::volume},
+    {AttributeField::MinDist, "min", "minDist", &TSoundAttributes::minDist,
+     &AttributeEdits::minDist},
+    {AttributeField::MaxDist, "max", "maxDist", &TSoundAttributes::maxDist,
+     &AttributeEdits::maxDist},
+    {AttributeField::MaxAIDist, "ai", "maxAIDist", &TSoundAttributes::maxAIDist,
+     &AttributeEdits::maxAIDist},
+}};
+
+// The fields that hold a number: every one but the type.
+inline constexpr std::span<const FieldRow> kNumberFields = std::span(kAttributeFields).subspan(1);
+
+[[nodiscard]] constexpr const FieldRow &fieldRow(AttributeField field)
+{
+    return kAttributeFields[static_cast<std::size_t>(field)];
+}
+
+// Whether the game reads the field alike in both blocks: numbers bit for bit, as stored.
+[[nodiscard]] bool sameField(const FieldRow &row, const TSoundAttributes &a,
+                             const TSoundAttributes &b);
+
+// The fields the game reads otherwise in `b` than in `a`, in the table's order: what diff and
+// the stock comparison report.
+[[nodiscard]] std::vector<AttributeField> differingFields(const TSoundAttributes &a,
+                                                          const TSoundAttributes &b);
+
+// Whether the edits set the field.
+[[nodiscard]] bool isEdited(const FieldRow &row, const AttributeEdits &edits);
+
+} // namespace kelvane
