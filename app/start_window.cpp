@@ -1,14 +1,14 @@
 #include "start_window.h"
 
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
 namespace kelvane {
 
-std::unique_ptr<TKelvaneForm> makeStartWindow(const StartRequest &request,
-                                              DesktopLauncher *launcher)
+std::unique_ptr<KelvaneWindow> makeStartWindow(const StartRequest &request,
+                                               DesktopLauncher *launcher)
 {
     QString problem = request.problem;
     QString fileName = request.fileName;
@@ -20,7 +20,7 @@ std::unique_ptr<TKelvaneForm> makeStartWindow(const StartRequest &request,
                 .arg(request.folder);
         fileName.clear();
     }
-    auto form = std::make_unique<TKelvaneForm>(launcher);
+    auto form = std::make_unique<KelvaneWindow>(launcher);
     form->startWith(fileName, problem);
     if (request.allSounds)
         form->showAllSounds(true);

@@ -13,10 +13,10 @@
 //                                         selected rows, undoes it, does it again and applies
 //                                         it; prints "edit_ms undo_ms apply_seconds", then the
 //                                         paths it changed
-#include "all_sounds_panel.h"
 #include "kelvane_application.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "sound_table_model.h"
+#include "sound_table_panel.h"
 
 #include <cstdio>
 
@@ -39,7 +39,7 @@
 namespace {
 
 using kelvane::SoundTableModel;
-using kelvane::TAllSoundsPanel;
+using kelvane::SoundTablePanel;
 
 // Runs the event loop until `done` holds, keeping the longest gap between passes of the loop.
 double runUntil(const std::function<bool()> &done)
@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
         return 2;
     const QString mode = QString::fromLocal8Bit(argv[1]);
     QDir::setCurrent(QString::fromLocal8Bit(argv[2]));
-    kelvane::TKelvaneForm form;
+    kelvane::KelvaneWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
@@ -105,7 +105,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     QTest::mouseClick(button, Qt::LeftButton);
-    auto *panel = form.findChild<TAllSoundsPanel *>("pnlAllSounds");
+    auto *panel = form.findChild<SoundTablePanel *>("pnlAllSounds");
     auto *table = form.findChild<QTableView *>("tblSounds");
     const double gap = runUntil([panel] { return !panel->busy(); });
     const double seconds = double(clock.nsecsElapsed()) / 1e9;

@@ -73,7 +73,7 @@ void BM_PrepareForSave(benchmark::State &state)
 {
     auto image = imageOf("mono_block.ogg", state.range(0));
     (void)kelvane::inspectImage(*image);
-    kelvane::TSoundAttributes attrs = kelvane::defaultAttrs;
+    kelvane::SoundAttributes attrs = kelvane::defaultAttrs;
     for (auto _ : state) {
         attrs.maxDist += 1.0f;
         if (!kelvane::prepareImageForSave(*image, attrs))
@@ -95,7 +95,7 @@ void BM_LoadAndSave(benchmark::State &state)
         const auto bytes = image->bytes();
         file.write(reinterpret_cast<const char *>(bytes.data()), qint64(bytes.size()));
     }
-    kelvane::TSoundAttributes attrs = kelvane::defaultAttrs;
+    kelvane::SoundAttributes attrs = kelvane::defaultAttrs;
     for (auto _ : state) {
         kelvane::LoadResult loaded = kelvane::loadSoundFile(path, path);
         attrs.maxDist += 1.0f;

@@ -3,7 +3,7 @@
 // again with the new value. Usage: range_bench FOLDER SOUND EDITS; prints one time in
 // milliseconds per keystroke.
 #include "kelvane_application.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "range_view.h"
 
 #include <cstdio>
@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     if (argc < 4)
         return 2;
     QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
-    kelvane::TKelvaneForm form;
+    kelvane::KelvaneWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

@@ -4,7 +4,7 @@
 // the window was deaf, to the millisecond, without the meter itself keeping a core busy).
 // Usage: waveform_bench FOLDER SOUND OTHER RUNS. Prints one line per run: "drawn_ms gap_ms".
 // Each run first selects OTHER, so that every selection of SOUND loads and decodes it anew.
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "waveform_view.h"
 
 #include <cstdio>
@@ -95,7 +95,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
-    kelvane::TKelvaneForm form;
+    kelvane::KelvaneWindow form;
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;

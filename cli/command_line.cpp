@@ -202,7 +202,7 @@ std::optional<QString> Reader::readNumbers(Options &options)
             return QStringLiteral("--%1 %2: Floating point value is not valid.")
                 .arg(QLatin1String(name), value(name));
     }
-    const TSoundAttributes wanted = edits.probe();
+    const SoundAttributes wanted = edits.probe();
     const auto broken =
         firstRuleBroken(wanted.baseValue, wanted.minDist, wanted.maxDist, wanted.maxAIDist);
     if (!broken)

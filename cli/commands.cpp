@@ -78,7 +78,7 @@ CheckResult checkOne(const QString &path, const LoadResult &loaded, const Option
 }
 
 // Writes `next` into the loaded file, or says why not; the save waits in the run's batch.
-void apply(FileRun &run, LoadResult &loaded, const TSoundAttributes &next, const Options &options)
+void apply(FileRun &run, LoadResult &loaded, const SoundAttributes &next, const Options &options)
 {
     const ChangeCheck check = checkChange(loaded, next);
     if (check.verdict == ChangeCheck::Refused) {
@@ -146,7 +146,7 @@ std::optional<LoadResult> loadForChange(FileRun &run)
 // --upgrade an older block's values go into a version 3 block in front of it.
 void fixOne(FileRun &run, const Options &options)
 {
-    const auto leaveOlder = [&](const TSoundAttributes &older) {
+    const auto leaveOlder = [&](const SoundAttributes &older) {
         run.say(QStringLiteral("older block of version %1, left as it is (--upgrade converts it)")
                     .arg(older.version));
         run.result = Result::Skipped;
@@ -234,7 +234,7 @@ int Runner::set(const Options &options)
 int Runner::copy(const Options &options)
 {
     // The command line has read FROM and found its block.
-    const TSoundAttributes attrs = options.fromAttrs;
+    const SoundAttributes attrs = options.fromAttrs;
     const QString sourceFile = QFileInfo(options.from).canonicalFilePath();
     return forEach(options, Mode::Writes, [&](FileRun &run) {
         if (QFileInfo(run.path).canonicalFilePath() == sourceFile) {

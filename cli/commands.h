@@ -39,7 +39,7 @@ struct Options
     // The fields `set` changes; the others stay as the file has them.
     AttributeEdits edits;
     QString from; // copy: the file whose block the others receive, and that block
-    TSoundAttributes fromAttrs{};
+    SoundAttributes fromAttrs{};
 };
 
 // Whether a sound's path below the folder given matches one of --name's patterns (or there are

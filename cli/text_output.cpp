@@ -220,7 +220,7 @@ public:
 
     void shown(FileRun &run, const LoadResult &loaded, int pathWidth) override
     {
-        const std::optional<TSoundAttributes> shown = blockTheGameReads(loaded);
+        const std::optional<SoundAttributes> shown = blockTheGameReads(loaded);
         QStringList cells{shown ? toQString(gameTypeName(shown->gameType).value_or("unlisted"))
                                 : QStringLiteral("-")};
         for (const FieldRow &field : kNumberFields) {

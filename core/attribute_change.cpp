@@ -16,7 +16,7 @@ std::string numberText(float value)
 }
 
 // The fields that differ, as "name old -> new".
-std::vector<Message> differences(const TSoundAttributes &from, const TSoundAttributes &to)
+std::vector<Message> differences(const SoundAttributes &from, const SoundAttributes &to)
 {
     std::vector<Message> changed;
     if (from.gameType != to.gameType)
@@ -29,7 +29,7 @@ std::vector<Message> differences(const TSoundAttributes &from, const TSoundAttri
         {"max", {from.maxDist, to.maxDist}},
         {"ai", {from.maxAIDist, to.maxAIDist}}};
     for (const auto &[name, pair] : numbers) {
-        if (!SameAttributes({3, pair.first}, {3, pair.second}))
+        if (!sameAttributes({3, pair.first}, {3, pair.second}))
             changed.push_back({MessageKind::ChangeNumber,
                                {name, numberText(pair.first), numberText(pair.second)}});
     }
@@ -38,7 +38,7 @@ std::vector<Message> differences(const TSoundAttributes &from, const TSoundAttri
 
 } // namespace
 
-SoundFacts afterWriting(SoundFacts found, const TSoundAttributes &next)
+SoundFacts afterWriting(SoundFacts found, const SoundAttributes &next)
 {
     found.badChecksum = false;
     found.block = SoundFacts::Present;
@@ -46,7 +46,7 @@ SoundFacts afterWriting(SoundFacts found, const TSoundAttributes &next)
     return found;
 }
 
-ChangeCheck checkChange(const LoadResult &loaded, const TSoundAttributes &next)
+ChangeCheck checkChange(const LoadResult &loaded, const SoundAttributes &next)
 {
     ChangeCheck check;
     const Inspection &found = loaded.inspection;
@@ -66,7 +66,7 @@ ChangeCheck checkChange(const LoadResult &loaded, const TSoundAttributes &next)
     for (const GameWarning &warning : gameWarnings(afterWriting(soundFactsOf(found), next)))
         if (warning.stopsGame())
             check.stopping.push_back(warning.text);
-    if (SameAttributes(next, found.savedAttrs)) {
+    if (sameAttributes(next, found.savedAttrs)) {
         check.verdict = ChangeCheck::Unchanged;
         return check;
     }

@@ -29,8 +29,8 @@ struct ChangeCheck
 
 // What the game finds in a sound once `next` is written into it: a version 3 block holding
 // `next`, the checksum repaired, the rest as `found`.
-[[nodiscard]] SoundFacts afterWriting(SoundFacts found, const TSoundAttributes &next);
+[[nodiscard]] SoundFacts afterWriting(SoundFacts found, const SoundAttributes &next);
 
-[[nodiscard]] ChangeCheck checkChange(const LoadResult &loaded, const TSoundAttributes &next);
+[[nodiscard]] ChangeCheck checkChange(const LoadResult &loaded, const SoundAttributes &next);
 
 } // namespace kelvane

@@ -75,7 +75,7 @@ bool BatchEdit::stage(const EditTarget &target, SaveBatch &batch, EditOutcome &o
         outcome.message = MessageKind::ChangedSinceListed;
         return false;
     }
-    const TSoundAttributes next = target.edits.over(loaded.inspection.fileAttrs);
+    const SoundAttributes next = target.edits.over(loaded.inspection.fileAttrs);
     const ChangeCheck check = checkChange(loaded, next);
     if (check.verdict == ChangeCheck::Refused) {
         outcome.message = check.why;

@@ -56,7 +56,7 @@ void EditSession::userChanged()
     track(ChangeEvent::UserChange);
 }
 
-void EditSession::copy(const std::optional<TSoundAttributes> &shown)
+void EditSession::copy(const std::optional<SoundAttributes> &shown)
 {
     copyValid_ = shown.has_value();
     if (shown)
@@ -64,21 +64,21 @@ void EditSession::copy(const std::optional<TSoundAttributes> &shown)
     track(ChangeEvent::Copy);
 }
 
-const TSoundAttributes &EditSession::paste()
+const SoundAttributes &EditSession::paste()
 {
     show(copiedAttrs_);
     track(ChangeEvent::Paste);
     return copiedAttrs_;
 }
 
-const TSoundAttributes &EditSession::revert()
+const SoundAttributes &EditSession::revert()
 {
     show(fileAttrs_);
     track(ChangeEvent::Revert);
     return fileAttrs_;
 }
 
-EditSession::ApplyStep EditSession::apply(const std::optional<TSoundAttributes> &shown)
+EditSession::ApplyStep EditSession::apply(const std::optional<SoundAttributes> &shown)
 {
     if (!shown) {
         track(ChangeEvent::ApplyInvalid);
@@ -86,7 +86,7 @@ EditSession::ApplyStep EditSession::apply(const std::optional<TSoundAttributes> 
     }
     editAttrs_ = *shown;
     track(ChangeEvent::ApplyValid);
-    return SameAttributes(editAttrs_, savedAttrs_) ? ApplyStep::NothingChanged : ApplyStep::Write;
+    return sameAttributes(editAttrs_, savedAttrs_) ? ApplyStep::NothingChanged : ApplyStep::Write;
 }
 
 bool EditSession::hasChangesToOffer() const
@@ -94,14 +94,14 @@ bool EditSession::hasChangesToOffer() const
     return tracking_.dataChanged && canSave();
 }
 
-EditSession::Question EditSession::question(const std::optional<TSoundAttributes> &shown)
+EditSession::Question EditSession::question(const std::optional<SoundAttributes> &shown)
 {
     if (!hasChangesToOffer())
         return Question::None;
     if (!shown)
         return Question::Invalid;
     editAttrs_ = *shown;
-    return SameAttributes(editAttrs_, savedAttrs_) ? Question::None : Question::Ask;
+    return sameAttributes(editAttrs_, savedAttrs_) ? Question::None : Question::Ask;
 }
 
 SaveResult EditSession::write(const QString &target, const QString &shownName, Backup backup)
@@ -160,17 +160,17 @@ bool EditSession::canSave() const
     return image_ && image_->writable();
 }
 
-void EditSession::show(const TSoundAttributes &attrs)
+void EditSession::show(const SoundAttributes &attrs)
 {
     editAttrs_ = attrs;
     blockShown_ = true;
-    track(ChangeEvent::ShowAttributes);
+    track(ChangeEvent::showAttributes);
 }
 
 void EditSession::track(ChangeEvent event)
 {
-    const Facts facts{canSave(), !SameAttributes(editAttrs_, savedAttrs_),
-                      !SameAttributes(editAttrs_, fileAttrs_), copyValid_, blockShown_};
+    const Facts facts{canSave(), !sameAttributes(editAttrs_, savedAttrs_),
+                      !sameAttributes(editAttrs_, fileAttrs_), copyValid_, blockShown_};
     tracking_ = kelvane::track(event, tracking_, facts);
 }
 

@@ -59,14 +59,14 @@ public:
     // The user changed one of the five controls.
     void userChanged();
     // Copy: the values the controls hold, or nothing when one did not validate.
-    void copy(const std::optional<TSoundAttributes> &shown);
+    void copy(const std::optional<SoundAttributes> &shown);
     // Paste and Revert: the block to put into the controls.
-    [[nodiscard]] const TSoundAttributes &paste();
-    [[nodiscard]] const TSoundAttributes &revert();
-    ApplyStep apply(const std::optional<TSoundAttributes> &shown);
+    [[nodiscard]] const SoundAttributes &paste();
+    [[nodiscard]] const SoundAttributes &revert();
+    ApplyStep apply(const std::optional<SoundAttributes> &shown);
     // Before the sound is left: `shown` is read only when there are changes to offer.
     [[nodiscard]] bool hasChangesToOffer() const;
-    Question question(const std::optional<TSoundAttributes> &shown);
+    Question question(const std::optional<SoundAttributes> &shown);
 
     // Writes the shown block to `target`; the loaded file is replaced only while it is still
     // the file that was loaded. On success the block counts as saved.
@@ -82,7 +82,7 @@ public:
     // on page 2.
     [[nodiscard]] bool canSave() const;
     [[nodiscard]] bool blockShown() const { return blockShown_; }
-    [[nodiscard]] const TSoundAttributes &shown() const { return editAttrs_; }
+    [[nodiscard]] const SoundAttributes &shown() const { return editAttrs_; }
     [[nodiscard]] const FileImage *image() const { return image_.get(); }
     [[nodiscard]] const std::optional<SoundFacts> &facts() const { return facts_; }
     // The loaded sound as a decoder should read it: a wrong page 2 checksum, which any decoder
@@ -92,7 +92,7 @@ public:
     [[nodiscard]] std::optional<double> seconds() const;
 
 private:
-    void show(const TSoundAttributes &attrs);
+    void show(const SoundAttributes &attrs);
     void track(ChangeEvent event);
 
     std::unique_ptr<FileImage> image_;
@@ -100,10 +100,10 @@ private:
     std::uint32_t sampleRate_ = 0;
     FileIdentity loadedAs_;
     std::optional<SoundFacts> facts_; // what the game reads of the loaded file
-    TSoundAttributes fileAttrs_{};
-    TSoundAttributes editAttrs_{};
-    TSoundAttributes savedAttrs_{};
-    TSoundAttributes copiedAttrs_{};
+    SoundAttributes fileAttrs_{};
+    SoundAttributes editAttrs_{};
+    SoundAttributes savedAttrs_{};
+    SoundAttributes copiedAttrs_{};
     bool copyValid_ = false;  // the last Copy validated, so Paste may offer it
     bool blockShown_ = false; // a block is in the controls (found, inserted or pasted)
     Tracking tracking_;

@@ -6,7 +6,7 @@
 
 namespace kelvane {
 
-std::optional<TSoundAttributes> editableValues(const ScannedSound &listed)
+std::optional<SoundAttributes> editableValues(const ScannedSound &listed)
 {
     // A file read only in part, or not at all, is never written.
     if (listed.state == SoundState::Refused || listed.state == SoundState::ViewOnly)
@@ -23,7 +23,7 @@ std::optional<Message> refusedEdits(const ScannedSound &listed, const AttributeE
     const auto values = editableValues(listed);
     if (!values)
         return listed.stateText;
-    const TSoundAttributes next = edits.over(*values);
+    const SoundAttributes next = edits.over(*values);
     if (const auto broken =
             firstRuleBroken(next.baseValue, next.minDist, next.maxDist, next.maxAIDist))
         return breachText(*broken, next);

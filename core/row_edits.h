@@ -7,7 +7,7 @@ namespace kelvane {
 
 // The values an edit of the sound listed as `listed` starts from: what the game reads, or for a
 // sound without a block the block a save inserts; none for a sound that is never written.
-[[nodiscard]] std::optional<TSoundAttributes> editableValues(const ScannedSound &listed);
+[[nodiscard]] std::optional<SoundAttributes> editableValues(const ScannedSound &listed);
 
 // Why `edits` cannot be written into the sound listed as `listed`: a sound that cannot be
 // written, or a rule the values would break; nothing when they can.

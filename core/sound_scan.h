@@ -31,7 +31,7 @@ struct ScannedSound
     SoundState state = SoundState::Refused;
     Message stateText; // the whole reason: "refused: ...", "older block, version 2"
     // What the game reads: the block, or an older block's values; empty when it reads none.
-    std::optional<TSoundAttributes> attrs;
+    std::optional<SoundAttributes> attrs;
     std::uint32_t sampleRate = 0;
     unsigned channels = 0;
     std::optional<double> seconds;

@@ -18,7 +18,7 @@ namespace kelvane {
 
 namespace {
 
-QJsonObject blockJson(const TSoundAttributes &a)
+QJsonObject blockJson(const SoundAttributes &a)
 {
     QJsonObject block{{"version", static_cast<qint64>(a.version)},
                       {"gameType", static_cast<qint64>(a.gameType)},
@@ -101,7 +101,7 @@ QString faithfulNumber(float value)
 
 } // namespace
 
-QStringList attributeLines(const TSoundAttributes &attrs)
+QStringList attributeLines(const SoundAttributes &attrs)
 {
     return {QStringLiteral("Game sound type:     ") + typeText(attrs.gameType),
             QStringLiteral("Base sound volume:   ") + faithfulNumber(attrs.baseValue),
@@ -110,7 +110,7 @@ QStringList attributeLines(const TSoundAttributes &attrs)
             QStringLiteral("Maximum AI distance: ") + faithfulNumber(attrs.maxAIDist)};
 }
 
-Message breachText(AttributeField field, const TSoundAttributes &attrs)
+Message breachText(AttributeField field, const SoundAttributes &attrs)
 {
     const auto number = [](float value) { return QString::number(value, 'g', 7).toStdString(); };
     switch (field) {
@@ -133,14 +133,14 @@ std::vector<Message> detailLines(const Inspection &found)
     return {found.infoLines.begin(), found.infoLines.end() - std::ptrdiff_t(found.insertionLines)};
 }
 
-std::optional<TSoundAttributes> olderBlock(const Inspection &found)
+std::optional<SoundAttributes> olderBlock(const Inspection &found)
 {
     if (!found.firstComment)
         return std::nullopt;
     return readLegacyBlock(*found.firstComment);
 }
 
-std::optional<TSoundAttributes> blockTheGameReads(const LoadResult &loaded)
+std::optional<SoundAttributes> blockTheGameReads(const LoadResult &loaded)
 {
     if (loaded.refused())
         return std::nullopt;
@@ -169,7 +169,7 @@ QString blockMetres(float distance)
 
 } // namespace
 
-QStringList rangeLines(const TSoundAttributes &attrs)
+QStringList rangeLines(const SoundAttributes &attrs)
 {
     if (const auto problem = rangeProblem(attrs))
         return {QStringLiteral("  Range: none: ") + english(problem->text)};
@@ -189,7 +189,7 @@ QStringList rangeLines(const TSoundAttributes &attrs)
     return lines;
 }
 
-QJsonObject rangeJson(const TSoundAttributes &attrs)
+QJsonObject rangeJson(const SoundAttributes &attrs)
 {
     if (const auto problem = rangeProblem(attrs))
         return {{"minus20dB", QJsonValue()},         {"minus40dB", QJsonValue()},

@@ -13,26 +13,26 @@ namespace kelvane {
 [[nodiscard]] QString typeText(std::uint32_t code);
 
 // The five attributes, one line each, numbers as the window writes them (with ".").
-[[nodiscard]] QStringList attributeLines(const TSoundAttributes &attrs);
+[[nodiscard]] QStringList attributeLines(const SoundAttributes &attrs);
 
 // A refused value named with the field and the values: "maximum distance 50 is below minimum
 // distance 120".
-[[nodiscard]] Message breachText(AttributeField field, const TSoundAttributes &attrs);
+[[nodiscard]] Message breachText(AttributeField field, const SoundAttributes &attrs);
 
 // The details as loading read them from the file, without what an insertion in memory added.
 [[nodiscard]] std::vector<Message> detailLines(const Inspection &found);
 
 // The older block of version 1 or 2 in the first comment, when that is what it holds.
-[[nodiscard]] std::optional<TSoundAttributes> olderBlock(const Inspection &found);
+[[nodiscard]] std::optional<SoundAttributes> olderBlock(const Inspection &found);
 
 // The values the game takes from the file: its block, or the older block it holds instead;
 // nothing for a file without either, or one that could not be read.
-[[nodiscard]] std::optional<TSoundAttributes> blockTheGameReads(const LoadResult &loaded);
+[[nodiscard]] std::optional<SoundAttributes> blockTheGameReads(const LoadResult &loaded);
 
 // How far the game lets the sound carry, as `show --range` prints it: where it falls to -20 and
 // -40 dB, its level at the maximum distance, how far NPCs hear it.
-[[nodiscard]] QStringList rangeLines(const TSoundAttributes &attrs);
-[[nodiscard]] QJsonObject rangeJson(const TSoundAttributes &attrs);
+[[nodiscard]] QStringList rangeLines(const SoundAttributes &attrs);
+[[nodiscard]] QJsonObject rangeJson(const SoundAttributes &attrs);
 
 // Everything `show` knows of a file, with raw values as numbers, for scripts.
 [[nodiscard]] QJsonObject soundJson(const QString &path, const LoadResult &loaded);

@@ -8,7 +8,7 @@ SaveBatch::SaveBatch() = default;
 
 SaveBatch::~SaveBatch() = default;
 
-std::optional<SaveResult> SaveBatch::add(FileImage &image, const TSoundAttributes &attrs,
+std::optional<SaveResult> SaveBatch::add(FileImage &image, const SoundAttributes &attrs,
                                          const SaveTarget &target)
 {
     try {

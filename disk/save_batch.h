@@ -30,7 +30,7 @@ public:
 
     // Writes the new image for `target` (the image may be dropped afterwards). Returns the
     // failure when that already failed; otherwise the save waits for `commit`.
-    [[nodiscard]] std::optional<SaveResult> add(FileImage &image, const TSoundAttributes &attrs,
+    [[nodiscard]] std::optional<SaveResult> add(FileImage &image, const SoundAttributes &attrs,
                                                 const SaveTarget &target);
     // How many saves and bytes wait for `commit`.
     [[nodiscard]] std::size_t size() const;

@@ -6,7 +6,7 @@
 
 namespace kelvane {
 
-SaveResult saveSoundFile(FileImage &image, const TSoundAttributes &attrs, const SaveTarget &target)
+SaveResult saveSoundFile(FileImage &image, const SoundAttributes &attrs, const SaveTarget &target)
 {
     try {
         auto staged = stageSave(image, attrs, target, Flush::EachFile);

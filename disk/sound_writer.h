@@ -60,7 +60,7 @@ struct SaveResult
 // and extended attributes where the system allows. The backup lies beside the real file, never
 // replaces an existing one, and is made so that the target never stops existing; when it is
 // asked for and cannot be made nothing is written. Never writes an image read in part.
-[[nodiscard]] SaveResult saveSoundFile(FileImage &image, const TSoundAttributes &attrs,
+[[nodiscard]] SaveResult saveSoundFile(FileImage &image, const SoundAttributes &attrs,
                                        const SaveTarget &target);
 
 } // namespace kelvane

@@ -134,7 +134,7 @@ bool writeNewFile(ReplacementFile &file, const FileImage &image, const QString &
 
 } // namespace
 
-std::variant<StagedSave, SaveResult> stageSave(FileImage &image, const TSoundAttributes &attrs,
+std::variant<StagedSave, SaveResult> stageSave(FileImage &image, const SoundAttributes &attrs,
                                                const SaveTarget &target, Flush flush)
 {
     if (image.headersOnly() || !prepareImageForSave(image, attrs))

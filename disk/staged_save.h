@@ -31,7 +31,7 @@ enum class Flush
 // The first half: the checks, the new file written and closed (and flushed with
 // Flush::EachFile). The failure when it could not be done; nothing is left behind then.
 [[nodiscard]] std::variant<StagedSave, SaveResult>
-stageSave(FileImage &image, const TSoundAttributes &attrs, const SaveTarget &target, Flush flush);
+stageSave(FileImage &image, const SoundAttributes &attrs, const SaveTarget &target, Flush flush);
 
 // The second half: the target checked once more against what was loaded, the backup made and
 // the new file renamed over the target. The folder is not flushed here.

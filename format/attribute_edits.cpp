@@ -23,7 +23,7 @@ AttributeEdits AttributeEdits::then(const AttributeEdits &later) const
     return both;
 }
 
-TSoundAttributes AttributeEdits::over(TSoundAttributes attrs) const
+SoundAttributes AttributeEdits::over(SoundAttributes attrs) const
 {
     if (gameType)
         attrs.gameType = *gameType;

@@ -20,9 +20,9 @@ struct AttributeEdits
     [[nodiscard]] bool any() const;
     // The values the rules are checked on before any file is read: each given field, the others
     // at values no rule refuses (the maximum at the given minimum, or at 0).
-    [[nodiscard]] TSoundAttributes probe() const
+    [[nodiscard]] SoundAttributes probe() const
     {
-        TSoundAttributes wanted = defaultAttrs;
+        SoundAttributes wanted = defaultAttrs;
         wanted.baseValue = volume.value_or(1.0f);
         wanted.minDist = minDist.value_or(0.0f);
         wanted.maxDist = maxDist.value_or(wanted.minDist);
@@ -32,7 +32,7 @@ struct AttributeEdits
     // These edits, with every field `later` sets set as `later` says.
     [[nodiscard]] AttributeEdits then(const AttributeEdits &later) const;
     // `attrs` with the asked-for fields replaced.
-    [[nodiscard]] TSoundAttributes over(TSoundAttributes attrs) const;
+    [[nodiscard]] SoundAttributes over(SoundAttributes attrs) const;
 };
 
 } // namespace kelvane

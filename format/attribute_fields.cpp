@@ -5,7 +5,7 @@
 
 namespace kelvane {
 
-bool sameField(const FieldRow &row, const TSoundAttributes &a, const TSoundAttributes &b)
+bool sameField(const FieldRow &row, const SoundAttributes &a, const SoundAttributes &b)
 {
     if (!row.number)
         return a.gameType == b.gameType;
@@ -14,7 +14,7 @@ bool sameField(const FieldRow &row, const TSoundAttributes &a, const TSoundAttri
            std::bit_cast<std::uint32_t>(b.*row.number);
 }
 
-std::vector<AttributeField> differingFields(const TSoundAttributes &a, const TSoundAttributes &b)
+std::vector<AttributeField> differingFields(const SoundAttributes &a, const SoundAttributes &b)
 {
     std::vector<AttributeField> found;
     for (const FieldRow &row : kAttributeFields)

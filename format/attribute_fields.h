@@ -29,19 +29,19 @@ struct FieldRow
     std::string_view key;     // as the command line's --option, its table and diff name it
     std::string_view jsonKey; // in the block's JSON
     // The number the block holds and the edit that sets it; null for the type, a code.
-    float TSoundAttributes::*number = nullptr;
+    float SoundAttributes::*number = nullptr;
     std::optional<float> AttributeEdits::*edit = nullptr;
 };
 
 inline constexpr std::array<FieldRow, 5> kAttributeFields{{
     {AttributeField::Type, "type", "gameType"},
-    {AttributeField::Volume, "volume", "baseValue", &TSoundAttributes::baseValue,
+    {AttributeField::Volume, "volume", "baseValue", &SoundAttributes::baseValue,
      &AttributeEdits::volume},
-    {AttributeField::MinDist, "min", "minDist", &TSoundAttributes::minDist,
+    {AttributeField::MinDist, "min", "minDist", &SoundAttributes::minDist,
      &AttributeEdits::minDist},
-    {AttributeField::MaxDist, "max", "maxDist", &TSoundAttributes::maxDist,
+    {AttributeField::MaxDist, "max", "maxDist", &SoundAttributes::maxDist,
      &AttributeEdits::maxDist},
-    {AttributeField::MaxAIDist, "ai", "maxAIDist", &TSoundAttributes::maxAIDist,
+    {AttributeField::MaxAIDist, "ai", "maxAIDist", &SoundAttributes::maxAIDist,
      &AttributeEdits::maxAIDist},
 }};
 
@@ -54,13 +54,13 @@ inline constexpr std::span<const FieldRow> kNumberFields = std::span(kAttributeF
 }
 
 // Whether the game reads the field alike in both blocks: numbers bit for bit, as stored.
-[[nodiscard]] bool sameField(const FieldRow &row, const TSoundAttributes &a,
-                             const TSoundAttributes &b);
+[[nodiscard]] bool sameField(const FieldRow &row, const SoundAttributes &a,
+                             const SoundAttributes &b);
 
 // The fields the game reads otherwise in `b` than in `a`, in the table's order: what diff and
 // the stock comparison report.
-[[nodiscard]] std::vector<AttributeField> differingFields(const TSoundAttributes &a,
-                                                          const TSoundAttributes &b);
+[[nodiscard]] std::vector<AttributeField> differingFields(const SoundAttributes &a,
+                                                          const SoundAttributes &b);
 
 // Whether the edits set the field.
 [[nodiscard]] bool isEdited(const FieldRow &row, const AttributeEdits &edits);

@@ -84,7 +84,7 @@ InsertionResult InsertAttributeBlock(FileImage &image, const CommentLayout &l)
 }
 
 InsertionResult ReplaceFirstComment(FileImage &image, const CommentLayout &l, std::size_t oldLength,
-                                    const TSoundAttributes &attrs)
+                                    const SoundAttributes &attrs)
 {
     // The whole first comment must lie inside the packet.
     const std::size_t first = l.countOffset + 8;

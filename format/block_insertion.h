@@ -43,6 +43,6 @@ struct InsertionResult
 // count and every other comment stay. Refused, with the image unchanged, like an insertion.
 [[nodiscard]] InsertionResult ReplaceFirstComment(FileImage &image, const CommentLayout &layout,
                                                   std::size_t oldLength,
-                                                  const TSoundAttributes &attrs);
+                                                  const SoundAttributes &attrs);
 
 } // namespace kelvane

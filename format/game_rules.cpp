@@ -102,7 +102,7 @@ bool anyStopsGame(const std::vector<GameWarning> &warnings)
     return false;
 }
 
-std::vector<GameWarning> valueWarnings(const TSoundAttributes &attrs)
+std::vector<GameWarning> valueWarnings(const SoundAttributes &attrs)
 {
     std::vector<GameWarning> warnings;
     // NaN compares false, so it is refused like any distance below the least.
@@ -117,7 +117,7 @@ std::vector<GameWarning> valueWarnings(const TSoundAttributes &attrs)
     return warnings;
 }
 
-std::optional<GameWarning> rangeProblem(const TSoundAttributes &attrs)
+std::optional<GameWarning> rangeProblem(const SoundAttributes &attrs)
 {
     if (!(attrs.maxDist >= kLeastMaxDistance))
         return GameWarning{GameWarningKind::MaxDistance, {MessageKind::WarnMaxDistance, {"0.1"}}};
@@ -128,7 +128,7 @@ std::optional<GameWarning> rangeProblem(const TSoundAttributes &attrs)
     return std::nullopt;
 }
 
-std::vector<GameWarning> rangeWarnings(const TSoundAttributes &attrs)
+std::vector<GameWarning> rangeWarnings(const SoundAttributes &attrs)
 {
     std::vector<GameWarning> warnings;
     if (!(attrs.maxAIDist >= kLeastMaxDistance))

@@ -31,9 +31,9 @@ struct SoundFacts
         Older,     // a block of version 1 or 2, which the game still reads
         TooShort,  // a first comment too short for the version it starts with
     } block = Missing;
-    std::optional<TSoundAttributes> attrs; // what the game reads, when it reads a block
-    std::uint32_t claimedVersion = 0;      // TooShort: the version the comment starts with
-    std::size_t commentBytes = 0;          // TooShort: how long the comment is
+    std::optional<SoundAttributes> attrs; // what the game reads, when it reads a block
+    std::uint32_t claimedVersion = 0;     // TooShort: the version the comment starts with
+    std::size_t commentBytes = 0;         // TooShort: how long the comment is
     std::uint32_t sampleRate = 0;
     unsigned channels = 0;
     // The page 2 checksum on disk is wrong: the decoder skips that page and cannot open the file.
@@ -87,15 +87,15 @@ struct GameWarning
 
 // The warnings about the values a save would write: the distances the game stops on and a
 // type code the list does not hold.
-[[nodiscard]] std::vector<GameWarning> valueWarnings(const TSoundAttributes &attrs);
+[[nodiscard]] std::vector<GameWarning> valueWarnings(const SoundAttributes &attrs);
 
 // What the sound's range makes of valid values: NPCs hearing it farther than the player, and a
 // sound still loud where the game cuts it off; a minimum that is no distance at all (negative,
 // infinite or not a number) leaves the range untold, and says so.
-[[nodiscard]] std::vector<GameWarning> rangeWarnings(const TSoundAttributes &attrs);
+[[nodiscard]] std::vector<GameWarning> rangeWarnings(const SoundAttributes &attrs);
 
 // Why the sound's range cannot be told, if it cannot: the game stops on the maximum, or the
 // minimum is no distance.
-[[nodiscard]] std::optional<GameWarning> rangeProblem(const TSoundAttributes &attrs);
+[[nodiscard]] std::optional<GameWarning> rangeProblem(const SoundAttributes &attrs);
 
 } // namespace kelvane

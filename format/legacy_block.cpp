@@ -4,18 +4,18 @@
 
 namespace kelvane {
 
-std::optional<TSoundAttributes> readLegacyBlock(std::span<const std::uint8_t> comment)
+std::optional<SoundAttributes> readLegacyBlock(std::span<const std::uint8_t> comment)
 {
     // The game looks at the version and reads that version's fields; what lies beyond them it
     // never looks at, so a longer comment is read all the same.
     if (comment.size() >= 16 && readU32LE(comment, 0) == 1) {
         const float maxDist = readF32LE(comment, 8);
-        return TSoundAttributes{1,    readF32LE(comment, 4),  maxDist,
-                                1.0f, readU32LE(comment, 12), maxDist};
+        return SoundAttributes{1,    readF32LE(comment, 4),  maxDist,
+                               1.0f, readU32LE(comment, 12), maxDist};
     }
     if (comment.size() >= 20 && readU32LE(comment, 0) == 2) {
         const float maxDist = readF32LE(comment, 8);
-        return TSoundAttributes{
+        return SoundAttributes{
             2,      readF32LE(comment, 4), maxDist, readF32LE(comment, 12), readU32LE(comment, 16),
             maxDist};
     }

@@ -13,8 +13,7 @@ namespace kelvane {
 // (the game reads the version's fields and nothing past them). Returns the values the game
 // derives from one (volume 1.0 for version 1, AI distance equal to the maximum for both), with
 // the block's own version kept, or nothing when `comment` is neither.
-[[nodiscard]] std::optional<TSoundAttributes>
-readLegacyBlock(std::span<const std::uint8_t> comment);
+[[nodiscard]] std::optional<SoundAttributes> readLegacyBlock(std::span<const std::uint8_t> comment);
 
 // The version a first comment claims (1, 2 or 3) when it is too short for that version's
 // fields: the game reads past its end. Nothing for any other comment.

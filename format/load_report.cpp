@@ -284,9 +284,9 @@ Inspection Inspector::finishWithoutBlock(bool pageComplete)
     }
     if (!pageComplete)
         return refuse(MessageKind::EndsTooEarly);
-    TSoundAttributes block = defaultAttrs;
+    SoundAttributes block = defaultAttrs;
     InsertionResult inserted;
-    std::optional<TSoundAttributes> older;
+    std::optional<SoundAttributes> older;
     if (missing_ == MissingBlock::UpgradeOlder && report_.firstComment)
         older = readLegacyBlock(*report_.firstComment);
     // A longer one would have to shrink the page, which is never done: the game's values stay.

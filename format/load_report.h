@@ -34,11 +34,11 @@ struct Inspection
     // True when the details list should show its first line (inspection got through).
     bool selectFirstLine = false;
     // The block to put into the controls: the one found, or the inserted default.
-    std::optional<TSoundAttributes> shownAttrs;
+    std::optional<SoundAttributes> shownAttrs;
     // What Revert returns to, and what the last save holds. A version of 0 in savedAttrs makes
     // any block built from the controls differ from it, so Apply writes it.
-    TSoundAttributes fileAttrs{};
-    TSoundAttributes savedAttrs{};
+    SoundAttributes fileAttrs{};
+    SoundAttributes savedAttrs{};
     // Changes are pending from the start (bad checksum or inserted block).
     bool armed = false;
     std::uint32_t storedChecksum = 0;

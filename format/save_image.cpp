@@ -6,7 +6,7 @@
 
 namespace kelvane {
 
-bool prepareImageForSave(FileImage &image, const TSoundAttributes &attrs)
+bool prepareImageForSave(FileImage &image, const SoundAttributes &attrs)
 {
     const auto &found = image.layout();
     if (!found)

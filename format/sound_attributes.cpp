@@ -18,14 +18,14 @@ bool sameFloat(float a, float b)
 
 } // namespace
 
-TSoundAttributes readAttributeBlock(std::span<const std::uint8_t> bytes)
+SoundAttributes readAttributeBlock(std::span<const std::uint8_t> bytes)
 {
     bytes = bytes.first(kAttributeBlockSize);
-    return TSoundAttributes{readU32LE(bytes, 0),  readF32LE(bytes, 4),  readF32LE(bytes, 8),
-                            readF32LE(bytes, 12), readU32LE(bytes, 16), readF32LE(bytes, 20)};
+    return SoundAttributes{readU32LE(bytes, 0),  readF32LE(bytes, 4),  readF32LE(bytes, 8),
+                           readF32LE(bytes, 12), readU32LE(bytes, 16), readF32LE(bytes, 20)};
 }
 
-void writeAttributeBlock(std::span<std::uint8_t> bytes, const TSoundAttributes &attrs)
+void writeAttributeBlock(std::span<std::uint8_t> bytes, const SoundAttributes &attrs)
 {
     bytes = bytes.first(kAttributeBlockSize);
     writeU32LE(bytes, 0, attrs.version);
@@ -36,7 +36,7 @@ void writeAttributeBlock(std::span<std::uint8_t> bytes, const TSoundAttributes &
     writeF32LE(bytes, 20, attrs.maxAIDist);
 }
 
-bool SameAttributes(const TSoundAttributes &a, const TSoundAttributes &b)
+bool sameAttributes(const SoundAttributes &a, const SoundAttributes &b)
 {
     return a.version == b.version && sameFloat(a.minDist, b.minDist) &&
            sameFloat(a.maxDist, b.maxDist) && sameFloat(a.baseValue, b.baseValue) &&

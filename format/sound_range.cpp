@@ -9,7 +9,7 @@ namespace kelvane {
 namespace {
 
 // The distance gain alone, 0 to 1.
-double distanceGain(const TSoundAttributes &attrs, double distance)
+double distanceGain(const SoundAttributes &attrs, double distance)
 {
     const double least = attrs.minDist;
     const double most = attrs.maxDist;
@@ -22,7 +22,7 @@ double distanceGain(const TSoundAttributes &attrs, double distance)
 
 } // namespace
 
-double gainAt(const TSoundAttributes &attrs, double distance)
+double gainAt(const SoundAttributes &attrs, double distance)
 {
     if (!(distance <= double(attrs.maxDist)))
         return 0.0; // culled
@@ -34,7 +34,7 @@ double decibels(double gain)
     return gain > 0.0 ? 20.0 * std::log10(gain) : -std::numeric_limits<double>::infinity();
 }
 
-std::optional<double> distanceAtLevel(const TSoundAttributes &attrs, double level)
+std::optional<double> distanceAtLevel(const SoundAttributes &attrs, double level)
 {
     const double volume = std::max(0.0, double(attrs.baseValue));
     const double wanted = std::pow(10.0, level / 20.0);
@@ -50,7 +50,7 @@ std::optional<double> distanceAtLevel(const TSoundAttributes &attrs, double leve
     return distance;
 }
 
-double aiHearing(const TSoundAttributes &attrs)
+double aiHearing(const SoundAttributes &attrs)
 {
     return attrs.maxAIDist;
 }

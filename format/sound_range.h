@@ -16,16 +16,16 @@ inline constexpr double kQuietDecibels = -40.0;
 inline constexpr double kCutOffDecibels = -20.0;
 
 // The gain at `distance` metres (0 to 1), the block's volume included; 0 past the maximum.
-[[nodiscard]] double gainAt(const TSoundAttributes &attrs, double distance);
+[[nodiscard]] double gainAt(const SoundAttributes &attrs, double distance);
 
 // A gain in decibels; minus infinity for silence.
 [[nodiscard]] double decibels(double gain);
 
 // Where the sound has fallen to `level` dB: the distance (0 when it is that quiet from the
 // start), or none when it is cut off at its maximum distance before it gets so quiet.
-[[nodiscard]] std::optional<double> distanceAtLevel(const TSoundAttributes &attrs, double level);
+[[nodiscard]] std::optional<double> distanceAtLevel(const SoundAttributes &attrs, double level);
 
 // How far NPCs hear the sound when the game plays it at its own volume: its AI distance.
-[[nodiscard]] double aiHearing(const TSoundAttributes &attrs);
+[[nodiscard]] double aiHearing(const SoundAttributes &attrs);
 
 } // namespace kelvane

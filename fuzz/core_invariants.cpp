@@ -146,7 +146,7 @@ std::string checkUpgrade(const Bytes &before, const Bytes &after)
     if (le32(after, grownCount + 4) != 24)
         return "the upgraded block's length is not 24";
     const std::span<const std::uint8_t> oldComment(before.data() + count + 8, oldLength);
-    TSoundAttributes expected = *readLegacyBlock(oldComment);
+    SoundAttributes expected = *readLegacyBlock(oldComment);
     expected.version = kAttributeBlockVersion;
     std::array<std::uint8_t, kAttributeBlockSize> block{};
     writeAttributeBlock(block, expected);
@@ -208,7 +208,7 @@ std::string checkCoreInvariants(std::span<const std::uint8_t> file, bool headers
     if (!image.blockOffset() || image.layout()->blockOffset() != *image.blockOffset() ||
         *image.blockOffset() >= 58 + page.length || 24 > 58 + page.length - *image.blockOffset())
         return "the block of a writable image is not on page 2";
-    TSoundAttributes attrs{3, 1.5f, 42.0f, 0.5f, 0x80200000u, 7.0f};
+    SoundAttributes attrs{3, 1.5f, 42.0f, 0.5f, 0x80200000u, 7.0f};
     if (!prepareImageForSave(image, attrs))
         return "a writable image could not be prepared";
     const Bytes saved(image.bytes().begin(), image.bytes().end());

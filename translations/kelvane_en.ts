@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
-    <name>kelvane::TAllSoundsPanel</name>
+    <name>kelvane::SoundTablePanel</name>
     <message numerus="yes">
         <source>Put the .bak backups of %n selected sound(s) back in their places?</source>
         <translation>

@@ -546,7 +546,7 @@
     </message>
 </context>
 <context>
-    <name>kelvane::TAllSoundsPanel</name>
+    <name>kelvane::SoundTablePanel</name>
     <message>
         <source>unchanged</source>
         <translation>не змінювати</translation>
@@ -894,7 +894,7 @@
     </message>
 </context>
 <context>
-    <name>kelvane::TKelvaneForm</name>
+    <name>kelvane::KelvaneWindow</name>
     <message>
         <source> %1 is not an .ogg sound listed here; its folder is listed.</source>
         <translation> %1 — не звук .ogg з цього списку; показано його теку.</translation>

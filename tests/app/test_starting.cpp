@@ -1,7 +1,7 @@
-#include "all_sounds_panel.h"
 #include "desktop_launcher.h"
 #include "form_fixture.h"
 #include "kelvane_application.h"
+#include "sound_table_panel.h"
 #include "start_request.h"
 #include "start_window.h"
 
@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(driver::entries(w<QListView>("lstFiles")),
                  QStringList({"<dir>  ..", "<dir>  deeper", "mono_block.ogg", "stereo_block.ogg"}));
         QCOMPARE(selectedEntry(), QString());
-        QCOMPARE(loaded(), TKelvaneForm::kNoFileSelected);
+        QCOMPARE(loaded(), KelvaneWindow::kNoFileSelected);
         QCOMPARE(form->statusText(), QString());
     }
 
@@ -57,7 +57,7 @@ private slots:
     void theOverviewOfATree()
     {
         start({"--all-sounds", path("sounds")});
-        auto *panel = form->findChild<TAllSoundsPanel *>("pnlAllSounds");
+        auto *panel = form->findChild<SoundTablePanel *>("pnlAllSounds");
         QVERIFY(panel && panel->isVisible());
         QVERIFY(QTest::qWaitFor([panel] { return !panel->busy(); }));
         QCOMPARE(driver::entries(w<QTableView>("tblSounds")),
@@ -94,7 +94,7 @@ private slots:
         start({argument});
         if (argument.startsWith("nowhere"))
             QCOMPARE(listed(), folder + "/");
-        QCOMPARE(loaded(), TKelvaneForm::kNoFileSelected);
+        QCOMPARE(loaded(), KelvaneWindow::kNoFileSelected);
         QCOMPARE(form->statusText(), status);
     }
 

@@ -53,8 +53,8 @@ private slots:
         EditSession session;
         const QString path = add("mono_block.ogg");
         QVERIFY(session.load(path, "mono_block.ogg").read);
-        const TSoundAttributes file = session.shown();
-        TSoundAttributes louder = file;
+        const SoundAttributes file = session.shown();
+        SoundAttributes louder = file;
         louder.baseValue = 1.5f;
 
         session.userChanged();
@@ -70,7 +70,7 @@ private slots:
         session.notWritten();
         QCOMPARE(session.question(louder), Question::Ask);
 
-        QVERIFY(SameAttributes(session.revert(), file));
+        QVERIFY(sameAttributes(session.revert(), file));
         QVERIFY(!session.tracking().revert);
         QCOMPARE(session.question(file), Question::None);
     }
@@ -81,7 +81,7 @@ private slots:
     {
         EditSession session;
         QVERIFY(session.load(add("mono_block.ogg"), "mono_block.ogg").read);
-        TSoundAttributes copied = session.shown();
+        SoundAttributes copied = session.shown();
         copied.gameType = 0x80200000;
         session.copy(std::nullopt);
         QVERIFY(!session.tracking().paste);
@@ -90,8 +90,8 @@ private slots:
 
         QVERIFY(session.load(add("stereo_block.ogg"), "stereo_block.ogg").read);
         QVERIFY(!session.dataChanged());
-        QVERIFY(SameAttributes(session.paste(), copied));
-        QVERIFY(SameAttributes(session.shown(), copied));
+        QVERIFY(sameAttributes(session.paste(), copied));
+        QVERIFY(sameAttributes(session.shown(), copied));
         QVERIFY(session.tracking().apply && session.question(copied) == Question::Ask);
 
         QByteArray big = fixtures::readFile(fixtures::samplePath("bad_checksum.ogg"));

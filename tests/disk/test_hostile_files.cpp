@@ -49,7 +49,7 @@ private slots:
         QVERIFY2(verdict.valid, qPrintable(verdict.problem));
         const LoadResult again = loadSoundFile(path, name);
         QCOMPARE(again.inspection.outcome, LoadOutcome::Clean);
-        QVERIFY(SameAttributes(again.inspection.fileAttrs, defaultAttrs));
+        QVERIFY(sameAttributes(again.inspection.fileAttrs, defaultAttrs));
     }
 };
 

@@ -31,7 +31,7 @@ using namespace kelvane;
 
 namespace {
 
-const TSoundAttributes edited{3, 1.5f, 42.0f, 0.5f, 0x08000080u, 7.0f};
+const SoundAttributes edited{3, 1.5f, 42.0f, 0.5f, 0x08000080u, 7.0f};
 
 #ifdef Q_OS_LINUX
 QString failureFor(const QString &name)
@@ -40,13 +40,13 @@ QString failureFor(const QString &name)
 }
 #endif
 
-builder::Block blockOf(const TSoundAttributes &a)
+builder::Block blockOf(const SoundAttributes &a)
 {
     return {a.version, a.minDist, a.maxDist, a.baseValue, a.gameType, a.maxAIDist};
 }
 
 // Saves over the file `loaded` came from, as long as it is still that file.
-SaveResult saveOver(LoadResult &loaded, const TSoundAttributes &attrs, const QString &path,
+SaveResult saveOver(LoadResult &loaded, const SoundAttributes &attrs, const QString &path,
                     Backup backup)
 {
     return saveSoundFile(*loaded.image, attrs,
@@ -79,8 +79,7 @@ class TestSoundWriter : public QObject
 
     // The saved file as libogg and ogginfo see it, with the same audio as `original` (whose
     // page 2 checksum libogg sets first, so that a damaged original can be decoded too).
-    void verifySaved(const QString &saved, const QByteArray &original,
-                     const TSoundAttributes &attrs)
+    void verifySaved(const QString &saved, const QByteArray &original, const SoundAttributes &attrs)
     {
         const OggVerdict verdict = judgeOgg(fixtures::readFile(saved));
         QVERIFY2(verdict.valid, qPrintable(verdict.problem));
@@ -125,7 +124,7 @@ private slots:
 
         const LoadResult again = loadSoundFile(path, "stereo_block.ogg");
         QCOMPARE(again.inspection.outcome, LoadOutcome::Clean);
-        QVERIFY(SameAttributes(again.inspection.fileAttrs, edited));
+        QVERIFY(sameAttributes(again.inspection.fileAttrs, edited));
     }
 
     void badChecksumIsRepairedWithoutEdits()
@@ -134,7 +133,7 @@ private slots:
         const QByteArray original = fixtures::readFile(path);
         LoadResult loaded = loadSoundFile(path, "bad_checksum.ogg");
         QCOMPARE(loaded.inspection.outcome, LoadOutcome::BadChecksum);
-        const TSoundAttributes same = loaded.inspection.fileAttrs;
+        const SoundAttributes same = loaded.inspection.fileAttrs;
         QVERIFY(saveSoundFile(*loaded.image, same,
                               {path, "bad_checksum.ogg", Backup::None, loaded.identity})
                     .ok);
@@ -169,7 +168,7 @@ private slots:
         verifySaved(path, original, defaultAttrs);
         const LoadResult again = loadSoundFile(path, name);
         QCOMPARE(again.inspection.outcome, LoadOutcome::Clean);
-        QVERIFY(SameAttributes(again.inspection.fileAttrs, defaultAttrs));
+        QVERIFY(sameAttributes(again.inspection.fileAttrs, defaultAttrs));
     }
 
     // A long sound: the bytes after page 2 are copied by the kernel from the file being
@@ -218,13 +217,13 @@ private slots:
         QCOMPARE(fixtures::readFile(path + ".bak"), original);
         QCOMPARE(inodeOf(path + ".bak"), originalInode);
 
-        TSoundAttributes second = edited;
+        SoundAttributes second = edited;
         second.maxAIDist = 9.0f;
         saved = saveSoundFile(*loaded.image, second,
                               {path, "mono_block.ogg", Backup::IfAbsent, saved.written});
         QVERIFY(saved.ok && !saved.backupMade);
         QCOMPARE(fixtures::readFile(path + ".bak"), original);
-        QVERIFY(SameAttributes(loadSoundFile(path, "x").inspection.fileAttrs, second));
+        QVERIFY(sameAttributes(loadSoundFile(path, "x").inspection.fileAttrs, second));
 
         // A folder in the backup's place is left alone and the save goes on.
         const QString other = fixtures::copySample("stereo_block.ogg", dir.path());
@@ -306,7 +305,7 @@ private slots:
         QTemporaryDir dir;
         const QString real = fixtures::copySample("mono_block.ogg", dir.path());
         const QByteArray original = fixtures::readFile(real);
-        TSoundAttributes attrs = edited;
+        SoundAttributes attrs = edited;
         for (const QString name : {"link.ogg", "other.ogg"}) {
             const QString link = QDir(dir.path()).filePath(name);
             QVERIFY(QFile::link(real, link));

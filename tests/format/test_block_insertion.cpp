@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(text(found.attrStatus), textOf(MessageKind::BlockInserted));
         QVERIFY(found.armed);
         QCOMPARE(found.savedAttrs.version, 0u);
-        QVERIFY(SameAttributes(found.fileAttrs, defaultAttrs));
+        QVERIFY(sameAttributes(found.fileAttrs, defaultAttrs));
 
         const bool extra = endLacing >= 227;
         const QByteArray after = fixtures::bytesOf(*image);

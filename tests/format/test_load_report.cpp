@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(found.shownAttrs->minDist, 0.7f);
         QCOMPARE(found.shownAttrs->maxDist, 20.0f);
         QCOMPARE(found.shownAttrs->maxAIDist, 8.0f);
-        QVERIFY(SameAttributes(found.fileAttrs, found.savedAttrs));
+        QVERIFY(sameAttributes(found.fileAttrs, found.savedAttrs));
         // The image stays a true copy of the file until saving writes the block and checksum.
         QCOMPARE(fixtures::bytesOf(*image), bytes);
         const auto body = std::size_t(85 + builder::segmentCount(bytes));
@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(found.outcome, recognised ? LoadOutcome::Clean : LoadOutcome::Inserted);
         QVERIFY(found.shownAttrs.has_value());
         if (!recognised)
-            QVERIFY(SameAttributes(*found.shownAttrs, defaultAttrs));
+            QVERIFY(sameAttributes(*found.shownAttrs, defaultAttrs));
     }
 
     void unlistedGameTypeIsKept()

@@ -14,7 +14,7 @@ namespace {
 
 using Block = std::array<std::uint8_t, kAttributeBlockSize>;
 
-Block bytesOf(const TSoundAttributes &attrs)
+Block bytesOf(const SoundAttributes &attrs)
 {
     Block block{};
     writeAttributeBlock(block, attrs);
@@ -28,7 +28,7 @@ float nanWithPayload(std::uint32_t payload)
 
 } // namespace
 
-Q_DECLARE_METATYPE(TSoundAttributes)
+Q_DECLARE_METATYPE(SoundAttributes)
 
 class TestSoundAttributes : public QObject
 {
@@ -43,13 +43,13 @@ private slots:
                              0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x48, 0x42}; // 0, 50.0
         QCOMPARE(bytesOf(defaultAttrs), expected);
 
-        const TSoundAttributes odd{0x01020304u, -0.5f, 1e30f, 2.0f, 0x80200000u, 0.1f};
+        const SoundAttributes odd{0x01020304u, -0.5f, 1e30f, 2.0f, 0x80200000u, 0.1f};
         const Block oddBytes = bytesOf(odd);
         QCOMPARE(oddBytes[0], std::uint8_t{0x04});
         QCOMPARE(oddBytes[3], std::uint8_t{0x01});
         QCOMPARE(oddBytes[19], std::uint8_t{0x80});
         QCOMPARE(oddBytes[18], std::uint8_t{0x20});
-        const TSoundAttributes back = readAttributeBlock(oddBytes);
+        const SoundAttributes back = readAttributeBlock(oddBytes);
         QCOMPARE(bytesOf(back), oddBytes);
         QCOMPARE(back.maxDist, 1e30f);
         QCOMPARE(back.maxAIDist, 0.1f);
@@ -57,11 +57,11 @@ private slots:
 
     void sameAttributes_data()
     {
-        QTest::addColumn<TSoundAttributes>("other");
+        QTest::addColumn<SoundAttributes>("other");
         QTest::addColumn<bool>("same");
-        const TSoundAttributes base = defaultAttrs;
+        const SoundAttributes base = defaultAttrs;
         auto with = [&](auto change) {
-            TSoundAttributes a = base;
+            SoundAttributes a = base;
             change(a);
             return a;
         };
@@ -78,23 +78,23 @@ private slots:
     }
     void sameAttributes()
     {
-        QFETCH(TSoundAttributes, other);
+        QFETCH(SoundAttributes, other);
         QFETCH(bool, same);
-        QCOMPARE(SameAttributes(defaultAttrs, other), same);
-        QCOMPARE(SameAttributes(other, defaultAttrs), same);
+        QCOMPARE(kelvane::sameAttributes(defaultAttrs, other), same);
+        QCOMPARE(kelvane::sameAttributes(other, defaultAttrs), same);
     }
 
     void zerosAndNaNsCompareByValueAndBits()
     {
-        TSoundAttributes a = defaultAttrs;
-        TSoundAttributes b = defaultAttrs;
+        SoundAttributes a = defaultAttrs;
+        SoundAttributes b = defaultAttrs;
         a.minDist = 0.0f;
         b.minDist = -0.0f;
-        QVERIFY(SameAttributes(a, b));
+        QVERIFY(kelvane::sameAttributes(a, b));
         a.maxDist = b.maxDist = nanWithPayload(1);
-        QVERIFY(SameAttributes(a, b));
+        QVERIFY(kelvane::sameAttributes(a, b));
         b.maxDist = nanWithPayload(2);
-        QVERIFY(!SameAttributes(a, b));
+        QVERIFY(!kelvane::sameAttributes(a, b));
     }
 
     // Each row of the field table reaches its own field and only it: a value changed in one
@@ -103,8 +103,8 @@ private slots:
     void eachFieldRowReachesItsOwnField()
     {
         for (const FieldRow &row : kAttributeFields) {
-            TSoundAttributes base = defaultAttrs;
-            TSoundAttributes other = defaultAttrs;
+            SoundAttributes base = defaultAttrs;
+            SoundAttributes other = defaultAttrs;
             AttributeEdits edit;
             AttributeEdits later;
             if (row.number) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "sound_fixtures.h"
 #include "sound_reader.h"
 #include "window_driver.h"
@@ -19,7 +19,7 @@
 #include <QTest>
 
 // The attributes a sound file holds now, as loading reads them.
-inline kelvane::TSoundAttributes attributesOf(const QString &path)
+inline kelvane::SoundAttributes attributesOf(const QString &path)
 {
     return kelvane::loadSoundFile(path, path).inspection.fileAttrs;
 }
@@ -35,7 +35,7 @@ public:
         dir = std::make_unique<QTemporaryDir>();
         folder = QDir(dir->path()).canonicalPath();
         QDir::setCurrent(folder);
-        form = std::make_unique<kelvane::TKelvaneForm>(&launcher, &output);
+        form = std::make_unique<kelvane::KelvaneWindow>(&launcher, &output);
         form->show();
         return QTest::qWaitForWindowExposed(form.get());
     }
@@ -106,5 +106,5 @@ public:
     QString folder;
     driver::RecordingLauncher launcher;
     driver::RecordingOutput output;
-    std::unique_ptr<kelvane::TKelvaneForm> form;
+    std::unique_ptr<kelvane::KelvaneWindow> form;
 };

@@ -7,11 +7,11 @@
 // open on a sound with a backup, and beside it (OUTPUT-question.png) the question that restoring
 // asks, "compare" the sound table beside a stock tree that holds other values for some sounds, with
 // a value typed into a cell and the stock value's tip shown.
-#include "all_sounds_panel.h"
 #include "kelvane_application.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "range_view.h"
 #include "sound_fixtures.h"
+#include "sound_table_panel.h"
 #include "sound_writer.h"
 #include "waveform_view.h"
 #include "window_driver.h"
@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
         const auto change = [&](const QString &name, auto edit) {
             const QString path = QDir(stock).filePath(name);
             kelvane::LoadResult loaded = kelvane::loadSoundFile(path, path);
-            kelvane::TSoundAttributes attrs = loaded.inspection.fileAttrs;
+            kelvane::SoundAttributes attrs = loaded.inspection.fileAttrs;
             edit(attrs);
             (void)kelvane::saveSoundFile(*loaded.image, attrs,
                                          {path, path, kelvane::Backup::None, loaded.identity});
@@ -81,7 +81,7 @@ int main(int argc, char *argv[])
 
     driver::RecordingLauncher launcher;
     driver::RecordingOutput sink;
-    kelvane::TKelvaneForm form(&launcher, &sink);
+    kelvane::KelvaneWindow form(&launcher, &sink);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 1;
@@ -140,7 +140,7 @@ int main(int argc, char *argv[])
         form.resize(1000, 560);
         form.showAllSounds(true);
         auto *table = form.findChild<QTableView *>("tblSounds");
-        auto *panel = form.findChild<kelvane::TAllSoundsPanel *>("pnlAllSounds");
+        auto *panel = form.findChild<kelvane::SoundTablePanel *>("pnlAllSounds");
         if (!QTest::qWaitFor([panel] { return !panel->busy(); }))
             return 1;
         driver::answerFileDialog(stock);

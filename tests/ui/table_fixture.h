@@ -2,10 +2,10 @@
 
 // Driving the sound table as a user does: opening it, waiting for its work, reading its cells,
 // sorting, selecting, typing into the editor above it.
-#include "all_sounds_panel.h"
 #include "form_fixture.h"
 #include "number_text.h"
 #include "sound_table_model.h"
+#include "sound_table_panel.h"
 #include "sound_writer.h"
 
 #include <QContextMenuEvent>
@@ -18,7 +18,7 @@
 using Column = kelvane::SoundTableModel::Column;
 
 // Writes `attrs` into a sound, as the window's Apply does.
-inline void setAttributes(const QString &path, const kelvane::TSoundAttributes &attrs)
+inline void setAttributes(const QString &path, const kelvane::SoundAttributes &attrs)
 {
     kelvane::LoadResult loaded =
         kelvane::loadSoundFile(path, path, kelvane::MissingBlock::UpgradeOlder);
@@ -28,7 +28,7 @@ inline void setAttributes(const QString &path, const kelvane::TSoundAttributes &
 }
 
 // What a save of `attrs` into a copy of `original` gives: the bytes a right edit must produce.
-inline QByteArray savedAs(const QByteArray &original, const kelvane::TSoundAttributes &attrs)
+inline QByteArray savedAs(const QByteArray &original, const kelvane::SoundAttributes &attrs)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("copy.ogg");
@@ -45,9 +45,9 @@ inline QString number(double value)
 struct TableFixture : FormFixture
 {
     QTableView *table() { return w<QTableView>("tblSounds"); }
-    kelvane::TAllSoundsPanel *panel()
+    kelvane::SoundTablePanel *panel()
     {
-        return form->findChild<kelvane::TAllSoundsPanel *>("pnlAllSounds");
+        return form->findChild<kelvane::SoundTablePanel *>("pnlAllSounds");
     }
     [[nodiscard]] bool openOverview()
     {

@@ -1,10 +1,10 @@
 #include "../cli/cli_run.h"
-#include "all_sounds_panel.h"
 #include "game_sound_types.h"
 #include "kelvane_application.h"
 #include "number_text.h"
 #include "ogg_judge.h"
 #include "sound_table_model.h"
+#include "sound_table_panel.h"
 #include "sound_writer.h"
 #include "table_fixture.h"
 
@@ -114,7 +114,7 @@ private slots:
     // keeps the paths holding its text, and "warnings only" the rows with a warning.
     void sortsNumbersAsNumbersAndFilters()
     {
-        TSoundAttributes five = attributesOf(add("mono_block.ogg"));
+        SoundAttributes five = attributesOf(add("mono_block.ogg"));
         five.maxDist = 5.0f;
         setAttributes(in("a", "mono_block.ogg"), five); // 5 sorts before 20 only as a number
         in("b", "stereo_block.ogg");                    // 300
@@ -181,7 +181,7 @@ private slots:
             for (const auto &[name, max] : made) {
                 ScannedSound &row = list.emplace_back();
                 row.path = name;
-                row.attrs = TSoundAttributes{3, 1.0f, max, 1.0f, 0, 1.0f};
+                row.attrs = SoundAttributes{3, 1.0f, max, 1.0f, 0, 1.0f};
             }
             return list;
         };
@@ -222,11 +222,11 @@ private slots:
         SoundTableModel model;
         std::vector<ScannedSound> rows(3);
         rows[0].path = "a";
-        rows[0].attrs = TSoundAttributes{3, 1.0f, 20.0f, 0.3f, 0, 5.0f};
+        rows[0].attrs = SoundAttributes{3, 1.0f, 20.0f, 0.3f, 0, 5.0f};
         rows[1].path = "b";
-        rows[1].attrs = TSoundAttributes{3, 3.0f, 30.0f, 0.1f, 0, 7.0f};
+        rows[1].attrs = SoundAttributes{3, 3.0f, 30.0f, 0.1f, 0, 7.0f};
         rows[2].path = "c";
-        rows[2].attrs = TSoundAttributes{3, 2.0f, 10.0f, 0.2f, 0, 12.0f};
+        rows[2].attrs = SoundAttributes{3, 2.0f, 10.0f, 0.2f, 0, 12.0f};
         model.add(std::move(rows));
         model.sort(column, Qt::AscendingOrder);
         QStringList order;
@@ -295,7 +295,7 @@ private slots:
         QVERIFY(settled());
         QCOMPARE(form->statusText(), QString(" Wrote 2 sounds, 0 unchanged, 0 not written."));
         for (const QString &name : {names[0], names[1]}) {
-            TSoundAttributes expected = attributesOf(path(name + ".bak"));
+            SoundAttributes expected = attributesOf(path(name + ".bak"));
             expected.maxAIDist = 12.0f;
             expected.baseValue = 0.5f;
             const QByteArray now = fixtures::readFile(path(name));
@@ -347,7 +347,7 @@ private slots:
         press("btnApplyMany");
         QVERIFY(settled());
         for (auto file = before.cbegin(); file != before.cend(); ++file) {
-            TSoundAttributes expected = attributesOf(path(file.key() + ".bak"));
+            SoundAttributes expected = attributesOf(path(file.key() + ".bak"));
             if (box == "cmbManyType") {
                 const auto type = std::find_if(
                     GameSoundTypes.begin(), GameSoundTypes.end(), [&](const GameSoundType &t) {
@@ -375,7 +375,7 @@ private slots:
         for (const QString name : {"mono_block.ogg", "stereo_block.ogg", "bad_checksum.ogg"}) {
             before[name] = fixtures::readFile(add(name));
             fixtures::writeFile(path(name + ".bak"), before[name]);
-            TSoundAttributes edited = attributesOf(path(name));
+            SoundAttributes edited = attributesOf(path(name));
             edited.baseValue = 0.25f;
             setAttributes(path(name), edited);
         }

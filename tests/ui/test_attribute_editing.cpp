@@ -228,7 +228,7 @@ private slots:
         if (status.isEmpty()) {
             QVERIFY2(form->statusText().startsWith(" Wrote "), qPrintable(form->statusText()));
             QVERIFY(fixtures::readFile(file) != before);
-            const TSoundAttributes saved = attributesOf(file);
+            const SoundAttributes saved = attributesOf(file);
             QCOMPARE(saved.minDist, 0.7f);
             QVERIFY(!enabled("btnApply"));
             return;

@@ -1,6 +1,6 @@
 #include "folder_listing.h"
 #include "kelvane_application.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "sound_fixtures.h"
 #include "window_driver.h"
 
@@ -28,7 +28,7 @@ class TestFolderBrowsing : public QObject
     std::unique_ptr<QTemporaryDir> dir_;
     QString root_;
     driver::RecordingLauncher launcher_;
-    std::unique_ptr<TKelvaneForm> form_;
+    std::unique_ptr<KelvaneWindow> form_;
 
     QListView *list() { return find<QListView>(form_.get(), "lstFiles"); }
     QString shownFolder()
@@ -63,7 +63,7 @@ private slots:
         copy("mono_block.ogg", "b/inner.ogg");
         fixtures::writeFile(root.filePath("w.wav"), "RIFF");
         QVERIFY(QDir::setCurrent(root_));
-        form_ = std::make_unique<TKelvaneForm>(&launcher_);
+        form_ = std::make_unique<KelvaneWindow>(&launcher_);
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
         launcher_.folders.clear();

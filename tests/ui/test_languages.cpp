@@ -141,7 +141,7 @@ private slots:
     {
         useLanguage("en");
         const auto count = [](int n) {
-            return QCoreApplication::translate("kelvane::TAllSoundsPanel",
+            return QCoreApplication::translate("kelvane::SoundTablePanel",
                                                "%n sound(s) could not be restored.", nullptr, n);
         };
         QCOMPARE(count(1), QString("1 sound could not be restored."));

@@ -1,6 +1,6 @@
 #include "form_fixture.h"
 #include "kelvane_application.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "sound_fixtures.h"
 #include "window_driver.h"
 

@@ -2,7 +2,7 @@
 #include "form_fixture.h"
 #include "hint_tracker.h"
 #include "kelvane_application.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "sound_fixtures.h"
 #include "window_driver.h"
 
@@ -57,7 +57,7 @@ private slots:
 
     void startsWithEveryControlInItsInitialState()
     {
-        TKelvaneForm &w = *form;
+        KelvaneWindow &w = *form;
         QCOMPARE(w.windowTitle(), QString("S.T.A.L.K.E.R. Kelvane 1.0"));
         QCOMPARE(QApplication::applicationDisplayName(), QString("Kelvane 1.0"));
         QCOMPARE(w.programDir(), QCoreApplication::applicationDirPath() + "/");
@@ -125,7 +125,7 @@ private slots:
 
     void docksItsStripsAndKeepsFixedControls()
     {
-        TKelvaneForm &w = *form;
+        KelvaneWindow &w = *form;
         auto *top = find<QFrame>(&w, "pnlMetaControl");
         auto *folderStrip = find<QLabel>(&w, "pnlCurrentDir");
         auto *list = find<QFrame>(&w, "pnlFileList");

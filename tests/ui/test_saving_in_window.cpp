@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(after.left(80), before.left(80));
         QCOMPARE(after.mid(pageEnd), before.mid(pageEnd));
         judge(file, file + ".bak");
-        const TSoundAttributes saved = attributesOf(file);
+        const SoundAttributes saved = attributesOf(file);
         QCOMPARE(saved.gameType, 0x08000080u);
         QCOMPARE(saved.baseValue, 0.75f);
         QCOMPARE(saved.minDist, 3.5f);
@@ -430,8 +430,8 @@ private slots:
         // Written as loaded: the same values, now a clean file with its block.
         const LoadResult after = loadSoundFile(file, sample);
         QCOMPARE(after.inspection.outcome, LoadOutcome::Clean);
-        const TSoundAttributes &was = before.inspection.fileAttrs;
-        const TSoundAttributes &now = after.inspection.fileAttrs;
+        const SoundAttributes &was = before.inspection.fileAttrs;
+        const SoundAttributes &now = after.inspection.fileAttrs;
         QCOMPARE(std::tie(now.version, now.minDist, now.maxDist, now.baseValue, now.gameType,
                           now.maxAIDist),
                  std::tie(was.version, was.minDist, was.maxDist, was.baseValue, was.gameType,

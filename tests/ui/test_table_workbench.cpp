@@ -64,7 +64,7 @@ private slots:
         const QString c = add("lacing_240.ogg");
         const QByteArray aBefore = fixtures::readFile(a), bBefore = fixtures::readFile(b),
                          cBefore = fixtures::readFile(c);
-        TSoundAttributes aWanted = attributesOf(a), bWanted = attributesOf(b);
+        SoundAttributes aWanted = attributesOf(a), bWanted = attributesOf(b);
         put("broken.ogg", "OggS but not a sound"); // selected too, never written
         QVERIFY(openOverview());
         clickCell("broken.ogg", Column::MaxAIDist);
@@ -232,7 +232,7 @@ private slots:
         fixtures::copySample("no_comments.ogg", stock + "/other");
         fixtures::copySample("lacing_240.ogg", stock + "/other"); // the same name elsewhere
         // The stock sound differs in every field, so that taking its values shows each taken.
-        TSoundAttributes changed = attributesOf(stockStereo);
+        SoundAttributes changed = attributesOf(stockStereo);
         changed.gameType = GameSoundTypes[5].code == changed.gameType ? GameSoundTypes[6].code
                                                                       : GameSoundTypes[5].code;
         changed.baseValue = 0.5f;
@@ -307,7 +307,7 @@ private slots:
         const auto openedIn = driver::answerFileDialog({});
         press("btnCompare");
         QCOMPARE(QDir(*openedIn).canonicalPath(), stock);
-        const TSoundAttributes taken = attributesOf(path("stereo_block.ogg"));
+        const SoundAttributes taken = attributesOf(path("stereo_block.ogg"));
         QCOMPARE(taken.gameType, changed.gameType);
         QCOMPARE(taken.baseValue, changed.baseValue);
         QCOMPARE(taken.minDist, changed.minDist);

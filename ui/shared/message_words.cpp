@@ -46,7 +46,7 @@ QString wordsOf(const Message &message)
 
 QString notValidNumberText()
 {
-    return QCoreApplication::translate("kelvane::TKelvaneForm",
+    return QCoreApplication::translate("kelvane::KelvaneWindow",
                                        " Floating point value is not valid.");
 }
 

@@ -8,8 +8,8 @@ QMessageBox::StandardButton askSaveChanges(QWidget *parent, const QString &what)
 {
     QMessageBox question(
         QMessageBox::NoIcon,
-        QCoreApplication::translate("kelvane::TKelvaneForm", "The data has changed"),
-        QCoreApplication::translate("kelvane::TKelvaneForm", "Save changes first?"),
+        QCoreApplication::translate("kelvane::KelvaneWindow", "The data has changed"),
+        QCoreApplication::translate("kelvane::KelvaneWindow", "Save changes first?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     question.setObjectName(QStringLiteral("saveQuestion"));
     question.setWindowModality(Qt::ApplicationModal);

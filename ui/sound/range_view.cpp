@@ -43,7 +43,7 @@ RangeView::RangeView(QWidget *parent)
     setToolTip(hint());
 }
 
-void RangeView::setValues(const std::optional<TSoundAttributes> &attrs)
+void RangeView::setValues(const std::optional<SoundAttributes> &attrs)
 {
     attrs_ = attrs;
     update();

@@ -20,8 +20,8 @@ public:
     explicit RangeView(QWidget *parent);
 
     // The values to draw; none (or values with no range) shows a short text instead.
-    void setValues(const std::optional<TSoundAttributes> &attrs);
-    [[nodiscard]] const std::optional<TSoundAttributes> &values() const { return attrs_; }
+    void setValues(const std::optional<SoundAttributes> &attrs);
+    [[nodiscard]] const std::optional<SoundAttributes> &values() const { return attrs_; }
     // Where the user listens from; none until a click picks it.
     [[nodiscard]] std::optional<double> listeningDistance() const { return listening_; }
     void setListeningDistance(std::optional<double> distance);
@@ -50,7 +50,7 @@ private:
     [[nodiscard]] double farthest() const; // metres at the right edge
     void drawMarks(class QPainter &painter) const;
 
-    std::optional<TSoundAttributes> attrs_;
+    std::optional<SoundAttributes> attrs_;
     std::optional<double> listening_;
 };
 

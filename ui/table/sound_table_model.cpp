@@ -129,8 +129,8 @@ QVariant SoundTableModel::data(const QModelIndex &index, int role) const
         // A distance the game stops on is marked in its own cell, as the single view marks
         // its box.
         if (column == MaxDist || column == MaxAIDist) {
-            const auto value = field(row, column == MaxDist ? &TSoundAttributes::maxDist
-                                                            : &TSoundAttributes::maxAIDist);
+            const auto value = field(row, column == MaxDist ? &SoundAttributes::maxDist
+                                                            : &SoundAttributes::maxAIDist);
             if (!value || *value >= kLeastMaxDistance)
                 return {};
             if (stopMark_.isNull())

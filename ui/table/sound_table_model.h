@@ -103,7 +103,7 @@ public:
     [[nodiscard]] const QString &stockFolder() const { return stockFolder_; }
     [[nodiscard]] int stockCount() const { return int(stock_.size()); }
     // The stock values of the sound with the row's path; none when it has none.
-    [[nodiscard]] std::optional<TSoundAttributes> stockValues(const ScannedSound &row) const;
+    [[nodiscard]] std::optional<SoundAttributes> stockValues(const ScannedSound &row) const;
     [[nodiscard]] bool differsFromStock(const ScannedSound &row) const;
     [[nodiscard]] bool onlyInMod(const ScannedSound &row) const;
     // How many rows differ from their stock sound, and how many have none.
@@ -145,7 +145,7 @@ private:
     QHash<int, Pending> pending_; // by row id
     struct Stock
     {
-        std::optional<TSoundAttributes> attrs;
+        std::optional<SoundAttributes> attrs;
         Message state; // compared as a message: the same whatever the language
     };
     QString stockFolder_;

@@ -12,7 +12,7 @@
 // What the sound table's cells and its order both read of a row.
 namespace kelvane::table {
 
-inline std::optional<float> field(const ScannedSound &row, float TSoundAttributes::*member)
+inline std::optional<float> field(const ScannedSound &row, float SoundAttributes::*member)
 {
     return row.attrs ? std::optional<float>((*row.attrs).*member) : std::nullopt;
 }

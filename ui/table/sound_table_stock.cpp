@@ -33,7 +33,7 @@ void SoundTableModel::stopComparing()
     shownChanged();
 }
 
-std::optional<TSoundAttributes> SoundTableModel::stockValues(const ScannedSound &row) const
+std::optional<SoundAttributes> SoundTableModel::stockValues(const ScannedSound &row) const
 {
     const auto found = stock_.find(row.path);
     return found == stock_.end() ? std::nullopt : found->attrs;

@@ -1,8 +1,8 @@
 // The sound table's context menu and what it does to the selected sounds: open, play, show in
 // the file manager, copy the path, put backups back, remove them, take the stock values.
-#include "all_sounds_panel.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
+#include "sound_table_panel.h"
 #include "widget_making.h"
 
 #include <algorithm>
@@ -18,7 +18,7 @@
 
 namespace kelvane {
 
-void TAllSoundsPanel::showTableMenu(const QPoint &at)
+void SoundTablePanel::showTableMenu(const QPoint &at)
 {
     if (!mnuSounds) {
         mnuSounds = named(new QMenu(tblSounds), "mnuSounds");
@@ -28,7 +28,7 @@ void TAllSoundsPanel::showTableMenu(const QPoint &at)
             connect(action, &QAction::triggered, this, slot);
             return action;
         };
-        add(tr("Open"), "actOpenSound", &TAllSoundsPanel::openCurrent);
+        add(tr("Open"), "actOpenSound", &SoundTablePanel::openCurrent);
         add(tr("Play"), "actPlaySound", [this] {
             if (const QString path = currentPath(); !path.isEmpty()) {
                 const auto &attrs = model_->sound(tblSounds->currentIndex().row()).attrs;
@@ -47,10 +47,10 @@ void TAllSoundsPanel::showTableMenu(const QPoint &at)
         });
         mnuSounds->addSeparator();
         add(tr("Restore Backups of Selected..."), "actRestoreSelected",
-            &TAllSoundsPanel::restoreSelected);
+            &SoundTablePanel::restoreSelected);
         add(tr("Remove Backups of Selected..."), "actRemoveBackups",
-            &TAllSoundsPanel::removeBackupsOfSelected);
-        add(tr("Take Stock Values"), "actTakeStock", &TAllSoundsPanel::takeStockValues);
+            &SoundTablePanel::removeBackupsOfSelected);
+        add(tr("Take Stock Values"), "actTakeStock", &SoundTablePanel::takeStockValues);
     }
     // Open, Play and Show act on the row the menu was opened on.
     if (const QModelIndex row = tblSounds->indexAt(at); row.isValid())
@@ -66,7 +66,7 @@ void TAllSoundsPanel::showTableMenu(const QPoint &at)
     mnuSounds->popup(tblSounds->viewport()->mapToGlobal(at));
 }
 
-QString TAllSoundsPanel::currentPath() const
+QString SoundTablePanel::currentPath() const
 {
     const QModelIndex current = tblSounds->currentIndex();
     return current.isValid() ? folder() + QLatin1Char('/') + model_->sound(current.row()).path
@@ -75,7 +75,7 @@ QString TAllSoundsPanel::currentPath() const
 
 // Puts the selected sounds' backups back, in slices with one flush each, and reads the tree
 // again: every restored sound is another file now.
-void TAllSoundsPanel::restoreSelected()
+void SoundTablePanel::restoreSelected()
 {
     const QStringList paths = selectedPaths();
     if (busy() || paths.isEmpty() || !settle())
@@ -108,7 +108,7 @@ void TAllSoundsPanel::restoreSelected()
     Q_EMIT status(afterScan_);
 }
 
-QStringList TAllSoundsPanel::selectedPaths() const
+QStringList SoundTablePanel::selectedPaths() const
 {
     // In the order the table shows them, whatever order they were selected in.
     QModelIndexList rows = tblSounds->selectionModel()->selectedRows();
@@ -120,7 +120,7 @@ QStringList TAllSoundsPanel::selectedPaths() const
 }
 
 // Before a mod is released: the backups and the sounds restores kept go, the sounds stay.
-void TAllSoundsPanel::removeBackupsOfSelected()
+void SoundTablePanel::removeBackupsOfSelected()
 {
     const QStringList paths = selectedPaths();
     if (busy() || paths.isEmpty())

@@ -1,10 +1,10 @@
-#include "panels.h"
+#include "caption_panel.h"
 
 #include <QMouseEvent>
 
 namespace kelvane {
 
-TPanel::TPanel(const QString &name, QWidget *parent, bool bevel)
+RaisedPanel::RaisedPanel(const QString &name, QWidget *parent, bool bevel)
     : QFrame(parent)
 {
     setObjectName(name);
@@ -13,7 +13,7 @@ TPanel::TPanel(const QString &name, QWidget *parent, bool bevel)
     setLineWidth(1);
 }
 
-TCaptionPanel::TCaptionPanel(const QString &name, QWidget *parent, Qt::TextElideMode mode)
+CaptionPanel::CaptionPanel(const QString &name, QWidget *parent, Qt::TextElideMode mode)
     : ElidingLabel(parent, mode)
 {
     setObjectName(name);
@@ -22,7 +22,7 @@ TCaptionPanel::TCaptionPanel(const QString &name, QWidget *parent, Qt::TextElide
     setAlignment(Qt::AlignCenter);
 }
 
-void TCaptionPanel::mousePressEvent(QMouseEvent *event)
+void CaptionPanel::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
         pressedInside_ = true;
@@ -31,7 +31,7 @@ void TCaptionPanel::mousePressEvent(QMouseEvent *event)
     ElidingLabel::mousePressEvent(event);
 }
 
-void TCaptionPanel::mouseReleaseEvent(QMouseEvent *event)
+void CaptionPanel::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool click = pressedInside_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());

@@ -1,6 +1,6 @@
 // Bringing back the loaded sound's backup, from the file list's menu.
 #include "backup_restore.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "message_words.h"
 #include "widget_making.h"
 
@@ -12,7 +12,7 @@
 
 namespace kelvane {
 
-void TKelvaneForm::showFileMenu(const QPoint &at)
+void KelvaneWindow::showFileMenu(const QPoint &at)
 {
     // The press that asked for the menu has selected and loaded the sound under it; a sound the
     // user chose not to leave for it keeps the selection, and the menu is not for it.
@@ -24,13 +24,13 @@ void TKelvaneForm::showFileMenu(const QPoint &at)
         mnuFiles = named(new QMenu(lstFiles), "mnuFiles");
         actRestoreBackup = mnuFiles->addAction(tr("Restore Backup..."));
         actRestoreBackup->setObjectName(QStringLiteral("actRestoreBackup"));
-        connect(actRestoreBackup, &QAction::triggered, this, &TKelvaneForm::restoreBackup);
+        connect(actRestoreBackup, &QAction::triggered, this, &KelvaneWindow::restoreBackup);
     }
     actRestoreBackup->setEnabled(hasBackup(entry));
     mnuFiles->popup(lstFiles->viewport()->mapToGlobal(at));
 }
 
-void TKelvaneForm::restoreBackup()
+void KelvaneWindow::restoreBackup()
 {
     const QString name = currentFileName_;
     const QString text = tr("Put the backup %1.bak back in the place of %1?").arg(name);
@@ -58,8 +58,8 @@ void TKelvaneForm::restoreBackup()
         return;
     }
     // The sound on disk is another now: what the controls held of the old one goes.
-    ClearFileDisplay();
-    RefreshAndReselect();
+    clearFileDisplay();
+    refreshAndReselect();
     setStatusText(done.newer.isEmpty()
                       ? tr(" %1 is as its backup was.").arg(name)
                       : tr(" %1 is as its backup was; the sound that was there is kept as %2.")
@@ -67,7 +67,7 @@ void TKelvaneForm::restoreBackup()
 }
 
 // The details say that the sound has a backup to go back to.
-void TKelvaneForm::addBackupDetail()
+void KelvaneWindow::addBackupDetail()
 {
     if (hasBackup(currentFileName_))
         cmbInfo->addItem(tr("Backup: %1.bak (the file list's menu restores it)")

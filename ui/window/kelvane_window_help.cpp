@@ -1,7 +1,7 @@
 // Help opens the text beside the executable; About names the program and credits its sources.
 #include "desktop_launcher.h"
 #include "error_display.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "widget_making.h"
 #include "window_language.h"
 
@@ -36,32 +36,32 @@ QString aboutText()
     const QString rule(34, QLatin1Char('_'));
     return QStringList{
         QStringLiteral("Ogg Vorbis Kelvane"),
-        TKelvaneForm::tr("for S.T.A.L.K.E.R. SoC/CS/CoP"),
+        KelvaneWindow::tr("for S.T.A.L.K.E.R. SoC/CS/CoP"),
         QString(),
-        TKelvaneForm::tr("Version %1").arg(QString::fromLatin1(kVersion)),
+        KelvaneWindow::tr("Version %1").arg(QString::fromLatin1(kVersion)),
         QString(),
         QStringLiteral("Copyright (C) 2026"),
-        TKelvaneForm::tr("The Kelvane developers"),
+        KelvaneWindow::tr("The Kelvane developers"),
         rule,
         QString(),
-        TKelvaneForm::tr("   Acknowledgements with great thanks:"),
+        KelvaneWindow::tr("   Acknowledgements with great thanks:"),
         rule,
         QString(),
-        TKelvaneForm::tr("    Page checksum routine:"),
+        KelvaneWindow::tr("    Page checksum routine:"),
         QStringLiteral("        RFC 3533, The Ogg Encapsulation Format"),
-        TKelvaneForm::tr("        (the Ogg framing document)"),
+        KelvaneWindow::tr("        (the Ogg framing document)"),
         QString(),
-        TKelvaneForm::tr("    File and comment structure:"),
-        TKelvaneForm::tr("        Xiph.Org, Vorbis I (the codec's reference)"),
+        KelvaneWindow::tr("    File and comment structure:"),
+        KelvaneWindow::tr("        Xiph.Org, Vorbis I (the codec's reference)"),
         QStringLiteral("        RFC 3533, The Ogg Encapsulation Format"),
-        TKelvaneForm::tr("        The game modding community"),
+        KelvaneWindow::tr("        The game modding community"),
     }
         .join(QLatin1Char('\n'));
 }
 
 } // namespace
 
-void TKelvaneForm::btnHelpClick()
+void KelvaneWindow::btnHelpClick()
 {
     const QString path = helpFileIn(programDir_);
     if (!QFileInfo::exists(path)) {
@@ -69,14 +69,14 @@ void TKelvaneForm::btnHelpClick()
         return;
     }
     setStatusText(QLatin1Char(' ') + QDir::toNativeSeparators(path));
-    launcher_->openDocument(path, [window = QPointer<TKelvaneForm>(this), path] {
+    launcher_->openDocument(path, [window = QPointer<KelvaneWindow>(this), path] {
         if (window)
             window->showHelpText(path);
     });
 }
 
 // When the desktop has nothing to open a text file with, the help is shown here.
-void TKelvaneForm::showHelpText(const QString &path)
+void KelvaneWindow::showHelpText(const QString &path)
 {
     if (!helpViewer_) {
         helpViewer_ = named(new QDialog(this), "dlgHelp");
@@ -97,7 +97,7 @@ void TKelvaneForm::showHelpText(const QString &path)
     helpViewer_->activateWindow();
 }
 
-void TKelvaneForm::btnAboutClick()
+void KelvaneWindow::btnAboutClick()
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), aboutText(),
                     QMessageBox::Ok, this);

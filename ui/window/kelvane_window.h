@@ -35,8 +35,8 @@ class RangeView;
 class WaveformView;
 struct DecodedSound;
 struct WaveformPeaks;
-class TCaptionPanel;
-class TAllSoundsPanel;
+class CaptionPanel;
+class SoundTablePanel;
 
 // The one window: the folder list on the left, the sound's details and its five attributes on
 // the right, Apply, Revert, Copy and Paste below them. Its methods live in several files by
@@ -44,7 +44,7 @@ class TAllSoundsPanel;
 // Whether a file list entry is a folder's ("<dir>  name") rather than a sound's.
 [[nodiscard]] bool isFolderEntry(const QString &entry);
 
-class TKelvaneForm : public QMainWindow
+class KelvaneWindow : public QMainWindow
 {
     Q_OBJECT
 
@@ -52,9 +52,9 @@ public:
     // `launcher` opens the file manager and the help file; the window does not own it. Without
     // one the desktop's own is used.
     // `output` plays sounds; without one the desktop's default audio output is used.
-    explicit TKelvaneForm(DesktopLauncher *launcher = nullptr, SoundOutput *output = nullptr,
-                          QWidget *parent = nullptr);
-    ~TKelvaneForm() override;
+    explicit KelvaneWindow(DesktopLauncher *launcher = nullptr, SoundOutput *output = nullptr,
+                           QWidget *parent = nullptr);
+    ~KelvaneWindow() override;
 
     // At start-up, after the working directory is listed: selects and loads `fileName` in it, as
     // the Open dialog would, and puts `problem` in the status bar.
@@ -79,7 +79,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Layout (kelvane_form_layout.cpp)
+    // Layout (kelvane_window_layout.cpp)
     void buildControls();
     QSplitter *buildBody(QWidget *parent);
     void buildFileChange(QWidget *parent);
@@ -90,25 +90,25 @@ private:
     void wireEvents();
     QFileDialog *openDialog();
     QFileDialog *saveDialog();
-    void FormCreate();
-    void FormDestroy();
+    void startUp();
+    void shutDown();
 
-    // Display (kelvane_form_display.cpp)
+    // Display (kelvane_window_display.cpp)
     void setStatusText(const QString &text);
-    void ShowHintInStatus(const QString &longHint);
-    void ClearFileDisplay();
-    void ShowAttributes(const TSoundAttributes &attrs);
-    void ShowAttrStatus(const QString &text);
-    void LoadSoundFile();
+    void showHintInStatus(const QString &longHint);
+    void clearFileDisplay();
+    void showAttributes(const SoundAttributes &attrs);
+    void showAttrStatus(const QString &text);
+    void loadSelectedSound();
     void setAttributeControlsEnabled(bool enabled);
     // Apply, Revert, Copy and Paste as the session allows them.
     void showTracking();
 
-    // Browsing (kelvane_form_browsing.cpp)
-    void ListDirectory();
+    // Browsing (kelvane_window_browsing.cpp)
+    void listCurrentFolder();
     // The folder line: the folder whose sounds are shown, the single view's or the table's.
     void showFolderLine(const QString &folder);
-    void RefreshAndReselect();
+    void refreshAndReselect();
     void reselectCurrentFile();
     void selectEntry(const QString &name);
     [[nodiscard]] QString selectedEntry() const; // null when nothing is selected
@@ -119,27 +119,27 @@ private:
     void lstFilesDblClick();
     bool lstFilesKeyPress(int key);
 
-    // Editing and saving (kelvane_form_editing.cpp, kelvane_form_saving.cpp)
-    void DataChanged(QWidget *sender);
+    // Editing and saving (kelvane_window_editing.cpp, kelvane_window_saving.cpp)
+    void boxChanged(QWidget *sender);
     // The values the controls hold, or nothing when one does not validate (the status line and
     // the focus then say which).
-    [[nodiscard]] std::optional<TSoundAttributes> ReadAttributes();
+    [[nodiscard]] std::optional<SoundAttributes> readBoxes();
     void btnCopyClick();
     void btnPasteClick();
     void btnRevertClick();
     void btnApplyClick();
-    [[nodiscard]] bool QuerySaveChanges();
-    [[nodiscard]] bool SaveSoundFile();
+    [[nodiscard]] bool querySaveChanges();
+    [[nodiscard]] bool saveLoadedSound();
     void showSavedDetails();
     void showPlainMessage(const QString &text);
 
-    // Game warnings (kelvane_form_warnings.cpp)
+    // Game warnings (kelvane_window_warnings.cpp)
     void buildGameWarnings();
     void placeGameWarnings();
     [[nodiscard]] SoundFacts factsShown() const;
     void updateGameWarnings();
 
-    // Hearing and seeing the sound (kelvane_form_sound.cpp)
+    // Hearing and seeing the sound (kelvane_window_sound.cpp)
     void buildSoundViews();
     SoundOutput &output();
     void showSoundOf(const Inspection &found);
@@ -155,19 +155,19 @@ private:
     void listenFrom(double distance);
     [[nodiscard]] double playingVolume();
 
-    // The sound table of a folder tree (kelvane_form_all_sounds.cpp)
+    // The sound table of a folder tree (kelvane_window_sound_table.cpp)
     void btnOverviewClick();
     void refreshShortcut();
     void openFromAllSounds(const QString &path);
     void leaveAllSounds();
     [[nodiscard]] bool allSoundsShown() const;
 
-    // Restoring a backup (kelvane_form_restore.cpp)
+    // Restoring a backup (kelvane_window_restore.cpp)
     void showFileMenu(const QPoint &at);
     void restoreBackup();
     void addBackupDetail();
 
-    // Help and About (kelvane_form_help.cpp)
+    // Help and About (kelvane_window_help.cpp)
     void btnHelpClick();
     void showHelpText(const QString &path);
     void btnAboutClick();
@@ -181,7 +181,7 @@ private:
     QStatusBar *sbStatus = nullptr;
     QFrame *pnlFileList = nullptr;
     QListView *lstFiles = nullptr;
-    TCaptionPanel *pnlCurrentDir = nullptr;
+    CaptionPanel *pnlCurrentDir = nullptr;
     QFileDialog *dlgOpen = nullptr;
     QFrame *pnlControl = nullptr;
     QFrame *pnlAttributes = nullptr;
@@ -191,7 +191,7 @@ private:
     QLabel *lblMaxDist = nullptr;
     QLabel *lblMaxAIDist = nullptr;
     QLabel *lblInfo = nullptr;
-    TCaptionPanel *pnlFileName = nullptr;
+    CaptionPanel *pnlFileName = nullptr;
     QComboBox *cmbGameType = nullptr;
     QLineEdit *txtBaseValue = nullptr;
     QLineEdit *txtMinDist = nullptr;
@@ -204,7 +204,7 @@ private:
     QPushButton *btnCopy = nullptr;
     QPushButton *btnPaste = nullptr;
     QCheckBox *cbxRenameOriginals = nullptr;
-    TCaptionPanel *pnlAttrStatus = nullptr;
+    CaptionPanel *pnlAttrStatus = nullptr;
     QLabel *pnlGameWarnings = nullptr; // what the game does with the values, under the boxes
     QAction *maxDistWarning_ = nullptr;
     QAction *maxAIDistWarning_ = nullptr;
@@ -212,7 +212,7 @@ private:
     QLabel *statusLabel_ = nullptr; // the status bar's one text area
     QPushButton *btnOverview = nullptr;
     QStackedWidget *stkViews = nullptr;
-    TAllSoundsPanel *pnlAllSounds = nullptr; // made when first shown
+    SoundTablePanel *pnlAllSounds = nullptr; // made when first shown
     QLabel *lblDuration = nullptr;           // how long the sound plays, under the details
     QMenu *mnuFiles = nullptr;               // the file list's menu, made when first asked for
     QAction *actRestoreBackup = nullptr;

@@ -7,22 +7,22 @@
 namespace kelvane {
 
 // A panel: a frame with a one-pixel raised bevel that holds other controls.
-class TPanel : public QFrame
+class RaisedPanel : public QFrame
 {
     Q_OBJECT
 
 public:
-    explicit TPanel(const QString &name, QWidget *parent, bool bevel = true);
+    explicit RaisedPanel(const QString &name, QWidget *parent, bool bevel = true);
 };
 
 // A panel that shows a one-line caption, cut to its width. The folder strip also reports
 // presses and clicks.
-class TCaptionPanel : public ElidingLabel
+class CaptionPanel : public ElidingLabel
 {
     Q_OBJECT
 
 public:
-    TCaptionPanel(const QString &name, QWidget *parent, Qt::TextElideMode mode = Qt::ElideRight);
+    CaptionPanel(const QString &name, QWidget *parent, Qt::TextElideMode mode = Qt::ElideRight);
 
 signals:
     void pressed(Qt::KeyboardModifiers modifiers);

@@ -30,14 +30,14 @@ class SoundTableModel;
 // Every sound of a folder tree at a glance: one row per sound, sortable and filtered, with an
 // editor that sets the fields the user fills in for all the selected rows. Reading and writing
 // run behind the window (SoundTableJobs); their progress and Cancel sit in the status bar.
-class TAllSoundsPanel final : public QWidget
+class SoundTablePanel final : public QWidget
 {
     Q_OBJECT
 
 public:
     // `backups` says, at each Apply, whether the old sounds are kept as ".bak".
-    TAllSoundsPanel(std::function<bool()> backups, QWidget *parent);
-    ~TAllSoundsPanel() override;
+    SoundTablePanel(std::function<bool()> backups, QWidget *parent);
+    ~SoundTablePanel() override;
 
     // Lists `folder` and its sub-folders anew, dropping the rows shown.
     void scan(const QString &folder);

@@ -1,11 +1,11 @@
 // Writing the loaded sound back: the backup or the Save-as dialog, the write itself (shared with
 // every front end), and bringing the list and the folder up to date.
+#include "caption_panel.h"
 #include "game_rules.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "load_report.h"
 #include "message.h"
 #include "message_words.h"
-#include "panels.h"
 #include "qt_text.h"
 
 #include <algorithm>
@@ -20,7 +20,7 @@
 
 namespace kelvane {
 
-bool TKelvaneForm::SaveSoundFile()
+bool KelvaneWindow::saveLoadedSound()
 {
     if (!session_.canSave())
         return false;
@@ -44,7 +44,7 @@ bool TKelvaneForm::SaveSoundFile()
     const SaveResult saved = session_.write(target, QDir::toNativeSeparators(target), backup);
     if (!saved.ok) {
         // How to load the file again, after a file changed meanwhile.
-        ShowAttrStatus(wordsOf(saved.failure) +
+        showAttrStatus(wordsOf(saved.failure) +
                        (saved.problem == SaveProblem::Changed
                             ? tr(" Ctrl-click Select Drive/Directory to reload it.")
                             : QString()));
@@ -52,7 +52,7 @@ bool TKelvaneForm::SaveSoundFile()
     }
     setStatusText(tr(" Wrote %1 bytes").arg(saved.bytesWritten));
     if (!saved.notes.empty())
-        ShowAttrStatus(tr(" Saved; %1.").arg(wordsOf(saved.notes).join(QStringLiteral("; "))));
+        showAttrStatus(tr(" Saved; %1.").arg(wordsOf(saved.notes).join(QStringLiteral("; "))));
     showTracking();
 
     // The folder is compared as exact text: the same folder spelled in other letters counts as
@@ -60,7 +60,7 @@ bool TKelvaneForm::SaveSoundFile()
     if (targetFolder == listedFolder) {
         if (target != currentFileName_) {
             currentFileName_ = QFileInfo(target).fileName();
-            RefreshAndReselect();
+            refreshAndReselect();
         } else {
             showSavedDetails();
         }
@@ -70,15 +70,15 @@ bool TKelvaneForm::SaveSoundFile()
         if (!QDir::setCurrent(listedFolder))
             QDir::setCurrent(targetFolder);
         currentFileName_ = kNoFileSelected;
-        ClearFileDisplay();
-        RefreshAndReselect();
+        clearFileDisplay();
+        refreshAndReselect();
     }
     return true;
 }
 
 // After a save the details describe the file now on disk: its checksum and size, and no more
 // the block inserted in memory. The image is the file, so inspecting it again says so.
-void TKelvaneForm::showSavedDetails()
+void KelvaneWindow::showSavedDetails()
 {
     const Inspection now = session_.inspectSaved();
     updateGameWarnings();

@@ -1,9 +1,9 @@
 // The sound table of every sound of the listed folder and its sub-folders, as a second view in
 // place of the file list and the attributes.
-#include "all_sounds_panel.h"
 #include "desktop_launcher.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "sound_output.h"
+#include "sound_table_panel.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -15,17 +15,17 @@
 
 namespace kelvane {
 
-bool TKelvaneForm::allSoundsShown() const
+bool KelvaneWindow::allSoundsShown() const
 {
     return pnlAllSounds && stkViews->currentWidget() == pnlAllSounds;
 }
 
-void TKelvaneForm::btnOverviewClick()
+void KelvaneWindow::btnOverviewClick()
 {
     showAllSounds(btnOverview->isChecked());
 }
 
-void TKelvaneForm::showAllSounds(bool shown)
+void KelvaneWindow::showAllSounds(bool shown)
 {
     if (shown == allSoundsShown()) {
         btnOverview->setChecked(shown);
@@ -33,23 +33,23 @@ void TKelvaneForm::showAllSounds(bool shown)
     }
     if (shown) {
         // The sound table may write any sound, the loaded one too: its edits are settled first.
-        if (!QuerySaveChanges()) {
+        if (!querySaveChanges()) {
             btnOverview->setChecked(false);
             return;
         }
         stopPlaying();
         if (!pnlAllSounds) {
             pnlAllSounds =
-                new TAllSoundsPanel([this] { return cbxRenameOriginals->isChecked(); }, stkViews);
+                new SoundTablePanel([this] { return cbxRenameOriginals->isChecked(); }, stkViews);
             stkViews->addWidget(pnlAllSounds);
             for (QWidget *widget : pnlAllSounds->statusWidgets())
                 sbStatus->addPermanentWidget(widget);
-            connect(pnlAllSounds, &TAllSoundsPanel::playSound, this, &TKelvaneForm::playFile);
-            connect(pnlAllSounds, &TAllSoundsPanel::showInFileManager, this,
+            connect(pnlAllSounds, &SoundTablePanel::playSound, this, &KelvaneWindow::playFile);
+            connect(pnlAllSounds, &SoundTablePanel::showInFileManager, this,
                     [this](const QString &folder) { launcher_->openFolder(folder); });
-            connect(pnlAllSounds, &TAllSoundsPanel::status, this, &TKelvaneForm::setStatusText);
-            connect(pnlAllSounds, &TAllSoundsPanel::openSound, this,
-                    &TKelvaneForm::openFromAllSounds);
+            connect(pnlAllSounds, &SoundTablePanel::status, this, &KelvaneWindow::setStatusText);
+            connect(pnlAllSounds, &SoundTablePanel::openSound, this,
+                    &KelvaneWindow::openFromAllSounds);
         }
         btnOverview->setChecked(true);
         stkViews->setCurrentWidget(pnlAllSounds);
@@ -65,12 +65,12 @@ void TKelvaneForm::showAllSounds(bool shown)
     }
     leaveAllSounds();
     // Sounds may have changed on disk meanwhile: the list and the loaded sound are read again.
-    ClearFileDisplay();
-    RefreshAndReselect();
+    clearFileDisplay();
+    refreshAndReselect();
 }
 
 // Back to the single-file view; work under way stops before its next sound.
-void TKelvaneForm::leaveAllSounds()
+void KelvaneWindow::leaveAllSounds()
 {
     if (output_)
         output_->stop(); // a sound played from the table
@@ -79,7 +79,7 @@ void TKelvaneForm::leaveAllSounds()
     stkViews->setCurrentIndex(0);
 }
 
-void TKelvaneForm::openFromAllSounds(const QString &path)
+void KelvaneWindow::openFromAllSounds(const QString &path)
 {
     const QFileInfo sound(path);
     if (!pnlAllSounds->settle())
@@ -90,15 +90,15 @@ void TKelvaneForm::openFromAllSounds(const QString &path)
                           .arg(QDir::toNativeSeparators(sound.absolutePath())));
         return;
     }
-    ClearFileDisplay();
-    ListDirectory();
+    clearFileDisplay();
+    listCurrentFolder();
     selectEntry(sound.fileName());
     lstFilesClick();
     lstFiles->scrollTo(lstFiles->currentIndex());
     lstFiles->setFocus();
 }
 
-void TKelvaneForm::refreshShortcut()
+void KelvaneWindow::refreshShortcut()
 {
     if (allSoundsShown()) {
         if (pnlAllSounds->settle())
@@ -106,10 +106,10 @@ void TKelvaneForm::refreshShortcut()
         return;
     }
     // As a Ctrl-click on Select Drive/Directory.
-    if (!QuerySaveChanges())
+    if (!querySaveChanges())
         return;
-    ClearFileDisplay();
-    RefreshAndReselect();
+    clearFileDisplay();
+    refreshAndReselect();
 }
 
 } // namespace kelvane

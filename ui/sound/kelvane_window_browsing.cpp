@@ -1,10 +1,10 @@
 // The file list and the folder strip. The listed folder is always the working directory, and
 // the list holds bare names that are opened relative to it.
-#include "all_sounds_panel.h"
+#include "caption_panel.h"
 #include "desktop_launcher.h"
 #include "folder_listing.h"
-#include "kelvane_form.h"
-#include "panels.h"
+#include "kelvane_window.h"
+#include "sound_table_panel.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -31,12 +31,12 @@ QString withSeparator(QString path)
 
 } // namespace
 
-void TKelvaneForm::showFolderLine(const QString &folder)
+void KelvaneWindow::showFolderLine(const QString &folder)
 {
     pnlCurrentDir->setText(withSeparator(folder));
 }
 
-void TKelvaneForm::ListDirectory()
+void KelvaneWindow::listCurrentFolder()
 {
     const QDir dir(QDir::currentPath());
     showFolderLine(dir.absolutePath());
@@ -63,13 +63,13 @@ bool isFolderEntry(const QString &entry)
     return entry.startsWith(kFolderPrefix);
 }
 
-QString TKelvaneForm::selectedEntry() const
+QString KelvaneWindow::selectedEntry() const
 {
     const QModelIndexList selected = lstFiles->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? QString() : selected.constFirst().data().toString();
 }
 
-void TKelvaneForm::selectEntry(const QString &name)
+void KelvaneWindow::selectEntry(const QString &name)
 {
     QItemSelectionModel *selection = lstFiles->selectionModel();
     // The list hears of the change and draws it (blocking the model's signals would leave the
@@ -86,14 +86,14 @@ void TKelvaneForm::selectEntry(const QString &name)
     }
 }
 
-void TKelvaneForm::RefreshAndReselect()
+void KelvaneWindow::refreshAndReselect()
 {
-    ListDirectory();
+    listCurrentFolder();
     reselectCurrentFile();
     lstFiles->setFocus();
 }
 
-void TKelvaneForm::reselectCurrentFile()
+void KelvaneWindow::reselectCurrentFile()
 {
     // Only a name that ends in a lower-case ".ogg" found nowhere earlier is reselected.
     const qsizetype n = currentFileName_.size();
@@ -103,7 +103,7 @@ void TKelvaneForm::reselectCurrentFile()
     }
 }
 
-void TKelvaneForm::startWith(const QString &fileName, const QString &problem)
+void KelvaneWindow::startWith(const QString &fileName, const QString &problem)
 {
     QString said = problem;
     if (!fileName.isEmpty()) {
@@ -123,13 +123,13 @@ void TKelvaneForm::startWith(const QString &fileName, const QString &problem)
         setStatusText(said);
 }
 
-void TKelvaneForm::btnMouseDown(Qt::KeyboardModifiers modifiers)
+void KelvaneWindow::btnMouseDown(Qt::KeyboardModifiers modifiers)
 {
     shiftDown_ = modifiers.testFlag(Qt::ShiftModifier);
     ctrlDown_ = modifiers.testFlag(Qt::ControlModifier);
 }
 
-void TKelvaneForm::btnSelectDirectoryClick()
+void KelvaneWindow::btnSelectDirectoryClick()
 {
     if (shiftDown_) {
         const QString folder = pnlCurrentDir->text();
@@ -137,11 +137,11 @@ void TKelvaneForm::btnSelectDirectoryClick()
         launcher_->openFolder(folder);
         return;
     }
-    if (!QuerySaveChanges())
+    if (!querySaveChanges())
         return;
     if (ctrlDown_) {
-        ClearFileDisplay();
-        RefreshAndReselect();
+        clearFileDisplay();
+        refreshAndReselect();
         return;
     }
     QFileDialog *dialog = openDialog();
@@ -155,36 +155,36 @@ void TKelvaneForm::btnSelectDirectoryClick()
     QDir::setCurrent(chosenFolder);
     pnlCurrentDir->setText(chosenFolder);
     setStatusText(tr("Changing directory to ") + chosenFolder);
-    ClearFileDisplay();
-    RefreshAndReselect();
+    clearFileDisplay();
+    refreshAndReselect();
 }
 
-void TKelvaneForm::pnlCurrentDirClick()
+void KelvaneWindow::pnlCurrentDirClick()
 {
     openDialog()->setDirectory(pnlCurrentDir->text());
     btnSelectDirectoryClick();
 }
 
-void TKelvaneForm::lstFilesClick()
+void KelvaneWindow::lstFilesClick()
 {
     if (selectingEntry_)
         return;
     const QString entry = selectedEntry();
     if (entry.isNull())
         return;
-    if (!QuerySaveChanges()) {
+    if (!querySaveChanges()) {
         selectEntry(currentFileName_);
         return;
     }
-    ClearFileDisplay();
+    clearFileDisplay();
     currentFileName_ = entry;
     if (isFolderEntry(currentFileName_))
         return;
     pnlFileName->setText(currentFileName_);
-    LoadSoundFile();
+    loadSelectedSound();
 }
 
-void TKelvaneForm::lstFilesDblClick()
+void KelvaneWindow::lstFilesDblClick()
 {
     const QString entry = selectedEntry();
     if (entry.isNull())
@@ -194,10 +194,10 @@ void TKelvaneForm::lstFilesDblClick()
         return;
     if (!QDir::setCurrent(currentFileName_.mid(kFolderPrefix.size())))
         return;
-    ListDirectory();
+    listCurrentFolder();
 }
 
-bool TKelvaneForm::lstFilesKeyPress(int key)
+bool KelvaneWindow::lstFilesKeyPress(int key)
 {
     if ((key != Qt::Key_Return && key != Qt::Key_Enter) || selectedEntry().isNull())
         return false;

@@ -1,8 +1,8 @@
 // The window's life and the events it watches on its controls' behalf: made, closed, and the
 // clicks, keys and resizes that need more than a signal.
-#include "all_sounds_panel.h"
 #include "hint_tracker.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
+#include "sound_table_panel.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -12,23 +12,23 @@
 
 namespace kelvane {
 
-void TKelvaneForm::FormCreate()
+void KelvaneWindow::startUp()
 {
     hints_ = new HintTracker(this);
-    connect(hints_, &HintTracker::hintChanged, this, &TKelvaneForm::ShowHintInStatus);
+    connect(hints_, &HintTracker::hintChanged, this, &KelvaneWindow::showHintInStatus);
     hints_->install();
-    ListDirectory();
+    listCurrentFolder();
 }
 
-void TKelvaneForm::FormDestroy()
+void KelvaneWindow::shutDown()
 {
     session_.unload();
 }
 
-void TKelvaneForm::closeEvent(QCloseEvent *event)
+void KelvaneWindow::closeEvent(QCloseEvent *event)
 {
-    // FormCloseQuery: pending changes are offered for saving; stop keeps the window open.
-    if (QuerySaveChanges() && (!allSoundsShown() || pnlAllSounds->settle())) {
+    // Closing: pending changes are offered for saving; stop keeps the window open.
+    if (querySaveChanges() && (!allSoundsShown() || pnlAllSounds->settle())) {
         stopPlaying();
         event->accept();
     } else {
@@ -36,7 +36,7 @@ void TKelvaneForm::closeEvent(QCloseEvent *event)
     }
 }
 
-bool TKelvaneForm::eventFilter(QObject *watched, QEvent *event)
+bool KelvaneWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress &&
         (watched == btnSelectDirectory || watched == btnApply)) {

@@ -1,7 +1,6 @@
 // Editing in the sound table's cells: what is typed becomes an edit not yet written, on the
 // row or on every selected row, judged by the game's rules at once, undone and redone, and
 // written by Apply through the same batch as the editor above the table.
-#include "all_sounds_panel.h"
 #include "game_sound_types.h"
 #include "message_words.h"
 #include "number_text.h"
@@ -11,6 +10,7 @@
 #include "sound_cell_delegate.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
+#include "sound_table_panel.h"
 #include "widget_making.h"
 
 #include <QAction>
@@ -49,10 +49,10 @@ std::optional<AttributeEdits> cellEdit(int column, const QString &text)
 
 // The edits without the fields that hold what the sound holds already: typing a value back
 // drops its edit.
-std::optional<AttributeEdits> beyond(const TSoundAttributes &listed, AttributeEdits edits)
+std::optional<AttributeEdits> beyond(const SoundAttributes &listed, AttributeEdits edits)
 {
     // As numbers: -0 typed over 0 is the value the sound holds.
-    const auto same = [](float a, float b) { return SameAttributes({3, a}, {3, b}); };
+    const auto same = [](float a, float b) { return sameAttributes({3, a}, {3, b}); };
     if (edits.gameType == listed.gameType)
         edits.gameType.reset();
     for (const FieldRow &field : kNumberFields)
@@ -63,7 +63,7 @@ std::optional<AttributeEdits> beyond(const TSoundAttributes &listed, AttributeEd
 
 } // namespace
 
-void TAllSoundsPanel::buildCellEditing()
+void SoundTablePanel::buildCellEditing()
 {
     tblSounds->setItemDelegate(new SoundCellDelegate(
         [this](const QModelIndex &index, const QString &text) { editCells(index, text); },
@@ -93,18 +93,18 @@ void TAllSoundsPanel::buildCellEditing()
     btnApplyEdits->setToolTip(tr("Writes every edit made in the cells"));
     btnRevertEdits = named(new QPushButton(tr("Revert"), this), "btnRevertEdits");
     btnRevertEdits->setToolTip(tr("Drops every edit not yet written"));
-    connect(btnApplyEdits, &QPushButton::clicked, this, &TAllSoundsPanel::applyPending);
-    connect(btnRevertEdits, &QPushButton::clicked, this, &TAllSoundsPanel::revertPending);
-    connect(undo_, &QUndoStack::indexChanged, this, &TAllSoundsPanel::showPending);
+    connect(btnApplyEdits, &QPushButton::clicked, this, &SoundTablePanel::applyPending);
+    connect(btnRevertEdits, &QPushButton::clicked, this, &SoundTablePanel::revertPending);
+    connect(undo_, &QUndoStack::indexChanged, this, &SoundTablePanel::showPending);
     showPending();
 }
 
-int TAllSoundsPanel::pendingCount() const
+int SoundTablePanel::pendingCount() const
 {
     return model_->pendingCount();
 }
 
-QList<int> TAllSoundsPanel::selectedIds() const
+QList<int> SoundTablePanel::selectedIds() const
 {
     QList<int> ids;
     for (const QModelIndex &index : tblSounds->selectionModel()->selectedRows())
@@ -114,7 +114,7 @@ QList<int> TAllSoundsPanel::selectedIds() const
 
 // A cell typed on a selected row sets that field on every selected row; on another row, on
 // that row alone.
-void TAllSoundsPanel::editCells(const QModelIndex &index, const QString &text)
+void SoundTablePanel::editCells(const QModelIndex &index, const QString &text)
 {
     const auto edit = cellEdit(index.column(), text);
     if (!edit) {
@@ -134,7 +134,7 @@ void TAllSoundsPanel::editCells(const QModelIndex &index, const QString &text)
 }
 
 // Makes `wanted` the rows' edits in one step to undo, unless a rule refuses one of them.
-void TAllSoundsPanel::pushEdits(std::vector<std::pair<int, AttributeEdits>> wanted,
+void SoundTablePanel::pushEdits(std::vector<std::pair<int, AttributeEdits>> wanted,
                                 const QString &what)
 {
     std::vector<SoundTableModel::RowEdits> before, after;
@@ -147,11 +147,11 @@ void TAllSoundsPanel::pushEdits(std::vector<std::pair<int, AttributeEdits>> want
                               .arg(QDir::toNativeSeparators(listed.path), wordsOf(*refused)));
             return;
         }
-        const TSoundAttributes values = *editableValues(listed);
+        const SoundAttributes values = *editableValues(listed);
         const auto next = beyond(values, edits);
         const auto now = model_->pendingOf(id);
         if (next.has_value() == now.has_value() &&
-            (!next || SameAttributes(next->over(values), now->over(values))))
+            (!next || sameAttributes(next->over(values), now->over(values))))
             continue;
         before.push_back({id, now});
         after.push_back({id, next});
@@ -161,7 +161,7 @@ void TAllSoundsPanel::pushEdits(std::vector<std::pair<int, AttributeEdits>> want
     undo_->push(new PendingEditCommand(model_, std::move(before), std::move(after), what));
 }
 
-void TAllSoundsPanel::showPending()
+void SoundTablePanel::showPending()
 {
     const int pending = model_->pendingCount();
     lblPending->setText(tr("%n edit(s) not written", nullptr, pending));
@@ -171,7 +171,7 @@ void TAllSoundsPanel::showPending()
     btnApplyEdits->setEnabled(!busy());
 }
 
-void TAllSoundsPanel::applyPending()
+void SoundTablePanel::applyPending()
 {
     std::vector<EditTarget> targets = model_->pendingTargets();
     if (busy() || targets.empty())
@@ -179,7 +179,7 @@ void TAllSoundsPanel::applyPending()
     write(std::move(targets));
 }
 
-void TAllSoundsPanel::revertPending()
+void SoundTablePanel::revertPending()
 {
     std::vector<SoundTableModel::RowEdits> before, after;
     for (const EditTarget &target : model_->pendingTargets()) {
@@ -192,7 +192,7 @@ void TAllSoundsPanel::revertPending()
             new PendingEditCommand(model_, std::move(before), std::move(after), tr("Revert")));
 }
 
-bool TAllSoundsPanel::settle()
+bool SoundTablePanel::settle()
 {
     if (model_->pendingCount() == 0)
         return true;

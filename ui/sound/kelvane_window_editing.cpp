@@ -1,12 +1,12 @@
 // Editing the five attributes: the number check while typing, validation, Copy, Paste, Revert,
 // Apply, and the question that stands between pending changes and anything that would drop them.
 #include "attribute_rules.h"
+#include "caption_panel.h"
 #include "error_display.h"
 #include "game_sound_types.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "message_words.h"
 #include "number_text.h"
-#include "panels.h"
 #include "save_question.h"
 
 #include <algorithm>
@@ -20,14 +20,14 @@
 
 namespace kelvane {
 
-void TKelvaneForm::showPlainMessage(const QString &text)
+void KelvaneWindow::showPlainMessage(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text,
                     QMessageBox::Ok, this);
     box.exec();
 }
 
-void TKelvaneForm::DataChanged(QWidget *sender)
+void KelvaneWindow::boxChanged(QWidget *sender)
 {
     if (fillingControls_)
         return;
@@ -50,7 +50,7 @@ void TKelvaneForm::DataChanged(QWidget *sender)
     }
 }
 
-std::optional<TSoundAttributes> TKelvaneForm::ReadAttributes()
+std::optional<SoundAttributes> KelvaneWindow::readBoxes()
 {
     // The boxes in screen order. Each failure reports its field's rule in the status line, adds
     // the message box when the text is no number at all, and puts the focus on the box to mend.
@@ -76,50 +76,50 @@ std::optional<TSoundAttributes> TKelvaneForm::ReadAttributes()
         values[i] = *value;
     }
     const int type = cmbGameType->currentIndex();
-    return TSoundAttributes{kAttributeBlockVersion,
-                            values[1],
-                            values[2],
-                            values[0],
-                            gameTypeCode(type < 0 ? 0 : static_cast<std::size_t>(type)),
-                            values[3]};
+    return SoundAttributes{kAttributeBlockVersion,
+                           values[1],
+                           values[2],
+                           values[0],
+                           gameTypeCode(type < 0 ? 0 : static_cast<std::size_t>(type)),
+                           values[3]};
 }
 
-void TKelvaneForm::btnCopyClick()
+void KelvaneWindow::btnCopyClick()
 {
-    session_.copy(ReadAttributes());
+    session_.copy(readBoxes());
     showTracking();
 }
 
-void TKelvaneForm::btnPasteClick()
+void KelvaneWindow::btnPasteClick()
 {
-    ShowAttributes(session_.paste());
+    showAttributes(session_.paste());
 }
 
-void TKelvaneForm::btnRevertClick()
+void KelvaneWindow::btnRevertClick()
 {
-    ShowAttributes(session_.revert());
+    showAttributes(session_.revert());
 }
 
-void TKelvaneForm::btnApplyClick()
+void KelvaneWindow::btnApplyClick()
 {
-    ShowAttrStatus(QString());
-    const EditSession::ApplyStep step = session_.apply(ReadAttributes());
+    showAttrStatus(QString());
+    const EditSession::ApplyStep step = session_.apply(readBoxes());
     showTracking();
     if (step == EditSession::ApplyStep::NothingChanged)
         setStatusText(tr(" Nothing written -- nothing changed!"));
     // An unsuccessful save (Save-as cancelled, write failed) keeps the edits pending, so
     // leaving the file still asks.
-    if (step == EditSession::ApplyStep::Write && !SaveSoundFile()) {
+    if (step == EditSession::ApplyStep::Write && !saveLoadedSound()) {
         session_.notWritten();
         showTracking();
     }
 }
 
-bool TKelvaneForm::QuerySaveChanges()
+bool KelvaneWindow::querySaveChanges()
 {
     if (!session_.hasChangesToOffer())
         return true;
-    switch (session_.question(ReadAttributes())) {
+    switch (session_.question(readBoxes())) {
     case EditSession::Question::None:
         return true;
     case EditSession::Question::Invalid:
@@ -129,14 +129,14 @@ bool TKelvaneForm::QuerySaveChanges()
     }
     switch (askSaveChanges(this, currentFileName_)) {
     case QMessageBox::Yes:
-        if (SaveSoundFile())
+        if (saveLoadedSound())
             return true;
         session_.notWritten();
         showTracking();
         return false;
     case QMessageBox::No:
         // The edits are dropped, not kept for a later question: the file's values come back.
-        ShowAttributes(session_.revert());
+        showAttributes(session_.revert());
         return true;
     default:
         return false;

@@ -1,14 +1,14 @@
 // The window's controls: docking strips, fixed-position controls, fonts, keyboard order, hints
 // and the wiring of their events.
+#include "caption_panel.h"
 #include "desktop_launcher.h"
 #include "eliding_label.h"
 #include "error_display.h"
 #include "file_dialog_fitting.h"
 #include "game_sound_types.h"
 #include "hint_tracker.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "list_entry_tips.h"
-#include "panels.h"
 #include "sound_output.h"
 #include "waveform_view.h"
 #include "widget_making.h"
@@ -75,14 +75,14 @@ QFileDialog *soundDialog(QWidget *parent, const char *name, QFileDialog::AcceptM
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(mode);
     dialog->setNameFilters(
-        {TKelvaneForm::tr("Ogg Vorbis sound files (*.ogg)"), TKelvaneForm::tr("All files (*)")});
+        {KelvaneWindow::tr("Ogg Vorbis sound files (*.ogg)"), KelvaneWindow::tr("All files (*)")});
     dialog->setFileMode(QFileDialog::AnyFile);
     return dialog;
 }
 
 } // namespace
 
-TKelvaneForm::TKelvaneForm(DesktopLauncher *launcher, SoundOutput *output, QWidget *parent)
+KelvaneWindow::KelvaneWindow(DesktopLauncher *launcher, SoundOutput *output, QWidget *parent)
     : QMainWindow(parent)
     , launcher_(launcher)
     , output_(output)
@@ -98,18 +98,18 @@ TKelvaneForm::TKelvaneForm(DesktopLauncher *launcher, SoundOutput *output, QWidg
     programDir_ = QCoreApplication::applicationDirPath() + QLatin1Char('/');
 
     try {
-        FormCreate();
+        startUp();
     } catch (const std::exception &error) {
         showErrorDisplay(QString::fromLocal8Bit(error.what()));
     }
 }
 
-TKelvaneForm::~TKelvaneForm()
+KelvaneWindow::~KelvaneWindow()
 {
-    FormDestroy();
+    shutDown();
 }
 
-void TKelvaneForm::buildControls()
+void KelvaneWindow::buildControls()
 {
     setFont(sansFont(8));
     resize(kWindowWidth, 464);
@@ -121,7 +121,7 @@ void TKelvaneForm::buildControls()
 
     buildTopStrip(central);
     column->addWidget(pnlMetaControl);
-    pnlCurrentDir = new TCaptionPanel(QStringLiteral("pnlCurrentDir"), central, Qt::ElideMiddle);
+    pnlCurrentDir = new CaptionPanel(QStringLiteral("pnlCurrentDir"), central, Qt::ElideMiddle);
     pnlCurrentDir->setFont(sansFont(8));
     pnlCurrentDir->setFixedHeight(25);
     pnlCurrentDir->setText(QStringLiteral("< No Directory Selected >"));
@@ -148,13 +148,13 @@ void TKelvaneForm::buildControls()
 }
 
 // The file list and, beside it, the attributes and the buttons.
-QSplitter *TKelvaneForm::buildBody(QWidget *parent)
+QSplitter *KelvaneWindow::buildBody(QWidget *parent)
 {
     // The list keeps its width when the window is resized; the splitter lets the user widen it.
     auto *body = named(new QSplitter(Qt::Horizontal, parent), "splFileList");
     body->setChildrenCollapsible(false);
     body->setHandleWidth(4);
-    pnlFileList = new TPanel(QStringLiteral("pnlFileList"), body);
+    pnlFileList = new RaisedPanel(QStringLiteral("pnlFileList"), body);
     pnlFileList->setMinimumWidth(kLeastFileListWidth);
     auto *listColumn = new QVBoxLayout(pnlFileList);
     listColumn->setContentsMargins(0, 0, 0, 0);
@@ -169,7 +169,7 @@ QSplitter *TKelvaneForm::buildBody(QWidget *parent)
     listColumn->addWidget(lstFiles);
     body->addWidget(pnlFileList);
 
-    pnlControl = new TPanel(QStringLiteral("pnlControl"), body);
+    pnlControl = new RaisedPanel(QStringLiteral("pnlControl"), body);
     auto *controlColumn = new QVBoxLayout(pnlControl);
     controlColumn->setContentsMargins(0, 0, 0, 0);
     controlColumn->setSpacing(0);
@@ -184,9 +184,9 @@ QSplitter *TKelvaneForm::buildBody(QWidget *parent)
     return body;
 }
 
-void TKelvaneForm::buildFileChange(QWidget *parent)
+void KelvaneWindow::buildFileChange(QWidget *parent)
 {
-    pnlFileChange = new TPanel(QStringLiteral("pnlFileChange"), parent);
+    pnlFileChange = new RaisedPanel(QStringLiteral("pnlFileChange"), parent);
     pnlFileChange->setFixedHeight(48);
     btnApply = button(pnlFileChange, "btnApply", tr("&Apply"), {14, 10, 75, 25}, true);
     btnRevert = button(pnlFileChange, "btnRevert", tr("&Revert"), {134, 10, 75, 25}, true);
@@ -197,7 +197,7 @@ void TKelvaneForm::buildFileChange(QWidget *parent)
 
 // The file dialogs are made when first needed: building them lists a folder, which would
 // double the window's start-up time. Once made, each keeps its folder for the next use.
-QFileDialog *TKelvaneForm::openDialog()
+QFileDialog *KelvaneWindow::openDialog()
 {
     if (!dlgOpen)
         dlgOpen = soundDialog(this, "dlgOpen", QFileDialog::AcceptOpen);
@@ -205,7 +205,7 @@ QFileDialog *TKelvaneForm::openDialog()
     return dlgOpen;
 }
 
-QFileDialog *TKelvaneForm::saveDialog()
+QFileDialog *KelvaneWindow::saveDialog()
 {
     if (!dlgSave) {
         dlgSave = soundDialog(this, "dlgSave", QFileDialog::AcceptSave);
@@ -215,9 +215,9 @@ QFileDialog *TKelvaneForm::saveDialog()
     return dlgSave;
 }
 
-void TKelvaneForm::buildTopStrip(QWidget *parent)
+void KelvaneWindow::buildTopStrip(QWidget *parent)
 {
-    pnlMetaControl = new TPanel(QStringLiteral("pnlMetaControl"), parent);
+    pnlMetaControl = new RaisedPanel(QStringLiteral("pnlMetaControl"), parent);
     pnlMetaControl->setFixedHeight(37);
     btnSelectDirectory = button(pnlMetaControl, "btnSelectDirectory", tr("Select Drive/Directory"),
                                 {14, 6, 151, 25});
@@ -228,7 +228,7 @@ void TKelvaneForm::buildTopStrip(QWidget *parent)
                                     std::max(17, cbxRenameOriginals->sizeHint().height()));
     cbxRenameOriginals->setChecked(true);
 
-    pnlHelpAbout = new TPanel(QStringLiteral("pnlHelpAbout"), pnlMetaControl, false);
+    pnlHelpAbout = new RaisedPanel(QStringLiteral("pnlHelpAbout"), pnlMetaControl, false);
     pnlHelpAbout->setFixedWidth(196);
     btnHelp = button(pnlHelpAbout, "btnHelp", tr("Help"), {14, 6, 75, 25});
     btnAbout = button(pnlHelpAbout, "btnAbout", tr("About"), {105, 6, 75, 25});
@@ -248,9 +248,9 @@ void TKelvaneForm::buildTopStrip(QWidget *parent)
     row->addWidget(pnlHelpAbout);
 }
 
-void TKelvaneForm::buildAttributeArea(QWidget *parent)
+void KelvaneWindow::buildAttributeArea(QWidget *parent)
 {
-    pnlAttributes = new TPanel(QStringLiteral("pnlAttributes"), parent);
+    pnlAttributes = new RaisedPanel(QStringLiteral("pnlAttributes"), parent);
     // The labels, boxes and combos take the area's font from it as they are made. A font set on
     // a combo itself would make the combo build its list's popup at once (a popup made when
     // first opened takes the combo's font).
@@ -258,7 +258,7 @@ void TKelvaneForm::buildAttributeArea(QWidget *parent)
     auto *column = new QVBoxLayout(pnlAttributes);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    pnlFileName = new TCaptionPanel(QStringLiteral("pnlFileName"), pnlAttributes, Qt::ElideMiddle);
+    pnlFileName = new CaptionPanel(QStringLiteral("pnlFileName"), pnlAttributes, Qt::ElideMiddle);
     pnlFileName->setFont(sansFont(10, true));
     pnlFileName->setFixedHeight(32);
     pnlFileName->setText(noFileSelectedText());
@@ -266,7 +266,7 @@ void TKelvaneForm::buildAttributeArea(QWidget *parent)
     column->addStretch(1);
 
     // The inverse of a tooltip: its text colour as background, its background as text.
-    pnlAttrStatus = new TCaptionPanel(QStringLiteral("pnlAttrStatus"), pnlAttributes);
+    pnlAttrStatus = new CaptionPanel(QStringLiteral("pnlAttrStatus"), pnlAttributes);
     pnlAttrStatus->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlAttrStatus->setMargin(4);
     pnlAttrStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -305,7 +305,7 @@ void TKelvaneForm::buildAttributeArea(QWidget *parent)
     buildSoundViews();
 }
 
-void TKelvaneForm::setTabOrderChain()
+void KelvaneWindow::setTabOrderChain()
 {
     const QList<QWidget *> chain{btnSelectDirectory, cbxRenameOriginals, btnOverview, btnHelp,
                                  btnAbout,           lstFiles,           cmbInfo,     cmbGameType,
@@ -315,7 +315,7 @@ void TKelvaneForm::setTabOrderChain()
         setTabOrder(chain.at(i - 1), chain.at(i));
 }
 
-void TKelvaneForm::setHints()
+void KelvaneWindow::setHints()
 {
     HintTracker::setHint(btnSelectDirectory, tr("Shift-click to open Explorer"));
     HintTracker::setHint(cbxRenameOriginals,
@@ -347,36 +347,36 @@ void TKelvaneForm::setHints()
     HintTracker::setHint(btnPaste, tr("Use previously-copied attributes"));
 }
 
-void TKelvaneForm::wireEvents()
+void KelvaneWindow::wireEvents()
 {
     connect(btnSelectDirectory, &QPushButton::clicked, this,
-            &TKelvaneForm::btnSelectDirectoryClick);
-    connect(pnlCurrentDir, &TCaptionPanel::pressed, this, &TKelvaneForm::btnMouseDown);
-    connect(pnlCurrentDir, &TCaptionPanel::clicked, this, &TKelvaneForm::pnlCurrentDirClick);
+            &KelvaneWindow::btnSelectDirectoryClick);
+    connect(pnlCurrentDir, &CaptionPanel::pressed, this, &KelvaneWindow::btnMouseDown);
+    connect(pnlCurrentDir, &CaptionPanel::clicked, this, &KelvaneWindow::pnlCurrentDirClick);
     btnSelectDirectory->installEventFilter(this);
     btnApply->installEventFilter(this);
 
     connect(lstFiles->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TKelvaneForm::lstFilesClick);
-    connect(lstFiles, &QListView::doubleClicked, this, &TKelvaneForm::lstFilesDblClick);
+            &KelvaneWindow::lstFilesClick);
+    connect(lstFiles, &QListView::doubleClicked, this, &KelvaneWindow::lstFilesDblClick);
     lstFiles->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(lstFiles, &QListView::customContextMenuRequested, this, &TKelvaneForm::showFileMenu);
+    connect(lstFiles, &QListView::customContextMenuRequested, this, &KelvaneWindow::showFileMenu);
     lstFiles->installEventFilter(this);
 
     connect(cmbGameType, &QComboBox::currentIndexChanged, this,
-            [this] { DataChanged(cmbGameType); });
+            [this] { boxChanged(cmbGameType); });
     for (QLineEdit *box : {txtBaseValue, txtMinDist, txtMaxDist, txtMaxAIDist})
-        connect(box, &QLineEdit::textChanged, this, [this, box] { DataChanged(box); });
+        connect(box, &QLineEdit::textChanged, this, [this, box] { boxChanged(box); });
 
-    connect(btnApply, &QPushButton::clicked, this, &TKelvaneForm::btnApplyClick);
-    connect(btnRevert, &QPushButton::clicked, this, &TKelvaneForm::btnRevertClick);
-    connect(btnCopy, &QPushButton::clicked, this, &TKelvaneForm::btnCopyClick);
-    connect(btnPaste, &QPushButton::clicked, this, &TKelvaneForm::btnPasteClick);
-    connect(btnHelp, &QPushButton::clicked, this, &TKelvaneForm::btnHelpClick);
-    connect(btnOverview, &QPushButton::clicked, this, &TKelvaneForm::btnOverviewClick);
+    connect(btnApply, &QPushButton::clicked, this, &KelvaneWindow::btnApplyClick);
+    connect(btnRevert, &QPushButton::clicked, this, &KelvaneWindow::btnRevertClick);
+    connect(btnCopy, &QPushButton::clicked, this, &KelvaneWindow::btnCopyClick);
+    connect(btnPaste, &QPushButton::clicked, this, &KelvaneWindow::btnPasteClick);
+    connect(btnHelp, &QPushButton::clicked, this, &KelvaneWindow::btnHelpClick);
+    connect(btnOverview, &QPushButton::clicked, this, &KelvaneWindow::btnOverviewClick);
     auto *refresh = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
-    connect(refresh, &QShortcut::activated, this, &TKelvaneForm::refreshShortcut);
-    connect(btnAbout, &QPushButton::clicked, this, &TKelvaneForm::btnAboutClick);
+    connect(refresh, &QShortcut::activated, this, &KelvaneWindow::refreshShortcut);
+    connect(btnAbout, &QPushButton::clicked, this, &KelvaneWindow::btnAboutClick);
 }
 
 } // namespace kelvane

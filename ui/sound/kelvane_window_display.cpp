@@ -1,12 +1,12 @@
 // What the window shows of the loaded sound: the two message surfaces, the attribute controls
 // and the details list, and how a load is presented.
+#include "caption_panel.h"
 #include "game_sound_types.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "load_report.h"
 #include "message.h"
 #include "message_words.h"
 #include "number_text.h"
-#include "panels.h"
 #include "qt_text.h"
 
 #include <QComboBox>
@@ -16,22 +16,22 @@
 
 namespace kelvane {
 
-QString TKelvaneForm::statusText() const
+QString KelvaneWindow::statusText() const
 {
     return statusLabel_->text();
 }
 
-void TKelvaneForm::setStatusText(const QString &text)
+void KelvaneWindow::setStatusText(const QString &text)
 {
     statusLabel_->setText(text);
 }
 
-void TKelvaneForm::ShowHintInStatus(const QString &longHint)
+void KelvaneWindow::showHintInStatus(const QString &longHint)
 {
     setStatusText(longHint);
 }
 
-void TKelvaneForm::ShowAttrStatus(const QString &text)
+void KelvaneWindow::showAttrStatus(const QString &text)
 {
     pnlAttrStatus->setText(text);
     pnlAttrStatus->setVisible(!text.isEmpty());
@@ -40,9 +40,9 @@ void TKelvaneForm::ShowAttrStatus(const QString &text)
 
 // Back to the no-file state. The boxes are emptied before the change state is reset, so the
 // change events they fire leave nothing pending.
-void TKelvaneForm::ClearFileDisplay()
+void KelvaneWindow::clearFileDisplay()
 {
-    ShowAttrStatus(QString());
+    showAttrStatus(QString());
     pnlFileName->setText(noFileSelectedText());
     cmbInfo->clear();
     {
@@ -60,7 +60,7 @@ void TKelvaneForm::ClearFileDisplay()
     clearSound();
 }
 
-void TKelvaneForm::ShowAttributes(const TSoundAttributes &attrs)
+void KelvaneWindow::showAttributes(const SoundAttributes &attrs)
 {
     fillingControls_ = true;
     {
@@ -79,7 +79,7 @@ void TKelvaneForm::ShowAttributes(const TSoundAttributes &attrs)
     updateGameWarnings();
 }
 
-void TKelvaneForm::setAttributeControlsEnabled(bool enabled)
+void KelvaneWindow::setAttributeControlsEnabled(bool enabled)
 {
     for (QWidget *control :
          {static_cast<QWidget *>(cmbGameType), static_cast<QWidget *>(txtBaseValue),
@@ -88,7 +88,7 @@ void TKelvaneForm::setAttributeControlsEnabled(bool enabled)
         control->setEnabled(enabled);
 }
 
-void TKelvaneForm::showTracking()
+void KelvaneWindow::showTracking()
 {
     const Tracking &now = session_.tracking();
     btnApply->setEnabled(now.apply);
@@ -97,17 +97,17 @@ void TKelvaneForm::showTracking()
     btnPaste->setEnabled(now.paste);
 }
 
-void TKelvaneForm::LoadSoundFile()
+void KelvaneWindow::loadSelectedSound()
 {
     cmbInfo->clear();
     const EditSession::Loaded loaded = session_.load(currentFileName_, currentFileName_);
     if (!loaded.read) {
-        ShowAttrStatus(wordsOf(loaded.failure));
+        showAttrStatus(wordsOf(loaded.failure));
         addBackupDetail(); // a sound that cannot be read may have one to go back to
         return;
     }
     if (loaded.headersOnly)
-        ShowAttrStatus(wordsOf(MessageKind::LargeFile));
+        showAttrStatus(wordsOf(MessageKind::LargeFile));
     const Inspection &found = loaded.found;
 
     for (const Message &line : found.infoLines)
@@ -115,7 +115,7 @@ void TKelvaneForm::LoadSoundFile()
     addBackupDetail();
     cmbInfo->setCurrentIndex(-1);
     if (found.shownAttrs)
-        ShowAttributes(*found.shownAttrs);
+        showAttributes(*found.shownAttrs);
     else
         updateGameWarnings();
     showTracking();
@@ -123,7 +123,7 @@ void TKelvaneForm::LoadSoundFile()
         setStatusText(wordsOf(found.statusLine));
     showSoundOf(found);
     if (!found.selectFirstLine) {
-        ShowAttrStatus(wordsOf(found.attrStatus));
+        showAttrStatus(wordsOf(found.attrStatus));
         return;
     }
     pnlAttrStatus->setText(wordsOf(found.attrStatus));

@@ -1,12 +1,12 @@
 // What the game will do with the values in the boxes as they are now: a mark on each box whose
 // value the game rejects, and the panel under the boxes listing every warning. Neither blocks
 // Apply: the user may save what they mean.
+#include "caption_panel.h"
 #include "game_rules.h"
 #include "game_sound_types.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "message_words.h"
 #include "number_text.h"
-#include "panels.h"
 #include "qt_text.h"
 #include "range_view.h"
 #include "waveform_view.h"
@@ -33,7 +33,7 @@ constexpr int kLeastWaveformHeight = 16;
 
 } // namespace
 
-void TKelvaneForm::buildGameWarnings()
+void KelvaneWindow::buildGameWarnings()
 {
     pnlGameWarnings = named(new QLabel(pnlAttributes), "pnlGameWarnings");
     pnlGameWarnings->setFont(sansFont(8, true));
@@ -57,7 +57,7 @@ void TKelvaneForm::buildGameWarnings()
                                     kLeastWaveformHeight + 2 + pnlAttrStatus->height());
 }
 
-void TKelvaneForm::placeGameWarnings()
+void KelvaneWindow::placeGameWarnings()
 {
     // Between the boxes and the attribute strip, whatever room the window leaves: the warnings
     // in whole lines (what does not fit is in the panel's tooltip and the boxes' marks), less
@@ -99,12 +99,12 @@ void TKelvaneForm::placeGameWarnings()
 
 // The facts of the loaded sound with the values the boxes hold now; a box that holds no
 // number yet is left out of its rule.
-SoundFacts TKelvaneForm::factsShown() const
+SoundFacts KelvaneWindow::factsShown() const
 {
     SoundFacts facts = session_.facts().value_or(SoundFacts{});
     if (!session_.blockShown())
         return facts;
-    TSoundAttributes shown = session_.shown();
+    SoundAttributes shown = session_.shown();
     shown.gameType = shownTypeCode_;
     const QChar separator = userDecimalSeparator();
     // The range's notices follow the volume and the minimum as typed too.
@@ -117,7 +117,7 @@ SoundFacts TKelvaneForm::factsShown() const
     return facts;
 }
 
-void TKelvaneForm::updateGameWarnings()
+void KelvaneWindow::updateGameWarnings()
 {
     std::vector<GameWarning> warnings;
     if (session_.facts())

@@ -1,4 +1,4 @@
-#include "all_sounds_panel.h"
+#include "sound_table_panel.h"
 
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
@@ -28,7 +28,7 @@
 
 namespace kelvane {
 
-TAllSoundsPanel::TAllSoundsPanel(std::function<bool()> backups, QWidget *parent)
+SoundTablePanel::SoundTablePanel(std::function<bool()> backups, QWidget *parent)
     : QWidget(parent)
     , backups_(std::move(backups))
 {
@@ -47,24 +47,24 @@ TAllSoundsPanel::TAllSoundsPanel(std::function<bool()> backups, QWidget *parent)
     prgWork->setFormat(tr("%v of %m"));
     prgWork->setMaximumWidth(180);
     btnCancelWork = named(new QPushButton(tr("Cancel"), this), "btnCancelWork");
-    connect(btnCancelWork, &QPushButton::clicked, this, &TAllSoundsPanel::cancel);
+    connect(btnCancelWork, &QPushButton::clicked, this, &SoundTablePanel::cancel);
     showProgress(false);
 
     connect(jobs_, &SoundTableJobs::progress, this, [this](qsizetype done, qsizetype total) {
         prgWork->setMaximum(int(total));
         prgWork->setValue(int(done));
     });
-    connect(jobs_, &SoundTableJobs::rowsChanged, this, &TAllSoundsPanel::showCount);
-    connect(jobs_, &SoundTableJobs::scanEnded, this, &TAllSoundsPanel::scanEnded);
-    connect(jobs_, &SoundTableJobs::editEnded, this, &TAllSoundsPanel::editEnded);
+    connect(jobs_, &SoundTableJobs::rowsChanged, this, &SoundTablePanel::showCount);
+    connect(jobs_, &SoundTableJobs::scanEnded, this, &SoundTablePanel::scanEnded);
+    connect(jobs_, &SoundTableJobs::editEnded, this, &SoundTablePanel::editEnded);
 }
 
-TAllSoundsPanel::~TAllSoundsPanel()
+SoundTablePanel::~SoundTablePanel()
 {
     undo_->disconnect(this); // it empties itself among the children going away
 }
 
-void TAllSoundsPanel::buildFilter(QWidget *parent)
+void SoundTablePanel::buildFilter(QWidget *parent)
 {
     auto *row = new QHBoxLayout;
     txtFilter = named(new QLineEdit(parent), "txtFilter");
@@ -83,12 +83,12 @@ void TAllSoundsPanel::buildFilter(QWidget *parent)
     row->addWidget(lblSoundCount);
     buildComparison(row);
     static_cast<QBoxLayout *>(layout())->addLayout(row);
-    connect(txtFilter, &QLineEdit::textChanged, this, &TAllSoundsPanel::refilter);
-    connect(cbxWarningsOnly, &QCheckBox::toggled, this, &TAllSoundsPanel::refilter);
-    connect(cbxStopsGameOnly, &QCheckBox::toggled, this, &TAllSoundsPanel::refilter);
+    connect(txtFilter, &QLineEdit::textChanged, this, &SoundTablePanel::refilter);
+    connect(cbxWarningsOnly, &QCheckBox::toggled, this, &SoundTablePanel::refilter);
+    connect(cbxStopsGameOnly, &QCheckBox::toggled, this, &SoundTablePanel::refilter);
 }
 
-void TAllSoundsPanel::refilter()
+void SoundTablePanel::refilter()
 {
     model_->setFilter(txtFilter->text(), cbxWarningsOnly->isChecked(),
                       cbxStopsGameOnly->isChecked(),
@@ -96,7 +96,7 @@ void TAllSoundsPanel::refilter()
     showCount();
 }
 
-void TAllSoundsPanel::buildTable()
+void SoundTablePanel::buildTable()
 {
     model_ = new SoundTableModel(this);
     tblSounds = named(new QTableView(this), "tblSounds");
@@ -133,12 +133,12 @@ void TAllSoundsPanel::buildTable()
             });
     tblSounds->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(tblSounds, &QTableView::customContextMenuRequested, this,
-            &TAllSoundsPanel::showTableMenu);
+            &SoundTablePanel::showTableMenu);
     tblSounds->installEventFilter(this);
     tblSounds->viewport()->installEventFilter(this);
 }
 
-void TAllSoundsPanel::sizeColumns()
+void SoundTablePanel::sizeColumns()
 {
     QHeaderView *header = tblSounds->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
@@ -164,12 +164,12 @@ void TAllSoundsPanel::sizeColumns()
             column, std::max(header->sectionSize(column), header->sectionSizeHint(column)));
 }
 
-QList<QWidget *> TAllSoundsPanel::statusWidgets() const
+QList<QWidget *> SoundTablePanel::statusWidgets() const
 {
     return {lblPending, btnApplyEdits, btnRevertEdits, prgWork, btnCancelWork};
 }
 
-bool TAllSoundsPanel::eventFilter(QObject *watched, QEvent *event)
+bool SoundTablePanel::eventFilter(QObject *watched, QEvent *event)
 {
     // Enter in a cell's editor comes here too, once the editor has taken it: it is not for us.
     if (watched == tblSounds && event->type() == QEvent::KeyPress &&
@@ -187,7 +187,7 @@ bool TAllSoundsPanel::eventFilter(QObject *watched, QEvent *event)
 
 // The first click of a double-click on one of several selected rows selects that row alone;
 // the double-click puts the rows back, so that the value typed goes into all of them.
-void TAllSoundsPanel::keepSelectionForDoubleClick(QEvent *event)
+void SoundTablePanel::keepSelectionForDoubleClick(QEvent *event)
 {
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
         return;
@@ -209,17 +209,17 @@ void TAllSoundsPanel::keepSelectionForDoubleClick(QEvent *event)
     heldAt_.invalidate();
 }
 
-bool TAllSoundsPanel::busy() const
+bool SoundTablePanel::busy() const
 {
     return jobs_->busy();
 }
 
-const QString &TAllSoundsPanel::folder() const
+const QString &SoundTablePanel::folder() const
 {
     return jobs_->folder();
 }
 
-void TAllSoundsPanel::showProgress(bool shown)
+void SoundTablePanel::showProgress(bool shown)
 {
     prgWork->setVisible(shown);
     btnCancelWork->setVisible(shown);
@@ -229,7 +229,7 @@ void TAllSoundsPanel::showProgress(bool shown)
         showPending();
 }
 
-void TAllSoundsPanel::scan(const QString &folder)
+void SoundTablePanel::scan(const QString &folder)
 {
     if (jobs_->writing()) {
         Q_EMIT status(tr(" The sounds are being written; list them again when that is done."));
@@ -242,12 +242,12 @@ void TAllSoundsPanel::scan(const QString &folder)
     showCount();
 }
 
-void TAllSoundsPanel::cancel()
+void SoundTablePanel::cancel()
 {
     jobs_->cancel();
 }
 
-void TAllSoundsPanel::scanEnded(bool cancelled, qsizetype total)
+void SoundTablePanel::scanEnded(bool cancelled, qsizetype total)
 {
     showProgress(false);
     showCount();
@@ -268,7 +268,7 @@ void TAllSoundsPanel::scanEnded(bool cancelled, qsizetype total)
         restoreView();
 }
 
-void TAllSoundsPanel::editEnded(bool cancelled, int written, int unchanged, int failed)
+void SoundTablePanel::editEnded(bool cancelled, int written, int unchanged, int failed)
 {
     showProgress(false); // the rows written have no edits left
     showCount();
@@ -282,13 +282,13 @@ void TAllSoundsPanel::editEnded(bool cancelled, int written, int unchanged, int 
     Q_EMIT status(text);
 }
 
-void TAllSoundsPanel::showCount()
+void SoundTablePanel::showCount()
 {
     lblSoundCount->setText(
         tr("%1 of %n sound(s)", "shown of listed", int(model_->allRows())).arg(model_->rowCount()));
 }
 
-void TAllSoundsPanel::openCurrent()
+void SoundTablePanel::openCurrent()
 {
     const QModelIndex current = tblSounds->currentIndex();
     if (!current.isValid())
@@ -303,7 +303,7 @@ void TAllSoundsPanel::openCurrent()
     Q_EMIT openSound(path);
 }
 
-void TAllSoundsPanel::showFor(const QString &listed)
+void SoundTablePanel::showFor(const QString &listed)
 {
     // Compared as the system names them: the working folder comes back with its links resolved.
     const bool back =
@@ -315,7 +315,7 @@ void TAllSoundsPanel::showFor(const QString &listed)
     scan(back ? folder() : listed);
 }
 
-void TAllSoundsPanel::fitPathColumn()
+void SoundTablePanel::fitPathColumn()
 {
     // The longest in characters stands for the widest: one measure, however many rows.
     QString longest;
@@ -331,7 +331,7 @@ void TAllSoundsPanel::fitPathColumn()
 }
 
 // After a listing that came back to the sound opened: its selection, current row and scroll.
-void TAllSoundsPanel::restoreView()
+void SoundTablePanel::restoreView()
 {
     const View view = std::exchange(view_, {});
     QItemSelection rows;

@@ -1,6 +1,5 @@
 // The sound table's editor: the fields to set in every selected sound, read and checked as the
 // window's boxes are, and the Apply that hands them to the table's jobs.
-#include "all_sounds_panel.h"
 #include "attribute_rules.h"
 #include "game_sound_types.h"
 #include "kelvane_version.h"
@@ -8,6 +7,7 @@
 #include "number_text.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
+#include "sound_table_panel.h"
 #include "widget_making.h"
 
 #include <array>
@@ -30,14 +30,14 @@ namespace {
 QLineEdit *editBox(QWidget *parent, const char *name)
 {
     auto *box = named(new QLineEdit(parent), name);
-    box->setPlaceholderText(TAllSoundsPanel::tr("unchanged"));
+    box->setPlaceholderText(SoundTablePanel::tr("unchanged"));
     box->setMinimumWidth(70);
     return box;
 }
 
 } // namespace
 
-void TAllSoundsPanel::buildEditor(QWidget *parent)
+void SoundTablePanel::buildEditor(QWidget *parent)
 {
     auto *editor = named(new QFrame(parent), "pnlManyEdit");
     auto *grid = new QGridLayout(editor);
@@ -73,11 +73,11 @@ void TAllSoundsPanel::buildEditor(QWidget *parent)
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setColumnStretch(5, 1);
-    connect(btnApplyMany, &QPushButton::clicked, this, &TAllSoundsPanel::applyToSelected);
+    connect(btnApplyMany, &QPushButton::clicked, this, &SoundTablePanel::applyToSelected);
     layout()->addWidget(editor);
 }
 
-std::optional<AttributeEdits> TAllSoundsPanel::readEdits()
+std::optional<AttributeEdits> SoundTablePanel::readEdits()
 {
     const std::array<std::pair<QLineEdit *, std::optional<float> AttributeEdits::*>, 4> boxes{{
         {txtManyBaseValue, &AttributeEdits::volume},
@@ -102,7 +102,7 @@ std::optional<AttributeEdits> TAllSoundsPanel::readEdits()
             return std::nullopt;
         }
     }
-    const TSoundAttributes probe = edits.probe();
+    const SoundAttributes probe = edits.probe();
     if (const auto broken =
             firstRuleBroken(probe.baseValue, probe.minDist, probe.maxDist, probe.maxAIDist)) {
         const Message rule = ruleText(*broken);
@@ -113,7 +113,7 @@ std::optional<AttributeEdits> TAllSoundsPanel::readEdits()
     return edits;
 }
 
-void TAllSoundsPanel::applyToSelected()
+void SoundTablePanel::applyToSelected()
 {
     if (busy())
         return;
@@ -138,7 +138,7 @@ void TAllSoundsPanel::applyToSelected()
     write(std::move(targets));
 }
 
-void TAllSoundsPanel::write(std::vector<EditTarget> targets)
+void SoundTablePanel::write(std::vector<EditTarget> targets)
 {
     undo_->clear(); // what is written is no longer an edit to undo
     prgWork->setRange(0, int(targets.size()));

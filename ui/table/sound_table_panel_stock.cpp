@@ -1,10 +1,10 @@
 // The sound table beside the stock sounds: the folder to compare with, what differs from it,
 // and taking the stock values into edits not yet written.
-#include "all_sounds_panel.h"
 #include "file_dialog_fitting.h"
 #include "kelvane_version.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
+#include "sound_table_panel.h"
 #include "widget_making.h"
 
 #include <QBoxLayout>
@@ -20,7 +20,7 @@
 
 namespace kelvane {
 
-void TAllSoundsPanel::buildComparison(QBoxLayout *row)
+void SoundTablePanel::buildComparison(QBoxLayout *row)
 {
     btnCompare = named(new QPushButton(tr("Compare with..."), this), "btnCompare");
     btnCompare->setToolTip(tr("Pairs each sound with the sound of the same path below another "
@@ -34,13 +34,13 @@ void TAllSoundsPanel::buildComparison(QBoxLayout *row)
     row->addWidget(btnStopComparing);
     cmbStockFilter->hide();
     btnStopComparing->hide();
-    connect(btnCompare, &QPushButton::clicked, this, &TAllSoundsPanel::compareWithStock);
-    connect(cmbStockFilter, &QComboBox::currentIndexChanged, this, &TAllSoundsPanel::refilter);
-    connect(btnStopComparing, &QPushButton::clicked, this, &TAllSoundsPanel::stopComparing);
-    connect(jobs_, &SoundTableJobs::stockEnded, this, &TAllSoundsPanel::stockEnded);
+    connect(btnCompare, &QPushButton::clicked, this, &SoundTablePanel::compareWithStock);
+    connect(cmbStockFilter, &QComboBox::currentIndexChanged, this, &SoundTablePanel::refilter);
+    connect(btnStopComparing, &QPushButton::clicked, this, &SoundTablePanel::stopComparing);
+    connect(jobs_, &SoundTableJobs::stockEnded, this, &SoundTablePanel::stockEnded);
 }
 
-void TAllSoundsPanel::compareWithStock()
+void SoundTablePanel::compareWithStock()
 {
     if (busy())
         return;
@@ -84,7 +84,7 @@ void TAllSoundsPanel::compareWithStock()
     Q_EMIT status(tr(" Reading the stock sounds of %1").arg(QDir::toNativeSeparators(stock)));
 }
 
-void TAllSoundsPanel::stockEnded(bool cancelled)
+void SoundTablePanel::stockEnded(bool cancelled)
 {
     showProgress(false);
     const QString stock = model_->stockFolder();
@@ -113,7 +113,7 @@ void TAllSoundsPanel::stockEnded(bool cancelled)
             .arg(onlyInMod));
 }
 
-void TAllSoundsPanel::stopComparing()
+void SoundTablePanel::stopComparing()
 {
     cmbStockFilter->blockSignals(true);
     cmbStockFilter->setCurrentIndex(0);
@@ -125,7 +125,7 @@ void TAllSoundsPanel::stopComparing()
 }
 
 // The selected rows take the stock sound's values as edits not yet written.
-void TAllSoundsPanel::takeStockValues()
+void SoundTablePanel::takeStockValues()
 {
     std::vector<std::pair<int, AttributeEdits>> wanted;
     for (const int id : selectedIds()) {

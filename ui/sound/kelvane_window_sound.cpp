@@ -1,11 +1,11 @@
 // Hearing and seeing the loaded sound: its length, its waveform, decoded off the interface
 // thread from the image already in memory, and playing it at the base volume in the box. None
 // of it touches the file or the attribute controls.
+#include "caption_panel.h"
 #include "file_system.h"
-#include "kelvane_form.h"
+#include "kelvane_window.h"
 #include "message_words.h"
 #include "number_text.h"
-#include "panels.h"
 #include "qt_text.h"
 #include "range_view.h"
 #include "sound_output.h"
@@ -49,7 +49,7 @@ void behindTheWindow(QObject *owner, QThreadPool *pool, Work work, Done done)
 
 } // namespace
 
-void TKelvaneForm::buildSoundViews()
+void KelvaneWindow::buildSoundViews()
 {
     lblDuration = named(new QLabel(pnlAttributes), "lblDuration");
     lblDuration->setFont(sansFont(8));
@@ -62,14 +62,14 @@ void TKelvaneForm::buildSoundViews()
     soundWork_->setMaxThreadCount(1);
     playTimer_ = new QTimer(this);
     playTimer_->setInterval(kPositionTick);
-    connect(playTimer_, &QTimer::timeout, this, &TKelvaneForm::followPlaying);
+    connect(playTimer_, &QTimer::timeout, this, &KelvaneWindow::followPlaying);
     auto *play = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space), this);
     play->setContext(Qt::WindowShortcut);
-    connect(play, &QShortcut::activated, this, &TKelvaneForm::togglePlaying);
-    connect(pnlFileName, &TCaptionPanel::clicked, this, &TKelvaneForm::togglePlaying);
+    connect(play, &QShortcut::activated, this, &KelvaneWindow::togglePlaying);
+    connect(pnlFileName, &CaptionPanel::clicked, this, &KelvaneWindow::togglePlaying);
 }
 
-SoundOutput &TKelvaneForm::output()
+SoundOutput &KelvaneWindow::output()
 {
     // Made on first use: the audio system is not started for a window that never plays.
     if (!output_) {
@@ -79,7 +79,7 @@ SoundOutput &TKelvaneForm::output()
     return *output_;
 }
 
-void TKelvaneForm::showSoundOf(const Inspection &found)
+void KelvaneWindow::showSoundOf(const Inspection &found)
 {
     if (found.outcome == LoadOutcome::Refused || !session_.image())
         return;
@@ -112,7 +112,7 @@ void TKelvaneForm::showSoundOf(const Inspection &found)
         });
 }
 
-void TKelvaneForm::soundDecoded(std::shared_ptr<const DecodedSound> sound, WaveformPeaks peaks)
+void KelvaneWindow::soundDecoded(std::shared_ptr<const DecodedSound> sound, WaveformPeaks peaks)
 {
     decoded_ = std::move(sound);
     if (decoded_->decoded())
@@ -124,7 +124,7 @@ void TKelvaneForm::soundDecoded(std::shared_ptr<const DecodedSound> sound, Wavef
         togglePlaying();
 }
 
-void TKelvaneForm::clearSound()
+void KelvaneWindow::clearSound()
 {
     stopPlaying();
     ++decodeGeneration_;
@@ -135,7 +135,7 @@ void TKelvaneForm::clearSound()
     placeGameWarnings();
 }
 
-void TKelvaneForm::togglePlaying()
+void KelvaneWindow::togglePlaying()
 {
     if (playTimer_->isActive() || playWhenDecoded_) {
         stopPlaying();
@@ -164,7 +164,7 @@ void TKelvaneForm::togglePlaying()
     followPlaying();
 }
 
-void TKelvaneForm::stopPlaying()
+void KelvaneWindow::stopPlaying()
 {
     playWhenDecoded_ = false;
     if (!playTimer_->isActive())
@@ -174,7 +174,7 @@ void TKelvaneForm::stopPlaying()
     imgWaveform->setPosition(-1);
 }
 
-void TKelvaneForm::followPlaying()
+void KelvaneWindow::followPlaying()
 {
     const qint64 frame = output().playingFrame();
     if (frame < 0 || !decoded_ || decoded_->frames() == 0) {
@@ -188,7 +188,7 @@ void TKelvaneForm::followPlaying()
 }
 
 // Peaks for the width the waveform has now, made off the interface thread.
-void TKelvaneForm::refreshWaveform()
+void KelvaneWindow::refreshWaveform()
 {
     if (!decoded_ || !decoded_->decoded() || imgWaveform->width() <= 0 ||
         imgWaveform->peaks().channels.empty() ||
@@ -209,7 +209,7 @@ void TKelvaneForm::refreshWaveform()
 }
 
 // A sound of the table, played as it is on disk (its checksum repaired in memory) at `volume`.
-void TKelvaneForm::playFile(const QString &path, double volume)
+void KelvaneWindow::playFile(const QString &path, double volume)
 {
     stopPlaying();
     behindTheWindow(
@@ -230,7 +230,7 @@ void TKelvaneForm::playFile(const QString &path, double volume)
 
 // The level the box means, as far as an output can play it (0 to 1); with the range shown and a
 // distance picked, the level the game gives it there.
-double TKelvaneForm::playingVolume()
+double KelvaneWindow::playingVolume()
 {
     if (imgRange && imgRange->isVisible() && imgRange->listeningDistance() && imgRange->values()) {
         const double distance = *imgRange->listeningDistance();
@@ -242,7 +242,7 @@ double TKelvaneForm::playingVolume()
 }
 
 // Made when the strip first shows something: the window starts without it.
-QToolButton *TKelvaneForm::rangeButton()
+QToolButton *KelvaneWindow::rangeButton()
 {
     if (!btnRange) {
         btnRange = named(new QToolButton(pnlAttributes), "btnRange");
@@ -251,24 +251,24 @@ QToolButton *TKelvaneForm::rangeButton()
                                 "values in the boxes; click the picture to listen from there"));
         btnRange->setFont(sansFont(8));
         btnRange->setCheckable(true);
-        connect(btnRange, &QToolButton::toggled, this, &TKelvaneForm::showRange);
+        connect(btnRange, &QToolButton::toggled, this, &KelvaneWindow::showRange);
     }
     return btnRange;
 }
 
-void TKelvaneForm::showRange(bool shown)
+void KelvaneWindow::showRange(bool shown)
 {
     if (shown && !imgRange) {
         imgRange = named(new RangeView(pnlAttributes), "imgRange");
         imgRange->setFont(sansFont(8));
-        connect(imgRange, &RangeView::listeningChanged, this, &TKelvaneForm::listenFrom);
+        connect(imgRange, &RangeView::listeningChanged, this, &KelvaneWindow::listenFrom);
     }
     rangeButton()->setChecked(shown);
     updateGameWarnings(); // which gives the picture the boxes' values
     placeGameWarnings();
 }
 
-void TKelvaneForm::listenFrom(double distance)
+void KelvaneWindow::listenFrom(double distance)
 {
     setStatusText(tr(" at %1").arg(imgRange->levelText(distance)));
 }
