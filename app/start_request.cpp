@@ -53,9 +53,12 @@ StartRequest readStartArguments(const QStringList &arguments, bool final)
         QStringLiteral("all-sounds"),
         QStringLiteral("Starts on the table of every sound of the folder and its sub-folders."));
     parser.addOption(allSounds);
+    const QStringList languages = windowLanguages();
     const QCommandLineOption language(
         QStringLiteral("language"),
-        QStringLiteral("The window's language: en, ru or uk (default: the user's own)."),
+        QStringLiteral("The window's language: %1 or %2 (default: the user's own).")
+            .arg(languages.mid(0, languages.size() - 1).join(QStringLiteral(", ")),
+                 languages.constLast()),
         QStringLiteral("LANG"));
     parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("path"),

@@ -9,6 +9,8 @@
 # KELVANE_WINDOWS_CACHE sets the cache (default: ~/.cache/kelvane-windows).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The languages besides English, from the build's one list.
+translated=$(sed -n 's/^set(KELVANE_LANGUAGES en \(.*\))$/\1/p' CMakeLists.txt)
 source_dir=$PWD
 cache="${KELVANE_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kelvane-windows}"
 jobs=$(nproc)
@@ -136,7 +138,9 @@ fi
 # Qt's own texts (the standard buttons) in the window's other languages, where this Qt looks
 # for them when the tests run it from the cache.
 mkdir -p "$prefix/translations"
-cp /usr/share/qt6/translations/qtbase_{ru,uk}.qm "$prefix/translations/"
+for language in $translated; do
+    cp "/usr/share/qt6/translations/qtbase_$language.qm" "$prefix/translations/"
+done
 
 stage "the cache is complete: $prefix"
 if [[ "${1:-}" == "deps" ]]; then
@@ -160,7 +164,9 @@ cp "$build/app/kelvane.exe" "$build/app/kelvane_sound_output.dll" "$build/cli/ke
 cp "$prefix/plugins/platforms/qwindows.dll" "$out/platforms/"
 cp "$prefix/plugins/styles/qwindowsvistastyle.dll" "$out/styles/"
 # Qt's own texts (the standard buttons) in the window's other languages.
-cp /usr/share/qt6/translations/qtbase_{ru,uk}.qm "$out/translations/"
+for language in $translated; do
+    cp "/usr/share/qt6/translations/qtbase_$language.qm" "$out/translations/"
+done
 # The DLLs the programs and plugins import, and those these import, from Qt's and the
 # compilers' folders: no more. The system's own DLLs are found in none of them.
 dll_dirs=("$prefix/bin"

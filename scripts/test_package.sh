@@ -24,7 +24,7 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/org.kelvane.Kelvane.met
 [[ -L "$root/usr/bin/kelvane" ]] || fail "bin/kelvane is not a link"
 real=$(readlink -f "$root/usr/bin/kelvane")
 [[ -f "$(dirname "$real")/Kelvane_Help.txt" ]] || fail "no help file beside the program"
-for language in ru uk; do
+for language in $(sed -n 's/^set(KELVANE_LANGUAGES en \(.*\))$/\1/p' CMakeLists.txt); do
     [[ -f "$(dirname "$real")/Kelvane_Help.$language.txt" ]] || fail "no $language help file beside the program"
 done
 # The audio output is a module beside the program, loaded on the first play; the window itself

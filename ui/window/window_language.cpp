@@ -30,7 +30,8 @@ Installed &installed()
 
 QStringList windowLanguages()
 {
-    return {kEnglish, QStringLiteral("ru"), QStringLiteral("uk")};
+    // From the build's one list of languages, English first.
+    return QString::fromLatin1(KELVANE_LANGUAGES).split(QLatin1Char(','));
 }
 
 QString chooseLanguage(const QString &asked)
