@@ -412,10 +412,313 @@
     </message>
 </context>
 <context>
+    <name>kelvane::AttributeEditor</name>
+    <message>
+        <source>Game Sound Type</source>
+        <translation>Тип звука в игре</translation>
+    </message>
+    <message>
+        <source>Base Sound Volume</source>
+        <translation>Базовая громкость</translation>
+    </message>
+    <message>
+        <source>Minimum Distance</source>
+        <translation>Мин. расстояние</translation>
+    </message>
+    <message>
+        <source>Maximum Distance</source>
+        <translation>Макс. расстояние</translation>
+    </message>
+    <message>
+        <source>Maximum AI Distance</source>
+        <translation>Макс. расстояние ИИ</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::KelvaneApplication</name>
     <message>
         <source>Unknown error</source>
         <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::KelvaneWindow</name>
+    <message>
+        <source> %1 is not an .ogg sound listed here; its folder is listed.</source>
+        <translation> %1 — не звук .ogg из этого списка; показана его папка.</translation>
+    </message>
+    <message>
+        <source>Explorer.exe /n,/e,</source>
+        <translation>Explorer.exe /n,/e,</translation>
+    </message>
+    <message>
+        <source>Changing directory to </source>
+        <translation>Переход в папку </translation>
+    </message>
+    <message>
+        <source> Floating point value is not valid.</source>
+        <translation> Недопустимое число с плавающей точкой.</translation>
+    </message>
+    <message>
+        <source> Nothing written -- nothing changed!</source>
+        <translation> Ничего не записано — ничего не изменилось!</translation>
+    </message>
+    <message>
+        <source>The data has changed</source>
+        <translation>Данные изменены</translation>
+    </message>
+    <message>
+        <source>Save changes first?</source>
+        <translation>Сначала сохранить изменения?</translation>
+    </message>
+    <message>
+        <source>for S.T.A.L.K.E.R. SoC/CS/CoP</source>
+        <translation>для S.T.A.L.K.E.R. ТЧ/ЧН/ЗП</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+    <message>
+        <source>The Kelvane developers</source>
+        <translation>Разработчики Kelvane</translation>
+    </message>
+    <message>
+        <source>   Acknowledgements with great thanks:</source>
+        <translation>   С большой благодарностью:</translation>
+    </message>
+    <message>
+        <source>    Page checksum routine:</source>
+        <translation>    Контрольная сумма страниц:</translation>
+    </message>
+    <message>
+        <source>        (the Ogg framing document)</source>
+        <translation>        (описание формата кадров Ogg)</translation>
+    </message>
+    <message>
+        <source>    File and comment structure:</source>
+        <translation>    Устройство файла и комментариев:</translation>
+    </message>
+    <message>
+        <source>        Xiph.Org, Vorbis I (the codec&apos;s reference)</source>
+        <translation>        Xiph.Org, Vorbis I (справочник по кодеку)</translation>
+    </message>
+    <message>
+        <source>        The game modding community</source>
+        <translation>        Сообщество моддеров игры</translation>
+    </message>
+    <message>
+        <source> Could not find %1</source>
+        <translation> Не найдено: %1</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Could not read %1</source>
+        <translation>Не удалось прочитать %1</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>&amp;Вернуть</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Вст&amp;авить</translation>
+    </message>
+    <message>
+        <source>Select Drive/Directory</source>
+        <translation>Выбрать папку</translation>
+    </message>
+    <message>
+        <source>Rename Originals with .bak</source>
+        <translation>Оставлять оригиналы как .bak</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О Kelvane</translation>
+    </message>
+    <message>
+        <source>Sound File Info</source>
+        <translation>Сведения</translation>
+    </message>
+    <message>
+        <source>Shift-click to open Explorer</source>
+        <translation>Shift+щелчок откроет файловый менеджер</translation>
+    </message>
+    <message>
+        <source>Make backups when saving|When a changed file is saved, the original can be renamed with .bak extension</source>
+        <translation>Делать резервные копии при сохранении|При сохранении изменённого файла оригинал можно оставить с расширением .bak</translation>
+    </message>
+    <message>
+        <source>|Click for Open dialog, Shift-click to explore this dir, Ctrl-click to refresh list</source>
+        <translation>|Щелчок — выбор папки, Shift+щелчок — открыть папку в файловом менеджере, Ctrl+щелчок — обновить список</translation>
+    </message>
+    <message>
+        <source>Click to play or stop the sound (Ctrl+Space)|Click here or press Ctrl+Space to play the sound at the base volume in the box (at most 1.0); again to stop. A file over 10 MiB is read in part and not played.</source>
+        <translation>Щелчок — прослушать или остановить звук (Ctrl+Пробел)|Щёлкните здесь или нажмите Ctrl+Пробел, чтобы прослушать звук с базовой громкостью из поля (не больше 1,0); ещё раз — остановить. Файл больше 10 МиБ читается частично и не воспроизводится.</translation>
+    </message>
+    <message>
+        <source>Read-only details about the sound</source>
+        <translation>Сведения о звуке (только чтение)</translation>
+    </message>
+    <message>
+        <source>Determines how AI will react|Determines how AI will react if they hear the sound.</source>
+        <translation>Определяет реакцию ИИ|Определяет, как ИИ отреагирует, если услышит звук.</translation>
+    </message>
+    <message>
+        <source>0.0 to 2.0, typically 1.0</source>
+        <translation>от 0,0 до 2,0, обычно 1,0</translation>
+    </message>
+    <message>
+        <source>Full volume up to here|You will still hear the sound at full volume up to this distance.</source>
+        <translation>Полная громкость до этого расстояния|До этого расстояния звук слышен в полную громкость.</translation>
+    </message>
+    <message>
+        <source>Still hear sound up to here|You will still be able to hear the sound up to this distance.</source>
+        <translation>Звук слышен до этого расстояния|До этого расстояния звук ещё можно услышать.</translation>
+    </message>
+    <message>
+        <source>AI will react up to this distance|Up to this distance, AI will &quot;hear&quot; the sound for certain sound types.</source>
+        <translation>ИИ реагирует до этого расстояния|До этого расстояния ИИ «слышит» звуки некоторых типов.</translation>
+    </message>
+    <message>
+        <source>Shift-click for Save as...</source>
+        <translation>Shift+щелчок — сохранить как...</translation>
+    </message>
+    <message>
+        <source>Every sound of this folder and its sub-folders (Ctrl+R lists them again)|One row per sound of this folder and its sub-folders: sort, filter, and set fields of many sounds at once. Double-click a row to open it here.</source>
+        <translation>Все звуки этой папки и вложенных папок (Ctrl+R — прочитать заново)|По строке на каждый звук этой папки и вложенных папок: сортировка, фильтр и изменение полей сразу у многих звуков. Двойной щелчок по строке открывает звук здесь.</translation>
+    </message>
+    <message>
+        <source>Restore original file attributes</source>
+        <translation>Вернуть атрибуты из файла</translation>
+    </message>
+    <message>
+        <source>Make a copy of these attributes</source>
+        <translation>Запомнить эти атрибуты</translation>
+    </message>
+    <message>
+        <source>Use previously-copied attributes</source>
+        <translation>Вставить запомненные атрибуты</translation>
+    </message>
+    <message>
+        <source> Could not open the folder %1</source>
+        <translation> Не удалось открыть папку %1</translation>
+    </message>
+    <message>
+        <source> Wrote %1 bytes</source>
+        <translation> Записано байт: %1</translation>
+    </message>
+    <message>
+        <source> Saved; %1.</source>
+        <translation> Сохранено; %1.</translation>
+    </message>
+    <message>
+        <source>Length: </source>
+        <translation>Длительность: </translation>
+    </message>
+    <message>
+        <source>read in part: not decoded</source>
+        <translation>прочитан частично: не декодирован</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>не декодируется</translation>
+    </message>
+    <message>
+        <source> A file over 10 MiB is read in part and cannot be played.</source>
+        <translation> Файл больше 10 МиБ прочитан частично и не воспроизводится.</translation>
+    </message>
+    <message>
+        <source> The sound cannot be decoded: </source>
+        <translation> Звук не декодируется: </translation>
+    </message>
+    <message>
+        <source> No audio output is available.</source>
+        <translation> Нет устройства вывода звука.</translation>
+    </message>
+    <message>
+        <source>Ogg Vorbis sound files (*.ogg)</source>
+        <translation>Звуковые файлы Ogg Vorbis (*.ogg)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>seconds</comment>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>All Sounds</source>
+        <translation>Все звуки</translation>
+    </message>
+    <message>
+        <source>Restore Backup...</source>
+        <translation>Восстановить резервную копию...</translation>
+    </message>
+    <message>
+        <source>Put the backup %1.bak back in the place of %1?</source>
+        <translation>Вернуть резервную копию %1.bak на место %1?</translation>
+    </message>
+    <message>
+        <source>The sound there now is kept as %1.newer, unless it is the same as the backup.</source>
+        <translation>Текущий звук сохранится как %1.newer, если он отличается от копии.</translation>
+    </message>
+    <message>
+        <source>Changes not applied are dropped.</source>
+        <translation>Непримененные изменения будут потеряны.</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Восстановление резервной копии</translation>
+    </message>
+    <message>
+        <source> %1 is as its backup was.</source>
+        <translation> %1 восстановлен из резервной копии.</translation>
+    </message>
+    <message>
+        <source> %1 is as its backup was; the sound that was there is kept as %2.</source>
+        <translation> %1 восстановлен из резервной копии; прежний звук сохранён как %2.</translation>
+    </message>
+    <message>
+        <source>Backup: %1.bak (the file list&apos;s menu restores it)</source>
+        <translation>Резервная копия: %1.bak (восстанавливается из меню списка файлов)</translation>
+    </message>
+    <message>
+        <source>Stops the game: %1</source>
+        <translation>Вылет игры: %1</translation>
+    </message>
+    <message>
+        <source> Ctrl-click Select Drive/Directory to reload it.</source>
+        <translation> Ctrl+щелчок по «Выбрать папку» загрузит его заново.</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Дальность</translation>
+    </message>
+    <message>
+        <source>How loud the game plays the sound at each distance, from the values in the boxes; click the picture to listen from there</source>
+        <translation>Насколько громко игра воспроизводит звук на каждом расстоянии, по значениям в полях; щёлкните по графику, чтобы слушать оттуда</translation>
+    </message>
+    <message>
+        <source> at %1</source>
+        <translation> на %1</translation>
+    </message>
+    <message>
+        <source>&lt; No File Selected &gt;</source>
+        <translation>‹ Файл не выбран ›</translation>
     </message>
 </context>
 <context>
@@ -891,306 +1194,6 @@
             <numerusform>%n резервные копии в этой папке и её подпапках лежат без звука рядом; они останутся, пока вы не удалите их сами (см. подробности).</numerusform>
             <numerusform>%n резервных копий в этой папке и её подпапках лежат без звука рядом; они останутся, пока вы не удалите их сами (см. подробности).</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>kelvane::KelvaneWindow</name>
-    <message>
-        <source> %1 is not an .ogg sound listed here; its folder is listed.</source>
-        <translation> %1 — не звук .ogg из этого списка; показана его папка.</translation>
-    </message>
-    <message>
-        <source>Explorer.exe /n,/e,</source>
-        <translation>Explorer.exe /n,/e,</translation>
-    </message>
-    <message>
-        <source>Changing directory to </source>
-        <translation>Переход в папку </translation>
-    </message>
-    <message>
-        <source> Floating point value is not valid.</source>
-        <translation> Недопустимое число с плавающей точкой.</translation>
-    </message>
-    <message>
-        <source> Nothing written -- nothing changed!</source>
-        <translation> Ничего не записано — ничего не изменилось!</translation>
-    </message>
-    <message>
-        <source>The data has changed</source>
-        <translation>Данные изменены</translation>
-    </message>
-    <message>
-        <source>Save changes first?</source>
-        <translation>Сначала сохранить изменения?</translation>
-    </message>
-    <message>
-        <source>for S.T.A.L.K.E.R. SoC/CS/CoP</source>
-        <translation>для S.T.A.L.K.E.R. ТЧ/ЧН/ЗП</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>Версия %1</translation>
-    </message>
-    <message>
-        <source>The Kelvane developers</source>
-        <translation>Разработчики Kelvane</translation>
-    </message>
-    <message>
-        <source>   Acknowledgements with great thanks:</source>
-        <translation>   С большой благодарностью:</translation>
-    </message>
-    <message>
-        <source>    Page checksum routine:</source>
-        <translation>    Контрольная сумма страниц:</translation>
-    </message>
-    <message>
-        <source>        (the Ogg framing document)</source>
-        <translation>        (описание формата кадров Ogg)</translation>
-    </message>
-    <message>
-        <source>    File and comment structure:</source>
-        <translation>    Устройство файла и комментариев:</translation>
-    </message>
-    <message>
-        <source>        Xiph.Org, Vorbis I (the codec&apos;s reference)</source>
-        <translation>        Xiph.Org, Vorbis I (справочник по кодеку)</translation>
-    </message>
-    <message>
-        <source>        The game modding community</source>
-        <translation>        Сообщество моддеров игры</translation>
-    </message>
-    <message>
-        <source> Could not find %1</source>
-        <translation> Не найдено: %1</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Справка</translation>
-    </message>
-    <message>
-        <source>Could not read %1</source>
-        <translation>Не удалось прочитать %1</translation>
-    </message>
-    <message>
-        <source>&amp;Apply</source>
-        <translation>&amp;Применить</translation>
-    </message>
-    <message>
-        <source>&amp;Revert</source>
-        <translation>&amp;Вернуть</translation>
-    </message>
-    <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Копировать</translation>
-    </message>
-    <message>
-        <source>&amp;Paste</source>
-        <translation>Вст&amp;авить</translation>
-    </message>
-    <message>
-        <source>Select Drive/Directory</source>
-        <translation>Выбрать папку</translation>
-    </message>
-    <message>
-        <source>Rename Originals with .bak</source>
-        <translation>Оставлять оригиналы как .bak</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>О Kelvane</translation>
-    </message>
-    <message>
-        <source>Sound File Info</source>
-        <translation>Сведения</translation>
-    </message>
-    <message>
-        <source>Game Sound Type</source>
-        <translation>Тип звука в игре</translation>
-    </message>
-    <message>
-        <source>Base Sound Volume</source>
-        <translation>Базовая громкость</translation>
-    </message>
-    <message>
-        <source>Minimum Distance</source>
-        <translation>Мин. расстояние</translation>
-    </message>
-    <message>
-        <source>Maximum Distance</source>
-        <translation>Макс. расстояние</translation>
-    </message>
-    <message>
-        <source>Maximum AI Distance</source>
-        <translation>Макс. расстояние ИИ</translation>
-    </message>
-    <message>
-        <source>Shift-click to open Explorer</source>
-        <translation>Shift+щелчок откроет файловый менеджер</translation>
-    </message>
-    <message>
-        <source>Make backups when saving|When a changed file is saved, the original can be renamed with .bak extension</source>
-        <translation>Делать резервные копии при сохранении|При сохранении изменённого файла оригинал можно оставить с расширением .bak</translation>
-    </message>
-    <message>
-        <source>|Click for Open dialog, Shift-click to explore this dir, Ctrl-click to refresh list</source>
-        <translation>|Щелчок — выбор папки, Shift+щелчок — открыть папку в файловом менеджере, Ctrl+щелчок — обновить список</translation>
-    </message>
-    <message>
-        <source>Click to play or stop the sound (Ctrl+Space)|Click here or press Ctrl+Space to play the sound at the base volume in the box (at most 1.0); again to stop. A file over 10 MiB is read in part and not played.</source>
-        <translation>Щелчок — прослушать или остановить звук (Ctrl+Пробел)|Щёлкните здесь или нажмите Ctrl+Пробел, чтобы прослушать звук с базовой громкостью из поля (не больше 1,0); ещё раз — остановить. Файл больше 10 МиБ читается частично и не воспроизводится.</translation>
-    </message>
-    <message>
-        <source>Read-only details about the sound</source>
-        <translation>Сведения о звуке (только чтение)</translation>
-    </message>
-    <message>
-        <source>Determines how AI will react|Determines how AI will react if they hear the sound.</source>
-        <translation>Определяет реакцию ИИ|Определяет, как ИИ отреагирует, если услышит звук.</translation>
-    </message>
-    <message>
-        <source>0.0 to 2.0, typically 1.0</source>
-        <translation>от 0,0 до 2,0, обычно 1,0</translation>
-    </message>
-    <message>
-        <source>Full volume up to here|You will still hear the sound at full volume up to this distance.</source>
-        <translation>Полная громкость до этого расстояния|До этого расстояния звук слышен в полную громкость.</translation>
-    </message>
-    <message>
-        <source>Still hear sound up to here|You will still be able to hear the sound up to this distance.</source>
-        <translation>Звук слышен до этого расстояния|До этого расстояния звук ещё можно услышать.</translation>
-    </message>
-    <message>
-        <source>AI will react up to this distance|Up to this distance, AI will &quot;hear&quot; the sound for certain sound types.</source>
-        <translation>ИИ реагирует до этого расстояния|До этого расстояния ИИ «слышит» звуки некоторых типов.</translation>
-    </message>
-    <message>
-        <source>Shift-click for Save as...</source>
-        <translation>Shift+щелчок — сохранить как...</translation>
-    </message>
-    <message>
-        <source>Every sound of this folder and its sub-folders (Ctrl+R lists them again)|One row per sound of this folder and its sub-folders: sort, filter, and set fields of many sounds at once. Double-click a row to open it here.</source>
-        <translation>Все звуки этой папки и вложенных папок (Ctrl+R — прочитать заново)|По строке на каждый звук этой папки и вложенных папок: сортировка, фильтр и изменение полей сразу у многих звуков. Двойной щелчок по строке открывает звук здесь.</translation>
-    </message>
-    <message>
-        <source>Restore original file attributes</source>
-        <translation>Вернуть атрибуты из файла</translation>
-    </message>
-    <message>
-        <source>Make a copy of these attributes</source>
-        <translation>Запомнить эти атрибуты</translation>
-    </message>
-    <message>
-        <source>Use previously-copied attributes</source>
-        <translation>Вставить запомненные атрибуты</translation>
-    </message>
-    <message>
-        <source> Could not open the folder %1</source>
-        <translation> Не удалось открыть папку %1</translation>
-    </message>
-    <message>
-        <source> Wrote %1 bytes</source>
-        <translation> Записано байт: %1</translation>
-    </message>
-    <message>
-        <source> Saved; %1.</source>
-        <translation> Сохранено; %1.</translation>
-    </message>
-    <message>
-        <source>Length: </source>
-        <translation>Длительность: </translation>
-    </message>
-    <message>
-        <source>read in part: not decoded</source>
-        <translation>прочитан частично: не декодирован</translation>
-    </message>
-    <message>
-        <source>cannot be decoded</source>
-        <translation>не декодируется</translation>
-    </message>
-    <message>
-        <source> A file over 10 MiB is read in part and cannot be played.</source>
-        <translation> Файл больше 10 МиБ прочитан частично и не воспроизводится.</translation>
-    </message>
-    <message>
-        <source> The sound cannot be decoded: </source>
-        <translation> Звук не декодируется: </translation>
-    </message>
-    <message>
-        <source> No audio output is available.</source>
-        <translation> Нет устройства вывода звука.</translation>
-    </message>
-    <message>
-        <source>Ogg Vorbis sound files (*.ogg)</source>
-        <translation>Звуковые файлы Ogg Vorbis (*.ogg)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Все файлы (*)</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <comment>seconds</comment>
-        <translation>с</translation>
-    </message>
-    <message>
-        <source>All Sounds</source>
-        <translation>Все звуки</translation>
-    </message>
-    <message>
-        <source>Restore Backup...</source>
-        <translation>Восстановить резервную копию...</translation>
-    </message>
-    <message>
-        <source>Put the backup %1.bak back in the place of %1?</source>
-        <translation>Вернуть резервную копию %1.bak на место %1?</translation>
-    </message>
-    <message>
-        <source>The sound there now is kept as %1.newer, unless it is the same as the backup.</source>
-        <translation>Текущий звук сохранится как %1.newer, если он отличается от копии.</translation>
-    </message>
-    <message>
-        <source>Changes not applied are dropped.</source>
-        <translation>Непримененные изменения будут потеряны.</translation>
-    </message>
-    <message>
-        <source>Restore Backup</source>
-        <translation>Восстановление резервной копии</translation>
-    </message>
-    <message>
-        <source> %1 is as its backup was.</source>
-        <translation> %1 восстановлен из резервной копии.</translation>
-    </message>
-    <message>
-        <source> %1 is as its backup was; the sound that was there is kept as %2.</source>
-        <translation> %1 восстановлен из резервной копии; прежний звук сохранён как %2.</translation>
-    </message>
-    <message>
-        <source>Backup: %1.bak (the file list&apos;s menu restores it)</source>
-        <translation>Резервная копия: %1.bak (восстанавливается из меню списка файлов)</translation>
-    </message>
-    <message>
-        <source>Stops the game: %1</source>
-        <translation>Вылет игры: %1</translation>
-    </message>
-    <message>
-        <source> Ctrl-click Select Drive/Directory to reload it.</source>
-        <translation> Ctrl+щелчок по «Выбрать папку» загрузит его заново.</translation>
-    </message>
-    <message>
-        <source>Range</source>
-        <translation>Дальность</translation>
-    </message>
-    <message>
-        <source>How loud the game plays the sound at each distance, from the values in the boxes; click the picture to listen from there</source>
-        <translation>Насколько громко игра воспроизводит звук на каждом расстоянии, по значениям в полях; щёлкните по графику, чтобы слушать оттуда</translation>
-    </message>
-    <message>
-        <source> at %1</source>
-        <translation> на %1</translation>
-    </message>
-    <message>
-        <source>&lt; No File Selected &gt;</source>
-        <translation>‹ Файл не выбран ›</translation>
     </message>
 </context>
 </TS>

@@ -164,8 +164,8 @@ private slots:
         log->stop = true;
     }
 
-    // Apply checks the boxes in screen order and stops at the first failure, with the status
-    // text, a message box only for what is no number, and the focus on the box to mend.
+    // Apply stops at the first box the editor refuses (its rules: test_attribute_editor), with
+    // the status text, a message box only for what is no number, and the focus on the box.
     void validation_data()
     {
         QTest::addColumn<QString>("box");
@@ -174,37 +174,13 @@ private slots:
         QTest::addColumn<bool>("messageBox");
         QTest::newRow("volume not a number") << "txtBaseValue"
                                              << "a" << kVolume << true;
-        QTest::newRow("volume above 2") << "txtBaseValue"
-                                        << "2.000001" << kVolume << false;
-        QTest::newRow("volume below 0") << "txtBaseValue"
-                                        << "-0.1" << kVolume << false;
-        QTest::newRow("volume 2 as a float") << "txtBaseValue"
-                                             << "2.0000001"
-                                             << "" << false;
-        QTest::newRow("volume 0") << "txtBaseValue"
-                                  << "0"
-                                  << "" << false;
-        QTest::newRow("minimum negative") << "txtMinDist"
-                                          << "-1" << kAtLeastZero << false;
         QTest::newRow("minimum empty") << "txtMinDist"
                                        << "" << kAtLeastZero << true;
         QTest::newRow("maximum below minimum") << "txtMaxDist"
                                                << "0.5" << kAtLeastMinimum << false;
-        QTest::newRow("maximum equal to minimum") << "txtMaxDist"
-                                                  << "0.7"
-                                                  << "" << false;
-        QTest::newRow("maximum not a number") << "txtMaxDist"
-                                              << "x" << kAtLeastMinimum << true;
-        QTest::newRow("AI negative") << "txtMaxAIDist"
-                                     << "-0.5" << kAtLeastZero << false;
         QTest::newRow("AI zero") << "txtMaxAIDist"
                                  << "0"
                                  << "" << false;
-        QTest::newRow("AI beyond a float") << "txtMaxAIDist"
-                                           << "1e39" << kAtLeastZero << true;
-        QTest::newRow("no upper limit") << "txtMaxDist"
-                                        << "1e30"
-                                        << "" << false;
     }
     void validation()
     {

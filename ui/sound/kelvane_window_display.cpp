@@ -1,5 +1,6 @@
 // What the window shows of the loaded sound: the two message surfaces, the attribute controls
 // and the details list, and how a load is presented.
+#include "attribute_editor.h"
 #include "caption_panel.h"
 #include "game_sound_types.h"
 #include "kelvane_window.h"
@@ -45,12 +46,7 @@ void KelvaneWindow::clearFileDisplay()
     showAttrStatus(QString());
     pnlFileName->setText(noFileSelectedText());
     cmbInfo->clear();
-    {
-        const QSignalBlocker programmatic(cmbGameType);
-        cmbGameType->setCurrentIndex(-1);
-    }
-    for (QLineEdit *box : {txtBaseValue, txtMinDist, txtMaxDist, txtMaxAIDist})
-        box->setText(QString());
+    editor_->clear();
     // Without a block nothing may be typed, pasted or written.
     session_.clear();
     setAttributeControlsEnabled(false);
@@ -62,30 +58,15 @@ void KelvaneWindow::clearFileDisplay()
 
 void KelvaneWindow::showAttributes(const SoundAttributes &attrs)
 {
-    fillingControls_ = true;
-    {
-        const QSignalBlocker programmatic(cmbGameType);
-        cmbGameType->setCurrentIndex(static_cast<int>(gameTypeIndex(attrs.gameType)));
-    }
-    const QChar separator = userDecimalSeparator();
-    txtBaseValue->setText(formatNumber(attrs.baseValue, separator));
-    txtMinDist->setText(formatNumber(attrs.minDist, separator));
-    txtMaxDist->setText(formatNumber(attrs.maxDist, separator));
-    txtMaxAIDist->setText(formatNumber(attrs.maxAIDist, separator));
-    fillingControls_ = false;
+    editor_->show(attrs);
     setAttributeControlsEnabled(true);
     showTracking();
-    shownTypeCode_ = attrs.gameType;
     updateGameWarnings();
 }
 
 void KelvaneWindow::setAttributeControlsEnabled(bool enabled)
 {
-    for (QWidget *control :
-         {static_cast<QWidget *>(cmbGameType), static_cast<QWidget *>(txtBaseValue),
-          static_cast<QWidget *>(txtMinDist), static_cast<QWidget *>(txtMaxDist),
-          static_cast<QWidget *>(txtMaxAIDist)})
-        control->setEnabled(enabled);
+    editor_->setEnabled(enabled);
 }
 
 void KelvaneWindow::showTracking()

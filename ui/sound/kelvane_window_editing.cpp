@@ -1,6 +1,6 @@
 // Editing the five attributes: the number check while typing, validation, Copy, Paste, Revert,
 // Apply, and the question that stands between pending changes and anything that would drop them.
-#include "attribute_rules.h"
+#include "attribute_editor.h"
 #include "caption_panel.h"
 #include "error_display.h"
 #include "game_sound_types.h"
@@ -29,16 +29,11 @@ void KelvaneWindow::showPlainMessage(const QString &text)
 
 void KelvaneWindow::boxChanged(QWidget *sender)
 {
-    if (fillingControls_)
-        return;
-    if (sender == cmbGameType)
-        shownTypeCode_ =
-            gameTypeCode(static_cast<std::size_t>(std::max(cmbGameType->currentIndex(), 0)));
     updateGameWarnings();
     // A file that may not be written never has changes to save.
     session_.userChanged();
     showTracking();
-    if (sender == cmbGameType)
+    if (sender == editor_->typeList())
         return;
     auto *box = static_cast<QLineEdit *>(sender);
     if (box->text().isEmpty())
@@ -52,36 +47,17 @@ void KelvaneWindow::boxChanged(QWidget *sender)
 
 std::optional<SoundAttributes> KelvaneWindow::readBoxes()
 {
-    // The boxes in screen order. Each failure reports its field's rule in the status line, adds
-    // the message box when the text is no number at all, and puts the focus on the box to mend.
-    const std::array<std::pair<QLineEdit *, AttributeField>, 4> boxes{{
-        {txtBaseValue, AttributeField::Volume},
-        {txtMinDist, AttributeField::MinDist},
-        {txtMaxDist, AttributeField::MaxDist},
-        {txtMaxAIDist, AttributeField::MaxAIDist},
-    }};
-    const QChar separator = userDecimalSeparator();
-    std::array<float, 4> values{};
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const auto [box, field] = boxes[i];
-        const std::optional<float> value = parseNumber(box->text(), separator);
-        if (!value || breaksRule(field, *value, values[1])) {
-            const Message rule = ruleText(field);
-            setStatusText(wordsOf(rule));
-            if (!value)
-                showPlainMessage(notValidNumberText());
-            box->setFocus();
-            return std::nullopt;
-        }
-        values[i] = *value;
-    }
-    const int type = cmbGameType->currentIndex();
-    return SoundAttributes{kAttributeBlockVersion,
-                           values[1],
-                           values[2],
-                           values[0],
-                           gameTypeCode(type < 0 ? 0 : static_cast<std::size_t>(type)),
-                           values[3]};
+    // A refused box reports its field's rule in the status line, adds the message box when the
+    // text is no number at all, and takes the focus to be mended.
+    auto read = editor_->read();
+    if (const auto *values = std::get_if<SoundAttributes>(&read))
+        return *values;
+    const auto &refused = std::get<AttributeEditor::Refusal>(read);
+    setStatusText(wordsOf(refused.rule));
+    if (refused.notANumber)
+        showPlainMessage(notValidNumberText());
+    refused.box->setFocus();
+    return std::nullopt;
 }
 
 void KelvaneWindow::btnCopyClick()

@@ -1,6 +1,7 @@
 // Hearing and seeing the loaded sound: its length, its waveform, decoded off the interface
 // thread from the image already in memory, and playing it at the base volume in the box. None
 // of it touches the file or the attribute controls.
+#include "attribute_editor.h"
 #include "caption_panel.h"
 #include "file_system.h"
 #include "kelvane_window.h"
@@ -237,8 +238,7 @@ double KelvaneWindow::playingVolume()
         setStatusText(tr(" at %1").arg(imgRange->levelText(distance)));
         return std::clamp(gainAt(*imgRange->values(), distance), 0.0, 1.0);
     }
-    return std::clamp(
-        double(parseNumber(txtBaseValue->text(), userDecimalSeparator()).value_or(1.0f)), 0.0, 1.0);
+    return std::clamp(double(editor_->typed(AttributeField::Volume).value_or(1.0f)), 0.0, 1.0);
 }
 
 // Made when the strip first shows something: the window starts without it.

@@ -1,6 +1,7 @@
 // What the game will do with the values in the boxes as they are now: a mark on each box whose
 // value the game rejects, and the panel under the boxes listing every warning. Neither blocks
 // Apply: the user may save what they mean.
+#include "attribute_editor.h"
 #include "caption_panel.h"
 #include "game_rules.h"
 #include "game_sound_types.h"
@@ -105,13 +106,12 @@ SoundFacts KelvaneWindow::factsShown() const
     if (!session_.blockShown())
         return facts;
     SoundAttributes shown = session_.shown();
-    shown.gameType = shownTypeCode_;
-    const QChar separator = userDecimalSeparator();
+    shown.gameType = editor_->typeCode();
     // The range's notices follow the volume and the minimum as typed too.
-    shown.baseValue = parseNumber(txtBaseValue->text(), separator).value_or(shown.baseValue);
-    shown.minDist = parseNumber(txtMinDist->text(), separator).value_or(shown.minDist);
-    shown.maxDist = parseNumber(txtMaxDist->text(), separator).value_or(kLeastMaxDistance);
-    shown.maxAIDist = parseNumber(txtMaxAIDist->text(), separator).value_or(kLeastMaxDistance);
+    shown.baseValue = editor_->typed(AttributeField::Volume).value_or(shown.baseValue);
+    shown.minDist = editor_->typed(AttributeField::MinDist).value_or(shown.minDist);
+    shown.maxDist = editor_->typed(AttributeField::MaxDist).value_or(kLeastMaxDistance);
+    shown.maxAIDist = editor_->typed(AttributeField::MaxAIDist).value_or(kLeastMaxDistance);
     facts.block = SoundFacts::Present;
     facts.attrs = shown;
     return facts;
@@ -140,15 +140,17 @@ void KelvaneWindow::updateGameWarnings()
         action->setVisible(found != warnings.end());
         action->setToolTip(found != warnings.end() ? wordsOf(found->text) : QString());
     };
-    mark(maxDistWarning_, txtMaxDist, GameWarningKind::MaxDistance);
-    mark(maxAIDistWarning_, txtMaxAIDist, GameWarningKind::MaxAIDistance);
+    mark(maxDistWarning_, editor_->box(AttributeField::MaxDist), GameWarningKind::MaxDistance);
+    mark(maxAIDistWarning_, editor_->box(AttributeField::MaxAIDist),
+         GameWarningKind::MaxAIDistance);
     const bool unlisted = std::any_of(warnings.begin(), warnings.end(), [](const GameWarning &w) {
         return w.kind == GameWarningKind::UnlistedType;
     });
-    for (int i = 0; i < cmbGameType->count(); ++i)
-        cmbGameType->setItemIcon(i, unlisted && i == cmbGameType->currentIndex()
-                                        ? style()->standardIcon(QStyle::SP_MessageBoxWarning)
-                                        : QIcon());
+    QComboBox *types = editor_->typeList();
+    for (int i = 0; i < types->count(); ++i)
+        types->setItemIcon(i, unlisted && i == types->currentIndex()
+                                  ? style()->standardIcon(QStyle::SP_MessageBoxWarning)
+                                  : QIcon());
     // What the game stops on comes first, in red and said so; notices follow.
     std::stable_partition(warnings.begin(), warnings.end(),
                           [](const GameWarning &w) { return w.stopsGame(); });

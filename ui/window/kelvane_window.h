@@ -31,6 +31,7 @@ namespace kelvane {
 class DesktopLauncher;
 class HintTracker;
 class SoundOutput;
+class AttributeEditor;
 class RangeView;
 class WaveformView;
 struct DecodedSound;
@@ -185,19 +186,10 @@ private:
     QFileDialog *dlgOpen = nullptr;
     QFrame *pnlControl = nullptr;
     QFrame *pnlAttributes = nullptr;
-    QLabel *lblGameSoundType = nullptr;
-    QLabel *lblBaseValue = nullptr;
-    QLabel *lblMinDist = nullptr;
-    QLabel *lblMaxDist = nullptr;
-    QLabel *lblMaxAIDist = nullptr;
     QLabel *lblInfo = nullptr;
     CaptionPanel *pnlFileName = nullptr;
-    QComboBox *cmbGameType = nullptr;
-    QLineEdit *txtBaseValue = nullptr;
-    QLineEdit *txtMinDist = nullptr;
-    QLineEdit *txtMaxDist = nullptr;
-    QLineEdit *txtMaxAIDist = nullptr;
     QComboBox *cmbInfo = nullptr;
+    AttributeEditor *editor_ = nullptr; // the type list and the four boxes
     QFrame *pnlFileChange = nullptr;
     QPushButton *btnApply = nullptr;
     QPushButton *btnRevert = nullptr;
@@ -235,8 +227,6 @@ private:
     HintTracker *hints_ = nullptr;
     QStringListModel *fileEntries_ = nullptr; // what lstFiles lists
     EditSession session_;
-    std::uint32_t shownTypeCode_ = 0; // the type code the list stands for now
-    bool fillingControls_ = false;
     bool shiftDown_ = false;
     bool ctrlDown_ = false;
     bool selectingEntry_ = false; // the window itself changes the list's selection

@@ -1,5 +1,6 @@
 // The window's controls: docking strips, fixed-position controls, fonts, keyboard order, hints
 // and the wiring of their events.
+#include "attribute_editor.h"
 #include "caption_panel.h"
 #include "desktop_launcher.h"
 #include "eliding_label.h"
@@ -58,13 +59,6 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
     geometry.setWidth(std::max(geometry.width(), b->sizeHint().width()));
     b->setGeometry(geometry);
     return b;
-}
-
-QLineEdit *numberBox(QWidget *parent, const char *name, int y)
-{
-    auto *box = named(new QLineEdit(parent), name);
-    box->setGeometry(256, y, 189, 24);
-    return box;
 }
 
 QFileDialog *soundDialog(QWidget *parent, const char *name, QFileDialog::AcceptMode mode)
@@ -284,33 +278,19 @@ void KelvaneWindow::buildAttributeArea(QWidget *parent)
     lblInfo = labelEndingAt(pnlAttributes, "lblInfo", tr("Sound File Info"), 109, 48);
     cmbInfo = named(new QComboBox(pnlAttributes), "cmbInfo");
     cmbInfo->setGeometry(120, 44, 325, 24);
-    lblGameSoundType =
-        labelEndingAt(pnlAttributes, "lblGameSoundType", tr("Game Sound Type"), 245, 96);
-    cmbGameType = named(new QComboBox(pnlAttributes), "cmbGameType");
-    cmbGameType->setGeometry(256, 92, 189, 24);
-    for (const GameSoundType &type : GameSoundTypes)
-        cmbGameType->addItem(QString::fromLatin1(type.name.data(), qsizetype(type.name.size())));
-    cmbGameType->setCurrentIndex(-1);
-    lblBaseValue = labelEndingAt(pnlAttributes, "lblBaseValue", tr("Base Sound Volume"), 245, 136);
-    txtBaseValue = numberBox(pnlAttributes, "txtBaseValue", 132);
-    lblMinDist = labelEndingAt(pnlAttributes, "lblMinDist", tr("Minimum Distance"), 245, 168);
-    txtMinDist = numberBox(pnlAttributes, "txtMinDist", 164);
-    lblMaxDist = labelEndingAt(pnlAttributes, "lblMaxDist", tr("Maximum Distance"), 245, 200);
-    txtMaxDist = numberBox(pnlAttributes, "txtMaxDist", 196);
-    lblMaxAIDist =
-        labelEndingAt(pnlAttributes, "lblMaxAIDist", tr("Maximum AI Distance"), 245, 232);
-    txtMaxAIDist = numberBox(pnlAttributes, "txtMaxAIDist", 228);
-    pnlAttributes->setMinimumWidth(roomFor({cmbInfo, txtMaxAIDist}, 12).width());
+    editor_ = new AttributeEditor(pnlAttributes);
+    pnlAttributes->setMinimumWidth(
+        roomFor({cmbInfo, editor_->box(AttributeField::MaxAIDist)}, 12).width());
     buildGameWarnings();
     buildSoundViews();
 }
 
 void KelvaneWindow::setTabOrderChain()
 {
-    const QList<QWidget *> chain{btnSelectDirectory, cbxRenameOriginals, btnOverview, btnHelp,
-                                 btnAbout,           lstFiles,           cmbInfo,     cmbGameType,
-                                 txtBaseValue,       txtMinDist,         txtMaxDist,  txtMaxAIDist,
-                                 btnApply,           btnRevert,          btnCopy,     btnPaste};
+    const QList<QWidget *> chain =
+        QList<QWidget *>{btnSelectDirectory, cbxRenameOriginals, btnOverview, btnHelp,
+                         btnAbout,           lstFiles,           cmbInfo} +
+        editor_->controls() + QList<QWidget *>{btnApply, btnRevert, btnCopy, btnPaste};
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain.at(i - 1), chain.at(i));
 }
@@ -328,15 +308,19 @@ void KelvaneWindow::setHints()
                                          "volume in the box (at most 1.0); again to stop. A "
                                          "file over 10 MiB is read in part and not played."));
     HintTracker::setHint(cmbInfo, tr("Read-only details about the sound"));
-    HintTracker::setHint(cmbGameType, tr("Determines how AI will react|Determines how AI will "
-                                         "react if they hear the sound."));
-    HintTracker::setHint(txtBaseValue, tr("0.0 to 2.0, typically 1.0"));
-    HintTracker::setHint(txtMinDist, tr("Full volume up to here|You will still hear the sound at "
-                                        "full volume up to this distance."));
-    HintTracker::setHint(txtMaxDist, tr("Still hear sound up to here|You will still be able to "
-                                        "hear the sound up to this distance."));
-    HintTracker::setHint(txtMaxAIDist, tr("AI will react up to this distance|Up to this distance, "
-                                          "AI will \"hear\" the sound for certain sound types."));
+    HintTracker::setHint(editor_->typeList(),
+                         tr("Determines how AI will react|Determines how AI will "
+                            "react if they hear the sound."));
+    HintTracker::setHint(editor_->box(AttributeField::Volume), tr("0.0 to 2.0, typically 1.0"));
+    HintTracker::setHint(editor_->box(AttributeField::MinDist),
+                         tr("Full volume up to here|You will still hear the sound at "
+                            "full volume up to this distance."));
+    HintTracker::setHint(editor_->box(AttributeField::MaxDist),
+                         tr("Still hear sound up to here|You will still be able to "
+                            "hear the sound up to this distance."));
+    HintTracker::setHint(editor_->box(AttributeField::MaxAIDist),
+                         tr("AI will react up to this distance|Up to this distance, "
+                            "AI will \"hear\" the sound for certain sound types."));
     HintTracker::setHint(btnApply, tr("Shift-click for Save as..."));
     HintTracker::setHint(btnOverview, tr("Every sound of this folder and its sub-folders (Ctrl+R "
                                          "lists them again)|One row per sound of this folder and "
@@ -363,10 +347,7 @@ void KelvaneWindow::wireEvents()
     connect(lstFiles, &QListView::customContextMenuRequested, this, &KelvaneWindow::showFileMenu);
     lstFiles->installEventFilter(this);
 
-    connect(cmbGameType, &QComboBox::currentIndexChanged, this,
-            [this] { boxChanged(cmbGameType); });
-    for (QLineEdit *box : {txtBaseValue, txtMinDist, txtMaxDist, txtMaxAIDist})
-        connect(box, &QLineEdit::textChanged, this, [this, box] { boxChanged(box); });
+    connect(editor_, &AttributeEditor::changed, this, &KelvaneWindow::boxChanged);
 
     connect(btnApply, &QPushButton::clicked, this, &KelvaneWindow::btnApplyClick);
     connect(btnRevert, &QPushButton::clicked, this, &KelvaneWindow::btnRevertClick);

@@ -1,0 +1,147 @@
+#include "attribute_editor.h"
+
+#include "attribute_rules.h"
+#include "game_sound_types.h"
+#include "number_text.h"
+#include "widget_making.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace kelvane {
+
+namespace {
+
+// Where each control stands in the panel: its label ends at x = 245, the control starts at 256.
+constexpr int kLabelRight = 245;
+constexpr QRect kControl(256, 0, 189, 24);
+
+struct Place
+{
+    const char *box;
+    const char *label;
+    const char *text;
+    int top;
+};
+
+// The number fields' boxes, in the fields' order.
+constexpr std::array<Place, kNumberFields.size()> kBoxes{{
+    {"txtBaseValue", "lblBaseValue",
+     QT_TRANSLATE_NOOP("kelvane::AttributeEditor", "Base Sound Volume"), 132},
+    {"txtMinDist", "lblMinDist", QT_TRANSLATE_NOOP("kelvane::AttributeEditor", "Minimum Distance"),
+     164},
+    {"txtMaxDist", "lblMaxDist", QT_TRANSLATE_NOOP("kelvane::AttributeEditor", "Maximum Distance"),
+     196},
+    {"txtMaxAIDist", "lblMaxAIDist",
+     QT_TRANSLATE_NOOP("kelvane::AttributeEditor", "Maximum AI Distance"), 228},
+}};
+
+// A right-aligned label whose text ends at the labels' edge, in its parent's font.
+void labelAt(QWidget *parent, const char *name, const QString &text, int y)
+{
+    auto *label = named(new QLabel(text, parent), name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int width = std::min(kLabelRight, 200);
+    label->setGeometry(kLabelRight - width, y - 1, width, 18);
+}
+
+} // namespace
+
+AttributeEditor::AttributeEditor(QWidget *panel)
+    : QObject(panel)
+{
+    labelAt(panel, "lblGameSoundType", tr("Game Sound Type"), 96);
+    typeList_ = named(new QComboBox(panel), "cmbGameType");
+    typeList_->setGeometry(kControl.translated(0, 92));
+    for (const GameSoundType &type : GameSoundTypes)
+        typeList_->addItem(QString::fromLatin1(type.name.data(), qsizetype(type.name.size())));
+    typeList_->setCurrentIndex(-1);
+    connect(typeList_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (showing_)
+            return;
+        typeCode_ = gameTypeCode(static_cast<std::size_t>(std::max(index, 0)));
+        Q_EMIT changed(typeList_);
+    });
+    for (std::size_t i = 0; i < kBoxes.size(); ++i) {
+        const Place &place = kBoxes[i];
+        labelAt(panel, place.label, tr(place.text), place.top + 4);
+        QLineEdit *box = boxes_[i] = named(new QLineEdit(panel), place.box);
+        box->setGeometry(kControl.translated(0, place.top));
+        connect(box, &QLineEdit::textChanged, this, [this, box] {
+            if (!showing_)
+                Q_EMIT changed(box);
+        });
+    }
+}
+
+QLineEdit *AttributeEditor::box(AttributeField field) const
+{
+    return field == AttributeField::Type ? nullptr : boxes_[std::size_t(field) - 1];
+}
+
+QList<QWidget *> AttributeEditor::controls() const
+{
+    QList<QWidget *> all{typeList_};
+    for (QLineEdit *box : boxes_)
+        all << box;
+    return all;
+}
+
+std::optional<float> AttributeEditor::typed(AttributeField field) const
+{
+    const QLineEdit *edit = box(field);
+    return edit ? parseNumber(edit->text(), userDecimalSeparator()) : std::nullopt;
+}
+
+std::variant<SoundAttributes, AttributeEditor::Refusal> AttributeEditor::read() const
+{
+    SoundAttributes values = defaultAttrs;
+    values.version = kAttributeBlockVersion;
+    const int type = typeList_->currentIndex();
+    values.gameType = gameTypeCode(type < 0 ? 0 : static_cast<std::size_t>(type));
+    // In screen order, which is the fields' order: the maximum is checked against the minimum
+    // read before it.
+    for (const FieldRow &field : kNumberFields) {
+        const std::optional<float> value = typed(field.field);
+        if (!value || breaksRule(field.field, *value, values.minDist))
+            return Refusal{box(field.field), ruleText(field.field), !value};
+        values.*field.number = *value;
+    }
+    return values;
+}
+
+void AttributeEditor::show(const SoundAttributes &values)
+{
+    showing_ = true;
+    {
+        const QSignalBlocker programmatic(typeList_);
+        typeList_->setCurrentIndex(static_cast<int>(gameTypeIndex(values.gameType)));
+    }
+    const QChar separator = userDecimalSeparator();
+    for (const FieldRow &field : kNumberFields)
+        box(field.field)->setText(formatNumber(values.*field.number, separator));
+    showing_ = false;
+    typeCode_ = values.gameType;
+}
+
+void AttributeEditor::clear()
+{
+    {
+        const QSignalBlocker programmatic(typeList_);
+        typeList_->setCurrentIndex(-1);
+    }
+    for (QLineEdit *box : boxes_)
+        box->setText(QString());
+}
+
+void AttributeEditor::setEnabled(bool enabled)
+{
+    for (QWidget *control : controls())
+        control->setEnabled(enabled);
+}
+
+} // namespace kelvane
