@@ -624,41 +624,12 @@
         <translation> Сохранено; %1.</translation>
     </message>
     <message>
-        <source>Length: </source>
-        <translation>Длительность: </translation>
-    </message>
-    <message>
-        <source>read in part: not decoded</source>
-        <translation>прочитан частично: не декодирован</translation>
-    </message>
-    <message>
-        <source>cannot be decoded</source>
-        <translation>не декодируется</translation>
-    </message>
-    <message>
-        <source> A file over 10 MiB is read in part and cannot be played.</source>
-        <translation> Файл больше 10 МиБ прочитан частично и не воспроизводится.</translation>
-    </message>
-    <message>
-        <source> The sound cannot be decoded: </source>
-        <translation> Звук не декодируется: </translation>
-    </message>
-    <message>
-        <source> No audio output is available.</source>
-        <translation> Нет устройства вывода звука.</translation>
-    </message>
-    <message>
         <source>Ogg Vorbis sound files (*.ogg)</source>
         <translation>Звуковые файлы Ogg Vorbis (*.ogg)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <translation>Все файлы (*)</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <comment>seconds</comment>
-        <translation>с</translation>
     </message>
     <message>
         <source>All Sounds</source>
@@ -705,18 +676,6 @@
         <translation> Ctrl+щелчок по «Выбрать папку» загрузит его заново.</translation>
     </message>
     <message>
-        <source>Range</source>
-        <translation>Дальность</translation>
-    </message>
-    <message>
-        <source>How loud the game plays the sound at each distance, from the values in the boxes; click the picture to listen from there</source>
-        <translation>Насколько громко игра воспроизводит звук на каждом расстоянии, по значениям в полях; щёлкните по графику, чтобы слушать оттуда</translation>
-    </message>
-    <message>
-        <source> at %1</source>
-        <translation> на %1</translation>
-    </message>
-    <message>
         <source>&lt; No File Selected &gt;</source>
         <translation>‹ Файл не выбран ›</translation>
     </message>
@@ -754,6 +713,50 @@
     <message>
         <source>%1 dB</source>
         <translation>%1 дБ</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::SoundPreview</name>
+    <message>
+        <source>Length: </source>
+        <translation>Длительность: </translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>seconds</comment>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>read in part: not decoded</source>
+        <translation>прочитан частично: не декодирован</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>не декодируется</translation>
+    </message>
+    <message>
+        <source> A file over 10 MiB is read in part and cannot be played.</source>
+        <translation> Файл больше 10 МиБ прочитан частично и не воспроизводится.</translation>
+    </message>
+    <message>
+        <source> The sound cannot be decoded: </source>
+        <translation> Звук не декодируется: </translation>
+    </message>
+    <message>
+        <source> No audio output is available.</source>
+        <translation> Нет устройства вывода звука.</translation>
+    </message>
+    <message>
+        <source> at %1</source>
+        <translation> на %1</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Дальность</translation>
+    </message>
+    <message>
+        <source>How loud the game plays the sound at each distance, from the values in the boxes; click the picture to listen from there</source>
+        <translation>Насколько громко игра воспроизводит звук на каждом расстоянии, по значениям в полях; щёлкните по графику, чтобы слушать оттуда</translation>
     </message>
 </context>
 <context>

@@ -624,41 +624,12 @@
         <translation> Збережено; %1.</translation>
     </message>
     <message>
-        <source>Length: </source>
-        <translation>Тривалість: </translation>
-    </message>
-    <message>
-        <source>read in part: not decoded</source>
-        <translation>прочитано частково: не декодовано</translation>
-    </message>
-    <message>
-        <source>cannot be decoded</source>
-        <translation>не декодується</translation>
-    </message>
-    <message>
-        <source> A file over 10 MiB is read in part and cannot be played.</source>
-        <translation> Файл понад 10 МіБ прочитано частково, його не можна відтворити.</translation>
-    </message>
-    <message>
-        <source> The sound cannot be decoded: </source>
-        <translation> Звук не декодується: </translation>
-    </message>
-    <message>
-        <source> No audio output is available.</source>
-        <translation> Немає пристрою виведення звуку.</translation>
-    </message>
-    <message>
         <source>Ogg Vorbis sound files (*.ogg)</source>
         <translation>Звукові файли Ogg Vorbis (*.ogg)</translation>
     </message>
     <message>
         <source>All files (*)</source>
         <translation>Усі файли (*)</translation>
-    </message>
-    <message>
-        <source>s</source>
-        <comment>seconds</comment>
-        <translation>с</translation>
     </message>
     <message>
         <source>All Sounds</source>
@@ -705,18 +676,6 @@
         <translation> Ctrl+клацання на «Вибрати теку» завантажить його знову.</translation>
     </message>
     <message>
-        <source>Range</source>
-        <translation>Дальність</translation>
-    </message>
-    <message>
-        <source>How loud the game plays the sound at each distance, from the values in the boxes; click the picture to listen from there</source>
-        <translation>Наскільки гучно гра відтворює звук на кожній відстані, за значеннями в полях; клацніть по графіку, щоб слухати звідти</translation>
-    </message>
-    <message>
-        <source> at %1</source>
-        <translation> на %1</translation>
-    </message>
-    <message>
         <source>&lt; No File Selected &gt;</source>
         <translation>‹ Файл не вибрано ›</translation>
     </message>
@@ -754,6 +713,50 @@
     <message>
         <source>%1 dB</source>
         <translation>%1 дБ</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::SoundPreview</name>
+    <message>
+        <source>Length: </source>
+        <translation>Тривалість: </translation>
+    </message>
+    <message>
+        <source>s</source>
+        <comment>seconds</comment>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>read in part: not decoded</source>
+        <translation>прочитано частково: не декодовано</translation>
+    </message>
+    <message>
+        <source>cannot be decoded</source>
+        <translation>не декодується</translation>
+    </message>
+    <message>
+        <source> A file over 10 MiB is read in part and cannot be played.</source>
+        <translation> Файл понад 10 МіБ прочитано частково, його не можна відтворити.</translation>
+    </message>
+    <message>
+        <source> The sound cannot be decoded: </source>
+        <translation> Звук не декодується: </translation>
+    </message>
+    <message>
+        <source> No audio output is available.</source>
+        <translation> Немає пристрою виведення звуку.</translation>
+    </message>
+    <message>
+        <source> at %1</source>
+        <translation> на %1</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Дальність</translation>
+    </message>
+    <message>
+        <source>How loud the game plays the sound at each distance, from the values in the boxes; click the picture to listen from there</source>
+        <translation>Наскільки гучно гра відтворює звук на кожній відстані, за значеннями в полях; клацніть по графіку, щоб слухати звідти</translation>
     </message>
 </context>
 <context>

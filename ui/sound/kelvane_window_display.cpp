@@ -9,6 +9,7 @@
 #include "message_words.h"
 #include "number_text.h"
 #include "qt_text.h"
+#include "sound_preview.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -53,7 +54,7 @@ void KelvaneWindow::clearFileDisplay()
     showTracking();
     setStatusText(QString());
     updateGameWarnings();
-    clearSound();
+    preview_->clear();
 }
 
 void KelvaneWindow::showAttributes(const SoundAttributes &attrs)

@@ -10,6 +10,7 @@
 #include "number_text.h"
 #include "qt_text.h"
 #include "range_view.h"
+#include "sound_preview.h"
 #include "waveform_view.h"
 #include "widget_making.h"
 
@@ -71,7 +72,7 @@ void KelvaneWindow::placeGameWarnings()
     const int line = any ? pnlGameWarnings->fontMetrics().lineSpacing() : 1;
     const int room = std::max(bottom - kWarningsTop, 0);
     const int needed = any ? (pnlGameWarnings->heightForWidth(width) + line - 1) / line : 0;
-    const int waveRoom = imgWaveform->holdsSomething() ? kLeastWaveformHeight + 2 : 0;
+    const int waveRoom = preview_->holdsSomething() ? kLeastWaveformHeight + 2 : 0;
     const int lines = std::min(std::max(room - waveRoom, 0) / line, needed);
     pnlGameWarnings->setGeometry(8, kWarningsTop, width, lines * line);
     pnlGameWarnings->setVisible(lines > 0);
@@ -80,22 +81,9 @@ void KelvaneWindow::placeGameWarnings()
     const int stripRoom = std::max(bottom - waveTop, 0);
     // The strip's button, which puts the range picture in the waveform's place, beside it. The
     // picture takes all the room down to the buttons: its fall is read in dB per pixel.
-    const bool fits = imgWaveform->holdsSomething() && stripRoom >= kLeastWaveformHeight;
-    const QSize button = btnRange ? btnRange->sizeHint() : QSize();
-    const QRect strip(8, waveTop, width - button.width() - 4, stripRoom);
-    const bool range = fits && btnRange && btnRange->isChecked();
-    imgWaveform->setGeometry(strip.adjusted(0, 0, 0, std::min(kWaveformHeight - stripRoom, 0)));
-    imgWaveform->setVisible(fits && !range);
-    if (imgRange) {
-        imgRange->setGeometry(strip);
-        imgRange->setVisible(range);
-    }
-    if (btnRange) {
-        btnRange->setGeometry(strip.right() + 5, strip.top(), button.width(),
-                              std::min(button.height(), strip.height()));
-        btnRange->setVisible(fits);
-    }
-    refreshWaveform();
+    const bool fits = preview_->holdsSomething() && stripRoom >= kLeastWaveformHeight;
+    preview_->place(QRect(8, waveTop, width - preview_->buttonWidth() - 4, stripRoom), fits,
+                    kWaveformHeight);
 }
 
 // The facts of the loaded sound with the values the boxes hold now; a box that holds no
@@ -122,9 +110,8 @@ void KelvaneWindow::updateGameWarnings()
     std::vector<GameWarning> warnings;
     if (session_.facts())
         warnings = gameWarnings(factsShown());
-    if (imgRange)
-        imgRange->setValues(session_.facts() && session_.blockShown() ? factsShown().attrs
-                                                                      : std::nullopt);
+    preview_->setRangeValues(session_.facts() && session_.blockShown() ? factsShown().attrs
+                                                                       : std::nullopt);
     QStringList lines;
     // A box's mark, its picture from the icon theme, is made when the box first needs one: each
     // mark is a small button inside the box, and making them and finding the picture are a good

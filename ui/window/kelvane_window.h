@@ -33,6 +33,7 @@ class HintTracker;
 class SoundOutput;
 class AttributeEditor;
 class RangeView;
+class SoundPreview;
 class WaveformView;
 struct DecodedSound;
 struct WaveformPeaks;
@@ -142,19 +143,7 @@ private:
 
     // Hearing and seeing the sound (kelvane_window_sound.cpp)
     void buildSoundViews();
-    SoundOutput &output();
     void showSoundOf(const Inspection &found);
-    void soundDecoded(std::shared_ptr<const DecodedSound> sound, WaveformPeaks peaks);
-    void clearSound();
-    void togglePlaying();
-    void playFile(const QString &path, double volume);
-    void stopPlaying();
-    void followPlaying();
-    void refreshWaveform();
-    void showRange(bool shown); // the range picture in the waveform's strip, or the waveform
-    QToolButton *rangeButton();
-    void listenFrom(double distance);
-    [[nodiscard]] double playingVolume();
 
     // The sound table of a folder tree (kelvane_window_sound_table.cpp)
     void btnOverviewClick();
@@ -205,25 +194,15 @@ private:
     QPushButton *btnOverview = nullptr;
     QStackedWidget *stkViews = nullptr;
     SoundTablePanel *pnlAllSounds = nullptr; // made when first shown
-    QLabel *lblDuration = nullptr;           // how long the sound plays, under the details
     QMenu *mnuFiles = nullptr;               // the file list's menu, made when first asked for
     QAction *actRestoreBackup = nullptr;
-    WaveformView *imgWaveform = nullptr;
-    RangeView *imgRange = nullptr;   // made when first shown
-    QToolButton *btnRange = nullptr; // switches the strip between the waveform and the range;
-                                     // made when the strip first shows something
 
     // Program state.
     std::unique_ptr<DesktopLauncher> ownLauncher_;
     DesktopLauncher *launcher_ = nullptr;
-    QPointer<QDialog> helpViewer_; // the help text, when the desktop cannot show it
-    std::unique_ptr<SoundOutput> ownOutput_;
-    SoundOutput *output_ = nullptr;
-    std::shared_ptr<const DecodedSound> decoded_; // the loaded sound, once decoded
-    int decodeGeneration_ = 0;                    // which load a finished decoding belongs to
-    bool playWhenDecoded_ = false;                // Play was asked before decoding finished
-    QTimer *playTimer_ = nullptr;                 // moves the position line while playing
-    QThreadPool *soundWork_ = nullptr;            // decodes and measures peaks, behind the window
+    QPointer<QDialog> helpViewer_;    // the help text, when the desktop cannot show it
+    SoundOutput *output_ = nullptr;   // given to the preview; none: the system's own
+    SoundPreview *preview_ = nullptr; // the loaded sound's length, waveform, playing, range
     HintTracker *hints_ = nullptr;
     QStringListModel *fileEntries_ = nullptr; // what lstFiles lists
     EditSession session_;

@@ -2,6 +2,7 @@
 // clicks, keys and resizes that need more than a signal.
 #include "hint_tracker.h"
 #include "kelvane_window.h"
+#include "sound_preview.h"
 #include "sound_table_panel.h"
 
 #include <QCloseEvent>
@@ -29,7 +30,7 @@ void KelvaneWindow::closeEvent(QCloseEvent *event)
 {
     // Closing: pending changes are offered for saving; stop keeps the window open.
     if (querySaveChanges() && (!allSoundsShown() || pnlAllSounds->settle())) {
-        stopPlaying();
+        preview_->stopPlaying();
         event->accept();
     } else {
         event->ignore();

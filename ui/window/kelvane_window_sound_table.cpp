@@ -3,6 +3,7 @@
 #include "desktop_launcher.h"
 #include "kelvane_window.h"
 #include "sound_output.h"
+#include "sound_preview.h"
 #include "sound_table_panel.h"
 
 #include <QCheckBox>
@@ -37,14 +38,14 @@ void KelvaneWindow::showAllSounds(bool shown)
             btnOverview->setChecked(false);
             return;
         }
-        stopPlaying();
+        preview_->stopPlaying();
         if (!pnlAllSounds) {
             pnlAllSounds =
                 new SoundTablePanel([this] { return cbxRenameOriginals->isChecked(); }, stkViews);
             stkViews->addWidget(pnlAllSounds);
             for (QWidget *widget : pnlAllSounds->statusWidgets())
                 sbStatus->addPermanentWidget(widget);
-            connect(pnlAllSounds, &SoundTablePanel::playSound, this, &KelvaneWindow::playFile);
+            connect(pnlAllSounds, &SoundTablePanel::playSound, preview_, &SoundPreview::playFile);
             connect(pnlAllSounds, &SoundTablePanel::showInFileManager, this,
                     [this](const QString &folder) { launcher_->openFolder(folder); });
             connect(pnlAllSounds, &SoundTablePanel::status, this, &KelvaneWindow::setStatusText);
@@ -72,8 +73,7 @@ void KelvaneWindow::showAllSounds(bool shown)
 // Back to the single-file view; work under way stops before its next sound.
 void KelvaneWindow::leaveAllSounds()
 {
-    if (output_)
-        output_->stop(); // a sound played from the table
+    preview_->stopOutput(); // a sound played from the table
     btnOverview->setChecked(false);
     pnlAllSounds->cancel();
     stkViews->setCurrentIndex(0);
