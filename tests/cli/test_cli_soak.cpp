@@ -76,7 +76,8 @@ private slots:
             writeAll(work, old);
             QProcess batch;
             batch.start(QStringLiteral(KELVANE_CLI), kSet + QStringList{work});
-            QVERIFY(batch.waitForStarted());
+            // A start under Wine on a busy machine may take long; a failure names its cause.
+            QVERIFY2(batch.waitForStarted(120'000), qPrintable(batch.errorString()));
             QThread::usleep(
                 static_cast<unsigned long>(random.bounded(static_cast<quint64>(wholeRun))));
             batch.kill();

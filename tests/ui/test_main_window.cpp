@@ -233,18 +233,19 @@ private slots:
     void statusLineFollowsTheLongHint()
     {
         hover(find<QWidget>(form.get(), "pnlCurrentDir"));
-        QCOMPARE(form->statusText(), QString("Click for Open dialog, Shift-click to explore "
-                                             "this dir, Ctrl-click to refresh list"));
+        QTRY_COMPARE(form->statusText(), QString("Click for Open dialog, Shift-click to explore "
+                                                 "this dir, Ctrl-click to refresh list"));
         auto *apply = find<QWidget>(form.get(), "btnApply");
         QVERIFY(!apply->isEnabled());
         hover(apply);
-        QCOMPARE(form->statusText(), QString("Shift-click for Save as..."));
+        QTRY_COMPARE(form->statusText(), QString("Shift-click for Save as..."));
         hover(find<QWidget>(form.get(), "txtMaxAIDist"));
-        QCOMPARE(form->statusText(), QString("Up to this distance, AI will \"hear\" the sound "
-                                             "for certain sound types."));
+        QTRY_COMPARE(form->statusText(), QString("Up to this distance, AI will \"hear\" the sound "
+                                                 "for certain sound types."));
         hover(find<QWidget>(form.get(), "cbxRenameOriginals"));
-        QCOMPARE(form->statusText(), QString("When a changed file is saved, the original can be "
-                                             "renamed with .bak extension"));
+        QTRY_COMPARE(form->statusText(),
+                     QString("When a changed file is saved, the original can be "
+                             "renamed with .bak extension"));
 
         // A click on Help writes a message; moving within the same control keeps it.
         auto *help = find<QPushButton>(form.get(), "btnHelp");
@@ -257,8 +258,8 @@ private slots:
         QVERIFY(form->statusText().startsWith(" Could not find "));
 
         hover(find<QWidget>(form.get(), "txtMinDist"));
-        QCOMPARE(form->statusText(),
-                 QString("You will still hear the sound at full volume up to this distance."));
+        QTRY_COMPARE(form->statusText(),
+                     QString("You will still hear the sound at full volume up to this distance."));
         hover(find<QListView>(form.get(), "lstFiles")->viewport());
         QCOMPARE(form->statusText(), QString());
     }
