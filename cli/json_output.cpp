@@ -4,6 +4,7 @@
 #include "game_sound_types.h"
 #include "output.h"
 #include "qt_text.h"
+#include "sound_report.h"
 #include "sound_summary.h"
 
 #include <QDir>

@@ -7,6 +7,7 @@
 #include "number_text.h"
 #include "output.h"
 #include "qt_text.h"
+#include "sound_report.h"
 #include "sound_summary.h"
 
 #include <QDir>
