@@ -11,7 +11,7 @@ enum class ChangeEvent
 {
     StartUp,
     ClearDisplay,   // back to the no-file state
-    showAttributes, // a block was put into the controls
+    ShowAttributes, // a block was put into the controls
     LoadArmed,      // a load found a wrong checksum or inserted the block
     UserChange,     // the user changed one of the five controls
     Copy,
@@ -71,7 +71,7 @@ inline constexpr TrackingRow kTrackingTable[] = {
     //                             Copy        Paste
     {ChangeEvent::StartUp, Cell::Off, Cell::Off, Cell::Off, Cell::Off, Cell::Off},
     {ChangeEvent::ClearDisplay, Cell::Off, Cell::Off, Cell::Off, Cell::Off, Cell::Off},
-    {ChangeEvent::showAttributes, Cell::Keep, Cell::Keep, Cell::Keep, Cell::On,
+    {ChangeEvent::ShowAttributes, Cell::Keep, Cell::Keep, Cell::Keep, Cell::On,
      Cell::IfCopyAndBlock},
     {ChangeEvent::LoadArmed, Cell::On, Cell::On, Cell::Keep, Cell::Keep, Cell::Keep},
     {ChangeEvent::UserChange, Cell::IfWritable, Cell::IfChanged, Cell::IfChanged, Cell::Keep,

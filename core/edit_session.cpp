@@ -164,7 +164,7 @@ void EditSession::show(const SoundAttributes &attrs)
 {
     editAttrs_ = attrs;
     blockShown_ = true;
-    track(ChangeEvent::showAttributes);
+    track(ChangeEvent::ShowAttributes);
 }
 
 void EditSession::track(ChangeEvent event)

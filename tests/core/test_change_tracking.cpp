@@ -39,9 +39,9 @@ private slots:
         row("start-up", E::StartUp, kAllOn, true, {false, false, false, false, false});
         // Without a block shown, Paste is off too.
         row("clear display", E::ClearDisplay, kAllOn, true, {false, false, false, false, false});
-        row("show attributes, copy valid", E::showAttributes, kAllOff, true,
+        row("show attributes, copy valid", E::ShowAttributes, kAllOff, true,
             {false, false, false, true, true});
-        row("show attributes, no copy", E::showAttributes, kAllOn, false,
+        row("show attributes, no copy", E::ShowAttributes, kAllOn, false,
             {true, true, true, true, false});
         row("load armed", E::LoadArmed, kAllOff, true, {true, true, false, false, false});
         row("user change, writable", E::UserChange, kAllOff, true,

@@ -8,7 +8,6 @@
 #include <algorithm>
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -40,21 +39,12 @@ constexpr std::array<Place, kNumberFields.size()> kBoxes{{
      QT_TRANSLATE_NOOP("kelvane::AttributeEditor", "Maximum AI Distance"), 228},
 }};
 
-// A right-aligned label whose text ends at the labels' edge, in its parent's font.
-void labelAt(QWidget *parent, const char *name, const QString &text, int y)
-{
-    auto *label = named(new QLabel(text, parent), name);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const int width = std::min(kLabelRight, 200);
-    label->setGeometry(kLabelRight - width, y - 1, width, 18);
-}
-
 } // namespace
 
 AttributeEditor::AttributeEditor(QWidget *panel)
     : QObject(panel)
 {
-    labelAt(panel, "lblGameSoundType", tr("Game Sound Type"), 96);
+    labelEndingAt(panel, "lblGameSoundType", tr("Game Sound Type"), kLabelRight, 96);
     typeList_ = named(new QComboBox(panel), "cmbGameType");
     typeList_->setGeometry(kControl.translated(0, 92));
     for (const GameSoundType &type : GameSoundTypes)
@@ -68,7 +58,7 @@ AttributeEditor::AttributeEditor(QWidget *panel)
     });
     for (std::size_t i = 0; i < kBoxes.size(); ++i) {
         const Place &place = kBoxes[i];
-        labelAt(panel, place.label, tr(place.text), place.top + 4);
+        labelEndingAt(panel, place.label, tr(place.text), kLabelRight, place.top + 4);
         QLineEdit *box = boxes_[i] = named(new QLineEdit(panel), place.box);
         box->setGeometry(kControl.translated(0, place.top));
         connect(box, &QLineEdit::textChanged, this, [this, box] {
@@ -100,7 +90,6 @@ std::optional<float> AttributeEditor::typed(AttributeField field) const
 std::variant<SoundAttributes, AttributeEditor::Refusal> AttributeEditor::read() const
 {
     SoundAttributes values = defaultAttrs;
-    values.version = kAttributeBlockVersion;
     const int type = typeList_->currentIndex();
     values.gameType = gameTypeCode(type < 0 ? 0 : static_cast<std::size_t>(type));
     // In screen order, which is the fields' order: the maximum is checked against the minimum

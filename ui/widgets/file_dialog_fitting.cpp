@@ -32,20 +32,19 @@ int sideBarWidth(const QAbstractItemView *sideBar)
 
 void fitFileDialog(QFileDialog *dialog)
 {
+    // Once per dialog: a dialog kept between uses keeps the user's own resizing.
     if (!dialog->property("kelvaneFitted").toBool()) {
         dialog->setProperty("kelvaneFitted", true);
         dialog->resize(dialog->sizeHint().expandedTo(kLeastDialogSize));
-    }
-    // The details' columns as wide as what they hold, once a folder is read: a translated
-    // type or a long date is cut otherwise, beside empty room.
-    auto *files = dialog->findChild<QFileSystemModel *>();
-    auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
-    if (files && details && !dialog->property("kelvaneColumns").toBool()) {
-        dialog->setProperty("kelvaneColumns", true);
-        QObject::connect(files, &QFileSystemModel::directoryLoaded, details, [details] {
-            for (int column = 1; column < details->header()->count(); ++column)
-                details->resizeColumnToContents(column);
-        });
+        // The details' columns as wide as what they hold, once a folder is read: a translated
+        // type or a long date is cut otherwise, beside empty room.
+        auto *files = dialog->findChild<QFileSystemModel *>();
+        auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
+        if (files && details)
+            QObject::connect(files, &QFileSystemModel::directoryLoaded, details, [details] {
+                for (int column = 1; column < details->header()->count(); ++column)
+                    details->resizeColumnToContents(column);
+            });
     }
     // Its places are laid out once it is shown, inside exec().
     QTimer::singleShot(0, dialog, [dialog] {

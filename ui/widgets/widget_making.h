@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <initializer_list>
 
 #include <QFont>
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 
@@ -23,6 +25,17 @@ W *named(W *widget, const char *name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
+}
+
+// A right-aligned label whose text ends at x = `right`, in its parent's font.
+inline QLabel *labelEndingAt(QWidget *parent, const char *name, const QString &text, int right,
+                             int y)
+{
+    auto *label = named(new QLabel(text, parent), name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int width = std::min(right, 200);
+    label->setGeometry(right - width, y - 1, width, 18);
+    return label;
 }
 
 // The least size of a panel whose controls have fixed positions: room for all of them and

@@ -40,16 +40,6 @@ constexpr int kFileListWidth = 245;
 // Narrower than this, a list entry shows too little of a name to choose by.
 constexpr int kLeastFileListWidth = 120;
 
-// A right-aligned label whose text ends at x = `right`, in its parent's font.
-QLabel *labelEndingAt(QWidget *parent, const char *name, const QString &text, int right, int y)
-{
-    auto *label = named(new QLabel(text, parent), name);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const int width = std::min(right, 200);
-    label->setGeometry(right - width, y - 1, width, 18);
-    return label;
-}
-
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry,
                     bool bold = false)
 {
