@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>SoundTableEditor</name>
+    <message numerus="yes">
+        <source>%1 of %n sound(s)</source>
+        <translation>
+            <numerusform>%1 of %n sound</numerusform>
+            <numerusform>%1 of %n sounds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>kelvane::SoundTablePanel</name>
     <message numerus="yes">
         <source>Put the .bak backups of %n selected sound(s) back in their places?</source>
@@ -29,13 +39,6 @@
         <translation>
             <numerusform>%n file could not be removed.</numerusform>
             <numerusform>%n files could not be removed.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n sound(s)</source>
-        <translation>
-            <numerusform>%1 of %n sound</numerusform>
-            <numerusform>%1 of %n sounds</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -397,6 +397,17 @@
     </message>
 </context>
 <context>
+    <name>SoundTableEditor</name>
+    <message numerus="yes">
+        <source>%1 of %n sound(s)</source>
+        <translation>
+            <numerusform>%1 у %n звука</numerusform>
+            <numerusform>%1 у %n звуков</numerusform>
+            <numerusform>%1 у %n звуков</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>StartRequest</name>
     <message>
         <source> Could not find %1; the working folder is listed.</source>
@@ -435,42 +446,7 @@
     </message>
 </context>
 <context>
-    <name>kelvane::KelvaneApplication</name>
-    <message>
-        <source>Unknown error</source>
-        <translation>Неизвестная ошибка</translation>
-    </message>
-</context>
-<context>
-    <name>kelvane::KelvaneWindow</name>
-    <message>
-        <source> %1 is not an .ogg sound listed here; its folder is listed.</source>
-        <translation> %1 — не звук .ogg из этого списка; показана его папка.</translation>
-    </message>
-    <message>
-        <source>Explorer.exe /n,/e,</source>
-        <translation>Explorer.exe /n,/e,</translation>
-    </message>
-    <message>
-        <source>Changing directory to </source>
-        <translation>Переход в папку </translation>
-    </message>
-    <message>
-        <source> Floating point value is not valid.</source>
-        <translation> Недопустимое число с плавающей точкой.</translation>
-    </message>
-    <message>
-        <source> Nothing written -- nothing changed!</source>
-        <translation> Ничего не записано — ничего не изменилось!</translation>
-    </message>
-    <message>
-        <source>The data has changed</source>
-        <translation>Данные изменены</translation>
-    </message>
-    <message>
-        <source>Save changes first?</source>
-        <translation>Сначала сохранить изменения?</translation>
-    </message>
+    <name>kelvane::HelpDesk</name>
     <message>
         <source>for S.T.A.L.K.E.R. SoC/CS/CoP</source>
         <translation>для S.T.A.L.K.E.R. ТЧ/ЧН/ЗП</translation>
@@ -519,21 +495,35 @@
         <source>Could not read %1</source>
         <translation>Не удалось прочитать %1</translation>
     </message>
+</context>
+<context>
+    <name>kelvane::KelvaneApplication</name>
     <message>
-        <source>&amp;Apply</source>
-        <translation>&amp;Применить</translation>
+        <source>Unknown error</source>
+        <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::KelvaneWindow</name>
+    <message>
+        <source>Explorer.exe /n,/e,</source>
+        <translation>Explorer.exe /n,/e,</translation>
     </message>
     <message>
-        <source>&amp;Revert</source>
-        <translation>&amp;Вернуть</translation>
+        <source> Floating point value is not valid.</source>
+        <translation> Недопустимое число с плавающей точкой.</translation>
     </message>
     <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Копировать</translation>
+        <source>The data has changed</source>
+        <translation>Данные изменены</translation>
     </message>
     <message>
-        <source>&amp;Paste</source>
-        <translation>Вст&amp;авить</translation>
+        <source>Save changes first?</source>
+        <translation>Сначала сохранить изменения?</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
     </message>
     <message>
         <source>Select Drive/Directory</source>
@@ -548,10 +538,6 @@
         <translation>О Kelvane</translation>
     </message>
     <message>
-        <source>Sound File Info</source>
-        <translation>Сведения</translation>
-    </message>
-    <message>
         <source>Shift-click to open Explorer</source>
         <translation>Shift+щелчок откроет файловый менеджер</translation>
     </message>
@@ -564,120 +550,12 @@
         <translation>|Щелчок — выбор папки, Shift+щелчок — открыть папку в файловом менеджере, Ctrl+щелчок — обновить список</translation>
     </message>
     <message>
-        <source>Click to play or stop the sound (Ctrl+Space)|Click here or press Ctrl+Space to play the sound at the base volume in the box (at most 1.0); again to stop. A file over 10 MiB is read in part and not played.</source>
-        <translation>Щелчок — прослушать или остановить звук (Ctrl+Пробел)|Щёлкните здесь или нажмите Ctrl+Пробел, чтобы прослушать звук с базовой громкостью из поля (не больше 1,0); ещё раз — остановить. Файл больше 10 МиБ читается частично и не воспроизводится.</translation>
-    </message>
-    <message>
-        <source>Read-only details about the sound</source>
-        <translation>Сведения о звуке (только чтение)</translation>
-    </message>
-    <message>
-        <source>Determines how AI will react|Determines how AI will react if they hear the sound.</source>
-        <translation>Определяет реакцию ИИ|Определяет, как ИИ отреагирует, если услышит звук.</translation>
-    </message>
-    <message>
-        <source>0.0 to 2.0, typically 1.0</source>
-        <translation>от 0,0 до 2,0, обычно 1,0</translation>
-    </message>
-    <message>
-        <source>Full volume up to here|You will still hear the sound at full volume up to this distance.</source>
-        <translation>Полная громкость до этого расстояния|До этого расстояния звук слышен в полную громкость.</translation>
-    </message>
-    <message>
-        <source>Still hear sound up to here|You will still be able to hear the sound up to this distance.</source>
-        <translation>Звук слышен до этого расстояния|До этого расстояния звук ещё можно услышать.</translation>
-    </message>
-    <message>
-        <source>AI will react up to this distance|Up to this distance, AI will &quot;hear&quot; the sound for certain sound types.</source>
-        <translation>ИИ реагирует до этого расстояния|До этого расстояния ИИ «слышит» звуки некоторых типов.</translation>
-    </message>
-    <message>
-        <source>Shift-click for Save as...</source>
-        <translation>Shift+щелчок — сохранить как...</translation>
-    </message>
-    <message>
         <source>Every sound of this folder and its sub-folders (Ctrl+R lists them again)|One row per sound of this folder and its sub-folders: sort, filter, and set fields of many sounds at once. Double-click a row to open it here.</source>
         <translation>Все звуки этой папки и вложенных папок (Ctrl+R — прочитать заново)|По строке на каждый звук этой папки и вложенных папок: сортировка, фильтр и изменение полей сразу у многих звуков. Двойной щелчок по строке открывает звук здесь.</translation>
     </message>
     <message>
-        <source>Restore original file attributes</source>
-        <translation>Вернуть атрибуты из файла</translation>
-    </message>
-    <message>
-        <source>Make a copy of these attributes</source>
-        <translation>Запомнить эти атрибуты</translation>
-    </message>
-    <message>
-        <source>Use previously-copied attributes</source>
-        <translation>Вставить запомненные атрибуты</translation>
-    </message>
-    <message>
-        <source> Could not open the folder %1</source>
-        <translation> Не удалось открыть папку %1</translation>
-    </message>
-    <message>
-        <source> Wrote %1 bytes</source>
-        <translation> Записано байт: %1</translation>
-    </message>
-    <message>
-        <source> Saved; %1.</source>
-        <translation> Сохранено; %1.</translation>
-    </message>
-    <message>
-        <source>Ogg Vorbis sound files (*.ogg)</source>
-        <translation>Звуковые файлы Ogg Vorbis (*.ogg)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Все файлы (*)</translation>
-    </message>
-    <message>
         <source>All Sounds</source>
         <translation>Все звуки</translation>
-    </message>
-    <message>
-        <source>Restore Backup...</source>
-        <translation>Восстановить резервную копию...</translation>
-    </message>
-    <message>
-        <source>Put the backup %1.bak back in the place of %1?</source>
-        <translation>Вернуть резервную копию %1.bak на место %1?</translation>
-    </message>
-    <message>
-        <source>The sound there now is kept as %1.newer, unless it is the same as the backup.</source>
-        <translation>Текущий звук сохранится как %1.newer, если он отличается от копии.</translation>
-    </message>
-    <message>
-        <source>Changes not applied are dropped.</source>
-        <translation>Непримененные изменения будут потеряны.</translation>
-    </message>
-    <message>
-        <source>Restore Backup</source>
-        <translation>Восстановление резервной копии</translation>
-    </message>
-    <message>
-        <source> %1 is as its backup was.</source>
-        <translation> %1 восстановлен из резервной копии.</translation>
-    </message>
-    <message>
-        <source> %1 is as its backup was; the sound that was there is kept as %2.</source>
-        <translation> %1 восстановлен из резервной копии; прежний звук сохранён как %2.</translation>
-    </message>
-    <message>
-        <source>Backup: %1.bak (the file list&apos;s menu restores it)</source>
-        <translation>Резервная копия: %1.bak (восстанавливается из меню списка файлов)</translation>
-    </message>
-    <message>
-        <source>Stops the game: %1</source>
-        <translation>Вылет игры: %1</translation>
-    </message>
-    <message>
-        <source> Ctrl-click Select Drive/Directory to reload it.</source>
-        <translation> Ctrl+щелчок по «Выбрать папку» загрузит его заново.</translation>
-    </message>
-    <message>
-        <source>&lt; No File Selected &gt;</source>
-        <translation>‹ Файл не выбран ›</translation>
     </message>
 </context>
 <context>
@@ -713,6 +591,153 @@
     <message>
         <source>%1 dB</source>
         <translation>%1 дБ</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::SoundPage</name>
+    <message>
+        <source>Ogg Vorbis sound files (*.ogg)</source>
+        <translation>Звуковые файлы Ogg Vorbis (*.ogg)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>&amp;Вернуть</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копировать</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Вст&amp;авить</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Сохранить &amp;как...</translation>
+    </message>
+    <message>
+        <source>Sound File Info</source>
+        <translation>Сведения</translation>
+    </message>
+    <message>
+        <source>Click to play or stop the sound (Ctrl+Space)|Click here or press Ctrl+Space to play the sound at the base volume in the box (at most 1.0); again to stop. A file over 10 MiB is read in part and not played.</source>
+        <translation>Щелчок — прослушать или остановить звук (Ctrl+Пробел)|Щёлкните здесь или нажмите Ctrl+Пробел, чтобы прослушать звук с базовой громкостью из поля (не больше 1,0); ещё раз — остановить. Файл больше 10 МиБ читается частично и не воспроизводится.</translation>
+    </message>
+    <message>
+        <source>Read-only details about the sound</source>
+        <translation>Сведения о звуке (только чтение)</translation>
+    </message>
+    <message>
+        <source>Determines how AI will react|Determines how AI will react if they hear the sound.</source>
+        <translation>Определяет реакцию ИИ|Определяет, как ИИ отреагирует, если услышит звук.</translation>
+    </message>
+    <message>
+        <source>0.0 to 2.0, typically 1.0</source>
+        <translation>от 0,0 до 2,0, обычно 1,0</translation>
+    </message>
+    <message>
+        <source>Full volume up to here|You will still hear the sound at full volume up to this distance.</source>
+        <translation>Полная громкость до этого расстояния|До этого расстояния звук слышен в полную громкость.</translation>
+    </message>
+    <message>
+        <source>Still hear sound up to here|You will still be able to hear the sound up to this distance.</source>
+        <translation>Звук слышен до этого расстояния|До этого расстояния звук ещё можно услышать.</translation>
+    </message>
+    <message>
+        <source>AI will react up to this distance|Up to this distance, AI will &quot;hear&quot; the sound for certain sound types.</source>
+        <translation>ИИ реагирует до этого расстояния|До этого расстояния ИИ «слышит» звуки некоторых типов.</translation>
+    </message>
+    <message>
+        <source>Shift-click for Save as...</source>
+        <translation>Shift+щелчок — сохранить как...</translation>
+    </message>
+    <message>
+        <source>Restore original file attributes</source>
+        <translation>Вернуть атрибуты из файла</translation>
+    </message>
+    <message>
+        <source>Make a copy of these attributes</source>
+        <translation>Запомнить эти атрибуты</translation>
+    </message>
+    <message>
+        <source>Use previously-copied attributes</source>
+        <translation>Вставить запомненные атрибуты</translation>
+    </message>
+    <message>
+        <source>&lt; No File Selected &gt;</source>
+        <translation>‹ Файл не выбран ›</translation>
+    </message>
+    <message>
+        <source> %1 is not an .ogg sound listed here; its folder is listed.</source>
+        <translation> %1 — не звук .ogg из этого списка; показана его папка.</translation>
+    </message>
+    <message>
+        <source>Changing directory to </source>
+        <translation>Переход в папку </translation>
+    </message>
+    <message>
+        <source> Could not open the folder %1</source>
+        <translation> Не удалось открыть папку %1</translation>
+    </message>
+    <message>
+        <source> Nothing written -- nothing changed!</source>
+        <translation> Ничего не записано — ничего не изменилось!</translation>
+    </message>
+    <message>
+        <source>Restore Backup...</source>
+        <translation>Восстановить резервную копию...</translation>
+    </message>
+    <message>
+        <source>Put the backup %1.bak back in the place of %1?</source>
+        <translation>Вернуть резервную копию %1.bak на место %1?</translation>
+    </message>
+    <message>
+        <source>The sound there now is kept as %1.newer, unless it is the same as the backup.</source>
+        <translation>Текущий звук сохранится как %1.newer, если он отличается от копии.</translation>
+    </message>
+    <message>
+        <source>Changes not applied are dropped.</source>
+        <translation>Непримененные изменения будут потеряны.</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Восстановление резервной копии</translation>
+    </message>
+    <message>
+        <source> %1 is as its backup was.</source>
+        <translation> %1 восстановлен из резервной копии.</translation>
+    </message>
+    <message>
+        <source> %1 is as its backup was; the sound that was there is kept as %2.</source>
+        <translation> %1 восстановлен из резервной копии; прежний звук сохранён как %2.</translation>
+    </message>
+    <message>
+        <source>Backup: %1.bak (the file list&apos;s menu restores it)</source>
+        <translation>Резервная копия: %1.bak (восстанавливается из меню списка файлов)</translation>
+    </message>
+    <message>
+        <source> Ctrl-click Select Drive/Directory to reload it.</source>
+        <translation> Ctrl+щелчок по «Выбрать папку» загрузит его заново.</translation>
+    </message>
+    <message>
+        <source> Wrote %1 bytes</source>
+        <translation> Записано байт: %1</translation>
+    </message>
+    <message>
+        <source> Saved; %1.</source>
+        <translation> Сохранено; %1.</translation>
+    </message>
+    <message>
+        <source>Stops the game: %1</source>
+        <translation>Вылет игры: %1</translation>
     </message>
 </context>
 <context>
@@ -1032,14 +1057,6 @@
     <message>
         <source>Drops every edit not yet written</source>
         <translation>Отбрасывает все ещё не записанные правки</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n sound(s)</source>
-        <translation>
-            <numerusform>%1 у %n звука</numerusform>
-            <numerusform>%1 у %n звуков</numerusform>
-            <numerusform>%1 у %n звуков</numerusform>
-        </translation>
     </message>
     <message>
         <source> Not changed: %1: %2</source>

@@ -397,6 +397,17 @@
     </message>
 </context>
 <context>
+    <name>SoundTableEditor</name>
+    <message numerus="yes">
+        <source>%1 of %n sound(s)</source>
+        <translation>
+            <numerusform>%1 у %n звуку</numerusform>
+            <numerusform>%1 у %n звуків</numerusform>
+            <numerusform>%1 у %n звуків</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>StartRequest</name>
     <message>
         <source> Could not find %1; the working folder is listed.</source>
@@ -435,42 +446,7 @@
     </message>
 </context>
 <context>
-    <name>kelvane::KelvaneApplication</name>
-    <message>
-        <source>Unknown error</source>
-        <translation>Невідома помилка</translation>
-    </message>
-</context>
-<context>
-    <name>kelvane::KelvaneWindow</name>
-    <message>
-        <source> %1 is not an .ogg sound listed here; its folder is listed.</source>
-        <translation> %1 — не звук .ogg з цього списку; показано його теку.</translation>
-    </message>
-    <message>
-        <source>Explorer.exe /n,/e,</source>
-        <translation>Explorer.exe /n,/e,</translation>
-    </message>
-    <message>
-        <source>Changing directory to </source>
-        <translation>Перехід до теки </translation>
-    </message>
-    <message>
-        <source> Floating point value is not valid.</source>
-        <translation> Неприпустиме число з рухомою комою.</translation>
-    </message>
-    <message>
-        <source> Nothing written -- nothing changed!</source>
-        <translation> Нічого не записано — нічого не змінилося!</translation>
-    </message>
-    <message>
-        <source>The data has changed</source>
-        <translation>Дані змінено</translation>
-    </message>
-    <message>
-        <source>Save changes first?</source>
-        <translation>Спершу зберегти зміни?</translation>
-    </message>
+    <name>kelvane::HelpDesk</name>
     <message>
         <source>for S.T.A.L.K.E.R. SoC/CS/CoP</source>
         <translation>для S.T.A.L.K.E.R. ТЧ/ЧН/ПП</translation>
@@ -519,21 +495,35 @@
         <source>Could not read %1</source>
         <translation>Не вдалося прочитати %1</translation>
     </message>
+</context>
+<context>
+    <name>kelvane::KelvaneApplication</name>
     <message>
-        <source>&amp;Apply</source>
-        <translation>&amp;Застосувати</translation>
+        <source>Unknown error</source>
+        <translation>Невідома помилка</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::KelvaneWindow</name>
+    <message>
+        <source>Explorer.exe /n,/e,</source>
+        <translation>Explorer.exe /n,/e,</translation>
     </message>
     <message>
-        <source>&amp;Revert</source>
-        <translation>&amp;Повернути</translation>
+        <source> Floating point value is not valid.</source>
+        <translation> Неприпустиме число з рухомою комою.</translation>
     </message>
     <message>
-        <source>&amp;Copy</source>
-        <translation>&amp;Копіювати</translation>
+        <source>The data has changed</source>
+        <translation>Дані змінено</translation>
     </message>
     <message>
-        <source>&amp;Paste</source>
-        <translation>&amp;Вставити</translation>
+        <source>Save changes first?</source>
+        <translation>Спершу зберегти зміни?</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Довідка</translation>
     </message>
     <message>
         <source>Select Drive/Directory</source>
@@ -548,10 +538,6 @@
         <translation>Про Kelvane</translation>
     </message>
     <message>
-        <source>Sound File Info</source>
-        <translation>Відомості</translation>
-    </message>
-    <message>
         <source>Shift-click to open Explorer</source>
         <translation>Shift+клацання відкриє файловий менеджер</translation>
     </message>
@@ -564,120 +550,12 @@
         <translation>|Клацання — вибір теки, Shift+клацання — відкрити теку у файловому менеджері, Ctrl+клацання — оновити список</translation>
     </message>
     <message>
-        <source>Click to play or stop the sound (Ctrl+Space)|Click here or press Ctrl+Space to play the sound at the base volume in the box (at most 1.0); again to stop. A file over 10 MiB is read in part and not played.</source>
-        <translation>Клацання — прослухати чи зупинити звук (Ctrl+Пробіл)|Клацніть тут або натисніть Ctrl+Пробіл, щоб прослухати звук із базовою гучністю з поля (не більше 1,0); ще раз — зупинити. Файл понад 10 МіБ читається частково й не відтворюється.</translation>
-    </message>
-    <message>
-        <source>Read-only details about the sound</source>
-        <translation>Відомості про звук (лише читання)</translation>
-    </message>
-    <message>
-        <source>Determines how AI will react|Determines how AI will react if they hear the sound.</source>
-        <translation>Визначає реакцію ШІ|Визначає, як ШІ зреагує, якщо почує звук.</translation>
-    </message>
-    <message>
-        <source>0.0 to 2.0, typically 1.0</source>
-        <translation>від 0,0 до 2,0, зазвичай 1,0</translation>
-    </message>
-    <message>
-        <source>Full volume up to here|You will still hear the sound at full volume up to this distance.</source>
-        <translation>Повна гучність до цієї відстані|До цієї відстані звук чутно на повну гучність.</translation>
-    </message>
-    <message>
-        <source>Still hear sound up to here|You will still be able to hear the sound up to this distance.</source>
-        <translation>Звук чутно до цієї відстані|До цієї відстані звук ще можна почути.</translation>
-    </message>
-    <message>
-        <source>AI will react up to this distance|Up to this distance, AI will &quot;hear&quot; the sound for certain sound types.</source>
-        <translation>ШІ реагує до цієї відстані|До цієї відстані ШІ «чує» звуки деяких типів.</translation>
-    </message>
-    <message>
-        <source>Shift-click for Save as...</source>
-        <translation>Shift+клацання — зберегти як...</translation>
-    </message>
-    <message>
         <source>Every sound of this folder and its sub-folders (Ctrl+R lists them again)|One row per sound of this folder and its sub-folders: sort, filter, and set fields of many sounds at once. Double-click a row to open it here.</source>
         <translation>Усі звуки цієї теки та вкладених тек (Ctrl+R — прочитати знову)|По рядку на кожен звук цієї теки та вкладених тек: сортування, фільтр і зміна полів одразу в багатьох звуків. Подвійне клацання на рядку відкриває звук тут.</translation>
     </message>
     <message>
-        <source>Restore original file attributes</source>
-        <translation>Повернути атрибути з файлу</translation>
-    </message>
-    <message>
-        <source>Make a copy of these attributes</source>
-        <translation>Запам&apos;ятати ці атрибути</translation>
-    </message>
-    <message>
-        <source>Use previously-copied attributes</source>
-        <translation>Вставити запам&apos;ятовані атрибути</translation>
-    </message>
-    <message>
-        <source> Could not open the folder %1</source>
-        <translation> Не вдалося відкрити теку %1</translation>
-    </message>
-    <message>
-        <source> Wrote %1 bytes</source>
-        <translation> Записано байтів: %1</translation>
-    </message>
-    <message>
-        <source> Saved; %1.</source>
-        <translation> Збережено; %1.</translation>
-    </message>
-    <message>
-        <source>Ogg Vorbis sound files (*.ogg)</source>
-        <translation>Звукові файли Ogg Vorbis (*.ogg)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Усі файли (*)</translation>
-    </message>
-    <message>
         <source>All Sounds</source>
         <translation>Усі звуки</translation>
-    </message>
-    <message>
-        <source>Restore Backup...</source>
-        <translation>Відновити резервну копію...</translation>
-    </message>
-    <message>
-        <source>Put the backup %1.bak back in the place of %1?</source>
-        <translation>Повернути резервну копію %1.bak на місце %1?</translation>
-    </message>
-    <message>
-        <source>The sound there now is kept as %1.newer, unless it is the same as the backup.</source>
-        <translation>Поточний звук збережеться як %1.newer, якщо він відрізняється від копії.</translation>
-    </message>
-    <message>
-        <source>Changes not applied are dropped.</source>
-        <translation>Незастосовані зміни буде втрачено.</translation>
-    </message>
-    <message>
-        <source>Restore Backup</source>
-        <translation>Відновлення резервної копії</translation>
-    </message>
-    <message>
-        <source> %1 is as its backup was.</source>
-        <translation> %1 відновлено з резервної копії.</translation>
-    </message>
-    <message>
-        <source> %1 is as its backup was; the sound that was there is kept as %2.</source>
-        <translation> %1 відновлено з резервної копії; попередній звук збережено як %2.</translation>
-    </message>
-    <message>
-        <source>Backup: %1.bak (the file list&apos;s menu restores it)</source>
-        <translation>Резервна копія: %1.bak (відновлюється з меню списку файлів)</translation>
-    </message>
-    <message>
-        <source>Stops the game: %1</source>
-        <translation>Виліт гри: %1</translation>
-    </message>
-    <message>
-        <source> Ctrl-click Select Drive/Directory to reload it.</source>
-        <translation> Ctrl+клацання на «Вибрати теку» завантажить його знову.</translation>
-    </message>
-    <message>
-        <source>&lt; No File Selected &gt;</source>
-        <translation>‹ Файл не вибрано ›</translation>
     </message>
 </context>
 <context>
@@ -713,6 +591,153 @@
     <message>
         <source>%1 dB</source>
         <translation>%1 дБ</translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::SoundPage</name>
+    <message>
+        <source>Ogg Vorbis sound files (*.ogg)</source>
+        <translation>Звукові файли Ogg Vorbis (*.ogg)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Застосувати</translation>
+    </message>
+    <message>
+        <source>&amp;Revert</source>
+        <translation>&amp;Повернути</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Копіювати</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Вставити</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Зберегти &amp;як...</translation>
+    </message>
+    <message>
+        <source>Sound File Info</source>
+        <translation>Відомості</translation>
+    </message>
+    <message>
+        <source>Click to play or stop the sound (Ctrl+Space)|Click here or press Ctrl+Space to play the sound at the base volume in the box (at most 1.0); again to stop. A file over 10 MiB is read in part and not played.</source>
+        <translation>Клацання — прослухати чи зупинити звук (Ctrl+Пробіл)|Клацніть тут або натисніть Ctrl+Пробіл, щоб прослухати звук із базовою гучністю з поля (не більше 1,0); ще раз — зупинити. Файл понад 10 МіБ читається частково й не відтворюється.</translation>
+    </message>
+    <message>
+        <source>Read-only details about the sound</source>
+        <translation>Відомості про звук (лише читання)</translation>
+    </message>
+    <message>
+        <source>Determines how AI will react|Determines how AI will react if they hear the sound.</source>
+        <translation>Визначає реакцію ШІ|Визначає, як ШІ зреагує, якщо почує звук.</translation>
+    </message>
+    <message>
+        <source>0.0 to 2.0, typically 1.0</source>
+        <translation>від 0,0 до 2,0, зазвичай 1,0</translation>
+    </message>
+    <message>
+        <source>Full volume up to here|You will still hear the sound at full volume up to this distance.</source>
+        <translation>Повна гучність до цієї відстані|До цієї відстані звук чутно на повну гучність.</translation>
+    </message>
+    <message>
+        <source>Still hear sound up to here|You will still be able to hear the sound up to this distance.</source>
+        <translation>Звук чутно до цієї відстані|До цієї відстані звук ще можна почути.</translation>
+    </message>
+    <message>
+        <source>AI will react up to this distance|Up to this distance, AI will &quot;hear&quot; the sound for certain sound types.</source>
+        <translation>ШІ реагує до цієї відстані|До цієї відстані ШІ «чує» звуки деяких типів.</translation>
+    </message>
+    <message>
+        <source>Shift-click for Save as...</source>
+        <translation>Shift+клацання — зберегти як...</translation>
+    </message>
+    <message>
+        <source>Restore original file attributes</source>
+        <translation>Повернути атрибути з файлу</translation>
+    </message>
+    <message>
+        <source>Make a copy of these attributes</source>
+        <translation>Запам&apos;ятати ці атрибути</translation>
+    </message>
+    <message>
+        <source>Use previously-copied attributes</source>
+        <translation>Вставити запам&apos;ятовані атрибути</translation>
+    </message>
+    <message>
+        <source>&lt; No File Selected &gt;</source>
+        <translation>‹ Файл не вибрано ›</translation>
+    </message>
+    <message>
+        <source> %1 is not an .ogg sound listed here; its folder is listed.</source>
+        <translation> %1 — не звук .ogg з цього списку; показано його теку.</translation>
+    </message>
+    <message>
+        <source>Changing directory to </source>
+        <translation>Перехід до теки </translation>
+    </message>
+    <message>
+        <source> Could not open the folder %1</source>
+        <translation> Не вдалося відкрити теку %1</translation>
+    </message>
+    <message>
+        <source> Nothing written -- nothing changed!</source>
+        <translation> Нічого не записано — нічого не змінилося!</translation>
+    </message>
+    <message>
+        <source>Restore Backup...</source>
+        <translation>Відновити резервну копію...</translation>
+    </message>
+    <message>
+        <source>Put the backup %1.bak back in the place of %1?</source>
+        <translation>Повернути резервну копію %1.bak на місце %1?</translation>
+    </message>
+    <message>
+        <source>The sound there now is kept as %1.newer, unless it is the same as the backup.</source>
+        <translation>Поточний звук збережеться як %1.newer, якщо він відрізняється від копії.</translation>
+    </message>
+    <message>
+        <source>Changes not applied are dropped.</source>
+        <translation>Незастосовані зміни буде втрачено.</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Відновлення резервної копії</translation>
+    </message>
+    <message>
+        <source> %1 is as its backup was.</source>
+        <translation> %1 відновлено з резервної копії.</translation>
+    </message>
+    <message>
+        <source> %1 is as its backup was; the sound that was there is kept as %2.</source>
+        <translation> %1 відновлено з резервної копії; попередній звук збережено як %2.</translation>
+    </message>
+    <message>
+        <source>Backup: %1.bak (the file list&apos;s menu restores it)</source>
+        <translation>Резервна копія: %1.bak (відновлюється з меню списку файлів)</translation>
+    </message>
+    <message>
+        <source> Ctrl-click Select Drive/Directory to reload it.</source>
+        <translation> Ctrl+клацання на «Вибрати теку» завантажить його знову.</translation>
+    </message>
+    <message>
+        <source> Wrote %1 bytes</source>
+        <translation> Записано байтів: %1</translation>
+    </message>
+    <message>
+        <source> Saved; %1.</source>
+        <translation> Збережено; %1.</translation>
+    </message>
+    <message>
+        <source>Stops the game: %1</source>
+        <translation>Виліт гри: %1</translation>
     </message>
 </context>
 <context>
@@ -1032,14 +1057,6 @@
     <message>
         <source>Drops every edit not yet written</source>
         <translation>Відкидає всі ще не записані правки</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 of %n sound(s)</source>
-        <translation>
-            <numerusform>%1 у %n звуку</numerusform>
-            <numerusform>%1 у %n звуків</numerusform>
-            <numerusform>%1 у %n звуків</numerusform>
-        </translation>
     </message>
     <message>
         <source> Not changed: %1: %2</source>

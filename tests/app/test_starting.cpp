@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(driver::entries(w<QListView>("lstFiles")),
                  QStringList({"<dir>  ..", "<dir>  deeper", "mono_block.ogg", "stereo_block.ogg"}));
         QCOMPARE(selectedEntry(), QString());
-        QCOMPARE(loaded(), KelvaneWindow::kNoFileSelected);
+        QCOMPARE(loaded(), QString("< No File Selected >"));
         QCOMPARE(form->statusText(), QString());
     }
 
@@ -94,7 +94,7 @@ private slots:
         start({argument});
         if (argument.startsWith("nowhere"))
             QCOMPARE(listed(), folder + "/");
-        QCOMPARE(loaded(), KelvaneWindow::kNoFileSelected);
+        QCOMPARE(loaded(), QString("< No File Selected >"));
         QCOMPARE(form->statusText(), status);
     }
 

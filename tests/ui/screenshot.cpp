@@ -11,6 +11,7 @@
 #include "kelvane_window.h"
 #include "range_view.h"
 #include "sound_fixtures.h"
+#include "sound_reader.h"
 #include "sound_table_panel.h"
 #include "sound_writer.h"
 #include "waveform_view.h"

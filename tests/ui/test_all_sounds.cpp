@@ -508,7 +508,7 @@ private slots:
         QCOMPARE(selectedEntry(), QString("stereo_block.ogg"));
         QCOMPARE(text("txtMaxAIDist"), QString("55.0000000"));
 
-        QVERIFY(QDir::setCurrent(folder));
+        QVERIFY(form->listFolder(folder));
         QVERIFY(openOverview());
         QVERIFY(driver::clickEntry(table(), "mono_block.ogg"));
         QTest::keyClick(table(), Qt::Key_Return);
@@ -557,7 +557,7 @@ private slots:
         QCOMPARE(selected, QStringList({"mono_block.ogg", "weapons/stereo_block.ogg"}));
 
         QVERIFY(driver::clickEntry(table(), "mono_block.ogg", true));
-        QVERIFY(QDir::setCurrent(path("weapons")));
+        QVERIFY(form->listFolder(path("weapons")));
         press("btnOverview"); // the tree of the folder listed now: it was left
         QVERIFY(settled());
         QCOMPARE(column(Column::Path), QStringList({"mono_block.ogg", "stereo_block.ogg"}));

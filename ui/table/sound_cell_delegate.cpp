@@ -8,11 +8,6 @@
 
 namespace kelvane {
 
-SoundCellDelegate::SoundCellDelegate(Commit commit, QObject *parent)
-    : QStyledItemDelegate(parent)
-    , commit_(std::move(commit))
-{}
-
 QWidget *SoundCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                          const QModelIndex &index) const
 {
@@ -43,16 +38,13 @@ void SoundCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index)
     }
 }
 
-void SoundCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *,
+void SoundCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                      const QModelIndex &index) const
 {
-    if (auto *types = qobject_cast<QComboBox *>(editor)) {
-        if (types->currentIndex() >= 0)
-            commit_(index, types->currentText());
+    // An unlisted code shown selects no type: closing the list sets none.
+    if (auto *types = qobject_cast<QComboBox *>(editor); types && types->currentIndex() < 0)
         return;
-    }
-    if (auto *box = qobject_cast<QLineEdit *>(editor))
-        commit_(index, box->text());
+    QStyledItemDelegate::setModelData(editor, model, index);
 }
 
 } // namespace kelvane

@@ -13,6 +13,13 @@ bool SoundTableModel::isEditable(int column, int shownRow) const
     return editableValues(listed(idAt(shownRow))).has_value();
 }
 
+bool SoundTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !cellTyped_ || !isEditable(index.column(), index.row()))
+        return false;
+    return cellTyped_(index, value.toString());
+}
+
 std::optional<AttributeEdits> SoundTableModel::pendingOf(int id) const
 {
     const auto found = pending_.find(id);

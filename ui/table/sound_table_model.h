@@ -6,6 +6,7 @@
 #include "name_pattern.h"
 #include "sound_scan.h"
 
+#include <functional>
 #include <vector>
 
 #include <QAbstractTableModel>
@@ -56,6 +57,10 @@ public:
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
                                       int role) const override;
     [[nodiscard]] Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // A cell's text typed or chosen goes to `typed`, which decides what it edits; false: refused.
+    using CellTyped = std::function<bool(const QModelIndex &index, const QString &text)>;
+    void onCellTyped(CellTyped typed) { cellTyped_ = std::move(typed); }
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
     void sort(int column, Qt::SortOrder order) override;
 
     void clear();
@@ -151,6 +156,7 @@ private:
     QString stockFolder_;
     QHash<QString, Stock> stock_; // by path below the stock folder
     QChar separator_;
+    CellTyped cellTyped_;
     mutable QIcon warningMark_;
     mutable QIcon stopMark_;
 };

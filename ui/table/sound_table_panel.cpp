@@ -1,5 +1,6 @@
 #include "sound_table_panel.h"
 
+#include "sound_table_editor.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
 #include "widget_making.h"

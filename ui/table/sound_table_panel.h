@@ -24,8 +24,10 @@ class QUndoStack;
 
 namespace kelvane {
 
+class SoundTableEditor;
 class SoundTableJobs;
 class SoundTableModel;
+struct TableEditOutcome;
 
 // Every sound of a folder tree at a glance: one row per sound, sortable and filtered, with an
 // editor that sets the fields the user fills in for all the selected rows. Reading and writing
@@ -72,8 +74,7 @@ private:
     void sizeColumns(); // room for each column's usual texts and its whole header
     void buildCellEditing();
     void buildComparison(QBoxLayout *row);
-    void editCells(const QModelIndex &index, const QString &text);
-    void pushEdits(std::vector<std::pair<int, AttributeEdits>> wanted, const QString &what);
+    void sayOutcome(const TableEditOutcome &outcome);
     void applyPending();
     void write(std::vector<EditTarget> targets); // through the batch, with progress and Cancel
     void revertPending();
@@ -83,7 +84,6 @@ private:
     void stopComparing();
     void takeStockValues();
     void refilter();
-    [[nodiscard]] QList<int> selectedIds() const;
     [[nodiscard]] QString currentPath() const;
     void scanEnded(bool cancelled, qsizetype total);
     void editEnded(bool cancelled, int written, int unchanged, int failed);
@@ -105,9 +105,10 @@ private:
     SoundTableModel *model_ = nullptr;
     SoundTableJobs *jobs_ = nullptr;
     QTableView *tblSounds = nullptr;
-    QMenu *mnuSounds = nullptr;  // made when first asked for
-    QUndoStack *undo_ = nullptr; // over the edits not yet written
-    QItemSelection held_;        // the rows selected before a double-click's first click
+    QMenu *mnuSounds = nullptr;               // made when first asked for
+    QUndoStack *undo_ = nullptr;              // over the edits not yet written
+    std::unique_ptr<SoundTableEditor> cells_; // what a typed cell does to them
+    QItemSelection held_; // the rows selected before a double-click's first click
     QElapsedTimer heldAt_;
     QString afterScan_; // the status once the listing under way is done
     // The view to come back to once the listing is done: the folder of the sound opened from

@@ -5,6 +5,7 @@
 #include "kelvane_version.h"
 #include "message_words.h"
 #include "number_text.h"
+#include "sound_table_editor.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
 #include "sound_table_panel.h"
@@ -126,7 +127,7 @@ void SoundTablePanel::applyToSelected()
     }
     std::vector<EditTarget> targets;
     // A row's edits not yet written go with the fields filled in here.
-    for (const int id : selectedIds()) {
+    for (const int id : cells_->selectedIds()) {
         const ScannedSound &row = model_->listed(id);
         targets.push_back({row.path, row.identity,
                            model_->pendingOf(id).value_or(AttributeEdits{}).then(*edits)});

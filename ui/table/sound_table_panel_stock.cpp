@@ -2,6 +2,7 @@
 // and taking the stock values into edits not yet written.
 #include "file_dialog_fitting.h"
 #include "kelvane_version.h"
+#include "sound_table_editor.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
 #include "sound_table_panel.h"
@@ -128,7 +129,7 @@ void SoundTablePanel::stopComparing()
 void SoundTablePanel::takeStockValues()
 {
     std::vector<std::pair<int, AttributeEdits>> wanted;
-    for (const int id : selectedIds()) {
+    for (const int id : cells_->selectedIds()) {
         const auto stock = model_->stockValues(model_->listed(id));
         if (!stock)
             continue;
@@ -142,7 +143,8 @@ void SoundTablePanel::takeStockValues()
         Q_EMIT status(tr(" No stock sound has the path of the selected sounds."));
         return;
     }
-    pushEdits(std::move(wanted), tr("stock values of %n sound(s)", nullptr, int(wanted.size())));
+    const QString what = tr("stock values of %n sound(s)", nullptr, int(wanted.size()));
+    sayOutcome(cells_->setEdits(std::move(wanted), what));
 }
 
 } // namespace kelvane

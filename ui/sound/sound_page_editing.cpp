@@ -4,10 +4,11 @@
 #include "caption_panel.h"
 #include "error_display.h"
 #include "game_sound_types.h"
-#include "kelvane_window.h"
+#include "last_press.h"
 #include "message_words.h"
 #include "number_text.h"
 #include "save_question.h"
+#include "sound_page.h"
 
 #include <algorithm>
 #include <array>
@@ -20,14 +21,14 @@
 
 namespace kelvane {
 
-void KelvaneWindow::showPlainMessage(const QString &text)
+void SoundPage::showPlainMessage(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), text,
                     QMessageBox::Ok, this);
     box.exec();
 }
 
-void KelvaneWindow::boxChanged(QWidget *sender)
+void SoundPage::boxChanged(QWidget *sender)
 {
     updateGameWarnings();
     // A file that may not be written never has changes to save.
@@ -40,12 +41,12 @@ void KelvaneWindow::boxChanged(QWidget *sender)
         return;
     if (!parseNumber(box->text(), userDecimalSeparator())) {
         box->setFocus();
-        setStatusText(notValidNumberText());
+        Q_EMIT status(notValidNumberText());
         showPlainMessage(notValidNumberText());
     }
 }
 
-std::optional<SoundAttributes> KelvaneWindow::readBoxes()
+std::optional<SoundAttributes> SoundPage::readBoxes()
 {
     // A refused box reports its field's rule in the status line, adds the message box when the
     // text is no number at all, and takes the focus to be mended.
@@ -53,45 +54,45 @@ std::optional<SoundAttributes> KelvaneWindow::readBoxes()
     if (const auto *values = std::get_if<SoundAttributes>(&read))
         return *values;
     const auto &refused = std::get<AttributeEditor::Refusal>(read);
-    setStatusText(wordsOf(refused.rule));
+    Q_EMIT status(wordsOf(refused.rule));
     if (refused.notANumber)
         showPlainMessage(notValidNumberText());
     refused.box->setFocus();
     return std::nullopt;
 }
 
-void KelvaneWindow::btnCopyClick()
+void SoundPage::btnCopyClick()
 {
     session_.copy(readBoxes());
     showTracking();
 }
 
-void KelvaneWindow::btnPasteClick()
+void SoundPage::btnPasteClick()
 {
     showAttributes(session_.paste());
 }
 
-void KelvaneWindow::btnRevertClick()
+void SoundPage::btnRevertClick()
 {
     showAttributes(session_.revert());
 }
 
-void KelvaneWindow::btnApplyClick()
+void SoundPage::apply(bool chooseTarget)
 {
     showAttrStatus(QString());
     const EditSession::ApplyStep step = session_.apply(readBoxes());
     showTracking();
     if (step == EditSession::ApplyStep::NothingChanged)
-        setStatusText(tr(" Nothing written -- nothing changed!"));
+        Q_EMIT status(tr(" Nothing written -- nothing changed!"));
     // An unsuccessful save (Save-as cancelled, write failed) keeps the edits pending, so
     // leaving the file still asks.
-    if (step == EditSession::ApplyStep::Write && !saveLoadedSound()) {
+    if (step == EditSession::ApplyStep::Write && !saveLoadedSound(chooseTarget)) {
         session_.notWritten();
         showTracking();
     }
 }
 
-bool KelvaneWindow::querySaveChanges()
+bool SoundPage::settle()
 {
     if (!session_.hasChangesToOffer())
         return true;
@@ -105,7 +106,7 @@ bool KelvaneWindow::querySaveChanges()
     }
     switch (askSaveChanges(this, currentFileName_)) {
     case QMessageBox::Yes:
-        if (saveLoadedSound())
+        if (saveLoadedSound(presses_->shift()))
             return true;
         session_.notWritten();
         showTracking();

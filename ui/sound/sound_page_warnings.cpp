@@ -5,11 +5,11 @@
 #include "caption_panel.h"
 #include "game_rules.h"
 #include "game_sound_types.h"
-#include "kelvane_window.h"
 #include "message_words.h"
 #include "number_text.h"
 #include "qt_text.h"
 #include "range_view.h"
+#include "sound_page.h"
 #include "sound_preview.h"
 #include "waveform_view.h"
 #include "widget_making.h"
@@ -35,7 +35,7 @@ constexpr int kLeastWaveformHeight = 16;
 
 } // namespace
 
-void KelvaneWindow::buildGameWarnings()
+void SoundPage::buildGameWarnings()
 {
     pnlGameWarnings = named(new QLabel(pnlAttributes), "pnlGameWarnings");
     pnlGameWarnings->setFont(sansFont(8, true));
@@ -48,7 +48,6 @@ void KelvaneWindow::buildGameWarnings()
     pnlGameWarnings->setPalette(warning);
     pnlGameWarnings->hide();
     // The boxes' marks are made when first needed (see updateGameWarnings).
-    pnlAttributes->installEventFilter(this);
     // Room for one line of warnings and the least waveform between the boxes and the strip. The
     // line is measured in the regular face of the warnings' family, which the window has opened
     // already: a family's faces share their line spacing, and the bold one is opened only when
@@ -59,7 +58,7 @@ void KelvaneWindow::buildGameWarnings()
                                     kLeastWaveformHeight + 2 + pnlAttrStatus->height());
 }
 
-void KelvaneWindow::placeGameWarnings()
+void SoundPage::placeGameWarnings()
 {
     // Between the boxes and the attribute strip, whatever room the window leaves: the warnings
     // in whole lines (what does not fit is in the panel's tooltip and the boxes' marks), less
@@ -88,7 +87,7 @@ void KelvaneWindow::placeGameWarnings()
 
 // The facts of the loaded sound with the values the boxes hold now; a box that holds no
 // number yet is left out of its rule.
-SoundFacts KelvaneWindow::factsShown() const
+SoundFacts SoundPage::factsShown() const
 {
     SoundFacts facts = session_.facts().value_or(SoundFacts{});
     if (!session_.blockShown())
@@ -105,7 +104,7 @@ SoundFacts KelvaneWindow::factsShown() const
     return facts;
 }
 
-void KelvaneWindow::updateGameWarnings()
+void SoundPage::updateGameWarnings()
 {
     std::vector<GameWarning> warnings;
     if (session_.facts())

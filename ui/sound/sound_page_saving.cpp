@@ -2,11 +2,11 @@
 // every front end), and bringing the list and the folder up to date.
 #include "caption_panel.h"
 #include "game_rules.h"
-#include "kelvane_window.h"
 #include "load_report.h"
 #include "message.h"
 #include "message_words.h"
 #include "qt_text.h"
+#include "sound_page.h"
 
 #include <algorithm>
 
@@ -16,32 +16,32 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 
 namespace kelvane {
 
-bool KelvaneWindow::saveLoadedSound()
+bool SoundPage::saveLoadedSound(bool chooseTarget)
 {
     if (!session_.canSave())
         return false;
-    const QString listedFolder = pnlCurrentDir->text();
-    QString target = currentFileName_;
-    QString targetFolder = listedFolder;
+    QString target = pathOf(currentFileName_);
+    QString shownTarget = currentFileName_;
     Backup backup = Backup::None;
-    if (shiftDown_) {
+    if (chooseTarget) {
         QFileDialog *dialog = saveDialog();
-        dialog->setDirectory(targetFolder);
+        dialog->setDirectory(folder_);
         dialog->selectFile(currentFileName_);
         if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
             return false;
         target = dialog->selectedFiles().constFirst();
-        targetFolder =
-            QDir::toNativeSeparators(QFileInfo(target).absolutePath() + QLatin1Char('/'));
-    } else if (cbxRenameOriginals->isChecked()) {
+        shownTarget = QDir::toNativeSeparators(target);
+    } else if (makeBackups_()) {
         backup = Backup::IfAbsent;
     }
+    const QString targetFolder = QFileInfo(target).absolutePath();
 
-    const SaveResult saved = session_.write(target, QDir::toNativeSeparators(target), backup);
+    const SaveResult saved = session_.write(target, shownTarget, backup);
     if (!saved.ok) {
         // How to load the file again, after a file changed meanwhile.
         showAttrStatus(wordsOf(saved.failure) +
@@ -50,35 +50,34 @@ bool KelvaneWindow::saveLoadedSound()
                             : QString()));
         return false;
     }
-    setStatusText(tr(" Wrote %1 bytes").arg(saved.bytesWritten));
+    Q_EMIT status(tr(" Wrote %1 bytes").arg(saved.bytesWritten));
     if (!saved.notes.empty())
         showAttrStatus(tr(" Saved; %1.").arg(wordsOf(saved.notes).join(QStringLiteral("; "))));
     showTracking();
 
     // The folder is compared as exact text: the same folder spelled in other letters counts as
     // another one.
-    if (targetFolder == listedFolder) {
-        if (target != currentFileName_) {
+    if (targetFolder == folder_) {
+        if (chooseTarget) {
             currentFileName_ = QFileInfo(target).fileName();
             refreshAndReselect();
         } else {
             showSavedDetails();
         }
     } else {
-        // The listed folder is made the working directory again; when it has gone, the
-        // target's folder is listed instead.
-        if (!QDir::setCurrent(listedFolder))
-            QDir::setCurrent(targetFolder);
+        // The listed folder stays listed; when it has gone, the target's folder is listed
+        // instead.
         currentFileName_ = kNoFileSelected;
-        clearFileDisplay();
-        refreshAndReselect();
+        if (!listFolder(folder_))
+            listFolder(targetFolder);
+        lstFiles->setFocus();
     }
     return true;
 }
 
 // After a save the details describe the file now on disk: its checksum and size, and no more
 // the block inserted in memory. The image is the file, so inspecting it again says so.
-void KelvaneWindow::showSavedDetails()
+void SoundPage::showSavedDetails()
 {
     const Inspection now = session_.inspectSaved();
     updateGameWarnings();

@@ -1,10 +1,12 @@
 // Help opens the text beside the executable; About names the program and credits its sources.
+#include "help_desk.h"
+
 #include "desktop_launcher.h"
 #include "error_display.h"
-#include "kelvane_window.h"
 #include "widget_making.h"
 #include "window_language.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -36,50 +38,57 @@ QString aboutText()
     const QString rule(34, QLatin1Char('_'));
     return QStringList{
         QStringLiteral("Ogg Vorbis Kelvane"),
-        KelvaneWindow::tr("for S.T.A.L.K.E.R. SoC/CS/CoP"),
+        HelpDesk::tr("for S.T.A.L.K.E.R. SoC/CS/CoP"),
         QString(),
-        KelvaneWindow::tr("Version %1").arg(QString::fromLatin1(kVersion)),
+        HelpDesk::tr("Version %1").arg(QString::fromLatin1(kVersion)),
         QString(),
         QStringLiteral("Copyright (C) 2026"),
-        KelvaneWindow::tr("The Kelvane developers"),
+        HelpDesk::tr("The Kelvane developers"),
         rule,
         QString(),
-        KelvaneWindow::tr("   Acknowledgements with great thanks:"),
+        HelpDesk::tr("   Acknowledgements with great thanks:"),
         rule,
         QString(),
-        KelvaneWindow::tr("    Page checksum routine:"),
+        HelpDesk::tr("    Page checksum routine:"),
         QStringLiteral("        RFC 3533, The Ogg Encapsulation Format"),
-        KelvaneWindow::tr("        (the Ogg framing document)"),
+        HelpDesk::tr("        (the Ogg framing document)"),
         QString(),
-        KelvaneWindow::tr("    File and comment structure:"),
-        KelvaneWindow::tr("        Xiph.Org, Vorbis I (the codec's reference)"),
+        HelpDesk::tr("    File and comment structure:"),
+        HelpDesk::tr("        Xiph.Org, Vorbis I (the codec's reference)"),
         QStringLiteral("        RFC 3533, The Ogg Encapsulation Format"),
-        KelvaneWindow::tr("        The game modding community"),
+        HelpDesk::tr("        The game modding community"),
     }
         .join(QLatin1Char('\n'));
 }
 
 } // namespace
 
-void KelvaneWindow::btnHelpClick()
+HelpDesk::HelpDesk(QWidget *window, DesktopLauncher *launcher)
+    : QObject(window)
+    , window_(window)
+    , launcher_(launcher)
+    , programDir_(QCoreApplication::applicationDirPath() + QLatin1Char('/'))
+{}
+
+void HelpDesk::showHelp()
 {
     const QString path = helpFileIn(programDir_);
     if (!QFileInfo::exists(path)) {
-        setStatusText(tr(" Could not find %1").arg(QDir::toNativeSeparators(path)));
+        Q_EMIT status(tr(" Could not find %1").arg(QDir::toNativeSeparators(path)));
         return;
     }
-    setStatusText(QLatin1Char(' ') + QDir::toNativeSeparators(path));
-    launcher_->openDocument(path, [window = QPointer<KelvaneWindow>(this), path] {
-        if (window)
-            window->showHelpText(path);
+    Q_EMIT status(QLatin1Char(' ') + QDir::toNativeSeparators(path));
+    launcher_->openDocument(path, [desk = QPointer<HelpDesk>(this), path] {
+        if (desk)
+            desk->showHelpText(path);
     });
 }
 
 // When the desktop has nothing to open a text file with, the help is shown here.
-void KelvaneWindow::showHelpText(const QString &path)
+void HelpDesk::showHelpText(const QString &path)
 {
     if (!helpViewer_) {
-        helpViewer_ = named(new QDialog(this), "dlgHelp");
+        helpViewer_ = named(new QDialog(window_), "dlgHelp");
         helpViewer_->setWindowTitle(tr("Help"));
         auto *text = named(new QTextBrowser(helpViewer_), "txtHelp");
         text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -97,10 +106,10 @@ void KelvaneWindow::showHelpText(const QString &path)
     helpViewer_->activateWindow();
 }
 
-void KelvaneWindow::btnAboutClick()
+void HelpDesk::showAbout()
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), aboutText(),
-                    QMessageBox::Ok, this);
+                    QMessageBox::Ok, window_);
     box.setObjectName(QStringLiteral("aboutBox"));
     box.exec();
 }

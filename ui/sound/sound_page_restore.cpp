@@ -1,7 +1,8 @@
 // Bringing back the loaded sound's backup, from the file list's menu.
 #include "backup_restore.h"
-#include "kelvane_window.h"
+#include "folder_entries.h"
 #include "message_words.h"
+#include "sound_page.h"
 #include "widget_making.h"
 
 #include <QComboBox>
@@ -12,25 +13,29 @@
 
 namespace kelvane {
 
-void KelvaneWindow::showFileMenu(const QPoint &at)
+void SoundPage::showFileMenu(const QPoint &at)
 {
     // The press that asked for the menu has selected and loaded the sound under it; a sound the
     // user chose not to leave for it keeps the selection, and the menu is not for it.
-    const QModelIndex under = lstFiles->indexAt(at);
-    const QString entry = under.isValid() ? under.data().toString() : selectedEntry();
-    if (entry.isEmpty() || entry != currentFileName_ || isFolderEntry(entry))
+    QModelIndex under = lstFiles->indexAt(at);
+    if (!under.isValid())
+        under = selectedIndex();
+    const QString entry = under.data().toString();
+    if (entry.isEmpty() || entry != currentFileName_ ||
+        under.data(FolderEntries::FolderRole).toBool())
         return;
     if (!mnuFiles) {
         mnuFiles = named(new QMenu(lstFiles), "mnuFiles");
         actRestoreBackup = mnuFiles->addAction(tr("Restore Backup..."));
         actRestoreBackup->setObjectName(QStringLiteral("actRestoreBackup"));
-        connect(actRestoreBackup, &QAction::triggered, this, &KelvaneWindow::restoreBackup);
+        connect(actRestoreBackup, &QAction::triggered, this, &SoundPage::restoreBackup);
+        mnuFiles->addAction(actSaveAs);
     }
-    actRestoreBackup->setEnabled(hasBackup(entry));
+    actRestoreBackup->setEnabled(hasBackup(pathOf(entry)));
     mnuFiles->popup(lstFiles->viewport()->mapToGlobal(at));
 }
 
-void KelvaneWindow::restoreBackup()
+void SoundPage::restoreBackup()
 {
     const QString name = currentFileName_;
     const QString text = tr("Put the backup %1.bak back in the place of %1?").arg(name);
@@ -47,7 +52,7 @@ void KelvaneWindow::restoreBackup()
     if (question.exec() != QMessageBox::Yes)
         return;
 
-    const RestoreResult done = restoreSounds({name}).front();
+    const RestoreResult done = restoreSounds({pathOf(name)}).front();
     if (done.outcome == RestoreResult::Failed) {
         QMessageBox failed(QMessageBox::Warning, tr("Restore Backup"),
                            name + QStringLiteral(": ") +
@@ -60,16 +65,16 @@ void KelvaneWindow::restoreBackup()
     // The sound on disk is another now: what the controls held of the old one goes.
     clearFileDisplay();
     refreshAndReselect();
-    setStatusText(done.newer.isEmpty()
+    Q_EMIT status(done.newer.isEmpty()
                       ? tr(" %1 is as its backup was.").arg(name)
                       : tr(" %1 is as its backup was; the sound that was there is kept as %2.")
                             .arg(name, QFileInfo(done.newer).fileName()));
 }
 
 // The details say that the sound has a backup to go back to.
-void KelvaneWindow::addBackupDetail()
+void SoundPage::addBackupDetail()
 {
-    if (hasBackup(currentFileName_))
+    if (hasBackup(pathOf(currentFileName_)))
         cmbInfo->addItem(tr("Backup: %1.bak (the file list's menu restores it)")
                              .arg(QFileInfo(currentFileName_).fileName()));
 }

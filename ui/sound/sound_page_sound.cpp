@@ -2,20 +2,20 @@
 // range picture) fed from the edit session, and played from the file name strip or Ctrl+Space.
 #include "attribute_editor.h"
 #include "caption_panel.h"
-#include "kelvane_window.h"
+#include "sound_page.h"
 #include "sound_preview.h"
 
 #include <QShortcut>
 
 namespace kelvane {
 
-void KelvaneWindow::buildSoundViews()
+void SoundPage::buildSoundViews(SoundOutput *output)
 {
-    preview_ = new SoundPreview(pnlAttributes, output_, [this] {
+    preview_ = new SoundPreview(pnlAttributes, output, [this] {
         return double(editor_->typed(AttributeField::Volume).value_or(1.0f));
     });
-    connect(preview_, &SoundPreview::status, this, &KelvaneWindow::setStatusText);
-    connect(preview_, &SoundPreview::layoutChanged, this, &KelvaneWindow::placeGameWarnings);
+    connect(preview_, &SoundPreview::status, this, &SoundPage::status);
+    connect(preview_, &SoundPreview::layoutChanged, this, &SoundPage::placeGameWarnings);
     connect(preview_, &SoundPreview::rangeToggled, this, [this] {
         updateGameWarnings(); // which gives the picture the boxes' values
         placeGameWarnings();
@@ -26,12 +26,27 @@ void KelvaneWindow::buildSoundViews()
     connect(pnlFileName, &CaptionPanel::clicked, preview_, &SoundPreview::togglePlaying);
 }
 
-void KelvaneWindow::showSoundOf(const Inspection &found)
+void SoundPage::showSoundOf(const Inspection &found)
 {
     if (found.outcome == LoadOutcome::Refused || !session_.image())
         return;
     preview_->show(session_.seconds(), session_.image()->readInPart(), session_.facts().has_value(),
                    session_.playableBytes());
+}
+
+void SoundPage::stopPlaying()
+{
+    preview_->stopPlaying();
+}
+
+void SoundPage::stopOutput()
+{
+    preview_->stopOutput();
+}
+
+void SoundPage::playFile(const QString &path, double volume)
+{
+    preview_->playFile(path, volume);
 }
 
 } // namespace kelvane

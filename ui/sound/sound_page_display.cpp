@@ -1,14 +1,14 @@
-// What the window shows of the loaded sound: the two message surfaces, the attribute controls
+// What the single view shows of the loaded sound: the two message surfaces, the attribute controls
 // and the details list, and how a load is presented.
 #include "attribute_editor.h"
 #include "caption_panel.h"
 #include "game_sound_types.h"
-#include "kelvane_window.h"
 #include "load_report.h"
 #include "message.h"
 #include "message_words.h"
 #include "number_text.h"
 #include "qt_text.h"
+#include "sound_page.h"
 #include "sound_preview.h"
 
 #include <QComboBox>
@@ -18,22 +18,7 @@
 
 namespace kelvane {
 
-QString KelvaneWindow::statusText() const
-{
-    return statusLabel_->text();
-}
-
-void KelvaneWindow::setStatusText(const QString &text)
-{
-    statusLabel_->setText(text);
-}
-
-void KelvaneWindow::showHintInStatus(const QString &longHint)
-{
-    setStatusText(longHint);
-}
-
-void KelvaneWindow::showAttrStatus(const QString &text)
+void SoundPage::showAttrStatus(const QString &text)
 {
     pnlAttrStatus->setText(text);
     pnlAttrStatus->setVisible(!text.isEmpty());
@@ -42,7 +27,7 @@ void KelvaneWindow::showAttrStatus(const QString &text)
 
 // Back to the no-file state. The boxes are emptied before the change state is reset, so the
 // change events they fire leave nothing pending.
-void KelvaneWindow::clearFileDisplay()
+void SoundPage::clearFileDisplay()
 {
     showAttrStatus(QString());
     pnlFileName->setText(noFileSelectedText());
@@ -50,27 +35,22 @@ void KelvaneWindow::clearFileDisplay()
     editor_->clear();
     // Without a block nothing may be typed, pasted or written.
     session_.clear();
-    setAttributeControlsEnabled(false);
+    editor_->setEnabled(false);
     showTracking();
-    setStatusText(QString());
+    Q_EMIT status(QString());
     updateGameWarnings();
     preview_->clear();
 }
 
-void KelvaneWindow::showAttributes(const SoundAttributes &attrs)
+void SoundPage::showAttributes(const SoundAttributes &attrs)
 {
     editor_->show(attrs);
-    setAttributeControlsEnabled(true);
+    editor_->setEnabled(true);
     showTracking();
     updateGameWarnings();
 }
 
-void KelvaneWindow::setAttributeControlsEnabled(bool enabled)
-{
-    editor_->setEnabled(enabled);
-}
-
-void KelvaneWindow::showTracking()
+void SoundPage::showTracking()
 {
     const Tracking &now = session_.tracking();
     btnApply->setEnabled(now.apply);
@@ -79,10 +59,10 @@ void KelvaneWindow::showTracking()
     btnPaste->setEnabled(now.paste);
 }
 
-void KelvaneWindow::loadSelectedSound()
+void SoundPage::loadSelectedSound()
 {
     cmbInfo->clear();
-    const EditSession::Loaded loaded = session_.load(currentFileName_, currentFileName_);
+    const EditSession::Loaded loaded = session_.load(pathOf(currentFileName_), currentFileName_);
     if (!loaded.read) {
         showAttrStatus(wordsOf(loaded.failure));
         addBackupDetail(); // a sound that cannot be read may have one to go back to
@@ -102,7 +82,7 @@ void KelvaneWindow::loadSelectedSound()
         updateGameWarnings();
     showTracking();
     if (!found.statusLine.empty())
-        setStatusText(wordsOf(found.statusLine));
+        Q_EMIT status(wordsOf(found.statusLine));
     showSoundOf(found);
     if (!found.selectFirstLine) {
         showAttrStatus(wordsOf(found.attrStatus));
