@@ -7,7 +7,6 @@
 #include "number_text.h"
 #include "qt_text.h"
 #include "sound_reader.h"
-#include "sound_summary.h"
 #include "type_option.h"
 
 #include <algorithm>
@@ -212,7 +211,7 @@ std::optional<QString> Reader::readNumbers(Options &options)
     if (*broken == AttributeField::MaxDist && !edits.minDist)
         return QStringLiteral("maximum distance %1 is below 0")
             .arg(QString::number(wanted.maxDist, 'g', 7));
-    return english(breachText(*broken, wanted));
+    return english(ruleBreach(*broken, wanted));
 }
 
 // copy's FROM: a readable sound with a block, or bad usage.

@@ -12,7 +12,6 @@
 #include "save_batch.h"
 #include "sound_collection.h"
 #include "sound_reader.h"
-#include "sound_summary.h"
 #include "staged_save.h"
 
 #include <algorithm>

@@ -3,12 +3,13 @@
 #include "attribute_fields.h"
 #include "commands.h"
 #include "english_text.h"
+#include "game_sound_types.h"
 #include "qt_text.h"
 #include "relative_path.h"
 #include "sound_collection.h"
 #include "sound_reader.h"
 #include "sound_report.h"
-#include "sound_summary.h"
+#include "sound_state.h"
 
 #include <algorithm>
 #include <map>
@@ -59,7 +60,8 @@ QStringList differences(const LoadResult &a, const LoadResult &b)
         const QString name = QString::fromLatin1(row.key.data(), qsizetype(row.key.size()));
         if (!row.number) {
             found << QStringLiteral("%1: %2 -> %3")
-                         .arg(name, typeText(blockA->gameType), typeText(blockB->gameType));
+                         .arg(name, toQString(gameTypeLabel(blockA->gameType)),
+                              toQString(gameTypeLabel(blockB->gameType)));
             continue;
         }
         const float x = (*blockA).*row.number;

@@ -5,7 +5,6 @@
 #include "output.h"
 #include "qt_text.h"
 #include "sound_report.h"
-#include "sound_summary.h"
 
 #include <QDir>
 #include <QJsonArray>

@@ -8,7 +8,6 @@
 #include "number_text.h"
 #include "qt_text.h"
 #include "sound_range.h"
-#include "sound_summary.h"
 
 #include <cmath>
 
@@ -76,7 +75,7 @@ QString blockMetres(float distance)
 
 QStringList attributeLines(const SoundAttributes &attrs)
 {
-    return {QStringLiteral("Game sound type:     ") + typeText(attrs.gameType),
+    return {QStringLiteral("Game sound type:     ") + toQString(gameTypeLabel(attrs.gameType)),
             QStringLiteral("Base sound volume:   ") + faithfulNumber(attrs.baseValue),
             QStringLiteral("Minimum distance:    ") + faithfulNumber(attrs.minDist),
             QStringLiteral("Maximum distance:    ") + faithfulNumber(attrs.maxDist),

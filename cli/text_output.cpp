@@ -8,7 +8,7 @@
 #include "output.h"
 #include "qt_text.h"
 #include "sound_report.h"
-#include "sound_summary.h"
+#include "sound_state.h"
 
 #include <QDir>
 

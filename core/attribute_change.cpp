@@ -2,9 +2,8 @@
 
 #include "attribute_rules.h"
 #include "game_rules.h"
+#include "game_sound_types.h"
 #include "number_text.h"
-#include "qt_text.h"
-#include "sound_summary.h"
 
 namespace kelvane {
 
@@ -21,17 +20,13 @@ std::vector<Message> differences(const SoundAttributes &from, const SoundAttribu
     std::vector<Message> changed;
     if (from.gameType != to.gameType)
         changed.push_back(
-            {MessageKind::ChangeType,
-             {typeText(from.gameType).toStdString(), typeText(to.gameType).toStdString()}});
-    const std::pair<const char *, std::pair<float, float>> numbers[] = {
-        {"volume", {from.baseValue, to.baseValue}},
-        {"min", {from.minDist, to.minDist}},
-        {"max", {from.maxDist, to.maxDist}},
-        {"ai", {from.maxAIDist, to.maxAIDist}}};
-    for (const auto &[name, pair] : numbers) {
-        if (!sameAttributes({3, pair.first}, {3, pair.second}))
+            {MessageKind::ChangeType, {gameTypeLabel(from.gameType), gameTypeLabel(to.gameType)}});
+    for (const FieldRow &field : kNumberFields) {
+        const float a = from.*field.number, b = to.*field.number;
+        // As numbers: -0 written over 0 changes nothing.
+        if (!sameAttributes({3, a}, {3, b}))
             changed.push_back({MessageKind::ChangeNumber,
-                               {name, numberText(pair.first), numberText(pair.second)}});
+                               {std::string(field.key), numberText(a), numberText(b)}});
     }
     return changed;
 }
@@ -58,7 +53,7 @@ ChangeCheck checkChange(const LoadResult &loaded, const SoundAttributes &next)
     // The same rules as the window's Apply, with the file's own values for the fields not set.
     if (const auto broken =
             firstRuleBroken(next.baseValue, next.minDist, next.maxDist, next.maxAIDist)) {
-        check.why = breachText(*broken, next);
+        check.why = ruleBreach(*broken, next);
         return check;
     }
     for (const GameWarning &warning : valueWarnings(next))

@@ -2,7 +2,6 @@
 
 #include "attribute_change.h"
 #include "attribute_rules.h"
-#include "sound_summary.h"
 
 namespace kelvane {
 
@@ -26,7 +25,7 @@ std::optional<Message> refusedEdits(const ScannedSound &listed, const AttributeE
     const SoundAttributes next = edits.over(*values);
     if (const auto broken =
             firstRuleBroken(next.baseValue, next.minDist, next.maxDist, next.maxAIDist))
-        return breachText(*broken, next);
+        return ruleBreach(*broken, next);
     return std::nullopt;
 }
 

@@ -6,7 +6,7 @@
 #include "relative_path.h"
 #include "sound_collection.h"
 #include "sound_reader.h"
-#include "sound_summary.h"
+#include "sound_state.h"
 
 #include <algorithm>
 

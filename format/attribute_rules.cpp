@@ -1,8 +1,32 @@
 #include "attribute_rules.h"
 
+#include <cstdio>
+#include <string>
 #include <utility>
 
 namespace kelvane {
+
+Message ruleBreach(AttributeField field, const SoundAttributes &attrs)
+{
+    // Seven significant digits: what a float holds, without the noise of its binary form.
+    const auto number = [](float value) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.7g", double(value));
+        return std::string(text);
+    };
+    switch (field) {
+    case AttributeField::Volume:
+        return {MessageKind::BreachVolume, {number(attrs.baseValue)}};
+    case AttributeField::MinDist:
+        return {MessageKind::BreachMinDist, {number(attrs.minDist)}};
+    case AttributeField::MaxDist:
+        return {MessageKind::BreachMaxBelowMin, {number(attrs.maxDist), number(attrs.minDist)}};
+    case AttributeField::Type: // chosen from a list: never breaks a rule
+    case AttributeField::MaxAIDist:
+        break;
+    }
+    return {MessageKind::BreachMaxAIDist, {number(attrs.maxAIDist)}};
+}
 
 Message ruleText(AttributeField field)
 {

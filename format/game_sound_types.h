@@ -1,9 +1,12 @@
 #pragma once
 
+#include "hex_text.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace kelvane {
@@ -51,6 +54,12 @@ inline constexpr std::array<GameSoundType, 21> GameSoundTypes{{
 [[nodiscard]] constexpr std::uint32_t gameTypeCode(std::size_t index)
 {
     return index < GameSoundTypes.size() ? GameSoundTypes[index].code : 0u;
+}
+
+// "weapon_shooting (0x80200000)"; a code the table does not hold is "unlisted (0x...)".
+[[nodiscard]] inline std::string gameTypeLabel(std::uint32_t code)
+{
+    return std::string(gameTypeName(code).value_or("unlisted")) + " (0x" + hexText(code) + ")";
 }
 
 } // namespace kelvane

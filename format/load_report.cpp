@@ -14,6 +14,13 @@
 
 namespace kelvane {
 
+std::optional<SoundAttributes> olderBlock(const Inspection &found)
+{
+    if (!found.firstComment)
+        return std::nullopt;
+    return readLegacyBlock(*found.firstComment);
+}
+
 namespace {
 
 constexpr std::array<std::uint8_t, 4> kCapturePattern{'O', 'g', 'g', 'S'};

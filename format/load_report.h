@@ -23,6 +23,11 @@ enum class LoadOutcome
 };
 
 // What inspecting a freshly read image found, as the window and the command line present it.
+struct Inspection;
+
+// The older block of version 1 or 2 in the first comment, when that is what it holds.
+[[nodiscard]] std::optional<SoundAttributes> olderBlock(const Inspection &found);
+
 struct Inspection
 {
     LoadOutcome outcome = LoadOutcome::Refused;

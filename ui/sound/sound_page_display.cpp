@@ -11,6 +11,7 @@
 #include "sound_page.h"
 #include "sound_preview.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +55,7 @@ void SoundPage::showTracking()
 {
     const Tracking &now = session_.tracking();
     btnApply->setEnabled(now.apply);
+    actSaveAs->setEnabled(now.apply); // Apply's other way, writing elsewhere
     btnRevert->setEnabled(now.revert);
     btnCopy->setEnabled(now.copy);
     btnPaste->setEnabled(now.paste);

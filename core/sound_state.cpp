@@ -1,10 +1,6 @@
-#include "sound_summary.h"
+#include "sound_state.h"
 
 #include "game_rules.h"
-#include "game_sound_types.h"
-#include "hex_text.h"
-#include "legacy_block.h"
-#include "qt_text.h"
 
 namespace kelvane {
 
@@ -43,36 +39,6 @@ bool stopsTheGame(const LoadResult &loaded)
 }
 
 } // namespace
-
-QString typeText(std::uint32_t code)
-{
-    return toQString(gameTypeName(code).value_or("unlisted")) + QStringLiteral(" (0x") +
-           toQString(hexText(code)) + QLatin1Char(')');
-}
-
-Message breachText(AttributeField field, const SoundAttributes &attrs)
-{
-    const auto number = [](float value) { return QString::number(value, 'g', 7).toStdString(); };
-    switch (field) {
-    case AttributeField::Volume:
-        return {MessageKind::BreachVolume, {number(attrs.baseValue)}};
-    case AttributeField::MinDist:
-        return {MessageKind::BreachMinDist, {number(attrs.minDist)}};
-    case AttributeField::MaxDist:
-        return {MessageKind::BreachMaxBelowMin, {number(attrs.maxDist), number(attrs.minDist)}};
-    case AttributeField::Type: // chosen from a list: never breaks a rule
-    case AttributeField::MaxAIDist:
-        break;
-    }
-    return {MessageKind::BreachMaxAIDist, {number(attrs.maxAIDist)}};
-}
-
-std::optional<SoundAttributes> olderBlock(const Inspection &found)
-{
-    if (!found.firstComment)
-        return std::nullopt;
-    return readLegacyBlock(*found.firstComment);
-}
 
 Message stateText(const LoadResult &loaded)
 {
