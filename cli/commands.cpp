@@ -27,9 +27,9 @@ namespace kelvane::cli {
 
 namespace {
 
-using Result = FileRun::Result;
+using Result = FileReport::Result;
 
-void failLoad(FileRun &run, const LoadResult &loaded)
+void failLoad(FileReport &run, const LoadResult &loaded)
 {
     run.fail(loaded.whyRefused(), loaded.reason);
 }
@@ -77,7 +77,7 @@ CheckResult checkOne(const QString &path, const LoadResult &loaded, const Option
 }
 
 // Writes `next` into the loaded file, or says why not; the save waits in the run's batch.
-void apply(FileRun &run, LoadResult &loaded, const SoundAttributes &next, const Options &options)
+void apply(FileReport &run, LoadResult &loaded, const SoundAttributes &next, const Options &options)
 {
     const ChangeCheck check = checkChange(loaded, next);
     if (check.verdict == ChangeCheck::Refused) {
@@ -129,7 +129,7 @@ void apply(FileRun &run, LoadResult &loaded, const SoundAttributes &next, const 
 }
 
 // Loads a file to change; nothing, with the failure reported, when it cannot be read.
-std::optional<LoadResult> loadForChange(FileRun &run)
+std::optional<LoadResult> loadForChange(FileReport &run)
 {
     // An older block becomes a version 3 block with its values, rather than staying behind one.
     LoadResult loaded =
@@ -143,7 +143,7 @@ std::optional<LoadResult> loadForChange(FileRun &run)
 
 // Repairs a wrong page 2 checksum and gives a block to a file without one, nothing else. With
 // --upgrade an older block's values go into a version 3 block in front of it.
-void fixOne(FileRun &run, const Options &options)
+void fixOne(FileReport &run, const Options &options)
 {
     const auto leaveOlder = [&](const SoundAttributes &older) {
         run.say(QStringLiteral("older block of version %1, left as it is (--upgrade converts it)")
@@ -194,7 +194,7 @@ int Runner::show(const Options &options)
     output_->showRange(options.range);
     return forEach(
         options, Mode::Reads,
-        [&](FileRun &run) {
+        [&](FileReport &run) {
             const LoadResult loaded =
                 loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
             output_->shown(run, loaded, pathWidth_);
@@ -212,7 +212,7 @@ int Runner::types(const Options &options)
 int Runner::check(const Options &options)
 {
     output_ = outputFor(options);
-    return forEach(options, Mode::Reads, [&](FileRun &run) {
+    return forEach(options, Mode::Reads, [&](FileReport &run) {
         const LoadResult loaded =
             loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
         output_->checked(run, checkOne(run.path, loaded, options));
@@ -221,7 +221,7 @@ int Runner::check(const Options &options)
 
 int Runner::set(const Options &options)
 {
-    return forEach(options, Mode::Writes, [&](FileRun &run) {
+    return forEach(options, Mode::Writes, [&](FileReport &run) {
         auto loaded = loadForChange(run);
         if (!loaded)
             return;
@@ -235,7 +235,7 @@ int Runner::copy(const Options &options)
     // The command line has read FROM and found its block.
     const SoundAttributes attrs = options.fromAttrs;
     const QString sourceFile = QFileInfo(options.from).canonicalFilePath();
-    return forEach(options, Mode::Writes, [&](FileRun &run) {
+    return forEach(options, Mode::Writes, [&](FileReport &run) {
         if (QFileInfo(run.path).canonicalFilePath() == sourceFile) {
             run.say(QStringLiteral("the source, unchanged"));
             run.result = Result::Skipped;
@@ -248,7 +248,7 @@ int Runner::copy(const Options &options)
 
 int Runner::fix(const Options &options)
 {
-    return forEach(options, Mode::Writes, [&](FileRun &run) { fixOne(run, options); });
+    return forEach(options, Mode::Writes, [&](FileReport &run) { fixOne(run, options); });
 }
 
 int Runner::restore(const Options &options)
@@ -261,7 +261,7 @@ int Runner::restore(const Options &options)
         found.files << QStringList(gone, found.missing.end());
         found.missing.erase(gone, found.missing.end());
     };
-    const auto restoreOne = [&](FileRun &run) {
+    const auto restoreOne = [&](FileReport &run) {
         if (options.dryRun) {
             RestoreBatch look;
             return output_->restored(run, look.add(run.path), true);
@@ -276,13 +276,13 @@ int Runner::restore(const Options &options)
     return forEach(options, Mode::Writes, restoreOne, {}, deletedToo);
 }
 
-void Runner::finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch)
+void Runner::finishRestores(std::vector<FileReport> &slice, RestoreBatch &batch)
 {
     if (batch.size() == 0)
         return;
     const std::vector<RestoreResult> results = batch.commit();
     std::size_t next = 0;
-    for (FileRun &run : slice)
+    for (FileReport &run : slice)
         if (run.restoreStaged)
             output_->restored(run, results.at(next++), false);
 }
@@ -300,7 +300,7 @@ int Runner::clean(const Options &options)
     };
     return forEach(
         options, Mode::Writes,
-        [&](FileRun &run) {
+        [&](FileReport &run) {
             const CleanResult done = cleanBackups(run.path, options.dryRun);
             output_->cleaned(run, done, options.dryRun);
             const bool removed = std::any_of(done.files.begin(), done.files.end(),
@@ -311,16 +311,16 @@ int Runner::clean(const Options &options)
         {}, orphans);
 }
 
-void Runner::flushCleaned(std::vector<FileRun> &slice)
+void Runner::flushCleaned(std::vector<FileReport> &slice)
 {
     std::set<QString> folders;
-    for (const FileRun &run : slice)
+    for (const FileReport &run : slice)
         if (!run.cleanedIn.isEmpty())
             folders.insert(run.cleanedIn);
     for (const QString &folder : folders) {
         if (fs::flushFolder(folder))
             continue;
-        for (FileRun &run : slice)
+        for (FileReport &run : slice)
             if (run.cleanedIn == folder)
                 run.warn(english(Message(MessageKind::FolderNotFlushed)));
     }

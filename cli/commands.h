@@ -1,7 +1,7 @@
 #pragma once
 
 #include "attribute_edits.h"
-#include "file_run.h"
+#include "file_report.h"
 #include "output.h"
 #include "sound_attributes.h"
 
@@ -72,7 +72,7 @@ public:
     int diff(const Options &options);
 
 private:
-    using PerFile = std::function<void(FileRun &)>;
+    using PerFile = std::function<void(FileReport &)>;
     enum class Mode
     {
         Reads,  // files are handled on `jobs` threads at once
@@ -83,18 +83,18 @@ private:
     int forEach(const Options &options, Mode mode, const PerFile &perFile,
                 const std::function<QString(int)> &header = {},
                 const std::function<void(SoundCollection &)> &found = {});
-    void runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &perFile);
-    void finishSaves(std::vector<FileRun> &slice, SaveBatch &batch);
-    void finishRestores(std::vector<FileRun> &slice, RestoreBatch &batch);
+    void parallelFor(std::vector<FileReport> &slice, int jobs, const PerFile &perFile);
+    void finishSaves(std::vector<FileReport> &slice, SaveBatch &batch);
+    void finishRestores(std::vector<FileReport> &slice, RestoreBatch &batch);
     // clean: each folder something was removed from, flushed once.
-    static void flushCleaned(std::vector<FileRun> &slice);
-    void print(const FileRun &run);
+    static void flushCleaned(std::vector<FileReport> &slice);
+    void print(const FileReport &run);
     void reportUnread(const SoundCollection &found);
     void printSummary(qsizetype total, bool dryRun);
 
     QTextStream &out_;
     QTextStream &err_;
-    int counts_[4] = {};                                 // by FileRun::Result
+    int counts_[4] = {};                                 // by FileReport::Result
     int pathWidth_ = 0;                                  // the widest path of the batch
     std::unique_ptr<Output> output_ = textOutput(false); // how the command's results read
 };

@@ -1,9 +1,9 @@
 // diff: two sounds, or two folder trees paired by path, compared as the game reads them.
-#include "at_once.h"
 #include "attribute_fields.h"
 #include "commands.h"
 #include "english_text.h"
 #include "game_sound_types.h"
+#include "parallel_for.h"
 #include "qt_text.h"
 #include "relative_path.h"
 #include "sound_collection.h"
@@ -184,7 +184,7 @@ int Runner::diff(const Options &options)
     DiffSummary summary;
     for (std::size_t done = 0; done < pairs.size();) {
         const std::size_t end = std::min(pairs.size(), done + kSlicePairs);
-        kelvane::runAtOnce(
+        kelvane::parallelFor(
             end - done, options.jobs,
             [&](std::size_t i) { compare(pairs[done + i], output_->describesSides()); }, stopAsked);
         if (stopAsked())

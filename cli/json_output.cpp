@@ -14,7 +14,7 @@ namespace kelvane::cli {
 
 namespace {
 
-using Result = FileRun::Result;
+using Result = FileReport::Result;
 
 QString line(const QJsonObject &record)
 {
@@ -33,7 +33,7 @@ QJsonArray keysOf(const std::vector<Message> &messages)
 class JsonOutput final : public Output
 {
 public:
-    void shown(FileRun &run, const LoadResult &loaded, int) override
+    void shown(FileReport &run, const LoadResult &loaded, int) override
     {
         QJsonObject json = soundJson(run.shown, loaded);
         if (range_) {
@@ -44,7 +44,7 @@ public:
         run.result = loaded.refused() ? Result::Failed : Result::Read;
     }
 
-    void checked(FileRun &run, const CheckResult &result) override
+    void checked(FileReport &run, const CheckResult &result) override
     {
         const QStringList warnings = english(result.stopping) + english(result.notices);
         QJsonArray warningKeys = keysOf(result.stopping);
@@ -61,7 +61,7 @@ public:
         run.result = result.failed ? Result::Failed : Result::Read;
     }
 
-    void restored(FileRun &run, const RestoreResult &done, bool dryRun) override
+    void restored(FileReport &run, const RestoreResult &done, bool dryRun) override
     {
         QJsonObject record{{"file", run.shown},
                            {"restored", done.outcome == RestoreResult::Restored && !dryRun},
@@ -84,7 +84,7 @@ public:
                 done.outcome == RestoreResult::NoBackup ? Result::Skipped : Result::Changed;
     }
 
-    void cleaned(FileRun &run, const CleanResult &done, bool dryRun) override
+    void cleaned(FileReport &run, const CleanResult &done, bool dryRun) override
     {
         QJsonArray removed;
         QJsonArray kept;

@@ -2,7 +2,7 @@
 
 #include "backup_cleaning.h"
 #include "backup_restore.h"
-#include "file_run.h"
+#include "file_report.h"
 #include "message.h"
 #include "sound_reader.h"
 
@@ -61,10 +61,10 @@ public:
 
     // show: a line above the files, from the widest path's width.
     [[nodiscard]] virtual QString showHeader(int pathWidth) const;
-    virtual void shown(FileRun &run, const LoadResult &loaded, int pathWidth) = 0;
-    virtual void checked(FileRun &run, const CheckResult &result) = 0;
-    virtual void restored(FileRun &run, const RestoreResult &done, bool dryRun) = 0;
-    virtual void cleaned(FileRun &run, const CleanResult &done, bool dryRun) = 0;
+    virtual void shown(FileReport &run, const LoadResult &loaded, int pathWidth) = 0;
+    virtual void checked(FileReport &run, const CheckResult &result) = 0;
+    virtual void restored(FileReport &run, const RestoreResult &done, bool dryRun) = 0;
+    virtual void cleaned(FileReport &run, const CleanResult &done, bool dryRun) = 0;
     virtual void typesListed(QTextStream &out) = 0;
     // diff: a pair compared, or one that could not be; the last line.
     virtual void compared(QTextStream &out, QTextStream &err, const DiffPair &pair,

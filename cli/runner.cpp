@@ -1,8 +1,8 @@
-#include "at_once.h"
 #include "backup_restore.h"
 #include "commands.h"
 #include "file_system.h"
 #include "name_pattern.h"
+#include "parallel_for.h"
 #include "relative_path.h"
 #include "save_batch.h"
 #include "sound_collection.h"
@@ -107,8 +107,8 @@ void keepNamed(QStringList &files, const Options &options)
 namespace {
 
 // One file of a writing command, its save or restore waiting in the slice's batch.
-void writeOne(FileRun &run, const Names &names, std::size_t i,
-              const std::function<void(FileRun &)> &perFile, SaveBatch *saves,
+void writeOne(FileReport &run, const Names &names, std::size_t i,
+              const std::function<void(FileReport &)> &perFile, SaveBatch *saves,
               RestoreBatch *restores)
 {
     run.batch = saves;
@@ -117,7 +117,7 @@ void writeOne(FileRun &run, const Names &names, std::size_t i,
     // A file named again through a symbolic link is written once.
     if (const QString &first = names.sameAs[i]; !first.isEmpty()) {
         run.say(QStringLiteral("the same file as %1, handled once").arg(first));
-        run.result = FileRun::Result::Skipped;
+        run.result = FileReport::Result::Skipped;
         return;
     }
     perFile(run);
@@ -141,20 +141,20 @@ Runner::Runner(QTextStream &out, QTextStream &err)
     , err_(err)
 {}
 
-void Runner::runAtOnce(std::vector<FileRun> &slice, int jobs, const PerFile &perFile)
+void Runner::parallelFor(std::vector<FileReport> &slice, int jobs, const PerFile &perFile)
 {
-    kelvane::runAtOnce(
+    kelvane::parallelFor(
         slice.size(), jobs, [&](std::size_t i) { perFile(slice[i]); },
         [] { return stopRequested != 0; });
 }
 
-void Runner::finishSaves(std::vector<FileRun> &slice, SaveBatch &batch)
+void Runner::finishSaves(std::vector<FileReport> &slice, SaveBatch &batch)
 {
     if (batch.size() == 0)
         return;
     std::vector<SaveResult> results = batch.commit();
     std::size_t next = 0;
-    for (FileRun &run : slice) {
+    for (FileReport &run : slice) {
         if (!run.staged)
             continue;
         const SaveResult &saved = results.at(next++);
@@ -166,11 +166,11 @@ void Runner::finishSaves(std::vector<FileRun> &slice, SaveBatch &batch)
         if (!saved.notes.empty())
             line += QStringLiteral("; ") + english(saved.notes).join(QStringLiteral("; "));
         run.say(line);
-        run.result = FileRun::Result::Changed;
+        run.result = FileReport::Result::Changed;
     }
 }
 
-void Runner::print(const FileRun &run)
+void Runner::print(const FileReport &run)
 {
     out_ << run.out;
     if (!run.err.isEmpty()) {
@@ -202,13 +202,13 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
     SaveBatch batch;
     RestoreBatch restores;
     const Names names = mode == Mode::Writes ? namesOf(found.files) : Names{};
-    std::vector<FileRun> slice;
+    std::vector<FileReport> slice;
     for (qsizetype done = 0; done < total && !stopRequested;) {
         slice.clear();
         if (mode == Mode::Reads) {
             for (qsizetype i = done; i < total && slice.size() < kSliceFiles; ++i)
                 slice.emplace_back(found.files.at(i));
-            runAtOnce(slice, options.jobs, perFile);
+            parallelFor(slice, options.jobs, perFile);
         } else {
             for (qsizetype i = done;
                  i < total && batch.size() < kSliceFiles && batch.bytes() < kSliceBytes &&
@@ -224,7 +224,7 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
             finishRestores(slice, restores);
             flushCleaned(slice);
         }
-        for (const FileRun &run : slice)
+        for (const FileReport &run : slice)
             print(run);
         done += static_cast<qsizetype>(slice.size());
         if (progress)
@@ -239,7 +239,7 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
     if (output_->summarizes())
         printSummary(total, options.dryRun);
     out_.flush();
-    return counts_[static_cast<int>(FileRun::Result::Failed)] > 0 ? 1 : 0;
+    return counts_[static_cast<int>(FileReport::Result::Failed)] > 0 ? 1 : 0;
 }
 
 // The paths that name nothing or cannot be named as text, each as a failed file.
@@ -247,7 +247,7 @@ void Runner::reportUnread(const SoundCollection &found)
 {
     const auto alone = [&](const QString &path, const QString &message,
                            const Message &reason = {}) {
-        FileRun run(path);
+        FileReport run(path);
         run.fail(reason.empty()
                      ? message
                      : message + QStringLiteral(" (") + english(reason) + QLatin1Char(')'));
@@ -267,10 +267,10 @@ void Runner::printSummary(qsizetype total, bool dryRun)
     out_ << QStringLiteral("%1 %2 read, %3 %4, %5 skipped, %6 failed")
                 .arg(total)
                 .arg(total == 1 ? "file" : "files")
-                .arg(counts_[static_cast<int>(FileRun::Result::Changed)])
+                .arg(counts_[static_cast<int>(FileReport::Result::Changed)])
                 .arg(dryRun ? "would change" : "changed")
-                .arg(counts_[static_cast<int>(FileRun::Result::Skipped)])
-                .arg(counts_[static_cast<int>(FileRun::Result::Failed)])
+                .arg(counts_[static_cast<int>(FileReport::Result::Skipped)])
+                .arg(counts_[static_cast<int>(FileReport::Result::Failed)])
          << Qt::endl;
 }
 

@@ -16,7 +16,7 @@ namespace kelvane::cli {
 
 namespace {
 
-using Result = FileRun::Result;
+using Result = FileReport::Result;
 
 // The columns of `show --table` after the path.
 constexpr int kTypeWidth = 20;
@@ -64,7 +64,7 @@ QStringList soundLines(const QString &path, const LoadResult &loaded)
 class TextOutput : public Output
 {
 public:
-    void shown(FileRun &run, const LoadResult &loaded, int) override
+    void shown(FileReport &run, const LoadResult &loaded, int) override
     {
         QStringList lines = soundLines(run.shown, loaded);
         if (!loaded.refused()) {
@@ -84,7 +84,7 @@ public:
             run.fail(loaded.whyRefused(), loaded.reason);
     }
 
-    void checked(FileRun &run, const CheckResult &result) override
+    void checked(FileReport &run, const CheckResult &result) override
     {
         if (result.loaded->refused()) {
             run.fail(result.loaded->whyRefused(), result.loaded->reason);
@@ -111,7 +111,7 @@ public:
         }
     }
 
-    void restored(FileRun &run, const RestoreResult &done, bool dryRun) override
+    void restored(FileReport &run, const RestoreResult &done, bool dryRun) override
     {
         switch (done.outcome) {
         case RestoreResult::NoBackup:
@@ -137,7 +137,7 @@ public:
         run.result = Result::Changed;
     }
 
-    void cleaned(FileRun &run, const CleanResult &done, bool dryRun) override
+    void cleaned(FileReport &run, const CleanResult &done, bool dryRun) override
     {
         if (!done.failure.empty()) {
             run.fail(done.failure);
@@ -219,7 +219,7 @@ public:
         return tableRow(QStringLiteral("FILE"), pathWidth, headings << QStringLiteral("STATE"));
     }
 
-    void shown(FileRun &run, const LoadResult &loaded, int pathWidth) override
+    void shown(FileReport &run, const LoadResult &loaded, int pathWidth) override
     {
         const std::optional<SoundAttributes> shown = blockTheGameReads(loaded);
         QStringList cells{shown ? toQString(gameTypeName(shown->gameType).value_or("unlisted"))

@@ -1,7 +1,7 @@
 #include "sound_scan.h"
 
-#include "at_once.h"
 #include "game_rules.h"
+#include "parallel_for.h"
 #include "qt_text.h"
 #include "relative_path.h"
 #include "sound_collection.h"
@@ -105,7 +105,7 @@ void SoundScan::run()
     for (const QString &loop : found.loops)
         deliver(refusedRow(pathBelow(folder_, loop), MessageKind::FolderLoop));
 
-    runAtOnce(
+    parallelFor(
         std::size_t(found.files.size()), jobs_,
         [&](std::size_t i) {
             deliver(scanSound(folder_, pathBelow(folder_, found.files.at(qsizetype(i)))));

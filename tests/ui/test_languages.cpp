@@ -121,17 +121,17 @@ private slots:
             const Message message(kind, {"12", "a %1.ogg"},
                                   {reason, Message(MessageKind::StateOk)});
             const std::string english = englishText(message);
-            QCOMPARE(wordsOf(message).toStdString(), english);
+            QCOMPARE(translated(message).toStdString(), english);
             const Message inner(kind, {}, {reason, Message(MessageKind::StateOk)});
-            QCOMPARE(wordsOf(inner).toStdString(), englishText(inner));
+            QCOMPARE(translated(inner).toStdString(), englishText(inner));
             useLanguage("ru");
             if (isTranslated(kind) && kind != MessageKind::List)
-                QVERIFY2(wordsOf(message).toStdString() != english, english.c_str());
+                QVERIFY2(translated(message).toStdString() != english, english.c_str());
             useLanguage("en");
         }
         // A reason inside another message loses its outer blanks.
         const Message large(MessageKind::NotGscSound, {"10485760"});
-        QCOMPARE(wordsOf(Message(MessageKind::StateRefused, {}, {large})),
+        QCOMPARE(translated(Message(MessageKind::StateRefused, {}, {large})),
                  QString("refused: File size > 10485760 bytes; not a GSC sound - it cannot be "
                          "viewed/edited."));
     }

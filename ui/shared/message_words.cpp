@@ -23,10 +23,10 @@ std::string inUserNumbers(const std::string &arg)
 
 } // namespace
 
-QString wordsOf(const Message &message)
+QString translated(const Message &message)
 {
     if (message.kind == MessageKind::List)
-        return wordsOf(message.parts).join(QStringLiteral(", "));
+        return translated(message.parts).join(QStringLiteral(", "));
     const char *english = englishTemplate(message.kind).data();
     const QString text = isTranslated(message.kind)
                              ? QCoreApplication::translate("CoreText", english)
@@ -39,7 +39,7 @@ QString wordsOf(const Message &message)
             const std::size_t part = n - message.args.size() - 1;
             if (part >= message.parts.size())
                 return {};
-            const QString words = wordsOf(message.parts[part]);
+            const QString words = translated(message.parts[part]);
             return (trimsParts(message.kind) ? words.trimmed() : words).toStdString();
         }));
 }
@@ -50,11 +50,11 @@ QString notValidNumberText()
                                        " Floating point value is not valid.");
 }
 
-QStringList wordsOf(const std::vector<Message> &messages)
+QStringList translated(const std::vector<Message> &messages)
 {
     QStringList words;
     for (const Message &message : messages)
-        words << wordsOf(message);
+        words << translated(message);
     return words;
 }
 

@@ -11,8 +11,8 @@ namespace kelvane {
 
 // A message of the core (a detail, what loading or saving found, a warning, a reason) in the
 // window's language: its English text translated, then its numbers and names put in.
-[[nodiscard]] QString wordsOf(const Message &message);
-[[nodiscard]] QStringList wordsOf(const std::vector<Message> &messages);
+[[nodiscard]] QString translated(const Message &message);
+[[nodiscard]] QStringList translated(const std::vector<Message> &messages);
 
 // " Floating point value is not valid.": a typed number that is none, in a box or a cell.
 [[nodiscard]] QString notValidNumberText();

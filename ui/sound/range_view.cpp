@@ -68,7 +68,7 @@ QString RangeView::whyNotDrawn() const
         return {};
     // The real reason where there is one: a maximum the game stops on, say.
     const auto problem = attrs_ ? rangeProblem(*attrs_) : std::nullopt;
-    return problem ? wordsOf(problem->text) : tr("no range: the distances are not valid");
+    return problem ? translated(problem->text) : tr("no range: the distances are not valid");
 }
 
 double RangeView::farthest() const

@@ -66,16 +66,16 @@ void SoundPage::loadSelectedSound()
     cmbInfo->clear();
     const EditSession::Loaded loaded = session_.load(pathOf(currentFileName_), currentFileName_);
     if (!loaded.read) {
-        showAttrStatus(wordsOf(loaded.failure));
+        showAttrStatus(translated(loaded.failure));
         addBackupDetail(); // a sound that cannot be read may have one to go back to
         return;
     }
     if (loaded.headersOnly)
-        showAttrStatus(wordsOf(MessageKind::LargeFile));
+        showAttrStatus(translated(MessageKind::LargeFile));
     const Inspection &found = loaded.found;
 
     for (const Message &line : found.infoLines)
-        cmbInfo->addItem(wordsOf(line));
+        cmbInfo->addItem(translated(line));
     addBackupDetail();
     cmbInfo->setCurrentIndex(-1);
     if (found.shownAttrs)
@@ -84,13 +84,13 @@ void SoundPage::loadSelectedSound()
         updateGameWarnings();
     showTracking();
     if (!found.statusLine.empty())
-        Q_EMIT status(wordsOf(found.statusLine));
+        Q_EMIT status(translated(found.statusLine));
     showSoundOf(found);
     if (!found.selectFirstLine) {
-        showAttrStatus(wordsOf(found.attrStatus));
+        showAttrStatus(translated(found.attrStatus));
         return;
     }
-    pnlAttrStatus->setText(wordsOf(found.attrStatus));
+    pnlAttrStatus->setText(translated(found.attrStatus));
     pnlAttrStatus->setVisible(!pnlAttrStatus->text().isEmpty());
     placeGameWarnings();
     if (cmbInfo->count() > 0)

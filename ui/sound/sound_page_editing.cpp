@@ -54,7 +54,7 @@ std::optional<SoundAttributes> SoundPage::readBoxes()
     if (const auto *values = std::get_if<SoundAttributes>(&read))
         return *values;
     const auto &refused = std::get<AttributeEditor::Refusal>(read);
-    Q_EMIT status(wordsOf(refused.rule));
+    Q_EMIT status(translated(refused.rule));
     if (refused.notANumber)
         showPlainMessage(notValidNumberText());
     refused.box->setFocus();

@@ -56,7 +56,7 @@ void SoundPage::restoreBackup()
     if (done.outcome == RestoreResult::Failed) {
         QMessageBox failed(QMessageBox::Warning, tr("Restore Backup"),
                            name + QStringLiteral(": ") +
-                               wordsOf(withReason(done.failure, done.reason)),
+                               translated(withReason(done.failure, done.reason)),
                            QMessageBox::Ok, this);
         failed.setObjectName(QStringLiteral("restoreFailed"));
         failed.exec();

@@ -44,7 +44,7 @@ bool SoundPage::saveLoadedSound(bool chooseTarget)
     const SaveResult saved = session_.write(target, shownTarget, backup);
     if (!saved.ok) {
         // How to load the file again, after a file changed meanwhile.
-        showAttrStatus(wordsOf(saved.failure) +
+        showAttrStatus(translated(saved.failure) +
                        (saved.problem == SaveProblem::Changed
                             ? tr(" Ctrl-click Select Drive/Directory to reload it.")
                             : QString()));
@@ -52,7 +52,7 @@ bool SoundPage::saveLoadedSound(bool chooseTarget)
     }
     Q_EMIT status(tr(" Wrote %1 bytes").arg(saved.bytesWritten));
     if (!saved.notes.empty())
-        showAttrStatus(tr(" Saved; %1.").arg(wordsOf(saved.notes).join(QStringLiteral("; "))));
+        showAttrStatus(tr(" Saved; %1.").arg(translated(saved.notes).join(QStringLiteral("; "))));
     showTracking();
 
     // The folder is compared as exact text: the same folder spelled in other letters counts as
@@ -84,7 +84,7 @@ void SoundPage::showSavedDetails()
     const int shown = cmbInfo->currentIndex();
     cmbInfo->clear();
     for (const Message &line : now.infoLines)
-        cmbInfo->addItem(wordsOf(line));
+        cmbInfo->addItem(translated(line));
     addBackupDetail(); // the save may have made it
     cmbInfo->setCurrentIndex(std::min(shown, cmbInfo->count() - 1));
 }

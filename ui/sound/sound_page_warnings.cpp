@@ -124,7 +124,7 @@ void SoundPage::updateGameWarnings()
             action = box->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
                                     QLineEdit::TrailingPosition);
         action->setVisible(found != warnings.end());
-        action->setToolTip(found != warnings.end() ? wordsOf(found->text) : QString());
+        action->setToolTip(found != warnings.end() ? translated(found->text) : QString());
     };
     mark(maxDistWarning_, editor_->box(AttributeField::MaxDist), GameWarningKind::MaxDistance);
     mark(maxAIDistWarning_, editor_->box(AttributeField::MaxAIDist),
@@ -142,7 +142,7 @@ void SoundPage::updateGameWarnings()
                           [](const GameWarning &w) { return w.stopsGame(); });
     for (const GameWarning &warning : warnings)
         lines << (warning.stopsGame() ? tr("Stops the game: %1") : QStringLiteral("! %1"))
-                     .arg(wordsOf(warning.text));
+                     .arg(translated(warning.text));
     QPalette colours = pnlGameWarnings->palette();
     colours.setColor(QPalette::WindowText,
                      anyStopsGame(warnings) ? QColor(0xB0, 0x00, 0x20) : QColor(0x9C, 0x4A, 0x00));

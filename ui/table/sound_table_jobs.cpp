@@ -69,7 +69,7 @@ SoundTableJobs::Restored SoundTableJobs::restore(QStringList paths)
             ++counts.without;
         else
             counts.failures << done.sound + QStringLiteral(": ") +
-                                   wordsOf(withReason(done.failure, done.reason));
+                                   translated(withReason(done.failure, done.reason));
     }
     return counts;
 }
@@ -90,20 +90,20 @@ SoundTableJobs::Cleaned SoundTableJobs::clean(const QStringList &paths)
     for (const QString &path : paths) {
         const CleanResult done = cleanBackups(path, false);
         if (!done.failure.empty())
-            counts.failures << path + QStringLiteral(": ") + wordsOf(done.failure);
+            counts.failures << path + QStringLiteral(": ") + translated(done.failure);
         for (const CleanedFile &file : done.files) {
             if (file.removed) {
                 ++counts.removed;
                 folders.insert(done.folder);
             } else {
-                counts.failures << file.path + QStringLiteral(": ") + wordsOf(file.why);
+                counts.failures << file.path + QStringLiteral(": ") + translated(file.why);
             }
         }
     }
     for (const QString &folder : folders)
         if (!fs::flushFolder(folder))
             counts.failures << folder + QStringLiteral(": ") +
-                                   wordsOf(Message(MessageKind::FolderNotFlushed));
+                                   translated(Message(MessageKind::FolderNotFlushed));
     return counts;
 }
 

@@ -64,7 +64,7 @@ QString SoundTableModel::cellText(const ScannedSound &row, int column) const
     case Length:
         return row.seconds ? lengthText(*row.seconds, separator_, tr("s", "seconds")) : QString();
     case Warnings: {
-        return wordsOf(row.warnings).join(QStringLiteral("; "));
+        return translated(row.warnings).join(QStringLiteral("; "));
     }
     case State:
         if (row.stopsGame && row.state == SoundState::Ok)
@@ -111,7 +111,7 @@ QVariant SoundTableModel::data(const QModelIndex &index, int role) const
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ToolTipRole:
         if (column == State || column == Warnings) {
-            return (QStringList{wordsOf(row.stateText)} + wordsOf(row.warnings))
+            return (QStringList{translated(row.stateText)} + translated(row.warnings))
                 .join(QLatin1Char('\n'));
         }
         if (column == Path) {

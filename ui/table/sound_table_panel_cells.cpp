@@ -77,7 +77,7 @@ void SoundTablePanel::sayOutcome(const TableEditOutcome &outcome)
         return;
     case TableEditOutcome::Kind::Refused:
         Q_EMIT status(tr(" Not changed: %1: %2")
-                          .arg(QDir::toNativeSeparators(outcome.path), wordsOf(outcome.reason)));
+                          .arg(QDir::toNativeSeparators(outcome.path), translated(outcome.reason)));
         return;
     }
 }

@@ -107,7 +107,7 @@ std::optional<AttributeEdits> SoundTablePanel::readEdits()
     if (const auto broken =
             firstRuleBroken(probe.baseValue, probe.minDist, probe.maxDist, probe.maxAIDist)) {
         const Message rule = ruleText(*broken);
-        Q_EMIT status(wordsOf(rule));
+        Q_EMIT status(translated(rule));
         boxes[std::size_t(*broken)].first->setFocus();
         return std::nullopt;
     }

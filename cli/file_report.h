@@ -14,7 +14,7 @@ namespace kelvane::cli {
 
 // One file's part of a command: what it printed, kept until it is that file's turn to be
 // printed, so that files handled at the same time never mix their lines.
-struct FileRun
+struct FileReport
 {
     enum class Result
     {
@@ -24,7 +24,7 @@ struct FileRun
         Failed
     };
 
-    explicit FileRun(QString file)
+    explicit FileReport(QString file)
         : path(std::move(file))
         , shown(QDir::toNativeSeparators(path))
     {}

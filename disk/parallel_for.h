@@ -12,7 +12,7 @@ namespace kelvane {
 // taking the next index left; no thread takes another once `stopped()` holds. Returns when all
 // have finished.
 template<typename Each, typename Stopped>
-void runAtOnce(std::size_t count, int jobs, Each each, Stopped stopped)
+void parallelFor(std::size_t count, int jobs, Each each, Stopped stopped)
 {
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
