@@ -22,36 +22,10 @@ namespace {
 
 constexpr int kBadUsage = 2;
 
-constexpr Command kCommands[] = {
-    {"show", "PATH...", "the details and attributes of each sound",
-     "recursive json table range jobs name", "kelvane-cli show --table -r mods/sounds/",
-     &Runner::show},
-    {"check", "PATH...", "the shape, block and checksum of each sound, and what the games reject",
-     "recursive json all-pages strict jobs name", "kelvane-cli check -r --all-pages mods/sounds/",
-     &Runner::check},
-    {"set", "PATH...", "change the named attributes of each sound; the others stay as they are",
-     "recursive type volume min max ai no-backup dry-run strict name",
-     "kelvane-cli set --type weapon_shooting --max 300 --ai 55 -r mods/weapons/", &Runner::set},
-    {"copy", "FROM PATH...", "write the block of FROM into every other sound",
-     "recursive no-backup dry-run strict name",
-     "kelvane-cli copy weapons/ak74_shot.ogg weapons/new/", &Runner::copy},
-    {"fix", "PATH...", "repair wrong checksums and give a default block to sounds without one",
-     "recursive no-backup dry-run upgrade strict name", "kelvane-cli fix -r --upgrade mods/sounds/",
-     &Runner::fix},
-    {"restore", "PATH...",
-     "put each sound's .bak backup back in its place; a sound that differs from its backup is "
-     "kept as .newer",
-     "recursive json dry-run name", "kelvane-cli restore -r mods/weapons/", &Runner::restore},
-    {"clean", "PATH...",
-     "remove the .bak backups and .newer files beside each sound, as before a mod is released",
-     "recursive json dry-run name", "kelvane-cli clean -r --dry-run mods/sounds/", &Runner::clean},
-    {"diff", "A B",
-     "compare two sounds, or the sounds of two folders paired by path, as the game reads them",
-     "recursive json all jobs name", "kelvane-cli diff -r stock/sounds/ mods/sounds/",
-     &Runner::diff},
-    {"types", "", "the game sound types, by name and code", "json", "kelvane-cli types --json",
-     &Runner::types},
-};
+// The commands in the order the help lists them.
+const Command *const kCommands[] = {&kShowCommand,  &kCheckCommand, &kSetCommand,
+                                    &kCopyCommand,  &kFixCommand,   &kRestoreCommand,
+                                    &kCleanCommand, &kDiffCommand,  &kTypesCommand};
 
 const char *const kExitStatus =
     "Exit status: 0 all well, 1 some file failed (check: some sound stops the game, a value "
@@ -130,8 +104,8 @@ QString generalHelp()
         "Usage: kelvane-cli COMMAND [options] PATH...\n"
         "Shows, checks and changes the attribute blocks of S.T.A.L.K.E.R. sound files (.ogg) "
         "in whole folders.\n\nCommands:\n");
-    for (const Command &c : kCommands)
-        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -7).arg(c.summary);
+    for (const Command *c : kCommands)
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c->name), -7).arg(c->summary);
     text += QStringLiteral("\nOptions (each command takes those its help lists):\n");
     for (const CliOption &s : allOptions())
         text += optionLine(s);
@@ -156,10 +130,10 @@ QString commandHelp(const Command &c)
 
 const Command *findCommand(const QString &name)
 {
-    const auto *found =
+    const auto found =
         std::find_if(std::begin(kCommands), std::end(kCommands),
-                     [&](const Command &c) { return name == QLatin1String(c.name); });
-    return found == std::end(kCommands) ? nullptr : found;
+                     [&](const Command *c) { return name == QLatin1String(c->name); });
+    return found == std::end(kCommands) ? nullptr : *found;
 }
 
 class Reader

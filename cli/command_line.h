@@ -21,6 +21,10 @@ struct Command
     int (Runner::*run)(const Options &);
 };
 
+// Each command's row, defined beside its body.
+extern const Command kShowCommand, kCheckCommand, kSetCommand, kCopyCommand, kFixCommand,
+    kRestoreCommand, kCleanCommand, kDiffCommand, kTypesCommand;
+
 struct Invocation
 {
     const Command *command = nullptr;

@@ -1,5 +1,6 @@
 // diff: two sounds, or two folder trees paired by path, compared as the game reads them.
 #include "attribute_fields.h"
+#include "command_line.h"
 #include "commands.h"
 #include "english_text.h"
 #include "game_sound_types.h"
@@ -161,6 +162,14 @@ std::vector<Pair> pairsOf(const QString &rootA, const QString &rootB, const Soun
 }
 
 } // namespace
+
+const Command kDiffCommand{
+    "diff",
+    "A B",
+    "compare two sounds, or the sounds of two folders paired by path, as the game reads them",
+    "recursive json all jobs name",
+    "kelvane-cli diff -r stock/sounds/ mods/sounds/",
+    &Runner::diff};
 
 int Runner::diff(const Options &options)
 {

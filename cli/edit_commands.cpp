@@ -1,27 +1,14 @@
-#include "commands.h"
-
+// set, copy and fix: commands that write blocks into sounds, their saves batched.
 #include "attribute_change.h"
-#include "backup_restore.h"
+#include "command_line.h"
+#include "commands.h"
 #include "file_system.h"
-#include "game_rules.h"
-#include "game_sound_types.h"
-#include "hex_text.h"
-#include "number_text.h"
-#include "page_reader.h"
 #include "qt_text.h"
 #include "save_batch.h"
-#include "sound_collection.h"
 #include "sound_reader.h"
 #include "staged_save.h"
 
-#include <algorithm>
-#include <set>
-
-#include <QDir>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace kelvane::cli {
 
@@ -32,48 +19,6 @@ using Result = FileReport::Result;
 void failLoad(FileReport &run, const LoadResult &loaded)
 {
     run.fail(loaded.whyRefused(), loaded.reason);
-}
-
-// What is wrong with the file itself: checksums, a block that cannot be written, damaged pages.
-QStringList fileProblems(const QString &path, const LoadResult &loaded, const Options &options)
-{
-    const Inspection &found = loaded.inspection;
-    QStringList problems;
-    // Any wrong page 2 checksum, a large file's read from its first pages included: the
-    // decoder skips that page whatever the file's size.
-    if (found.computedChecksum && *found.computedChecksum != found.storedChecksum)
-        problems << QStringLiteral("page 2 checksum %1, computed %2")
-                        .arg(toQString(hexText(found.storedChecksum)),
-                             toQString(hexText(found.computedChecksum.value_or(0))));
-    if (found.outcome == LoadOutcome::ViewOnly && !loaded.image->headersOnly())
-        problems << english(found.attrStatus);
-    if (options.allPages) {
-        const FilePageWalk walked = walkPagesOfFile(path);
-        for (const PageProblem &p : walked.walk.problems)
-            problems << QStringLiteral("page at %1: %2").arg(p.offset).arg(toQString(p.problem));
-        if (!walked.failure.empty())
-            problems << english(walked.failure);
-    }
-    return problems;
-}
-
-CheckResult checkOne(const QString &path, const LoadResult &loaded, const Options &options)
-{
-    CheckResult result{&loaded, {}, {}, {}, false};
-    if (loaded.refused()) {
-        result.problems << english(loaded.whyRefused());
-        result.failed = true;
-        return result;
-    }
-    result.problems = fileProblems(path, loaded, options);
-    SoundFacts facts = soundFactsOf(loaded.inspection);
-    // A wrong checksum is a problem of its own above.
-    facts.badChecksum = false;
-    for (const GameWarning &warning : gameWarnings(facts))
-        (warning.stopsGame() ? result.stopping : result.notices).push_back(warning.text);
-    result.failed = !result.problems.isEmpty() || !result.stopping.empty() ||
-                    (options.strict && !result.notices.empty());
-    return result;
 }
 
 // Writes `next` into the loaded file, or says why not; the save waits in the run's batch.
@@ -188,36 +133,14 @@ void fixOne(FileReport &run, const Options &options)
 
 } // namespace
 
-int Runner::show(const Options &options)
-{
-    output_ = outputFor(options);
-    output_->showRange(options.range);
-    return forEach(
-        options, Mode::Reads,
-        [&](FileReport &run) {
-            const LoadResult loaded =
-                loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
-            output_->shown(run, loaded, pathWidth_);
-        },
-        [&](int pathWidth) { return output_->showHeader(pathWidth); });
-}
-
-int Runner::types(const Options &options)
-{
-    outputFor(options)->typesListed(out_);
-    out_.flush();
-    return 0;
-}
-
-int Runner::check(const Options &options)
-{
-    output_ = outputFor(options);
-    return forEach(options, Mode::Reads, [&](FileReport &run) {
-        const LoadResult loaded =
-            loadSoundFile(run.path, run.path, MissingBlock::InsertDefault, Access::FirstPages);
-        output_->checked(run, checkOne(run.path, loaded, options));
-    });
-}
+// The commands' help rows stand beside their bodies; command_line.cpp lists them.
+const Command kSetCommand{
+    "set",
+    "PATH...",
+    "change the named attributes of each sound; the others stay as they are",
+    "recursive type volume min max ai no-backup dry-run strict name",
+    "kelvane-cli set --type weapon_shooting --max 300 --ai 55 -r mods/weapons/",
+    &Runner::set};
 
 int Runner::set(const Options &options)
 {
@@ -229,6 +152,13 @@ int Runner::set(const Options &options)
         apply(run, *loaded, options.edits.over(loaded->inspection.fileAttrs), options);
     });
 }
+
+const Command kCopyCommand{"copy",
+                           "FROM PATH...",
+                           "write the block of FROM into every other sound",
+                           "recursive no-backup dry-run strict name",
+                           "kelvane-cli copy weapons/ak74_shot.ogg weapons/new/",
+                           &Runner::copy};
 
 int Runner::copy(const Options &options)
 {
@@ -246,84 +176,16 @@ int Runner::copy(const Options &options)
     });
 }
 
+const Command kFixCommand{"fix",
+                          "PATH...",
+                          "repair wrong checksums and give a default block to sounds without one",
+                          "recursive no-backup dry-run upgrade strict name",
+                          "kelvane-cli fix -r --upgrade mods/sounds/",
+                          &Runner::fix};
+
 int Runner::fix(const Options &options)
 {
     return forEach(options, Mode::Writes, [&](FileReport &run) { fixOne(run, options); });
-}
-
-int Runner::restore(const Options &options)
-{
-    // A sound named on the command line that is gone while its backup is there is brought back.
-    const auto deletedToo = [](SoundCollection &found) {
-        const auto gone =
-            std::stable_partition(found.missing.begin(), found.missing.end(),
-                                  [](const QString &path) { return !hasBackup(path); });
-        found.files << QStringList(gone, found.missing.end());
-        found.missing.erase(gone, found.missing.end());
-    };
-    const auto restoreOne = [&](FileReport &run) {
-        if (options.dryRun) {
-            RestoreBatch look;
-            return output_->restored(run, look.add(run.path), true);
-        }
-        const RestoreResult planned = run.restores->add(run.path);
-        if (planned.outcome == RestoreResult::Restored)
-            run.restoreStaged = true;
-        else
-            output_->restored(run, planned, false);
-    };
-    output_ = outputFor(options);
-    return forEach(options, Mode::Writes, restoreOne, {}, deletedToo);
-}
-
-void Runner::finishRestores(std::vector<FileReport> &slice, RestoreBatch &batch)
-{
-    if (batch.size() == 0)
-        return;
-    const std::vector<RestoreResult> results = batch.commit();
-    std::size_t next = 0;
-    for (FileReport &run : slice)
-        if (run.restoreStaged)
-            output_->restored(run, results.at(next++), false);
-}
-
-int Runner::clean(const Options &options)
-{
-    output_ = outputFor(options);
-    // A backup whose sound is gone may be the only copy of it: named, never removed.
-    const auto orphans = [&](SoundCollection &found) {
-        for (const QString &orphan : found.orphans)
-            err_ << QDir::toNativeSeparators(orphan)
-                 << ": warning: no sound beside this backup; kept (restore brings the sound back, "
-                    "or remove it yourself)"
-                 << Qt::endl;
-    };
-    return forEach(
-        options, Mode::Writes,
-        [&](FileReport &run) {
-            const CleanResult done = cleanBackups(run.path, options.dryRun);
-            output_->cleaned(run, done, options.dryRun);
-            const bool removed = std::any_of(done.files.begin(), done.files.end(),
-                                             [](const CleanedFile &file) { return file.removed; });
-            if (removed && !options.dryRun)
-                run.cleanedIn = done.folder;
-        },
-        {}, orphans);
-}
-
-void Runner::flushCleaned(std::vector<FileReport> &slice)
-{
-    std::set<QString> folders;
-    for (const FileReport &run : slice)
-        if (!run.cleanedIn.isEmpty())
-            folders.insert(run.cleanedIn);
-    for (const QString &folder : folders) {
-        if (fs::flushFolder(folder))
-            continue;
-        for (FileReport &run : slice)
-            if (run.cleanedIn == folder)
-                run.warn(english(Message(MessageKind::FolderNotFlushed)));
-    }
 }
 
 } // namespace kelvane::cli
