@@ -176,8 +176,7 @@ std::optional<QString> Reader::readNumbers(Options &options)
                 .arg(QLatin1String(name), value(name));
     }
     const SoundAttributes wanted = edits.probe();
-    const auto broken =
-        firstRuleBroken(wanted.baseValue, wanted.minDist, wanted.maxDist, wanted.maxAIDist);
+    const auto broken = firstRuleBroken(wanted);
     if (!broken)
         return std::nullopt;
     // Without --min each sound keeps its own minimum: a maximum below 0 is below any of them,

@@ -51,8 +51,7 @@ ChangeCheck checkChange(const LoadResult &loaded, const SoundAttributes &next)
         return check;
     }
     // The same rules as the window's Apply, with the file's own values for the fields not set.
-    if (const auto broken =
-            firstRuleBroken(next.baseValue, next.minDist, next.maxDist, next.maxAIDist)) {
+    if (const auto broken = firstRuleBroken(next)) {
         check.why = ruleBreach(*broken, next);
         return check;
     }

@@ -23,8 +23,7 @@ std::optional<Message> refusedEdits(const ScannedSound &listed, const AttributeE
     if (!values)
         return listed.stateText;
     const SoundAttributes next = edits.over(*values);
-    if (const auto broken =
-            firstRuleBroken(next.baseValue, next.minDist, next.maxDist, next.maxAIDist))
+    if (const auto broken = firstRuleBroken(next))
         return ruleBreach(*broken, next);
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "attribute_edits.h"
+#include "message.h"
 #include "sound_attributes.h"
 
 #include <array>
@@ -21,6 +22,15 @@ enum class AttributeField
     MaxAIDist
 };
 
+// What a number field's value must be; a NaN breaks every rule.
+enum class FieldRule
+{
+    None,            // the type: chosen from a list
+    ZeroToTwo,       // 0.0 to 2.0
+    AtLeastZero,     // not negative, no upper limit
+    NotBelowMinimum, // not below the minimum distance
+};
+
 // One field: the sound table's columns, the boxes, the command line's options and output, diff
 // and the stock comparison all read this table, so a field is added here and in the block.
 struct FieldRow
@@ -31,18 +41,20 @@ struct FieldRow
     // The number the block holds and the edit that sets it; null for the type, a code.
     float SoundAttributes::*number = nullptr;
     std::optional<float> AttributeEdits::*edit = nullptr;
+    FieldRule rule = FieldRule::None;
+    MessageKind breach = MessageKind::BreachVolume; // what a value breaking the rule is told by
 };
 
 inline constexpr std::array<FieldRow, 5> kAttributeFields{{
     {AttributeField::Type, "type", "gameType"},
     {AttributeField::Volume, "volume", "baseValue", &SoundAttributes::baseValue,
-     &AttributeEdits::volume},
-    {AttributeField::MinDist, "min", "minDist", &SoundAttributes::minDist,
-     &AttributeEdits::minDist},
-    {AttributeField::MaxDist, "max", "maxDist", &SoundAttributes::maxDist,
-     &AttributeEdits::maxDist},
+     &AttributeEdits::volume, FieldRule::ZeroToTwo, MessageKind::BreachVolume},
+    {AttributeField::MinDist, "min", "minDist", &SoundAttributes::minDist, &AttributeEdits::minDist,
+     FieldRule::AtLeastZero, MessageKind::BreachMinDist},
+    {AttributeField::MaxDist, "max", "maxDist", &SoundAttributes::maxDist, &AttributeEdits::maxDist,
+     FieldRule::NotBelowMinimum, MessageKind::BreachMaxBelowMin},
     {AttributeField::MaxAIDist, "ai", "maxAIDist", &SoundAttributes::maxAIDist,
-     &AttributeEdits::maxAIDist},
+     &AttributeEdits::maxAIDist, FieldRule::AtLeastZero, MessageKind::BreachMaxAIDist},
 }};
 
 // The fields that hold a number: every one but the type.

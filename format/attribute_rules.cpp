@@ -14,30 +14,22 @@ Message ruleBreach(AttributeField field, const SoundAttributes &attrs)
         std::snprintf(text, sizeof text, "%.7g", double(value));
         return std::string(text);
     };
-    switch (field) {
-    case AttributeField::Volume:
-        return {MessageKind::BreachVolume, {number(attrs.baseValue)}};
-    case AttributeField::MinDist:
-        return {MessageKind::BreachMinDist, {number(attrs.minDist)}};
-    case AttributeField::MaxDist:
-        return {MessageKind::BreachMaxBelowMin, {number(attrs.maxDist), number(attrs.minDist)}};
-    case AttributeField::Type: // chosen from a list: never breaks a rule
-    case AttributeField::MaxAIDist:
-        break;
-    }
-    return {MessageKind::BreachMaxAIDist, {number(attrs.maxAIDist)}};
+    const FieldRow &row = fieldRow(field);
+    const float value = row.number ? attrs.*row.number : 0.0f;
+    if (row.rule == FieldRule::NotBelowMinimum)
+        return {row.breach, {number(value), number(attrs.minDist)}};
+    return {row.breach, {number(value)}};
 }
 
 Message ruleText(AttributeField field)
 {
-    switch (field) {
-    case AttributeField::Volume:
+    switch (fieldRow(field).rule) {
+    case FieldRule::ZeroToTwo:
         return {MessageKind::RuleVolume, {"0.0", "2.0"}};
-    case AttributeField::MaxDist:
+    case FieldRule::NotBelowMinimum:
         return MessageKind::RuleMaxDist;
-    case AttributeField::Type: // chosen from a list: no number to refuse
-    case AttributeField::MinDist:
-    case AttributeField::MaxAIDist:
+    case FieldRule::None: // chosen from a list: no number to refuse
+    case FieldRule::AtLeastZero:
         break;
     }
     return {MessageKind::RuleAtLeast, {"0.0"}};
@@ -46,31 +38,24 @@ Message ruleText(AttributeField field)
 bool breaksRule(AttributeField field, float value, float minDist)
 {
     // Written so that a NaN breaks every rule.
-    switch (field) {
-    case AttributeField::Volume:
+    switch (fieldRow(field).rule) {
+    case FieldRule::ZeroToTwo:
         return !(value >= 0.0f && value <= 2.0f);
-    case AttributeField::MaxDist:
+    case FieldRule::NotBelowMinimum:
         return !(value >= minDist);
-    case AttributeField::Type:
-        return false;
-    case AttributeField::MinDist:
-    case AttributeField::MaxAIDist:
+    case FieldRule::AtLeastZero:
+        return !(value >= 0.0f);
+    case FieldRule::None:
         break;
     }
-    return !(value >= 0.0f);
+    return false;
 }
 
-std::optional<AttributeField> firstRuleBroken(float volume, float minDist, float maxDist,
-                                              float maxAIDist)
+std::optional<AttributeField> firstRuleBroken(const SoundAttributes &attrs)
 {
-    const std::pair<AttributeField, float> fields[] = {{AttributeField::Volume, volume},
-                                                       {AttributeField::MinDist, minDist},
-                                                       {AttributeField::MaxDist, maxDist},
-                                                       {AttributeField::MaxAIDist, maxAIDist}};
-    for (const auto &[field, value] : fields) {
-        if (breaksRule(field, value, minDist))
-            return field;
-    }
+    for (const FieldRow &row : kNumberFields)
+        if (breaksRule(row.field, attrs.*row.number, attrs.minDist))
+            return row.field;
     return std::nullopt;
 }
 

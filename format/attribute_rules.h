@@ -21,9 +21,8 @@ namespace kelvane {
 // must not be below.
 [[nodiscard]] bool breaksRule(AttributeField field, float value, float minDist);
 
-// The first field whose value breaks a rule: volume 0.0 to 2.0, distances not negative, the
-// maximum not below the minimum. No upper limit for distances.
-[[nodiscard]] std::optional<AttributeField> firstRuleBroken(float volume, float minDist,
-                                                            float maxDist, float maxAIDist);
+// The first field whose value breaks its rule, in the fields' order: volume 0.0 to 2.0,
+// distances not negative, the maximum not below the minimum. No upper limit for distances.
+[[nodiscard]] std::optional<AttributeField> firstRuleBroken(const SoundAttributes &attrs);
 
 } // namespace kelvane

@@ -907,22 +907,6 @@
         <translation>Тип звука в игре</translation>
     </message>
     <message>
-        <source>Volume</source>
-        <translation>Громкость</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>Мин.</translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation>Макс.</translation>
-    </message>
-    <message>
-        <source>AI</source>
-        <translation>ИИ</translation>
-    </message>
-    <message>
         <source>Filter: a part of the path</source>
         <translation>Фильтр: часть пути</translation>
     </message>

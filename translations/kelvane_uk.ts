@@ -907,22 +907,6 @@
         <translation>Тип звуку в грі</translation>
     </message>
     <message>
-        <source>Volume</source>
-        <translation>Гучність</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>Мін.</translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation>Макс.</translation>
-    </message>
-    <message>
-        <source>AI</source>
-        <translation>ШІ</translation>
-    </message>
-    <message>
         <source>Filter: a part of the path</source>
         <translation>Фільтр: частина шляху</translation>
     </message>

@@ -37,6 +37,7 @@ SoundTablePanel::SoundTablePanel(std::function<bool()> backups, QWidget *parent)
     auto *column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
     column->setSpacing(6);
+    model_ = new SoundTableModel(this); // the editor's labels are its headings
     buildEditor(this);
     buildTable();
     jobs_ = new SoundTableJobs(model_, this);
@@ -99,7 +100,6 @@ void SoundTablePanel::refilter()
 
 void SoundTablePanel::buildTable()
 {
-    model_ = new SoundTableModel(this);
     tblSounds = named(new QTableView(this), "tblSounds");
     tblSounds->setModel(model_);
     tblSounds->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "attribute_edits.h"
+#include "attribute_fields.h"
 #include "batch_edit.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -121,10 +123,7 @@ private:
         QString top;
     } view_;
     QComboBox *cmbManyType = nullptr;
-    QLineEdit *txtManyBaseValue = nullptr;
-    QLineEdit *txtManyMinDist = nullptr;
-    QLineEdit *txtManyMaxDist = nullptr;
-    QLineEdit *txtManyMaxAIDist = nullptr;
+    std::array<QLineEdit *, kNumberFields.size()> txtMany{}; // txtManyBaseValue, ... in order
     QPushButton *btnApplyMany = nullptr;
     QLineEdit *txtFilter = nullptr;
     QCheckBox *cbxWarningsOnly = nullptr;

@@ -28,9 +28,12 @@ namespace kelvane {
 
 namespace {
 
-QLineEdit *editBox(QWidget *parent, const char *name)
+QLineEdit *editBox(QWidget *parent, const FieldRow &field)
 {
-    auto *box = named(new QLineEdit(parent), name);
+    // "txtMany" and the field's JSON name: txtManyBaseValue, txtManyMinDist, ...
+    QString name = QString::fromLatin1(field.jsonKey.data(), qsizetype(field.jsonKey.size()));
+    name[0] = name[0].toUpper();
+    auto *box = named(new QLineEdit(parent), qPrintable(QStringLiteral("txtMany") + name));
     box->setPlaceholderText(SoundTablePanel::tr("unchanged"));
     box->setMinimumWidth(70);
     return box;
@@ -47,13 +50,6 @@ void SoundTablePanel::buildEditor(QWidget *parent)
     cmbManyType->addItem(tr("(unchanged)"));
     for (const GameSoundType &type : GameSoundTypes)
         cmbManyType->addItem(QString::fromLatin1(type.name.data(), qsizetype(type.name.size())));
-    txtManyBaseValue = editBox(editor, "txtManyBaseValue");
-    txtManyMinDist = editBox(editor, "txtManyMinDist");
-    txtManyMaxDist = editBox(editor, "txtManyMaxDist");
-    txtManyMaxAIDist = editBox(editor, "txtManyMaxAIDist");
-    btnApplyMany = named(new QPushButton(tr("Apply to Selected"), editor), "btnApplyMany");
-    btnApplyMany->setToolTip(tr("Sets the filled-in fields in every selected sound; each sound "
-                                "keeps its own value of a field left empty"));
     const auto label = [&](const QString &text, QWidget *buddy) {
         auto *l = new QLabel(text, editor);
         l->setBuddy(buddy);
@@ -62,15 +58,24 @@ void SoundTablePanel::buildEditor(QWidget *parent)
     };
     grid->addWidget(label(tr("Game Sound Type"), cmbManyType), 0, 0);
     grid->addWidget(cmbManyType, 0, 1, 1, 3);
-    grid->addWidget(label(tr("Volume"), txtManyBaseValue), 0, 4);
-    grid->addWidget(txtManyBaseValue, 0, 5);
+    // The first number beside the type, the others three to a row below it; each labelled as
+    // its column.
+    for (std::size_t i = 0; i < kNumberFields.size(); ++i) {
+        const FieldRow &field = kNumberFields[i];
+        txtMany[i] = editBox(editor, field);
+        const int row = i == 0 ? 0 : 1 + int(i - 1) / 3;
+        const int column = i == 0 ? 4 : 2 * (int(i - 1) % 3);
+        const QString heading = model_
+                                    ->headerData(SoundTableModel::columnOf(field.field),
+                                                 Qt::Horizontal, Qt::DisplayRole)
+                                    .toString();
+        grid->addWidget(label(heading, txtMany[i]), row, column);
+        grid->addWidget(txtMany[i], row, column + 1);
+    }
+    btnApplyMany = named(new QPushButton(tr("Apply to Selected"), editor), "btnApplyMany");
+    btnApplyMany->setToolTip(tr("Sets the filled-in fields in every selected sound; each sound "
+                                "keeps its own value of a field left empty"));
     grid->addWidget(btnApplyMany, 0, 6);
-    grid->addWidget(label(tr("Min"), txtManyMinDist), 1, 0);
-    grid->addWidget(txtManyMinDist, 1, 1);
-    grid->addWidget(label(tr("Max"), txtManyMaxDist), 1, 2);
-    grid->addWidget(txtManyMaxDist, 1, 3);
-    grid->addWidget(label(tr("AI"), txtManyMaxAIDist), 1, 4);
-    grid->addWidget(txtManyMaxAIDist, 1, 5);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     grid->setColumnStretch(5, 1);
@@ -80,20 +85,16 @@ void SoundTablePanel::buildEditor(QWidget *parent)
 
 std::optional<AttributeEdits> SoundTablePanel::readEdits()
 {
-    const std::array<std::pair<QLineEdit *, std::optional<float> AttributeEdits::*>, 4> boxes{{
-        {txtManyBaseValue, &AttributeEdits::volume},
-        {txtManyMinDist, &AttributeEdits::minDist},
-        {txtManyMaxDist, &AttributeEdits::maxDist},
-        {txtManyMaxAIDist, &AttributeEdits::maxAIDist},
-    }};
     AttributeEdits edits;
     if (cmbManyType->currentIndex() > 0)
         edits.gameType = gameTypeCode(std::size_t(cmbManyType->currentIndex() - 1));
-    for (const auto &[box, member] : boxes) {
+    for (std::size_t i = 0; i < kNumberFields.size(); ++i) {
+        QLineEdit *box = txtMany[i];
+        std::optional<float> &member = edits.*kNumberFields[i].edit;
         if (box->text().trimmed().isEmpty())
             continue;
-        edits.*member = parseNumber(box->text(), userDecimalSeparator());
-        if (!(edits.*member)) {
+        member = parseNumber(box->text(), userDecimalSeparator());
+        if (!member) {
             const QString notValid = notValidNumberText();
             Q_EMIT status(notValid);
             QMessageBox(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle), notValid,
@@ -104,11 +105,10 @@ std::optional<AttributeEdits> SoundTablePanel::readEdits()
         }
     }
     const SoundAttributes probe = edits.probe();
-    if (const auto broken =
-            firstRuleBroken(probe.baseValue, probe.minDist, probe.maxDist, probe.maxAIDist)) {
+    if (const auto broken = firstRuleBroken(probe)) {
         const Message rule = ruleText(*broken);
         Q_EMIT status(translated(rule));
-        boxes[std::size_t(*broken)].first->setFocus();
+        txtMany[std::size_t(*broken) - 1]->setFocus(); // the number fields follow the type
         return std::nullopt;
     }
     return edits;
