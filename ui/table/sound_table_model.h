@@ -31,14 +31,14 @@ public:
         MinDist,
         MaxDist,
         MaxAIDist,
-        Rate,
+        // The columns after the fields' follow however many fields there are.
+        Rate = Type + int(kAttributeFields.size()),
         Channels,
         Length,
         State,
         Warnings,
         ColumnCount
     };
-    static_assert(MaxAIDist - Type + 1 == int(kAttributeFields.size()));
 
     // The column of a field of the block (they stand in the fields' order), and the field a
     // column holds.
