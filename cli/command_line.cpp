@@ -51,31 +51,38 @@ CliOption valued(const QString &name, const char *valueName, const char *help)
 
 const std::vector<CliOption> &allOptions()
 {
-    static const std::vector<CliOption> options{
-        flag({"r", "recursive"}, "Go into sub-folders too."),
-        flag({"json"}, "One JSON object per file (per type), for scripts."),
-        flag({"table"}, "One aligned line per file: type, volume, distances, state."),
-        flag({"range"}, "How far each sound carries: where it falls to -20 and -40 dB, its "
-                        "level at the maximum distance, how far NPCs hear it."),
-        flag({"all-pages"}, "Check every page's framing and checksum, not only page 2."),
-        flag({"all"}, "Print the pairs that do not differ too."),
-        flag({"strict"}, "Notices count as failures too; set, copy and fix write no value the "
-                         "game warns of."),
-        valued("jobs", "N", "Files read at the same time (default: 4 for each core)."),
-        valued("name", "TEXT|GLOB",
-               "Only the sounds whose path below the folder given holds TEXT, or matches GLOB "
-               "(* and ? as wildcards, '/' too; any letter case); may be given again."),
-        valued("type", "NAME|0xCODE", "Game sound type ('kelvane-cli types' lists them)."),
-        valued("volume", "X", "Base sound volume, 0.0 to 2.0."),
-        valued("min", "X", "Minimum distance: full volume up to here (0 or more)."),
-        valued("max", "X", "Maximum distance: heard up to here (not below the minimum)."),
-        valued("ai", "X", "Maximum AI distance: heard by the game's characters up to here."),
-        flag({"no-backup"}, "Make no .bak backup of the files changed."),
-        flag({"dry-run"}, "Write nothing; say what would change."),
-        flag({"upgrade"}, "Turn older blocks (version 1 or 2) into version 3 blocks."),
-        flag({"h", "help"}, "This help; 'kelvane-cli help COMMAND' for one command."),
-        flag({"v", "version"}, "The version."),
-    };
+    static const std::vector<CliOption> options = [] {
+        std::vector<CliOption> all{
+            flag({"r", "recursive"}, "Go into sub-folders too."),
+            flag({"json"}, "One JSON object per file (per type), for scripts."),
+            flag({"table"}, "One aligned line per file: type, volume, distances, state."),
+            flag({"range"}, "How far each sound carries: where it falls to -20 and -40 dB, its "
+                            "level at the maximum distance, how far NPCs hear it."),
+            flag({"all-pages"}, "Check every page's framing and checksum, not only page 2."),
+            flag({"all"}, "Print the pairs that do not differ too."),
+            flag({"strict"}, "Notices count as failures too; set, copy and fix write no value the "
+                             "game warns of."),
+            valued("jobs", "N", "Files read at the same time (default: 4 for each core)."),
+            valued("name", "TEXT|GLOB",
+                   "Only the sounds whose path below the folder given holds TEXT, or matches GLOB "
+                   "(* and ? as wildcards, '/' too; any letter case); may be given again."),
+            valued("type", "NAME|0xCODE", "Game sound type ('kelvane-cli types' lists them)."),
+        };
+        // --volume, --min, ...: one option for each number field.
+        for (const FieldRow &field : kNumberFields)
+            all.push_back(valued(QString::fromLatin1(field.key.data(), qsizetype(field.key.size())),
+                                 "X", field.option));
+        all.insert(
+            all.end(),
+            {
+                flag({"no-backup"}, "Make no .bak backup of the files changed."),
+                flag({"dry-run"}, "Write nothing; say what would change."),
+                flag({"upgrade"}, "Turn older blocks (version 1 or 2) into version 3 blocks."),
+                flag({"h", "help"}, "This help; 'kelvane-cli help COMMAND' for one command."),
+                flag({"v", "version"}, "The version."),
+            });
+        return all;
+    }();
     return options;
 }
 
@@ -115,13 +122,28 @@ QString generalHelp()
            QLatin1String(kExitStatus) + QLatin1Char('\n');
 }
 
+// The long names of the options `c` takes; "fields" in its row stands for every field's option.
+QStringList optionsOf(const Command &c)
+{
+    QStringList names;
+    for (const QString &name : QString::fromLatin1(c.options).split(' ', Qt::SkipEmptyParts)) {
+        if (name != QLatin1String("fields")) {
+            names << name;
+            continue;
+        }
+        for (const FieldRow &field : kAttributeFields)
+            names << QString::fromLatin1(field.key.data(), qsizetype(field.key.size()));
+    }
+    return names;
+}
+
 QString commandHelp(const Command &c)
 {
     QString summary = QString::fromLatin1(c.summary);
     summary[0] = summary[0].toUpper();
     QString text = QStringLiteral("Usage: kelvane-cli %1 [options] %2\n%3.\n\nOptions:\n")
                        .arg(c.name, c.arguments, summary);
-    for (const QString &name : QString::fromLatin1(c.options).split(' ', Qt::SkipEmptyParts))
+    for (const QString &name : optionsOf(c))
         text += optionLine(optionNamed(name));
     text += optionLine(optionNamed(QStringLiteral("help")));
     return text + QStringLiteral("\nExample:\n  %1\n\n").arg(c.example) +
@@ -206,7 +228,7 @@ std::optional<QString> Reader::readSource(Options &options, QStringList &positio
 // The options the command takes, as flags and limits.
 std::optional<QString> Reader::readFlags(const Command &command, Options &options)
 {
-    const QStringList taken = QString::fromLatin1(command.options).split(' ', Qt::SkipEmptyParts);
+    const QStringList taken = optionsOf(command);
     for (const QString &given : parser_.optionNames()) {
         const QString name = optionNamed(given).option.names().constLast();
         if (!taken.contains(name))

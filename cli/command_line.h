@@ -16,7 +16,8 @@ struct Command
     const char *name;
     const char *arguments; // after the options in the usage line
     const char *summary;
-    const char *options; // the long names of the options it takes, blank-separated
+    // The long names of the options it takes, blank-separated; "fields": each field's option.
+    const char *options;
     const char *example;
     int (Runner::*run)(const Options &);
 };

@@ -138,7 +138,7 @@ const Command kSetCommand{
     "set",
     "PATH...",
     "change the named attributes of each sound; the others stay as they are",
-    "recursive type volume min max ai no-backup dry-run strict name",
+    "recursive fields no-backup dry-run strict name",
     "kelvane-cli set --type weapon_shooting --max 300 --ai 55 -r mods/weapons/",
     &Runner::set};
 

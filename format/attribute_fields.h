@@ -3,6 +3,7 @@
 #include "attribute_edits.h"
 #include "message.h"
 #include "sound_attributes.h"
+#include "text_mark.h"
 
 #include <array>
 #include <optional>
@@ -43,18 +44,33 @@ struct FieldRow
     std::optional<float> AttributeEdits::*edit = nullptr;
     FieldRule rule = FieldRule::None;
     MessageKind breach = MessageKind::BreachVolume; // what a value breaking the rule is told by
+    // In English, translated by the window ("FieldText"): the box's label, the table's heading,
+    // and the command line's help of --key (the type's is its own).
+    const char *label = "";
+    const char *heading = "";
+    const char *option = "";
 };
 
 inline constexpr std::array<FieldRow, 5> kAttributeFields{{
-    {AttributeField::Type, "type", "gameType"},
+    {AttributeField::Type, "type", "gameType", nullptr, nullptr, FieldRule::None,
+     MessageKind::BreachVolume, KELVANE_TEXT("FieldText", "Game Sound Type"),
+     KELVANE_TEXT("FieldText", "Type"), ""},
     {AttributeField::Volume, "volume", "baseValue", &SoundAttributes::baseValue,
-     &AttributeEdits::volume, FieldRule::ZeroToTwo, MessageKind::BreachVolume},
+     &AttributeEdits::volume, FieldRule::ZeroToTwo, MessageKind::BreachVolume,
+     KELVANE_TEXT("FieldText", "Base Sound Volume"), KELVANE_TEXT("FieldText", "Volume"),
+     "Base sound volume, 0.0 to 2.0."},
     {AttributeField::MinDist, "min", "minDist", &SoundAttributes::minDist, &AttributeEdits::minDist,
-     FieldRule::AtLeastZero, MessageKind::BreachMinDist},
+     FieldRule::AtLeastZero, MessageKind::BreachMinDist,
+     KELVANE_TEXT("FieldText", "Minimum Distance"), KELVANE_TEXT("FieldText", "Min"),
+     "Minimum distance: full volume up to here (0 or more)."},
     {AttributeField::MaxDist, "max", "maxDist", &SoundAttributes::maxDist, &AttributeEdits::maxDist,
-     FieldRule::NotBelowMinimum, MessageKind::BreachMaxBelowMin},
+     FieldRule::NotBelowMinimum, MessageKind::BreachMaxBelowMin,
+     KELVANE_TEXT("FieldText", "Maximum Distance"), KELVANE_TEXT("FieldText", "Max"),
+     "Maximum distance: heard up to here (not below the minimum)."},
     {AttributeField::MaxAIDist, "ai", "maxAIDist", &SoundAttributes::maxAIDist,
-     &AttributeEdits::maxAIDist, FieldRule::AtLeastZero, MessageKind::BreachMaxAIDist},
+     &AttributeEdits::maxAIDist, FieldRule::AtLeastZero, MessageKind::BreachMaxAIDist,
+     KELVANE_TEXT("FieldText", "Maximum AI Distance"), KELVANE_TEXT("FieldText", "AI"),
+     "Maximum AI distance: heard by the game's characters up to here."},
 }};
 
 // The fields that hold a number: every one but the type.

@@ -1,11 +1,10 @@
 // The English words of every message, one row per kind. The window translates these very
 // texts (lupdate reads KELVANE_TEXT as a translation mark); the command line prints them.
 #include "message.h"
+#include "text_mark.h"
 
 #include <array>
 #include <cstddef>
-
-#define KELVANE_TEXT(context, text) text
 
 namespace kelvane {
 

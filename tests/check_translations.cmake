@@ -18,7 +18,8 @@ foreach(ts ${committed})
 endforeach()
 # The core's messages are read from their table, where KELVANE_TEXT marks them.
 set(alias -tr-function-alias QT_TRANSLATE_NOOP+=KELVANE_TEXT)
-set(sources ${SOURCE}/ui ${SOURCE}/app ${SOURCE}/format/message_texts.cpp)
+set(sources ${SOURCE}/ui ${SOURCE}/app ${SOURCE}/format/message_texts.cpp
+            ${SOURCE}/format/attribute_fields.h)
 execute_process(COMMAND ${LUPDATE} -locations none ${alias} ${sources} -ts ${copies}
                 RESULT_VARIABLE status OUTPUT_QUIET)
 if(NOT status EQUAL 0)

@@ -397,6 +397,49 @@
     </message>
 </context>
 <context>
+    <name>FieldText</name>
+    <message>
+        <source>Game Sound Type</source>
+        <translation>Тип звуку в грі</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Base Sound Volume</source>
+        <translation>Базова гучність</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Гучність</translation>
+    </message>
+    <message>
+        <source>Minimum Distance</source>
+        <translation>Мін. відстань</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мін.</translation>
+    </message>
+    <message>
+        <source>Maximum Distance</source>
+        <translation>Макс. відстань</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс.</translation>
+    </message>
+    <message>
+        <source>Maximum AI Distance</source>
+        <translation>Макс. відстань ШІ</translation>
+    </message>
+    <message>
+        <source>AI</source>
+        <translation>ШІ</translation>
+    </message>
+</context>
+<context>
     <name>SoundTableEditor</name>
     <message numerus="yes">
         <source>%1 of %n sound(s)</source>
@@ -420,29 +463,6 @@
     <message>
         <source> Could not open the folder of %1; the working folder is listed.</source>
         <translation> Не вдалося відкрити теку файлу %1; показано робочу теку.</translation>
-    </message>
-</context>
-<context>
-    <name>kelvane::AttributeEditor</name>
-    <message>
-        <source>Game Sound Type</source>
-        <translation>Тип звуку в грі</translation>
-    </message>
-    <message>
-        <source>Base Sound Volume</source>
-        <translation>Базова гучність</translation>
-    </message>
-    <message>
-        <source>Minimum Distance</source>
-        <translation>Мін. відстань</translation>
-    </message>
-    <message>
-        <source>Maximum Distance</source>
-        <translation>Макс. відстань</translation>
-    </message>
-    <message>
-        <source>Maximum AI Distance</source>
-        <translation>Макс. відстань ШІ</translation>
     </message>
 </context>
 <context>
@@ -815,26 +835,6 @@
         <translation>Звук</translation>
     </message>
     <message>
-        <source>Type</source>
-        <translation>Тип</translation>
-    </message>
-    <message>
-        <source>Volume</source>
-        <translation>Гучність</translation>
-    </message>
-    <message>
-        <source>Min</source>
-        <translation>Мін.</translation>
-    </message>
-    <message>
-        <source>Max</source>
-        <translation>Макс.</translation>
-    </message>
-    <message>
-        <source>AI</source>
-        <translation>ШІ</translation>
-    </message>
-    <message>
         <source>Rate</source>
         <translation>Частота</translation>
     </message>
@@ -901,10 +901,6 @@
     <message>
         <source>Sets the filled-in fields in every selected sound; each sound keeps its own value of a field left empty</source>
         <translation>Записує заповнені поля в кожен вибраний звук; у порожніх полях кожен звук зберігає власне значення</translation>
-    </message>
-    <message>
-        <source>Game Sound Type</source>
-        <translation>Тип звуку в грі</translation>
     </message>
     <message>
         <source>Filter: a part of the path</source>

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -19,32 +20,17 @@ namespace {
 constexpr int kLabelRight = 245;
 constexpr QRect kControl(256, 0, 189, 24);
 
-struct Place
-{
-    const char *box;
-    const char *label;
-    const char *text;
-    int top;
-};
-
-// The number fields' boxes, in the fields' order.
-constexpr std::array<Place, kNumberFields.size()> kBoxes{{
-    {"txtBaseValue", "lblBaseValue",
-     QT_TRANSLATE_NOOP("kelvane::AttributeEditor", "Base Sound Volume"), 132},
-    {"txtMinDist", "lblMinDist", QT_TRANSLATE_NOOP("kelvane::AttributeEditor", "Minimum Distance"),
-     164},
-    {"txtMaxDist", "lblMaxDist", QT_TRANSLATE_NOOP("kelvane::AttributeEditor", "Maximum Distance"),
-     196},
-    {"txtMaxAIDist", "lblMaxAIDist",
-     QT_TRANSLATE_NOOP("kelvane::AttributeEditor", "Maximum AI Distance"), 228},
-}};
+// The number fields' boxes stand in the fields' order, one every 32 pixels from here.
+constexpr int kFirstBoxTop = 132;
 
 } // namespace
 
 AttributeEditor::AttributeEditor(QWidget *panel)
     : QObject(panel)
 {
-    labelEndingAt(panel, "lblGameSoundType", tr("Game Sound Type"), kLabelRight, 96);
+    labelEndingAt(panel, "lblGameSoundType",
+                  QCoreApplication::translate("FieldText", fieldRow(AttributeField::Type).label),
+                  kLabelRight, 96);
     typeList_ = named(new QComboBox(panel), "cmbGameType");
     typeList_->setGeometry(kControl.translated(0, 92));
     for (const GameSoundType &type : GameSoundTypes)
@@ -56,11 +42,17 @@ AttributeEditor::AttributeEditor(QWidget *panel)
         typeCode_ = gameTypeCode(static_cast<std::size_t>(std::max(index, 0)));
         Q_EMIT changed(typeList_);
     });
-    for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-        const Place &place = kBoxes[i];
-        labelEndingAt(panel, place.label, tr(place.text), kLabelRight, place.top + 4);
-        QLineEdit *box = boxes_[i] = named(new QLineEdit(panel), place.box);
-        box->setGeometry(kControl.translated(0, place.top));
+    for (std::size_t i = 0; i < kNumberFields.size(); ++i) {
+        const FieldRow &field = kNumberFields[i];
+        // txtBaseValue and lblBaseValue, txtMinDist and lblMinDist, ...: the field's JSON name.
+        QString name = QString::fromLatin1(field.jsonKey.data(), qsizetype(field.jsonKey.size()));
+        name[0] = name[0].toUpper();
+        const int top = kFirstBoxTop + 32 * int(i);
+        labelEndingAt(panel, qPrintable(QStringLiteral("lbl") + name),
+                      QCoreApplication::translate("FieldText", field.label), kLabelRight, top + 4);
+        QLineEdit *box = boxes_[i] =
+            named(new QLineEdit(panel), qPrintable(QStringLiteral("txt") + name));
+        box->setGeometry(kControl.translated(0, top));
         connect(box, &QLineEdit::textChanged, this, [this, box] {
             if (!showing_)
                 Q_EMIT changed(box);

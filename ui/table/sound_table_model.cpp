@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QStyle>
@@ -196,15 +197,8 @@ QVariant SoundTableModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    // The fields' headings, in the fields' order.
-    static constexpr std::array<const char *, kAttributeFields.size()> fieldHeadings{
-        QT_TRANSLATE_NOOP("kelvane::SoundTableModel", "Type"),
-        QT_TRANSLATE_NOOP("kelvane::SoundTableModel", "Volume"),
-        QT_TRANSLATE_NOOP("kelvane::SoundTableModel", "Min"),
-        QT_TRANSLATE_NOOP("kelvane::SoundTableModel", "Max"),
-        QT_TRANSLATE_NOOP("kelvane::SoundTableModel", "AI")};
-    if (fieldOf(section))
-        return tr(fieldHeadings[std::size_t(section - Type)]);
+    if (const FieldRow *field = fieldOf(section))
+        return QCoreApplication::translate("FieldText", field->heading);
     switch (section) {
     case Path:
         return tr("Sound");

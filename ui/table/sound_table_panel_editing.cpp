@@ -14,6 +14,7 @@
 #include <array>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -56,7 +57,10 @@ void SoundTablePanel::buildEditor(QWidget *parent)
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return l;
     };
-    grid->addWidget(label(tr("Game Sound Type"), cmbManyType), 0, 0);
+    grid->addWidget(
+        label(QCoreApplication::translate("FieldText", fieldRow(AttributeField::Type).label),
+              cmbManyType),
+        0, 0);
     grid->addWidget(cmbManyType, 0, 1, 1, 3);
     // The first number beside the type, the others three to a row below it; each labelled as
     // its column.
