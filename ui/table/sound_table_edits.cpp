@@ -8,7 +8,7 @@ namespace kelvane {
 
 bool SoundTableModel::isEditable(int column, int shownRow) const
 {
-    if (column < Type || column > MaxAIDist || shownRow < 0 || shownRow >= rowCount())
+    if (!fieldOf(column) || shownRow < 0 || shownRow >= rowCount())
         return false;
     return editableValues(listed(idAt(shownRow))).has_value();
 }

@@ -170,7 +170,7 @@ QVariant SoundTableModel::markOf(int id, int column, int role) const
         italic.setItalic(true);
         return italic;
     }
-    if (column < Type || column > MaxAIDist)
+    if (!fieldOf(column))
         return {};
     if (role == Qt::BackgroundRole) {
         if (!comparing() || stockTip(rows_[std::size_t(id)], column).isEmpty())

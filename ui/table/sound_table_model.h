@@ -45,8 +45,8 @@ public:
     [[nodiscard]] static constexpr int columnOf(AttributeField field) { return Type + int(field); }
     [[nodiscard]] static const FieldRow *fieldOf(int column)
     {
-        return column >= Type && column <= MaxAIDist ? &kAttributeFields[std::size_t(column - Type)]
-                                                     : nullptr;
+        return column >= Type && column < Rate ? &kAttributeFields[std::size_t(column - Type)]
+                                               : nullptr;
     }
 
     explicit SoundTableModel(QObject *parent = nullptr);
