@@ -14,12 +14,6 @@ git worktree add --detach "$work/base" "$base" >/dev/null
         --target kelvane window_shown all_sounds_bench >/dev/null)
 mkdir -p "$work/small" "$work/many"
 cp samples/*.ogg "$work/small/"
-python3 - "$work/many" <<'PY'
-import os, shutil, sys
-names = sorted(n for n in os.listdir("samples") if n.endswith(".ogg"))
-for i in range(10000):
-    shutil.copyfile(os.path.join("samples", names[i % len(names)]),
-                    os.path.join(sys.argv[1], f"sound_{i:05d}.ogg"))
-PY
+python3 scripts/copy_samples.py "$work/many"
 dbus-run-session -- python3 scripts/bench_against_base.py "$base" "$work/base/build/release" \
     build/release "$work/small" "$work/many" "$work/tree" "${2:-15}"

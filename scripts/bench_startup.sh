@@ -11,13 +11,7 @@ many="$(mktemp -d)"
 trap 'rm -rf "$small" "$many"' EXIT
 cp samples/*.ogg "$small/"
 # 10,000 sounds: the samples again and again under names of their own.
-python3 - "$many" <<'PY'
-import os, shutil, sys
-names = sorted(n for n in os.listdir("samples") if n.endswith(".ogg"))
-for i in range(10000):
-    shutil.copyfile(os.path.join("samples", names[i % len(names)]),
-                    os.path.join(sys.argv[1], f"sound_{i:05d}.ogg"))
-PY
+python3 scripts/copy_samples.py "$many"
 # A desktop has a session bus; a bare machine would have the window wait on D-Bus to look for one.
 dbus-run-session -- python3 scripts/bench_startup.py build/release/bench/window_shown \
     build/release/app/kelvane build/release/bench/minimal_window \
