@@ -306,7 +306,7 @@ void SoundTablePanel::openCurrent()
 
 void SoundTablePanel::showFor(const QString &listed)
 {
-    // Compared as the system names them: the working folder comes back with its links resolved.
+    // Compared as the system names them: the listed folder comes back with its links resolved.
     const bool back =
         !view_.openedIn.isEmpty() &&
         QFileInfo(listed).canonicalFilePath() == QFileInfo(view_.openedIn).canonicalFilePath();

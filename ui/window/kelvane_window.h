@@ -36,7 +36,7 @@ public:
                            QWidget *parent = nullptr);
     ~KelvaneWindow() override;
 
-    // At start-up, after the working directory is listed: selects and loads `fileName` in it, as
+    // At start-up, after the program's folder is listed: selects and loads `fileName` in it, as
     // the Open dialog would, and puts `problem` in the status bar.
     void startWith(const QString &fileName, const QString &problem);
     // Lists `folder` in the single view, as the Open dialog would; false when it cannot.
