@@ -2,15 +2,18 @@
 
 #include "attribute_rules.h"
 #include "game_sound_types.h"
+#include "message_words.h"
 #include "number_text.h"
 #include "widget_making.h"
 
 #include <algorithm>
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace kelvane {
 
@@ -123,6 +126,32 @@ void AttributeEditor::setEnabled(bool enabled)
 {
     for (QWidget *control : controls())
         control->setEnabled(enabled);
+}
+
+void AttributeEditor::setWarnings(const std::vector<GameWarning> &warnings)
+{
+    const auto found = [&](GameWarningKind kind) {
+        const auto it = std::find_if(warnings.begin(), warnings.end(),
+                                     [&](const GameWarning &w) { return w.kind == kind; });
+        return it == warnings.end() ? nullptr : &*it;
+    };
+    const QIcon sign = typeList_->style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    const std::pair<AttributeField, GameWarningKind> marked[] = {
+        {AttributeField::MaxDist, GameWarningKind::MaxDistance},
+        {AttributeField::MaxAIDist, GameWarningKind::MaxAIDistance}};
+    for (const auto &[field, kind] : marked) {
+        const GameWarning *warning = found(kind);
+        QAction *&mark = marks_[std::size_t(field) - 1];
+        if (!warning && !mark)
+            continue;
+        if (!mark)
+            mark = box(field)->addAction(sign, QLineEdit::TrailingPosition);
+        mark->setVisible(warning != nullptr);
+        mark->setToolTip(warning ? translated(warning->text) : QString());
+    }
+    const bool unlisted = found(GameWarningKind::UnlistedType) != nullptr;
+    for (int i = 0; i < typeList_->count(); ++i)
+        typeList_->setItemIcon(i, unlisted && i == typeList_->currentIndex() ? sign : QIcon());
 }
 
 } // namespace kelvane

@@ -1,16 +1,19 @@
 #pragma once
 
 #include "attribute_fields.h"
+#include "game_rules.h"
 #include "message.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <variant>
+#include <vector>
 
 #include <QList>
 #include <QObject>
 
+class QAction;
 class QComboBox;
 class QLineEdit;
 class QWidget;
@@ -45,6 +48,9 @@ public:
     // Empties the controls, as a user would: each box says it changed.
     void clear();
     void setEnabled(bool enabled);
+    // Marks what the game does with the values shown: a warning sign in each distance box the
+    // game stops on (its tip says why), and beside an unlisted type.
+    void setWarnings(const std::vector<GameWarning> &warnings);
 
     [[nodiscard]] QComboBox *typeList() const { return typeList_; }
     [[nodiscard]] QLineEdit *box(AttributeField field) const;
@@ -58,6 +64,9 @@ Q_SIGNALS:
 private:
     QComboBox *typeList_ = nullptr;
     std::array<QLineEdit *, kNumberFields.size()> boxes_{};
+    // The boxes' marks, made when a box first needs one: each is a small button inside the box,
+    // and making them and finding the picture are a good part of the window's start.
+    std::array<QAction *, kNumberFields.size()> marks_{};
     std::uint32_t typeCode_ = 0;
     bool showing_ = false; // show() fills the controls
 };

@@ -152,8 +152,6 @@ private:
     QAction *actSaveAs = nullptr;
     CaptionPanel *pnlAttrStatus = nullptr;
     QLabel *pnlGameWarnings = nullptr; // what the game does with the values, under the boxes
-    QAction *maxDistWarning_ = nullptr;
-    QAction *maxAIDistWarning_ = nullptr;
     QFileDialog *dlgSave = nullptr;
     QMenu *mnuFiles = nullptr; // the file list's menu, made when first asked for
     QAction *actRestoreBackup = nullptr;

@@ -16,13 +16,10 @@
 
 #include <algorithm>
 
-#include <QAction>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStyle>
-#include <QToolButton>
 
 namespace kelvane {
 
@@ -111,32 +108,8 @@ void SoundPage::updateGameWarnings()
         warnings = gameWarnings(factsShown());
     preview_->setRangeValues(session_.facts() && session_.blockShown() ? factsShown().attrs
                                                                        : std::nullopt);
+    editor_->setWarnings(warnings);
     QStringList lines;
-    // A box's mark, its picture from the icon theme, is made when the box first needs one: each
-    // mark is a small button inside the box, and making them and finding the picture are a good
-    // part of the window's start.
-    const auto mark = [&](QAction *&action, QLineEdit *box, GameWarningKind kind) {
-        const auto found = std::find_if(warnings.begin(), warnings.end(),
-                                        [&](const GameWarning &w) { return w.kind == kind; });
-        if (found == warnings.end() && !action)
-            return;
-        if (!action)
-            action = box->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
-                                    QLineEdit::TrailingPosition);
-        action->setVisible(found != warnings.end());
-        action->setToolTip(found != warnings.end() ? translated(found->text) : QString());
-    };
-    mark(maxDistWarning_, editor_->box(AttributeField::MaxDist), GameWarningKind::MaxDistance);
-    mark(maxAIDistWarning_, editor_->box(AttributeField::MaxAIDist),
-         GameWarningKind::MaxAIDistance);
-    const bool unlisted = std::any_of(warnings.begin(), warnings.end(), [](const GameWarning &w) {
-        return w.kind == GameWarningKind::UnlistedType;
-    });
-    QComboBox *types = editor_->typeList();
-    for (int i = 0; i < types->count(); ++i)
-        types->setItemIcon(i, unlisted && i == types->currentIndex()
-                                  ? style()->standardIcon(QStyle::SP_MessageBoxWarning)
-                                  : QIcon());
     // What the game stops on comes first, in red and said so; notices follow.
     std::stable_partition(warnings.begin(), warnings.end(),
                           [](const GameWarning &w) { return w.stopsGame(); });
