@@ -135,7 +135,14 @@ void AttributeEditor::setWarnings(const std::vector<GameWarning> &warnings)
                                      [&](const GameWarning &w) { return w.kind == kind; });
         return it == warnings.end() ? nullptr : &*it;
     };
-    const QIcon sign = typeList_->style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    // The sign is looked up in the icon theme only when a warning shows it: the lookup is a good
+    // part of the window's start.
+    QIcon signIcon;
+    const auto sign = [&] {
+        if (signIcon.isNull())
+            signIcon = typeList_->style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        return signIcon;
+    };
     const std::pair<AttributeField, GameWarningKind> marked[] = {
         {AttributeField::MaxDist, GameWarningKind::MaxDistance},
         {AttributeField::MaxAIDist, GameWarningKind::MaxAIDistance}};
@@ -145,13 +152,13 @@ void AttributeEditor::setWarnings(const std::vector<GameWarning> &warnings)
         if (!warning && !mark)
             continue;
         if (!mark)
-            mark = box(field)->addAction(sign, QLineEdit::TrailingPosition);
+            mark = box(field)->addAction(sign(), QLineEdit::TrailingPosition);
         mark->setVisible(warning != nullptr);
         mark->setToolTip(warning ? translated(warning->text) : QString());
     }
     const bool unlisted = found(GameWarningKind::UnlistedType) != nullptr;
     for (int i = 0; i < typeList_->count(); ++i)
-        typeList_->setItemIcon(i, unlisted && i == typeList_->currentIndex() ? sign : QIcon());
+        typeList_->setItemIcon(i, unlisted && i == typeList_->currentIndex() ? sign() : QIcon());
 }
 
 } // namespace kelvane

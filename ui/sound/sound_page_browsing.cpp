@@ -52,7 +52,9 @@ bool SoundPage::listFolder(const QString &folder)
     if (entered.isEmpty())
         return false;
     folder_ = entered;
-    clearFileDisplay();
+    // Nothing to clear before anything is loaded, as at start-up, where every step counts.
+    if (session_.image() || !currentFileName_.isEmpty())
+        clearFileDisplay();
     listCurrentFolder();
     return true;
 }
