@@ -18,10 +18,10 @@ from bench_startup import measure
 from x_server import start_xvfb
 
 SOUNDS = 20_000
-NOTE = ("The first run of it (2026-12-10) found the start 1.33 and 1.25 times the base's: the boxes"
-        "' warning sign was looked up in the icon theme on every change of the warnings, at start-u"
-        'p too, and a folder listed before anything was loaded cleared the empty display (four boxe'
-        's emptied, each judged). Both mended; the table above is the run after.')
+NOTE = ("The first run of it (2026-12-10) found the start 1.33 and 1.25 times the base's: the "
+        "boxes' warning sign was looked up in the icon theme on every change of the warnings, at "
+        "start-up too, and a folder listed before anything was loaded cleared the empty display "
+        "(four boxes emptied, each judged). Both mended; the table above is the run after.")
 
 
 def main():
