@@ -11,6 +11,7 @@ packages=(
     qt6-translations-l10n                 # Qt's own dialogs in Russian and Ukrainian
     libogg-dev vorbis-tools sox           # the independent judges and the encoder for tests
     libvorbis-dev qt6-multimedia-dev      # decoding and playing a sound
+    libsndfile1-dev libsoxr-dev           # reading and resampling sources to make game sounds
     python3                               # remakes the samples
     dpkg-dev file                         # the Debian package (its dependencies are found
                                           # with dpkg-shlibdeps, which needs file)

@@ -1,0 +1,149 @@
+// Making a sound game-ready, on sources sox makes on the spot: what the game reads of the result
+// (rate, channels, length, the block as the only comment), judged by our reader, our decoder and
+// ogginfo; and the sources that cannot become one.
+#include "game_ready.h"
+#include "sound_decoder.h"
+#include "sound_fixtures.h"
+#include "sound_reader.h"
+
+#include <cmath>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kelvane;
+
+class TestGameReady : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    const SoundAttributes block_{kAttributeBlockVersion, 3.0f, 60.0f, 0.8f, 0x80200000u, 25.0f};
+
+    // A sound sox makes: `seconds` at `rate`, in `bits`, one tone per channel (`right` "-" for
+    // the left one turned over).
+    QString source(const QString &name, int rate, int channels, int bits, double seconds,
+                   const QString &right = QStringLiteral("700"))
+    {
+        const QString path = dir_.filePath(name);
+        QStringList args{"-R",
+                         "-n",
+                         "-r",
+                         QString::number(rate),
+                         "-c",
+                         QString::number(channels),
+                         "-b",
+                         QString::number(bits),
+                         path,
+                         "synth",
+                         QString::number(seconds),
+                         "sine",
+                         "440"};
+        if (channels > 1 && right != "-")
+            args << "sine" << right;
+        if (right == "-")
+            args = args.mid(0, args.size()) << "remix"
+                                            << "1"
+                                            << "1i";
+        const int exit = QProcess::execute(QStringLiteral("sox"), args);
+        return exit == 0 ? path : QString();
+    }
+    EncodedSound encode(const QString &path, EncodeRequest request = {})
+    {
+        request.block = block_;
+        auto done = encodeGameReady(path.toStdString(), request);
+        if (const auto *why = std::get_if<std::string>(&done))
+            qWarning("%s", why->c_str());
+        return std::holds_alternative<EncodedSound>(done) ? std::get<EncodedSound>(done)
+                                                          : EncodedSound{};
+    }
+    QString saved(const EncodedSound &sound, const QString &name)
+    {
+        QFile file(dir_.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write(reinterpret_cast<const char *>(sound.bytes.data()), qint64(sound.bytes.size()));
+        return file.fileName();
+    }
+
+private slots:
+    // A 48 kHz stereo 24-bit WAV becomes a 44100 Hz mono sound of the same length, to the
+    // sample, with the block as its first and only comment; keeping the channels keeps two.
+    void aStereoWavBecomesAGameSound()
+    {
+        const QString wav = source("stereo48.wav", 48000, 2, 24, 1.5);
+        QVERIFY(!wav.isEmpty());
+        const EncodedSound mono = encode(wav);
+        QCOMPARE(mono.sourceRate, 48000u);
+        QCOMPARE(mono.sourceChannels, 2u);
+        const QString path = saved(mono, "mono.ogg");
+        QCOMPARE(fixtures::ogginfoComplaints(path), QStringList());
+        const LoadResult loaded = loadSoundFile(path, path);
+        QVERIFY(!loaded.refused());
+        QCOMPARE(loaded.inspection.outcome, LoadOutcome::Clean);
+        QVERIFY(sameAttributes(loaded.inspection.fileAttrs, block_));
+        const DecodedSound decoded = decodeSound(mono.bytes);
+        QVERIFY(decoded.failure.empty());
+        QCOMPARE(decoded.sampleRate, kGameRate);
+        QCOMPARE(decoded.channels, 1u);
+        QCOMPARE(decoded.samples.size(), std::size_t(66150)); // 1.5 s at 44100 Hz
+
+        EncodeRequest keep;
+        keep.mono = false;
+        const DecodedSound stereo = decodeSound(encode(wav, keep).bytes);
+        QCOMPARE(stereo.channels, 2u);
+        QCOMPARE(stereo.samples.size(), std::size_t(2 * 66150));
+    }
+
+    // The mix is the average of the channels: a channel and its inverse cancel out; a sound at
+    // 44100 Hz already keeps its length without resampling.
+    void channelsAreAveraged()
+    {
+        const QString wav = source("opposed.wav", 44100, 2, 16, 0.5, "-");
+        QVERIFY(!wav.isEmpty());
+        const DecodedSound decoded = decodeSound(encode(wav).bytes);
+        QCOMPARE(decoded.samples.size(), std::size_t(22050));
+        int peak = 0;
+        for (const std::int16_t sample : decoded.samples)
+            peak = std::max(peak, std::abs(int(sample)));
+        QVERIFY2(peak < 100, qPrintable(QString::number(peak)));
+
+        const QString left = source("left.wav", 44100, 1, 16, 0.5);
+        int leftPeak = 0;
+        for (const std::int16_t sample : decodeSound(encode(left).bytes).samples)
+            leftPeak = std::max(leftPeak, std::abs(int(sample)));
+        QVERIFY(leftPeak > 10000); // the tone itself comes through
+    }
+
+    // What cannot become a game sound says why, and nothing is made.
+    void sourcesThatCannotBeEncoded()
+    {
+        const QString text = dir_.filePath("text.wav");
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("RIFF, but not a sound at all");
+        file.close();
+        QVERIFY(std::holds_alternative<std::string>(encodeGameReady(text.toStdString(), {})));
+        // A WAV header with no sample after it: 16-bit mono at 44100 Hz, 0 data bytes.
+        const QString empty = dir_.filePath("empty.wav");
+        QFile emptyFile(empty);
+        QVERIFY(emptyFile.open(QIODevice::WriteOnly));
+        emptyFile.write(QByteArray::fromHex("52494646240000005741564566"
+                                            "6d7420100000000100010044ac"
+                                            "000088580100020010006461746100000000"));
+        emptyFile.close();
+        QCOMPARE(std::get<std::string>(encodeGameReady(empty.toStdString(), {})),
+                 std::string("the sound holds no samples"));
+        const QString three = source("three.wav", 8000, 3, 16, 0.2);
+        EncodeRequest keep;
+        keep.mono = false;
+        QVERIFY(std::get<std::string>(encodeGameReady(three.toStdString(), keep)).find("1 or 2") !=
+                std::string::npos);
+        QCOMPARE(decodeSound(encode(three).bytes).channels, 1u); // mixed down, any channels
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameReady)
+#include "test_game_ready.moc"
