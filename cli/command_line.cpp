@@ -70,8 +70,7 @@ const std::vector<CliOption> &allOptions()
         };
         // --volume, --min, ...: one option for each number field.
         for (const FieldRow &field : kNumberFields)
-            all.push_back(valued(QString::fromLatin1(field.key.data(), qsizetype(field.key.size())),
-                                 "X", field.option));
+            all.push_back(valued(toQString(field.key), "X", field.option));
         all.insert(
             all.end(),
             {
@@ -132,7 +131,7 @@ QStringList optionsOf(const Command &c)
             continue;
         }
         for (const FieldRow &field : kAttributeFields)
-            names << QString::fromLatin1(field.key.data(), qsizetype(field.key.size()));
+            names << toQString(field.key);
     }
     return names;
 }

@@ -1,6 +1,7 @@
 #include "attribute_editor.h"
 
 #include "attribute_rules.h"
+#include "field_words.h"
 #include "game_sound_types.h"
 #include "message_words.h"
 #include "number_text.h"
@@ -10,7 +11,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -31,8 +31,7 @@ constexpr int kFirstBoxTop = 132;
 AttributeEditor::AttributeEditor(QWidget *panel)
     : QObject(panel)
 {
-    labelEndingAt(panel, "lblGameSoundType",
-                  QCoreApplication::translate("FieldText", fieldRow(AttributeField::Type).label),
+    labelEndingAt(panel, "lblGameSoundType", fieldLabel(fieldRow(AttributeField::Type)),
                   kLabelRight, 96);
     typeList_ = named(new QComboBox(panel), "cmbGameType");
     typeList_->setGeometry(kControl.translated(0, 92));
@@ -48,13 +47,11 @@ AttributeEditor::AttributeEditor(QWidget *panel)
     for (std::size_t i = 0; i < kNumberFields.size(); ++i) {
         const FieldRow &field = kNumberFields[i];
         // txtBaseValue and lblBaseValue, txtMinDist and lblMinDist, ...: the field's JSON name.
-        QString name = QString::fromLatin1(field.jsonKey.data(), qsizetype(field.jsonKey.size()));
-        name[0] = name[0].toUpper();
         const int top = kFirstBoxTop + 32 * int(i);
-        labelEndingAt(panel, qPrintable(QStringLiteral("lbl") + name),
-                      QCoreApplication::translate("FieldText", field.label), kLabelRight, top + 4);
+        labelEndingAt(panel, qPrintable(fieldControlName("lbl", field)), fieldLabel(field),
+                      kLabelRight, top + 4);
         QLineEdit *box = boxes_[i] =
-            named(new QLineEdit(panel), qPrintable(QStringLiteral("txt") + name));
+            named(new QLineEdit(panel), qPrintable(fieldControlName("txt", field)));
         box->setGeometry(kControl.translated(0, top));
         connect(box, &QLineEdit::textChanged, this, [this, box] {
             if (!showing_)

@@ -113,19 +113,12 @@ void SoundPage::buildControl()
 
 void SoundPage::buildFileChange(QWidget *parent)
 {
-    const auto button = [](QWidget *in, const char *name, const QString &caption, int left) {
-        auto *b = named(new QPushButton(caption, in), name);
-        b->setFont(sansFont(10, true));
-        // Positions as laid out; wider where the face needs it.
-        b->setGeometry(left, 10, std::max(75, b->sizeHint().width()), 25);
-        return b;
-    };
     pnlFileChange = new RaisedPanel(QStringLiteral("pnlFileChange"), parent);
     pnlFileChange->setFixedHeight(48);
-    btnApply = button(pnlFileChange, "btnApply", tr("&Apply"), 14);
-    btnRevert = button(pnlFileChange, "btnRevert", tr("&Revert"), 134);
-    btnCopy = button(pnlFileChange, "btnCopy", tr("&Copy"), 254);
-    btnPaste = button(pnlFileChange, "btnPaste", tr("&Paste"), 374);
+    btnApply = placedButton(pnlFileChange, "btnApply", tr("&Apply"), {14, 10, 75, 25}, true);
+    btnRevert = placedButton(pnlFileChange, "btnRevert", tr("&Revert"), {134, 10, 75, 25}, true);
+    btnCopy = placedButton(pnlFileChange, "btnCopy", tr("&Copy"), {254, 10, 75, 25}, true);
+    btnPaste = placedButton(pnlFileChange, "btnPaste", tr("&Paste"), {374, 10, 75, 25}, true);
     pnlFileChange->setMinimumWidth(roomFor({btnApply, btnRevert, btnCopy, btnPaste}, 6).width());
     // Save as has its own keys, and Apply's menu; Shift-click on Apply is its short way.
     actSaveAs = new QAction(tr("Save &As..."), this);

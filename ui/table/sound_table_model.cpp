@@ -1,5 +1,6 @@
 #include "sound_table_model.h"
 
+#include "field_words.h"
 #include "game_rules.h"
 #include "message_words.h"
 #include "number_text.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QColor>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QStyle>
@@ -198,7 +198,7 @@ QVariant SoundTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (const FieldRow *field = fieldOf(section))
-        return QCoreApplication::translate("FieldText", field->heading);
+        return fieldHeading(*field);
     switch (section) {
     case Path:
         return tr("Sound");

@@ -1,6 +1,7 @@
 // The sound table's editor: the fields to set in every selected sound, read and checked as the
 // window's boxes are, and the Apply that hands them to the table's jobs.
 #include "attribute_rules.h"
+#include "field_words.h"
 #include "game_sound_types.h"
 #include "kelvane_version.h"
 #include "message_words.h"
@@ -14,7 +15,6 @@
 #include <array>
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -31,10 +31,7 @@ namespace {
 
 QLineEdit *editBox(QWidget *parent, const FieldRow &field)
 {
-    // "txtMany" and the field's JSON name: txtManyBaseValue, txtManyMinDist, ...
-    QString name = QString::fromLatin1(field.jsonKey.data(), qsizetype(field.jsonKey.size()));
-    name[0] = name[0].toUpper();
-    auto *box = named(new QLineEdit(parent), qPrintable(QStringLiteral("txtMany") + name));
+    auto *box = named(new QLineEdit(parent), qPrintable(fieldControlName("txtMany", field)));
     box->setPlaceholderText(SoundTablePanel::tr("unchanged"));
     box->setMinimumWidth(70);
     return box;
@@ -57,10 +54,7 @@ void SoundTablePanel::buildEditor(QWidget *parent)
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return l;
     };
-    grid->addWidget(
-        label(QCoreApplication::translate("FieldText", fieldRow(AttributeField::Type).label),
-              cmbManyType),
-        0, 0);
+    grid->addWidget(label(fieldLabel(fieldRow(AttributeField::Type)), cmbManyType), 0, 0);
     grid->addWidget(cmbManyType, 0, 1, 1, 3);
     // The first number beside the type, the others three to a row below it; each labelled as
     // its column.

@@ -5,6 +5,8 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QPushButton>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -25,6 +27,18 @@ W *named(W *widget, const char *name)
 {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
+}
+
+// A button at its place in a panel laid out by hand, in the controls' face; wider than
+// `geometry` where the face needs it.
+inline QPushButton *placedButton(QWidget *parent, const char *name, const QString &caption,
+                                 QRect geometry, bool bold = false)
+{
+    auto *b = named(new QPushButton(caption, parent), name);
+    b->setFont(sansFont(10, bold));
+    geometry.setWidth(std::max(geometry.width(), b->sizeHint().width()));
+    b->setGeometry(geometry);
+    return b;
 }
 
 // A right-aligned label whose text ends at x = `right`, in its parent's font.

@@ -33,16 +33,6 @@ namespace {
 
 constexpr int kWindowWidth = 712;
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
-{
-    auto *b = named(new QPushButton(caption, parent), name);
-    b->setFont(sansFont(10));
-    // Positions as laid out; wider where the face needs it.
-    geometry.setWidth(std::max(geometry.width(), b->sizeHint().width()));
-    b->setGeometry(geometry);
-    return b;
-}
-
 // The folder as the folder line shows it: with its separator at the end, in the system's own
 // separators ("C:\Sounds\" on Windows).
 QString withSeparator(QString path)
@@ -111,8 +101,8 @@ void KelvaneWindow::buildTopStrip(QWidget *parent)
 {
     pnlMetaControl = new RaisedPanel(QStringLiteral("pnlMetaControl"), parent);
     pnlMetaControl->setFixedHeight(37);
-    btnSelectDirectory = button(pnlMetaControl, "btnSelectDirectory", tr("Select Drive/Directory"),
-                                {14, 6, 151, 25});
+    btnSelectDirectory = placedButton(pnlMetaControl, "btnSelectDirectory",
+                                      tr("Select Drive/Directory"), {14, 6, 151, 25});
     cbxRenameOriginals = named(new QCheckBox(tr("Rename Originals with .bak"), pnlMetaControl),
                                "cbxRenameOriginals");
     cbxRenameOriginals->setFont(sansFont(10));
@@ -122,8 +112,8 @@ void KelvaneWindow::buildTopStrip(QWidget *parent)
 
     pnlHelpAbout = new RaisedPanel(QStringLiteral("pnlHelpAbout"), pnlMetaControl, false);
     pnlHelpAbout->setFixedWidth(196);
-    btnHelp = button(pnlHelpAbout, "btnHelp", tr("Help"), {14, 6, 75, 25});
-    btnAbout = button(pnlHelpAbout, "btnAbout", tr("About"), {105, 6, 75, 25});
+    btnHelp = placedButton(pnlHelpAbout, "btnHelp", tr("Help"), {14, 6, 75, 25});
+    btnAbout = placedButton(pnlHelpAbout, "btnAbout", tr("About"), {105, 6, 75, 25});
     btnOverview = named(new QPushButton(tr("All Sounds"), pnlMetaControl), "btnOverview");
     btnOverview->setFont(sansFont(10));
     btnOverview->setCheckable(true);
