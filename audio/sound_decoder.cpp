@@ -71,6 +71,7 @@ DecodedSound decodeSound(std::span<const std::uint8_t> file)
     DecodedSound sound;
     sound.channels = info ? static_cast<unsigned>(info->channels) : 0;
     sound.sampleRate = info ? static_cast<std::uint32_t>(info->rate) : 0;
+    sound.nominalBitrate = info ? std::max(info->bitrate_nominal, 0L) : 0;
     if (sound.channels == 0 || sound.sampleRate == 0) {
         ov_clear(&vorbis);
         return failed("no channels or no sample rate");

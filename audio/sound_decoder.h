@@ -14,6 +14,7 @@ struct DecodedSound
 {
     unsigned channels = 0;
     std::uint32_t sampleRate = 0;
+    long nominalBitrate = 0; // from the first link's identification header; 0 when unset
     std::vector<std::int16_t> samples;
     std::string failure; // why it could not be decoded; empty when it was
 

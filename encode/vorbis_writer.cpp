@@ -1,6 +1,7 @@
 #include "vorbis_writer.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <string_view>
 
@@ -45,22 +46,40 @@ struct Encoder
 
 } // namespace
 
-std::vector<std::uint8_t> gameCommentPacket(const SoundAttributes &block)
+std::vector<std::uint8_t> gameCommentPacket(std::span<const std::uint8_t> block)
 {
     std::vector<std::uint8_t> packet{0x03, 'v', 'o', 'r', 'b', 'i', 's'};
     appendU32(packet, std::uint32_t(kVendor.size()));
     packet.insert(packet.end(), kVendor.begin(), kVendor.end());
     appendU32(packet, 1);
-    appendU32(packet, std::uint32_t(kAttributeBlockSize));
-    const std::size_t at = packet.size();
-    packet.resize(at + kAttributeBlockSize);
-    writeAttributeBlock(std::span(packet).subspan(at), block);
+    appendU32(packet, std::uint32_t(block.size()));
+    packet.insert(packet.end(), block.begin(), block.end());
     packet.push_back(0x01); // the framing bit
     return packet;
 }
 
+float qualityForBitrate(unsigned channels, unsigned rate, long nominalBitrate)
+{
+    float best = 5.0f;
+    long bestDistance = -1;
+    for (int tenths = -10; tenths <= 100; ++tenths) {
+        vorbis_info info;
+        vorbis_info_init(&info);
+        if (vorbis_encode_init_vbr(&info, long(channels), long(rate), float(tenths) / 100.0f) ==
+            0) {
+            const long distance = std::labs(info.bitrate_nominal - nominalBitrate);
+            if (bestDistance < 0 || distance < bestDistance) {
+                bestDistance = distance;
+                best = float(tenths) / 10.0f;
+            }
+        }
+        vorbis_info_clear(&info);
+    }
+    return best;
+}
+
 std::vector<std::uint8_t> encodeVorbis(const SourceAudio &audio, float quality,
-                                       const SoundAttributes &block)
+                                       std::span<const std::uint8_t> block)
 {
     Encoder e;
     vorbis_encode_init_vbr(&e.info, long(audio.channels), long(audio.rate),

@@ -4,16 +4,22 @@
 #include "source_audio.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace kelvane {
 
-// The comment header a game sound carries: our vendor string and the block as the only comment.
-[[nodiscard]] std::vector<std::uint8_t> gameCommentPacket(const SoundAttributes &block);
+// The comment header a game sound carries: our vendor string and the block (its bytes) as the
+// only comment.
+[[nodiscard]] std::vector<std::uint8_t> gameCommentPacket(std::span<const std::uint8_t> block);
 
 // `audio` encoded as one Ogg Vorbis stream (VBR at `quality` on oggenc's scale, -1 to 10), the
 // identification header alone on the first page, the comment and setup headers on the second.
 [[nodiscard]] std::vector<std::uint8_t> encodeVorbis(const SourceAudio &audio, float quality,
-                                                     const SoundAttributes &block);
+                                                     std::span<const std::uint8_t> block);
+
+// The quality (in tenths, on oggenc's scale) whose nominal bitrate for this many channels at
+// this rate comes nearest `nominalBitrate`: a sound encoded again keeps the size it had.
+[[nodiscard]] float qualityForBitrate(unsigned channels, unsigned rate, long nominalBitrate);
 
 } // namespace kelvane

@@ -133,8 +133,16 @@ enum class MessageKind : std::uint8_t
     // Cleaning up backups.
     CleanNotASound,
     CleanLinkSkipped,
+    // Making a sound game-ready.
+    SourceNotAudio,
+    SourceUnreadable,
+    SourceEmpty,
+    SourceTooManyChannels,
+    SourceTooLong,
+    SourceIsTarget,
+    AlreadyThere,
 };
-inline constexpr MessageKind kLastMessageKind = MessageKind::CleanLinkSkipped;
+inline constexpr MessageKind kLastMessageKind = MessageKind::AlreadyThere;
 
 struct Message
 {

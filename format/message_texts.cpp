@@ -244,6 +244,18 @@ constexpr MessageText kTexts[] = {
      false},
     {K::CleanLinkSkipped, "symbolicLink",
      "a symbolic link: the backups beside the file it leads to are cleaned there", false},
+    {K::SourceNotAudio, "notAudio",
+     KELVANE_TEXT("CoreText", "not a sound this program reads (%1)")},
+    {K::SourceUnreadable, "unreadable",
+     KELVANE_TEXT("CoreText", "the sound cannot be read to its end (%1)")},
+    {K::SourceEmpty, "noSamples", KELVANE_TEXT("CoreText", "the sound holds no samples")},
+    {K::SourceTooManyChannels, "tooManyChannels",
+     KELVANE_TEXT("CoreText", "the sound has %1 channels; the game plays 1 or 2 (mix it down to "
+                              "mono)")},
+    {K::SourceTooLong, "tooLong", KELVANE_TEXT("CoreText", "longer than an hour")},
+    {K::SourceIsTarget, "sourceIsTarget",
+     KELVANE_TEXT("CoreText", "the source is the file to be written; choose another name")},
+    {K::AlreadyThere, "alreadyThere", KELVANE_TEXT("CoreText", "kept, already there")},
 };
 
 // The rows stand in the order of the kinds they are looked up by.

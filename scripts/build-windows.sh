@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows version on this Linux machine, from Debian's own packages: the MinGW-w64
 # compilers (posix threads), then Qt (Core, Gui, Widgets, Concurrent, Test, the windows and
-# offscreen platform plugins, the Windows style), libogg and libvorbis from Debian's source
-# packages into a cache outside the clone, keyed by the versions and the flags, so a second run
+# offscreen platform plugins, the Windows style), libogg, libvorbis, FLAC, Opus, libsndfile and
+# libsoxr from Debian's source packages into a cache outside the clone, keyed by the versions and the flags, so a second run
 # reuses it; then Kelvane (preset windows) packed as build/windows/kelvane-VERSION-windows-x64.zip
 # and an installer, build/windows/kelvane-VERSION-setup.exe. Each stage prints the time it took.
 # Usage: scripts/build-windows.sh [deps]   (deps: stop once the cache is complete)
@@ -47,17 +47,19 @@ fi
 
 # Debian's source packages through an apt configuration of our own: the system's sources stay
 # as they are.
-stage "fetching Debian's sources of Qt, libogg and libvorbis"
+stage "fetching Debian's sources of Qt and the sound libraries"
 mkdir -p "$cache/apt/lists/partial" "$cache/src"
 echo "deb-src http://deb.debian.org/debian bookworm main" >"$cache/apt/sources.list"
 apt_own=(-o "Dir::Etc::SourceList=$cache/apt/sources.list" -o "Dir::Etc::SourceParts=/dev/null"
          -o "Dir::State::Lists=$cache/apt/lists" -o "APT::Sandbox::User=root")
-if ! compgen -G "$cache/src/qt6-base_*.dsc" >/dev/null ||
-   ! compgen -G "$cache/src/libogg_*.dsc" >/dev/null ||
-   ! compgen -G "$cache/src/libvorbis_*.dsc" >/dev/null; then
-    apt-get "${apt_own[@]}" update -qq
-    (cd "$cache/src" && apt-get "${apt_own[@]}" source --download-only -qq qt6-base libogg libvorbis)
-fi
+sources=(qt6-base libogg libvorbis flac opus libsndfile libsoxr)
+for source in "${sources[@]}"; do
+    if ! compgen -G "$cache/src/${source}_*.dsc" >/dev/null; then
+        apt-get "${apt_own[@]}" update -qq
+        (cd "$cache/src" && apt-get "${apt_own[@]}" source --download-only -qq "${sources[@]}")
+        break
+    fi
+done
 qt_version=$(sed -n 's/^Version: \(.*\)/\1/p' "$cache"/src/qt6-base_*.dsc)
 ogg_version=$(sed -n 's/^Version: \(.*\)/\1/p' "$cache"/src/libogg_*.dsc)
 vorbis_version=$(sed -n 's/^Version: \(.*\)/\1/p' "$cache"/src/libvorbis_*.dsc)
@@ -89,21 +91,25 @@ prefix="$cache/prefix-$key"
 ln -sfn "$prefix" "$cache/prefix"
 mkdir -p "$prefix"
 
-# Unpacks a source package as Debian ships it, its patches left out (none is needed here). The
-# files were checked against the archive's signed index when apt fetched them.
-unpack() { # NAME FOLDER
-    (cd "$2" && dpkg-source -x --skip-patches "$cache"/src/"$1"_*.dsc src >unpack.log 2>&1) ||
+# Unpacks a source package as Debian ships it; its patches left out unless asked for (libsndfile's
+# mend security faults; the others' only touch Debian's own packaging). The files were checked
+# against the archive's signed index when apt fetched them.
+unpack() { # NAME FOLDER [patched]
+    local patches=--skip-patches
+    [[ "${3:-}" == patched ]] && patches=
+    (cd "$2" && dpkg-source -x $patches "$cache"/src/"$1"_*.dsc src >unpack.log 2>&1) ||
         { cat "$2/unpack.log"; exit 1; }
 }
 
-build_autotools() { # NAME
+build_autotools() { # NAME [CONFIGURE_OPTIONS...]
     local name=$1 work="$cache/build/$1"
+    shift
     rm -rf "$work" && mkdir -p "$work"
     unpack "$name" "$work"
     (cd "$work/src" &&
      { ./configure -q --host=$host --prefix="$prefix" --disable-shared --enable-static \
            CC=$host-gcc-posix PKG_CONFIG_PATH="$prefix/lib/pkgconfig" \
-           LDFLAGS="-L$prefix/lib" CPPFLAGS="-I$prefix/include" &&
+           LDFLAGS="-L$prefix/lib" CPPFLAGS="-I$prefix/include" "$@" &&
        make -s -j"$jobs" && make -s install; } >"$work/build.log" 2>&1 ||
          { tail -40 "$work/build.log"; exit 1; })
     rm -rf "$work"
@@ -116,6 +122,48 @@ fi
 if [[ ! -f "$prefix/lib/libvorbisfile.a" ]]; then
     stage "building libvorbis $vorbis_version for Windows"
     build_autotools libvorbis
+fi
+
+build_cmake() { # NAME [patched] -- CMAKE_OPTIONS...
+    local name=$1 work="$cache/build/$1" patched=
+    shift
+    [[ "$1" == patched ]] && { patched=patched; shift; }
+    shift
+    rm -rf "$work" && mkdir -p "$work"
+    unpack "$name" "$work" $patched
+    (cd "$work" &&
+     { cmake -S src -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF \
+           -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" \
+           -DCMAKE_PREFIX_PATH="$prefix" "$@" &&
+       cmake --build build --parallel "$jobs" && cmake --install build; } >build.log 2>&1 ||
+         { tail -40 build.log; exit 1; })
+    rm -rf "$work"
+}
+
+# What libsndfile reads for the encoder: WAV, AIFF and FLAC (Ogg sources go through our own
+# decoder); its build asks for Opus too.
+if [[ ! -f "$prefix/lib/libFLAC.a" ]]; then
+    stage "building FLAC for Windows"
+    build_autotools flac --disable-cpplibs --disable-programs --disable-examples --disable-doxygen-docs
+fi
+if [[ ! -f "$prefix/lib/libopus.a" ]]; then
+    stage "building Opus for Windows"
+    build_autotools opus --disable-doc --disable-extra-programs
+fi
+if [[ ! -f "$prefix/lib/libsndfile.a" ]]; then
+    stage "building libsndfile for Windows"
+    build_cmake libsndfile patched -- -DENABLE_MPEG=OFF -DBUILD_PROGRAMS=OFF -DBUILD_EXAMPLES=OFF \
+        -DBUILD_TESTING=OFF -DENABLE_CPACK=OFF -DENABLE_EXTERNAL_LIBS=ON
+fi
+if [[ ! -f "$prefix/lib/libsoxr.a" ]]; then
+    stage "building libsoxr for Windows"
+    build_cmake libsoxr -- -DBUILD_TESTS=OFF -DWITH_OPENMP=OFF -DWITH_LSR_BINDINGS=OFF
+fi
+# libsoxr installs no pkg-config file for Windows; the build finds every library by one.
+if [[ ! -f "$prefix/lib/pkgconfig/soxr.pc" ]]; then
+    printf '%s\n' "prefix=$prefix" 'Name: soxr' 'Description: sample-rate conversion' \
+        'Version: 0.1.3' 'Libs: -L${prefix}/lib -lsoxr' 'Cflags: -I${prefix}/include' \
+        >"$prefix/lib/pkgconfig/soxr.pc"
 fi
 
 if [[ ! -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]]; then

@@ -395,6 +395,34 @@
         <source>maximum AI distance %1 is below 0</source>
         <translation>максимальное расстояние ИИ %1 меньше 0</translation>
     </message>
+    <message>
+        <source>not a sound this program reads (%1)</source>
+        <translation>не звук, который читает эта программа (%1)</translation>
+    </message>
+    <message>
+        <source>the sound cannot be read to its end (%1)</source>
+        <translation>звук не читается до конца (%1)</translation>
+    </message>
+    <message>
+        <source>the sound holds no samples</source>
+        <translation>в звуке нет ни одного сэмпла</translation>
+    </message>
+    <message>
+        <source>the sound has %1 channels; the game plays 1 or 2 (mix it down to mono)</source>
+        <translation>в звуке %1 каналов; игра играет 1 или 2 (сведите его в моно)</translation>
+    </message>
+    <message>
+        <source>longer than an hour</source>
+        <translation>длиннее часа</translation>
+    </message>
+    <message>
+        <source>the source is the file to be written; choose another name</source>
+        <translation>исходный файл совпадает с записываемым; выберите другое имя</translation>
+    </message>
+    <message>
+        <source>kept, already there</source>
+        <translation>оставлен, уже есть</translation>
+    </message>
 </context>
 <context>
     <name>FieldText</name>

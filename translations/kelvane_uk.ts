@@ -395,6 +395,34 @@
         <source>maximum AI distance %1 is below 0</source>
         <translation>максимальна відстань ШІ %1 менша за 0</translation>
     </message>
+    <message>
+        <source>not a sound this program reads (%1)</source>
+        <translation>не звук, який читає ця програма (%1)</translation>
+    </message>
+    <message>
+        <source>the sound cannot be read to its end (%1)</source>
+        <translation>звук не читається до кінця (%1)</translation>
+    </message>
+    <message>
+        <source>the sound holds no samples</source>
+        <translation>у звуці немає жодного семпла</translation>
+    </message>
+    <message>
+        <source>the sound has %1 channels; the game plays 1 or 2 (mix it down to mono)</source>
+        <translation>у звуці %1 каналів; гра грає 1 або 2 (зведіть його в моно)</translation>
+    </message>
+    <message>
+        <source>longer than an hour</source>
+        <translation>довший за годину</translation>
+    </message>
+    <message>
+        <source>the source is the file to be written; choose another name</source>
+        <translation>вихідний файл збігається з тим, що записується; виберіть іншу назву</translation>
+    </message>
+    <message>
+        <source>kept, already there</source>
+        <translation>залишено, вже є</translation>
+    </message>
 </context>
 <context>
     <name>FieldText</name>

@@ -5,6 +5,7 @@
 #include "sound_decoder.h"
 #include "sound_fixtures.h"
 #include "sound_reader.h"
+#include "sound_writer.h"
 
 #include <cmath>
 
@@ -54,10 +55,17 @@ class TestGameReady : public QObject
     {
         request.block = block_;
         auto done = encodeGameReady(path.toStdString(), request);
-        if (const auto *why = std::get_if<std::string>(&done))
-            qWarning("%s", why->c_str());
+        if (const auto *why = std::get_if<Message>(&done))
+            qWarning("%s", englishText(*why).c_str());
         return std::holds_alternative<EncodedSound>(done) ? std::get<EncodedSound>(done)
                                                           : EncodedSound{};
+    }
+    static int peakOf(const std::vector<std::int16_t> &samples)
+    {
+        int peak = 0;
+        for (const std::int16_t sample : samples)
+            peak = std::max(peak, std::abs(int(sample)));
+        return peak;
     }
     QString saved(const EncodedSound &sound, const QString &name)
     {
@@ -105,16 +113,48 @@ private slots:
         QVERIFY(!wav.isEmpty());
         const DecodedSound decoded = decodeSound(encode(wav).bytes);
         QCOMPARE(decoded.samples.size(), std::size_t(22050));
-        int peak = 0;
-        for (const std::int16_t sample : decoded.samples)
-            peak = std::max(peak, std::abs(int(sample)));
-        QVERIFY2(peak < 100, qPrintable(QString::number(peak)));
+        QVERIFY2(peakOf(decoded.samples) < 100,
+                 qPrintable(QString::number(peakOf(decoded.samples))));
 
         const QString left = source("left.wav", 44100, 1, 16, 0.5);
-        int leftPeak = 0;
-        for (const std::int16_t sample : decodeSound(encode(left).bytes).samples)
-            leftPeak = std::max(leftPeak, std::abs(int(sample)));
-        QVERIFY(leftPeak > 10000); // the tone itself comes through
+        QVERIFY(peakOf(decodeSound(encode(left).bytes).samples) > 10000); // the tone comes through
+    }
+
+    // An Ogg source (oggenc's, 48 kHz stereo, with a block put in by a save) is decoded and
+    // encoded again keeping its first comment byte for byte, its channels when asked, its
+    // length at the new rate, and about its bitrate; given values replace its block.
+    void anOggSourceKeepsItsBlock()
+    {
+        const QString wav = source("ogg48.wav", 48000, 2, 16, 1.0);
+        const QString ogg = dir_.filePath("ogg48.ogg");
+        QCOMPARE(QProcess::execute("oggenc", {"-Q", "-q", "2", "-o", ogg, wav}), 0);
+        LoadResult loaded = loadSoundFile(ogg, ogg);
+        QVERIFY(!loaded.refused());
+        SaveTarget target;
+        target.path = target.shownName = ogg;
+        QVERIFY(saveSoundFile(*loaded.image, block_, target).ok);
+        const auto blockBytes = loadSoundFile(ogg, ogg).inspection.firstComment;
+
+        EncodeRequest own;
+        own.mono = false;
+        const auto done = encodeGameReady(ogg.toStdString(), own);
+        QVERIFY(std::holds_alternative<EncodedSound>(done));
+        const EncodedSound &again = std::get<EncodedSound>(done);
+        QCOMPARE(again.blockFrom, BlockSource::Source);
+        QCOMPARE(again.sourceRate, 48000u);
+        QVERIFY2(again.quality >= 1.0f && again.quality <= 3.0f,
+                 qPrintable(QString::number(again.quality)));
+        const QString path = saved(again, "again.ogg");
+        QCOMPARE(fixtures::ogginfoComplaints(path), QStringList());
+        QCOMPARE(loadSoundFile(path, path).inspection.firstComment, blockBytes);
+        const DecodedSound decoded = decodeSound(again.bytes);
+        QCOMPARE(decoded.channels, 2u);
+        QCOMPARE(decoded.samples.size(), std::size_t(2 * 44100));
+        QVERIFY(peakOf(decoded.samples) > 10000); // the tones themselves, not silence
+
+        const EncodedSound given = encode(ogg);
+        QCOMPARE(given.blockFrom, BlockSource::Given);
+        QCOMPARE(given.quality, kStockQuality);
     }
 
     // What cannot become a game sound says why, and nothing is made.
@@ -125,7 +165,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("RIFF, but not a sound at all");
         file.close();
-        QVERIFY(std::holds_alternative<std::string>(encodeGameReady(text.toStdString(), {})));
+        QCOMPARE(std::get<Message>(encodeGameReady(text.toStdString(), {})).kind,
+                 MessageKind::SourceNotAudio);
         // A WAV header with no sample after it: 16-bit mono at 44100 Hz, 0 data bytes.
         const QString empty = dir_.filePath("empty.wav");
         QFile emptyFile(empty);
@@ -134,13 +175,13 @@ private slots:
                                             "6d7420100000000100010044ac"
                                             "000088580100020010006461746100000000"));
         emptyFile.close();
-        QCOMPARE(std::get<std::string>(encodeGameReady(empty.toStdString(), {})),
-                 std::string("the sound holds no samples"));
+        QCOMPARE(std::get<Message>(encodeGameReady(empty.toStdString(), {})),
+                 Message(MessageKind::SourceEmpty));
         const QString three = source("three.wav", 8000, 3, 16, 0.2);
         EncodeRequest keep;
         keep.mono = false;
-        QVERIFY(std::get<std::string>(encodeGameReady(three.toStdString(), keep)).find("1 or 2") !=
-                std::string::npos);
+        QCOMPARE(std::get<Message>(encodeGameReady(three.toStdString(), keep)),
+                 Message(MessageKind::SourceTooManyChannels, {"3"}));
         QCOMPARE(decodeSound(encode(three).bytes).channels, 1u); // mixed down, any channels
     }
 };
