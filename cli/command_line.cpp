@@ -23,9 +23,9 @@ namespace {
 constexpr int kBadUsage = 2;
 
 // The commands in the order the help lists them.
-const Command *const kCommands[] = {&kShowCommand,  &kCheckCommand, &kSetCommand,
-                                    &kCopyCommand,  &kFixCommand,   &kRestoreCommand,
-                                    &kCleanCommand, &kDiffCommand,  &kTypesCommand};
+const Command *const kCommands[] = {
+    &kShowCommand,   &kCheckCommand,   &kSetCommand,   &kCopyCommand, &kFixCommand,
+    &kEncodeCommand, &kRestoreCommand, &kCleanCommand, &kDiffCommand, &kTypesCommand};
 
 const char *const kExitStatus =
     "Exit status: 0 all well, 1 some file failed (check: some sound stops the game, a value "
@@ -60,8 +60,9 @@ const std::vector<CliOption> &allOptions()
                             "level at the maximum distance, how far NPCs hear it."),
             flag({"all-pages"}, "Check every page's framing and checksum, not only page 2."),
             flag({"all"}, "Print the pairs that do not differ too."),
-            flag({"strict"}, "Notices count as failures too; set, copy and fix write no value the "
-                             "game warns of."),
+            flag({"strict"},
+                 "Notices count as failures too; set, copy, fix and encode write no value the "
+                 "game warns of."),
             valued("jobs", "N", "Files read at the same time (default: 4 for each core)."),
             valued("name", "TEXT|GLOB",
                    "Only the sounds whose path below the folder given holds TEXT, or matches GLOB "
@@ -74,9 +75,26 @@ const std::vector<CliOption> &allOptions()
         all.insert(
             all.end(),
             {
-                flag({"no-backup"}, "Make no .bak backup of the files changed."),
+                flag({"no-backup"}, "Make no .bak backup of the files changed or replaced."),
                 flag({"dry-run"}, "Write nothing; say what would change."),
                 flag({"upgrade"}, "Turn older blocks (version 1 or 2) into version 3 blocks."),
+                flag({"game-ready"}, "Encode again, at 44100 Hz, each sound at another rate (with "
+                                     "--mono, each stereo one too), keeping its block; lossy."),
+                valued("o", "OUT.ogg", "The game sound made of the one SOURCE."),
+                valued("to", "DIR",
+                       "The folder the game sounds go into, each at its source's "
+                       "path below the folder given, as .ogg."),
+                valued("quality", "Q",
+                       "Vorbis quality, -1 to 10 (default 5, as the stock "
+                       "sounds; fix keeps each sound's bitrate)."),
+                flag({"mono"}, "Mix down to one channel, as every sound placed in the world is "
+                               "(encode's default)."),
+                flag({"keep-channels"}, "Keep one or two channels (a sound in the player's "
+                                        "head, such as music or a voice on the radio)."),
+                valued("like", "SOUND",
+                       "The block of SOUND (the stock sound it replaces); "
+                       "the values given change it."),
+                flag({"force"}, "Replace a game sound already there (its .bak kept)."),
                 flag({"h", "help"}, "This help; 'kelvane-cli help COMMAND' for one command."),
                 flag({"v", "version"}, "The version."),
             });
@@ -173,6 +191,7 @@ private:
     std::optional<QString> readEdits(const Command &command, Options &options);
     std::optional<QString> readNumbers(Options &options);
     std::optional<QString> readSource(Options &options, QStringList &positional);
+    std::optional<QString> readEncoding(const Command &command, Options &options);
     std::optional<QString> readPaths(const Command &command, Options &options);
 
     QCommandLineParser &parser_;
@@ -221,6 +240,41 @@ std::optional<QString> Reader::readSource(Options &options, QStringList &positio
     if (!source.inspection.shownAttrs || source.inspection.outcome == LoadOutcome::Inserted)
         return QStringLiteral("copy: %1 has no attribute block to copy").arg(options.from);
     options.fromAttrs = source.inspection.fileAttrs;
+    return std::nullopt;
+}
+
+// How encode makes its sounds, and fix --game-ready.
+std::optional<QString> Reader::readEncoding(const Command &command, Options &options)
+{
+    const QLatin1String name(command.name);
+    options.output = value("o");
+    options.toFolder = value("to");
+    options.force = isSet("force");
+    options.gameReady = isSet("game-ready");
+    options.mono = isSet("mono");
+    options.keepChannels = isSet("keep-channels");
+    if (options.mono && options.keepChannels)
+        return QStringLiteral("--mono and --keep-channels do not go together");
+    if (options.mono && name == QLatin1String("fix") && !options.gameReady)
+        return QStringLiteral("fix takes --mono with --game-ready");
+    if (isSet("quality")) {
+        options.quality = parseNumber(value("quality"), QLatin1Char(','));
+        if (!options.quality || !(*options.quality >= -1.0f && *options.quality <= 10.0f))
+            return QStringLiteral("--quality %1: a number from -1 to 10").arg(value("quality"));
+    }
+    if (isSet("like")) {
+        const QString like = value("like");
+        // An older block gives the values the game reads from it, in a version 3 block.
+        const LoadResult source =
+            loadSoundFile(like, like, MissingBlock::UpgradeOlder, Access::FirstPages);
+        if (source.refused())
+            return QStringLiteral("--like %1: %2").arg(like, english(source.whyRefused()));
+        if (source.inspection.outcome == LoadOutcome::Inserted)
+            return QStringLiteral("--like %1 has no attribute block to take").arg(like);
+        options.like = source.inspection.fileAttrs;
+    }
+    if (name == QLatin1String("encode") && options.output.isEmpty() == options.toFolder.isEmpty())
+        return QStringLiteral("encode needs either -o OUT.ogg (for one SOURCE) or --to DIR");
     return std::nullopt;
 }
 
@@ -298,8 +352,11 @@ std::optional<QString> Reader::readPaths(const Command &command, Options &option
         if (!positional.isEmpty())
             return QStringLiteral("types takes no PATH");
     } else if (positional.isEmpty()) {
-        return QStringLiteral("%1 needs at least one PATH").arg(name);
+        return QStringLiteral("%1 needs at least one %2")
+            .arg(name, name == QLatin1String("encode") ? "SOURCE" : "PATH");
     }
+    if (!options.output.isEmpty() && positional.size() != 1)
+        return QStringLiteral("encode -o makes one sound of one SOURCE; --to DIR takes many");
     if (name == QLatin1String("diff")) {
         if (positional.size() != 2)
             return QStringLiteral("diff needs two paths, A and B");
@@ -320,6 +377,8 @@ std::optional<QString> Reader::read(const Command &command, Options &options)
         return problem;
     if (auto problem = readEdits(command, options))
         return problem;
+    if (auto problem = readEncoding(command, options))
+        return problem;
     return readPaths(command, options);
 }
 
@@ -329,7 +388,7 @@ std::optional<Invocation> readCommandLine(const QStringList &arguments, QTextStr
                                           QTextStream &err, int &exitStatus)
 {
     QCommandLineParser parser;
-    // "-r.ogg" is one unknown option, not six letters; the only short option is -r.
+    // "-r.ogg" is one unknown option, not six letters; the only short options are -r and -o.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const CliOption &s : allOptions())
         parser.addOption(s.option);

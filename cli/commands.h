@@ -15,6 +15,8 @@
 #include <QTextStream>
 
 namespace kelvane {
+struct GameReadyJob;
+struct GameReadySettings;
 class RestoreBatch;
 struct SoundCollection;
 } // namespace kelvane
@@ -40,6 +42,15 @@ struct Options
     AttributeEdits edits;
     QString from; // copy: the file whose block the others receive, and that block
     SoundAttributes fromAttrs{};
+    // encode: one target file, or a folder the sources go into; --like's block.
+    QString output;
+    QString toFolder;
+    std::optional<SoundAttributes> like;
+    std::optional<float> quality;
+    bool keepChannels = false; // encode: keep 1 or 2 channels; fix --game-ready: --mono
+    bool mono = false;
+    bool force = false;     // encode: replace a target that exists
+    bool gameReady = false; // fix: encode again what the game refuses
 };
 
 // Whether a sound's path below the folder given matches one of --name's patterns (or there are
@@ -70,6 +81,7 @@ public:
     int restore(const Options &options);
     int clean(const Options &options);
     int diff(const Options &options);
+    int encode(const Options &options);
 
 private:
     using PerFile = std::function<void(FileReport &)>;
@@ -91,6 +103,9 @@ private:
     void print(const FileReport &run);
     void reportUnread(const SoundCollection &found);
     void printSummary(qsizetype total, bool dryRun);
+    // encode and fix --game-ready: the sources made into game sounds, their lines in order.
+    int makeGameReady(std::vector<GameReadyJob> jobs, const GameReadySettings &settings);
+    int fixGameReady(const Options &options);
 
     QTextStream &out_;
     QTextStream &err_;

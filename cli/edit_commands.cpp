@@ -179,12 +179,14 @@ int Runner::copy(const Options &options)
 const Command kFixCommand{"fix",
                           "PATH...",
                           "repair wrong checksums and give a default block to sounds without one",
-                          "recursive no-backup dry-run upgrade strict name",
+                          "recursive no-backup dry-run upgrade strict name game-ready mono",
                           "kelvane-cli fix -r --upgrade mods/sounds/",
                           &Runner::fix};
 
 int Runner::fix(const Options &options)
 {
+    if (options.gameReady)
+        return fixGameReady(options);
     return forEach(options, Mode::Writes, [&](FileReport &run) { fixOne(run, options); });
 }
 

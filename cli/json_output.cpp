@@ -108,6 +108,30 @@ public:
                                          : Result::Changed;
     }
 
+    void made(FileReport &run, const MadeSound &sound, bool dryRun) override
+    {
+        const bool made =
+            sound.result == MadeSound::Written || sound.result == MadeSound::WouldWrite;
+        const auto known = [&](auto value) { return made ? QJsonValue(value) : QJsonValue(); };
+        const bool failed = sound.result == MadeSound::Failed;
+        run.out += line({{"source", run.shown},
+                         {"output", QDir::toNativeSeparators(sound.job.target)},
+                         {dryRun ? "wouldWrite" : "written", made},
+                         {"kept", sound.result == MadeSound::Kept},
+                         {"rateBefore", known(qint64(sound.sourceRate))},
+                         {"channelsBefore", known(qint64(sound.sourceChannels))},
+                         {"rate", known(qint64(44100))},
+                         {"channels", known(qint64(sound.channels))},
+                         {"seconds", known(double(sound.frames) / 44100.0)},
+                         {"encodeSeconds", known(sound.seconds)},
+                         {"bytes", known(sound.bytes)},
+                         {"quality", known(double(sound.quality))},
+                         {"block", made ? QJsonValue(blockJson(sound.block)) : QJsonValue()},
+                         {"backupMade", sound.backupMade},
+                         {"error", failed ? QJsonValue(english(sound.message)) : QJsonValue()},
+                         {"errorKey", failed ? QJsonValue(keyOf(sound.message)) : QJsonValue()}});
+        run.result = failed ? Result::Failed : made ? Result::Changed : Result::Skipped;
+    }
     void typesListed(QTextStream &out) override
     {
         for (const GameSoundType &type : GameSoundTypes)

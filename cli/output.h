@@ -3,6 +3,7 @@
 #include "backup_cleaning.h"
 #include "backup_restore.h"
 #include "file_report.h"
+#include "game_ready_batch.h"
 #include "message.h"
 #include "sound_reader.h"
 
@@ -66,6 +67,8 @@ public:
     virtual void restored(FileReport &run, const RestoreResult &done, bool dryRun) = 0;
     virtual void cleaned(FileReport &run, const CleanResult &done, bool dryRun) = 0;
     virtual void typesListed(QTextStream &out) = 0;
+    // encode and fix --game-ready: what became of one source.
+    virtual void made(FileReport &run, const MadeSound &sound, bool dryRun) = 0;
     // diff: a pair compared, or one that could not be; the last line.
     virtual void compared(QTextStream &out, QTextStream &err, const DiffPair &pair,
                           bool wholeList) = 0;

@@ -15,8 +15,6 @@
 
 namespace kelvane {
 
-namespace {
-
 QJsonObject blockJson(const SoundAttributes &a)
 {
     QJsonObject block{{"version", static_cast<qint64>(a.version)},
@@ -26,6 +24,8 @@ QJsonObject blockJson(const SoundAttributes &a)
         block.insert(toQString(field.jsonKey), static_cast<double>(a.*field.number));
     return block;
 }
+
+namespace {
 
 QString outcomeName(LoadOutcome outcome)
 {

@@ -11,6 +11,9 @@
 
 namespace kelvane {
 
+// A block's values as numbers, with its type's name, for scripts.
+[[nodiscard]] QJsonObject blockJson(const SoundAttributes &attrs);
+
 // The five attributes, one line each, numbers as the window writes them (with ".").
 [[nodiscard]] QStringList attributeLines(const SoundAttributes &attrs);
 

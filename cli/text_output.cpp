@@ -2,6 +2,7 @@
 #include "attribute_fields.h"
 #include "commands.h"
 #include "english_text.h"
+#include "game_rules.h"
 #include "game_sound_types.h"
 #include "hex_text.h"
 #include "number_text.h"
@@ -133,6 +134,46 @@ public:
                     done.newer;
         if (!done.note.empty())
             line += QStringLiteral("; ") + english(done.note);
+        run.say(line);
+        run.result = Result::Changed;
+    }
+
+    void made(FileReport &run, const MadeSound &sound, bool dryRun) override
+    {
+        if (sound.result == MadeSound::Failed) {
+            run.fail(sound.message);
+            return;
+        }
+        const QString target = QDir::toNativeSeparators(sound.job.target);
+        if (sound.result == MadeSound::Kept) {
+            run.say(target + QStringLiteral(" ") + english(sound.message) +
+                    QStringLiteral(" (--force replaces it)"));
+            run.result = Result::Skipped;
+            return;
+        }
+        const auto channels = [](unsigned n) {
+            return n == 1   ? QStringLiteral("mono")
+                   : n == 2 ? QStringLiteral("stereo")
+                            : QStringLiteral("%1 channels").arg(n);
+        };
+        QString line = (dryRun ? QStringLiteral("would make ") : QStringLiteral("made ")) +
+                       (sound.job.replaces ? QStringLiteral("it again") : target) +
+                       QStringLiteral(": %1 Hz %2 -> 44100 Hz %3, %4 s, quality %5, %6 bytes")
+                           .arg(sound.sourceRate)
+                           .arg(channels(sound.sourceChannels), channels(sound.channels))
+                           .arg(double(sound.frames) / 44100.0, 0, 'f', 3)
+                           .arg(double(sound.quality), 0, 'f', 1)
+                           .arg(sound.bytes);
+        if (sound.backupMade)
+            line += QStringLiteral("; the sound as it was kept as .bak");
+        if (!sound.notes.empty())
+            line += QStringLiteral("; ") + english(sound.notes).join(QStringLiteral("; "));
+        QStringList stopping;
+        for (const GameWarning &warning : valueWarnings(sound.block))
+            if (warning.stopsGame())
+                stopping << english(warning.text);
+        if (!stopping.isEmpty())
+            line += QStringLiteral("; stops the game: ") + stopping.join(QStringLiteral("; "));
         run.say(line);
         run.result = Result::Changed;
     }

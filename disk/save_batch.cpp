@@ -11,6 +11,18 @@ SaveBatch::~SaveBatch() = default;
 std::optional<SaveResult> SaveBatch::add(FileImage &image, const SoundAttributes &attrs,
                                          const SaveTarget &target)
 {
+    return addStaged(target, [&] { return stageSave(image, attrs, target, Flush::Later); });
+}
+
+std::optional<SaveResult> SaveBatch::add(std::span<const std::uint8_t> bytes,
+                                         const SaveTarget &target)
+{
+    return addStaged(target, [&] { return stageBytes(bytes, target, Flush::Later); });
+}
+
+template<typename Stage>
+std::optional<SaveResult> SaveBatch::addStaged(const SaveTarget &target, Stage stage)
+{
     try {
         // The flush reports the write-back errors of its file system since it began to watch
         // it, so it watches before the first new file there is written.
@@ -21,7 +33,7 @@ std::optional<SaveResult> SaveBatch::add(FileImage &image, const SoundAttributes
         const auto device = folder ? folder->identity.device : 0;
         if (folder)
             flush_.watch(where, device, error);
-        auto result = stageSave(image, attrs, target, Flush::Later);
+        auto result = stage();
         if (auto *failure = std::get_if<SaveResult>(&result))
             return std::move(*failure);
         auto staged = std::make_unique<StagedSave>(std::move(std::get<StagedSave>(result)));

@@ -4,6 +4,7 @@
 #include "sound_writer.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace kelvane {
@@ -32,6 +33,9 @@ public:
     // failure when that already failed; otherwise the save waits for `commit`.
     [[nodiscard]] std::optional<SaveResult> add(FileImage &image, const SoundAttributes &attrs,
                                                 const SaveTarget &target);
+    // The same for a new file's bytes.
+    [[nodiscard]] std::optional<SaveResult> add(std::span<const std::uint8_t> bytes,
+                                                const SaveTarget &target);
     // How many saves and bytes wait for `commit`.
     [[nodiscard]] std::size_t size() const;
     [[nodiscard]] qint64 bytes() const;
@@ -39,6 +43,9 @@ public:
     [[nodiscard]] std::vector<SaveResult> commit();
 
 private:
+    template<typename Stage>
+    std::optional<SaveResult> addStaged(const SaveTarget &target, Stage stage);
+
     std::vector<std::unique_ptr<StagedSave>> staged_;
     std::vector<std::optional<std::uint64_t>> devices_; // the file system of each save
     BatchFlush flush_;

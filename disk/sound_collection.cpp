@@ -23,6 +23,20 @@ bool isSoundName(const QByteArray &name)
     return name.size() > 4 && name.right(4).toLower() == ".ogg";
 }
 
+} // namespace
+
+bool isSourceName(const QString &name)
+{
+    static const QStringList kEndings{".wav",  ".wave", ".aif", ".aiff",
+                                      ".aifc", ".flac", ".ogg", ".oga"};
+    for (const QString &ending : kEndings)
+        if (name.size() > ending.size() && name.endsWith(ending, Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
+namespace {
+
 // The sound's name of "x.ogg.bak" or "x.ogg.newer" (any letter case of ".ogg").
 std::optional<QByteArray> backupOf(const QByteArray &name)
 {
@@ -55,9 +69,10 @@ QString escaped(const QByteArray &path)
 class Collector
 {
 public:
-    Collector(bool recursive, FolderLinks links, SoundCollection &found)
+    Collector(bool recursive, FolderLinks links, Gathered gathered, SoundCollection &found)
         : recursive_(recursive)
         , links_(links)
+        , gathered_(gathered)
         , found_(found)
     {}
 
@@ -128,7 +143,9 @@ private:
             const auto facts = fs::factsOf(text, fs::Links::Follow, error);
             isFolder = facts && facts->kind == fs::EntryKind::Folder;
         }
-        const bool wanted = isFolder ? recursive_ : isSoundName(name);
+        const bool wanted = isFolder                        ? recursive_
+                            : gathered_ == Gathered::Sounds ? isSoundName(name)
+                                                            : isSourceName(text);
         if (!wanted)
             return;
         if (fs::pathBytes(text) != path) {
@@ -146,16 +163,18 @@ private:
 
     bool recursive_;
     FolderLinks links_;
+    Gathered gathered_;
     SoundCollection &found_;
     std::set<std::pair<std::uint64_t, std::uint64_t>> listed_; // every folder listed so far
 };
 
 } // namespace
 
-SoundCollection collectSounds(const QStringList &paths, bool recursive, FolderLinks links)
+SoundCollection collectSounds(const QStringList &paths, bool recursive, FolderLinks links,
+                              Gathered gathered)
 {
     SoundCollection found;
-    Collector collector(recursive, links, found);
+    Collector collector(recursive, links, gathered, found);
     for (const QString &path : paths) {
         // One look, whose failure is said: a path the system cannot look at is neither a sound
         // nor missing.

@@ -29,10 +29,20 @@ enum class FolderLinks
     Follow, // entered, unless the folder it leads to is listed already
 };
 
+enum class Gathered
+{
+    Sounds,  // .ogg files
+    Sources, // what a game sound is made from: .wav, .aif(f/c), .flac, .ogg, .oga
+};
+
 // Expands the paths: a file stays as it is, a folder gives its .ogg files (any letter case,
 // as the window lists them; hidden ones left out), with `recursive` those of its sub-folders
 // too. Names that cannot be turned into text and back are reported, never silently dropped.
 [[nodiscard]] SoundCollection collectSounds(const QStringList &paths, bool recursive,
-                                            FolderLinks links = FolderLinks::Skip);
+                                            FolderLinks links = FolderLinks::Skip,
+                                            Gathered gathered = Gathered::Sounds);
+
+// Whether a file name (any letter case) is one a game sound is made from.
+[[nodiscard]] bool isSourceName(const QString &name);
 
 } // namespace kelvane

@@ -28,6 +28,9 @@ struct SaveTarget
     // Other names (hard links) of the file that the same batch writes: they do not keep the
     // old sound, so the result does not say they do.
     int otherNamesWritten = 0;
+    // A sound made anew: written only under a free name, never over any file (not even one
+    // that takes the name while it is written).
+    bool newFileOnly = false;
 };
 
 enum class SaveProblem
@@ -37,6 +40,7 @@ enum class SaveProblem
     Changed, // the file on disk is no longer the one loaded
     Backup,  // the backup asked for could not be made
     InUse,   // another program holds the file open and will not let it be replaced (Windows)
+    Exists,  // a new file's name is taken: the file there is kept
 };
 
 struct SaveResult

@@ -32,6 +32,9 @@ SaveResult saveFailure(SaveProblem problem, const SaveTarget &target, const Mess
         result.failure = {MessageKind::BackupFailed, {backupName.toStdString()}, {reason}};
         result.reason = {}; // said in the message already
         break;
+    case SaveProblem::Exists:
+        result.failure = {MessageKind::AlreadyThere};
+        break;
     case SaveProblem::None:
     case SaveProblem::Write:
         result.problem = SaveProblem::Write;
@@ -134,12 +137,11 @@ bool writeNewFile(ReplacementFile &file, const FileImage &image, const QString &
 
 } // namespace
 
-std::variant<StagedSave, SaveResult> stageSave(FileImage &image, const SoundAttributes &attrs,
-                                               const SaveTarget &target, Flush flush)
+namespace {
+
+// The checks every save makes before it writes, and the new file created beside the target.
+std::optional<SaveResult> openStage(StagedSave &staged, const SaveTarget &target)
 {
-    if (image.headersOnly() || !prepareImageForSave(image, attrs))
-        return saveFailure(SaveProblem::Write, target, MessageKind::CannotBeWritten);
-    StagedSave staged;
     staged.target = target;
     Message reason;
     const auto realPath = realPathOf(target.path, reason);
@@ -152,24 +154,54 @@ std::variant<StagedSave, SaveResult> stageSave(FileImage &image, const SoundAttr
         staged.original = *facts;
         staged.exists = true;
     }
+    if (staged.exists && target.newFileOnly)
+        return saveFailure(SaveProblem::Exists, target);
     if (staged.exists && staged.original.kind != fs::EntryKind::File)
         return saveFailure(SaveProblem::Write, target, MessageKind::NotRegularFile);
     if ((!staged.exists && target.loadedAs) || !stillAsLoaded(*realPath, target))
         return saveFailure(SaveProblem::Changed, target);
     if (staged.exists && fs::folderForbidsReplacing(staged.original, staged.folder))
         return saveFailure(SaveProblem::Write, target, systemReason(EPERM));
-
     staged.file = ReplacementFile::create(staged.folder, reason);
     if (!staged.file)
         return saveFailure(SaveProblem::Write, target, reason);
-    if (!writeNewFile(*staged.file, image, *realPath, target))
-        return saveFailure(SaveProblem::Write, target, staged.file->reason());
+    return std::nullopt;
+}
+
+std::variant<StagedSave, SaveResult> finishStage(StagedSave &staged, Flush flush, std::size_t bytes)
+{
     if (staged.exists)
-        staged.file->takeMetadataOf(staged.original, *realPath, staged.notes);
+        staged.file->takeMetadataOf(staged.original, staged.realPath, staged.notes);
     if (!staged.file->finish(flush == Flush::EachFile))
+        return saveFailure(SaveProblem::Write, staged.target, staged.file->reason());
+    staged.bytes = static_cast<qint64>(bytes);
+    return std::move(staged);
+}
+
+} // namespace
+
+std::variant<StagedSave, SaveResult> stageSave(FileImage &image, const SoundAttributes &attrs,
+                                               const SaveTarget &target, Flush flush)
+{
+    if (image.headersOnly() || !prepareImageForSave(image, attrs))
+        return saveFailure(SaveProblem::Write, target, MessageKind::CannotBeWritten);
+    StagedSave staged;
+    if (auto failure = openStage(staged, target))
+        return std::move(*failure);
+    if (!writeNewFile(*staged.file, image, staged.realPath, target))
         return saveFailure(SaveProblem::Write, target, staged.file->reason());
-    staged.bytes = static_cast<qint64>(image.bytes().size());
-    return staged;
+    return finishStage(staged, flush, image.bytes().size());
+}
+
+std::variant<StagedSave, SaveResult> stageBytes(std::span<const std::uint8_t> bytes,
+                                                const SaveTarget &target, Flush flush)
+{
+    StagedSave staged;
+    if (auto failure = openStage(staged, target))
+        return std::move(*failure);
+    if (!staged.file->write(bytes))
+        return saveFailure(SaveProblem::Write, target, staged.file->reason());
+    return finishStage(staged, flush, bytes.size());
 }
 
 SaveResult placeSave(StagedSave &staged)
@@ -187,14 +219,17 @@ SaveResult placeSave(StagedSave &staged)
     }
     // A file loaded is replaced only while it is still that file, whatever another program
     // renames over it after the check above.
+    // A new file only takes a free name: a file that took it meanwhile stays.
     const ExchangeOutcome placed =
         !staged.exists || !target.loadedAs
-            ? (staged.file->replace(staged.realPath) ? ExchangeOutcome::Renamed
-                                                     : ExchangeOutcome::Failed)
+            ? (staged.file->replace(staged.realPath, target.newFileOnly) ? ExchangeOutcome::Renamed
+                                                                         : ExchangeOutcome::Failed)
             : staged.file->replaceExpected(staged.realPath, *target.loadedAs);
     if (placed == ExchangeOutcome::Changed || placed == ExchangeOutcome::Failed) {
         SaveResult refused = placed == ExchangeOutcome::Changed
                                  ? saveFailure(SaveProblem::Changed, target)
+                             : target.newFileOnly && staged.file->error() == EEXIST
+                                 ? saveFailure(SaveProblem::Exists, target)
                              : fs::heldByAnotherProgram(staged.file->error())
                                  ? saveFailure(SaveProblem::InUse, target)
                                  : saveFailure(SaveProblem::Write, target, staged.file->reason());

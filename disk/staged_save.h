@@ -4,6 +4,7 @@
 #include "sound_writer.h"
 
 #include <memory>
+#include <span>
 #include <variant>
 
 namespace kelvane {
@@ -32,6 +33,10 @@ enum class Flush
 // Flush::EachFile). The failure when it could not be done; nothing is left behind then.
 [[nodiscard]] std::variant<StagedSave, SaveResult>
 stageSave(FileImage &image, const SoundAttributes &attrs, const SaveTarget &target, Flush flush);
+
+// The same first half for a new file's bytes (a sound made from another).
+[[nodiscard]] std::variant<StagedSave, SaveResult>
+stageBytes(std::span<const std::uint8_t> bytes, const SaveTarget &target, Flush flush);
 
 // The second half: the target checked once more against what was loaded, the backup made and
 // the new file renamed over the target. The folder is not flushed here.

@@ -19,23 +19,26 @@ std::variant<EncodedSound, Message> encodeGameReady(const std::string &path,
     if (!request.mono && source.channels > 2)
         return Message(MessageKind::SourceTooManyChannels, {std::to_string(source.channels)});
 
+    // The source's own first comment goes over as it is, unless values are given.
     std::vector<std::uint8_t> block(kAttributeBlockSize);
-    if (request.block) {
-        done.blockFrom = BlockSource::Given;
-        done.block = *request.block;
-    } else if (source.firstComment) {
+    if (request.block || request.edits.any() || !source.firstComment) {
+        done.blockFrom =
+            request.block || request.edits.any() ? BlockSource::Given : BlockSource::Default;
+        const SoundAttributes base = request.block ? *request.block
+                                     : source.firstComment
+                                         ? readAttributeBlock(*source.firstComment)
+                                         : defaultAttrs;
+        done.block = request.edits.over(base);
+        done.block.version = kAttributeBlockVersion;
+        writeAttributeBlock(block, done.block);
+    } else {
         done.blockFrom = BlockSource::Source;
         block = *source.firstComment;
         done.block = readAttributeBlock(block);
-    } else {
-        done.block = defaultAttrs;
     }
-    if (done.blockFrom != BlockSource::Source)
-        writeAttributeBlock(block, done.block);
     done.quality = request.quality ? *request.quality
                    : source.nominalBitrate > 0
-                       ? qualityForBitrate(request.mono ? 1 : source.channels, kGameRate,
-                                           source.nominalBitrate)
+                       ? qualityForBitrate(source.channels, source.rate, source.nominalBitrate)
                        : kStockQuality;
 
     SourceAudio shaped = resampled(request.mono ? mixedDown(source) : std::move(source), kGameRate);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "attribute_edits.h"
 #include "message.h"
 #include "sound_attributes.h"
 
@@ -27,6 +28,8 @@ struct EncodeRequest
     // The block to write. Nothing: an Ogg source's own block (its first comment as it is), or
     // the default block for a source that has none.
     std::optional<SoundAttributes> block;
+    // Values set over that block, whichever it is.
+    AttributeEdits edits;
 };
 
 // Where the block written came from.

@@ -19,7 +19,8 @@ namespace kelvane {
                                                      std::span<const std::uint8_t> block);
 
 // The quality (in tenths, on oggenc's scale) whose nominal bitrate for this many channels at
-// this rate comes nearest `nominalBitrate`: a sound encoded again keeps the size it had.
+// this rate comes nearest `nominalBitrate`: the quality a sound was most likely encoded at, which
+// it keeps when it is encoded again.
 [[nodiscard]] float qualityForBitrate(unsigned channels, unsigned rate, long nominalBitrate);
 
 } // namespace kelvane

@@ -14,6 +14,8 @@
 //                                   on a file system without hard links
 //   KELVANE_FAULT=term-at-fchmod    SIGTERM is raised (and the process goes on) at fchmod number
 //                                   $KELVANE_FAULT_ARG of a file inside the folder
+//   KELVANE_FAULT=term-at-close     SIGTERM is raised (and the process goes on) at close number
+//                                   $KELVANE_FAULT_ARG of a file written inside the folder
 //   KELVANE_FAULT=replace-at-rename just before the first rename (renameat2 too) onto a path
 //                                   inside the folder, the file $KELVANE_FAULT_ARG is renamed
 //                                   over that path (or over $KELVANE_FAULT_TARGET, when set),
@@ -95,6 +97,7 @@ std::atomic<int> reads{0};
 std::atomic<int> renames{0};
 std::atomic<int> links{0};
 std::atomic<int> fchmods{0};
+std::atomic<int> closes{0};
 
 // Kills the process at the chosen call of `kind` on a path inside the fault folder.
 void killAt(const char *kind, std::atomic<int> &calls, const char *path)
@@ -258,8 +261,12 @@ int syncfs(int fd)
 
 int close(int fd)
 {
-    const bool fail = fault("close-eio") && !watchedPath(fd).empty() && writing(fd);
+    const bool watched = !watchedPath(fd).empty() && writing(fd);
+    const bool fail = fault("close-eio") && watched;
     const int result = real<int (*)(int)>("close")(fd);
+    if (fault("term-at-close") && watched &&
+        ++closes == std::atoi(setting("KELVANE_FAULT_ARG")))
+        raise(SIGTERM);
     if (fail) {
         errno = EIO;
         return -1;

@@ -194,6 +194,17 @@ QString encodeTone(const QString &folder, const QString &name, int channels, dou
     return ok && oggFile.takeBack() ? ogg : QString();
 }
 
+QString soxSource(const QString &folder, const QString &name, const QStringList &soxArgs,
+                  const QStringList &effects)
+{
+    const QString path = QDir(folder).filePath(name);
+    const ToolFile file(path, false);
+    bool ok = false;
+    run(QStringLiteral("sox"),
+        QStringList{"-R", "-n"} + soxArgs + QStringList{file.forTool()} + effects, &ok);
+    return ok && file.takeBack() ? path : QString();
+}
+
 QByteArray decodedSamples(const QString &path)
 {
     const ToolFile sound(path, true);

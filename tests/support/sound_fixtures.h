@@ -21,6 +21,11 @@ QString encodeTone(const QString &folder, const QString &name, int channels, dou
                    const QStringList &comments = {}, int quality = 0, int rate = 44100,
                    bool noise = false);
 
+// A source sox makes with `soxArgs` after "-n" and before the file (rate, channels, bits...) and
+// `effects` after it ("synth 1 sine 440"); the type from the name. Empty on failure.
+QString soxSource(const QString &folder, const QString &name, const QStringList &soxArgs,
+                  const QStringList &effects);
+
 // The decoded audio, as raw 16-bit samples from oggdec; empty when it cannot decode.
 QByteArray decodedSamples(const QString &path);
 

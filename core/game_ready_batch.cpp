@@ -1,0 +1,134 @@
+#include "game_ready_batch.h"
+
+#include "parallel_for.h"
+#include "save_batch.h"
+
+#include <chrono>
+#include <mutex>
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kelvane {
+
+namespace {
+
+// The checks before a source is encoded: what would be pointless or harmful to write. Sets the
+// save's target; false when the sound ends here.
+bool mayMake(MadeSound &sound, const GameReadySettings &settings, SaveTarget &target)
+{
+    const GameReadyJob &job = sound.job;
+    target.path = target.shownName = job.target;
+    const QFileInfo existing(job.target);
+    const bool exists = existing.exists() || existing.isSymLink();
+    if (job.replaces) {
+        target.loadedAs = job.replaces;
+    } else if (exists &&
+               existing.canonicalFilePath() == QFileInfo(job.source).canonicalFilePath()) {
+        sound.message = MessageKind::SourceIsTarget;
+        return false;
+    } else if (exists && !settings.replaceExisting) {
+        sound.result = MadeSound::Kept;
+        sound.message = MessageKind::AlreadyThere;
+        return false;
+    } else if (exists) {
+        target.loadedAs = identityOfPath(job.target); // replaced only while it is that file
+    }
+    target.newFileOnly = !exists;
+    target.backup = exists ? settings.backup : Backup::None;
+    return true;
+}
+
+void takeFacts(MadeSound &sound, const EncodedSound &made)
+{
+    sound.sourceRate = made.sourceRate;
+    sound.sourceChannels = made.sourceChannels;
+    sound.channels = made.channels;
+    sound.frames = made.frames;
+    sound.quality = made.quality;
+    sound.block = made.block;
+    sound.blockFrom = made.blockFrom;
+    sound.bytes = qint64(made.bytes.size());
+}
+
+} // namespace
+
+GameReadyBatch::GameReadyBatch(std::vector<GameReadyJob> jobs, GameReadySettings settings)
+    : jobs_(std::move(jobs))
+    , settings_(std::move(settings))
+{
+    setTotal(qsizetype(jobs_.size()));
+    start([this] { run(); });
+}
+
+GameReadyBatch::~GameReadyBatch()
+{
+    join();
+}
+
+void GameReadyBatch::run()
+{
+    for (std::size_t from = 0; from < jobs_.size() && !cancelled();)
+        from = makeSlice(from);
+}
+
+std::size_t GameReadyBatch::makeSlice(std::size_t from)
+{
+    const std::size_t count = std::min(jobs_.size() - from, SaveBatch::kMostFiles);
+    std::vector<MadeSound> made(count);
+    std::vector<std::size_t> added; // which sounds wait in the batch, in the order they came
+    std::atomic<std::size_t> taken{0};
+    SaveBatch batch;
+    std::mutex adding;
+    const auto make = [&](std::size_t k) {
+        ++taken;
+        MadeSound &sound = made[k];
+        sound.job = jobs_[from + k];
+        SaveTarget target;
+        if (mayMake(sound, settings_, target)) {
+            const auto started = std::chrono::steady_clock::now();
+            auto encoded = encodeGameReady(sound.job.source.toStdString(), settings_.request);
+            sound.seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+            if (const auto *why = std::get_if<Message>(&encoded)) {
+                sound.message = *why;
+            } else {
+                const EncodedSound &done = std::get<EncodedSound>(encoded);
+                takeFacts(sound, done);
+                if (settings_.dryRun) {
+                    sound.result = MadeSound::WouldWrite;
+                } else {
+                    QDir().mkpath(QFileInfo(target.path).path());
+                    const std::lock_guard lock(adding);
+                    if (auto failed = batch.add(done.bytes, target))
+                        sound.message = withReason(failed->failure, failed->reason);
+                    else
+                        added.push_back(k);
+                }
+            }
+        }
+        ++encoded_;
+    };
+    // Indices are taken in order, so the sounds made are the first `taken` of the slice.
+    parallelFor(count, settings_.workers, make, [&] {
+        const std::lock_guard lock(adding);
+        return cancelled() || batch.bytes() >= SaveBatch::kMostBytes;
+    });
+    if (cancelled())
+        return jobs_.size(); // the batch drops the files it has not renamed into place
+    const std::vector<SaveResult> results =
+        batch.size() ? batch.commit() : std::vector<SaveResult>{};
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        MadeSound &sound = made[added[i]];
+        const SaveResult &saved = results.at(i);
+        sound.result = saved.ok ? MadeSound::Written : MadeSound::Failed;
+        sound.message = saved.ok ? Message() : withReason(saved.failure, saved.reason);
+        sound.notes = saved.notes;
+        sound.backupMade = saved.backupMade;
+    }
+    for (std::size_t k = 0; k < taken; ++k)
+        deliver(std::move(made[k]));
+    return from + taken;
+}
+
+} // namespace kelvane
