@@ -4,7 +4,6 @@
 #include "commands.h"
 #include "game_ready_batch.h"
 #include "game_rules.h"
-#include "relative_path.h"
 #include "sound_collection.h"
 #include "sound_reader.h"
 
@@ -20,24 +19,6 @@
 namespace kelvane::cli {
 
 namespace {
-
-// The name a source's game sound gets: its own with ".ogg" for its extension.
-QString oggName(const QString &path)
-{
-    const QFileInfo info(path);
-    const QString base = info.suffix().isEmpty() ? info.fileName() : info.completeBaseName();
-    return base + QStringLiteral(".ogg");
-}
-
-// A source's target below DIR: its path below the folder it was found in, or its name alone.
-QString targetBelow(const QString &folder, const QString &root, const QString &source)
-{
-    const QString below = source == root ? QFileInfo(source).fileName() : pathBelow(root, source);
-    const QString dir = QFileInfo(below).path();
-    return QDir::cleanPath(folder + QLatin1Char('/') +
-                           (dir == QLatin1String(".") ? QString() : dir + QLatin1Char('/')) +
-                           oggName(below));
-}
 
 GameReadySettings settingsOf(const Options &options)
 {
@@ -86,7 +67,7 @@ int Runner::encode(const Options &options)
         keepNamed(found.files, options);
         reportUnread(found);
         for (const QString &source : found.files)
-            jobs.push_back({source, targetBelow(options.toFolder, root, source), {}});
+            jobs.push_back({source, gameSoundTarget(options.toFolder, root, source), {}});
     }
     // Two sources that would become one sound: neither is made, nothing is touched.
     std::set<QString> targets;

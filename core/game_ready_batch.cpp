@@ -1,6 +1,7 @@
 #include "game_ready_batch.h"
 
 #include "parallel_for.h"
+#include "relative_path.h"
 #include "save_batch.h"
 
 #include <chrono>
@@ -52,6 +53,17 @@ void takeFacts(MadeSound &sound, const EncodedSound &made)
 }
 
 } // namespace
+
+QString gameSoundTarget(const QString &folder, const QString &root, const QString &source)
+{
+    const QString below = source == root ? QFileInfo(source).fileName() : pathBelow(root, source);
+    const QFileInfo info(below);
+    const QString name = (info.suffix().isEmpty() ? info.fileName() : info.completeBaseName()) +
+                         QStringLiteral(".ogg");
+    const QString dir = info.path();
+    return QDir::cleanPath(folder + QLatin1Char('/') +
+                           (dir == QLatin1String(".") ? QString() : dir + QLatin1Char('/')) + name);
+}
 
 GameReadyBatch::GameReadyBatch(std::vector<GameReadyJob> jobs, GameReadySettings settings)
     : jobs_(std::move(jobs))

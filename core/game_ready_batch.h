@@ -23,6 +23,11 @@ struct GameReadyJob
     std::optional<FileIdentity> replaces;
 };
 
+// Where a source's game sound goes in `folder`: at its path below `root` (the folder it was
+// found in; itself when it is the source), its extension ".ogg".
+[[nodiscard]] QString gameSoundTarget(const QString &folder, const QString &root,
+                                      const QString &source);
+
 struct GameReadySettings
 {
     EncodeRequest request;

@@ -19,11 +19,11 @@ std::variant<EncodedSound, Message> encodeGameReady(const std::string &path,
     if (!request.mono && source.channels > 2)
         return Message(MessageKind::SourceTooManyChannels, {std::to_string(source.channels)});
 
-    // The source's own first comment goes over as it is, unless values are given.
+    // The source's own first comment goes over as it is, unless values are given for it.
     std::vector<std::uint8_t> block(kAttributeBlockSize);
-    if (request.block || request.edits.any() || !source.firstComment) {
-        done.blockFrom =
-            request.block || request.edits.any() ? BlockSource::Given : BlockSource::Default;
+    const bool given = request.block || request.edits.any();
+    if (!source.firstComment || (given && !request.sourceBlockFirst)) {
+        done.blockFrom = given ? BlockSource::Given : BlockSource::Default;
         const SoundAttributes base = request.block ? *request.block
                                      : source.firstComment
                                          ? readAttributeBlock(*source.firstComment)

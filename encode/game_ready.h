@@ -30,6 +30,9 @@ struct EncodeRequest
     std::optional<SoundAttributes> block;
     // Values set over that block, whichever it is.
     AttributeEdits edits;
+    // An Ogg source's own block (its first comment as it is) wins over the block and values
+    // given, which then serve the sources without one.
+    bool sourceBlockFirst = false;
 };
 
 // Where the block written came from.

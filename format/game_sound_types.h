@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hex_text.h"
+#include "sound_attributes.h"
 
 #include <array>
 #include <cstddef>
@@ -60,6 +61,26 @@ inline constexpr std::array<GameSoundType, 21> GameSoundTypes{{
 [[nodiscard]] inline std::string gameTypeLabel(std::uint32_t code)
 {
     return std::string(gameTypeName(code).value_or("unlisted")) + " (0x" + hexText(code) + ")";
+}
+
+// The values the stock sounds of a type usually hold, where they are known: a new sound of that
+// type starts from them. Nothing for the others.
+[[nodiscard]] constexpr std::optional<SoundAttributes> usualValues(std::uint32_t code)
+{
+    constexpr std::uint32_t v = kAttributeBlockVersion;
+    switch (code) {
+    case 0x00000000u: // undefined
+        return defaultAttrs;
+    case 0x80040000u: // weapon_recharging: reloads
+    case 0x40800000u: // item_taking: drawing a weapon
+        return SoundAttributes{v, 0.7f, 20.0f, 1.0f, code, 8.0f};
+    case 0x80200000u: // weapon_shooting
+        return SoundAttributes{v, 5.0f, 300.0f, 1.0f, code, 55.0f};
+    case 0x08000080u: // world_ambient
+        return SoundAttributes{v, 10.0f, 300.0f, 1.0f, code, 2.0f};
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace kelvane

@@ -144,16 +144,20 @@ build_cmake() { # NAME [patched] -- CMAKE_OPTIONS...
 # decoder); its build asks for Opus too.
 if [[ ! -f "$prefix/lib/libFLAC.a" ]]; then
     stage "building FLAC for Windows"
-    build_autotools flac --disable-cpplibs --disable-programs --disable-examples --disable-doxygen-docs
+    build_autotools flac --disable-cpplibs --disable-programs --disable-examples \
+        --disable-doxygen-docs --disable-stack-smash-protection --disable-fortify-source
 fi
 if [[ ! -f "$prefix/lib/libopus.a" ]]; then
     stage "building Opus for Windows"
-    build_autotools opus --disable-doc --disable-extra-programs
+    # Without the checked string functions, which MinGW's C library does not have.
+    build_autotools opus --disable-doc --disable-extra-programs --disable-stack-protector \
+        CPPFLAGS="-I$prefix/include -D_FORTIFY_SOURCE=0"
 fi
 if [[ ! -f "$prefix/lib/libsndfile.a" ]]; then
     stage "building libsndfile for Windows"
+    # FLAC is linked in, not a DLL: its headers are told so.
     build_cmake libsndfile patched -- -DENABLE_MPEG=OFF -DBUILD_PROGRAMS=OFF -DBUILD_EXAMPLES=OFF \
-        -DBUILD_TESTING=OFF -DENABLE_CPACK=OFF -DENABLE_EXTERNAL_LIBS=ON
+        -DBUILD_TESTING=OFF -DENABLE_CPACK=OFF -DENABLE_EXTERNAL_LIBS=ON -DCMAKE_C_FLAGS=-DFLAC__NO_DLL
 fi
 if [[ ! -f "$prefix/lib/libsoxr.a" ]]; then
     stage "building libsoxr for Windows"

@@ -12,6 +12,40 @@
     </message>
 </context>
 <context>
+    <name>kelvane::ImportDialog</name>
+    <message numerus="yes">
+        <source>%n sound(s) of these names are in the folder already. Replace them?</source>
+        <translation>
+            <numerusform>%n sound of that name is in the folder already. Replace it?</numerusform>
+            <numerusform>%n sounds of these names are in the folder already. Replace them?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sound(s) could not be made.</source>
+        <translation>
+            <numerusform>%n sound could not be made.</numerusform>
+            <numerusform>%n sounds could not be made.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kelvane::KelvaneWindow</name>
+    <message numerus="yes">
+        <source> Made %n game sound(s); %1 kept as they were; %2 failed.</source>
+        <translation>
+            <numerusform> Made %n game sound; %1 kept as they were; %2 failed.</numerusform>
+            <numerusform> Made %n game sounds; %1 kept as they were; %2 failed.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n sound(s) encoded again at 44100 Hz.</source>
+        <translation>
+            <numerusform> %n sound encoded again at 44100 Hz.</numerusform>
+            <numerusform> %n sounds encoded again at 44100 Hz.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>kelvane::SoundTablePanel</name>
     <message numerus="yes">
         <source>Put the .bak backups of %n selected sound(s) back in their places?</source>

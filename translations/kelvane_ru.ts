@@ -545,6 +545,141 @@
     </message>
 </context>
 <context>
+    <name>kelvane::ImportDialog</name>
+    <message>
+        <source>Import</source>
+        <translation>Импортировать</translation>
+    </message>
+    <message>
+        <source>Import Sounds</source>
+        <translation>Импорт звуков</translation>
+    </message>
+    <message>
+        <source>Make Game-Ready</source>
+        <translation>Подготовить для игры</translation>
+    </message>
+    <message>
+        <source>Each sound is encoded again at 44100 Hz and keeps its block. Encoding again loses a little quality; the sound as it was is kept as .bak when backups are made.</source>
+        <translation>Каждый звук кодируется заново с частотой 44100 Гц и сохраняет свой блок. Повторное кодирование немного снижает качество; прежний звук сохраняется как .bak, если включены резервные копии.</translation>
+    </message>
+    <message>
+        <source>Sources (WAV, AIFF, FLAC or Ogg):</source>
+        <translation>Исходные файлы (WAV, AIFF, FLAC или Ogg):</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Добавить...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Убрать</translation>
+    </message>
+    <message>
+        <source>Into folder:</source>
+        <translation>В папку:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>Vorbis quality from -1 to 10; the stock sounds are at 5 (about 96 kbps in mono).</source>
+        <translation>Качество Vorbis от -1 до 10; стандартные звуки игры — 5 (около 96 кбит/с в моно).</translation>
+    </message>
+    <message>
+        <source>Keep each sound&apos;s quality</source>
+        <translation>Сохранить качество каждого звука</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Качество:</translation>
+    </message>
+    <message>
+        <source>Mono: a sound placed in the world</source>
+        <translation>Моно: звук, размещённый в мире</translation>
+    </message>
+    <message>
+        <source>Keep the channels: a sound in the player&apos;s head (music, the radio)</source>
+        <translation>Сохранить каналы: звук «в голове» игрока (музыка, радио)</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Каналы:</translation>
+    </message>
+    <message>
+        <source>The block of the new sounds</source>
+        <translation>Блок новых звуков</translation>
+    </message>
+    <message>
+        <source>Like a Sound...</source>
+        <translation>Как у звука...</translation>
+    </message>
+    <message>
+        <source>The block of another sound, such as the stock sound the new one replaces</source>
+        <translation>Блок другого звука, например стандартного звука, который заменяет новый</translation>
+    </message>
+    <message>
+        <source>An Ogg source with a block keeps its own</source>
+        <translation>Исходный Ogg с блоком сохраняет свой</translation>
+    </message>
+    <message>
+        <source>Add Sources</source>
+        <translation>Добавить исходные файлы</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.wave *.aif *.aiff *.aifc *.flac *.ogg *.oga)</source>
+        <translation>Звуки (*.wav *.wave *.aif *.aiff *.aifc *.flac *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Into Folder</source>
+        <translation>В папку</translation>
+    </message>
+    <message>
+        <source>Like a Sound</source>
+        <translation>Как у звука</translation>
+    </message>
+    <message>
+        <source>Ogg Vorbis sound files (*.ogg)</source>
+        <translation>Звуковые файлы Ogg Vorbis (*.ogg)</translation>
+    </message>
+    <message>
+        <source>%1 has no block to take.</source>
+        <translation>У %1 нет блока, который можно взять.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sound(s) of these names are in the folder already. Replace them?</source>
+        <translation>
+            <numerusform>%n звук с таким именем уже есть в папке. Заменить?</numerusform>
+            <numerusform>%n звука с такими именами уже есть в папке. Заменить их?</numerusform>
+            <numerusform>%n звуков с такими именами уже есть в папке. Заменить их?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No keeps them as they are and makes the others.</source>
+        <translation>«Нет» оставит их как есть и создаст остальные.</translation>
+    </message>
+    <message>
+        <source>Encoding...</source>
+        <translation>Кодирование...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sound(s) could not be made.</source>
+        <translation>
+            <numerusform>Не удалось создать %n звук.</numerusform>
+            <numerusform>Не удалось создать %n звука.</numerusform>
+            <numerusform>Не удалось создать %n звуков.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Остановка...</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::KelvaneApplication</name>
     <message>
         <source>Unknown error</source>
@@ -604,6 +739,30 @@
     <message>
         <source>All Sounds</source>
         <translation>Все звуки</translation>
+    </message>
+    <message>
+        <source>Import Sounds...</source>
+        <translation>Импорт звуков...</translation>
+    </message>
+    <message>
+        <source>Make game sounds of WAV, AIFF, FLAC or Ogg files (or drop them on the list)|Each becomes an Ogg Vorbis sound at 44100 Hz, mono unless told otherwise, with the block chosen, in the folder chosen.</source>
+        <translation>Сделать игровые звуки из файлов WAV, AIFF, FLAC или Ogg (или перетащите их в список)|Каждый становится звуком Ogg Vorbis 44100 Гц, моно, если не указано иное, с выбранным блоком, в выбранной папке.</translation>
+    </message>
+    <message numerus="yes">
+        <source> Made %n game sound(s); %1 kept as they were; %2 failed.</source>
+        <translation>
+            <numerusform> Создан %n игровой звук; оставлено как есть: %1; ошибок: %2.</numerusform>
+            <numerusform> Создано %n игровых звука; оставлено как есть: %1; ошибок: %2.</numerusform>
+            <numerusform> Создано %n игровых звуков; оставлено как есть: %1; ошибок: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n sound(s) encoded again at 44100 Hz.</source>
+        <translation>
+            <numerusform> %n звук заново закодирован с частотой 44100 Гц.</numerusform>
+            <numerusform> %n звука заново закодированы с частотой 44100 Гц.</numerusform>
+            <numerusform> %n звуков заново закодированы с частотой 44100 Гц.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -786,6 +945,14 @@
     <message>
         <source>Stops the game: %1</source>
         <translation>Вылет игры: %1</translation>
+    </message>
+    <message>
+        <source>Make Game-Ready...</source>
+        <translation>Подготовить для игры...</translation>
+    </message>
+    <message>
+        <source>Make Game-Ready</source>
+        <translation>Подготовить для игры</translation>
     </message>
 </context>
 <context>
@@ -1222,6 +1389,14 @@
             <numerusform>%n резервные копии в этой папке и её подпапках лежат без звука рядом; они останутся, пока вы не удалите их сами (см. подробности).</numerusform>
             <numerusform>%n резервных копий в этой папке и её подпапках лежат без звука рядом; они останутся, пока вы не удалите их сами (см. подробности).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Make Game-Ready...</source>
+        <translation>Подготовить для игры...</translation>
+    </message>
+    <message>
+        <source> The selected sounds are at 44100 Hz in mono already.</source>
+        <translation> Выбранные звуки уже в 44100 Гц и моно.</translation>
     </message>
 </context>
 </TS>

@@ -545,6 +545,141 @@
     </message>
 </context>
 <context>
+    <name>kelvane::ImportDialog</name>
+    <message>
+        <source>Import</source>
+        <translation>Імпортувати</translation>
+    </message>
+    <message>
+        <source>Import Sounds</source>
+        <translation>Імпорт звуків</translation>
+    </message>
+    <message>
+        <source>Make Game-Ready</source>
+        <translation>Підготувати для гри</translation>
+    </message>
+    <message>
+        <source>Each sound is encoded again at 44100 Hz and keeps its block. Encoding again loses a little quality; the sound as it was is kept as .bak when backups are made.</source>
+        <translation>Кожен звук кодується знову з частотою 44100 Гц і зберігає свій блок. Повторне кодування трохи знижує якість; попередній звук зберігається як .bak, якщо увімкнено резервні копії.</translation>
+    </message>
+    <message>
+        <source>Sources (WAV, AIFF, FLAC or Ogg):</source>
+        <translation>Вихідні файли (WAV, AIFF, FLAC або Ogg):</translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation>Додати...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Прибрати</translation>
+    </message>
+    <message>
+        <source>Into folder:</source>
+        <translation>У теку:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Огляд...</translation>
+    </message>
+    <message>
+        <source>Vorbis quality from -1 to 10; the stock sounds are at 5 (about 96 kbps in mono).</source>
+        <translation>Якість Vorbis від -1 до 10; стандартні звуки гри — 5 (близько 96 кбіт/с у моно).</translation>
+    </message>
+    <message>
+        <source>Keep each sound&apos;s quality</source>
+        <translation>Зберегти якість кожного звуку</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Якість:</translation>
+    </message>
+    <message>
+        <source>Mono: a sound placed in the world</source>
+        <translation>Моно: звук, розміщений у світі</translation>
+    </message>
+    <message>
+        <source>Keep the channels: a sound in the player&apos;s head (music, the radio)</source>
+        <translation>Зберегти канали: звук «у голові» гравця (музика, радіо)</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Канали:</translation>
+    </message>
+    <message>
+        <source>The block of the new sounds</source>
+        <translation>Блок нових звуків</translation>
+    </message>
+    <message>
+        <source>Like a Sound...</source>
+        <translation>Як у звуку...</translation>
+    </message>
+    <message>
+        <source>The block of another sound, such as the stock sound the new one replaces</source>
+        <translation>Блок іншого звуку, наприклад стандартного звуку, який замінює новий</translation>
+    </message>
+    <message>
+        <source>An Ogg source with a block keeps its own</source>
+        <translation>Вихідний Ogg з блоком зберігає свій</translation>
+    </message>
+    <message>
+        <source>Add Sources</source>
+        <translation>Додати вихідні файли</translation>
+    </message>
+    <message>
+        <source>Sounds (*.wav *.wave *.aif *.aiff *.aifc *.flac *.ogg *.oga)</source>
+        <translation>Звуки (*.wav *.wave *.aif *.aiff *.aifc *.flac *.ogg *.oga)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Усі файли (*)</translation>
+    </message>
+    <message>
+        <source>Into Folder</source>
+        <translation>У теку</translation>
+    </message>
+    <message>
+        <source>Like a Sound</source>
+        <translation>Як у звуку</translation>
+    </message>
+    <message>
+        <source>Ogg Vorbis sound files (*.ogg)</source>
+        <translation>Звукові файли Ogg Vorbis (*.ogg)</translation>
+    </message>
+    <message>
+        <source>%1 has no block to take.</source>
+        <translation>У %1 немає блоку, який можна взяти.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sound(s) of these names are in the folder already. Replace them?</source>
+        <translation>
+            <numerusform>%n звук із такою назвою вже є в теці. Замінити?</numerusform>
+            <numerusform>%n звуки з такими назвами вже є в теці. Замінити їх?</numerusform>
+            <numerusform>%n звуків з такими назвами вже є в теці. Замінити їх?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No keeps them as they are and makes the others.</source>
+        <translation>«Ні» залишить їх як є і створить решту.</translation>
+    </message>
+    <message>
+        <source>Encoding...</source>
+        <translation>Кодування...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sound(s) could not be made.</source>
+        <translation>
+            <numerusform>Не вдалося створити %n звук.</numerusform>
+            <numerusform>Не вдалося створити %n звуки.</numerusform>
+            <numerusform>Не вдалося створити %n звуків.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Stopping...</source>
+        <translation>Зупинка...</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::KelvaneApplication</name>
     <message>
         <source>Unknown error</source>
@@ -604,6 +739,30 @@
     <message>
         <source>All Sounds</source>
         <translation>Усі звуки</translation>
+    </message>
+    <message>
+        <source>Import Sounds...</source>
+        <translation>Імпорт звуків...</translation>
+    </message>
+    <message>
+        <source>Make game sounds of WAV, AIFF, FLAC or Ogg files (or drop them on the list)|Each becomes an Ogg Vorbis sound at 44100 Hz, mono unless told otherwise, with the block chosen, in the folder chosen.</source>
+        <translation>Зробити ігрові звуки з файлів WAV, AIFF, FLAC або Ogg (або перетягніть їх у список)|Кожен стає звуком Ogg Vorbis 44100 Гц, моно, якщо не вказано інше, з обраним блоком, в обраній теці.</translation>
+    </message>
+    <message numerus="yes">
+        <source> Made %n game sound(s); %1 kept as they were; %2 failed.</source>
+        <translation>
+            <numerusform> Створено %n ігровий звук; залишено як є: %1; помилок: %2.</numerusform>
+            <numerusform> Створено %n ігрові звуки; залишено як є: %1; помилок: %2.</numerusform>
+            <numerusform> Створено %n ігрових звуків; залишено як є: %1; помилок: %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> %n sound(s) encoded again at 44100 Hz.</source>
+        <translation>
+            <numerusform> %n звук знову закодовано з частотою 44100 Гц.</numerusform>
+            <numerusform> %n звуки знову закодовано з частотою 44100 Гц.</numerusform>
+            <numerusform> %n звуків знову закодовано з частотою 44100 Гц.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -786,6 +945,14 @@
     <message>
         <source>Stops the game: %1</source>
         <translation>Виліт гри: %1</translation>
+    </message>
+    <message>
+        <source>Make Game-Ready...</source>
+        <translation>Підготувати для гри...</translation>
+    </message>
+    <message>
+        <source>Make Game-Ready</source>
+        <translation>Підготувати для гри</translation>
     </message>
 </context>
 <context>
@@ -1222,6 +1389,14 @@
             <numerusform>%n резервні копії в цій теці та її підтеках лежать без звуку поруч; вони залишаться, доки ви не видалите їх самі (див. подробиці).</numerusform>
             <numerusform>%n резервних копій у цій теці та її підтеках лежать без звуку поруч; вони залишаться, доки ви не видалите їх самі (див. подробиці).</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Make Game-Ready...</source>
+        <translation>Підготувати для гри...</translation>
+    </message>
+    <message>
+        <source> The selected sounds are at 44100 Hz in mono already.</source>
+        <translation> Вибрані звуки вже в 44100 Гц і моно.</translation>
     </message>
 </context>
 </TS>

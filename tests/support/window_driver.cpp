@@ -230,6 +230,11 @@ void onFileDialog(std::function<void(QFileDialog *)> act)
     whenModal<QFileDialog>(std::move(act));
 }
 
+void onDialog(std::function<void(QDialog *)> act)
+{
+    whenModal<QDialog>(std::move(act));
+}
+
 bool noModalOpen()
 {
     return QApplication::activeModalWidget() == nullptr;

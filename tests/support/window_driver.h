@@ -118,6 +118,10 @@ void idle(int milliseconds = 30);
 // Hands the next file dialog that opens to `act` (which must close it).
 void onFileDialog(std::function<void(QFileDialog *)> act);
 
+// Hands the next dialog of any kind that opens to `act`, which may leave it open (a dialog
+// that runs on its own).
+void onDialog(std::function<void(QDialog *)> act);
+
 // True when no modal box or dialog is open now.
 bool noModalOpen();
 

@@ -18,14 +18,17 @@
 #include "window_driver.h"
 #include "window_language.h"
 
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -164,6 +167,36 @@ int main(int argc, char *argv[])
                            differing.data(Qt::ToolTipRole).toString(), table->viewport(), cell);
         driver::idle(300);
         return screen().save(output) ? 0 : 1;
+    }
+    if (how == "import") {
+        // A 48 kHz stereo recording dropped on the file list: the dialog over the window, then
+        // the window with the new sound loaded.
+        const QString wav = fixtures::soxSource(
+            dir.path(), "ak74_shot_new.wav", {"-r", "48000", "-c", "2", "-b", "24"},
+            {"synth", "0.8", "pinknoise", "fade", "0", "0.8", "0.7"});
+        auto *list = form.findChild<QListView *>("lstFiles");
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(wav)});
+        const QPoint at = list->viewport()->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(list->viewport(), &enter);
+        QTimer::singleShot(500, [&] {
+            auto *dialog = QApplication::activeModalWidget();
+            if (!dialog)
+                return;
+            auto *type = dialog->findChild<QComboBox *>("cmbGameType");
+            type->setCurrentIndex(type->findText("weapon_shooting"));
+            driver::idle(300);
+            const QRect area = form.frameGeometry().united(dialog->frameGeometry());
+            QGuiApplication::primaryScreen()
+                ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                .save(output);
+            dialog->findChild<QPushButton *>("btnStartImport")->click();
+        });
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(list->viewport(), &drop);
+        driver::idle(300);
+        return form.grab().save(QString(output).replace(".png", "-made.png")) ? 0 : 1;
     }
     if (how == "restore") {
         // The sound's backup, the file list's menu open on it, then the question it asks: the

@@ -29,7 +29,7 @@ private slots:
     QString warnings()
     {
         auto *panel = w<QLabel>("pnlGameWarnings");
-        return panel->isVisible() ? panel->text() : QString();
+        return panel->isVisible() ? panel->toolTip() : QString(); // the text, without markup
     }
     bool marked(const char *box)
     {
@@ -136,8 +136,8 @@ private slots:
         // The game's warnings write the numbers given to them as the boxes do.
         const QString point = QLocale().decimalPoint();
         type("txtMaxDist", "0" + point + "05");
-        QVERIFY2(w<QLabel>("pnlGameWarnings")->text().contains("below 0" + point + "1:"),
-                 qPrintable(w<QLabel>("pnlGameWarnings")->text()));
+        QVERIFY2(w<QLabel>("pnlGameWarnings")->toolTip().contains("below 0" + point + "1:"),
+                 qPrintable(w<QLabel>("pnlGameWarnings")->toolTip()));
     }
     void cleanup() { close(); }
 

@@ -37,7 +37,7 @@ QMap<QString, QString> textsShown(FormFixture &f, const QString &sound)
         return {{"stopped at line", QString::number(__LINE__)}};
     texts["status"] = f.form->statusText();
     texts["strip"] = f.strip();
-    texts["warnings"] = f.w<QLabel>("pnlGameWarnings")->text();
+    texts["warnings"] = f.w<QLabel>("pnlGameWarnings")->toolTip();
     texts["details"] = f.w<QComboBox>("cmbInfo")->itemText(0);
     texts["length"] = f.w<QLabel>("lblDuration")->text();
     // The status a click on the range picture writes, which no start-up text shows.

@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -29,15 +31,26 @@ constexpr int kFirstBoxTop = 132;
 } // namespace
 
 AttributeEditor::AttributeEditor(QWidget *panel)
+    : AttributeEditor(panel, nullptr)
+{}
+
+AttributeEditor::AttributeEditor(QWidget *panel, QFormLayout *form)
     : QObject(panel)
 {
-    labelEndingAt(panel, "lblGameSoundType", fieldLabel(fieldRow(AttributeField::Type)),
-                  kLabelRight, 96);
+    // At their places in the single view's panel, or as the rows of a form.
+    const auto place = [&](const char *labelName, const QString &label, QWidget *control, int top) {
+        if (form) {
+            form->addRow(named(new QLabel(label, panel), labelName), control);
+            return;
+        }
+        labelEndingAt(panel, labelName, label, kLabelRight, top + 4);
+        control->setGeometry(kControl.translated(0, top));
+    };
     typeList_ = named(new QComboBox(panel), "cmbGameType");
-    typeList_->setGeometry(kControl.translated(0, 92));
     for (const GameSoundType &type : GameSoundTypes)
         typeList_->addItem(QString::fromLatin1(type.name.data(), qsizetype(type.name.size())));
     typeList_->setCurrentIndex(-1);
+    place("lblGameSoundType", fieldLabel(fieldRow(AttributeField::Type)), typeList_, 92);
     connect(typeList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (showing_)
             return;
@@ -47,12 +60,10 @@ AttributeEditor::AttributeEditor(QWidget *panel)
     for (std::size_t i = 0; i < kNumberFields.size(); ++i) {
         const FieldRow &field = kNumberFields[i];
         // txtBaseValue and lblBaseValue, txtMinDist and lblMinDist, ...: the field's JSON name.
-        const int top = kFirstBoxTop + 32 * int(i);
-        labelEndingAt(panel, qPrintable(fieldControlName("lbl", field)), fieldLabel(field),
-                      kLabelRight, top + 4);
         QLineEdit *box = boxes_[i] =
             named(new QLineEdit(panel), qPrintable(fieldControlName("txt", field)));
-        box->setGeometry(kControl.translated(0, top));
+        place(qPrintable(fieldControlName("lbl", field)), fieldLabel(field), box,
+              kFirstBoxTop + 32 * int(i));
         connect(box, &QLineEdit::textChanged, this, [this, box] {
             if (!showing_)
                 Q_EMIT changed(box);

@@ -15,6 +15,7 @@
 
 class QAction;
 class QComboBox;
+class QFormLayout;
 class QLineEdit;
 class QWidget;
 
@@ -28,6 +29,8 @@ class AttributeEditor final : public QObject
 
 public:
     explicit AttributeEditor(QWidget *panel);
+    // The same controls as rows of `form` (a dialog's), with their labels.
+    AttributeEditor(QWidget *panel, QFormLayout *form);
 
     // A box whose text breaks its field's rule, the first in screen order.
     struct Refusal

@@ -235,6 +235,7 @@ void SoundPage::wireEvents()
     lstFiles->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lstFiles, &QListView::customContextMenuRequested, this, &SoundPage::showFileMenu);
     lstFiles->installEventFilter(this);
+    acceptDrops();
 
     connect(editor_, &AttributeEditor::changed, this, &SoundPage::boxChanged);
     connect(btnApply, &QPushButton::clicked, this, [this] { apply(presses_->shift()); });

@@ -71,6 +71,11 @@ public:
 
 Q_SIGNALS:
     void status(const QString &text);
+    // Audio files dropped on the file list, to import into the listed folder.
+    void importAsked(const QStringList &sources);
+    // The loaded sound, which the game refuses for its rate or plays without position, to be
+    // encoded again in its place.
+    void gameReadyAsked(const QString &path);
     // The folder listed now, for the folder line.
     void folderListed(const QString &folder);
 
@@ -129,6 +134,11 @@ private:
     void buildSoundViews(SoundOutput *output);
     void showSoundOf(const Inspection &found);
 
+    // Importing and making game-ready (sound_page_import.cpp)
+    void acceptDrops();
+    [[nodiscard]] bool needsGameReady() const;
+    void askGameReady();
+
     // Restoring a backup (sound_page_restore.cpp)
     void showFileMenu(const QPoint &at);
     void restoreBackup();
@@ -155,6 +165,7 @@ private:
     QFileDialog *dlgSave = nullptr;
     QMenu *mnuFiles = nullptr; // the file list's menu, made when first asked for
     QAction *actRestoreBackup = nullptr;
+    QAction *actMakeGameReady = nullptr;
 
     // State.
     SoundPreview *preview_ = nullptr;  // the loaded sound's length, waveform, playing, range

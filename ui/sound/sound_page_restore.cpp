@@ -30,8 +30,12 @@ void SoundPage::showFileMenu(const QPoint &at)
         actRestoreBackup->setObjectName(QStringLiteral("actRestoreBackup"));
         connect(actRestoreBackup, &QAction::triggered, this, &SoundPage::restoreBackup);
         mnuFiles->addAction(actSaveAs);
+        actMakeGameReady = mnuFiles->addAction(tr("Make Game-Ready..."));
+        actMakeGameReady->setObjectName(QStringLiteral("actMakeGameReady"));
+        connect(actMakeGameReady, &QAction::triggered, this, &SoundPage::askGameReady);
     }
     actRestoreBackup->setEnabled(hasBackup(pathOf(entry)));
+    actMakeGameReady->setEnabled(needsGameReady());
     mnuFiles->popup(lstFiles->viewport()->mapToGlobal(at));
 }
 

@@ -43,6 +43,8 @@ void SoundPage::buildGameWarnings()
     QPalette warning = pnlGameWarnings->palette();
     warning.setColor(QPalette::WindowText, QColor(0x9C, 0x4A, 0x00));
     pnlGameWarnings->setPalette(warning);
+    pnlGameWarnings->setTextFormat(Qt::RichText);
+    connect(pnlGameWarnings, &QLabel::linkActivated, this, &SoundPage::askGameReady);
     pnlGameWarnings->hide();
     // The boxes' marks are made when first needed (see updateGameWarnings).
     // Room for one line of warnings and the least waveform between the boxes and the strip. The
@@ -110,18 +112,29 @@ void SoundPage::updateGameWarnings()
                                                                        : std::nullopt);
     editor_->setWarnings(warnings);
     QStringList lines;
-    // What the game stops on comes first, in red and said so; notices follow.
+    QStringList rich;
+    // What the game stops on comes first, in red and said so; notices follow. The rate's (or the
+    // channels') line offers to make the sound game-ready.
     std::stable_partition(warnings.begin(), warnings.end(),
                           [](const GameWarning &w) { return w.stopsGame(); });
-    for (const GameWarning &warning : warnings)
+    bool offered = false;
+    for (const GameWarning &warning : warnings) {
         lines << (warning.stopsGame() ? tr("Stops the game: %1") : QStringLiteral("! %1"))
                      .arg(translated(warning.text));
+        rich << lines.back().toHtmlEscaped();
+        const bool shape = warning.kind == GameWarningKind::SampleRate ||
+                           warning.kind == GameWarningKind::Channels;
+        if (shape && !offered && needsGameReady()) {
+            rich.back() += QStringLiteral(" <a href=\"ready\">%1</a>").arg(tr("Make Game-Ready"));
+            offered = true;
+        }
+    }
     QPalette colours = pnlGameWarnings->palette();
     colours.setColor(QPalette::WindowText,
                      anyStopsGame(warnings) ? QColor(0xB0, 0x00, 0x20) : QColor(0x9C, 0x4A, 0x00));
     pnlGameWarnings->setPalette(colours);
-    pnlGameWarnings->setText(lines.join(QLatin1Char('\n')));
-    pnlGameWarnings->setToolTip(pnlGameWarnings->text());
+    pnlGameWarnings->setText(rich.join(QStringLiteral("<br>")));
+    pnlGameWarnings->setToolTip(lines.join(QLatin1Char('\n')));
     placeGameWarnings();
 }
 

@@ -3,6 +3,7 @@
 #include "sound_table_editor.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
+#include "source_drops.h"
 #include "widget_making.h"
 
 #include <algorithm>
@@ -137,6 +138,8 @@ void SoundTablePanel::buildTable()
             &SoundTablePanel::showTableMenu);
     tblSounds->installEventFilter(this);
     tblSounds->viewport()->installEventFilter(this);
+    acceptSourceDrops(tblSounds,
+                      [this](const QStringList &sources) { Q_EMIT importAsked(sources); });
 }
 
 void SoundTablePanel::sizeColumns()

@@ -3,6 +3,7 @@
 #include "attribute_edits.h"
 #include "attribute_fields.h"
 #include "batch_edit.h"
+#include "game_ready_batch.h"
 
 #include <array>
 #include <functional>
@@ -65,6 +66,11 @@ Q_SIGNALS:
     void playSound(const QString &path, double volume);
     void showInFileManager(const QString &folder);
     void status(const QString &text);
+    // Audio files dropped on the table, to import into its folder.
+    void importAsked(const QStringList &sources);
+    // The selected sounds the game refuses for their rate or plays without position, to be
+    // encoded again in their places.
+    void gameReadyAsked(const std::vector<GameReadyJob> &jobs);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -93,6 +99,7 @@ private:
     void applyToSelected();
     void restoreSelected();
     void removeBackupsOfSelected();
+    void makeSelectedGameReady();
     [[nodiscard]] QStringList selectedPaths() const;
     void showTableMenu(const QPoint &at);
     [[nodiscard]] std::optional<AttributeEdits> readEdits();

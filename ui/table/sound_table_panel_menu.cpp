@@ -1,5 +1,6 @@
 // The sound table's context menu and what it does to the selected sounds: open, play, show in
 // the file manager, copy the path, put backups back, remove them, take the stock values.
+#include "game_rules.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
 #include "sound_table_panel.h"
@@ -51,6 +52,7 @@ void SoundTablePanel::showTableMenu(const QPoint &at)
         add(tr("Remove Backups of Selected..."), "actRemoveBackups",
             &SoundTablePanel::removeBackupsOfSelected);
         add(tr("Take Stock Values"), "actTakeStock", &SoundTablePanel::takeStockValues);
+        add(tr("Make Game-Ready..."), "actMakeGameReady", &SoundTablePanel::makeSelectedGameReady);
     }
     // Open, Play and Show act on the row the menu was opened on.
     if (const QModelIndex row = tblSounds->indexAt(at); row.isValid())
@@ -117,6 +119,30 @@ QStringList SoundTablePanel::selectedPaths() const
     for (const QModelIndex &index : rows)
         paths << folder() + QLatin1Char('/') + model_->sound(index.row()).path;
     return paths;
+}
+
+// The selected sounds the stock games refuse for their rate, and the stereo ones (which the
+// dialog mixes down unless told to keep them), encoded again in their places.
+void SoundTablePanel::makeSelectedGameReady()
+{
+    if (busy() || !settle())
+        return;
+    QModelIndexList rows = tblSounds->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    std::vector<GameReadyJob> jobs;
+    for (const QModelIndex &index : rows) {
+        const ScannedSound &sound = model_->sound(index.row());
+        if (sound.identity && sound.sampleRate != 0 &&
+            (sound.sampleRate != kEngineSampleRate || sound.channels == 2)) {
+            const QString path = folder() + QLatin1Char('/') + sound.path;
+            jobs.push_back({path, path, sound.identity});
+        }
+    }
+    if (jobs.empty()) {
+        Q_EMIT status(tr(" The selected sounds are at 44100 Hz in mono already."));
+        return;
+    }
+    Q_EMIT gameReadyAsked(jobs);
 }
 
 // Before a mod is released: the backups and the sounds restores kept go, the sounds stay.

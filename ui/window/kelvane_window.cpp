@@ -6,6 +6,8 @@
 #include "desktop_launcher.h"
 #include "eliding_label.h"
 #include "error_display.h"
+#include "file_identity.h"
+#include "game_ready_batch.h"
 #include "game_sound_types.h"
 #include "help_desk.h"
 #include "hint_tracker.h"
@@ -21,7 +23,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QIcon>
 #include <QLabel>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -40,6 +45,20 @@ QString withSeparator(QString path)
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     return QDir::toNativeSeparators(path);
+}
+
+// Import's picture: an arrow going down into a tray, in the buttons' own text colour.
+QIcon importIcon(const QColor &ink)
+{
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawLine(QPointF(8, 1.5), QPointF(8, 10));
+    painter.drawPolyline(QPolygonF({{4.5, 6.5}, {8, 10}, {11.5, 6.5}}));
+    painter.drawPolyline(QPolygonF({{1.5, 10}, {1.5, 14.5}, {14.5, 14.5}, {14.5, 10}}));
+    return QIcon(picture);
 }
 
 } // namespace
@@ -118,14 +137,23 @@ void KelvaneWindow::buildTopStrip(QWidget *parent)
     btnOverview->setFont(sansFont(10));
     btnOverview->setCheckable(true);
     btnOverview->setFixedSize(std::max(85, btnOverview->sizeHint().width()), 25);
+    // A picture alone: the strip keeps the window's width; its name is the tip and the hint.
+    btnImport = named(new QPushButton(pnlMetaControl), "btnImport");
+    btnImport->setIcon(importIcon(btnImport->palette().color(QPalette::ButtonText)));
+    btnImport->setToolTip(tr("Import Sounds..."));
+    btnImport->setAccessibleName(tr("Import Sounds..."));
+    btnImport->setFixedSize(30, 25);
     // Help and About keep to the right edge, the sound table's button beside them, and never cover
     // the check box.
     pnlMetaControl->setMinimumWidth(roomFor({btnSelectDirectory, cbxRenameOriginals}, 8).width() +
-                                    btnOverview->width() + pnlHelpAbout->width());
+                                    btnImport->width() + 4 + btnOverview->width() +
+                                    pnlHelpAbout->width());
     auto *row = new QHBoxLayout(pnlMetaControl);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     row->addStretch(1);
+    row->addWidget(btnImport);
+    row->addSpacing(4);
     row->addWidget(btnOverview);
     row->addWidget(pnlHelpAbout);
 }
@@ -144,7 +172,8 @@ void KelvaneWindow::buildStatusBar()
 void KelvaneWindow::setTabOrderChain()
 {
     const QList<QWidget *> chain =
-        QList<QWidget *>{btnSelectDirectory, cbxRenameOriginals, btnOverview, btnHelp, btnAbout} +
+        QList<QWidget *>{
+            btnSelectDirectory, cbxRenameOriginals, btnImport, btnOverview, btnHelp, btnAbout} +
         pnlSound->tabChain();
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain.at(i - 1), chain.at(i));
@@ -158,6 +187,10 @@ void KelvaneWindow::setHints()
                             "can be renamed with .bak extension"));
     HintTracker::setHint(pnlCurrentDir, tr("|Click for Open dialog, Shift-click to explore this "
                                            "dir, Ctrl-click to refresh list"));
+    HintTracker::setHint(btnImport, tr("Make game sounds of WAV, AIFF, FLAC or Ogg files (or drop "
+                                       "them on the list)|Each becomes an Ogg Vorbis sound at "
+                                       "44100 Hz, mono unless told otherwise, with the block "
+                                       "chosen, in the folder chosen."));
     HintTracker::setHint(btnOverview, tr("Every sound of this folder and its sub-folders (Ctrl+R "
                                          "lists them again)|One row per sound of this folder and "
                                          "its sub-folders: sort, filter, and set fields of many "
@@ -177,6 +210,11 @@ void KelvaneWindow::wireEvents()
     connect(help_, &HelpDesk::status, this, &KelvaneWindow::setStatusText);
     connect(btnOverview, &QPushButton::clicked, this,
             [this] { showAllSounds(btnOverview->isChecked()); });
+    connect(btnImport, &QPushButton::clicked, this, [this] { importSounds({}); });
+    connect(pnlSound, &SoundPage::importAsked, this, &KelvaneWindow::importSounds);
+    connect(pnlSound, &SoundPage::gameReadyAsked, this, [this](const QString &path) {
+        makeGameReady({{path, path, identityOfPath(path)}});
+    });
     auto *refresh = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
     connect(refresh, &QShortcut::activated, this, &KelvaneWindow::refreshShortcut);
 }
@@ -275,6 +313,8 @@ SoundTablePanel *KelvaneWindow::allSounds()
             [this](const QString &folder) { launcher_->openFolder(folder); });
     connect(pnlAllSounds, &SoundTablePanel::status, this, &KelvaneWindow::setStatusText);
     connect(pnlAllSounds, &SoundTablePanel::openSound, this, &KelvaneWindow::openFromAllSounds);
+    connect(pnlAllSounds, &SoundTablePanel::importAsked, this, &KelvaneWindow::importSounds);
+    connect(pnlAllSounds, &SoundTablePanel::gameReadyAsked, this, &KelvaneWindow::makeGameReady);
     return pnlAllSounds;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <QMainWindow>
 
@@ -13,6 +14,7 @@ class QStatusBar;
 
 namespace kelvane {
 
+struct GameReadyJob;
 class CaptionPanel;
 class DesktopLauncher;
 class HelpDesk;
@@ -69,6 +71,10 @@ private:
     void leaveAllSounds();
     SoundTablePanel *allSounds();
     [[nodiscard]] bool allSoundsShown() const;
+    // Making game sounds (window_import.cpp): sources imported into the listed folder, sounds
+    // encoded again in their places; what was made is listed afterwards.
+    void importSounds(const QStringList &sources);
+    void makeGameReady(const std::vector<GameReadyJob> &jobs);
 
     // Components, in the order the window declares them.
     QFrame *pnlMetaControl = nullptr;
@@ -78,6 +84,7 @@ private:
     QPushButton *btnHelp = nullptr;
     QPushButton *btnAbout = nullptr;
     QPushButton *btnOverview = nullptr;
+    QPushButton *btnImport = nullptr;
     CaptionPanel *pnlCurrentDir = nullptr;
     QStackedWidget *stkViews = nullptr;
     SoundPage *pnlSound = nullptr;           // the single view
