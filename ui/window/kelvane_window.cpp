@@ -31,6 +31,7 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QToolButton>
 
 namespace kelvane {
 
@@ -138,22 +139,22 @@ void KelvaneWindow::buildTopStrip(QWidget *parent)
     btnOverview->setCheckable(true);
     btnOverview->setFixedSize(std::max(85, btnOverview->sizeHint().width()), 25);
     // A picture alone: the strip keeps the window's width; its name is the tip and the hint.
-    btnImport = named(new QPushButton(pnlMetaControl), "btnImport");
+    btnImport = named(new QToolButton(pnlMetaControl), "btnImport");
     btnImport->setIcon(importIcon(btnImport->palette().color(QPalette::ButtonText)));
     btnImport->setToolTip(tr("Import Sounds..."));
     btnImport->setAccessibleName(tr("Import Sounds..."));
-    btnImport->setFixedSize(30, 25);
+    btnImport->setFixedSize(26, 25);
     // Help and About keep to the right edge, the sound table's button beside them, and never cover
     // the check box.
     pnlMetaControl->setMinimumWidth(roomFor({btnSelectDirectory, cbxRenameOriginals}, 8).width() +
-                                    btnImport->width() + 4 + btnOverview->width() +
+                                    btnImport->width() + 2 + btnOverview->width() +
                                     pnlHelpAbout->width());
     auto *row = new QHBoxLayout(pnlMetaControl);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     row->addStretch(1);
     row->addWidget(btnImport);
-    row->addSpacing(4);
+    row->addSpacing(2);
     row->addWidget(btnOverview);
     row->addWidget(pnlHelpAbout);
 }
@@ -210,7 +211,7 @@ void KelvaneWindow::wireEvents()
     connect(help_, &HelpDesk::status, this, &KelvaneWindow::setStatusText);
     connect(btnOverview, &QPushButton::clicked, this,
             [this] { showAllSounds(btnOverview->isChecked()); });
-    connect(btnImport, &QPushButton::clicked, this, [this] { importSounds({}); });
+    connect(btnImport, &QToolButton::clicked, this, [this] { importSounds({}); });
     connect(pnlSound, &SoundPage::importAsked, this, &KelvaneWindow::importSounds);
     connect(pnlSound, &SoundPage::gameReadyAsked, this, [this](const QString &path) {
         makeGameReady({{path, path, identityOfPath(path)}});

@@ -11,6 +11,7 @@ class QLabel;
 class QPushButton;
 class QStackedWidget;
 class QStatusBar;
+class QToolButton;
 
 namespace kelvane {
 
@@ -84,7 +85,7 @@ private:
     QPushButton *btnHelp = nullptr;
     QPushButton *btnAbout = nullptr;
     QPushButton *btnOverview = nullptr;
-    QPushButton *btnImport = nullptr;
+    QToolButton *btnImport = nullptr;
     CaptionPanel *pnlCurrentDir = nullptr;
     QStackedWidget *stkViews = nullptr;
     SoundPage *pnlSound = nullptr;           // the single view
