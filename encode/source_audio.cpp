@@ -5,7 +5,6 @@
 #include "sound_decoder.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -14,7 +13,6 @@
 #define ENABLE_SNDFILE_WINDOWS_PROTOTYPES 1
 #endif
 #include <sndfile.h>
-#include <soxr.h>
 
 namespace kelvane {
 
@@ -57,7 +55,52 @@ std::optional<std::vector<std::uint8_t>> ownBlock(std::vector<std::uint8_t> &fil
     return std::nullopt;
 }
 
-std::variant<SourceAudio, Message> readOggSource(const std::filesystem::path &path)
+// An Ogg Vorbis source, decoded whole in memory: samples handed out as floats.
+class DecodedSource final : public SourceAudio
+{
+public:
+    explicit DecodedSource(DecodedSound sound)
+        : sound_(std::move(sound))
+    {}
+    std::size_t read(float *into, std::size_t frames) override
+    {
+        const std::size_t n = std::min(frames, sound_.frames() - at_);
+        const std::int16_t *from = sound_.samples.data() + at_ * channels;
+        std::transform(from, from + n * channels, into,
+                       [](std::int16_t sample) { return float(sample) / 32768.0f; });
+        at_ += n;
+        return n;
+    }
+
+private:
+    DecodedSound sound_;
+    std::size_t at_ = 0;
+};
+
+// Any other audio file, read as it goes by libsndfile.
+class SndfileSource final : public SourceAudio
+{
+public:
+    explicit SndfileSource(SNDFILE *file)
+        : file_(file)
+    {}
+    ~SndfileSource() override { sf_close(file_); }
+    SndfileSource(const SndfileSource &) = delete;
+    SndfileSource &operator=(const SndfileSource &) = delete;
+    // Reads to the end rather than trusting the header's length: a header may lie.
+    std::size_t read(float *into, std::size_t frames) override
+    {
+        const sf_count_t got = sf_readf_float(file_, into, sf_count_t(frames));
+        if (got <= 0 && sf_error(file_) != SF_ERR_NO_ERROR)
+            failure_ = Message(MessageKind::SourceUnreadable, {sf_strerror(file_)});
+        return got > 0 ? std::size_t(got) : 0;
+    }
+
+private:
+    SNDFILE *file_;
+};
+
+std::variant<std::unique_ptr<SourceAudio>, Message> openOgg(const std::filesystem::path &path)
 {
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
@@ -69,7 +112,7 @@ std::variant<SourceAudio, Message> readOggSource(const std::filesystem::path &pa
     std::ifstream in(path, std::ios::binary);
     if (!in.read(reinterpret_cast<char *>(bytes.data()), std::streamsize(size)))
         return Message(MessageKind::SourceUnreadable, {"read"});
-    const DecodedSound decoded = decodeSound(bytes);
+    DecodedSound decoded = decodeSound(bytes);
     if (!decoded.decoded()) {
         if (decoded.failure == "longer than an hour")
             return Message(MessageKind::SourceTooLong);
@@ -77,15 +120,15 @@ std::variant<SourceAudio, Message> readOggSource(const std::filesystem::path &pa
             return Message(MessageKind::SourceEmpty);
         return Message(MessageKind::SourceNotAudio, {decoded.failure});
     }
-    SourceAudio audio;
-    audio.rate = decoded.sampleRate;
-    audio.channels = decoded.channels;
-    audio.nominalBitrate = decoded.nominalBitrate;
-    audio.samples.resize(decoded.samples.size());
-    std::transform(decoded.samples.begin(), decoded.samples.end(), audio.samples.begin(),
-                   [](std::int16_t sample) { return float(sample) / 32768.0f; });
-    audio.firstComment = ownBlock(bytes);
-    return audio;
+    const unsigned rate = decoded.sampleRate;
+    const unsigned channels = decoded.channels;
+    const long nominalBitrate = decoded.nominalBitrate;
+    auto source = std::make_unique<DecodedSource>(std::move(decoded));
+    source->rate = rate;
+    source->channels = channels;
+    source->nominalBitrate = nominalBitrate;
+    source->firstComment = ownBlock(bytes);
+    return source;
 }
 
 bool isOgg(const std::filesystem::path &path)
@@ -97,11 +140,11 @@ bool isOgg(const std::filesystem::path &path)
 
 } // namespace
 
-std::variant<SourceAudio, Message> readSourceAudio(const std::string &utf8Path)
+std::variant<std::unique_ptr<SourceAudio>, Message> openSourceAudio(const std::string &utf8Path)
 {
     const std::filesystem::path path = pathOf(utf8Path);
     if (isOgg(path))
-        return readOggSource(path);
+        return openOgg(path);
     SF_INFO info{};
 #ifdef _WIN32
     SNDFILE *file = sf_wchar_open(path.c_str(), SFM_READ, &info);
@@ -110,72 +153,10 @@ std::variant<SourceAudio, Message> readSourceAudio(const std::string &utf8Path)
 #endif
     if (!file)
         return Message(MessageKind::SourceNotAudio, {sf_strerror(nullptr)});
-    // An hour at 48 kHz in stereo, as for an Ogg source: a header may claim far more.
-    if (info.frames > 0 &&
-        std::uint64_t(info.frames) * unsigned(info.channels) > kMostDecodedSamples) {
-        sf_close(file);
-        return Message(MessageKind::SourceTooLong);
-    }
-    SourceAudio audio;
-    audio.rate = unsigned(info.samplerate);
-    audio.channels = unsigned(info.channels);
-    // Read in blocks to the end rather than trusting the header's length: a header may lie.
-    constexpr sf_count_t kBlock = 65536;
-    std::vector<float> block(std::size_t(kBlock) * audio.channels);
-    sf_count_t got = 0;
-    while ((got = sf_readf_float(file, block.data(), kBlock)) > 0) {
-        audio.samples.insert(audio.samples.end(), block.begin(),
-                             block.begin() + std::ptrdiff_t(got) * info.channels);
-        if (audio.samples.size() > kMostDecodedSamples) {
-            sf_close(file);
-            return Message(MessageKind::SourceTooLong);
-        }
-    }
-    const int error = sf_error(file);
-    sf_close(file);
-    if (error != SF_ERR_NO_ERROR)
-        return Message(MessageKind::SourceUnreadable, {sf_error_number(error)});
-    if (audio.frames() == 0)
-        return Message(MessageKind::SourceEmpty);
-    return audio;
-}
-
-SourceAudio resampled(SourceAudio source, unsigned rate)
-{
-    if (source.rate == rate)
-        return source;
-    const std::size_t in = source.frames();
-    // The length at the new rate, to the sample: what a listener times is what the game plays.
-    const auto out = std::size_t(std::llround(double(in) * rate / source.rate));
-    SourceAudio result;
-    result.rate = rate;
-    result.channels = source.channels;
-    result.samples.resize((out + 1) * source.channels);
-    const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
-    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
-    std::size_t done = 0;
-    soxr_oneshot(source.rate, rate, source.channels, source.samples.data(), in, nullptr,
-                 result.samples.data(), out + 1, &done, &io, &quality, nullptr);
-    result.samples.resize(std::min(done, out) * source.channels);
-    return result;
-}
-
-SourceAudio mixedDown(const SourceAudio &source)
-{
-    if (source.channels <= 1)
-        return source;
-    SourceAudio mono;
-    mono.rate = source.rate;
-    mono.channels = 1;
-    mono.samples.resize(source.frames());
-    // The average never goes beyond the loudest channel: nothing clips that did not before.
-    for (std::size_t frame = 0; frame < mono.samples.size(); ++frame) {
-        float sum = 0.0f;
-        for (unsigned channel = 0; channel < source.channels; ++channel)
-            sum += source.samples[frame * source.channels + channel];
-        mono.samples[frame] = sum / float(source.channels);
-    }
-    return mono;
+    auto source = std::make_unique<SndfileSource>(file);
+    source->rate = unsigned(info.samplerate);
+    source->channels = unsigned(info.channels);
+    return source;
 }
 
 } // namespace kelvane

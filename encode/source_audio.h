@@ -1,8 +1,9 @@
 #pragma once
 
 #include "message.h"
-#include "sound_attributes.h"
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -10,27 +11,30 @@
 
 namespace kelvane {
 
-// A source's samples as floats, interleaved, at its own rate.
-struct SourceAudio
+// A source read block by block: interleaved floats at its own rate.
+class SourceAudio
 {
-    std::vector<float> samples;
+public:
+    virtual ~SourceAudio() = default;
+
+    // Up to `frames` frames into `into`; 0 at the end, or when a read fails (then `failure`).
+    [[nodiscard]] virtual std::size_t read(float *into, std::size_t frames) = 0;
+    [[nodiscard]] const Message &failure() const { return failure_; }
+
     unsigned rate = 0;
     unsigned channels = 0;
     // An Ogg Vorbis source's nominal bitrate (0 when it names none), and its first comment when
-    // that holds a block.
+    // that holds a block the game reads.
     long nominalBitrate = 0;
     std::optional<std::vector<std::uint8_t>> firstComment;
-    [[nodiscard]] std::size_t frames() const { return channels ? samples.size() / channels : 0; }
+
+protected:
+    Message failure_;
 };
 
-// Reads the whole of an audio file: an Ogg Vorbis file through our decoder, anything else with
-// libsndfile. Otherwise says why not.
-[[nodiscard]] std::variant<SourceAudio, Message> readSourceAudio(const std::string &path);
-
-// The same sound at `rate` (libsoxr's high quality); the source itself when at that rate already.
-[[nodiscard]] SourceAudio resampled(SourceAudio source, unsigned rate);
-
-// The average of the channels, one channel.
-[[nodiscard]] SourceAudio mixedDown(const SourceAudio &source);
+// Opens an audio file: an Ogg Vorbis file decoded whole by our decoder, anything else read as
+// it goes by libsndfile. Otherwise says why not.
+[[nodiscard]] std::variant<std::unique_ptr<SourceAudio>, Message>
+openSourceAudio(const std::string &path);
 
 } // namespace kelvane

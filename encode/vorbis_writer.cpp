@@ -19,32 +19,32 @@ void appendU32(std::vector<std::uint8_t> &out, std::uint32_t value)
         out.push_back(std::uint8_t(value >> shift));
 }
 
-void appendPages(std::vector<std::uint8_t> &out, const ogg_page &page)
+void appendPage(std::vector<std::uint8_t> &out, const ogg_page &page)
 {
     out.insert(out.end(), page.header, page.header + page.header_len);
     out.insert(out.end(), page.body, page.body + page.body_len);
 }
 
-// Owns libvorbis' and libogg's state for one stream.
-struct Encoder
+} // namespace
+
+// libvorbis' and libogg's state for one stream.
+struct VorbisWriter::State
 {
     vorbis_info info{};
     vorbis_dsp_state dsp{};
     vorbis_block block{};
     ogg_stream_state stream{};
-    Encoder() { vorbis_info_init(&info); }
-    ~Encoder()
+    State() { vorbis_info_init(&info); }
+    ~State()
     {
         ogg_stream_clear(&stream);
         vorbis_block_clear(&block);
         vorbis_dsp_clear(&dsp);
         vorbis_info_clear(&info);
     }
-    Encoder(const Encoder &) = delete;
-    Encoder &operator=(const Encoder &) = delete;
+    State(const State &) = delete;
+    State &operator=(const State &) = delete;
 };
-
-} // namespace
 
 std::vector<std::uint8_t> gameCommentPacket(std::span<const std::uint8_t> block)
 {
@@ -78,60 +78,74 @@ float qualityForBitrate(unsigned channels, unsigned rate, long nominalBitrate)
     return best;
 }
 
-std::vector<std::uint8_t> encodeVorbis(const SourceAudio &audio, float quality,
-                                       std::span<const std::uint8_t> block)
+VorbisWriter::VorbisWriter(unsigned channels, unsigned rate, float quality,
+                           std::span<const std::uint8_t> block)
+    : state_(std::make_unique<State>())
+    , channels_(channels)
 {
-    Encoder e;
-    vorbis_encode_init_vbr(&e.info, long(audio.channels), long(audio.rate),
+    State &s = *state_;
+    vorbis_encode_init_vbr(&s.info, long(channels), long(rate),
                            std::clamp(quality, -1.0f, 10.0f) / 10.0f);
-    vorbis_analysis_init(&e.dsp, &e.info);
-    vorbis_block_init(&e.dsp, &e.block);
+    vorbis_analysis_init(&s.dsp, &s.info);
+    vorbis_block_init(&s.dsp, &s.block);
     // A serial number of its own for each file, as encoders give.
-    ogg_stream_init(&e.stream, int(std::random_device{}() & 0x7fffffff));
+    ogg_stream_init(&s.stream, int(std::random_device{}() & 0x7fffffff));
 
     ogg_packet identification{}, unusedComment{}, setup{};
     vorbis_comment none;
     vorbis_comment_init(&none);
-    vorbis_analysis_headerout(&e.dsp, &none, &identification, &unusedComment, &setup);
+    vorbis_analysis_headerout(&s.dsp, &none, &identification, &unusedComment, &setup);
     vorbis_comment_clear(&none);
     std::vector<std::uint8_t> comment = gameCommentPacket(block);
     ogg_packet ours{comment.data(), long(comment.size()), 0, 0, 0, 1};
-    ogg_stream_packetin(&e.stream, &identification);
-    ogg_stream_packetin(&e.stream, &ours);
-    ogg_stream_packetin(&e.stream, &setup);
-
-    std::vector<std::uint8_t> out;
+    ogg_stream_packetin(&s.stream, &identification);
+    ogg_stream_packetin(&s.stream, &ours);
+    ogg_stream_packetin(&s.stream, &setup);
     ogg_page page{};
-    while (ogg_stream_flush(&e.stream, &page) != 0) // the headers end their page
-        appendPages(out, page);
+    while (ogg_stream_flush(&s.stream, &page) != 0) // the headers end their page
+        appendPage(out_, page);
+}
 
+VorbisWriter::~VorbisWriter() = default;
+
+void VorbisWriter::write(const float *samples, std::size_t frames)
+{
     constexpr std::size_t kChunk = 4096;
-    const std::size_t frames = audio.frames();
-    for (std::size_t start = 0;; start += kChunk) {
-        const std::size_t n = start < frames ? std::min(kChunk, frames - start) : 0;
-        if (n > 0) {
-            float **buffer = vorbis_analysis_buffer(&e.dsp, int(n));
-            for (std::size_t i = 0; i < n; ++i)
-                for (unsigned c = 0; c < audio.channels; ++c)
-                    buffer[c][i] = audio.samples[(start + i) * audio.channels + c];
-        }
-        vorbis_analysis_wrote(&e.dsp, int(n)); // 0: the end of the sound
-        while (vorbis_analysis_blockout(&e.dsp, &e.block) == 1) {
-            vorbis_analysis(&e.block, nullptr);
-            vorbis_bitrate_addblock(&e.block);
-            ogg_packet packet{};
-            while (vorbis_bitrate_flushpacket(&e.dsp, &packet) == 1) {
-                ogg_stream_packetin(&e.stream, &packet);
-                while (ogg_stream_pageout(&e.stream, &page) != 0)
-                    appendPages(out, page);
-            }
-        }
-        if (n == 0)
-            break;
+    for (std::size_t start = 0; start < frames; start += kChunk) {
+        const std::size_t n = std::min(kChunk, frames - start);
+        float **buffer = vorbis_analysis_buffer(&state_->dsp, int(n));
+        for (std::size_t i = 0; i < n; ++i)
+            for (unsigned c = 0; c < channels_; ++c)
+                buffer[c][i] = samples[(start + i) * channels_ + c];
+        vorbis_analysis_wrote(&state_->dsp, int(n));
+        drain();
     }
-    while (ogg_stream_flush(&e.stream, &page) != 0)
-        appendPages(out, page);
-    return out;
+}
+
+std::vector<std::uint8_t> VorbisWriter::finish()
+{
+    vorbis_analysis_wrote(&state_->dsp, 0); // the end of the sound
+    drain();
+    ogg_page page{};
+    while (ogg_stream_flush(&state_->stream, &page) != 0)
+        appendPage(out_, page);
+    return std::move(out_);
+}
+
+void VorbisWriter::drain()
+{
+    State &s = *state_;
+    while (vorbis_analysis_blockout(&s.dsp, &s.block) == 1) {
+        vorbis_analysis(&s.block, nullptr);
+        vorbis_bitrate_addblock(&s.block);
+        ogg_packet packet{};
+        while (vorbis_bitrate_flushpacket(&s.dsp, &packet) == 1) {
+            ogg_stream_packetin(&s.stream, &packet);
+            ogg_page page{};
+            while (ogg_stream_pageout(&s.stream, &page) != 0)
+                appendPage(out_, page);
+        }
+    }
 }
 
 } // namespace kelvane

@@ -74,6 +74,25 @@ same_as_linux fix
 same_as_linux copy mono_block.ogg
 same_as_linux restore
 
+echo "== game sounds made by the package, judged by the Linux build"
+# A 48 kHz stereo 24-bit WAV and a 22.05 kHz FLAC: libsndfile, libsoxr and libvorbisenc as the
+# package carries them. The bytes differ (each file has its own serial number); what the game
+# reads must not.
+mkdir -p "$work/sources/sub"
+sox -R -n -r 48000 -c 2 -b 24 "$work/sources/shot.wav" synth 1.5 sine 440 sine 660
+sox -R -n -r 22050 -c 1 -b 16 "$work/sources/sub/steps.flac" synth 1 pinknoise
+(cd "$work" && wine "$app/kelvane-cli.exe" encode -r --type weapon_shooting --max 300 \
+    --to made sources >/dev/null 2>&1) || fail "kelvane-cli encode: exit status $?"
+for made in made/shot.ogg made/sub/steps.ogg; do
+    said=$("$linux_cli" show --json "$work/$made" 2>&1) || fail "$made: not a sound: $said"
+    for fact in '"channels":1' '"sampleRate":44100' '"maxDist":300' '"outcome":"clean"' \
+                '"gameTypeName":"weapon_shooting"'; do
+        [[ "$said" == *"$fact"* ]] || fail "$made: not $fact"
+    done
+done
+said=$("$linux_cli" show --json "$work/made/shot.ogg" 2>&1) || true
+[[ "$said" == *'"durationSeconds":1.5'* ]] || fail "made/shot.ogg: not 1.5 s long"
+
 echo "== the window, from the unpacked folder"
 shot="${1:-$work/window.png}"
 cp -r samples "$work/window"

@@ -157,6 +157,22 @@ private slots:
         QVERIFY(sameAttributes(given.block, block_));
     }
 
+    // 8 kHz and 192 kHz become 44100 Hz of the same length; a WAV cut short, whose header
+    // claims twice the samples it holds, gives what it holds.
+    void extremeRatesAndLyingHeaders()
+    {
+        for (const int rate : {8000, 192000}) {
+            const QString wav = source(QStringLiteral("r%1.wav").arg(rate), rate, 1, 16, 0.5);
+            QCOMPARE(decodeSound(encode(wav).bytes).samples.size(), std::size_t(22050));
+        }
+        const QString whole = source("whole.wav", 44100, 1, 16, 1.0);
+        QByteArray bytes = fixtures::readFile(whole);
+        bytes.chop(44100); // half the samples gone; the header still counts them all
+        fixtures::writeFile(dir_.filePath("cut.wav"), bytes);
+        QCOMPARE(decodeSound(encode(dir_.filePath("cut.wav")).bytes).samples.size(),
+                 std::size_t(22050));
+    }
+
     // What cannot become a game sound says why, and nothing is made.
     void sourcesThatCannotBeEncoded()
     {
