@@ -128,6 +128,8 @@ def main():
         "oggenc one after another at the same quality; one 10-minute source within 1.1 times "
         "the same; what is heard no worse than oggenc's own at that quality.",
         "",
+        "How: each core encodes one source at a time; within a source a thread of its own reads it (libsndfile) and resamples it (libsoxr, high quality) block by block beside libvorbisenc, so one long source costs about what its encoding costs; the new files are flushed once per slice. sox + oggenc run one after another, as a script would.",
+        "",
         f"`scripts/bench_encode.sh` on this machine ({os.cpu_count()} cores), quality {QUALITY}, "
         f"mono, medians of {rounds} rounds (the long source: {max(3, rounds // 2)}), each side "
         "first in turn:",
