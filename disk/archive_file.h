@@ -1,0 +1,53 @@
+#pragma once
+
+#include "archive_index.h"
+#include "file_identity.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
+
+#include <QString>
+
+namespace kelvane {
+
+// Why an archive could not be opened: its own fault, or the system's (an errno value).
+struct ArchiveOpenFailure
+{
+    std::optional<ArchiveProblem> problem;
+    int error = 0;
+};
+
+// An archive open for reading where it lies: its index read once, and any entry's bytes read
+// at their place when asked for; the archive is never read whole. Read-only: nothing here
+// writes.
+class ArchiveFile
+{
+public:
+    ~ArchiveFile();
+    ArchiveFile(const ArchiveFile &) = delete;
+    ArchiveFile &operator=(const ArchiveFile &) = delete;
+
+    [[nodiscard]] static std::variant<std::unique_ptr<ArchiveFile>, ArchiveOpenFailure>
+    open(const QString &path);
+
+    [[nodiscard]] const QString &path() const { return path_; }
+    [[nodiscard]] const ArchiveIndex &index() const { return index_; }
+    [[nodiscard]] const FileIdentity &identity() const { return identity_; }
+    // The entry's stored bytes; nothing, with the system's errno in `error`, when they cannot
+    // all be read (the archive changed or shrank since it was opened).
+    [[nodiscard]] std::optional<std::vector<std::uint8_t>> read(const ArchiveEntry &entry,
+                                                                int &error) const;
+
+private:
+    ArchiveFile(int fd, QString path);
+
+    int fd_;
+    QString path_;
+    ArchiveIndex index_;
+    FileIdentity identity_;
+};
+
+} // namespace kelvane
