@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes the core with libFuzzer for a bounded time, seeded with the samples and the hostile
+# Fuzzes the core (and then the archive reader) with libFuzzer for a bounded time, seeded with the samples and the hostile
 # files, and fails on any finding. Usage: scripts/fuzz.sh [SECONDS]   (default 120)
 # A finding is left in build/fuzz/run/artifacts/; copy it to tests/data/fuzz/ as a regression.
 set -euo pipefail
@@ -33,3 +33,17 @@ build/fuzz/fuzz/fuzz_core -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2
 }
 runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$run/fuzz.log" | grep -o '[0-9]*$')
 echo "fuzz: ${runs:-?} executions in ${seconds} s, no finding"
+
+# The archive reader, a quarter as long, seeded with archives the tests' writer built.
+archive_seconds=$((seconds / 4 > 30 ? seconds / 4 : 30))
+mkdir -p "$run/archive-corpus" "$run/archive-seeds"
+cp tests/data/archive/seeds/* "$run/archive-seeds/" && rm -f "$run/archive-seeds/README.md"
+build/fuzz/fuzz/fuzz_archive -max_total_time="$archive_seconds" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$run/artifacts/archive-" -print_final_stats=1 \
+    "$run/archive-corpus" "$run/archive-seeds" >"$run/fuzz-archive.log" 2>&1 || {
+    tail -n 40 "$run/fuzz-archive.log"
+    echo "fuzz: FINDING in the archive reader - see $run/artifacts/" >&2
+    exit 1
+}
+runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$run/fuzz-archive.log" | grep -o '[0-9]*$')
+echo "fuzz (archives): ${runs:-?} executions in ${archive_seconds} s, no finding"
