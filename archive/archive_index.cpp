@@ -194,6 +194,18 @@ std::variant<ArchiveIndex, ArchiveProblem> readArchiveIndex(std::uint64_t archiv
     return index;
 }
 
+std::variant<ArchiveIndex, ArchiveProblem> readArchiveIndex(std::span<const std::uint8_t> archive,
+                                                            bool firstGame)
+{
+    const auto read = [archive](std::uint64_t at, std::span<std::uint8_t> into) {
+        if (at > archive.size() || archive.size() - at < into.size())
+            return false;
+        std::copy_n(archive.begin() + std::ptrdiff_t(at), into.size(), into.begin());
+        return true;
+    };
+    return readArchiveIndex(archive.size(), read, firstGame);
+}
+
 bool isArchiveName(std::string_view name)
 {
     const auto dot = name.rfind('.');

@@ -66,6 +66,10 @@ enum class ArchiveProblem
 [[nodiscard]] std::variant<ArchiveIndex, ArchiveProblem>
 readArchiveIndex(std::uint64_t archiveSize, const ArchiveRead &read, bool firstGame);
 
+// The same for an archive already in memory.
+[[nodiscard]] std::variant<ArchiveIndex, ArchiveProblem>
+readArchiveIndex(std::span<const std::uint8_t> archive, bool firstGame);
+
 // Whether a file named so is an archive (its extension starts with .db or .xdb), and whether
 // one of the first game's (no .xdb).
 [[nodiscard]] bool isArchiveName(std::string_view name);

@@ -4,8 +4,6 @@
 #include "list_text.h"
 #include "lzhuf.h"
 
-#include <algorithm>
-
 using namespace kelvane;
 
 std::string checkArchiveInvariants(std::span<const std::uint8_t> archive, bool firstGame)
@@ -15,15 +13,7 @@ std::string checkArchiveInvariants(std::span<const std::uint8_t> archive, bool f
     if (const auto *bytes = std::get_if<std::vector<std::uint8_t>>(&unpacked);
         bytes && bytes->size() > kMost)
         return "the decoder gave more than allowed";
-    const auto read = readArchiveIndex(
-        archive.size(),
-        [&](std::uint64_t at, std::span<std::uint8_t> into) {
-            if (at > archive.size() || archive.size() - at < into.size())
-                return false;
-            std::copy_n(archive.begin() + std::ptrdiff_t(at), into.size(), into.begin());
-            return true;
-        },
-        firstGame);
+    const auto read = readArchiveIndex(archive, firstGame);
     const auto *index = std::get_if<ArchiveIndex>(&read);
     if (!index)
         return {};

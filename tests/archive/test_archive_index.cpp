@@ -44,15 +44,7 @@ Bytes unpacked(const Bytes &packed)
 
 std::variant<ArchiveIndex, ArchiveProblem> indexOf(const Bytes &archive, bool firstGame)
 {
-    return readArchiveIndex(
-        archive.size(),
-        [&](std::uint64_t at, std::span<std::uint8_t> into) {
-            if (at > archive.size() || archive.size() - at < into.size())
-                return false;
-            std::copy_n(archive.begin() + std::ptrdiff_t(at), into.size(), into.begin());
-            return true;
-        },
-        firstGame);
+    return readArchiveIndex(std::span<const std::uint8_t>(archive), firstGame);
 }
 
 // The bytes an entry names in the archive.
