@@ -1,0 +1,125 @@
+#include "game_archives.h"
+
+#include "file_system.h"
+#include "game_paths.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+#include <QDir>
+#include <QFile>
+
+namespace kelvane {
+
+namespace {
+
+// The archives in `folder` by name, and with `recurse` those below it, folder by folder.
+void findArchives(const QString &folder, bool recurse, QStringList &found)
+{
+    std::vector<std::string> archives;
+    std::vector<std::string> folders;
+    int error = 0;
+    (void)fs::forEachEntry(
+        folder,
+        [&](std::string_view name, fs::EntryKind kind) {
+            if (kind == fs::EntryKind::Folder)
+                folders.emplace_back(name);
+            else if (kind == fs::EntryKind::File && isArchiveName(name))
+                archives.emplace_back(name);
+        },
+        error);
+    std::sort(archives.begin(), archives.end());
+    std::sort(folders.begin(), folders.end());
+    for (const std::string &name : archives)
+        found << folder + QLatin1Char('/') + QString::fromStdString(name);
+    if (recurse)
+        for (const std::string &name : folders)
+            findArchives(folder + QLatin1Char('/') + QString::fromStdString(name), true, found);
+}
+
+// Where an archive's files lie below the data folder: its entry point made a path (an alias
+// through the game's folders), less the data folder itself.
+std::string mountPrefix(const std::string &entryPoint, const std::vector<GamePath> &paths)
+{
+    std::string point = entryPoint;
+    std::replace(point.begin(), point.end(), '\\', '/');
+    if (point.starts_with('$')) {
+        const auto close = point.find('$', 1);
+        const std::string id = point.substr(0, close + 1);
+        const auto known =
+            std::find_if(paths.begin(), paths.end(), [&](const GamePath &p) { return p.id == id; });
+        const std::string root = id == "$fs_root$" ? "" : known != paths.end() ? known->path : "";
+        point = root + "/" + (close == std::string::npos ? "" : point.substr(close + 1));
+    }
+    std::string clean;
+    for (std::size_t start = 0; start <= point.size();) {
+        const std::size_t end = std::min(point.find('/', start), point.size());
+        const std::string part = point.substr(start, end - start);
+        if (!part.empty())
+            clean += (clean.empty() ? "" : "/") + part;
+        start = end + 1;
+    }
+    std::string lower = clean;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    if (lower == "gamedata" || lower.empty())
+        return {};
+    if (lower.starts_with("gamedata/"))
+        return clean.substr(9) + "/";
+    return clean + "/";
+}
+
+} // namespace
+
+GameArchives mountGameArchives(const QString &folder)
+{
+    GameArchives mounted;
+    std::vector<GamePath> paths;
+    QStringList archives;
+    const QStringList fsgame = QDir(folder).entryList({"fsgame.ltx"}, QDir::Files);
+    if (!fsgame.isEmpty()) {
+        QFile file(QDir(folder).filePath(fsgame.constFirst()));
+        if (file.open(QIODevice::ReadOnly))
+            paths = gamePaths(file.readAll().toStdString());
+        for (const GamePath &path : paths) {
+            const QString where =
+                path.path.empty() ? folder
+                                  : folder + QLatin1Char('/') + QString::fromStdString(path.path);
+            QStringList found;
+            findArchives(where, path.recurse, found);
+            for (const QString &archive : found)
+                if (!archives.contains(archive))
+                    archives << archive;
+        }
+    } else {
+        findArchives(folder, true, archives);
+    }
+    std::map<std::string, std::size_t> where; // a path's place in `files`
+    for (const QString &path : archives) {
+        auto opened = ArchiveFile::open(path);
+        if (std::holds_alternative<ArchiveOpenFailure>(opened)) {
+            mounted.unreadable << path;
+            continue;
+        }
+        auto archive = std::move(std::get<std::unique_ptr<ArchiveFile>>(opened));
+        if (!archive->index().autoLoad) {
+            mounted.notLoaded << path;
+            continue;
+        }
+        const std::string prefix = mountPrefix(archive->index().entryPoint, paths);
+        for (const ArchiveEntry &entry : archive->index().files) {
+            MountedFile file{prefix + entry.path, mounted.archives.size(), entry};
+            if (const auto [it, added] = where.try_emplace(file.path, mounted.files.size()); !added)
+                mounted.files[it->second] = std::move(file);
+            else
+                mounted.files.push_back(std::move(file));
+        }
+        mounted.archives.push_back(std::move(archive));
+    }
+    std::sort(mounted.files.begin(), mounted.files.end(),
+              [](const MountedFile &a, const MountedFile &b) { return a.path < b.path; });
+    return mounted;
+}
+
+} // namespace kelvane

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "archive_file.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+namespace kelvane {
+
+// A file of the stock game as the engine mounts it: its path below the game's data folder and
+// the archive entry that holds it.
+struct MountedFile
+{
+    std::string path;        // below the data folder, '/' between folders
+    std::size_t archive = 0; // in GameArchives::archives
+    ArchiveEntry entry;
+};
+
+// The archives of a game folder, mounted as the engine mounts them: the folders its fsgame.ltx
+// names, in the file's order (sub-folders too where its first flag says so), each archive
+// (.db*, .xdb*) in them by name; a later archive's file of one path replaces an earlier one's.
+// A folder without fsgame.ltx: its archives and those below it, by path. An archive the game
+// does not load (auto_load = false) or that cannot be read is left out and named.
+struct GameArchives
+{
+    std::vector<std::unique_ptr<ArchiveFile>> archives;
+    std::vector<MountedFile> files; // by path
+    QStringList notLoaded;          // archives with auto_load = false
+    QStringList unreadable;         // archives that could not be opened
+};
+
+[[nodiscard]] GameArchives mountGameArchives(const QString &folder);
+
+} // namespace kelvane
