@@ -146,8 +146,10 @@ public:
         }
         const QString target = QDir::toNativeSeparators(sound.job.target);
         if (sound.result == MadeSound::Kept) {
-            run.say(target + QStringLiteral(" ") + english(sound.message) +
-                    QStringLiteral(" (--force replaces it)"));
+            run.say(sound.message.kind == MessageKind::AlreadyThere
+                        ? target + QStringLiteral(" ") + english(sound.message) +
+                              QStringLiteral(" (--force replaces it)")
+                        : english(sound.message));
             run.result = Result::Skipped;
             return;
         }

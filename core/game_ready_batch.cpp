@@ -3,6 +3,7 @@
 #include "parallel_for.h"
 #include "relative_path.h"
 #include "save_batch.h"
+#include "sound_reader.h"
 
 #include <chrono>
 #include <mutex>
@@ -14,6 +15,15 @@ namespace kelvane {
 
 namespace {
 
+// A sound at the game's rate that would keep its channels: encoding it again would only lose.
+bool alreadyGameReady(const QString &path, bool mono)
+{
+    const LoadResult loaded =
+        loadSoundFile(path, path, MissingBlock::InsertDefault, Access::FirstPages);
+    return !loaded.refused() && loaded.inspection.sampleRate == kGameRate &&
+           (!mono || loaded.inspection.channels == 1);
+}
+
 // The checks before a source is encoded: what would be pointless or harmful to write. Sets the
 // save's target; false when the sound ends here.
 bool mayMake(MadeSound &sound, const GameReadySettings &settings, SaveTarget &target)
@@ -22,6 +32,11 @@ bool mayMake(MadeSound &sound, const GameReadySettings &settings, SaveTarget &ta
     target.path = target.shownName = job.target;
     const QFileInfo existing(job.target);
     const bool exists = existing.exists() || existing.isSymLink();
+    if (job.replaces && alreadyGameReady(job.source, settings.request.mono)) {
+        sound.result = MadeSound::Kept;
+        sound.message = MessageKind::AlreadyGameReady;
+        return false;
+    }
     if (job.replaces) {
         target.loadedAs = job.replaces;
     } else if (exists &&

@@ -141,8 +141,9 @@ enum class MessageKind : std::uint8_t
     SourceTooLong,
     SourceIsTarget,
     AlreadyThere,
+    AlreadyGameReady,
 };
-inline constexpr MessageKind kLastMessageKind = MessageKind::AlreadyThere;
+inline constexpr MessageKind kLastMessageKind = MessageKind::AlreadyGameReady;
 
 struct Message
 {

@@ -256,6 +256,8 @@ constexpr MessageText kTexts[] = {
     {K::SourceIsTarget, "sourceIsTarget",
      KELVANE_TEXT("CoreText", "the source is the file to be written; choose another name")},
     {K::AlreadyThere, "alreadyThere", KELVANE_TEXT("CoreText", "kept, already there")},
+    {K::AlreadyGameReady, "alreadyGameReady",
+     KELVANE_TEXT("CoreText", "left as it is: at 44100 Hz already, with the channels asked for")},
 };
 
 // The rows stand in the order of the kinds they are looked up by.

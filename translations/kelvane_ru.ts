@@ -423,6 +423,10 @@
         <source>kept, already there</source>
         <translation>оставлен, уже есть</translation>
     </message>
+    <message>
+        <source>left as it is: at 44100 Hz already, with the channels asked for</source>
+        <translation>оставлен как есть: уже 44100 Гц, с нужными каналами</translation>
+    </message>
 </context>
 <context>
     <name>FieldText</name>

@@ -423,6 +423,10 @@
         <source>kept, already there</source>
         <translation>залишено, вже є</translation>
     </message>
+    <message>
+        <source>left as it is: at 44100 Hz already, with the channels asked for</source>
+        <translation>залишено як є: вже 44100 Гц, з потрібними каналами</translation>
+    </message>
 </context>
 <context>
     <name>FieldText</name>

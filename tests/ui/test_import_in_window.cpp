@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QTableView>
 
 using namespace kelvane;
@@ -116,16 +117,18 @@ private slots:
         QVERIFY(!w<QLabel>("pnlGameWarnings")->text().contains("href"));
     }
 
-    // From the sound table: the selected stereo sound at 48 kHz is mixed down and resampled;
-    // the table reads it again.
+    // From the sound table: of the selected rows, the 48 kHz one and the stereo one are offered;
+    // with the channels kept, the first is resampled and the second, at 44100 Hz already, is
+    // left byte for byte rather than encoded again for nothing. The table reads them again.
     void theTableMakesSelectedSoundsGameReady()
     {
         QVERIFY(!refusedSound("wide.ogg", 2).isEmpty());
         add("mono_block.ogg");
+        const QByteArray stereo = fixtures::readFile(add("stereo_block.ogg"));
         form->showAllSounds(true);
         auto *panel = w<SoundTablePanel>("pnlAllSounds");
         auto *table = w<QTableView>("tblSounds");
-        QTRY_VERIFY(!panel->busy() && table->model()->rowCount() == 2);
+        QTRY_VERIFY(!panel->busy() && table->model()->rowCount() == 3);
         table->selectAll();
         const QPoint corner(5, 5);
         QContextMenuEvent asked(QContextMenuEvent::Mouse, corner,
@@ -134,7 +137,8 @@ private slots:
         auto *menu = w<QMenu>("mnuSounds");
         menu->hide();
         driver::onDialog([](QDialog *dialog) {
-            QCOMPARE(dialog->findChild<QListWidget *>("lstSources")->count(), 1);
+            QCOMPARE(dialog->findChild<QListWidget *>("lstSources")->count(), 2);
+            dialog->findChild<QRadioButton *>("rbKeepChannels")->click();
             QTest::mouseClick(dialog->findChild<QPushButton *>("btnStartImport"), Qt::LeftButton);
         });
         menu->findChild<QAction *>("actMakeGameReady")->trigger();
@@ -142,8 +146,9 @@ private slots:
         QTRY_VERIFY(!panel->busy());
         const LoadResult fixed = loadSoundFile(path("wide.ogg"), {});
         QCOMPARE(fixed.inspection.sampleRate, 44100u);
-        QCOMPARE(fixed.inspection.channels, 1u);
+        QCOMPARE(fixed.inspection.channels, 2u);
         QCOMPARE(fixed.inspection.fileAttrs.maxDist, 77.0f);
+        QCOMPARE(fixtures::readFile(path("stereo_block.ogg")), stereo);
     }
 };
 
