@@ -125,7 +125,6 @@ std::size_t GameReadyBatch::makeSlice(std::size_t from)
                 if (settings_.dryRun) {
                     sound.result = MadeSound::WouldWrite;
                 } else {
-                    QDir().mkpath(QFileInfo(target.path).path());
                     const std::lock_guard lock(adding);
                     if (auto failed = batch.add(done.bytes, target))
                         sound.message = withReason(failed->failure, failed->reason);
@@ -136,6 +135,11 @@ std::size_t GameReadyBatch::makeSlice(std::size_t from)
         }
         ++encoded_;
     };
+    // The targets' folders are made before the workers start: two workers making one folder at
+    // once may see each other's half-made folder as a failure (Windows does).
+    if (!settings_.dryRun)
+        for (std::size_t k = 0; k < count; ++k)
+            QDir().mkpath(QFileInfo(jobs_[from + k].target).path());
     // Indices are taken in order, so the sounds made are the first `taken` of the slice.
     parallelFor(count, settings_.workers, make, [&] {
         const std::lock_guard lock(adding);

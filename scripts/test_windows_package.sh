@@ -82,7 +82,8 @@ mkdir -p "$work/sources/sub"
 sox -R -n -r 48000 -c 2 -b 24 "$work/sources/shot.wav" synth 1.5 sine 440 sine 660
 sox -R -n -r 22050 -c 1 -b 16 "$work/sources/sub/steps.flac" synth 1 pinknoise
 (cd "$work" && wine "$app/kelvane-cli.exe" encode -r --type weapon_shooting --max 300 \
-    --to made sources >/dev/null 2>&1) || fail "kelvane-cli encode: exit status $?"
+    --to made sources >"$work/encode.out" 2>&1) ||
+    { fail "kelvane-cli encode: exit status $?"; cat "$work/encode.out" >&2; }
 for made in made/shot.ogg made/sub/steps.ogg; do
     said=$("$linux_cli" show --json "$work/$made" 2>&1) || fail "$made: not a sound: $said"
     for fact in '"channels":1' '"sampleRate":44100' '"maxDist":300' '"outcome":"clean"' \
