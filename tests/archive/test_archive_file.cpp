@@ -35,15 +35,15 @@ private slots:
     // each sound read from its place is the sample, and its block reads from those bytes.
     void soundsAreReadWhereTheyLie()
     {
-        ArchiveSpec spec;
-        spec.files = {{"sounds\\weapons\\mono_block.ogg", sample("mono_block.ogg")},
-                      {"sounds\\stereo_block.ogg", sample("stereo_block.ogg")}};
+        ArchiveLayout layout;
+        layout.files = {{"sounds\\weapons\\mono_block.ogg", sample("mono_block.ogg")},
+                        {"sounds\\stereo_block.ogg", sample("stereo_block.ogg")}};
         for (const auto &[name, key] :
              {std::pair<QString, std::optional<ListKey>>{"gamedata.db0", kRussianKey},
               {"patch.xdb1", std::nullopt}}) {
-            spec.key = key;
-            spec.header = key ? std::nullopt : std::optional<std::string>("[header]\n");
-            auto opened = ArchiveFile::open(write(name, buildArchive(spec)));
+            layout.key = key;
+            layout.header = key ? std::nullopt : std::optional<std::string>("[header]\n");
+            auto opened = ArchiveFile::open(write(name, buildArchive(layout)));
             QVERIFY(std::holds_alternative<std::unique_ptr<ArchiveFile>>(opened));
             const ArchiveFile &archive = *std::get<std::unique_ptr<ArchiveFile>>(opened);
             QCOMPARE(archive.index().files.size(), std::size_t(2));
@@ -60,9 +60,9 @@ private slots:
     // A cut archive and a missing one say why.
     void archivesThatCannotBeOpened()
     {
-        ArchiveSpec spec;
-        spec.files = {{"a.ogg", sample("mono_block.ogg")}};
-        auto bytes = buildArchive(spec);
+        ArchiveLayout layout;
+        layout.files = {{"a.ogg", sample("mono_block.ogg")}};
+        auto bytes = buildArchive(layout);
         bytes.resize(bytes.size() / 2);
         const auto cut = ArchiveFile::open(write("cut.db", bytes));
         QCOMPARE(std::get<ArchiveOpenFailure>(cut).problem, ArchiveProblem::ChunkPastEnd);

@@ -93,21 +93,21 @@ private slots:
     // a later entry of one path winning, the header's words.
     void archivesOfEveryGame()
     {
-        ArchiveSpec spec;
-        spec.files = {{"sounds", {}, true},
-                      {"sounds\\weapons\\ak74_shot.ogg", noise(500, 1)},
-                      {"sounds\\\xEF\xF1\xE8.ogg", noise(300, 2)}, // "пси" in Windows-1251
-                      {"sounds\\copy.ogg", {}, false, 1},
-                      {"sounds\\weapons\\ak74_shot.ogg", noise(200, 3)}};
+        ArchiveLayout layout;
+        layout.files = {{"sounds", {}, true},
+                        {"sounds\\weapons\\ak74_shot.ogg", noise(500, 1)},
+                        {"sounds\\\xEF\xF1\xE8.ogg", noise(300, 2)}, // "пси" in Windows-1251
+                        {"sounds\\copy.ogg", {}, false, 1},
+                        {"sounds\\weapons\\ak74_shot.ogg", noise(200, 3)}};
         for (const auto &[header, key] :
              std::vector<std::pair<std::optional<std::string>, std::optional<ListKey>>>{
                  {"[header]\nauto_load = false\nentry_point = $fs_root$\\gamedata\\\n",
                   std::nullopt},
                  {std::nullopt, kWorldwideKey},
                  {std::nullopt, kRussianKey}}) {
-            spec.header = header;
-            spec.key = key;
-            const Bytes archive = buildArchive(spec);
+            layout.header = header;
+            layout.key = key;
+            const Bytes archive = buildArchive(layout);
             const auto read = indexOf(archive, true);
             QVERIFY(std::holds_alternative<ArchiveIndex>(read));
             const ArchiveIndex &index = std::get<ArchiveIndex>(read);
@@ -123,9 +123,9 @@ private slots:
             QCOMPARE(dataOf(archive, index.files[1]), noise(300, 2));
             QCOMPARE(dataOf(archive, index.files[2]), noise(500, 1)); // stored once
         }
-        spec.header = "[header]\nentry_point = gamedata\n";
-        spec.key.reset();
-        const auto read = indexOf(buildArchive(spec), false);
+        layout.header = "[header]\nentry_point = gamedata\n";
+        layout.key.reset();
+        const auto read = indexOf(buildArchive(layout), false);
         QCOMPARE(std::get<ArchiveIndex>(read).entryPoint, std::string("gamedata"));
         QVERIFY(std::get<ArchiveIndex>(read).autoLoad);
     }
@@ -155,9 +155,9 @@ private slots:
     // a byte that is no Windows-1251 character.
     void badArchivesAndEntries()
     {
-        ArchiveSpec spec;
-        spec.files = {{"a.ogg", noise(100, 1)}};
-        const Bytes good = buildArchive(spec);
+        ArchiveLayout layout;
+        layout.files = {{"a.ogg", noise(100, 1)}};
+        const Bytes good = buildArchive(layout);
         const auto problem = [](const Bytes &archive, bool firstGame = false) {
             const auto read = indexOf(archive, firstGame);
             return std::holds_alternative<ArchiveProblem>(read) ? std::get<ArchiveProblem>(read)
@@ -166,15 +166,15 @@ private slots:
         QCOMPARE(problem({good.begin(), good.end() - 3}), ArchiveProblem::ChunkPastEnd);
         QCOMPARE(problem({good.begin(), good.begin() + 4}), ArchiveProblem::Truncated);
         QCOMPARE(problem(good, true), ArchiveProblem::NoKey); // the first game's, not encrypted
-        spec.key = ListKey{512, 1, 2};
-        QCOMPARE(problem(buildArchive(spec), true), ArchiveProblem::NoKey);
+        layout.key = ListKey{512, 1, 2};
+        QCOMPARE(problem(buildArchive(layout), true), ArchiveProblem::NoKey);
 
-        spec.key.reset();
-        spec.files = {{"..\\outside.ogg", noise(10, 1)},
-                      {"\\root.ogg", noise(10, 2)},
-                      {"bad\x98name.ogg", noise(10, 3)},
-                      {"fine.ogg", noise(10, 4)}};
-        Bytes archive = buildArchive(spec);
+        layout.key.reset();
+        layout.files = {{"..\\outside.ogg", noise(10, 1)},
+                        {"\\root.ogg", noise(10, 2)},
+                        {"bad\x98name.ogg", noise(10, 3)},
+                        {"fine.ogg", noise(10, 4)}};
+        Bytes archive = buildArchive(layout);
         const auto read = indexOf(archive, false);
         const ArchiveIndex &index = std::get<ArchiveIndex>(read);
         QCOMPARE(index.files.size(), std::size_t(1));
@@ -183,9 +183,9 @@ private slots:
         QCOMPARE(index.skipped[1].why, SkippedEntry::LeavesFolder);
         QCOMPARE(index.skipped[2].why, SkippedEntry::NameNotText);
 
-        spec.packList = false;
-        spec.files = {{"big.ogg", noise(10, 5)}};
-        archive = buildArchive(spec);
+        layout.packList = false;
+        layout.files = {{"big.ogg", noise(10, 5)}};
+        archive = buildArchive(layout);
         // The list's last bytes: the stored size, the crc, the name, the offset; the size's
         // highest byte raised, the entry runs past the archive's end.
         archive[archive.size() - 4 - 7 - 4 - 1] = 0x7F;

@@ -17,17 +17,17 @@ class TestGameArchives : public QObject
 
     QTemporaryDir dir_;
 
-    void put(const QString &name, const ArchiveSpec &spec)
+    void put(const QString &name, const ArchiveLayout &layout)
     {
-        const auto bytes = buildArchive(spec);
+        const auto bytes = buildArchive(layout);
         QDir(dir_.path()).mkpath(QFileInfo(dir_.filePath(name)).path());
         fixtures::writeFile(
             dir_.filePath(name),
             QByteArray(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
     }
-    static ArchiveSpec spec(const std::string &header, std::vector<ArchiveItem> files)
+    static ArchiveLayout archiveOf(const std::string &header, std::vector<ArchiveItem> files)
     {
-        ArchiveSpec made;
+        ArchiveLayout made;
         made.header = header;
         made.files = std::move(files);
         return made;
@@ -40,15 +40,16 @@ private slots:
                             "$arch_dir_resources$ = false| false| $fs_root$| resources\\\n"
                             "$arch_dir_patches$ = true| false| $fs_root$| patches\\\n"
                             "$game_data$ = false| true| $fs_root$| gamedata\\\n");
-        put("resources/sounds.db", spec("[header]\nentry_point = $fs_root$\\gamedata\\\n",
-                                        {{"sounds\\a.ogg", {1}}, {"sounds\\b.ogg", {2}}}));
+        put("resources/sounds.db", archiveOf("[header]\nentry_point = $fs_root$\\gamedata\\\n",
+                                             {{"sounds\\a.ogg", {1}}, {"sounds\\b.ogg", {2}}}));
         put("resources/levels.db",
-            spec("[header]\nentry_point = $game_data$\\levels\\\n", {{"l01\\c.ogg", {3}}}));
-        put("resources/off.db", spec("[header]\nauto_load = false\n", {{"sounds\\a.ogg", {9}}}));
+            archiveOf("[header]\nentry_point = $game_data$\\levels\\\n", {{"l01\\c.ogg", {3}}}));
+        put("resources/off.db",
+            archiveOf("[header]\nauto_load = false\n", {{"sounds\\a.ogg", {9}}}));
         put("patches/sub/patch.xdb0",
-            spec("[header]\nentry_point = gamedata\n", {{"sounds\\a.ogg", {4, 4}}}));
+            archiveOf("[header]\nentry_point = gamedata\n", {{"sounds\\a.ogg", {4, 4}}}));
         fixtures::writeFile(dir_.filePath("resources/broken.db"), "not an archive at all");
-        put("gamedata/loose.db", spec("[header]\n", {{"x.ogg", {5}}})); // a named folder too
+        put("gamedata/loose.db", archiveOf("[header]\n", {{"x.ogg", {5}}})); // a named folder too
 
         const GameArchives mounted = mountGameArchives(dir_.path());
         std::vector<std::string> paths;

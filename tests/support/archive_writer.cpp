@@ -26,16 +26,16 @@ void chunk(std::vector<std::uint8_t> &out, std::uint32_t id,
 
 } // namespace
 
-std::vector<std::uint8_t> buildArchive(const ArchiveSpec &spec)
+std::vector<std::uint8_t> buildArchive(const ArchiveLayout &layout)
 {
     std::vector<std::uint8_t> out;
-    if (spec.header)
-        chunk(out, 666, {spec.header->begin(), spec.header->end()});
+    if (layout.header)
+        chunk(out, 666, {layout.header->begin(), layout.header->end()});
     // The files' bytes follow chunk 0's own 8 header bytes.
     const std::uint32_t dataStart = std::uint32_t(out.size() + 8);
     std::vector<std::uint8_t> data;
     std::vector<std::uint32_t> offsets;
-    for (const ArchiveItem &file : spec.files) {
+    for (const ArchiveItem &file : layout.files) {
         if (file.sameAs >= 0) {
             offsets.push_back(offsets[std::size_t(file.sameAs)]);
             continue;
@@ -45,9 +45,10 @@ std::vector<std::uint8_t> buildArchive(const ArchiveSpec &spec)
     }
     chunk(out, 0, data);
     std::vector<std::uint8_t> list;
-    for (std::size_t i = 0; i < spec.files.size(); ++i) {
-        const ArchiveItem &file = spec.files[i];
-        const ArchiveItem &stored = file.sameAs >= 0 ? spec.files[std::size_t(file.sameAs)] : file;
+    for (std::size_t i = 0; i < layout.files.size(); ++i) {
+        const ArchiveItem &file = layout.files[i];
+        const ArchiveItem &stored =
+            file.sameAs >= 0 ? layout.files[std::size_t(file.sameAs)] : file;
         const auto size = file.folder ? 0u : std::uint32_t(stored.data.size());
         put16(list, std::uint32_t(file.name.size() + 16));
         put32(list, size);
@@ -56,10 +57,10 @@ std::vector<std::uint8_t> buildArchive(const ArchiveSpec &spec)
         list.insert(list.end(), file.name.begin(), file.name.end());
         put32(list, file.folder ? 0u : offsets[i]);
     }
-    if (spec.packList)
+    if (layout.packList)
         list = packLzHuf(list);
-    if (spec.key)
-        list = kelvane::encryptList(list, *spec.key);
-    chunk(out, spec.packList ? 0x80000001u : 1u, list);
+    if (layout.key)
+        list = kelvane::encryptList(list, *layout.key);
+    chunk(out, layout.packList ? 0x80000001u : 1u, list);
     return out;
 }

@@ -16,7 +16,7 @@ struct ArchiveItem
     int sameAs = -1; // stored once: this entry's offset is that earlier entry's
 };
 
-struct ArchiveSpec
+struct ArchiveLayout
 {
     std::optional<std::string> header;   // chunk 666's text
     std::optional<kelvane::ListKey> key; // the list encrypted (the first game's)
@@ -25,4 +25,4 @@ struct ArchiveSpec
 };
 
 // The archive's bytes: the header chunk, the files' chunk 0, the list's chunk 1.
-std::vector<std::uint8_t> buildArchive(const ArchiveSpec &spec);
+std::vector<std::uint8_t> buildArchive(const ArchiveLayout &layout);
