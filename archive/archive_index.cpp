@@ -206,18 +206,32 @@ std::variant<ArchiveIndex, ArchiveProblem> readArchiveIndex(std::span<const std:
     return readArchiveIndex(archive.size(), read, firstGame);
 }
 
+namespace {
+
+// In lower case: Windows names know no case.
+std::string lowerCase(std::string_view name)
+{
+    std::string lower(name);
+    for (char &c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return lower;
+}
+
+} // namespace
+
 bool isArchiveName(std::string_view name)
 {
-    const auto dot = name.rfind('.');
-    if (dot == std::string_view::npos)
-        return false;
-    const std::string_view extension = name.substr(dot);
+    const std::string lower = lowerCase(name);
+    const auto dot = lower.rfind('.');
+    const std::string_view extension =
+        dot == std::string::npos ? std::string_view() : std::string_view(lower).substr(dot);
     return extension.starts_with(".db") || extension.starts_with(".xdb");
 }
 
 bool isFirstGameArchiveName(std::string_view name)
 {
-    return isArchiveName(name) && name.find(".xdb") == std::string_view::npos;
+    return isArchiveName(name) && lowerCase(name).find(".xdb") == std::string::npos;
 }
 
 } // namespace kelvane

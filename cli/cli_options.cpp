@@ -55,8 +55,9 @@ const std::vector<CliOption> &allOptions()
                                      "--mono, each stereo one too), keeping its block; lossy."),
                 valued("o", "OUT.ogg", "The game sound made of the one SOURCE."),
                 valued("to", "DIR",
-                       "The folder the game sounds go into, each at its source's "
-                       "path below the folder given, as .ogg."),
+                       "The folder the sounds go into: encode's each at its source's path below "
+                       "the folder given, as .ogg; extract's each at its path inside the archive "
+                       "(below the game's data folder)."),
                 valued("quality", "Q",
                        "Vorbis quality, -1 to 10 (default 5, as the stock "
                        "sounds; fix keeps each sound's bitrate)."),
@@ -67,7 +68,7 @@ const std::vector<CliOption> &allOptions()
                 valued("like", "SOUND",
                        "The block of SOUND (the stock sound it replaces); "
                        "the values given change it."),
-                flag({"force"}, "Replace a game sound already there (its .bak kept)."),
+                flag({"force"}, "Replace a sound already there (its .bak kept)."),
                 flag({"h", "help"}, "This help; 'kelvane-cli help COMMAND' for one command."),
                 flag({"v", "version"}, "The version."),
             });

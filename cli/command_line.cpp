@@ -1,5 +1,6 @@
 #include "command_line.h"
 
+#include "archive_collection.h"
 #include "attribute_fields.h"
 #include "attribute_rules.h"
 #include "cli_options.h"
@@ -24,9 +25,10 @@ namespace {
 constexpr int kBadUsage = 2;
 
 // The commands in the order the help lists them.
-const Command *const kCommands[] = {
-    &kShowCommand,   &kCheckCommand,   &kSetCommand,   &kCopyCommand, &kFixCommand,
-    &kEncodeCommand, &kRestoreCommand, &kCleanCommand, &kDiffCommand, &kTypesCommand};
+const Command *const kCommands[] = {&kShowCommand,    &kCheckCommand, &kSetCommand,
+                                    &kCopyCommand,    &kFixCommand,   &kEncodeCommand,
+                                    &kRestoreCommand, &kCleanCommand, &kDiffCommand,
+                                    &kExtractCommand, &kTypesCommand};
 
 const char *const kExitStatus =
     "Exit status: 0 all well, 1 some file failed (check: some sound stops the game, a value "
@@ -180,6 +182,9 @@ std::optional<QString> Reader::readEncoding(const Command &command, Options &opt
             return QStringLiteral("--like %1 has no attribute block to take").arg(like);
         options.like = source.inspection.fileAttrs;
     }
+    if (name == QLatin1String("extract") && options.toFolder.isEmpty())
+        return QStringLiteral("extract needs --to DIR, the folder the sounds go into (such as "
+                              "mymod/gamedata)");
     if (name == QLatin1String("encode") && options.output.isEmpty() == options.toFolder.isEmpty())
         return QStringLiteral("encode needs either -o OUT.ogg (for one SOURCE) or --to DIR");
     return std::nullopt;
@@ -260,16 +265,23 @@ std::optional<QString> Reader::readPaths(const Command &command, Options &option
             return QStringLiteral("types takes no PATH");
     } else if (positional.isEmpty()) {
         return QStringLiteral("%1 needs at least one %2")
-            .arg(name, name == QLatin1String("encode") ? "SOURCE" : "PATH");
+            .arg(name, name == QLatin1String("encode") || name == QLatin1String("extract")
+                           ? "SOURCE"
+                           : "PATH");
     }
     if (!options.output.isEmpty() && positional.size() != 1)
         return QStringLiteral("encode -o makes one sound of one SOURCE; --to DIR takes many");
     if (name == QLatin1String("diff")) {
         if (positional.size() != 2)
             return QStringLiteral("diff needs two paths, A and B");
+        // An archive holds sounds as a folder does.
+        const auto holdsSounds = [](const QString &path) {
+            const QFileInfo info(path);
+            return info.isDir() || archivedKindOf(path, info.isFile(), false) != ArchivedKind::None;
+        };
         const QFileInfo a(positional.at(0));
         const QFileInfo b(positional.at(1));
-        if (a.exists() && b.exists() && a.isDir() != b.isDir())
+        if (a.exists() && b.exists() && holdsSounds(a.filePath()) != holdsSounds(b.filePath()))
             return QStringLiteral("diff compares a file with a file, or a folder with a folder");
     }
     options.paths = positional;

@@ -24,7 +24,7 @@ struct Command
 
 // Each command's row, defined beside its body.
 extern const Command kShowCommand, kCheckCommand, kSetCommand, kCopyCommand, kFixCommand,
-    kRestoreCommand, kCleanCommand, kDiffCommand, kTypesCommand, kEncodeCommand;
+    kRestoreCommand, kCleanCommand, kDiffCommand, kTypesCommand, kEncodeCommand, kExtractCommand;
 
 struct Invocation
 {

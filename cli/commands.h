@@ -10,11 +10,14 @@
 #include <optional>
 #include <vector>
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 
 namespace kelvane {
+struct ExtractJob;
+struct ExtractSettings;
 struct GameReadyJob;
 struct GameReadySettings;
 class RestoreBatch;
@@ -56,7 +59,11 @@ struct Options
 // Whether a sound's path below the folder given matches one of --name's patterns (or there are
 // none); keepNamed drops the sounds that do not.
 [[nodiscard]] bool named(const QString &path, const QStringList &names);
-void keepNamed(QStringList &files, const Options &options);
+void keepNamed(QStringList &files, const Options &options,
+               const QHash<QString, QString> &stockPaths = {});
+// Writing commands: says of each path that is a game archive, a path inside one or a game
+// folder that it cannot be written; true when any was.
+[[nodiscard]] bool refuseArchives(const QStringList &paths, QTextStream &err);
 
 // After Ctrl-C (or SIGTERM) a running command stops before its next file; a batch of saves not
 // yet replaced is dropped, leaving those sounds as they were.
@@ -82,6 +89,7 @@ public:
     int clean(const Options &options);
     int diff(const Options &options);
     int encode(const Options &options);
+    int extract(const Options &options);
 
 private:
     using PerFile = std::function<void(FileReport &)>;
@@ -106,6 +114,8 @@ private:
     // encode and fix --game-ready: the sources made into game sounds, their lines in order.
     int makeGameReady(std::vector<GameReadyJob> jobs, const GameReadySettings &settings);
     int fixGameReady(const Options &options);
+    // extract: the sounds copied out of the archives, their lines in order.
+    int extractAll(std::vector<ExtractJob> jobs, const ExtractSettings &settings);
 
     QTextStream &out_;
     QTextStream &err_;

@@ -1,4 +1,5 @@
 // diff: two sounds, or two folder trees paired by path, compared as the game reads them.
+#include "archive_collection.h"
 #include "attribute_fields.h"
 #include "command_line.h"
 #include "commands.h"
@@ -29,12 +30,22 @@ constexpr std::size_t kSlicePairs = 512;
 
 using Pair = DiffPair;
 
-// The sounds under `root` by their path below it.
-std::map<QString, QString> byRelativePath(const SoundCollection &found, const QString &root)
+struct Below
 {
-    std::map<QString, QString> sounds;
-    for (const QString &file : found.files)
-        sounds.emplace(pathBelow(root, file), file);
+    QString relative; // as written
+    QString file;
+};
+
+// The sounds under `root` by their path below it (a game folder's: below its data folder), in
+// lower case when `foldCase`: the game's own archives know no case.
+std::map<QString, Below> byRelativePath(const SoundCollection &found, const QString &root,
+                                        bool foldCase)
+{
+    std::map<QString, Below> sounds;
+    for (const QString &file : found.files) {
+        const QString relative = found.stockPaths.value(file, pathBelow(root, file));
+        sounds.emplace(foldCase ? relative.toLower() : relative, Below{relative, file});
+    }
     return sounds;
 }
 
@@ -139,21 +150,30 @@ std::vector<Pair> pairsOf(const QString &rootA, const QString &rootB, const Soun
                           const SoundCollection &foundB)
 {
     std::vector<Pair> pairs;
-    if (!QFileInfo(rootA).isDir()) {
+    // A sound named itself, on disk or inside an archive, is compared with the other sound.
+    if (foundA.files == QStringList{rootA}) {
         pairs.push_back({QFileInfo(rootA).fileName(), rootA, rootB, {}, {}, {}});
         return pairs;
     }
-    const auto soundsA = byRelativePath(foundA, rootA);
-    auto soundsB = byRelativePath(foundB, rootB);
-    for (const auto &[relative, file] : soundsA) {
-        const auto other = soundsB.find(relative);
-        pairs.push_back(
-            {relative, file, other == soundsB.end() ? QString() : other->second, {}, {}, {}});
+    const bool foldCase = archivedKindOf(rootA, QFileInfo(rootA).isFile(),
+                                         QFileInfo(rootA).isDir()) != ArchivedKind::None ||
+                          archivedKindOf(rootB, QFileInfo(rootB).isFile(),
+                                         QFileInfo(rootB).isDir()) != ArchivedKind::None;
+    const auto soundsA = byRelativePath(foundA, rootA, foldCase);
+    auto soundsB = byRelativePath(foundB, rootB, foldCase);
+    for (const auto &[key, a] : soundsA) {
+        const auto other = soundsB.find(key);
+        pairs.push_back({a.relative,
+                         a.file,
+                         other == soundsB.end() ? QString() : other->second.file,
+                         {},
+                         {},
+                         {}});
         if (other != soundsB.end())
             soundsB.erase(other);
     }
-    for (const auto &[relative, file] : soundsB)
-        pairs.push_back({relative, QString(), file, {}, {}, {}});
+    for (const auto &[key, b] : soundsB)
+        pairs.push_back({b.relative, QString(), b.file, {}, {}, {}});
     // As the other commands list a folder's sounds.
     std::stable_sort(pairs.begin(), pairs.end(), [](const Pair &x, const Pair &y) {
         return x.relative.compare(y.relative, Qt::CaseInsensitive) < 0;
@@ -189,7 +209,8 @@ int Runner::diff(const Options &options)
     // Sounds or folders that could not be read make the comparison incomplete: trouble, as
     // diff(1) says it, whatever the pairs show.
     const auto unread = foundA.undecodable.size() + foundA.unreadable.size() +
-                        foundB.undecodable.size() + foundB.unreadable.size();
+                        foundA.unreadArchived.size() + foundB.undecodable.size() +
+                        foundB.unreadable.size() + foundB.unreadArchived.size();
     DiffSummary summary;
     for (std::size_t done = 0; done < pairs.size();) {
         const std::size_t end = std::min(pairs.size(), done + kSlicePairs);

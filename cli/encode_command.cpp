@@ -87,6 +87,8 @@ int Runner::fixGameReady(const Options &options)
          << (options.noBackup ? "no backup is kept (--no-backup)"
                               : "each sound changed keeps its .bak")
          << Qt::endl;
+    if (refuseArchives(options.paths, err_))
+        return 2;
     SoundCollection found = collectSounds(options.paths, options.recursive);
     keepNamed(found.files, options);
     reportUnread(found);

@@ -108,6 +108,21 @@ public:
                                          : Result::Changed;
     }
 
+    void extracted(FileReport &run, const ExtractedSound &sound, bool dryRun) override
+    {
+        const bool written =
+            sound.result == ExtractedSound::Written || sound.result == ExtractedSound::WouldWrite;
+        const bool failed = sound.result == ExtractedSound::Failed;
+        run.out += line({{"source", run.shown},
+                         {"output", QDir::toNativeSeparators(sound.job.target)},
+                         {dryRun ? "wouldWrite" : "written", written},
+                         {"kept", sound.result == ExtractedSound::Kept},
+                         {"bytes", written ? QJsonValue(sound.bytes) : QJsonValue()},
+                         {"backupMade", sound.backupMade},
+                         {"error", failed ? QJsonValue(english(sound.message)) : QJsonValue()},
+                         {"errorKey", failed ? QJsonValue(keyOf(sound.message)) : QJsonValue()}});
+        run.result = failed ? Result::Failed : written ? Result::Changed : Result::Skipped;
+    }
     void made(FileReport &run, const MadeSound &sound, bool dryRun) override
     {
         const bool made =

@@ -2,6 +2,7 @@
 
 #include "backup_cleaning.h"
 #include "backup_restore.h"
+#include "extract_batch.h"
 #include "file_report.h"
 #include "game_ready_batch.h"
 #include "message.h"
@@ -69,6 +70,8 @@ public:
     virtual void typesListed(QTextStream &out) = 0;
     // encode and fix --game-ready: what became of one source.
     virtual void made(FileReport &run, const MadeSound &sound, bool dryRun) = 0;
+    // extract: what became of one sound.
+    virtual void extracted(FileReport &run, const ExtractedSound &sound, bool dryRun) = 0;
     // diff: a pair compared, or one that could not be; the last line.
     virtual void compared(QTextStream &out, QTextStream &err, const DiffPair &pair,
                           bool wholeList) = 0;

@@ -1,3 +1,4 @@
+#include "archive_collection.h"
 #include "backup_restore.h"
 #include "commands.h"
 #include "file_system.h"
@@ -76,10 +77,13 @@ Names namesOf(const QStringList &files)
     return names;
 }
 
-// The path of `file` below the folder of `roots` it was found in; a sound named itself gives
-// its file name.
-QString pathBelowRoots(const QString &file, const QStringList &roots)
+// The path of `file` below the folder of `roots` it was found in (a game folder's sound: below
+// the game's data folder); a sound named itself gives its file name.
+QString pathBelowRoots(const QString &file, const QStringList &roots,
+                       const QHash<QString, QString> &stockPaths)
 {
+    if (const auto stock = stockPaths.constFind(file); stock != stockPaths.constEnd())
+        return *stock;
     for (const QString &root : roots)
         if (const QString below = pathBelow(root, file); below != QDir::fromNativeSeparators(file))
             return below;
@@ -95,13 +99,36 @@ bool named(const QString &path, const QStringList &names)
            });
 }
 
-void keepNamed(QStringList &files, const Options &options)
+void keepNamed(QStringList &files, const Options &options,
+               const QHash<QString, QString> &stockPaths)
 {
     if (options.names.isEmpty())
         return;
     files.removeIf([&](const QString &file) {
-        return !named(pathBelowRoots(file, options.paths), options.names);
+        return !named(pathBelowRoots(file, options.paths, stockPaths), options.names);
     });
+}
+
+bool refuseArchives(const QStringList &paths, QTextStream &err)
+{
+    bool refused = false;
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        const ArchivedKind kind = archivedKindOf(path, info.isFile(), info.isDir());
+        if (kind == ArchivedKind::None)
+            continue;
+        err << QDir::toNativeSeparators(path)
+            << (kind == ArchivedKind::Archive
+                    ? QStringLiteral(": inside a game archive, which is read-only; extract the "
+                                     "sounds to change them (kelvane-cli extract --to DIR %1)")
+                          .arg(QDir::toNativeSeparators(path))
+                    : QStringLiteral(": a game folder, whose sounds are inside its read-only "
+                                     "archives; name its gamedata folder to change the mod's "
+                                     "own sounds"))
+            << Qt::endl;
+        refused = true;
+    }
+    return refused;
 }
 
 namespace {
@@ -185,10 +212,12 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
                     const std::function<QString(int)> &header,
                     const std::function<void(SoundCollection &)> &adjust)
 {
+    if (mode == Mode::Writes && refuseArchives(options.paths, err_))
+        return 2;
     SoundCollection found = collectSounds(options.paths, options.recursive);
     if (adjust)
         adjust(found);
-    keepNamed(found.files, options);
+    keepNamed(found.files, options, found.stockPaths);
     pathWidth_ = 4;
     for (const QString &file : found.files)
         pathWidth_ = std::max(pathWidth_, static_cast<int>(file.size()));
@@ -260,6 +289,11 @@ void Runner::reportUnread(const SoundCollection &found)
                                    "rename the file to process it"));
     for (const UnreadFolder &folder : found.unreadable)
         alone(folder.path, QStringLiteral("the folder cannot be read"), folder.reason);
+    for (const UnreadFolder &archived : found.unreadArchived)
+        alone(archived.path, english(archived.reason));
+    for (const QString &archive : found.notLoaded)
+        err_ << QDir::toNativeSeparators(archive)
+             << ": warning: " << english(Message(MessageKind::ArchiveNotLoaded)) << Qt::endl;
 }
 
 void Runner::printSummary(qsizetype total, bool dryRun)

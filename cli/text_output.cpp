@@ -138,6 +138,32 @@ public:
         run.result = Result::Changed;
     }
 
+    void extracted(FileReport &run, const ExtractedSound &sound, bool dryRun) override
+    {
+        const QString target = QDir::toNativeSeparators(sound.job.target);
+        switch (sound.result) {
+        case ExtractedSound::Failed:
+            run.fail(sound.message);
+            return;
+        case ExtractedSound::Kept:
+            run.say(target + QStringLiteral(" ") + english(sound.message) +
+                    QStringLiteral(" (--force replaces it)"));
+            run.result = Result::Skipped;
+            return;
+        case ExtractedSound::Written:
+        case ExtractedSound::WouldWrite:
+            break;
+        }
+        QString line =
+            (dryRun ? QStringLiteral("would extract to ") : QStringLiteral("extracted to ")) +
+            target + QStringLiteral(", %1 bytes").arg(sound.bytes);
+        if (sound.backupMade)
+            line += QStringLiteral("; the file that was there kept as .bak");
+        if (!sound.notes.empty())
+            line += QStringLiteral("; ") + english(sound.notes).join(QStringLiteral("; "));
+        run.say(line);
+        run.result = Result::Changed;
+    }
     void made(FileReport &run, const MadeSound &sound, bool dryRun) override
     {
         if (sound.result == MadeSound::Failed) {

@@ -4,6 +4,7 @@
 #include "relative_path.h"
 #include "save_batch.h"
 #include "sound_reader.h"
+#include "target_check.h"
 
 #include <chrono>
 #include <mutex>
@@ -39,19 +40,19 @@ bool mayMake(MadeSound &sound, const GameReadySettings &settings, SaveTarget &ta
     }
     if (job.replaces) {
         target.loadedAs = job.replaces;
-    } else if (exists &&
-               existing.canonicalFilePath() == QFileInfo(job.source).canonicalFilePath()) {
+        target.newFileOnly = !exists;
+        target.backup = exists ? settings.backup : Backup::None;
+        return true;
+    }
+    if (exists && existing.canonicalFilePath() == QFileInfo(job.source).canonicalFilePath()) {
         sound.message = MessageKind::SourceIsTarget;
         return false;
-    } else if (exists && !settings.replaceExisting) {
-        sound.result = MadeSound::Kept;
-        sound.message = MessageKind::AlreadyThere;
-        return false;
-    } else if (exists) {
-        target.loadedAs = identityOfPath(job.target); // replaced only while it is that file
     }
-    target.newFileOnly = !exists;
-    target.backup = exists ? settings.backup : Backup::None;
+    if (!mayWriteNew(job.target, settings.replaceExisting, settings.backup, target,
+                     sound.message)) {
+        sound.result = MadeSound::Kept;
+        return false;
+    }
     return true;
 }
 

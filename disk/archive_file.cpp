@@ -2,6 +2,8 @@
 
 #include "file_system.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 
 #include <QFileInfo>
@@ -21,6 +23,14 @@ bool readWhole(int fd, std::uint64_t offset, std::span<std::uint8_t> into)
         done += std::size_t(got);
     }
     return true;
+}
+
+std::string lowerCase(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return lower;
 }
 
 } // namespace
@@ -57,6 +67,12 @@ ArchiveFile::open(const QString &path)
     if (const auto *problem = std::get_if<ArchiveProblem>(&read))
         return ArchiveOpenFailure{*problem, 0};
     archive->index_ = std::get<ArchiveIndex>(read);
+    const std::vector<ArchiveEntry> &files = archive->index_.files;
+    archive->byPath_.reserve(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i)
+        archive->byPath_.emplace_back(lowerCase(files[i].path), i);
+    std::stable_sort(archive->byPath_.begin(), archive->byPath_.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     return archive;
 }
 
@@ -69,6 +85,30 @@ std::optional<std::vector<std::uint8_t>> ArchiveFile::read(const ArchiveEntry &e
         return std::nullopt;
     }
     return bytes;
+}
+
+bool ArchiveFile::readPart(const ArchiveEntry &entry, std::uint64_t from,
+                           std::span<std::uint8_t> into, int &error) const
+{
+    if (from > entry.size || into.size() > entry.size - from ||
+        !readWhole(fd_, entry.offset + from, into)) {
+        error = EIO;
+        return false;
+    }
+    return true;
+}
+
+const ArchiveEntry *ArchiveFile::find(std::string_view path) const
+{
+    const std::string key = lowerCase(path);
+    const auto found =
+        std::lower_bound(byPath_.begin(), byPath_.end(), key,
+                         [](const auto &row, const std::string &k) { return row.first < k; });
+    // Two names that differ only in case: the later entry, as for one name given twice.
+    auto last = found;
+    while (last != byPath_.end() && last->first == key)
+        ++last;
+    return last == found ? nullptr : &index_.files[std::prev(last)->second];
 }
 
 } // namespace kelvane

@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -40,6 +44,13 @@ public:
     // all be read (the archive changed or shrank since it was opened).
     [[nodiscard]] std::optional<std::vector<std::uint8_t>> read(const ArchiveEntry &entry,
                                                                 int &error) const;
+    // `into.size()` of the entry's stored bytes from `from` on; false, with `error` set, when
+    // they are not all there.
+    [[nodiscard]] bool readPart(const ArchiveEntry &entry, std::uint64_t from,
+                                std::span<std::uint8_t> into, int &error) const;
+    // The entry of a path, '/' between folders, in any letter case (the game's file system
+    // knows no case); null when the archive holds none.
+    [[nodiscard]] const ArchiveEntry *find(std::string_view path) const;
 
 private:
     ArchiveFile(int fd, QString path);
@@ -48,6 +59,7 @@ private:
     QString path_;
     ArchiveIndex index_;
     FileIdentity identity_;
+    std::vector<std::pair<std::string, std::size_t>> byPath_; // lower-case path, place in files
 };
 
 } // namespace kelvane

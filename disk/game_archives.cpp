@@ -14,6 +14,13 @@ namespace kelvane {
 
 namespace {
 
+std::string lowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
 // The archives in `folder` by name, and with `recurse` those below it, folder by folder.
 void findArchives(const QString &folder, bool recurse, QStringList &found)
 {
@@ -60,9 +67,7 @@ std::string mountPrefix(const std::string &entryPoint, const std::vector<GamePat
             clean += (clean.empty() ? "" : "/") + part;
         start = end + 1;
     }
-    std::string lower = clean;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
+    const std::string lower = lowerCase(clean);
     if (lower == "gamedata" || lower.empty())
         return {};
     if (lower.starts_with("gamedata/"))
@@ -95,14 +100,14 @@ GameArchives mountGameArchives(const QString &folder)
     } else {
         findArchives(folder, true, archives);
     }
-    std::map<std::string, std::size_t> where; // a path's place in `files`
+    std::map<std::string, std::size_t> where; // a path's place in `files`, by its lower case
     for (const QString &path : archives) {
-        auto opened = ArchiveFile::open(path);
-        if (std::holds_alternative<ArchiveOpenFailure>(opened)) {
-            mounted.unreadable << path;
+        auto opened = openShelvedArchive(path);
+        if (const auto *failure = std::get_if<ArchiveOpenFailure>(&opened)) {
+            mounted.unreadable.push_back({path, *failure});
             continue;
         }
-        auto archive = std::move(std::get<std::unique_ptr<ArchiveFile>>(opened));
+        auto archive = std::get<std::shared_ptr<const ArchiveFile>>(opened);
         if (!archive->index().autoLoad) {
             mounted.notLoaded << path;
             continue;
@@ -110,12 +115,14 @@ GameArchives mountGameArchives(const QString &folder)
         const std::string prefix = mountPrefix(archive->index().entryPoint, paths);
         for (const ArchiveEntry &entry : archive->index().files) {
             MountedFile file{prefix + entry.path, mounted.archives.size(), entry};
-            if (const auto [it, added] = where.try_emplace(file.path, mounted.files.size()); !added)
+            if (const auto [it, added] =
+                    where.try_emplace(lowerCase(file.path), mounted.files.size());
+                !added)
                 mounted.files[it->second] = std::move(file);
             else
                 mounted.files.push_back(std::move(file));
         }
-        mounted.archives.push_back(std::move(archive));
+        mounted.archives.push_back({path, std::move(archive)});
     }
     std::sort(mounted.files.begin(), mounted.files.end(),
               [](const MountedFile &a, const MountedFile &b) { return a.path < b.path; });

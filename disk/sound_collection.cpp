@@ -1,5 +1,6 @@
 #include "sound_collection.h"
 
+#include "archive_collection.h"
 #include "file_identity.h"
 #include "file_system.h"
 
@@ -180,7 +181,14 @@ SoundCollection collectSounds(const QStringList &paths, bool recursive, FolderLi
         // nor missing.
         int error = 0;
         const auto facts = fs::factsOf(path, fs::Links::Follow, error);
-        if (!facts && error != ENOENT && error != ENOTDIR) {
+        const ArchivedKind archived =
+            gathered != Gathered::Sounds || (!facts && error != ENOENT && error != ENOTDIR)
+                ? ArchivedKind::None
+                : archivedKindOf(path, facts && facts->kind == fs::EntryKind::File,
+                                 facts && facts->kind == fs::EntryKind::Folder);
+        if (archived != ArchivedKind::None) {
+            collectArchived(path, archived, recursive, found);
+        } else if (!facts && error != ENOENT && error != ENOTDIR) {
             found.unreadable << UnreadFolder{path, systemReason(error)};
         } else if (!facts) {
             // The system gave bytes that are not UTF-8 and Qt decoded them with replacement

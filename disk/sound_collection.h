@@ -2,6 +2,7 @@
 
 #include "message.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,12 @@ struct SoundCollection
     QList<UnreadFolder> unreadable; // folders that could not be listed
     QStringList loops;              // links to a folder already being listed, not entered again
     QStringList orphans;            // "x.ogg.bak" and "x.ogg.newer" files with no x.ogg beside
+    // Archives that cannot be read, and their entries left out, each with why.
+    QList<UnreadFolder> unreadArchived;
+    QStringList notLoaded; // a game folder's archives the game does not load
+    // A game folder's sounds: the path each has below the game's data folder, by its path
+    // "archive/inside", which says where it lies.
+    QHash<QString, QString> stockPaths;
 };
 
 enum class FolderLinks
@@ -37,7 +44,9 @@ enum class Gathered
 
 // Expands the paths: a file stays as it is, a folder gives its .ogg files (any letter case,
 // as the window lists them; hidden ones left out), with `recursive` those of its sub-folders
-// too. Names that cannot be turned into text and back are reported, never silently dropped.
+// too. A game archive, a folder inside one ("sounds.db/sounds/weapons") and a game folder (one
+// with fsgame.ltx: its archives as the game mounts them) give their sounds as folders do. Names
+// that cannot be turned into text and back are reported, never silently dropped.
 [[nodiscard]] SoundCollection collectSounds(const QStringList &paths, bool recursive,
                                             FolderLinks links = FolderLinks::Skip,
                                             Gathered gathered = Gathered::Sounds);

@@ -1,5 +1,6 @@
 #include "sound_reader.h"
 
+#include "archived_sound.h"
 #include "file_system.h"
 #include "message.h"
 #include "ogg_layout.h"
@@ -19,7 +20,18 @@ namespace {
 
 ReadResult failed(const Message &message, const Message &reason = {})
 {
-    return {nullptr, message, reason, {}};
+    return {nullptr, message, reason, {}, {}};
+}
+
+// A path that names nothing on disk may lead into an archive: "sounds.db/sounds/x.ogg".
+std::optional<ArchivePlace> archivedSoundAt(const QString &path, int openError)
+{
+    if (openError != ENOENT && openError != ENOTDIR)
+        return std::nullopt;
+    auto place = archivePlaceOf(path);
+    if (!place || place->inside.isEmpty())
+        return std::nullopt;
+    return place;
 }
 
 // Reads until `target` is full. Returns what went wrong, if anything: a short read means the
@@ -51,8 +63,11 @@ ReadResult readSoundFile(const QString &path, const QString &shownName, Access a
     if (file->fd() < 0 && access == Access::ReadWrite &&
         fs::heldByAnotherProgram(file->openError()))
         file = std::make_unique<OpenFile>(path, false);
-    if (file->fd() < 0)
+    if (file->fd() < 0) {
+        if (const auto place = archivedSoundAt(path, file->openError()))
+            return readArchivedSound(*place, shownName, access);
         return failed(MessageKind::CouldNotOpen, systemReason(file->openError()));
+    }
     // A pipe or a device has no size to scan and could block the window forever.
     const auto &before = file->identity();
     if (!before)
@@ -71,7 +86,7 @@ ReadResult readSoundFile(const QString &path, const QString &shownName, Access a
         if (identityOfOpenFile(file->fd()) != before)
             return failed(problem, MessageKind::ChangedWhileRead);
         image->setBytesRead(toRead);
-        return {std::move(image), {}, {}, *before};
+        return {std::move(image), {}, {}, *before, {}};
     } catch (const std::exception &) {
         return failed(problem, MessageKind::NoMemory);
     }
@@ -88,6 +103,8 @@ std::optional<double> soundSecondsOf(const QString &path, const FileImage &image
     if (!image.readInPart())
         return soundSeconds(image.bytes(), sampleRate);
     const OpenFile file(path, false);
+    if (const auto place = file.fd() < 0 ? archivedSoundAt(path, file.openError()) : std::nullopt)
+        return archivedSoundSeconds(*place, image, sampleRate);
     if (file.fd() < 0 || !file.identity())
         return std::nullopt;
     const auto size = static_cast<std::uint64_t>(image.fileSize());
@@ -105,7 +122,7 @@ LoadResult loadSoundFile(const QString &path, const QString &shownName, MissingB
 {
     ReadResult read = readSoundFile(path, shownName, access);
     if (!read.image)
-        return {nullptr, read.failure, read.reason, {}, {}, {}};
+        return {nullptr, read.failure, read.reason, {}, {}, {}, read.archive};
     Inspection inspection = inspectImage(*read.image, missing);
     // The first pages read were not enough (a long first comment, a large page 2): the whole
     // file is read, as loading to change would read it.
@@ -113,10 +130,11 @@ LoadResult loadSoundFile(const QString &path, const QString &shownName, MissingB
         inspection.attrStatus.kind == MessageKind::EndsTooEarly) {
         read = readSoundFile(path, shownName, Access::ReadOnly);
         if (!read.image)
-            return {nullptr, read.failure, read.reason, {}, {}, {}};
+            return {nullptr, read.failure, read.reason, {}, {}, {}, read.archive};
         inspection = inspectImage(*read.image, missing);
     }
-    LoadResult loaded{std::move(read.image), {}, {}, read.identity, std::move(inspection), {}};
+    LoadResult loaded{std::move(read.image), {}, {},          read.identity,
+                      std::move(inspection), {}, read.archive};
     if (loaded.inspection.outcome != LoadOutcome::Refused)
         loaded.seconds = soundSecondsOf(path, *loaded.image, loaded.inspection.sampleRate);
     return loaded;

@@ -25,10 +25,12 @@ struct ReadResult
     Message failure;                  // the message shown when `image` is null
     Message reason;                   // the system's reason behind `failure`, when it gave one
     FileIdentity identity;            // the file as it was read; a save checks it is still so
+    QString archive; // the archive that holds the sound, which is then never written; or empty
 };
 
 // Reads a sound file into a fresh image: a file of up to 10 MiB whole, a larger one only its
-// first 10,240 bytes (it then stays view-only). A file that changes while it is read is
+// first 10,240 bytes (it then stays view-only). A path into a game archive reads the sound the
+// archive holds. A file that changes while it is read is
 // refused rather than shown half old, half new. `shownName` is the name the read-failure
 // message ends with.
 [[nodiscard]] ReadResult readSoundFile(const QString &path, const QString &shownName,
@@ -43,6 +45,7 @@ struct LoadResult
     Inspection inspection;
     // How long the sound plays, from its last page; empty when the file does not tell.
     std::optional<double> seconds;
+    QString archive; // the archive that holds the sound, or empty
 
     // Nothing to show: the file could not be read, or inspection refused it.
     [[nodiscard]] bool refused() const

@@ -142,8 +142,22 @@ enum class MessageKind : std::uint8_t
     SourceIsTarget,
     AlreadyThere,
     AlreadyGameReady,
+    // The game's archives.
+    ArchiveTruncated,
+    ArchiveChunkPastEnd,
+    ArchiveNoFileList,
+    ArchiveListDamaged,
+    ArchiveNoKey,
+    ArchiveUnreadable,
+    ArchiveNotLoaded,
+    EntryPastEnd,
+    EntryNameNotText,
+    EntryLeavesFolder,
+    EntryPacked,
+    NotInArchive,
+    InsideArchive,
 };
-inline constexpr MessageKind kLastMessageKind = MessageKind::AlreadyGameReady;
+inline constexpr MessageKind kLastMessageKind = MessageKind::InsideArchive;
 
 struct Message
 {

@@ -427,6 +427,58 @@
         <source>left as it is: at 44100 Hz already, with the channels asked for</source>
         <translation>оставлен как есть: уже 44100 Гц, с нужными каналами</translation>
     </message>
+    <message>
+        <source>the archive is cut short: it ends inside a chunk&apos;s header</source>
+        <translation>архив обрезан: он кончается внутри заголовка блока</translation>
+    </message>
+    <message>
+        <source>the archive is cut short: a chunk runs past its end</source>
+        <translation>архив обрезан: блок выходит за его конец</translation>
+    </message>
+    <message>
+        <source>not a game archive: it holds no file list</source>
+        <translation>не архив игры: в нём нет списка файлов</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s file list is damaged</source>
+        <translation>список файлов архива повреждён</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s file list is encrypted with a key this program does not know</source>
+        <translation>список файлов архива зашифрован ключом, неизвестным этой программе</translation>
+    </message>
+    <message>
+        <source>the archive cannot be read</source>
+        <translation>архив не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>left out: the game does not load this archive (auto_load = false)</source>
+        <translation>пропущен: игра не загружает этот архив (auto_load = false)</translation>
+    </message>
+    <message>
+        <source>left out: its bytes run past the archive&apos;s end</source>
+        <translation>пропущен: его байты выходят за конец архива</translation>
+    </message>
+    <message>
+        <source>left out: its name is not Windows-1251 text</source>
+        <translation>пропущен: его имя — не текст в Windows-1251</translation>
+    </message>
+    <message>
+        <source>left out: its name leads out of the folder (absolute, or with ..)</source>
+        <translation>пропущен: его имя ведёт за пределы папки (абсолютное или с ..)</translation>
+    </message>
+    <message>
+        <source>compressed, not a sound</source>
+        <translation>сжат, не звук</translation>
+    </message>
+    <message>
+        <source>the archive holds no such file</source>
+        <translation>в архиве нет такого файла</translation>
+    </message>
+    <message>
+        <source>inside the archive %1: read-only; extract it to change it</source>
+        <translation>внутри архива %1: только для чтения; извлеките его, чтобы изменить</translation>
+    </message>
 </context>
 <context>
     <name>FieldText</name>

@@ -427,6 +427,58 @@
         <source>left as it is: at 44100 Hz already, with the channels asked for</source>
         <translation>залишено як є: вже 44100 Гц, з потрібними каналами</translation>
     </message>
+    <message>
+        <source>the archive is cut short: it ends inside a chunk&apos;s header</source>
+        <translation>архів обрізано: він закінчується всередині заголовка блоку</translation>
+    </message>
+    <message>
+        <source>the archive is cut short: a chunk runs past its end</source>
+        <translation>архів обрізано: блок виходить за його кінець</translation>
+    </message>
+    <message>
+        <source>not a game archive: it holds no file list</source>
+        <translation>не архів гри: у ньому немає списку файлів</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s file list is damaged</source>
+        <translation>список файлів архіву пошкоджено</translation>
+    </message>
+    <message>
+        <source>the archive&apos;s file list is encrypted with a key this program does not know</source>
+        <translation>список файлів архіву зашифровано ключем, невідомим цій програмі</translation>
+    </message>
+    <message>
+        <source>the archive cannot be read</source>
+        <translation>архів не вдається прочитати</translation>
+    </message>
+    <message>
+        <source>left out: the game does not load this archive (auto_load = false)</source>
+        <translation>пропущено: гра не завантажує цей архів (auto_load = false)</translation>
+    </message>
+    <message>
+        <source>left out: its bytes run past the archive&apos;s end</source>
+        <translation>пропущено: його байти виходять за кінець архіву</translation>
+    </message>
+    <message>
+        <source>left out: its name is not Windows-1251 text</source>
+        <translation>пропущено: його ім&apos;я — не текст у Windows-1251</translation>
+    </message>
+    <message>
+        <source>left out: its name leads out of the folder (absolute, or with ..)</source>
+        <translation>пропущено: його ім&apos;я веде за межі теки (абсолютне або з ..)</translation>
+    </message>
+    <message>
+        <source>compressed, not a sound</source>
+        <translation>стиснутий, не звук</translation>
+    </message>
+    <message>
+        <source>the archive holds no such file</source>
+        <translation>в архіві немає такого файлу</translation>
+    </message>
+    <message>
+        <source>inside the archive %1: read-only; extract it to change it</source>
+        <translation>всередині архіву %1: лише для читання; видобудьте його, щоб змінити</translation>
+    </message>
 </context>
 <context>
     <name>FieldText</name>

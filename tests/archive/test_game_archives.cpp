@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(mounted.files[1].entry.size, 2u); // the patch's, mounted last
         QCOMPARE(mounted.notLoaded.size(), 1);
         QVERIFY(mounted.notLoaded.constFirst().endsWith("off.db"));
-        QCOMPARE(mounted.unreadable.size(), 1);
+        QCOMPARE(mounted.unreadable.size(), std::size_t(1));
 
         // Without fsgame.ltx: every archive below the folder, by path.
         QFile::remove(dir_.filePath("fsgame.ltx"));

@@ -1,0 +1,96 @@
+// extract: the sounds of the game's archives copied into a mod, byte for byte.
+#include "archive_place.h"
+#include "command_line.h"
+#include "commands.h"
+#include "extract_batch.h"
+#include "sound_collection.h"
+
+#include <chrono>
+#include <thread>
+
+#include <QDir>
+
+#include <unistd.h>
+
+namespace kelvane::cli {
+
+const Command kExtractCommand{
+    "extract",
+    "SOURCE...",
+    "copy sounds out of the game's archives (an archive, a folder inside one, or a game folder) "
+    "into a mod's folder, each at its path below the game's data folder",
+    "recursive name dry-run json to force no-backup",
+    "kelvane-cli extract --name '*/weapons/ak74*' --to mymod/gamedata stalker/",
+    &Runner::extract};
+
+int Runner::extract(const Options &options)
+{
+    output_ = outputFor(options);
+    SoundCollection found = collectSounds(options.paths, true);
+    keepNamed(found.files, options, found.stockPaths);
+    reportUnread(found);
+    std::vector<ExtractJob> jobs;
+    for (const QString &file : found.files) {
+        QString below = found.stockPaths.value(file);
+        if (below.isEmpty())
+            if (const auto place = archivePlaceOf(file))
+                below = place->inside;
+        const QString target = extractTarget(options.toFolder, below);
+        if (below.isEmpty() || target.isEmpty()) {
+            FileReport run(file);
+            run.fail(below.isEmpty() ? QStringLiteral("not inside a game archive")
+                                     : QStringLiteral("its path leads out of %1, not written")
+                                           .arg(QDir::toNativeSeparators(options.toFolder)));
+            print(run);
+            continue;
+        }
+        jobs.push_back({file, target});
+    }
+    ExtractSettings settings;
+    settings.replaceExisting = options.force;
+    settings.backup = options.noBackup ? Backup::None : Backup::IfAbsent;
+    settings.dryRun = options.dryRun;
+    return extractAll(std::move(jobs), settings);
+}
+
+int Runner::extractAll(std::vector<ExtractJob> jobs, const ExtractSettings &settings)
+{
+    const auto total = qsizetype(jobs.size());
+    const bool progress = isatty(STDERR_FILENO) && total > 1;
+    ExtractBatch batch(std::move(jobs), settings);
+    qsizetype shown = -1;
+    for (bool last = false; !last;) {
+        last = batch.finished();
+        if (stopAsked())
+            batch.cancel();
+        for (ExtractedSound &sound : batch.take()) {
+            FileReport run(sound.job.source);
+            output_->extracted(run, sound, settings.dryRun);
+            print(run);
+        }
+        if (progress && batch.done() != shown)
+            err_ << "\r  " << (shown = batch.done()) << " / " << total << Qt::flush;
+        if (!last)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (progress)
+        err_ << Qt::endl;
+    if (stopAsked()) {
+        err_ << "kelvane-cli: stopped; the sounds not yet in place are not written" << Qt::endl;
+        return kInterrupted;
+    }
+    const int all = counts_[0] + counts_[1] + counts_[2] + counts_[3];
+    if (output_->summarizes())
+        out_ << QStringLiteral("%1 %2, %3 %4, %5 kept, %6 failed")
+                    .arg(all)
+                    .arg(all == 1 ? "sound" : "sounds")
+                    .arg(counts_[int(FileReport::Result::Changed)])
+                    .arg(settings.dryRun ? "would be extracted" : "extracted")
+                    .arg(counts_[int(FileReport::Result::Skipped)])
+                    .arg(counts_[int(FileReport::Result::Failed)])
+             << Qt::endl;
+    out_.flush();
+    return counts_[int(FileReport::Result::Failed)] > 0 ? 1 : 0;
+}
+
+} // namespace kelvane::cli

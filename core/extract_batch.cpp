@@ -1,0 +1,94 @@
+#include "extract_batch.h"
+
+#include "archived_sound.h"
+#include "save_batch.h"
+#include "target_check.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace kelvane {
+
+QString extractTarget(const QString &folder, const QString &pathBelow)
+{
+    const QString root = QDir::cleanPath(QDir::fromNativeSeparators(folder));
+    const QString below = QDir::fromNativeSeparators(pathBelow);
+    if (below.isEmpty() || below.startsWith(QLatin1Char('/')) || QDir::isAbsolutePath(below))
+        return {};
+    const QString target = QDir::cleanPath(root + QLatin1Char('/') + below);
+    const QString inside = root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/');
+    return target.startsWith(inside) ? target : QString();
+}
+
+ExtractBatch::ExtractBatch(std::vector<ExtractJob> jobs, ExtractSettings settings)
+    : jobs_(std::move(jobs))
+    , settings_(settings)
+{
+    setTotal(qsizetype(jobs_.size()));
+    start([this] { run(); });
+}
+
+ExtractBatch::~ExtractBatch()
+{
+    join();
+}
+
+void ExtractBatch::run()
+{
+    for (std::size_t from = 0; from < jobs_.size() && !cancelled();)
+        from = extractSlice(from);
+}
+
+std::size_t ExtractBatch::extractSlice(std::size_t from)
+{
+    std::vector<ExtractedSound> made;
+    std::vector<std::size_t> added; // which sounds wait in the batch
+    SaveBatch batch;
+    for (std::size_t i = from; i < jobs_.size() && batch.size() < SaveBatch::kMostFiles &&
+                               batch.bytes() < SaveBatch::kMostBytes && !cancelled();
+         ++i) {
+        ExtractedSound &sound = made.emplace_back();
+        sound.job = jobs_[i];
+        SaveTarget target;
+        if (!mayWriteNew(sound.job.target, settings_.replaceExisting, settings_.backup, target,
+                         sound.message)) {
+            sound.result = sound.message.kind == MessageKind::AlreadyThere ? ExtractedSound::Kept
+                                                                           : ExtractedSound::Failed;
+            continue;
+        }
+        auto bytes = readArchivedBytes(sound.job.source);
+        if (const auto *why = std::get_if<Message>(&bytes)) {
+            sound.message = *why;
+            continue;
+        }
+        const auto &data = std::get<std::vector<std::uint8_t>>(bytes);
+        sound.bytes = qint64(data.size());
+        if (settings_.dryRun) {
+            sound.result = ExtractedSound::WouldWrite;
+            continue;
+        }
+        QDir().mkpath(QFileInfo(sound.job.target).path());
+        if (auto failed = batch.add(data, target))
+            sound.message = withReason(failed->failure, failed->reason);
+        else
+            added.push_back(made.size() - 1);
+    }
+    if (cancelled())
+        return jobs_.size(); // the batch drops the files it has not renamed into place
+    const std::vector<SaveResult> results =
+        batch.size() ? batch.commit() : std::vector<SaveResult>{};
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        ExtractedSound &sound = made[added[i]];
+        const SaveResult &saved = results.at(i);
+        sound.result = saved.ok ? ExtractedSound::Written : ExtractedSound::Failed;
+        sound.message = saved.ok ? Message() : withReason(saved.failure, saved.reason);
+        sound.notes = saved.notes;
+        sound.backupMade = saved.backupMade;
+    }
+    const std::size_t count = made.size();
+    for (ExtractedSound &sound : made)
+        deliver(std::move(sound));
+    return from + count;
+}
+
+} // namespace kelvane

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "archive_place.h"
+#include "sound_reader.h"
+
+#include <variant>
+#include <vector>
+
+namespace kelvane {
+
+// Reads a sound an archive holds, as readSoundFile reads one on disk: its first pages, or the
+// whole sound (the headers only of one over 10 MiB). Nothing here ever writes to the archive.
+[[nodiscard]] ReadResult readArchivedSound(const ArchivePlace &place, const QString &shownName,
+                                           Access access);
+
+// How long an archived sound plays, from its last page.
+[[nodiscard]] std::optional<double>
+archivedSoundSeconds(const ArchivePlace &place, const FileImage &image, std::uint32_t sampleRate);
+
+// The stored bytes of the sound at `path` ("archive/inside"), or why they cannot be had.
+[[nodiscard]] std::variant<std::vector<std::uint8_t>, Message>
+readArchivedBytes(const QString &path);
+
+} // namespace kelvane
