@@ -1,5 +1,6 @@
 #include "start_request.h"
 
+#include "archive_listing.h"
 #include "window_language.h"
 
 #include <QCommandLineParser>
@@ -18,6 +19,19 @@ void placeStart(const QString &path, StartRequest &request)
     const auto notHere = [&](const char *what) {
         request.problem = QCoreApplication::translate("StartRequest", what).arg(path);
     };
+    // A game archive, a folder inside one, or a sound inside one.
+    if (!info.isDir()) {
+        if (const QString inside = archivedFolder(path); !inside.isEmpty()) {
+            request.folder = inside;
+            return;
+        }
+        if (const QString folder = archivedFolder(info.path());
+            !info.exists() && !folder.isEmpty()) {
+            request.folder = folder;
+            request.fileName = info.fileName();
+            return;
+        }
+    }
     if (!info.exists()) {
         notHere(
             QT_TRANSLATE_NOOP("StartRequest", " Could not find %1; the working folder is listed."));

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace kelvane {
 
@@ -12,8 +13,13 @@ std::unique_ptr<KelvaneWindow> makeStartWindow(const StartRequest &request,
 {
     QString problem = request.problem;
     QString fileName = request.fileName;
+    // A folder inside a game archive: the working directory is the archive's own folder.
+    QString real = request.folder;
+    while (!real.isEmpty() && !QFileInfo(real).isDir() && real != QFileInfo(real).path())
+        real = QFileInfo(real).path();
+    const bool archived = real != request.folder;
     // The window lists the working directory as it is made: the folder becomes it first.
-    if (!request.folder.isEmpty() && !QDir::setCurrent(request.folder)) {
+    if (!request.folder.isEmpty() && !QDir::setCurrent(real)) {
         problem =
             QCoreApplication::translate(
                 "StartRequest", " Could not open the folder %1; the working folder is listed.")
@@ -21,6 +27,8 @@ std::unique_ptr<KelvaneWindow> makeStartWindow(const StartRequest &request,
         fileName.clear();
     }
     auto form = std::make_unique<KelvaneWindow>(launcher);
+    if (archived && problem.isEmpty())
+        (void)form->listFolder(request.folder);
     form->startWith(fileName, problem);
     if (request.allSounds)
         form->showAllSounds(true);

@@ -18,11 +18,12 @@ EditSession::Loaded EditSession::load(const QString &path, const QString &shownN
     facts_.reset();
     path_ = path;
     ReadResult read = readSoundFile(path, shownName);
+    archive_ = read.archive;
     if (!read.image)
         return {false, read.failure, false, {}};
     loadedAs_ = read.identity;
     image_ = std::move(read.image);
-    Loaded loaded{true, {}, image_->headersOnly(), inspectImage(*image_)};
+    Loaded loaded{true, {}, image_->headersOnly(), inspectImage(*image_), archive_};
     const Inspection &found = loaded.found;
     sampleRate_ = found.sampleRate;
     // Once the shape checks passed, the game's view of the file can be told.
@@ -33,8 +34,9 @@ EditSession::Loaded EditSession::load(const QString &path, const QString &shownN
         savedAttrs_ = found.savedAttrs;
         show(*found.shownAttrs);
     }
-    // A repair or an insertion in memory is a change the file does not hold yet.
-    if (found.armed)
+    // A repair or an insertion in memory is a change the file does not hold yet; an archive's
+    // sound is never written, so it holds none.
+    if (found.armed && !archived())
         track(ChangeEvent::LoadArmed);
     return loaded;
 }

@@ -30,6 +30,7 @@ public:
         Message failure;          // why nothing could be read
         bool headersOnly = false; // a large file of which only the headers were read
         Inspection found;
+        QString archive = {}; // the game archive that holds the sound: shown, never written
     };
     // What Apply does with the values the controls hold (empty: one did not validate).
     enum class ApplyStep
@@ -84,6 +85,8 @@ public:
     [[nodiscard]] bool blockShown() const { return blockShown_; }
     [[nodiscard]] const SoundAttributes &shown() const { return editAttrs_; }
     [[nodiscard]] const FileImage *image() const { return image_.get(); }
+    // The sound lies inside a game archive: nothing about it may be written.
+    [[nodiscard]] bool archived() const { return !archive_.isEmpty(); }
     [[nodiscard]] const std::optional<SoundFacts> &facts() const { return facts_; }
     // The loaded sound as a decoder should read it: a wrong page 2 checksum, which any decoder
     // refuses, is what Apply repairs, so the sound is heard with it repaired.
@@ -99,6 +102,7 @@ private:
     QString path_;
     std::uint32_t sampleRate_ = 0;
     FileIdentity loadedAs_;
+    QString archive_;
     std::optional<SoundFacts> facts_; // what the game reads of the loaded file
     SoundAttributes fileAttrs_{};
     SoundAttributes editAttrs_{};

@@ -7,8 +7,9 @@ namespace kelvane {
 
 std::optional<SoundAttributes> editableValues(const ScannedSound &listed)
 {
-    // A file read only in part, or not at all, is never written.
-    if (listed.state == SoundState::Refused || listed.state == SoundState::ViewOnly)
+    // A file read only in part, or not at all, is never written; nor is a game archive.
+    if (listed.state == SoundState::Refused || listed.state == SoundState::ViewOnly ||
+        !listed.archive.isEmpty())
         return std::nullopt;
     if (listed.attrs)
         return listed.attrs;
@@ -20,6 +21,8 @@ std::optional<SoundAttributes> editableValues(const ScannedSound &listed)
 std::optional<Message> refusedEdits(const ScannedSound &listed, const AttributeEdits &edits)
 {
     const auto values = editableValues(listed);
+    if (!values && !listed.archive.isEmpty())
+        return Message(MessageKind::InsideArchive, {listed.archive.toStdString()});
     if (!values)
         return listed.stateText;
     const SoundAttributes next = edits.over(*values);

@@ -51,6 +51,8 @@ ScannedSound scanSound(const QString &folder, const QString &relative)
         loadSoundFile(path, relative, MissingBlock::InsertDefault, Access::FirstPages);
     ScannedSound row;
     row.path = relative;
+    if (!loaded.archive.isEmpty())
+        row.archive = pathBelow(folder, loaded.archive);
     row.state = stateOf(loaded);
     row.stateText = stateText(loaded);
     if (loaded.image)
@@ -96,7 +98,7 @@ void SoundScan::run()
     for (const QString &orphan : found.orphans)
         orphans_ << pathBelow(folder_, orphan);
     setTotal(found.files.size() + found.unreadable.size() + found.undecodable.size() +
-             found.loops.size());
+             found.loops.size() + found.unreadArchived.size());
     for (const UnreadFolder &folder : found.unreadable)
         deliver(refusedRow(pathBelow(folder_, folder.path),
                            {MessageKind::FolderUnreadable, {}, {folder.reason}}));
@@ -104,11 +106,16 @@ void SoundScan::run()
         deliver(refusedRow(name, MessageKind::NameNotUtf8));
     for (const QString &loop : found.loops)
         deliver(refusedRow(pathBelow(folder_, loop), MessageKind::FolderLoop));
+    for (const UnreadFolder &archived : found.unreadArchived)
+        deliver(refusedRow(pathBelow(folder_, archived.path), archived.reason));
 
     parallelFor(
         std::size_t(found.files.size()), jobs_,
         [&](std::size_t i) {
-            deliver(scanSound(folder_, pathBelow(folder_, found.files.at(qsizetype(i)))));
+            const QString &file = found.files.at(qsizetype(i));
+            ScannedSound row = scanSound(folder_, pathBelow(folder_, file));
+            row.stockPath = found.stockPaths.value(file);
+            deliver(std::move(row));
         },
         [this] { return cancelled(); });
 }

@@ -28,6 +28,12 @@ enum class SoundState
 struct ScannedSound
 {
     QString path; // relative to the folder scanned, "/" between folders
+    // A sound inside a game archive: the archive, relative to the folder scanned; such a sound
+    // is never written. Empty for a sound of its own on disk.
+    QString archive;
+    // A game folder's sound: its path below the game's data folder, which pairs it with a
+    // mod's sound. Empty elsewhere.
+    QString stockPath;
     SoundState state = SoundState::Refused;
     Message stateText; // the whole reason: "refused: ...", "older block, version 2"
     // What the game reads: the block, or an older block's values; empty when it reads none.

@@ -1,8 +1,11 @@
 #include "folder_listing.h"
 
+#include "archive_index.h"
+#include "archive_listing.h"
 #include "file_system.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -110,14 +113,19 @@ FolderListing readFolder(const QString &path)
                     return; // a link to nothing
                 kind = facts->kind;
             }
-            if (kind == fs::EntryKind::Folder)
+            // A game archive is entered as a folder is.
+            if (kind == fs::EntryKind::Folder ||
+                (kind == fs::EntryKind::File && isArchiveName(name)))
                 folders.emplace_back(name);
             else if (kind == fs::EntryKind::File && isSoundName(name))
                 sounds.emplace_back(name); // sockets, pipes and devices are never sounds
         },
         error);
-    if (!read)
+    if (!read) {
+        if (error == ENOTDIR || error == ENOENT)
+            return listArchivedFolder(path).value_or(FolderListing{});
         return listing;
+    }
     listing.folders = sortedNames(folders);
     listing.sounds = sortedNames(sounds);
     return listing;

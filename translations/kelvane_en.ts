@@ -139,5 +139,26 @@
             <numerusform>%n backup files of this folder tree have no sound beside them; they stay until you remove them yourself (see the details).</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n sound(s) extracted into %1; they are the mod&apos;s own now, ready to edit.</source>
+        <translation>
+            <numerusform>%n sound extracted into %1; it is the mod&apos;s own now, ready to edit.</numerusform>
+            <numerusform>%n sounds extracted into %1; they are the mod&apos;s own now, ready to edit.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept as they were: a file of that name is there already.</source>
+        <translation>
+            <numerusform>%n kept as it was: a file of that name is there already.</numerusform>
+            <numerusform>%n kept as they were: files of those names are there already.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be extracted.</source>
+        <translation>
+            <numerusform>%n could not be extracted.</numerusform>
+            <numerusform>%n could not be extracted.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

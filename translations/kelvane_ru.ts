@@ -1126,6 +1126,10 @@
         <source>stock: %1</source>
         <translation>оригинал: %1</translation>
     </message>
+    <message>
+        <source>Archive</source>
+        <translation>Архив</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::SoundTablePanel</name>
@@ -1453,6 +1457,54 @@
     <message>
         <source> The selected sounds are at 44100 Hz in mono already.</source>
         <translation> Выбранные звуки уже в 44100 Гц и моно.</translation>
+    </message>
+    <message>
+        <source>Extracting the sounds...</source>
+        <translation>Извлечение звуков...</translation>
+    </message>
+    <message>
+        <source> The selected sounds are not inside a game archive.</source>
+        <translation> Выбранные звуки не лежат в архиве игры.</translation>
+    </message>
+    <message>
+        <source>Extract to Mod: the Mod&apos;s gamedata Folder</source>
+        <translation>Извлечь в мод: папка gamedata мода</translation>
+    </message>
+    <message>
+        <source>Extract to Mod</source>
+        <translation>Извлечь в мод</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sound(s) extracted into %1; they are the mod&apos;s own now, ready to edit.</source>
+        <translation>
+            <numerusform>%n звук извлечён в %1; теперь он принадлежит моду и готов к правке.</numerusform>
+            <numerusform>%n звука извлечено в %1; теперь они принадлежат моду и готовы к правке.</numerusform>
+            <numerusform>%n звуков извлечено в %1; теперь они принадлежат моду и готовы к правке.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept as they were: a file of that name is there already.</source>
+        <translation>
+            <numerusform>%n оставлен как был: файл с таким именем уже есть.</numerusform>
+            <numerusform>%n оставлено как были: файлы с такими именами уже есть.</numerusform>
+            <numerusform>%n оставлено как были: файлы с такими именами уже есть.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be extracted.</source>
+        <translation>
+            <numerusform>%n не удалось извлечь.</numerusform>
+            <numerusform>%n не удалось извлечь.</numerusform>
+            <numerusform>%n не удалось извлечь.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> Extracted %1 sounds into %2; %3 kept, %4 failed.</source>
+        <translation> Извлечено звуков в %2: %1; оставлено: %3, с ошибкой: %4.</translation>
+    </message>
+    <message>
+        <source>Extract to Mod...</source>
+        <translation>Извлечь в мод...</translation>
     </message>
 </context>
 </TS>

@@ -1126,6 +1126,10 @@
         <source>stock: %1</source>
         <translation>оригінал: %1</translation>
     </message>
+    <message>
+        <source>Archive</source>
+        <translation>Архів</translation>
+    </message>
 </context>
 <context>
     <name>kelvane::SoundTablePanel</name>
@@ -1453,6 +1457,54 @@
     <message>
         <source> The selected sounds are at 44100 Hz in mono already.</source>
         <translation> Вибрані звуки вже в 44100 Гц і моно.</translation>
+    </message>
+    <message>
+        <source>Extracting the sounds...</source>
+        <translation>Видобування звуків...</translation>
+    </message>
+    <message>
+        <source> The selected sounds are not inside a game archive.</source>
+        <translation> Вибрані звуки не лежать в архіві гри.</translation>
+    </message>
+    <message>
+        <source>Extract to Mod: the Mod&apos;s gamedata Folder</source>
+        <translation>Видобути в мод: тека gamedata мода</translation>
+    </message>
+    <message>
+        <source>Extract to Mod</source>
+        <translation>Видобути в мод</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n sound(s) extracted into %1; they are the mod&apos;s own now, ready to edit.</source>
+        <translation>
+            <numerusform>%n звук видобуто в %1; тепер він належить моду й готовий до правки.</numerusform>
+            <numerusform>%n звуки видобуто в %1; тепер вони належать моду й готові до правки.</numerusform>
+            <numerusform>%n звуків видобуто в %1; тепер вони належать моду й готові до правки.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n kept as they were: a file of that name is there already.</source>
+        <translation>
+            <numerusform>%n залишено як був: файл із такою назвою вже є.</numerusform>
+            <numerusform>%n залишено як були: файли з такими назвами вже є.</numerusform>
+            <numerusform>%n залишено як були: файли з такими назвами вже є.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n could not be extracted.</source>
+        <translation>
+            <numerusform>%n не вдалося видобути.</numerusform>
+            <numerusform>%n не вдалося видобути.</numerusform>
+            <numerusform>%n не вдалося видобути.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> Extracted %1 sounds into %2; %3 kept, %4 failed.</source>
+        <translation> Видобуто звуків у %2: %1; залишено: %3, з помилкою: %4.</translation>
+    </message>
+    <message>
+        <source>Extract to Mod...</source>
+        <translation>Видобути в мод...</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 // The file list and the listed folder. The list holds bare names of the listed folder's entries;
 // a sound is opened by its path in that folder.
+#include "archive_listing.h"
 #include "caption_panel.h"
 #include "folder_entries.h"
 #include "folder_listing.h"
@@ -37,11 +38,16 @@ void SoundPage::listCurrentFolder()
 namespace {
 
 // A folder as a change of working directory would take it: one that exists and may be entered,
-// named without links; empty when it cannot be.
+// named without links, or a folder inside a game archive; empty when it cannot be.
 QString enterable(const QString &folder)
 {
     const QFileInfo found(folder);
-    return found.isDir() && found.isExecutable() ? found.canonicalFilePath() : QString();
+    if (found.isDir())
+        return found.isExecutable() ? found.canonicalFilePath() : QString();
+    // ".." of an archive's top is the folder the archive lies in.
+    if (const QFileInfo up(QDir::cleanPath(folder)); up.isDir())
+        return up.isExecutable() ? up.canonicalFilePath() : QString();
+    return archivedFolder(folder);
 }
 
 } // namespace

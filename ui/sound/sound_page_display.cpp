@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -54,11 +55,13 @@ void SoundPage::showAttributes(const SoundAttributes &attrs)
 void SoundPage::showTracking()
 {
     const Tracking &now = session_.tracking();
-    btnApply->setEnabled(now.apply);
-    actSaveAs->setEnabled(now.apply); // Apply's other way, writing elsewhere
-    btnRevert->setEnabled(now.revert);
+    // A sound inside a game archive is shown and its values copied, never changed.
+    const bool writable = !session_.archived();
+    btnApply->setEnabled(now.apply && writable);
+    actSaveAs->setEnabled(now.apply && writable); // Apply's other way, writing elsewhere
+    btnRevert->setEnabled(now.revert && writable);
     btnCopy->setEnabled(now.copy);
-    btnPaste->setEnabled(now.paste);
+    btnPaste->setEnabled(now.paste && writable);
 }
 
 void SoundPage::loadSelectedSound()
@@ -82,10 +85,17 @@ void SoundPage::loadSelectedSound()
         showAttributes(*found.shownAttrs);
     else
         updateGameWarnings();
+    if (!loaded.archive.isEmpty())
+        editor_->setEnabled(false);
     showTracking();
     if (!found.statusLine.empty())
         Q_EMIT status(translated(found.statusLine));
     showSoundOf(found);
+    if (!loaded.archive.isEmpty()) {
+        const QString archive = QDir::toNativeSeparators(loaded.archive);
+        showAttrStatus(translated(Message(MessageKind::InsideArchive, {archive.toStdString()})));
+        return;
+    }
     if (!found.selectFirstLine) {
         showAttrStatus(translated(found.attrStatus));
         return;

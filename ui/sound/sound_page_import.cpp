@@ -17,7 +17,7 @@ void SoundPage::acceptDrops()
 bool SoundPage::needsGameReady() const
 {
     const auto &facts = session_.facts();
-    return facts && facts->sampleRate != 0 &&
+    return facts && facts->sampleRate != 0 && !session_.archived() &&
            (facts->sampleRate != kEngineSampleRate || facts->channels == 2);
 }
 

@@ -6,6 +6,7 @@
 #include "number_text.h"
 #include "sound_table_rows.h"
 
+#include <algorithm>
 #include <array>
 
 #include <QApplication>
@@ -54,8 +55,8 @@ QString SoundTableModel::cellText(const ScannedSound &row, int column) const
         return value ? shortestNumber(*value, separator_) : QString();
     }
     switch (column) {
-    case Path:
-        return QDir::toNativeSeparators(row.path);
+    case Path: // a game folder's sound by its path in the game, its archive beside it
+        return QDir::toNativeSeparators(row.stockPath.isEmpty() ? row.path : row.stockPath);
     case Type:
         return typeName(row).value_or(QString());
     case Rate:
@@ -67,6 +68,8 @@ QString SoundTableModel::cellText(const ScannedSound &row, int column) const
     case Warnings: {
         return translated(row.warnings).join(QStringLiteral("; "));
     }
+    case Archive:
+        return QDir::toNativeSeparators(row.archive);
     case State:
         if (row.stopsGame && row.state == SoundState::Ok)
             return tr("stops the game");
@@ -212,9 +215,17 @@ QVariant SoundTableModel::headerData(int section, Qt::Orientation orientation, i
         return tr("State");
     case Warnings:
         return tr("Warnings");
+    case Archive:
+        return tr("Archive");
     default:
         return {};
     }
+}
+
+bool SoundTableModel::anyArchived() const
+{
+    return std::any_of(rows_.begin(), rows_.end(),
+                       [](const ScannedSound &row) { return !row.archive.isEmpty(); });
 }
 
 void SoundTableModel::clear()

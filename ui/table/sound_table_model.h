@@ -37,6 +37,7 @@ public:
         Length,
         State,
         Warnings,
+        Archive, // the game archive a stock sound lies in; hidden when none does
         ColumnCount
     };
 
@@ -107,6 +108,8 @@ public:
     [[nodiscard]] bool comparing() const { return !stockFolder_.isEmpty(); }
     [[nodiscard]] const QString &stockFolder() const { return stockFolder_; }
     [[nodiscard]] int stockCount() const { return int(stock_.size()); }
+    // Whether any row lies inside a game archive.
+    [[nodiscard]] bool anyArchived() const;
     // The stock values of the sound with the row's path; none when it has none.
     [[nodiscard]] std::optional<SoundAttributes> stockValues(const ScannedSound &row) const;
     [[nodiscard]] bool differsFromStock(const ScannedSound &row) const;
@@ -153,8 +156,11 @@ private:
         std::optional<SoundAttributes> attrs;
         Message state; // compared as a message: the same whatever the language
     };
+    using StockMap = QHash<QString, Stock>;
+    // The stock sound of a row: by its path, or in lower case (a game's archives).
+    [[nodiscard]] StockMap::const_iterator stockOf(const ScannedSound &row) const;
     QString stockFolder_;
-    QHash<QString, Stock> stock_; // by path below the stock folder
+    StockMap stock_; // by path below the stock folder (a game's: below its data folder)
     QChar separator_;
     CellTyped cellTyped_;
     mutable QIcon warningMark_;

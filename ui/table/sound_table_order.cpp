@@ -63,6 +63,9 @@ bool SoundTableModel::before(int a, int b) const
     case Warnings:
         order = warningKeys_[std::size_t(a)].compare(warningKeys_[std::size_t(b)]);
         break;
+    case Archive:
+        order = x.archive.compare(y.archive, Qt::CaseInsensitive);
+        break;
     default:
         break;
     }

@@ -240,6 +240,7 @@ void SoundTablePanel::scan(const QString &folder)
         return;
     }
     jobs_->scan(folder);
+    tblSounds->setColumnHidden(SoundTableModel::Archive, true);
     prgWork->setRange(0, 0);
     showProgress(true);
     Q_EMIT status(tr(" Listing the sounds of %1").arg(QDir::toNativeSeparators(folder)));
@@ -254,6 +255,7 @@ void SoundTablePanel::cancel()
 void SoundTablePanel::scanEnded(bool cancelled, qsizetype total)
 {
     showProgress(false);
+    tblSounds->setColumnHidden(SoundTableModel::Archive, !model_->anyArchived());
     showCount();
     if (cancelled)
         Q_EMIT status(

@@ -100,6 +100,7 @@ private:
     void restoreSelected();
     void removeBackupsOfSelected();
     void makeSelectedGameReady();
+    void extractSelected(); // the selected stock sounds copied into a mod
     [[nodiscard]] QStringList selectedPaths() const;
     void showTableMenu(const QPoint &at);
     [[nodiscard]] std::optional<AttributeEdits> readEdits();
@@ -120,6 +121,7 @@ private:
     QItemSelection held_; // the rows selected before a double-click's first click
     QElapsedTimer heldAt_;
     QString afterScan_; // the status once the listing under way is done
+    QString lastMod_;   // where Extract to Mod put sounds last: the next extraction starts there
     // The view to come back to once the listing is done: the folder of the sound opened from
     // the table, the rows selected, the current row and the row at the top.
     struct View

@@ -53,6 +53,7 @@ void SoundTablePanel::showTableMenu(const QPoint &at)
             &SoundTablePanel::removeBackupsOfSelected);
         add(tr("Take Stock Values"), "actTakeStock", &SoundTablePanel::takeStockValues);
         add(tr("Make Game-Ready..."), "actMakeGameReady", &SoundTablePanel::makeSelectedGameReady);
+        add(tr("Extract to Mod..."), "actExtractToMod", &SoundTablePanel::extractSelected);
     }
     // Open, Play and Show act on the row the menu was opened on.
     if (const QModelIndex row = tblSounds->indexAt(at); row.isValid())

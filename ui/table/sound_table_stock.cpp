@@ -16,9 +16,13 @@ void SoundTableModel::compareWith(const QString &stockFolder)
 
 void SoundTableModel::addStock(const std::vector<ScannedSound> &rows)
 {
+    // A game's archives know no letter case: their sounds pair with a mod's in any case.
     for (const ScannedSound &row : rows)
         if (row.state != SoundState::Refused)
-            stock_.insert(row.path, {row.attrs, row.stateText});
+            stock_.insert(row.archive.isEmpty()     ? row.path
+                          : row.stockPath.isEmpty() ? row.path.toLower()
+                                                    : row.stockPath.toLower(),
+                          {row.attrs, row.stateText});
     if (!rows.empty() && stockFilter_ != StockFilter::All)
         showAgain();
     shownChanged();
@@ -33,20 +37,26 @@ void SoundTableModel::stopComparing()
     shownChanged();
 }
 
-std::optional<SoundAttributes> SoundTableModel::stockValues(const ScannedSound &row) const
+SoundTableModel::StockMap::const_iterator SoundTableModel::stockOf(const ScannedSound &row) const
 {
     const auto found = stock_.find(row.path);
+    return found != stock_.end() ? found : stock_.find(row.path.toLower());
+}
+
+std::optional<SoundAttributes> SoundTableModel::stockValues(const ScannedSound &row) const
+{
+    const auto found = stockOf(row);
     return found == stock_.end() ? std::nullopt : found->attrs;
 }
 
 bool SoundTableModel::onlyInMod(const ScannedSound &row) const
 {
-    return comparing() && row.state != SoundState::Refused && !stock_.contains(row.path);
+    return comparing() && row.state != SoundState::Refused && stockOf(row) == stock_.end();
 }
 
 bool SoundTableModel::differsFromStock(const ScannedSound &row) const
 {
-    const auto found = stock_.find(row.path);
+    const auto found = stockOf(row);
     if (found == stock_.end())
         return false;
     if (found->state != row.stateText)
