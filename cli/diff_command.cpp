@@ -1,5 +1,6 @@
 // diff: two sounds, or two folder trees paired by path, compared as the game reads them.
 #include "archive_collection.h"
+#include "archive_place.h"
 #include "attribute_fields.h"
 #include "command_line.h"
 #include "commands.h"
@@ -95,8 +96,7 @@ void compare(Pair &pair, bool describeSides)
                                               : QStringLiteral("only in A"));
         if (describeSides) {
             const QString &there = pair.a.isEmpty() ? pair.b : pair.a;
-            (pair.a.isEmpty() ? pair.bJson : pair.aJson) =
-                soundJson(QDir::toNativeSeparators(there), load(there));
+            (pair.a.isEmpty() ? pair.bJson : pair.aJson) = soundJson(shownPath(there), load(there));
         }
         return;
     }
@@ -110,8 +110,8 @@ void compare(Pair &pair, bool describeSides)
     if (pair.trouble.isEmpty())
         pair.differences = differences(a, b);
     if (describeSides) {
-        pair.aJson = soundJson(QDir::toNativeSeparators(pair.a), a);
-        pair.bJson = soundJson(QDir::toNativeSeparators(pair.b), b);
+        pair.aJson = soundJson(shownPath(pair.a), a);
+        pair.bJson = soundJson(shownPath(pair.b), b);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive_place.h"
 #include "english_text.h"
 
 #include <QDir>
@@ -26,7 +27,7 @@ struct FileReport
 
     explicit FileReport(QString file)
         : path(std::move(file))
-        , shown(QDir::toNativeSeparators(path))
+        , shown(shownPath(path))
     {}
 
     QString path;

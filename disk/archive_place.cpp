@@ -3,6 +3,8 @@
 #include "archive_index.h"
 #include "file_system.h"
 
+#include <algorithm>
+
 #include <QDir>
 
 namespace kelvane {
@@ -30,6 +32,22 @@ std::optional<ArchivePlace> archivePlaceOf(const QString &path)
         end = slash;
     }
     return std::nullopt;
+}
+
+QString shownPath(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    if (native == path)
+        return path;
+    // Only a path with a part named as an archive is looked at on the disk.
+    const QStringList parts = QDir::fromNativeSeparators(path).split(QLatin1Char('/'));
+    const bool named = std::any_of(parts.begin(), parts.end(), [](const QString &part) {
+        return isArchiveName(part.toStdString());
+    });
+    const auto place = named ? archivePlaceOf(path) : std::nullopt;
+    if (!place || place->inside.isEmpty())
+        return native;
+    return QDir::toNativeSeparators(place->archive) + QLatin1Char('/') + place->inside;
 }
 
 QString archivedPath(const QString &archive, const QString &inside)

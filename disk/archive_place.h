@@ -19,6 +19,10 @@ struct ArchivePlace
 // a file or folder of its own.
 [[nodiscard]] std::optional<ArchivePlace> archivePlaceOf(const QString &path);
 
+// A path as shown: the system's separators up to an archive, '/' inside it
+// ("C:\\games\\resources\\sounds.db/sounds/x.ogg" on Windows).
+[[nodiscard]] QString shownPath(const QString &path);
+
 // The path of a file inside an archive, as every front end writes it.
 [[nodiscard]] QString archivedPath(const QString &archive, const QString &inside);
 

@@ -267,7 +267,8 @@ void SoundTableModel::add(std::vector<ScannedSound> rows)
         }
         const int id = int(rows_.size());
         idOfPath_.insert(row.path, id);
-        pathKeys_.push_back(row.path.toCaseFolded());
+        // Sorted as shown: a game folder's sound by its path in the game.
+        pathKeys_.push_back((row.stockPath.isEmpty() ? row.path : row.stockPath).toCaseFolded());
         if (sortColumn_ == Warnings)
             warningKeys_.push_back(warningKey(row));
         rows_.push_back(std::move(row));

@@ -116,6 +116,8 @@ void SoundTablePanel::buildTable()
     tblSounds->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblSounds->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     sizeColumns();
+    // Where a stock sound lies is read with its path.
+    tblSounds->horizontalHeader()->moveSection(SoundTableModel::Archive, SoundTableModel::Path + 1);
     // A value is edited where it is double-clicked; any other cell opens the sound.
     connect(tblSounds, &QTableView::doubleClicked, this, [this](const QModelIndex &index) {
         if (!(model_->flags(index) & Qt::ItemIsEditable))
@@ -256,6 +258,8 @@ void SoundTablePanel::scanEnded(bool cancelled, qsizetype total)
 {
     showProgress(false);
     tblSounds->setColumnHidden(SoundTableModel::Archive, !model_->anyArchived());
+    if (model_->anyArchived())
+        tblSounds->resizeColumnToContents(SoundTableModel::Archive);
     showCount();
     if (cancelled)
         Q_EMIT status(
