@@ -3,6 +3,7 @@
 // Usage: make_game_archives SOUNDS_DIR OUT COUNT ARCHIVES
 #include "archive_writer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "attribute_edits.h"
+#include "background_job.h"
 #include "file_report.h"
 #include "output.h"
 #include "sound_attributes.h"
@@ -109,6 +110,9 @@ private:
     // clean: each folder something was removed from, flushed once.
     static void flushCleaned(std::vector<FileReport> &slice);
     void print(const FileReport &run);
+    // Whether standard error is a terminal, which shows progress; a short wait between polls.
+    static bool isInteractive();
+    static void pause();
     void reportUnread(const SoundCollection &found);
     void printSummary(qsizetype total, bool dryRun);
     // encode and fix --game-ready: the sources made into game sounds, their lines in order.
@@ -116,6 +120,15 @@ private:
     int fixGameReady(const Options &options);
     // extract: the sounds copied out of the archives, their lines in order.
     int extractAll(std::vector<ExtractJob> jobs, const ExtractSettings &settings);
+    // Takes a batch's rows as they come, each printed by `report` in order, with the progress
+    // `reached` gives on a terminal; Ctrl-C cancels it. False when it was stopped so.
+    template<typename Row>
+    bool drain(BackgroundJob<Row> &batch, qsizetype total,
+               const std::function<qsizetype()> &reached,
+               const std::function<void(FileReport &, Row &)> &report);
+    // "N files, X made, Y kept..., Z failed" from the counts of the rows printed.
+    void printMadeSummary(const char *one, const char *many, const QString &changed,
+                          const QString &skipped);
 
     QTextStream &out_;
     QTextStream &err_;
@@ -123,5 +136,31 @@ private:
     int pathWidth_ = 0;                                  // the widest path of the batch
     std::unique_ptr<Output> output_ = textOutput(false); // how the command's results read
 };
+
+template<typename Row>
+bool Runner::drain(BackgroundJob<Row> &batch, qsizetype total,
+                   const std::function<qsizetype()> &reached,
+                   const std::function<void(FileReport &, Row &)> &report)
+{
+    const bool progress = isInteractive() && total > 1;
+    qsizetype shown = -1;
+    for (bool last = false; !last;) {
+        last = batch.finished();
+        if (stopAsked())
+            batch.cancel();
+        for (Row &row : batch.take()) {
+            FileReport run(row.job.source);
+            report(run, row);
+            print(run);
+        }
+        if (progress && reached() != shown)
+            err_ << "\r  " << (shown = reached()) << " / " << total << Qt::flush;
+        if (!last)
+            pause();
+    }
+    if (progress)
+        err_ << Qt::endl;
+    return !stopAsked();
+}
 
 } // namespace kelvane::cli

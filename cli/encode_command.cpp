@@ -8,13 +8,10 @@
 #include "sound_reader.h"
 
 #include <set>
-#include <thread>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
-
-#include <unistd.h>
 
 namespace kelvane::cli {
 
@@ -122,42 +119,19 @@ int Runner::fixGameReady(const Options &options)
 int Runner::makeGameReady(std::vector<GameReadyJob> jobs, const GameReadySettings &settings)
 {
     const auto total = qsizetype(jobs.size());
-    const bool progress = isatty(STDERR_FILENO) && total > 1;
     GameReadyBatch batch(std::move(jobs), settings);
-    qsizetype shown = -1;
-    for (bool last = false; !last;) {
-        last = batch.finished();
-        if (stopAsked())
-            batch.cancel();
-        for (MadeSound &sound : batch.take()) {
-            FileReport run(sound.job.source);
-            output_->made(run, sound, settings.dryRun);
-            print(run);
-        }
-        if (progress && batch.encoded() != shown)
-            err_ << "\r  " << (shown = batch.encoded()) << " / " << total << Qt::flush;
-        if (!last)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    if (progress)
-        err_ << Qt::endl;
-    if (stopAsked()) {
+    if (!drain<MadeSound>(
+            batch, total, [&] { return batch.encoded(); },
+            [&](FileReport &run, MadeSound &sound) {
+                output_->made(run, sound, settings.dryRun);
+            })) {
         err_ << "kelvane-cli: stopped; no sound is half-written, those not yet in place are not "
                 "made"
              << Qt::endl;
         return kInterrupted;
     }
-    const int all = counts_[0] + counts_[1] + counts_[2] + counts_[3];
-    if (output_->summarizes())
-        out_ << QStringLiteral("%1 %2, %3 %4, %5 kept or left alone, %6 failed")
-                    .arg(all)
-                    .arg(all == 1 ? "file" : "files")
-                    .arg(counts_[int(FileReport::Result::Changed)])
-                    .arg(settings.dryRun ? "would be made" : "made")
-                    .arg(counts_[int(FileReport::Result::Skipped)])
-                    .arg(counts_[int(FileReport::Result::Failed)])
-             << Qt::endl;
-    out_.flush();
+    printMadeSummary("file", "files", settings.dryRun ? "would be made" : "made",
+                     "kept or left alone");
     return counts_[int(FileReport::Result::Failed)] > 0 ? 1 : 0;
 }
 

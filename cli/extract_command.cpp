@@ -5,12 +5,7 @@
 #include "extract_batch.h"
 #include "sound_collection.h"
 
-#include <chrono>
-#include <thread>
-
 #include <QDir>
-
-#include <unistd.h>
 
 namespace kelvane::cli {
 
@@ -56,40 +51,17 @@ int Runner::extract(const Options &options)
 int Runner::extractAll(std::vector<ExtractJob> jobs, const ExtractSettings &settings)
 {
     const auto total = qsizetype(jobs.size());
-    const bool progress = isatty(STDERR_FILENO) && total > 1;
     ExtractBatch batch(std::move(jobs), settings);
-    qsizetype shown = -1;
-    for (bool last = false; !last;) {
-        last = batch.finished();
-        if (stopAsked())
-            batch.cancel();
-        for (ExtractedSound &sound : batch.take()) {
-            FileReport run(sound.job.source);
-            output_->extracted(run, sound, settings.dryRun);
-            print(run);
-        }
-        if (progress && batch.done() != shown)
-            err_ << "\r  " << (shown = batch.done()) << " / " << total << Qt::flush;
-        if (!last)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    if (progress)
-        err_ << Qt::endl;
-    if (stopAsked()) {
+    if (!drain<ExtractedSound>(
+            batch, total, [&] { return batch.done(); },
+            [&](FileReport &run, ExtractedSound &sound) {
+                output_->extracted(run, sound, settings.dryRun);
+            })) {
         err_ << "kelvane-cli: stopped; the sounds not yet in place are not written" << Qt::endl;
         return kInterrupted;
     }
-    const int all = counts_[0] + counts_[1] + counts_[2] + counts_[3];
-    if (output_->summarizes())
-        out_ << QStringLiteral("%1 %2, %3 %4, %5 kept, %6 failed")
-                    .arg(all)
-                    .arg(all == 1 ? "sound" : "sounds")
-                    .arg(counts_[int(FileReport::Result::Changed)])
-                    .arg(settings.dryRun ? "would be extracted" : "extracted")
-                    .arg(counts_[int(FileReport::Result::Skipped)])
-                    .arg(counts_[int(FileReport::Result::Failed)])
-             << Qt::endl;
-    out_.flush();
+    printMadeSummary("sound", "sounds", settings.dryRun ? "would be extracted" : "extracted",
+                     "kept");
     return counts_[int(FileReport::Result::Failed)] > 0 ? 1 : 0;
 }
 

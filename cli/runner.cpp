@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <map>
 #include <thread>
@@ -294,6 +295,33 @@ void Runner::reportUnread(const SoundCollection &found)
     for (const QString &archive : found.notLoaded)
         err_ << QDir::toNativeSeparators(archive)
              << ": warning: " << english(Message(MessageKind::ArchiveNotLoaded)) << Qt::endl;
+}
+
+bool Runner::isInteractive()
+{
+    return isatty(STDERR_FILENO);
+}
+
+void Runner::pause()
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+}
+
+void Runner::printMadeSummary(const char *one, const char *many, const QString &changed,
+                              const QString &skipped)
+{
+    const int all = counts_[0] + counts_[1] + counts_[2] + counts_[3];
+    if (output_->summarizes())
+        out_ << QStringLiteral("%1 %2, %3 %4, %5 %6, %7 failed")
+                    .arg(all)
+                    .arg(QLatin1String(all == 1 ? one : many))
+                    .arg(counts_[int(FileReport::Result::Changed)])
+                    .arg(changed)
+                    .arg(counts_[int(FileReport::Result::Skipped)])
+                    .arg(skipped)
+                    .arg(counts_[int(FileReport::Result::Failed)])
+             << Qt::endl;
+    out_.flush();
 }
 
 void Runner::printSummary(qsizetype total, bool dryRun)

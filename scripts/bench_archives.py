@@ -23,14 +23,14 @@ BARS = ("Bars: listing the game folder, each sound with its block, at most 1.2 t
 
 
 def make_distinct(folder, count=20):
-    """Real encoder output of various lengths: 3 to 7 s of filtered noise, mono, quality 4."""
+    """Real encoder output of various lengths: 5 to 9 s of filtered noise, mono, quality 5."""
     os.makedirs(folder, exist_ok=True)
     for i in range(count):
         wav = os.path.join(folder, f"s{i:02d}.wav")
-        seconds = 3 + (i % 5)
-        subprocess.run(["sox", "-n", "-r", "44100", "-c", "1", wav, "synth", str(seconds),
+        seconds = 5 + (i % 5)
+        subprocess.run(["sox", "-n", "-r", "44100", "-c", "1", "-b", "16", wav, "synth", str(seconds),
                         "pinknoise", "lowpass", str(2000 + 400 * i)], check=True)
-        subprocess.run(["oggenc", "-Q", "-q", "4", wav, "-o",
+        subprocess.run(["oggenc", "-Q", "-q", "5", wav, "-o",
                         os.path.join(folder, f"s{i:02d}.ogg")], check=True)
         os.remove(wav)
 

@@ -6,6 +6,8 @@
 #include "load_report.h"
 #include "sound_fixtures.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -55,6 +57,49 @@ private slots:
                 reinterpret_cast<const char *>(bytes->data()), qsizetype(bytes->size())));
             QCOMPARE(inspectImage(*image).outcome, LoadOutcome::Clean);
         }
+    }
+
+    // An archive past 4 GiB (its file list lies beyond): found and read with 64-bit places.
+    // Sparse, so it takes no room on the disk.
+    void anArchiveLargerThan4GiB()
+    {
+        const std::vector<std::uint8_t> sound = sample("mono_block.ogg");
+        const std::uint32_t filesSize = 0xFFFFFFF0u;
+        QFile file(dir_.filePath("big.xdb0"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const auto put32 = [](QByteArray &out, std::uint32_t v) {
+            for (int i = 0; i < 4; ++i)
+                out.append(char((v >> (8 * i)) & 0xFF));
+        };
+        QByteArray head;
+        put32(head, 0);
+        put32(head, filesSize);
+        head.append(reinterpret_cast<const char *>(sound.data()), qsizetype(sound.size()));
+        QVERIFY(file.write(head) == head.size());
+        QVERIFY(file.resize(8 + qint64(filesSize)));
+        const QByteArray name("sounds\\a.ogg");
+        QByteArray list;
+        list.append(char(name.size() + 16)).append(char(0));
+        put32(list, std::uint32_t(sound.size()));
+        put32(list, std::uint32_t(sound.size()));
+        put32(list, 0);
+        list.append(name);
+        put32(list, 8);
+        QByteArray chunk;
+        put32(chunk, 1);
+        put32(chunk, std::uint32_t(list.size()));
+        QVERIFY(file.seek(8 + qint64(filesSize)));
+        QVERIFY(file.write(chunk + list) == chunk.size() + list.size());
+        file.close();
+        QVERIFY(QFileInfo(file.fileName()).size() > (qint64(1) << 32));
+
+        auto opened = ArchiveFile::open(file.fileName());
+        QVERIFY(std::holds_alternative<std::unique_ptr<ArchiveFile>>(opened));
+        const ArchiveFile &archive = *std::get<std::unique_ptr<ArchiveFile>>(opened);
+        const ArchiveEntry *entry = archive.find("SOUNDS/A.ogg"); // any letter case
+        QVERIFY(entry);
+        int error = 0;
+        QCOMPARE(archive.read(*entry, error), std::optional(sound));
     }
 
     // A cut archive and a missing one say why.

@@ -88,11 +88,7 @@ void SoundTablePanel::extractSelected()
         return;
     }
     QFileDialog dialog(this, tr("Extract to Mod: the Mod's gamedata Folder"), lastMod_);
-    dialog.setObjectName(QStringLiteral("dlgExtractTo"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    fitFileDialog(&dialog);
+    makeFolderDialog(&dialog, "dlgExtractTo");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString mod = QDir::cleanPath(dialog.selectedFiles().constFirst());

@@ -54,11 +54,7 @@ void SoundTablePanel::compareWithStock()
                        model_->comparing()                                ? model_->stockFolder()
                        : !lastStock.isEmpty() && QDir(lastStock).exists() ? lastStock
                                                                           : folder());
-    dialog.setObjectName(QStringLiteral("dlgCompare"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
-    fitFileDialog(&dialog);
+    makeFolderDialog(&dialog, "dlgCompare");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString stock = QDir::cleanPath(dialog.selectedFiles().constFirst());

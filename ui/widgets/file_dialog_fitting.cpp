@@ -61,4 +61,13 @@ void fitFileDialog(QFileDialog *dialog)
     });
 }
 
+void makeFolderDialog(QFileDialog *dialog, const char *objectName)
+{
+    dialog->setObjectName(QLatin1String(objectName));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    fitFileDialog(dialog);
+}
+
 } // namespace kelvane

@@ -10,4 +10,7 @@ namespace kelvane {
 // a dialog kept between uses stays.
 void fitFileDialog(QFileDialog *dialog);
 
+// Makes `dialog` Qt's own dialog choosing a folder, named `objectName`, fitted as above.
+void makeFolderDialog(QFileDialog *dialog, const char *objectName);
+
 } // namespace kelvane
