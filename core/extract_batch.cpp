@@ -39,12 +39,20 @@ void ExtractBatch::run()
         from = extractSlice(from);
 }
 
+namespace {
+
+// A slice's new files wait on the disk, not in memory: more of them share one flush than a
+// batch of edits does (each flush of the file system costs as much as many small files).
+constexpr std::size_t kSliceFiles = 4096;
+
+} // namespace
+
 std::size_t ExtractBatch::extractSlice(std::size_t from)
 {
     std::vector<ExtractedSound> made;
     std::vector<std::size_t> added; // which sounds wait in the batch
     SaveBatch batch;
-    for (std::size_t i = from; i < jobs_.size() && batch.size() < SaveBatch::kMostFiles &&
+    for (std::size_t i = from; i < jobs_.size() && batch.size() < kSliceFiles &&
                                batch.bytes() < SaveBatch::kMostBytes && !cancelled();
          ++i) {
         ExtractedSound &sound = made.emplace_back();
@@ -67,7 +75,11 @@ std::size_t ExtractBatch::extractSlice(std::size_t from)
             sound.result = ExtractedSound::WouldWrite;
             continue;
         }
-        QDir().mkpath(QFileInfo(sound.job.target).path());
+        // The sounds of one folder come together: each folder is made once.
+        if (const QString folder = QFileInfo(sound.job.target).path(); folder != madeFolder_) {
+            QDir().mkpath(folder);
+            madeFolder_ = folder;
+        }
         if (auto failed = batch.add(data, target))
             sound.message = withReason(failed->failure, failed->reason);
         else

@@ -61,6 +61,7 @@ private:
 
     std::vector<ExtractJob> jobs_;
     ExtractSettings settings_;
+    QString madeFolder_; // the folder made last
 };
 
 } // namespace kelvane

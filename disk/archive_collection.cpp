@@ -4,12 +4,30 @@
 #include "archive_shelf.h"
 #include "game_archives.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include <QDir>
 #include <QFileInfo>
 
 namespace kelvane {
 
 namespace {
+
+// In the order a folder's sounds are listed: by the key, in any letter case. The keys are
+// lowered once: thousands of stock sounds would otherwise be lowered at every comparison.
+QStringList sortedByKey(std::vector<std::pair<QString, QString>> keyed)
+{
+    for (auto &[key, path] : keyed)
+        key = key.toLower();
+    std::sort(keyed.begin(), keyed.end());
+    QStringList sorted;
+    sorted.reserve(qsizetype(keyed.size()));
+    for (auto &[key, path] : keyed)
+        sorted << std::move(path);
+    return sorted;
+}
 
 bool isSoundEntry(const std::string &path)
 {
@@ -52,13 +70,15 @@ void collectInArchive(const ArchivePlace &place, bool recursive, SoundCollection
         found.files << archivedPath(place.archive, place.inside);
         return;
     }
-    QStringList sounds;
+    std::vector<std::pair<QString, QString>> sounds;
     bool anyThere = inside.empty();
     const std::string folder = archive.find(inside) ? std::string() : inside;
     for (const ArchiveEntry &entry : archive.index().files) {
         anyThere = anyThere || liesIn(entry.path, folder, true);
-        if (isSoundEntry(entry.path) && liesIn(entry.path, folder, recursive))
-            sounds << archivedPath(place.archive, QString::fromStdString(entry.path));
+        if (isSoundEntry(entry.path) && liesIn(entry.path, folder, recursive)) {
+            const QString path = archivedPath(place.archive, QString::fromStdString(entry.path));
+            sounds.emplace_back(path, path);
+        }
     }
     if (!anyThere) {
         found.missing << archivedPath(place.archive, place.inside);
@@ -66,10 +86,7 @@ void collectInArchive(const ArchivePlace &place, bool recursive, SoundCollection
     }
     if (inside.empty())
         leftOut(place.archive, archive.index(), found);
-    std::sort(sounds.begin(), sounds.end(), [](const QString &a, const QString &b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
-    found.files << sounds;
+    found.files << sortedByKey(std::move(sounds));
 }
 
 void collectGame(const QString &folder, bool recursive, SoundCollection &found)
@@ -80,20 +97,16 @@ void collectGame(const QString &folder, bool recursive, SoundCollection &found)
     for (const GameArchives::Archive &archive : mounted.archives)
         leftOut(archive.path, archive.file->index(), found);
     found.notLoaded << mounted.notLoaded;
-    QStringList sounds;
+    // The mounted files come in the order a folder's sounds are listed.
+    found.stockPaths.reserve(qsizetype(mounted.files.size()));
     for (const MountedFile &file : mounted.files) {
         if (!isSoundEntry(file.path) || !liesIn(file.path, {}, recursive))
             continue;
         const QString path = archivedPath(mounted.archives[file.archive].path,
                                           QString::fromStdString(file.entry.path));
         found.stockPaths.insert(path, QString::fromStdString(file.path));
-        sounds << path;
+        found.files << path;
     }
-    std::sort(sounds.begin(), sounds.end(), [&](const QString &a, const QString &b) {
-        return found.stockPaths.value(a).compare(found.stockPaths.value(b), Qt::CaseInsensitive) <
-               0;
-    });
-    found.files << sounds;
 }
 
 } // namespace

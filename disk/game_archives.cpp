@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <numeric>
 
 #include <QDir>
 #include <QFile>
@@ -124,8 +125,23 @@ GameArchives mountGameArchives(const QString &folder)
         }
         mounted.archives.push_back({path, std::move(archive)});
     }
-    std::sort(mounted.files.begin(), mounted.files.end(),
-              [](const MountedFile &a, const MountedFile &b) { return a.path < b.path; });
+    // By path in any letter case, as a folder's sounds are listed. The keys are lowered once and
+    // indexes sorted: tens of thousands of entries are not moved at every step.
+    std::vector<std::string> keys;
+    keys.reserve(mounted.files.size());
+    for (const MountedFile &file : mounted.files)
+        keys.push_back(lowerCase(file.path));
+    std::vector<std::size_t> order(mounted.files.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return keys[a] != keys[b] ? keys[a] < keys[b]
+                                  : mounted.files[a].path < mounted.files[b].path;
+    });
+    std::vector<MountedFile> sorted;
+    sorted.reserve(order.size());
+    for (const std::size_t i : order)
+        sorted.push_back(std::move(mounted.files[i]));
+    mounted.files = std::move(sorted);
     return mounted;
 }
 

@@ -40,7 +40,7 @@ struct GameArchives
         ArchiveOpenFailure why;
     };
     std::vector<Archive> archives;
-    std::vector<MountedFile> files; // by path
+    std::vector<MountedFile> files; // by path, in any letter case
     QStringList notLoaded;          // archives with auto_load = false
     std::vector<Unreadable> unreadable;
 };
