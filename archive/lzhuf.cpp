@@ -57,9 +57,6 @@ std::pair<unsigned, unsigned> positionOfByte(unsigned byte)
 }
 
 Tree::Tree()
-    : freq_(kTable + 1)
-    , parent_(kTable + kChars)
-    , son_(kTable)
 {
     for (unsigned i = 0; i < kChars; ++i) {
         freq_[i] = 1;
@@ -146,7 +143,8 @@ void Tree::rebuild()
 
 namespace {
 
-// The code's bits, the most significant of each byte first; never past the last byte.
+// The code's bits, the most significant of each byte first; never past the last byte. Up to
+// eight bytes wait in a word, so that most bits cost a shift.
 class BitReader
 {
 public:
@@ -155,13 +153,12 @@ public:
     {}
     [[nodiscard]] bool bit()
     {
-        if (at_ >= bytes_.size() * 8) {
+        if (count_ == 0 && !refill()) {
             past_ = true;
             return false;
         }
-        const bool set = (bytes_[at_ / 8] >> (7 - at_ % 8)) & 1;
-        ++at_;
-        return set;
+        --count_;
+        return (waiting_ >> count_) & 1;
     }
     [[nodiscard]] unsigned bits(unsigned count)
     {
@@ -171,14 +168,20 @@ public:
         return value;
     }
     [[nodiscard]] bool past() const { return past_; }
-    [[nodiscard]] std::size_t left() const
-    {
-        return bytes_.size() * 8 - std::min(at_, bytes_.size() * 8);
-    }
+    [[nodiscard]] std::size_t left() const { return (bytes_.size() - next_) * 8 + count_; }
 
 private:
+    bool refill()
+    {
+        for (; count_ <= 56 && next_ < bytes_.size(); count_ += 8)
+            waiting_ = (waiting_ << 8) | bytes_[next_++];
+        return count_ > 0;
+    }
+
     std::span<const std::uint8_t> bytes_;
-    std::size_t at_ = 0;
+    std::size_t next_ = 0;      // the next byte not yet waiting
+    std::uint64_t waiting_ = 0; // its low `count_` bits are the next ones
+    unsigned count_ = 0;
     bool past_ = false;
 };
 
@@ -199,9 +202,9 @@ unpackLzHuf(std::span<const std::uint8_t> packed, std::size_t mostBytes)
     std::array<std::uint8_t, kWindow> window;
     window.fill(' ');
     unsigned r = kWindow - kLookahead;
-    std::vector<std::uint8_t> out;
-    out.reserve(size);
-    while (out.size() < size) {
+    std::vector<std::uint8_t> out(size);
+    std::size_t done = 0;
+    while (done < size) {
         unsigned c = tree.son(kRoot);
         while (c < unsigned(kTable))
             c = tree.son(c + unsigned(in.bit()));
@@ -210,7 +213,7 @@ unpackLzHuf(std::span<const std::uint8_t> packed, std::size_t mostBytes)
         if (in.past())
             return UnpackProblem::EndsEarly;
         if (c < 256) {
-            out.push_back(std::uint8_t(c));
+            out[done++] = std::uint8_t(c);
             window[r] = std::uint8_t(c);
             r = (r + 1) & (kWindow - 1);
             continue;
@@ -222,9 +225,9 @@ unpackLzHuf(std::span<const std::uint8_t> packed, std::size_t mostBytes)
         const unsigned count = c - 255 + kThreshold;
         if (in.past())
             return UnpackProblem::EndsEarly;
-        for (unsigned k = 0; k < count && out.size() < size; ++k) {
+        for (unsigned k = 0; k < count && done < size; ++k) {
             const std::uint8_t byte = window[(from + k) & (kWindow - 1)];
-            out.push_back(byte);
+            out[done++] = byte;
             window[r] = byte;
             r = (r + 1) & (kWindow - 1);
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -48,9 +49,10 @@ public:
 
 private:
     void rebuild();
-    std::vector<unsigned> freq_;
-    std::vector<unsigned> parent_;
-    std::vector<unsigned> son_;
+    // Fixed arrays, not vectors: the decoder spends most of its time in `update`.
+    std::array<unsigned, kTable + 1> freq_{};
+    std::array<unsigned, kTable + kChars> parent_{};
+    std::array<unsigned, kTable> son_{};
 };
 
 } // namespace lzhuf
