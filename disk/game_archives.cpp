@@ -76,31 +76,59 @@ std::string mountPrefix(const std::string &entryPoint, const std::vector<GamePat
     return clean + "/";
 }
 
+// The archives a game folder mounts, in the order it mounts them: those of each path its
+// fsgame.ltx names, in the file's order; without one, every archive in and below the folder.
+QStringList archivesToMount(const QString &folder, std::vector<GamePath> &paths)
+{
+    QStringList archives;
+    const QStringList fsgame = QDir(folder).entryList({"fsgame.ltx"}, QDir::Files);
+    if (fsgame.isEmpty()) {
+        findArchives(folder, true, archives);
+        return archives;
+    }
+    QFile file(QDir(folder).filePath(fsgame.constFirst()));
+    if (file.open(QIODevice::ReadOnly))
+        paths = gamePaths(file.readAll().toStdString());
+    for (const GamePath &path : paths) {
+        const QString where = path.path.empty()
+                                  ? folder
+                                  : folder + QLatin1Char('/') + QString::fromStdString(path.path);
+        QStringList found;
+        findArchives(where, path.recurse, found);
+        for (const QString &archive : found)
+            if (!archives.contains(archive))
+                archives << archive;
+    }
+    return archives;
+}
+
+// By path in any letter case, as a folder's sounds are listed. The keys are lowered once and
+// indexes sorted: tens of thousands of entries are not moved at every step.
+void sortByPath(std::vector<MountedFile> &files)
+{
+    std::vector<std::string> keys;
+    keys.reserve(files.size());
+    for (const MountedFile &file : files)
+        keys.push_back(lowerCase(file.path));
+    std::vector<std::size_t> order(files.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return keys[a] != keys[b] ? keys[a] < keys[b] : files[a].path < files[b].path;
+    });
+    std::vector<MountedFile> sorted;
+    sorted.reserve(order.size());
+    for (const std::size_t i : order)
+        sorted.push_back(std::move(files[i]));
+    files = std::move(sorted);
+}
+
 } // namespace
 
 GameArchives mountGameArchives(const QString &folder)
 {
     GameArchives mounted;
     std::vector<GamePath> paths;
-    QStringList archives;
-    const QStringList fsgame = QDir(folder).entryList({"fsgame.ltx"}, QDir::Files);
-    if (!fsgame.isEmpty()) {
-        QFile file(QDir(folder).filePath(fsgame.constFirst()));
-        if (file.open(QIODevice::ReadOnly))
-            paths = gamePaths(file.readAll().toStdString());
-        for (const GamePath &path : paths) {
-            const QString where =
-                path.path.empty() ? folder
-                                  : folder + QLatin1Char('/') + QString::fromStdString(path.path);
-            QStringList found;
-            findArchives(where, path.recurse, found);
-            for (const QString &archive : found)
-                if (!archives.contains(archive))
-                    archives << archive;
-        }
-    } else {
-        findArchives(folder, true, archives);
-    }
+    const QStringList archives = archivesToMount(folder, paths);
     std::map<std::string, std::size_t> where; // a path's place in `files`, by its lower case
     for (const QString &path : archives) {
         auto opened = openShelvedArchive(path);
@@ -119,29 +147,13 @@ GameArchives mountGameArchives(const QString &folder)
             if (const auto [it, added] =
                     where.try_emplace(lowerCase(file.path), mounted.files.size());
                 !added)
-                mounted.files[it->second] = std::move(file);
+                mounted.files[it->second] = std::move(file); // the later archive wins
             else
                 mounted.files.push_back(std::move(file));
         }
         mounted.archives.push_back({path, std::move(archive)});
     }
-    // By path in any letter case, as a folder's sounds are listed. The keys are lowered once and
-    // indexes sorted: tens of thousands of entries are not moved at every step.
-    std::vector<std::string> keys;
-    keys.reserve(mounted.files.size());
-    for (const MountedFile &file : mounted.files)
-        keys.push_back(lowerCase(file.path));
-    std::vector<std::size_t> order(mounted.files.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return keys[a] != keys[b] ? keys[a] < keys[b]
-                                  : mounted.files[a].path < mounted.files[b].path;
-    });
-    std::vector<MountedFile> sorted;
-    sorted.reserve(order.size());
-    for (const std::size_t i : order)
-        sorted.push_back(std::move(mounted.files[i]));
-    mounted.files = std::move(sorted);
+    sortByPath(mounted.files);
     return mounted;
 }
 
