@@ -550,6 +550,13 @@
     </message>
 </context>
 <context>
+    <name>kelvane::FolderOrArchiveDialog</name>
+    <message>
+        <source>Folders and game archives (*.db* *.xdb*)</source>
+        <translation>Папки и архивы игры (*.db* *.xdb*)</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::HelpDesk</name>
     <message>
         <source>for S.T.A.L.K.E.R. SoC/CS/CoP</source>
@@ -1505,6 +1512,10 @@
     <message>
         <source>Extract to Mod...</source>
         <translation>Извлечь в мод...</translation>
+    </message>
+    <message>
+        <source>The archive %1 cannot be read.</source>
+        <translation>Архив %1 нельзя прочитать.</translation>
     </message>
 </context>
 </TS>

@@ -550,6 +550,13 @@
     </message>
 </context>
 <context>
+    <name>kelvane::FolderOrArchiveDialog</name>
+    <message>
+        <source>Folders and game archives (*.db* *.xdb*)</source>
+        <translation>Теки й архіви гри (*.db* *.xdb*)</translation>
+    </message>
+</context>
+<context>
     <name>kelvane::HelpDesk</name>
     <message>
         <source>for S.T.A.L.K.E.R. SoC/CS/CoP</source>
@@ -1505,6 +1512,10 @@
     <message>
         <source>Extract to Mod...</source>
         <translation>Видобути в мод...</translation>
+    </message>
+    <message>
+        <source>The archive %1 cannot be read.</source>
+        <translation>Архів %1 неможливо прочитати.</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -62,6 +63,20 @@ private slots:
         QVERIFY(form->listFolder(path("game/resources/sounds.db")));
         QVERIFY(driver::clickEntry(w<QListView>("lstFiles"), "<dir>  ..", true));
         QVERIFY(driver::entries(w<QListView>("lstFiles")).contains("<dir>  sounds.db"));
+    }
+
+    // One archive, chosen as a file in the folder dialog, is the stock a mod is compared with.
+    void aModIsComparedWithOneArchive()
+    {
+        put("mod/gamedata/sounds/weapons/ak74_shot.ogg",
+            fixtures::readFile(fixtures::samplePath("mono_block.ogg")));
+        QVERIFY(form->listFolder(path("mod/gamedata")));
+        QVERIFY(openOverview());
+        driver::answerFileDialog(path("game/resources/sounds.db"));
+        press("btnCompare");
+        QVERIFY(settled());
+        QVERIFY(w<QComboBox>("cmbStockFilter")->isVisible());
+        QCOMPARE(tip(0, Column::MaxDist), QString("stock: %1").arg(number(300)));
     }
 
     void stockSoundsAreListedAndExtractedIntoAMod()

@@ -1,6 +1,6 @@
 // The sound table beside the stock sounds: the folder to compare with, what differs from it,
 // and taking the stock values into edits not yet written.
-#include "file_dialog_fitting.h"
+#include "folder_or_archive_dialog.h"
 #include "kelvane_version.h"
 #include "sound_table_editor.h"
 #include "sound_table_jobs.h"
@@ -49,19 +49,26 @@ void SoundTablePanel::compareWithStock()
     QSettings remembered(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
                              QStringLiteral("/kelvane.ini"),
                          QSettings::IniFormat);
-    const QString lastStock = remembered.value(QStringLiteral("stockFolder")).toString();
-    QFileDialog dialog(this, tr("Compare with the Stock Sounds"),
-                       model_->comparing()                                ? model_->stockFolder()
-                       : !lastStock.isEmpty() && QDir(lastStock).exists() ? lastStock
-                                                                          : folder());
-    makeFolderDialog(&dialog, "dlgCompare");
+    const QString lastStock = model_->comparing()
+                                  ? model_->stockFolder()
+                                  : remembered.value(QStringLiteral("stockFolder")).toString();
+    // The stock may be an archive: the dialog opens in its folder.
+    const QFileInfo last(lastStock);
+    FolderOrArchiveDialog dialog(this, tr("Compare with the Stock Sounds"),
+                                 lastStock.isEmpty() || !last.exists() ? folder()
+                                 : last.isFile()                       ? last.path()
+                                                                       : lastStock,
+                                 "dlgCompare");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString stock = QDir::cleanPath(dialog.selectedFiles().constFirst());
     const QFileInfo info(stock);
     QString refusal;
-    if (!info.isDir() || !info.isReadable() || !QDir(stock).isReadable())
-        refusal = tr("The folder %1 cannot be read.").arg(QDir::toNativeSeparators(stock));
+    if (info.isFile() ? !info.isReadable()
+                      : !info.isDir() || !info.isReadable() || !QDir(stock).isReadable())
+        refusal = (info.isFile() ? tr("The archive %1 cannot be read.")
+                                 : tr("The folder %1 cannot be read."))
+                      .arg(QDir::toNativeSeparators(stock));
     else if (info.canonicalFilePath() == QFileInfo(folder()).canonicalFilePath())
         refusal = tr("%1 is the folder listed. Choose the stock sounds to compare it with, such "
                      "as the game's unpacked gamedata/sounds.")
