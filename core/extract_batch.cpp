@@ -64,7 +64,7 @@ std::size_t ExtractBatch::extractSlice(std::size_t from)
                                                                            : ExtractedSound::Failed;
             continue;
         }
-        auto bytes = readArchivedBytes(sound.job.source);
+        auto bytes = readArchivedBytes(sound.job.source, archive_);
         if (const auto *why = std::get_if<Message>(&bytes)) {
             sound.message = *why;
             continue;

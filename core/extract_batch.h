@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archived_sound.h"
 #include "background_job.h"
 #include "message.h"
 #include "sound_writer.h"
@@ -61,7 +62,8 @@ private:
 
     std::vector<ExtractJob> jobs_;
     ExtractSettings settings_;
-    QString madeFolder_; // the folder made last
+    QString madeFolder_;  // the folder made last
+    ArchiveKept archive_; // the archive read from last
 };
 
 } // namespace kelvane

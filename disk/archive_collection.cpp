@@ -31,8 +31,11 @@ QStringList sortedByKey(std::vector<std::pair<QString, QString>> keyed)
 
 bool isSoundEntry(const std::string &path)
 {
-    return path.size() > 4 && QString::fromStdString(path.substr(path.size() - 4))
-                                      .compare(QLatin1String(".ogg"), Qt::CaseInsensitive) == 0;
+    constexpr std::string_view kSound = ".ogg";
+    return path.size() > kSound.size() &&
+           std::equal(
+               kSound.begin(), kSound.end(), path.end() - std::ptrdiff_t(kSound.size()),
+               [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
 }
 
 // Whether `path` lies in `folder` ("" the archive's top), or without `recursive` right in it.

@@ -18,18 +18,23 @@ struct Found
     Message failure;
 };
 
-Found findEntry(const ArchivePlace &place)
+Found entryIn(std::shared_ptr<const ArchiveFile> archive, const QString &inside)
 {
-    auto opened = openShelvedArchive(place.archive);
-    if (const auto *failure = std::get_if<ArchiveOpenFailure>(&opened))
-        return {nullptr, nullptr, archiveFailureText(*failure)};
-    Found found{std::get<std::shared_ptr<const ArchiveFile>>(opened), nullptr, {}};
-    found.entry = found.archive->find(place.inside.toStdString());
+    Found found{std::move(archive), nullptr, {}};
+    found.entry = found.archive->find(inside.toStdString());
     if (!found.entry)
         found.failure = MessageKind::NotInArchive;
     else if (found.entry->packed())
         found.failure = MessageKind::EntryPacked;
     return found;
+}
+
+Found findEntry(const ArchivePlace &place)
+{
+    auto opened = openShelvedArchive(place.archive);
+    if (const auto *failure = std::get_if<ArchiveOpenFailure>(&opened))
+        return {nullptr, nullptr, archiveFailureText(*failure)};
+    return entryIn(std::get<std::shared_ptr<const ArchiveFile>>(opened), place.inside);
 }
 
 } // namespace
@@ -60,12 +65,19 @@ ReadResult readArchivedSound(const ArchivePlace &place, const QString &shownName
     }
 }
 
-std::variant<std::vector<std::uint8_t>, Message> readArchivedBytes(const QString &path)
+std::variant<std::vector<std::uint8_t>, Message> readArchivedBytes(const QString &path,
+                                                                   ArchiveKept &kept)
 {
-    const auto place = archivePlaceOf(path);
+    const qsizetype length = kept.path.size();
+    const bool inKept = kept.file && path.size() > length + 1 && path.startsWith(kept.path) &&
+                        path[length] == QLatin1Char('/');
+    const auto place =
+        inKept ? ArchivePlace{kept.path, path.mid(length + 1)} : archivePlaceOf(path);
     if (!place || place->inside.isEmpty())
         return Message(MessageKind::NotInArchive);
-    const Found found = findEntry(*place);
+    const Found found = inKept ? entryIn(kept.file, place->inside) : findEntry(*place);
+    if (found.archive)
+        kept = {place->archive, found.archive};
     if (!found.failure.empty())
         return found.failure;
     int error = 0;

@@ -3,10 +3,13 @@
 #include "archive_place.h"
 #include "sound_reader.h"
 
+#include <memory>
 #include <variant>
 #include <vector>
 
 namespace kelvane {
+
+class ArchiveFile;
 
 // Reads a sound an archive holds, as readSoundFile reads one on disk: its first pages, or the
 // whole sound (the headers only of one over 10 MiB). Nothing here ever writes to the archive.
@@ -17,8 +20,17 @@ namespace kelvane {
 [[nodiscard]] std::optional<double>
 archivedSoundSeconds(const ArchivePlace &place, const FileImage &image, std::uint32_t sampleRate);
 
-// The stored bytes of the sound at `path` ("archive/inside"), or why they cannot be had.
+// The archive a run of reads took its last file from.
+struct ArchiveKept
+{
+    QString path;
+    std::shared_ptr<const ArchiveFile> file;
+};
+
+// The stored bytes of the sound at `path` ("archive/inside"), or why they cannot be had. The
+// files of one archive come one after another: a path inside `kept`'s archive is found there
+// without a look at the disk, and `kept` becomes the archive read from.
 [[nodiscard]] std::variant<std::vector<std::uint8_t>, Message>
-readArchivedBytes(const QString &path);
+readArchivedBytes(const QString &path, ArchiveKept &kept);
 
 } // namespace kelvane

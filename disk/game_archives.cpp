@@ -2,11 +2,13 @@
 
 #include "file_system.h"
 #include "game_paths.h"
+#include "parallel_for.h"
 
 #include <algorithm>
 #include <cctype>
-#include <map>
 #include <numeric>
+#include <thread>
+#include <unordered_map>
 
 #include <QDir>
 #include <QFile>
@@ -102,14 +104,10 @@ QStringList archivesToMount(const QString &folder, std::vector<GamePath> &paths)
     return archives;
 }
 
-// By path in any letter case, as a folder's sounds are listed. The keys are lowered once and
-// indexes sorted: tens of thousands of entries are not moved at every step.
-void sortByPath(std::vector<MountedFile> &files)
+// By path in any letter case (`keys`, each file's path lowered), as a folder's sounds are
+// listed. Indexes are sorted: tens of thousands of entries are not moved at every step.
+void sortByPath(std::vector<MountedFile> &files, const std::vector<std::string> &keys)
 {
-    std::vector<std::string> keys;
-    keys.reserve(files.size());
-    for (const MountedFile &file : files)
-        keys.push_back(lowerCase(file.path));
     std::vector<std::size_t> order(files.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
@@ -129,9 +127,18 @@ GameArchives mountGameArchives(const QString &folder)
     GameArchives mounted;
     std::vector<GamePath> paths;
     const QStringList archives = archivesToMount(folder, paths);
-    std::map<std::string, std::size_t> where; // a path's place in `files`, by its lower case
-    for (const QString &path : archives) {
-        auto opened = openShelvedArchive(path);
+    // Each archive's list is read and unpacked on a thread of its own, one for each core.
+    std::vector<std::variant<std::shared_ptr<const ArchiveFile>, ArchiveOpenFailure>> opening(
+        std::size_t(archives.size()));
+    parallelFor(
+        opening.size(), int(std::max(1u, std::thread::hardware_concurrency())),
+        [&](std::size_t i) { opening[i] = openShelvedArchive(archives[qsizetype(i)]); },
+        [] { return false; });
+    std::unordered_map<std::string, std::size_t> where; // a path's place in `files`, lowered
+    std::vector<std::string> keys;                      // each file's path, lowered
+    for (qsizetype i = 0; i < archives.size(); ++i) {
+        const QString &path = archives[i];
+        auto &opened = opening[std::size_t(i)];
         if (const auto *failure = std::get_if<ArchiveOpenFailure>(&opened)) {
             mounted.unreadable.push_back({path, *failure});
             continue;
@@ -142,18 +149,20 @@ GameArchives mountGameArchives(const QString &folder)
             continue;
         }
         const std::string prefix = mountPrefix(archive->index().entryPoint, paths);
+        where.reserve(where.size() + archive->index().files.size());
         for (const ArchiveEntry &entry : archive->index().files) {
             MountedFile file{prefix + entry.path, mounted.archives.size(), entry};
-            if (const auto [it, added] =
-                    where.try_emplace(lowerCase(file.path), mounted.files.size());
-                !added)
+            std::string key = lowerCase(file.path);
+            if (const auto [it, added] = where.try_emplace(key, mounted.files.size()); !added) {
                 mounted.files[it->second] = std::move(file); // the later archive wins
-            else
+            } else {
                 mounted.files.push_back(std::move(file));
+                keys.push_back(std::move(key));
+            }
         }
         mounted.archives.push_back({path, std::move(archive)});
     }
-    sortByPath(mounted.files);
+    sortByPath(mounted.files, keys);
     return mounted;
 }
 
