@@ -99,6 +99,8 @@ private slots:
         QApplication::sendEvent(table()->viewport(), &asked);
         auto *menu = w<QMenu>("mnuSounds");
         menu->hide();
+        menu->findChild<QAction *>("actShowSound")->trigger();
+        QCOMPARE(launcher.folders, QStringList{path("game/resources")});
         const auto chosen = driver::answerFileDialog(path("mod/gamedata"));
         const auto said = driver::answerMessageBox(QMessageBox::Ok);
         menu->findChild<QAction *>("actExtractToMod")->trigger();

@@ -1,5 +1,6 @@
 // The sound table's context menu and what it does to the selected sounds: open, play, show in
 // the file manager, copy the path, put backups back, remove them, take the stock values.
+#include "archive_place.h"
 #include "game_rules.h"
 #include "sound_table_jobs.h"
 #include "sound_table_model.h"
@@ -38,8 +39,12 @@ void SoundTablePanel::showTableMenu(const QPoint &at)
             }
         });
         add(tr("Show in File Manager"), "actShowSound", [this] {
-            if (const QString path = currentPath(); !path.isEmpty())
-                Q_EMIT showInFileManager(QFileInfo(path).absolutePath());
+            const QString path = currentPath();
+            if (path.isEmpty())
+                return;
+            // A stock sound lies inside an archive: the file manager shows the archive.
+            const auto place = QFileInfo::exists(path) ? std::nullopt : archivePlaceOf(path);
+            Q_EMIT showInFileManager(QFileInfo(place ? place->archive : path).absolutePath());
         });
         add(tr("Copy Path"), "actCopyPath", [this] {
             QStringList paths = selectedPaths();
