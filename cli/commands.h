@@ -112,7 +112,6 @@ private:
     void print(const FileReport &run);
     // Whether standard error is a terminal, which shows progress; a short wait between polls.
     static bool isInteractive();
-    static void pause();
     void reportUnread(const SoundCollection &found);
     void printSummary(qsizetype total, bool dryRun);
     // encode and fix --game-ready: the sources made into game sounds, their lines in order.
@@ -156,7 +155,7 @@ bool Runner::drain(BackgroundJob<Row> &batch, qsizetype total,
         if (progress && reached() != shown)
             err_ << "\r  " << (shown = reached()) << " / " << total << Qt::flush;
         if (!last)
-            pause();
+            batch.waitForEnd(std::chrono::milliseconds(20));
     }
     if (progress)
         err_ << Qt::endl;

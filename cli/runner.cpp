@@ -11,10 +11,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <csignal>
 #include <map>
-#include <thread>
 
 #include <QDir>
 #include <QFile>
@@ -105,8 +103,14 @@ void keepNamed(QStringList &files, const Options &options,
 {
     if (options.names.isEmpty())
         return;
+    // Made once: a game folder holds tens of thousands of sounds.
+    std::vector<NamePattern> patterns;
+    for (const QString &name : options.names)
+        patterns.emplace_back(name);
     files.removeIf([&](const QString &file) {
-        return !named(pathBelowRoots(file, options.paths, stockPaths), options.names);
+        const QString below = pathBelowRoots(file, options.paths, stockPaths);
+        return std::none_of(patterns.begin(), patterns.end(),
+                            [&](const NamePattern &pattern) { return pattern.matches(below); });
     });
 }
 
@@ -300,11 +304,6 @@ void Runner::reportUnread(const SoundCollection &found)
 bool Runner::isInteractive()
 {
     return isatty(STDERR_FILENO);
-}
-
-void Runner::pause()
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
 }
 
 void Runner::printMadeSummary(const char *one, const char *many, const QString &changed,

@@ -3,6 +3,8 @@
 #include "file_system.h"
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -37,6 +39,13 @@ public:
     [[nodiscard]] qsizetype done() const { return done_; }
     // The work has returned: a last take() gets all that is left.
     [[nodiscard]] bool finished() const { return finished_; }
+    // Waits at most `most` for the work to return: a poller that has nothing else to do is then
+    // not kept waiting for its next look.
+    void waitForEnd(std::chrono::milliseconds most)
+    {
+        std::unique_lock lock(mutex_);
+        ended_.wait_for(lock, most, [this] { return finished_.load(); });
+    }
 
 protected:
     BackgroundJob() = default;
@@ -47,7 +56,11 @@ protected:
             // Reading thousands of files keeps every core busy: the window goes first.
             fs::yieldToTheWindow();
             work();
-            finished_ = true;
+            {
+                const std::lock_guard lock(mutex_);
+                finished_ = true;
+            }
+            ended_.notify_all();
         });
     }
     void setTotal(qsizetype total) { total_ = total; }
@@ -71,6 +84,7 @@ private:
     std::atomic<qsizetype> total_{-1};
     std::atomic<qsizetype> done_{0};
     std::mutex mutex_;
+    std::condition_variable ended_;
     std::vector<Row> made_;
     std::jthread thread_;
 };

@@ -102,11 +102,14 @@ void collectGame(const QString &folder, bool recursive, SoundCollection &found)
     found.notLoaded << mounted.notLoaded;
     // The mounted files come in the order a folder's sounds are listed.
     found.stockPaths.reserve(qsizetype(mounted.files.size()));
+    QStringList archiveTops; // each archive's path and a '/', made once
+    for (const GameArchives::Archive &archive : mounted.archives)
+        archiveTops << archive.path + QLatin1Char('/');
     for (const MountedFile &file : mounted.files) {
         if (!isSoundEntry(file.path) || !liesIn(file.path, {}, recursive))
             continue;
-        const QString path = archivedPath(mounted.archives[file.archive].path,
-                                          QString::fromStdString(file.entry.path));
+        const QString path =
+            archiveTops[qsizetype(file.archive)] + QString::fromStdString(file.entry->path);
         found.stockPaths.insert(path, QString::fromStdString(file.path));
         found.files << path;
     }

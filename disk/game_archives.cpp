@@ -134,8 +134,16 @@ GameArchives mountGameArchives(const QString &folder)
         opening.size(), int(std::max(1u, std::thread::hardware_concurrency())),
         [&](std::size_t i) { opening[i] = openShelvedArchive(archives[qsizetype(i)]); },
         [] { return false; });
-    std::unordered_map<std::string, std::size_t> where; // a path's place in `files`, lowered
-    std::vector<std::string> keys;                      // each file's path, lowered
+    // Each file's path lowered, and the place in `files` of each: the keys never move (the
+    // vector holds all from the start), so the map looks at them where they lie.
+    std::vector<std::string> keys;
+    std::size_t entries = 0;
+    for (const auto &opened : opening)
+        if (const auto *archive = std::get_if<std::shared_ptr<const ArchiveFile>>(&opened))
+            entries += (*archive)->index().files.size();
+    keys.reserve(entries);
+    std::unordered_map<std::string_view, std::size_t> where;
+    where.reserve(entries);
     for (qsizetype i = 0; i < archives.size(); ++i) {
         const QString &path = archives[i];
         auto &opened = opening[std::size_t(i)];
@@ -149,15 +157,15 @@ GameArchives mountGameArchives(const QString &folder)
             continue;
         }
         const std::string prefix = mountPrefix(archive->index().entryPoint, paths);
-        where.reserve(where.size() + archive->index().files.size());
         for (const ArchiveEntry &entry : archive->index().files) {
-            MountedFile file{prefix + entry.path, mounted.archives.size(), entry};
-            std::string key = lowerCase(file.path);
-            if (const auto [it, added] = where.try_emplace(key, mounted.files.size()); !added) {
+            MountedFile file{prefix + entry.path, mounted.archives.size(), &entry};
+            keys.push_back(lowerCase(file.path));
+            if (const auto [it, added] = where.try_emplace(keys.back(), mounted.files.size());
+                !added) {
                 mounted.files[it->second] = std::move(file); // the later archive wins
+                keys.pop_back();
             } else {
                 mounted.files.push_back(std::move(file));
-                keys.push_back(std::move(key));
             }
         }
         mounted.archives.push_back({path, std::move(archive)});

@@ -18,7 +18,7 @@ struct MountedFile
 {
     std::string path;        // below the data folder, '/' between folders, as the archive spells it
     std::size_t archive = 0; // in GameArchives::archives
-    ArchiveEntry entry;
+    const ArchiveEntry *entry = nullptr; // in that archive's index, which `archives` keeps
 };
 
 // The archives of a game folder, mounted as the engine mounts them: the folders its fsgame.ltx

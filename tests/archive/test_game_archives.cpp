@@ -57,7 +57,7 @@ private slots:
             paths.push_back(file.path);
         QCOMPARE(paths, (std::vector<std::string>{"levels/l01/c.ogg", "sounds/a.ogg",
                                                   "sounds/b.ogg", "x.ogg"}));
-        QCOMPARE(mounted.files[1].entry.size, 2u); // the patch's, mounted last
+        QCOMPARE(mounted.files[1].entry->size, 2u); // the patch's, mounted last
         QCOMPARE(mounted.notLoaded.size(), 1);
         QVERIFY(mounted.notLoaded.constFirst().endsWith("off.db"));
         QCOMPARE(mounted.unreadable.size(), std::size_t(1));
