@@ -64,13 +64,13 @@ std::size_t ExtractBatch::extractSlice(std::size_t from)
                                                                            : ExtractedSound::Failed;
             continue;
         }
-        auto bytes = readArchivedBytes(sound.job.source, archive_);
-        if (const auto *why = std::get_if<Message>(&bytes)) {
+        const auto found = findArchivedPart(sound.job.source, archive_);
+        if (const auto *why = std::get_if<Message>(&found)) {
             sound.message = *why;
             continue;
         }
-        const auto &data = std::get<std::vector<std::uint8_t>>(bytes);
-        sound.bytes = qint64(data.size());
+        const auto &part = std::get<fs::FilePart>(found);
+        sound.bytes = qint64(part.length);
         if (settings_.dryRun) {
             sound.result = ExtractedSound::WouldWrite;
             continue;
@@ -80,7 +80,7 @@ std::size_t ExtractBatch::extractSlice(std::size_t from)
             QDir().mkpath(folder);
             madeFolder_ = folder;
         }
-        if (auto failed = batch.add(data, target))
+        if (auto failed = batch.add(part, target))
             sound.message = withReason(failed->failure, failed->reason);
         else
             added.push_back(made.size() - 1);

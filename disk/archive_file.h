@@ -2,6 +2,7 @@
 
 #include "archive_index.h"
 #include "file_identity.h"
+#include "file_system.h"
 
 #include <cstdint>
 #include <memory>
@@ -51,6 +52,11 @@ public:
     // The entry of a path, '/' between folders, in any letter case (the game's file system
     // knows no case); null when the archive holds none.
     [[nodiscard]] const ArchiveEntry *find(std::string_view path) const;
+    // Where the entry's stored bytes lie in the archive's file, open while this is.
+    [[nodiscard]] fs::FilePart partOf(const ArchiveEntry &entry) const
+    {
+        return {fd_, std::int64_t(entry.offset), entry.size};
+    }
 
 private:
     ArchiveFile(int fd, QString path);

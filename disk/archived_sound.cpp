@@ -65,8 +65,7 @@ ReadResult readArchivedSound(const ArchivePlace &place, const QString &shownName
     }
 }
 
-std::variant<std::vector<std::uint8_t>, Message> readArchivedBytes(const QString &path,
-                                                                   ArchiveKept &kept)
+std::variant<fs::FilePart, Message> findArchivedPart(const QString &path, ArchiveKept &kept)
 {
     const qsizetype length = kept.path.size();
     const bool inKept = kept.file && path.size() > length + 1 && path.startsWith(kept.path) &&
@@ -80,12 +79,7 @@ std::variant<std::vector<std::uint8_t>, Message> readArchivedBytes(const QString
         kept = {place->archive, found.archive};
     if (!found.failure.empty())
         return found.failure;
-    int error = 0;
-    auto bytes = found.archive->read(*found.entry, error);
-    if (!bytes)
-        return withReason(Message(MessageKind::ReadProblem, {path.toStdString()}),
-                          systemReason(error));
-    return std::move(*bytes);
+    return found.archive->partOf(*found.entry);
 }
 
 std::optional<double> archivedSoundSeconds(const ArchivePlace &place, const FileImage &image,

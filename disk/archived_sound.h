@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive_place.h"
+#include "file_system.h"
 #include "sound_reader.h"
 
 #include <memory>
@@ -27,10 +28,11 @@ struct ArchiveKept
     std::shared_ptr<const ArchiveFile> file;
 };
 
-// The stored bytes of the sound at `path` ("archive/inside"), or why they cannot be had. The
-// files of one archive come one after another: a path inside `kept`'s archive is found there
-// without a look at the disk, and `kept` becomes the archive read from.
-[[nodiscard]] std::variant<std::vector<std::uint8_t>, Message>
-readArchivedBytes(const QString &path, ArchiveKept &kept);
+// Where the stored bytes of the sound at `path` ("archive/inside") lie, open while `kept` keeps
+// its archive, or why they cannot be had. The files of one archive come one after another: a
+// path inside `kept`'s archive is found there without a look at the disk, and `kept` becomes
+// the archive found in.
+[[nodiscard]] std::variant<fs::FilePart, Message> findArchivedPart(const QString &path,
+                                                                   ArchiveKept &kept);
 
 } // namespace kelvane

@@ -71,6 +71,14 @@ enum class Access
 // Appends `length` bytes of `source` from `offset` to `target` without passing them through
 // memory; false, with `target` as it was, where the system does not copy them all.
 [[nodiscard]] bool copyRange(int source, std::int64_t offset, int target, std::size_t length);
+
+// `length` bytes of an open file from `offset` on.
+struct FilePart
+{
+    int descriptor = -1;
+    std::int64_t offset = 0;
+    std::size_t length = 0;
+};
 void adviseSequential(int fd);
 
 // Renames over whatever has the name `to`, in one step.

@@ -84,6 +84,24 @@ bool ReplacementFile::copyFrom(int source, std::int64_t offset)
     }
 }
 
+bool ReplacementFile::copyPart(const fs::FilePart &part)
+{
+    if (part.length == 0 || copyInKernel(part.descriptor, part.offset, part.length))
+        return true;
+    std::vector<std::uint8_t> chunk(std::min<std::size_t>(part.length, 1 << 16));
+    for (std::size_t done = 0; done < part.length;) {
+        const std::size_t wanted = std::min(chunk.size(), part.length - done);
+        const std::int64_t got =
+            fs::readAt(part.descriptor, chunk.data(), wanted, part.offset + std::int64_t(done));
+        if (got <= 0)
+            return fail(got < 0 ? errno : EIO); // 0: the source is shorter than it said
+        if (!write(std::span(chunk).first(static_cast<std::size_t>(got))))
+            return false;
+        done += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
 bool ReplacementFile::copyInKernel(int source, std::int64_t offset, std::size_t length)
 {
     return fs::copyRange(source, offset, fd_, length);

@@ -40,6 +40,9 @@ public:
     [[nodiscard]] bool write(std::span<const std::uint8_t> bytes);
     // Appends the bytes of `source` from `offset` to its end.
     [[nodiscard]] bool copyFrom(int source, std::int64_t offset);
+    // Appends the bytes of `part`, inside the kernel where it can; false when they are not all
+    // there.
+    [[nodiscard]] bool copyPart(const fs::FilePart &part);
     // Appends `length` bytes of `source` from `offset`, copied inside the kernel. False, with
     // the new file as it was before, when the kernel does not copy them all (the file systems
     // refuse, `source` is shorter, a read fails): the caller then writes them itself.

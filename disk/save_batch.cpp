@@ -20,6 +20,11 @@ std::optional<SaveResult> SaveBatch::add(std::span<const std::uint8_t> bytes,
     return addStaged(target, [&] { return stageBytes(bytes, target, Flush::Later); });
 }
 
+std::optional<SaveResult> SaveBatch::add(const fs::FilePart &part, const SaveTarget &target)
+{
+    return addStaged(target, [&] { return stagePart(part, target, Flush::Later); });
+}
+
 template<typename Stage>
 std::optional<SaveResult> SaveBatch::addStaged(const SaveTarget &target, Stage stage)
 {

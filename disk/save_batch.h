@@ -36,6 +36,8 @@ public:
     // The same for a new file's bytes.
     [[nodiscard]] std::optional<SaveResult> add(std::span<const std::uint8_t> bytes,
                                                 const SaveTarget &target);
+    // The same for a new file's bytes that lie in another file.
+    [[nodiscard]] std::optional<SaveResult> add(const fs::FilePart &part, const SaveTarget &target);
     // How many saves and bytes wait for `commit`.
     [[nodiscard]] std::size_t size() const;
     [[nodiscard]] qint64 bytes() const;

@@ -204,6 +204,17 @@ std::variant<StagedSave, SaveResult> stageBytes(std::span<const std::uint8_t> by
     return finishStage(staged, flush, bytes.size());
 }
 
+std::variant<StagedSave, SaveResult> stagePart(const fs::FilePart &part, const SaveTarget &target,
+                                               Flush flush)
+{
+    StagedSave staged;
+    if (auto failure = openStage(staged, target))
+        return std::move(*failure);
+    if (!staged.file->copyPart(part))
+        return saveFailure(SaveProblem::Write, target, staged.file->reason());
+    return finishStage(staged, flush, part.length);
+}
+
 SaveResult placeSave(StagedSave &staged)
 {
     const SaveTarget &target = staged.target;

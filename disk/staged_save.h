@@ -38,6 +38,10 @@ stageSave(FileImage &image, const SoundAttributes &attrs, const SaveTarget &targ
 [[nodiscard]] std::variant<StagedSave, SaveResult>
 stageBytes(std::span<const std::uint8_t> bytes, const SaveTarget &target, Flush flush);
 
+// The same for a new file's bytes that lie in another file (a sound inside an archive).
+[[nodiscard]] std::variant<StagedSave, SaveResult> stagePart(const fs::FilePart &part,
+                                                             const SaveTarget &target, Flush flush);
+
 // The second half: the target checked once more against what was loaded, the backup made and
 // the new file renamed over the target. The folder is not flushed here.
 [[nodiscard]] SaveResult placeSave(StagedSave &staged);
