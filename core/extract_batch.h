@@ -4,6 +4,7 @@
 #include "background_job.h"
 #include "message.h"
 #include "sound_writer.h"
+#include "target_check.h"
 
 #include <vector>
 
@@ -30,19 +31,8 @@ struct ExtractSettings
 };
 
 // What became of one sound.
-struct ExtractedSound
+struct ExtractedSound : NewSoundOutcome<ExtractJob>
 {
-    enum Result
-    {
-        Written,
-        WouldWrite, // a dry run
-        Kept,       // the target exists and was not to be replaced
-        Failed,
-    } result = Failed;
-    ExtractJob job;
-    Message message; // why it failed, or why the target was kept
-    std::vector<Message> notes;
-    bool backupMade = false;
     qint64 bytes = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "file_identity.h"
 #include "game_ready.h"
 #include "sound_writer.h"
+#include "target_check.h"
 
 #include <atomic>
 #include <optional>
@@ -38,19 +39,8 @@ struct GameReadySettings
 };
 
 // What became of one source.
-struct MadeSound
+struct MadeSound : NewSoundOutcome<GameReadyJob>
 {
-    enum Result
-    {
-        Written,
-        WouldWrite, // a dry run
-        Kept,       // the target exists and was not to be replaced
-        Failed,
-    } result = Failed;
-    GameReadyJob job;
-    Message message; // why it failed, or why the target was kept
-    std::vector<Message> notes;
-    bool backupMade = false;
     unsigned sourceRate = 0;
     unsigned sourceChannels = 0;
     unsigned channels = 0;
