@@ -9,10 +9,12 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 namespace driver {
 
@@ -64,6 +66,23 @@ QModelIndex entryIndex(QAbstractItemView *list, const QString &text)
             return index;
     }
     return {};
+}
+
+bool dropFiles(QAbstractItemView *view, const QStringList &files)
+{
+    QMimeData mime;
+    QList<QUrl> urls;
+    for (const QString &file : files)
+        urls << QUrl::fromLocalFile(file);
+    mime.setUrls(urls);
+    const QPoint at = view->viewport()->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &dropped);
+    return true;
 }
 
 bool clickEntry(QAbstractItemView *list, const QString &text, bool twice,

@@ -81,6 +81,8 @@ QModelIndex entryIndex(QAbstractItemView *list, const QString &text);
 // Clicks (or double-clicks) the entry with this text, with optional modifiers.
 bool clickEntry(QAbstractItemView *list, const QString &text, bool twice = false,
                 Qt::KeyboardModifiers modifiers = {});
+// Drops `files` on `view` as a file manager would; false when the view refuses them.
+bool dropFiles(QAbstractItemView *view, const QStringList &files);
 
 // What a message box showed, filled in when it was answered.
 struct SeenBox

@@ -59,6 +59,12 @@ private slots:
         QVERIFY(!w<QPushButton>("btnApply")->isEnabled());
         QVERIFY(w<QPushButton>("btnCopy")->isEnabled());
         QVERIFY(!w<QPushButton>("btnPaste")->isEnabled());
+        // A sound dropped there is refused before anything is made.
+        const auto said = driver::answerMessageBox(QMessageBox::Ok);
+        QVERIFY(
+            driver::dropFiles(w<QListView>("lstFiles"), {fixtures::samplePath("mono_block.ogg")}));
+        QTRY_VERIFY(said->seen);
+        QVERIFY(said->text.contains("read-only"));
         // ".." at the archive's top leads to the folder it lies in.
         QVERIFY(form->listFolder(path("game/resources/sounds.db")));
         QVERIFY(driver::clickEntry(w<QListView>("lstFiles"), "<dir>  ..", true));

@@ -10,7 +10,6 @@
 #include <QDropEvent>
 #include <QListWidget>
 #include <QMenu>
-#include <QMimeData>
 #include <QRadioButton>
 #include <QTableView>
 
@@ -20,21 +19,6 @@ class TestImportInWindow : public QObject, FormFixture
 {
     Q_OBJECT
 
-    // Drops `files` on `view` as a file manager would.
-    static void drop(QAbstractItemView *view, const QStringList &files)
-    {
-        QMimeData mime;
-        QList<QUrl> urls;
-        for (const QString &file : files)
-            urls << QUrl::fromLocalFile(file);
-        mime.setUrls(urls);
-        const QPoint at = view->viewport()->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QApplication::sendEvent(view->viewport(), &enter);
-        QVERIFY(enter.isAccepted());
-        QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QApplication::sendEvent(view->viewport(), &dropped);
-    }
     // A sound of `channels` at 48000 Hz with a block, as a mod may hold one.
     QString refusedSound(const QString &name, int channels)
     {
@@ -68,7 +52,7 @@ private slots:
             QTest::keyClicks(max, "120");
             QTest::mouseClick(dialog->findChild<QPushButton *>("btnStartImport"), Qt::LeftButton);
         });
-        drop(w<QListView>("lstFiles"), {wav});
+        QVERIFY(driver::dropFiles(w<QListView>("lstFiles"), {wav}));
         QTRY_VERIFY(driver::noModalOpen());
         QCOMPARE(form->currentFileName(), QStringLiteral("shot.ogg"));
         const LoadResult made = loadSoundFile(path("shot.ogg"), {});
@@ -84,7 +68,7 @@ private slots:
             driver::answerMessageBox(QMessageBox::No);
             QTest::mouseClick(dialog->findChild<QPushButton *>("btnStartImport"), Qt::LeftButton);
         });
-        drop(w<QListView>("lstFiles"), {wav});
+        QVERIFY(driver::dropFiles(w<QListView>("lstFiles"), {wav}));
         QTRY_VERIFY(driver::noModalOpen());
         QCOMPARE(fixtures::readFile(path("shot.ogg")), before);
     }

@@ -1,11 +1,16 @@
 // Making game sounds from the window: the import dialog for sources chosen or dropped, and for
 // the sounds the game refuses; what was made is listed, the first one loaded.
+#include "archive_place.h"
 #include "import_dialog.h"
 #include "kelvane_window.h"
+#include "message_words.h"
 #include "sound_page.h"
 #include "sound_table_panel.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
 
 namespace kelvane {
 
@@ -14,6 +19,18 @@ void KelvaneWindow::importSounds(const QStringList &sources)
     // The new sounds may replace the loaded one: its edits are settled first.
     if (!pnlSound->settle() || (allSoundsShown() && !pnlAllSounds->settle()))
         return;
+    // Nothing is written into a game archive: said before any sound is made.
+    if (const auto place =
+            QFileInfo(listedFolder()).isDir() ? std::nullopt : archivePlaceOf(listedFolder())) {
+        const QString archive = QDir::toNativeSeparators(place->archive);
+        QMessageBox refused(
+            QMessageBox::Warning, ImportDialog::tr("Import Sounds"),
+            translated(Message(MessageKind::InsideArchive, {archive.toStdString()})),
+            QMessageBox::Ok, this);
+        refused.setObjectName(QStringLiteral("importRefused"));
+        refused.exec();
+        return;
+    }
     ImportDialog dialog(sources, listedFolder(),
                         cbxRenameOriginals->isChecked() ? Backup::IfAbsent : Backup::None, this);
     if (dialog.exec() != QDialog::Accepted)
