@@ -120,9 +120,7 @@ void collectGame(const QString &folder, bool recursive, SoundCollection &found)
 ArchivedKind archivedKindOf(const QString &path, bool isFile, bool isFolder)
 {
     if (isFolder)
-        return QDir(path).entryList({QStringLiteral("fsgame.ltx")}, QDir::Files).isEmpty()
-                   ? ArchivedKind::None
-                   : ArchivedKind::GameFolder;
+        return gameSettingsOf(path).isEmpty() ? ArchivedKind::None : ArchivedKind::GameFolder;
     if (isFile)
         return isArchiveName(QFileInfo(path).fileName().toStdString()) ? ArchivedKind::Archive
                                                                        : ArchivedKind::None;

@@ -79,9 +79,15 @@ bool forEachEntry(const QString &folder,
         FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr,
                          FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) {
-        // The root of an empty drive has not even "." and "..".
-        if (GetLastError() == ERROR_FILE_NOT_FOUND)
-            return true;
+        // The root of an empty drive has not even "." and "..", but a path through a file (a
+        // game archive entered as a folder) says the same under some systems.
+        if (GetLastError() == ERROR_FILE_NOT_FOUND) {
+            const DWORD attributes = GetFileAttributesW(widePath(folder).c_str());
+            if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+                return true;
+            error = attributes == INVALID_FILE_ATTRIBUTES ? ENOENT : ENOTDIR;
+            return false;
+        }
         error = lastError();
         return false;
     }

@@ -122,9 +122,9 @@ FolderListing readFolder(const QString &path)
         },
         error);
     if (!read) {
-        if (error == ENOTDIR || error == ENOENT)
-            return listArchivedFolder(path).value_or(FolderListing{});
-        return listing;
+        // A path into a game archive is no folder on the disk; the systems differ in what they
+        // say of it (Linux ENOTDIR or ENOENT, Windows an invalid name).
+        return listArchivedFolder(path).value_or(FolderListing{});
     }
     listing.folders = sortedNames(folders);
     listing.sounds = sortedNames(sounds);

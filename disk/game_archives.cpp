@@ -10,7 +10,6 @@
 #include <thread>
 #include <unordered_map>
 
-#include <QDir>
 #include <QFile>
 
 namespace kelvane {
@@ -83,12 +82,12 @@ std::string mountPrefix(const std::string &entryPoint, const std::vector<GamePat
 QStringList archivesToMount(const QString &folder, std::vector<GamePath> &paths)
 {
     QStringList archives;
-    const QStringList fsgame = QDir(folder).entryList({"fsgame.ltx"}, QDir::Files);
+    const QString fsgame = gameSettingsOf(folder);
     if (fsgame.isEmpty()) {
         findArchives(folder, true, archives);
         return archives;
     }
-    QFile file(QDir(folder).filePath(fsgame.constFirst()));
+    QFile file(fsgame);
     if (file.open(QIODevice::ReadOnly))
         paths = gamePaths(file.readAll().toStdString());
     for (const GamePath &path : paths) {
@@ -121,6 +120,23 @@ void sortByPath(std::vector<MountedFile> &files, const std::vector<std::string> 
 }
 
 } // namespace
+
+// Not QDir's name filters: they match by regular expressions, whose compiled code crashes a
+// thread of ours at its end under Windows' threads of this tool chain.
+QString gameSettingsOf(const QString &folder)
+{
+    std::string found;
+    int error = 0;
+    (void)fs::forEachEntry(
+        folder,
+        [&](std::string_view name, fs::EntryKind kind) {
+            if (found.empty() && kind == fs::EntryKind::File &&
+                lowerCase(std::string(name)) == "fsgame.ltx")
+                found = name;
+        },
+        error);
+    return found.empty() ? QString() : folder + QLatin1Char('/') + QString::fromStdString(found);
+}
 
 GameArchives mountGameArchives(const QString &folder)
 {

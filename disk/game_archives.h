@@ -47,4 +47,7 @@ struct GameArchives
 
 [[nodiscard]] GameArchives mountGameArchives(const QString &folder);
 
+// The path of `folder`'s fsgame.ltx, its name in any letter case; empty when it has none.
+[[nodiscard]] QString gameSettingsOf(const QString &folder);
+
 } // namespace kelvane
