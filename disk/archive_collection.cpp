@@ -2,6 +2,7 @@
 
 #include "archive_place.h"
 #include "archive_shelf.h"
+#include "folder_listing.h"
 #include "game_archives.h"
 
 #include <algorithm>
@@ -27,15 +28,6 @@ QStringList sortedByKey(std::vector<std::pair<QString, QString>> keyed)
     for (auto &[key, path] : keyed)
         sorted << std::move(path);
     return sorted;
-}
-
-bool isSoundEntry(const std::string &path)
-{
-    constexpr std::string_view kSound = ".ogg";
-    return path.size() > kSound.size() &&
-           std::equal(
-               kSound.begin(), kSound.end(), path.end() - std::ptrdiff_t(kSound.size()),
-               [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
 }
 
 // Whether `path` lies in `folder` ("" the archive's top), or without `recursive` right in it.
@@ -78,7 +70,7 @@ void collectInArchive(const ArchivePlace &place, bool recursive, SoundCollection
     const std::string folder = archive.find(inside) ? std::string() : inside;
     for (const ArchiveEntry &entry : archive.index().files) {
         anyThere = anyThere || liesIn(entry.path, folder, true);
-        if (isSoundEntry(entry.path) && liesIn(entry.path, folder, recursive)) {
+        if (isSoundName(entry.path) && liesIn(entry.path, folder, recursive)) {
             const QString path = archivedPath(place.archive, QString::fromStdString(entry.path));
             sounds.emplace_back(path, path);
         }
@@ -106,7 +98,7 @@ void collectGame(const QString &folder, bool recursive, SoundCollection &found)
     for (const GameArchives::Archive &archive : mounted.archives)
         archiveTops << archive.path + QLatin1Char('/');
     for (const MountedFile &file : mounted.files) {
-        if (!isSoundEntry(file.path) || !liesIn(file.path, {}, recursive))
+        if (!isSoundName(file.path) || !liesIn(file.path, {}, recursive))
             continue;
         const QString path =
             archiveTops[qsizetype(file.archive)] + QString::fromStdString(file.entry->path);

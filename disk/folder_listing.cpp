@@ -77,11 +77,8 @@ QStringList sortedNames(std::vector<std::string> &names)
 
 } // namespace
 
-namespace {
-
 bool isSoundName(std::string_view name)
 {
-    // "*.ogg" in any case.
     constexpr std::string_view kEnd = ".ogg";
     if (name.size() <= kEnd.size())
         return false;
@@ -90,6 +87,8 @@ bool isSoundName(std::string_view name)
         return (a >= 'A' && a <= 'Z' ? char(a - 'A' + 'a') : a) == b;
     });
 }
+
+namespace {
 
 FolderListing readFolder(const QString &path)
 {

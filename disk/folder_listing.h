@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string_view>
 
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,10 @@ struct FolderListing
 };
 
 [[nodiscard]] FolderListing listFolder(const QString &path);
+
+// Whether a file's name (a path's last part, or a whole path) is a sound's: "*.ogg" in any
+// letter case.
+[[nodiscard]] bool isSoundName(std::string_view name);
 
 // Starts listing `path` on a thread of its own, at a lower priority, at start-up, while the
 // window is still being made; the next listFolder of that same path takes the result instead of

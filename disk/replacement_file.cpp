@@ -1,6 +1,7 @@
 #include "replacement_file.h"
 
 #include <cerrno>
+#include <limits>
 #include <vector>
 
 #include <QDir>
@@ -70,36 +71,37 @@ bool ReplacementFile::copyFrom(int source, std::int64_t offset)
         return true;
     // Where the kernel does not copy it all (the file systems do not copy between themselves,
     // say): ordinary reads and writes.
-    std::int64_t from = offset;
-    std::vector<std::uint8_t> chunk(1 << 16);
-    for (;;) {
-        const std::int64_t got = fs::readAt(source, chunk.data(), chunk.size(), from);
-        if (got < 0)
-            return fail(errno);
-        if (got == 0)
-            return true;
-        if (!write(std::span(chunk).first(static_cast<std::size_t>(got))))
-            return false;
-        from += got;
-    }
+    return copyByReads(source, offset, std::numeric_limits<std::size_t>::max()).has_value();
 }
 
 bool ReplacementFile::copyPart(const fs::FilePart &part)
 {
     if (part.length == 0 || copyInKernel(part.descriptor, part.offset, part.length))
         return true;
-    std::vector<std::uint8_t> chunk(std::min<std::size_t>(part.length, 1 << 16));
-    for (std::size_t done = 0; done < part.length;) {
-        const std::size_t wanted = std::min(chunk.size(), part.length - done);
+    const auto copied = copyByReads(part.descriptor, part.offset, part.length);
+    return copied && (*copied == part.length || fail(EIO)); // the source is shorter than it said
+}
+
+std::optional<std::size_t> ReplacementFile::copyByReads(int source, std::int64_t from,
+                                                        std::size_t most)
+{
+    std::vector<std::uint8_t> chunk(std::min<std::size_t>(most, 1 << 16));
+    std::size_t done = 0;
+    while (done < most) {
+        const std::size_t wanted = std::min(chunk.size(), most - done);
         const std::int64_t got =
-            fs::readAt(part.descriptor, chunk.data(), wanted, part.offset + std::int64_t(done));
-        if (got <= 0)
-            return fail(got < 0 ? errno : EIO); // 0: the source is shorter than it said
+            fs::readAt(source, chunk.data(), wanted, from + std::int64_t(done));
+        if (got < 0) {
+            fail(errno);
+            return std::nullopt;
+        }
+        if (got == 0)
+            break;
         if (!write(std::span(chunk).first(static_cast<std::size_t>(got))))
-            return false;
+            return std::nullopt;
         done += static_cast<std::size_t>(got);
     }
-    return true;
+    return done;
 }
 
 bool ReplacementFile::copyInKernel(int source, std::int64_t offset, std::size_t length)

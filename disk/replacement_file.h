@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include <QString>
@@ -47,6 +48,10 @@ public:
     // the new file as it was before, when the kernel does not copy them all (the file systems
     // refuse, `source` is shorter, a read fails): the caller then writes them itself.
     [[nodiscard]] bool copyInKernel(int source, std::int64_t offset, std::size_t length);
+    // Appends at most `most` bytes of `source` from `from`, by reads and writes, to its end;
+    // how many, or nothing when a read or a write failed.
+    [[nodiscard]] std::optional<std::size_t> copyByReads(int source, std::int64_t from,
+                                                         std::size_t most);
     // Gives the new file the owner, group, permission bits (less set-user-ID and set-group-ID)
     // and extended attributes of `original` (on Windows: its attributes), as far as the system
     // allows; what it cannot keep goes into `notes`.

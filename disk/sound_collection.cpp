@@ -3,6 +3,7 @@
 #include "archive_collection.h"
 #include "file_identity.h"
 #include "file_system.h"
+#include "folder_listing.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -19,9 +20,9 @@ namespace kelvane {
 
 namespace {
 
-bool isSoundName(const QByteArray &name)
+bool isSoundBytes(const QByteArray &name)
 {
-    return name.size() > 4 && name.right(4).toLower() == ".ogg";
+    return isSoundName(std::string_view(name.constData(), std::size_t(name.size())));
 }
 
 } // namespace
@@ -47,7 +48,7 @@ std::optional<QByteArray> backupOf(const QByteArray &name)
         if (!name.endsWith(suffix))
             continue;
         const QByteArray sound = name.chopped(qsizetype(std::strlen(suffix)));
-        if (isSoundName(sound))
+        if (isSoundBytes(sound))
             return sound;
     }
     return std::nullopt;
@@ -145,7 +146,7 @@ private:
             isFolder = facts && facts->kind == fs::EntryKind::Folder;
         }
         const bool wanted = isFolder                        ? recursive_
-                            : gathered_ == Gathered::Sounds ? isSoundName(name)
+                            : gathered_ == Gathered::Sounds ? isSoundBytes(name)
                                                             : isSourceName(text);
         if (!wanted)
             return;
