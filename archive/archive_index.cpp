@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <numeric>
+#include <unordered_map>
 
 namespace kelvane {
 
@@ -65,10 +67,33 @@ void readHeader(std::string_view text, ArchiveIndex &index)
     }
 }
 
+// Where one path is listed twice, the later entry takes the place of the first. The paths are
+// looked at where they lie, after the list is read: no path is copied into a map.
+void keepLaterOfEachPath(std::vector<ArchiveEntry> &files)
+{
+    std::unordered_map<std::string_view, std::size_t> first;
+    first.reserve(files.size());
+    std::vector<std::size_t> taken(files.size()); // which entry each place ends with
+    std::iota(taken.begin(), taken.end(), std::size_t{0});
+    std::vector<bool> later(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i)
+        if (const auto [it, added] = first.try_emplace(files[i].path, i); !added) {
+            taken[it->second] = i;
+            later[i] = true;
+        }
+    if (first.size() == files.size())
+        return;
+    std::vector<ArchiveEntry> kept;
+    kept.reserve(first.size());
+    for (std::size_t i = 0; i < files.size(); ++i)
+        if (!later[i])
+            kept.push_back(std::move(files[taken[i]]));
+    files = std::move(kept);
+}
+
 // The list's entries; false when one runs past the list's end.
 bool readEntries(std::span<const std::uint8_t> list, std::uint64_t archiveSize, ArchiveIndex &index)
 {
-    std::map<std::string, std::size_t> where; // a path's place in `files`: a later entry wins
     for (std::size_t at = 0; at < list.size();) {
         if (list.size() - at < 2)
             return false;
@@ -86,12 +111,12 @@ bool readEntries(std::span<const std::uint8_t> list, std::uint64_t archiveSize, 
         file.offset = u32(entry, entrySize - 4);
         if (file.realSize == 0 && file.size == 0 && file.crc == 0)
             continue; // a folder
-        const auto name = nameFromWindows1251(raw);
+        auto name = nameFromWindows1251(raw);
         if (!name) {
             index.skipped.push_back({SkippedEntry::NameNotText, std::string(raw)});
             continue;
         }
-        file.path = *name;
+        file.path = std::move(*name);
         if (!staysInside(file.path)) {
             index.skipped.push_back({SkippedEntry::LeavesFolder, file.path});
             continue;
@@ -100,11 +125,9 @@ bool readEntries(std::span<const std::uint8_t> list, std::uint64_t archiveSize, 
             index.skipped.push_back({SkippedEntry::PastTheEnd, file.path});
             continue;
         }
-        if (const auto [it, added] = where.try_emplace(file.path, index.files.size()); !added)
-            index.files[it->second] = file;
-        else
-            index.files.push_back(std::move(file));
+        index.files.push_back(std::move(file));
     }
+    keepLaterOfEachPath(index.files);
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "file_report.h"
 #include "output.h"
 #include "sound_attributes.h"
+#include "sound_collection.h"
 
 #include <cstdint>
 #include <functional>
@@ -57,9 +58,9 @@ struct Options
     bool gameReady = false; // fix: encode again what the game refuses
 };
 
-// Whether a sound's path below the folder given matches one of --name's patterns (or there are
-// none); keepNamed drops the sounds that do not.
-[[nodiscard]] bool named(const QString &path, const QStringList &names);
+// Whether a sound's path below the folder given matches one of --name's patterns, made once;
+// empty when there are none. keepNamed drops the sounds that do not match.
+[[nodiscard]] StockFilter namedFilter(const QStringList &names);
 void keepNamed(QStringList &files, const Options &options,
                const QHash<QString, QString> &stockPaths = {});
 // Writing commands: says of each path that is a game archive, a path inside one or a game

@@ -21,7 +21,8 @@ const Command kExtractCommand{
 int Runner::extract(const Options &options)
 {
     output_ = outputFor(options);
-    SoundCollection found = collectSounds(options.paths, true);
+    SoundCollection found = collectSounds(options.paths, true, FolderLinks::Skip, Gathered::Sounds,
+                                          namedFilter(options.names));
     keepNamed(found.files, options, found.stockPaths);
     reportUnread(found);
     std::vector<ExtractJob> jobs;

@@ -91,27 +91,26 @@ QString pathBelowRoots(const QString &file, const QStringList &roots,
 
 } // namespace
 
-bool named(const QString &path, const QStringList &names)
+StockFilter namedFilter(const QStringList &names)
 {
-    return names.isEmpty() || std::any_of(names.begin(), names.end(), [&](const QString &name) {
-               return NamePattern(name).matches(path);
-           });
+    if (names.isEmpty())
+        return {};
+    std::vector<NamePattern> patterns;
+    for (const QString &name : names)
+        patterns.emplace_back(name);
+    return [patterns = std::move(patterns)](const QString &path) {
+        return std::any_of(patterns.begin(), patterns.end(),
+                           [&](const NamePattern &pattern) { return pattern.matches(path); });
+    };
 }
 
 void keepNamed(QStringList &files, const Options &options,
                const QHash<QString, QString> &stockPaths)
 {
-    if (options.names.isEmpty())
-        return;
-    // Made once: a game folder holds tens of thousands of sounds.
-    std::vector<NamePattern> patterns;
-    for (const QString &name : options.names)
-        patterns.emplace_back(name);
-    files.removeIf([&](const QString &file) {
-        const QString below = pathBelowRoots(file, options.paths, stockPaths);
-        return std::none_of(patterns.begin(), patterns.end(),
-                            [&](const NamePattern &pattern) { return pattern.matches(below); });
-    });
+    if (const StockFilter named = namedFilter(options.names))
+        files.removeIf([&](const QString &file) {
+            return !named(pathBelowRoots(file, options.paths, stockPaths));
+        });
 }
 
 bool refuseArchives(const QStringList &paths, QTextStream &err)
@@ -219,7 +218,8 @@ int Runner::forEach(const Options &options, Mode mode, const PerFile &perFile,
 {
     if (mode == Mode::Writes && refuseArchives(options.paths, err_))
         return 2;
-    SoundCollection found = collectSounds(options.paths, options.recursive);
+    SoundCollection found = collectSounds(options.paths, options.recursive, FolderLinks::Skip,
+                                          Gathered::Sounds, namedFilter(options.names));
     if (adjust)
         adjust(found);
     keepNamed(found.files, options, found.stockPaths);

@@ -52,7 +52,8 @@ void leftOut(const QString &archive, const ArchiveIndex &index, SoundCollection 
     }
 }
 
-void collectInArchive(const ArchivePlace &place, bool recursive, SoundCollection &found)
+void collectInArchive(const ArchivePlace &place, bool recursive, const StockFilter &wanted,
+                      SoundCollection &found)
 {
     auto opened = openShelvedArchive(place.archive);
     if (const auto *failure = std::get_if<ArchiveOpenFailure>(&opened)) {
@@ -70,7 +71,9 @@ void collectInArchive(const ArchivePlace &place, bool recursive, SoundCollection
     const std::string folder = archive.find(inside) ? std::string() : inside;
     for (const ArchiveEntry &entry : archive.index().files) {
         anyThere = anyThere || liesIn(entry.path, folder, true);
-        if (isSoundName(entry.path) && liesIn(entry.path, folder, recursive)) {
+        if (isSoundName(entry.path) && liesIn(entry.path, folder, recursive) &&
+            (!wanted || wanted(QString::fromStdString(
+                            folder.empty() ? entry.path : entry.path.substr(folder.size() + 1))))) {
             const QString path = archivedPath(place.archive, QString::fromStdString(entry.path));
             sounds.emplace_back(path, path);
         }
@@ -84,7 +87,8 @@ void collectInArchive(const ArchivePlace &place, bool recursive, SoundCollection
     found.files << sortedByKey(std::move(sounds));
 }
 
-void collectGame(const QString &folder, bool recursive, SoundCollection &found)
+void collectGame(const QString &folder, bool recursive, const StockFilter &wanted,
+                 SoundCollection &found)
 {
     const GameArchives mounted = mountGameArchives(folder);
     for (const GameArchives::Unreadable &archive : mounted.unreadable)
@@ -100,9 +104,12 @@ void collectGame(const QString &folder, bool recursive, SoundCollection &found)
     for (const MountedFile &file : mounted.files) {
         if (!isSoundName(file.path) || !liesIn(file.path, {}, recursive))
             continue;
+        QString below = QString::fromStdString(file.path);
+        if (wanted && !wanted(below))
+            continue;
         const QString path =
             archiveTops[qsizetype(file.archive)] + QString::fromStdString(file.entry->path);
-        found.stockPaths.insert(path, QString::fromStdString(file.path));
+        found.stockPaths.insert(path, std::move(below));
         found.files << path;
     }
 }
@@ -119,12 +126,13 @@ ArchivedKind archivedKindOf(const QString &path, bool isFile, bool isFolder)
     return archivePlaceOf(path) ? ArchivedKind::Archive : ArchivedKind::None;
 }
 
-void collectArchived(const QString &path, ArchivedKind kind, bool recursive, SoundCollection &found)
+void collectArchived(const QString &path, ArchivedKind kind, bool recursive,
+                     const StockFilter &wanted, SoundCollection &found)
 {
     if (kind == ArchivedKind::GameFolder)
-        collectGame(QDir::fromNativeSeparators(path), recursive, found);
+        collectGame(QDir::fromNativeSeparators(path), recursive, wanted, found);
     else if (const auto place = archivePlaceOf(path))
-        collectInArchive(*place, recursive, found);
+        collectInArchive(*place, recursive, wanted, found);
 }
 
 } // namespace kelvane

@@ -17,8 +17,8 @@ enum class ArchivedKind
 
 // Adds the sounds of an archive (or a folder inside one), or of a game folder's archives, to
 // `found`: with `recursive` those of sub-folders too. A path inside an archive that names no
-// file or folder there is missing.
+// file or folder there is missing. Only the sounds `wanted` (all, when empty) are added.
 void collectArchived(const QString &path, ArchivedKind kind, bool recursive,
-                     SoundCollection &found);
+                     const StockFilter &wanted, SoundCollection &found);
 
 } // namespace kelvane

@@ -173,7 +173,7 @@ private:
 } // namespace
 
 SoundCollection collectSounds(const QStringList &paths, bool recursive, FolderLinks links,
-                              Gathered gathered)
+                              Gathered gathered, const StockFilter &wanted)
 {
     SoundCollection found;
     Collector collector(recursive, links, gathered, found);
@@ -188,7 +188,7 @@ SoundCollection collectSounds(const QStringList &paths, bool recursive, FolderLi
                 : archivedKindOf(path, facts && facts->kind == fs::EntryKind::File,
                                  facts && facts->kind == fs::EntryKind::Folder);
         if (archived != ArchivedKind::None) {
-            collectArchived(path, archived, recursive, found);
+            collectArchived(path, archived, recursive, wanted, found);
         } else if (!facts && error != ENOENT && error != ENOTDIR) {
             found.unreadable << UnreadFolder{path, systemReason(error)};
         } else if (!facts) {

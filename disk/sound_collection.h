@@ -2,6 +2,8 @@
 
 #include "message.h"
 
+#include <functional>
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -42,6 +44,11 @@ enum class Gathered
     Sources, // what a game sound is made from: .wav, .aif(f/c), .flac, .ogg, .oga
 };
 
+// Which sounds of an archive or a game folder are listed, by their path below the folder or
+// archive named (a game folder's: below its data folder); empty, all of them. A game holds tens
+// of thousands: those a command leaves out are never made into paths.
+using StockFilter = std::function<bool(const QString &pathBelow)>;
+
 // Expands the paths: a file stays as it is, a folder gives its .ogg files (any letter case,
 // as the window lists them; hidden ones left out), with `recursive` those of its sub-folders
 // too. A game archive, a folder inside one ("sounds.db/sounds/weapons") and a game folder (one
@@ -49,7 +56,8 @@ enum class Gathered
 // that cannot be turned into text and back are reported, never silently dropped.
 [[nodiscard]] SoundCollection collectSounds(const QStringList &paths, bool recursive,
                                             FolderLinks links = FolderLinks::Skip,
-                                            Gathered gathered = Gathered::Sounds);
+                                            Gathered gathered = Gathered::Sounds,
+                                            const StockFilter &wanted = {});
 
 // Whether a file name (any letter case) is one a game sound is made from.
 [[nodiscard]] bool isSourceName(const QString &name);

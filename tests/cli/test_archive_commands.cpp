@@ -92,6 +92,10 @@ private slots:
             {"show", "--json", path("game/resources/sounds.db") + "/sounds/weapons/ak74_shot.ogg"});
         QCOMPARE(one.status, 0);
         QCOMPARE(jsonLines(one.out)[0]["block"].toObject()["maxDist"].toDouble(), 20.0);
+        // --name matches the path below the folder named inside the archive.
+        const Run wind = cli(
+            {"show", "-r", "--name", "ambient/*", path("game/resources/sounds.db") + "/sounds"});
+        QVERIFY2(wind.out.contains("wind.ogg") && !wind.out.contains("ak74"), qPrintable(wind.out));
         const Run old = cli({"check", "-r", path("old/gamedata.db0")});
         QCOMPARE(old.status, 0);
         QVERIFY2(old.out.contains("door.ogg"), qPrintable(old.out));
