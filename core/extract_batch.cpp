@@ -4,6 +4,10 @@
 #include "save_batch.h"
 #include "target_check.h"
 
+#include <algorithm>
+#include <memory>
+#include <thread>
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -50,10 +54,12 @@ constexpr std::size_t kSliceFiles = 4096;
 std::size_t ExtractBatch::extractSlice(std::size_t from)
 {
     std::vector<ExtractedSound> made;
-    std::vector<std::size_t> added; // which sounds wait in the batch
-    SaveBatch batch;
-    for (std::size_t i = from; i < jobs_.size() && batch.size() < kSliceFiles &&
-                               batch.bytes() < SaveBatch::kMostBytes && !cancelled();
+    std::vector<PartToSave> parts;
+    std::vector<std::size_t> added;                          // which sound each part is
+    std::vector<std::shared_ptr<const ArchiveFile>> reading; // open until the parts are copied
+    qint64 bytes = 0;
+    for (std::size_t i = from; i < jobs_.size() && parts.size() < kSliceFiles &&
+                               bytes < SaveBatch::kMostBytes && !cancelled();
          ++i) {
         ExtractedSound &sound = made.emplace_back();
         sound.job = jobs_[i];
@@ -65,6 +71,8 @@ std::size_t ExtractBatch::extractSlice(std::size_t from)
             continue;
         }
         const auto found = findArchivedPart(sound.job.source, archive_);
+        if (reading.empty() || reading.back() != archive_.file)
+            reading.push_back(archive_.file);
         if (const auto *why = std::get_if<Message>(&found)) {
             sound.message = *why;
             continue;
@@ -80,18 +88,20 @@ std::size_t ExtractBatch::extractSlice(std::size_t from)
             QDir().mkpath(folder);
             madeFolder_ = folder;
         }
-        if (auto failed = batch.add(part, target))
-            sound.message = withReason(failed->failure, failed->reason);
-        else
-            added.push_back(made.size() - 1);
+        parts.push_back({part, target});
+        added.push_back(made.size() - 1);
+        bytes += sound.bytes;
     }
+    SaveBatch batch;
+    const auto failures = batch.add(parts, int(std::max(1u, std::thread::hardware_concurrency())),
+                                    [this] { return cancelled(); });
     if (cancelled())
         return jobs_.size(); // the batch drops the files it has not renamed into place
     const std::vector<SaveResult> results =
         batch.size() ? batch.commit() : std::vector<SaveResult>{};
-    for (std::size_t i = 0; i < added.size(); ++i) {
+    for (std::size_t i = 0, placed = 0; i < added.size(); ++i) {
         ExtractedSound &sound = made[added[i]];
-        const SaveResult &saved = results.at(i);
+        const SaveResult &saved = failures[i] ? *failures[i] : results.at(placed++);
         sound.result = saved.ok ? ExtractedSound::Written : ExtractedSound::Failed;
         sound.message = saved.ok ? Message() : withReason(saved.failure, saved.reason);
         sound.notes = saved.notes;

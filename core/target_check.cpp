@@ -1,16 +1,15 @@
 #include "target_check.h"
 
 #include "file_identity.h"
-
-#include <QFileInfo>
+#include "file_system.h"
 
 namespace kelvane {
 
 bool mayWriteNew(const QString &path, bool replace, Backup backup, SaveTarget &target, Message &why)
 {
     target.path = target.shownName = path;
-    const QFileInfo existing(path);
-    const bool exists = existing.exists() || existing.isSymLink();
+    int error = 0; // a path that cannot be looked at fails when it is written, with the reason
+    const bool exists = fs::factsOf(path, fs::Links::Keep, error).has_value(); // a link too
     if (exists && !replace) {
         why = MessageKind::AlreadyThere;
         return false;

@@ -58,7 +58,7 @@ ArchiveFile::open(const QString &path)
     if (!identity || identity->size < 0)
         return ArchiveOpenFailure{std::nullopt, EIO};
     archive->identity_ = *identity;
-    const auto read = readArchiveIndex(
+    auto read = readArchiveIndex(
         std::uint64_t(identity->size),
         [fd](std::uint64_t offset, std::span<std::uint8_t> into) {
             return readWhole(fd, offset, into);
@@ -66,7 +66,7 @@ ArchiveFile::open(const QString &path)
         isFirstGameArchiveName(QFileInfo(path).fileName().toLower().toStdString()));
     if (const auto *problem = std::get_if<ArchiveProblem>(&read))
         return ArchiveOpenFailure{*problem, 0};
-    archive->index_ = std::get<ArchiveIndex>(read);
+    archive->index_ = std::move(std::get<ArchiveIndex>(read));
     const std::vector<ArchiveEntry> &files = archive->index_.files;
     archive->byPath_.reserve(files.size());
     for (std::size_t i = 0; i < files.size(); ++i)

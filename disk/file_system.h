@@ -66,6 +66,8 @@ enum class Access
 [[nodiscard]] std::int64_t readAt(int fd, void *into, std::size_t length, std::int64_t offset);
 [[nodiscard]] std::int64_t writeSome(int fd, const void *from, std::size_t length);
 [[nodiscard]] bool flushFile(int fd, int &error);
+// Starts writing the file's data to the disk and returns: a later flush waits for less.
+void startWriteBack(int fd);
 // Flushes a closed file by its name.
 [[nodiscard]] bool flushFileNamed(const QString &path, int &error);
 // Appends `length` bytes of `source` from `offset` to `target` without passing them through

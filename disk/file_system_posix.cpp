@@ -162,7 +162,6 @@ bool flushFileNamed(const QString &path, int &error)
 
 bool copyRange(int source, std::int64_t offset, int target, std::size_t length)
 {
-    const off_t start = ::lseek(target, 0, SEEK_CUR);
     off_t from = offset;
     std::size_t left = length;
     while (left > 0) {
@@ -175,10 +174,21 @@ bool copyRange(int source, std::int64_t offset, int target, std::size_t length)
     }
     if (left == 0)
         return true;
-    // Back to where it was, for the caller's own writes.
-    if (start >= 0 && ::ftruncate(target, start) == 0)
+    // Back to where it was, for the caller's own writes (asked only now: most copies succeed).
+    const off_t now = ::lseek(target, 0, SEEK_CUR);
+    const off_t start = now - off_t(length - left);
+    if (now >= 0 && start >= 0 && ::ftruncate(target, start) == 0)
         ::lseek(target, start, SEEK_SET);
     return false;
+}
+
+void startWriteBack(int fd)
+{
+#ifdef __linux__
+    (void)::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE); // a hint: the flush still follows
+#else
+    (void)fd;
+#endif
 }
 
 void adviseSequential(int fd)

@@ -267,6 +267,8 @@ bool copyRange(int, std::int64_t, int, std::size_t)
     return false; // no copy inside the kernel for an open file: the caller writes the bytes
 }
 
+void startWriteBack(int) {}
+
 void adviseSequential(int) {}
 
 bool renameOver(const QString &from, const QString &to, int &error)

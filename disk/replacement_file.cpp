@@ -120,6 +120,8 @@ bool ReplacementFile::finish(bool flush)
     int error = 0;
     if (flush && !fs::flushFile(fd_, error))
         return fail(error);
+    if (!flush)
+        fs::startWriteBack(fd_); // the batch's flush comes later: the disk begins meanwhile
     const auto identity = identityOfOpenFile(fd_);
     if (!identity)
         return fail(errno);

@@ -3,6 +3,7 @@
 #include "batch_flush.h"
 #include "sound_writer.h"
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -10,6 +11,13 @@
 namespace kelvane {
 
 struct StagedSave;
+
+// A new file's bytes that lie in another file, and where they go.
+struct PartToSave
+{
+    fs::FilePart part;
+    SaveTarget target;
+};
 
 // Saves many sounds with one flush of the disk for all of them, instead of one per file: each
 // new image is written beside its target, then each file system touched is flushed once, then
@@ -36,8 +44,11 @@ public:
     // The same for a new file's bytes.
     [[nodiscard]] std::optional<SaveResult> add(std::span<const std::uint8_t> bytes,
                                                 const SaveTarget &target);
-    // The same for a new file's bytes that lie in another file.
-    [[nodiscard]] std::optional<SaveResult> add(const fs::FilePart &part, const SaveTarget &target);
+    // The same for new files whose bytes lie in other files, copied on `jobs` threads: the
+    // kernel copies one file while another is made. Each one's failure or nothing, in order;
+    // those not begun once `stopped()` holds fail.
+    [[nodiscard]] std::vector<std::optional<SaveResult>>
+    add(const std::vector<PartToSave> &parts, int jobs, const std::function<bool()> &stopped);
     // How many saves and bytes wait for `commit`.
     [[nodiscard]] std::size_t size() const;
     [[nodiscard]] qint64 bytes() const;
@@ -47,10 +58,16 @@ public:
 private:
     template<typename Stage>
     std::optional<SaveResult> addStaged(const SaveTarget &target, Stage stage);
+    // Watches the file system of the target's folder; which one it is, when known.
+    std::optional<std::uint64_t> watchFolderOf(const SaveTarget &target);
+    // The staged save waits for `commit` (its new file removed if it cannot).
+    std::optional<SaveResult> keepOrFail(StagedSave &&staged, std::optional<std::uint64_t> device);
 
     std::vector<std::unique_ptr<StagedSave>> staged_;
     std::vector<std::optional<std::uint64_t>> devices_; // the file system of each save
     BatchFlush flush_;
+    QString watchedFolder_; // the last new file's folder, and its file system
+    std::optional<std::uint64_t> watchedDevice_;
     qint64 bytes_ = 0;
 };
 

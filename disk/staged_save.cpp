@@ -57,10 +57,15 @@ QString folderOf(const QString &path)
 // backup lies beside the sound it keeps, whatever name the sound was opened by. Only links in
 // the last part are followed: a linked folder is the same folder whichever way it is named, and
 // the path is never tidied up as text, which ".." after a linked folder would falsify.
-std::optional<QString> realPathOf(const QString &path, Message &reason)
+QString absolutePathOf(const QString &path)
 {
-    QString current =
-        QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+    return QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path;
+}
+
+std::optional<QString> realPathOf(const QString &path, Message &reason,
+                                  std::optional<fs::EntryFacts> *found)
+{
+    QString current = absolutePathOf(path);
     for (int hop = 0; hop < 40; ++hop) {
         int error = 0;
         const auto facts = fs::factsOf(current, fs::Links::Keep, error);
@@ -70,8 +75,11 @@ std::optional<QString> realPathOf(const QString &path, Message &reason)
             reason = hop > 0 ? Message(MessageKind::DanglingLink) : systemReason(error);
             return std::nullopt;
         }
-        if (facts->kind != fs::EntryKind::Link)
+        if (facts->kind != fs::EntryKind::Link) {
+            if (found)
+                *found = facts;
             return current;
+        }
         const auto to = fs::linkTarget(current, error);
         if (!to) {
             reason = systemReason(error);
@@ -144,13 +152,13 @@ std::optional<SaveResult> openStage(StagedSave &staged, const SaveTarget &target
 {
     staged.target = target;
     Message reason;
-    const auto realPath = realPathOf(target.path, reason);
+    std::optional<fs::EntryFacts> facts; // the file's, where the links lead
+    const auto realPath = realPathOf(target.path, reason, &facts);
     if (!realPath)
         return saveFailure(SaveProblem::Write, target, reason);
     staged.realPath = *realPath;
     staged.folder = folderOf(*realPath);
-    int error = 0;
-    if (const auto facts = fs::factsOf(*realPath, fs::Links::Follow, error)) {
+    if (facts) {
         staged.original = *facts;
         staged.exists = true;
     }

@@ -48,9 +48,13 @@ stageBytes(std::span<const std::uint8_t> bytes, const SaveTarget &target, Flush 
 
 // The folder part of a path, as written.
 [[nodiscard]] QString folderOf(const QString &path);
+// The path made absolute, as written.
+[[nodiscard]] QString absolutePathOf(const QString &path);
 // The file a save of `path` replaces: the path made absolute, with a symbolic link at its end
-// followed to its file. Nothing, with the reason, for a dangling link or a loop.
-[[nodiscard]] std::optional<QString> realPathOf(const QString &path, Message &reason);
+// followed to its file. Nothing, with the reason, for a dangling link or a loop. `found` is
+// given that file's facts; nothing for a new file.
+[[nodiscard]] std::optional<QString> realPathOf(const QString &path, Message &reason,
+                                                std::optional<fs::EntryFacts> *found = nullptr);
 
 // A failed save's result with the message for `problem`; `backupName` names the backup that
 // could not be made.

@@ -140,6 +140,16 @@ private slots:
         QCOMPARE(forced.status, 0);
         QCOMPARE(fixtures::readFile(target + ".bak"), QByteArray("the modder's own"));
 
+        // A folder that cannot be made (a file has its name) fails its sound alone.
+        QDir().mkpath(path("blocked/gamedata/sounds"));
+        fixtures::writeFile(path("blocked/gamedata/sounds/ambient"), "a file");
+        const Run blocked = cli({"extract", "-r", "--to", path("blocked/gamedata"), path("game")});
+        QCOMPARE(blocked.status, 1);
+        QVERIFY2(blocked.out.contains("2 sounds, 1 extracted, 0 kept, 1 failed"),
+                 qPrintable(blocked.out));
+        QCOMPARE(fixtures::readFile(path("blocked/gamedata/Sounds/Weapons/AK74_shot.ogg")),
+                 fixtures::readFile(fixtures::samplePath("stereo_block.ogg")));
+
         // A name that leads out of the folder is left out and said; nothing lands outside.
         const Run evil = cli({"extract", "--to", path("evil_out/a/b"), path("evil.db")});
         QCOMPARE(evil.status, 1);
