@@ -17,16 +17,14 @@ BARS = ("Bars: listing the game folder, each sound with its block, at most 1.2 t
         "of them unpacked plus `sync`.\n\n"
         "How: the archives' file lists are read and unpacked once, on a thread per core, and "
         "kept open; each sound's first 16 KiB are read where they lie (`pread`) on four threads "
-        "per core, with no open or close per sound. `extract` copies each sound beside its "
-        "target inside the kernel (`copy_file_range`), flushes each file system once per slice "
-        "of 4,096 files (at most 256 MiB), renames the new files into place, never over a "
-        "file that is there, and flushes each folder renamed in.\n\n"
-        "Where extraction stands: the extract bar is not met. Most of the extra time is the "
-        "fixed cost of finding the sounds, the game's lists of 20,000 entries read and "
-        "unpacked (the dry run), which `cp` does not have; the rest is the safety of each new "
-        "file: written under a name of its own, flushed, renamed into place where no file is, "
-        "its folder flushed, with the checks between, about ten more system calls a file than "
-        "`cp`. The bytes themselves are copied inside the kernel, as `cp` copies them.")
+        "per core, with no open or close per sound; a command's `--name` chooses among the "
+        "entries before any is made into a path. `extract` copies the sounds of each slice of "
+        "4,096 files (at most 256 MiB) beside their targets inside the kernel "
+        "(`copy_file_range`), on a thread per core, asks the disk to begin writing each new "
+        "file as it is closed, flushes each file system once per slice, renames the new files "
+        "into place, never over a file that is there, and flushes each folder renamed in. "
+        "The fixed cost `cp` does not have, the game's lists of 20,000 entries read and "
+        "unpacked, is the dry run's time.")
 
 
 def make_distinct(folder, count=20):
