@@ -3,7 +3,6 @@
 #include "list_text.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <numeric>
 #include <unordered_map>
@@ -56,10 +55,8 @@ void readHeader(std::string_view text, ArchiveIndex &index)
         const auto equals = line.find('=');
         if (!inHeader || equals == std::string::npos)
             continue;
-        std::string name = trimmed(std::string_view(line).substr(0, equals));
+        const std::string name = lowerAscii(trimmed(std::string_view(line).substr(0, equals)));
         const std::string value = trimmed(std::string_view(line).substr(equals + 1));
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return char(std::tolower(c)); });
         if (name == "auto_load")
             index.autoLoad = !(value == "false" || value == "0" || value == "off");
         else if (name == "entry_point")
@@ -229,23 +226,9 @@ std::variant<ArchiveIndex, ArchiveProblem> readArchiveIndex(std::span<const std:
     return readArchiveIndex(archive.size(), read, firstGame);
 }
 
-namespace {
-
-// In lower case: Windows names know no case.
-std::string lowerCase(std::string_view name)
-{
-    std::string lower(name);
-    for (char &c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return lower;
-}
-
-} // namespace
-
 bool isArchiveName(std::string_view name)
 {
-    const std::string lower = lowerCase(name);
+    const std::string lower = lowerAscii(name);
     const auto dot = lower.rfind('.');
     const std::string_view extension =
         dot == std::string::npos ? std::string_view() : std::string_view(lower).substr(dot);
@@ -254,7 +237,7 @@ bool isArchiveName(std::string_view name)
 
 bool isFirstGameArchiveName(std::string_view name)
 {
-    return isArchiveName(name) && lowerCase(name).find(".xdb") == std::string::npos;
+    return isArchiveName(name) && lowerAscii(name).find(".xdb") == std::string::npos;
 }
 
 } // namespace kelvane

@@ -72,4 +72,13 @@ bool staysInside(std::string_view path)
     return true;
 }
 
+std::string lowerAscii(std::string_view name)
+{
+    std::string lower(name);
+    for (char &c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return lower;
+}
+
 } // namespace kelvane

@@ -1,9 +1,9 @@
 #include "archive_file.h"
 
 #include "file_system.h"
+#include "list_text.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 
 #include <QFileInfo>
@@ -23,14 +23,6 @@ bool readWhole(int fd, std::uint64_t offset, std::span<std::uint8_t> into)
         done += std::size_t(got);
     }
     return true;
-}
-
-std::string lowerCase(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return lower;
 }
 
 } // namespace
@@ -70,7 +62,7 @@ ArchiveFile::open(const QString &path)
     const std::vector<ArchiveEntry> &files = archive->index_.files;
     archive->byPath_.reserve(files.size());
     for (std::size_t i = 0; i < files.size(); ++i)
-        archive->byPath_.emplace_back(lowerCase(files[i].path), i);
+        archive->byPath_.emplace_back(lowerAscii(files[i].path), i);
     std::stable_sort(archive->byPath_.begin(), archive->byPath_.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     return archive;
@@ -100,7 +92,7 @@ bool ArchiveFile::readPart(const ArchiveEntry &entry, std::uint64_t from,
 
 const ArchiveEntry *ArchiveFile::find(std::string_view path) const
 {
-    const std::string key = lowerCase(path);
+    const std::string key = lowerAscii(path);
     const auto found =
         std::lower_bound(byPath_.begin(), byPath_.end(), key,
                          [](const auto &row, const std::string &k) { return row.first < k; });

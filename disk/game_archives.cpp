@@ -2,10 +2,10 @@
 
 #include "file_system.h"
 #include "game_paths.h"
+#include "list_text.h"
 #include "parallel_for.h"
 
 #include <algorithm>
-#include <cctype>
 #include <numeric>
 #include <thread>
 #include <unordered_map>
@@ -15,13 +15,6 @@
 namespace kelvane {
 
 namespace {
-
-std::string lowerCase(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return text;
-}
 
 // The archives in `folder` by name, and with `recurse` those below it, folder by folder.
 void findArchives(const QString &folder, bool recurse, QStringList &found)
@@ -69,7 +62,7 @@ std::string mountPrefix(const std::string &entryPoint, const std::vector<GamePat
             clean += (clean.empty() ? "" : "/") + part;
         start = end + 1;
     }
-    const std::string lower = lowerCase(clean);
+    const std::string lower = lowerAscii(clean);
     if (lower == "gamedata" || lower.empty())
         return {};
     if (lower.starts_with("gamedata/"))
@@ -131,7 +124,7 @@ QString gameSettingsOf(const QString &folder)
         folder,
         [&](std::string_view name, fs::EntryKind kind) {
             if (found.empty() && kind == fs::EntryKind::File &&
-                lowerCase(std::string(name)) == "fsgame.ltx")
+                lowerAscii(std::string(name)) == "fsgame.ltx")
                 found = name;
         },
         error);
@@ -175,7 +168,7 @@ GameArchives mountGameArchives(const QString &folder)
         const std::string prefix = mountPrefix(archive->index().entryPoint, paths);
         for (const ArchiveEntry &entry : archive->index().files) {
             MountedFile file{prefix + entry.path, mounted.archives.size(), &entry};
-            keys.push_back(lowerCase(file.path));
+            keys.push_back(lowerAscii(file.path));
             if (const auto [it, added] = where.try_emplace(keys.back(), mounted.files.size());
                 !added) {
                 mounted.files[it->second] = std::move(file); // the later archive wins
