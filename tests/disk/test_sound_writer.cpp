@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -199,6 +200,34 @@ private slots:
         QVERIFY(file->finish(false));
         QCOMPARE(fixtures::readFile(file->path()), QByteArray("OggS"));
         QFile::remove(file->path());
+    }
+
+    // A part of another file, copied by the kernel where it can, by reads (64 KiB at a time)
+    // where it cannot: from another kind of file system, and always on Windows.
+    void aPartOfAnotherFileIsCopiedWhole()
+    {
+        QByteArray bytes(200'000, Qt::Uninitialized);
+        QRandomGenerator noise(41);
+        for (char &byte : bytes)
+            byte = char(noise.generate());
+        QStringList sources{dir_.filePath("part-source.bin")};
+        if (QDir("/dev/shm").exists())
+            sources << QDir("/dev/shm")
+                           .filePath(QStringLiteral("kelvane-part-%1")
+                                         .arg(QCoreApplication::applicationPid()));
+        for (const QString &source : sources) {
+            fixtures::writeFile(source, bytes);
+            const auto removeSource = qScopeGuard([&] { QFile::remove(source); });
+            QFile from(source);
+            QVERIFY(from.open(QIODevice::ReadOnly));
+            Message reason;
+            const auto file = ReplacementFile::create(dir_.path(), reason);
+            QVERIFY(file && file->copyPart({from.handle(), 1000, 150'000}) && file->finish(false));
+            QCOMPARE(fixtures::readFile(file->path()), bytes.mid(1000, 150'000));
+            QFile::remove(file->path());
+            const auto past = ReplacementFile::create(dir_.path(), reason); // the source ends
+            QVERIFY(past && !past->copyPart({from.handle(), 190'000, 20'000}));
+        }
     }
 
     // The backup is made once, from the file as it was before the first save, and never
