@@ -59,8 +59,10 @@ std::optional<FileIdentity> identityOfOpenFile(int descriptor)
 
 Message systemReason(int error)
 {
-    return {MessageKind::SystemReason,
-            {QString::fromLocal8Bit(std::strerror(error)).toStdString()}};
+    char buffer[256];
+    // Not strerror: threads of one batch may fail at once.
+    const char *text = ::strerror_r(error, buffer, sizeof buffer);
+    return {MessageKind::SystemReason, {QString::fromLocal8Bit(text).toStdString()}};
 }
 
 namespace fs {
