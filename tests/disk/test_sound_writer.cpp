@@ -208,8 +208,8 @@ private slots:
     {
         QByteArray bytes(200'000, Qt::Uninitialized);
         QRandomGenerator noise(41);
-        for (char &byte : bytes)
-            byte = char(noise.generate());
+        for (char &c : bytes)
+            c = char(noise.generate());
         QStringList sources{dir_.filePath("part-source.bin")};
         if (QDir("/dev/shm").exists())
             sources << QDir("/dev/shm")
