@@ -60,7 +60,7 @@ struct Options
 
 // Whether a sound's path below the folder given matches one of --name's patterns, made once;
 // empty when there are none. keepNamed drops the sounds that do not match.
-[[nodiscard]] StockFilter namedFilter(const QStringList &names);
+[[nodiscard]] PathFilter namedFilter(const QStringList &names);
 void keepNamed(QStringList &files, const Options &options,
                const QHash<QString, QString> &stockPaths = {});
 // Writing commands: says of each path that is a game archive, a path inside one or a game

@@ -203,7 +203,7 @@ int Runner::diff(const Options &options)
     if (!foundA.missing.isEmpty() || !foundB.missing.isEmpty())
         return 2;
     std::vector<Pair> pairs = pairsOf(rootA, rootB, foundA, foundB);
-    if (const StockFilter named = namedFilter(options.names))
+    if (const PathFilter named = namedFilter(options.names))
         std::erase_if(pairs, [&](const Pair &pair) { return !named(pair.relative); });
     markUnreadSides(pairs, rootA, rootB, foundA, foundB);
 

@@ -91,7 +91,7 @@ QString pathBelowRoots(const QString &file, const QStringList &roots,
 
 } // namespace
 
-StockFilter namedFilter(const QStringList &names)
+PathFilter namedFilter(const QStringList &names)
 {
     if (names.isEmpty())
         return {};
@@ -107,7 +107,7 @@ StockFilter namedFilter(const QStringList &names)
 void keepNamed(QStringList &files, const Options &options,
                const QHash<QString, QString> &stockPaths)
 {
-    if (const StockFilter named = namedFilter(options.names))
+    if (const PathFilter named = namedFilter(options.names))
         files.removeIf([&](const QString &file) {
             return !named(pathBelowRoots(file, options.paths, stockPaths));
         });

@@ -52,7 +52,7 @@ void leftOut(const QString &archive, const ArchiveIndex &index, SoundCollection 
     }
 }
 
-void collectInArchive(const ArchivePlace &place, bool recursive, const StockFilter &wanted,
+void collectInArchive(const ArchivePlace &place, bool recursive, const PathFilter &wanted,
                       SoundCollection &found)
 {
     auto opened = openShelvedArchive(place.archive);
@@ -71,12 +71,14 @@ void collectInArchive(const ArchivePlace &place, bool recursive, const StockFilt
     const std::string folder = archive.find(inside) ? std::string() : inside;
     for (const ArchiveEntry &entry : archive.index().files) {
         anyThere = anyThere || liesIn(entry.path, folder, true);
-        if (isSoundName(entry.path) && liesIn(entry.path, folder, recursive) &&
-            (!wanted || wanted(QString::fromStdString(
-                            folder.empty() ? entry.path : entry.path.substr(folder.size() + 1))))) {
-            const QString path = archivedPath(place.archive, QString::fromStdString(entry.path));
-            sounds.emplace_back(path, path);
-        }
+        if (!isSoundName(entry.path) || !liesIn(entry.path, folder, recursive))
+            continue;
+        const std::string_view below =
+            std::string_view(entry.path).substr(folder.empty() ? 0 : folder.size() + 1);
+        if (wanted && !wanted(QString::fromUtf8(below.data(), qsizetype(below.size()))))
+            continue;
+        const QString path = archivedPath(place.archive, QString::fromStdString(entry.path));
+        sounds.emplace_back(path, path);
     }
     if (!anyThere) {
         found.missing << archivedPath(place.archive, place.inside);
@@ -87,7 +89,7 @@ void collectInArchive(const ArchivePlace &place, bool recursive, const StockFilt
     found.files << sortedByKey(std::move(sounds));
 }
 
-void collectGame(const QString &folder, bool recursive, const StockFilter &wanted,
+void collectGame(const QString &folder, bool recursive, const PathFilter &wanted,
                  SoundCollection &found)
 {
     const GameArchives mounted = mountGameArchives(folder);
@@ -127,7 +129,7 @@ ArchivedKind archivedKindOf(const QString &path, bool isFile, bool isFolder)
 }
 
 void collectArchived(const QString &path, ArchivedKind kind, bool recursive,
-                     const StockFilter &wanted, SoundCollection &found)
+                     const PathFilter &wanted, SoundCollection &found)
 {
     if (kind == ArchivedKind::GameFolder)
         collectGame(QDir::fromNativeSeparators(path), recursive, wanted, found);

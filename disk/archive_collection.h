@@ -19,6 +19,6 @@ enum class ArchivedKind
 // `found`: with `recursive` those of sub-folders too. A path inside an archive that names no
 // file or folder there is missing. Only the sounds `wanted` (all, when empty) are added.
 void collectArchived(const QString &path, ArchivedKind kind, bool recursive,
-                     const StockFilter &wanted, SoundCollection &found);
+                     const PathFilter &wanted, SoundCollection &found);
 
 } // namespace kelvane

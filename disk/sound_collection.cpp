@@ -173,7 +173,7 @@ private:
 } // namespace
 
 SoundCollection collectSounds(const QStringList &paths, bool recursive, FolderLinks links,
-                              Gathered gathered, const StockFilter &wanted)
+                              Gathered gathered, const PathFilter &wanted)
 {
     SoundCollection found;
     Collector collector(recursive, links, gathered, found);

@@ -47,7 +47,7 @@ enum class Gathered
 // Which sounds of an archive or a game folder are listed, by their path below the folder or
 // archive named (a game folder's: below its data folder); empty, all of them. A game holds tens
 // of thousands: those a command leaves out are never made into paths.
-using StockFilter = std::function<bool(const QString &pathBelow)>;
+using PathFilter = std::function<bool(const QString &pathBelow)>;
 
 // Expands the paths: a file stays as it is, a folder gives its .ogg files (any letter case,
 // as the window lists them; hidden ones left out), with `recursive` those of its sub-folders
@@ -57,7 +57,7 @@ using StockFilter = std::function<bool(const QString &pathBelow)>;
 [[nodiscard]] SoundCollection collectSounds(const QStringList &paths, bool recursive,
                                             FolderLinks links = FolderLinks::Skip,
                                             Gathered gathered = Gathered::Sounds,
-                                            const StockFilter &wanted = {});
+                                            const PathFilter &wanted = {});
 
 // Whether a file name (any letter case) is one a game sound is made from.
 [[nodiscard]] bool isSourceName(const QString &name);
